@@ -1,0 +1,70 @@
+// The edit buffers: program memory and data EEPROM as hex-text cells (the
+// grids sg1 and sg2 are views of these), the configuration word and the ID.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "devices/active_device.h"
+
+namespace lpt {
+
+inline constexpr const char* kIdPrefix = "   ID:  ";
+inline constexpr const char* kBlankIdCaption = "   ID:  FFFF";
+
+class EditBuffers {
+ public:
+  // Sizes the grids for the device: ProgramRows rows, DataRows rows but at
+  // least one (a device without EEPROM keeps one row that is no memory).
+  void Resize(const ActiveDevice& device);
+
+  // Inic: every program word blank ("3FFF" or "FFF"), every data byte "FF"
+  // (only when the device has data rows). FuseWord and the ID stay.
+  void Inic(const ActiveDevice& device);
+
+  int ProgramRows() const { return static_cast<int>(program_.size() / 8); }
+  int DataGridRows() const { return static_cast<int>(data_.size() / 8); }
+
+  // Cells by row and grid column (1..8), as the grids address them.
+  std::string& ProgramCell(int row, int col) { return program_[Index(row, col)]; }
+  const std::string& ProgramCell(int row, int col) const { return program_[Index(row, col)]; }
+  std::string& DataCell(int row, int col) { return data_[Index(row, col)]; }
+  const std::string& DataCell(int row, int col) const { return data_[Index(row, col)]; }
+
+  // Cells by word / byte address (8r + c - 1).
+  std::string& ProgramWord(int address) { return program_[static_cast<std::size_t>(address)]; }
+  const std::string& ProgramWord(int address) const {
+    return program_[static_cast<std::size_t>(address)];
+  }
+  std::string& DataByte(int address) { return data_[static_cast<std::size_t>(address)]; }
+  const std::string& DataByte(int address) const {
+    return data_[static_cast<std::size_t>(address)];
+  }
+
+  // Address labels of column 0: at least three (program) or two (data)
+  // upper-case hex digits.
+  static std::string ProgramAddressLabel(int row);
+  static std::string DataAddressLabel(int row);
+
+  // The four ID digits, caption positions 9 to 12 ("FFFF" for the blank
+  // caption); shorter captions yield what is there.
+  std::string IdDigits() const;
+  void SetIdDigits(const std::string& digits) { IdCaption = kIdPrefix + digits; }
+
+  std::uint16_t FuseWord = 0x3FFF;
+  std::string IdCaption = kBlankIdCaption;
+
+ private:
+  static std::size_t Index(int row, int col) {
+    return static_cast<std::size_t>(row) * 8 + static_cast<std::size_t>(col - 1);
+  }
+  std::vector<std::string> program_ = std::vector<std::string>(1024, "3FFF");
+  std::vector<std::string> data_ = std::vector<std::string>(64, "FF");
+};
+
+// InicChip without the window: selects the device, resets FuseWord to
+// 3FFFh, sizes and blanks the grids. The ID is left as it is.
+void InicChip(ActiveDevice& device, EditBuffers& buffers, std::string_view name);
+
+}  // namespace lpt

@@ -1,0 +1,41 @@
+// The one way the domain code reaches a user interface. The GUI implements
+// it with widgets and message boxes, the CLI with standard error and a
+// terminal progress bar, tests with a recorder. Every member has a do-nothing
+// default so a front end overrides only what it shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lpt {
+
+class Hooks {
+ public:
+  virtual ~Hooks() = default;
+
+  // Modal box titled "Error" with the error icon and one OK button
+  // (presence test, programming, verifying, erasing, checksum, hex entry).
+  virtual void ErrorBox(const std::string& text) { (void)text; }
+  // Plain box captioned with the application title (blank check).
+  virtual void PlainBox(const std::string& text) { (void)text; }
+  // General error box for file input/output errors with the system message.
+  virtual void FileErrorBox(const std::string& text) { (void)text; }
+
+  // Progress panel Panel6 with gauge Gauge1 and the "Ok" label Label9.
+  virtual void ShowProgressPanel(bool shown) { (void)shown; }
+  virtual void SetProgressMax(int max) { (void)max; }
+  virtual void SetProgress(int position) { (void)position; }
+  virtual void ShowOk(bool shown) { (void)shown; }
+
+  // Let the window handle pending messages (repaint, clicks).
+  virtual void ProcessEvents() {}
+
+  // An operation changed the grids or the ID caption.
+  virtual void BuffersChanged() {}
+  // Show a configuration word on the fuse switches.
+  virtual void ShowFuses(std::uint16_t value) { (void)value; }
+  // Set the main window caption.
+  virtual void SetCaption(const std::string& caption) { (void)caption; }
+};
+
+}  // namespace lpt

@@ -1,0 +1,79 @@
+// The serial programming protocol: command words and 16-clock data frames
+// bit-banged through the port's data register, the chip's data output read
+// back through status bit 7, power-up and mode entry, and the presence test.
+// Knows nothing of which backend is below.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "devices/active_device.h"
+#include "hw/delay.h"
+#include "hw/hooks.h"
+#include "hw/port.h"
+
+namespace lpt {
+
+// Data-register bits of the adapter.
+inline constexpr std::uint8_t LineClock = 0x01;
+inline constexpr std::uint8_t LineData = 0x02;
+inline constexpr std::uint8_t LineVpp = 0x04;
+inline constexpr std::uint8_t LineVddOff = 0x08;
+// Status-register bit of the chip's data output; the port inverts it.
+inline constexpr std::uint8_t StatusDataIn = 0x80;
+// Value that switches supply and programming voltage off.
+inline constexpr std::uint8_t kIdleValue = 0x08;
+
+// Preved: a hex digit as four "0"/"1" characters, most significant first;
+// anything but '0'-'9' and 'A'-'F' gives "0000".
+std::string Preved(char digit);
+
+class Protocol {
+ public:
+  Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device);
+
+  void SetPortAddress(std::uint16_t address) { portAddress_ = address; }
+  std::uint16_t PortAddress() const { return portAddress_; }
+  // Timing mode: exactly "true" selects Delay mode.
+  void SetDelayMode(std::string mode) { delayMode_ = std::move(mode); }
+  const std::string& DelayMode() const { return delayMode_; }
+
+  Port& port() { return port_; }
+  Delay& delay() { return delay_; }
+  Hooks& hooks() { return hooks_; }
+
+  void CLK();
+  void LoadConfig(const std::string& word);
+  void LoadDataM(const std::string& word);
+  void LoadDataD(const std::string& byte);
+  std::string ReadDataM();
+  std::string ReadDataD();
+  void BeginEraseProg();
+  void BeginProg();
+  void EndProg();
+  void EndProgramming();
+  void ChipErase();
+  void BulkEraseM();
+  void BulkEraseProgramMemory();
+  void BulkEraseD();
+  void BulkEraseDataMemory();
+  void BulkEraseSetup1();
+  void BulkEraseSetup2();
+
+  // Power cycle and entry into programming mode.
+  void ResetPic();
+  // Adapter presence test; shows "Device is not found !" on failure.
+  bool Device();
+  // Switch the chip off (08h), as after every device operation.
+  void Idle();
+
+ private:
+  Port& port_;
+  Delay& delay_;
+  Hooks& hooks_;
+  const ActiveDevice& device_;
+  std::uint16_t portAddress_ = 0x378;
+  std::string delayMode_ = "false";
+};
+
+}  // namespace lpt

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages lptpic needs to build, run and test.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  build-essential cmake ninja-build pkg-config \
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core \
+  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  clang libclang-rt-14-dev clang-format \
+  gputils srecord \
+  g++-mingw-w64-x86-64-posix \
+  xvfb xauth
