@@ -1,15 +1,36 @@
-#include <CLI/CLI.hpp>
+// lptpic-cli: the programmer's domain code for scripts, production lines and
+// tests. Global options here; each command lives in its own file.
 #include <iostream>
 
-#include "devices/catalogue.h"
+#include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
+  using namespace lpt::cli;
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
-  auto* devices = app.add_subcommand("devices", "list the device catalogue");
-  CLI11_PARSE(app, argc, argv);
-  if (devices->parsed()) {
-    for (auto name : lpt::CatalogueNames()) std::cout << name << "\n";
+  GlobalOptions options;
+  app.add_option("--device", options.device, "catalogue name, e.g. 16F84 or 12F629/675");
+  app.add_option("--port", options.port,
+                 "sim, sim:FILE, a port address (888, 0x378; 0 = sim) or /dev/parportN");
+  app.add_flag("--delay", options.delay, "the slower timing mode");
+  app.add_option("--trace", options.trace, "write every port access and wait to FILE");
+  app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
+  app.add_flag("-q,--quiet", options.quiet, "no progress output");
+
+  Action action;
+  AddDevicesCommand(app, action);
+  AddHexFileCommands(app, action);
+  AddProbeCommand(app, action);
+  AddDeviceOpCommands(app, action);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kExitUsage;
   }
-  return 0;
+  if (!action) return kExitUsage;
+  return action(options);
 }

@@ -1,0 +1,36 @@
+// Shared pieces of lptpic-cli: the global options and how a command file
+// adds its sub-command.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+
+namespace lpt::cli {
+
+// Exit codes.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNoDevice = 3;
+
+struct GlobalOptions {
+  std::string device = "16F84";
+  std::string port = "888";
+  bool delay = false;
+  std::string trace;
+  std::string id = "FFFF";
+  bool quiet = false;
+};
+
+// The action of the sub-command that was given; returns the exit code.
+using Action = std::function<int(const GlobalOptions&)>;
+
+// Each command file adds its sub-command(s) to `app` and, in the
+// sub-command's callback, stores its action in `action`.
+void AddDevicesCommand(CLI::App& app, Action& action);
+void AddHexFileCommands(CLI::App& app, Action& action);   // dump, convert
+void AddProbeCommand(CLI::App& app, Action& action);      // probe
+void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, verify, blank, erase
+
+}  // namespace lpt::cli

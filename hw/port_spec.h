@@ -1,0 +1,29 @@
+// The text a user gives for the port (--port, the settings file's address)
+// and what it names.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "hw/port.h"
+
+namespace lpt {
+
+struct PortSpec {
+  enum class Kind { Simulator, SimulatorFile, Address, DevicePath };
+  Kind kind = Kind::Address;
+  std::uint16_t address = 0x378;  // Kind::Address; also the register base for the others
+  std::string path;               // Kind::SimulatorFile: chip file; Kind::DevicePath: /dev/parportN
+};
+
+// "sim", "sim:FILE", "888", "0x378", "0" (= sim), "/dev/parport0".
+// nullopt with *error set for anything else.
+std::optional<PortSpec> ParsePortSpec(const std::string& text, std::string* error);
+
+// The backend for real hardware on this platform (Windows driver client,
+// Linux ppdev). Not opened yet: the caller sets Opened.
+std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec);
+
+}  // namespace lpt

@@ -1,0 +1,45 @@
+// The device commands (Read, Program All, Program only Data memory, Program
+// only Fuses + ID, Verify, Blank check, Erase) as the GUI's buttons and the
+// CLI run them: idle test, presence test, progress panel, the passes in
+// their order, the message of the failing pass, the "Ok" flash, and the
+// chip switched off at the end.
+#pragma once
+
+#include "buffers/edit_buffers.h"
+#include "devices/active_device.h"
+#include "hw/delay.h"
+#include "hw/hooks.h"
+#include "hw/protocol.h"
+
+namespace lpt {
+
+struct OpState {
+  bool IdleFlag = true;       // no device command running
+  bool ContinueFlag = false;  // cleared by a click on the progress panel
+};
+
+struct OpContext {
+  Protocol& proto;
+  Delay& delay;
+  Hooks& hooks;
+  ActiveDevice& device;
+  EditBuffers& buffers;
+  OpState& state;
+};
+
+enum class CommandResult {
+  Ignored,   // another command was running (IdleFlag false)
+  NoDevice,  // the presence test failed ("Device is not found !" shown)
+  Failed,    // a pass failed; its message was shown
+  Ok,
+};
+
+CommandResult ReadClick(OpContext& ctx);
+CommandResult ProgramAllClick(OpContext& ctx);
+CommandResult ProgramDataClick(OpContext& ctx);   // Program only Data memory
+CommandResult ProgramFusesClick(OpContext& ctx);  // Program only Fuses + ID
+CommandResult VerifyClick(OpContext& ctx);
+CommandResult BlankClick(OpContext& ctx);
+CommandResult EraseClick(OpContext& ctx);
+
+}  // namespace lpt
