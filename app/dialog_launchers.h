@@ -1,0 +1,36 @@
+// The modal dialogs as the main window opens them: each is created, placed
+// at its offset from the main window, shown modally and destroyed.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "buffers/edit_buffers.h"
+#include "devices/active_device.h"
+
+class QWidget;
+
+namespace lpt::app {
+
+// Select > "&Device": true when the user confirmed a name, which is then in
+// *deviceName; the caller runs InicChip.
+bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName);
+// The ID panel and Select > "I&D": edits buffers.IdCaption; true on OK.
+bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers);
+// The "?" panel: the fuse information page of the device.
+void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device);
+// Option > "Output &Port": true when *portAddress was changed by OK.
+bool ShowPortDialog(QWidget* mainWindow, int* portAddress);
+// File > "Change &Dir": may change *workDir (falls back to exeDir).
+void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir);
+// Help > "&Help", "&About", "Home &Page".
+void ShowHelpDialog(QWidget* mainWindow);
+void ShowAboutDialog(QWidget* mainWindow);
+void OpenHomePage();
+
+// --screenshot-dialog NAME FILE: opens dialog NAME (device, info, id, port,
+// dir, cleararea, about, help) as its menu command would, renders it to
+// FILE and closes it. False with a message on stderr for an unknown NAME.
+bool ScreenshotDialog(QWidget* mainWindow, const QString& name, const QString& file);
+
+}  // namespace lpt::app

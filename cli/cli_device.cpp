@@ -1,0 +1,61 @@
+#include "cli/cli_device.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+
+#include "devices/catalogue.h"
+
+namespace lpt::cli {
+namespace {
+
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      const bool same = std::toupper(static_cast<unsigned char>(a[i - 1])) ==
+                        std::toupper(static_cast<unsigned char>(b[j - 1]));
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+}  // namespace
+
+std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::size_t count) {
+  std::vector<std::string_view> names = CatalogueNames();
+  std::stable_sort(names.begin(), names.end(), [name](std::string_view x, std::string_view y) {
+    return EditDistance(name, x) < EditDistance(name, y);
+  });
+  names.resize(std::min(count, names.size()));
+  return names;
+}
+
+bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers& buffers) {
+  if (FindDevice(options.device) == nullptr) {
+    std::cerr << "Unknown device \"" << options.device << "\". Nearest catalogue names:";
+    for (std::string_view n : NearestDeviceNames(options.device, 5)) std::cerr << ' ' << n;
+    std::cerr << "\n";
+    return false;
+  }
+  std::string id = options.id;
+  std::transform(id.begin(), id.end(), id.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  if (id.empty() || id.size() > 4 || !std::all_of(id.begin(), id.end(), IsUpperHex)) {
+    std::cerr << "Bad --id \"" << options.id << "\": give 1 to 4 hex digits.\n";
+    return false;
+  }
+  InicChip(device, buffers, options.device);
+  buffers.SetIdDigits(std::string(4 - id.size(), 'F') + id);
+  return true;
+}
+
+}  // namespace lpt::cli

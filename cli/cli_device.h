@@ -1,0 +1,23 @@
+// Setting up the device and the ID buffer from the global options.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "buffers/edit_buffers.h"
+#include "cli/cli_app.h"
+#include "devices/active_device.h"
+
+namespace lpt::cli {
+
+// Catalogue names closest to `name` (case-insensitive edit distance), best first.
+std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::size_t count);
+
+// Makes --device the active device with blank buffers and puts --id into
+// the ID. On an unknown name or a bad ID prints why on standard error and
+// returns false (the caller exits with kExitUsage); never falls back to
+// another device.
+bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers& buffers);
+
+}  // namespace lpt::cli
