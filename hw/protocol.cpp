@@ -1,0 +1,269 @@
+// The serial programming protocol. Every command is one row of a table
+// (command word plus which bits drop the data line together with the clock);
+// one routine clocks any row, and one routine moves a 16-clock data frame in
+// either direction. The timing mode only adds waits: the writes are the same.
+#include "hw/protocol.h"
+
+#include <array>
+#include <cstdio>
+
+#include "devices/family.h"
+
+namespace lpt {
+namespace {
+
+// Resting write of a clocked bit: clock low, data b. The high write is this
+// plus LineClock.
+constexpr std::uint8_t LowValue(int bit) {
+  return static_cast<std::uint8_t>(LineVpp | (bit ? LineData : 0));
+}
+constexpr std::uint8_t HighValue(int bit) {
+  return static_cast<std::uint8_t>(LowValue(bit) | LineClock);
+}
+
+// A 6-bit command and its clocking. A bit set in `dataFallsWithClock` is a
+// 1 sent as 07h then 04h: the data line is released on the same edge that
+// lowers the clock (the "variant clocking" of the two bulk erases that some
+// erase procedures need).
+struct CommandWord {
+  std::uint8_t code;
+  std::uint8_t dataFallsWithClock;
+};
+
+namespace cmd {
+constexpr CommandWord LoadConfig{0x00, 0};
+constexpr CommandWord LoadDataM{0x02, 0};
+constexpr CommandWord LoadDataD{0x03, 0};
+constexpr CommandWord ReadDataM{0x04, 0};
+constexpr CommandWord ReadDataD{0x05, 0};
+constexpr CommandWord CLK{0x06, 0};
+constexpr CommandWord BeginEraseProg{0x08, 0};
+constexpr CommandWord BeginProg{0x18, 0};
+constexpr CommandWord EndProg{0x0E, 0};
+// Bit 5 set: 37h and 3Fh, not 17h and 1Fh. The chips ignore it, and the
+// port then rests at 06h (data high) after these two.
+constexpr CommandWord EndProgramming{0x37, 0};
+constexpr CommandWord ChipErase{0x3F, 0};
+constexpr CommandWord BulkEraseM{0x09, 0};
+constexpr CommandWord BulkEraseProgramMemory{0x09, 0x08};
+constexpr CommandWord BulkEraseD{0x0B, 0};
+constexpr CommandWord BulkEraseDataMemory{0x0B, 0x0A};
+constexpr CommandWord BulkEraseSetup1{0x01, 0};
+constexpr CommandWord BulkEraseSetup2{0x07, 0};
+}  // namespace cmd
+
+constexpr int kCommandBits = 6;
+constexpr int kWordBits = 14;
+constexpr int kByteBits = 8;
+// Waits of one transfer, in microseconds.
+constexpr std::uint32_t kAfterEachWriteUs = 1;  // Delay mode only
+constexpr std::uint32_t kFastGapUs = 5;         // command to frame, fast mode
+constexpr std::uint32_t kDelayGapUs = 10;       // command to frame, Delay mode (after the 1 µs)
+constexpr std::uint32_t kClosingUs = 10;        // after the last edge of every transfer
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The value of a digit as Preved sees it: anything but 0-9, A-F counts 0.
+unsigned DigitBits(char c) {
+  const std::string bits = Preved(c);
+  unsigned value = 0;
+  for (char b : bits) value = (value << 1) | (b == '1' ? 1u : 0u);
+  return value;
+}
+
+std::string HexText(unsigned value, int digits) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%0*X", digits, value);
+  return text;
+}
+
+}  // namespace
+
+std::string Preved(char digit) {
+  const int v = HexDigitValue(digit);
+  if (v < 0) return "0000";
+  std::string bits(4, '0');
+  for (int i = 0; i < 4; ++i)
+    if (v & (8 >> i)) bits[i] = '1';
+  return bits;
+}
+
+Protocol::Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device)
+    : port_(port), delay_(delay), hooks_(hooks), device_(device) {}
+
+namespace {
+
+// One transfer: a command and its optional data frame with the waits of the
+// timing mode chosen when the transfer starts.
+class Transfer {
+ public:
+  explicit Transfer(Protocol& p) : p_(p), delayMode_(p.DelayMode() == "true") {}
+
+  void Command(CommandWord c) {
+    for (int i = 0; i < kCommandBits; ++i) {
+      const int bit = (c.code >> i) & 1;
+      Write(HighValue(bit));
+      Write(bit && ((c.dataFallsWithClock >> i) & 1) ? LowValue(0) : LowValue(bit));
+    }
+  }
+
+  // Data frame out: start bit, `bits` low bits of `value`, `ones` extra
+  // 1-bits, stop bit.
+  void FrameOut(unsigned value, int bits, int ones) {
+    Gap();
+    ClockBit(0);
+    for (int i = 0; i < bits; ++i) ClockBit((value >> i) & 1);
+    for (int i = 0; i < ones; ++i) ClockBit(1);
+    StopBit();
+  }
+
+  // Data frame in: start bit, `bits` sampled clocks, `ignored` clocks not
+  // sampled, stop bit. The status line is inverted by the port: a byte
+  // below 80h is a 1.
+  unsigned FrameIn(int bits, int ignored) {
+    Gap();
+    ClockBit(0);
+    unsigned value = 0;
+    for (int i = 0; i < bits; ++i) {
+      ClockBit(0);
+      if (p_.port().ReadPort(StatusAddress()) < StatusDataIn) value |= 1u << i;
+    }
+    for (int i = 0; i < ignored; ++i) ClockBit(0);
+    StopBit();
+    return value;
+  }
+
+  // Every transfer ends with the closing wait. A command-only transfer
+  // reaches it after its last write's own 1 µs (Delay mode); a frame's stop
+  // bit skips that 1 µs.
+  void Close() { p_.delay().DELAYUS(kClosingUs); }
+
+ private:
+  std::uint16_t DataAddress() const { return p_.PortAddress(); }
+  std::uint16_t StatusAddress() const { return static_cast<std::uint16_t>(p_.PortAddress() + 1); }
+
+  void Write(std::uint8_t value) {
+    p_.port().WritePort(DataAddress(), value);
+    if (delayMode_) p_.delay().DELAYUS(kAfterEachWriteUs);
+  }
+  void ClockBit(int bit) {
+    Write(HighValue(bit));
+    Write(LowValue(bit));
+  }
+  void StopBit() {
+    Write(HighValue(0));
+    p_.port().WritePort(DataAddress(), LowValue(0));
+  }
+  void Gap() { p_.delay().DELAYUS(delayMode_ ? kDelayGapUs : kFastGapUs); }
+
+  Protocol& p_;
+  const bool delayMode_;
+};
+
+void CommandOnly(Protocol& p, CommandWord c) {
+  Transfer t(p);
+  t.Command(c);
+  t.Close();
+}
+
+// A 14-bit word from four hex characters; a wrong length sends 0. The top
+// two bits of the first character are not sent, so "FFFF" equals "3FFF".
+unsigned WordFromText(const std::string& word) {
+  if (word.size() != 4) return 0;
+  return ((DigitBits(word[0]) & 0x3) << 12) | (DigitBits(word[1]) << 8) |
+         (DigitBits(word[2]) << 4) | DigitBits(word[3]);
+}
+
+void LoadWord(Protocol& p, CommandWord c, const std::string& word) {
+  Transfer t(p);
+  t.Command(c);
+  t.FrameOut(WordFromText(word), kWordBits, 0);
+  t.Close();
+}
+
+}  // namespace
+
+void Protocol::CLK() { CommandOnly(*this, cmd::CLK); }
+void Protocol::LoadConfig(const std::string& word) { LoadWord(*this, cmd::LoadConfig, word); }
+void Protocol::LoadDataM(const std::string& word) { LoadWord(*this, cmd::LoadDataM, word); }
+
+void Protocol::LoadDataD(const std::string& byte) {
+  const unsigned value = byte.size() == 2 ? (DigitBits(byte[0]) << 4) | DigitBits(byte[1]) : 0;
+  Transfer t(*this);
+  t.Command(cmd::LoadDataD);
+  // The byte fills the low 8 bits of the 14-bit field; the rest is sent as 1.
+  t.FrameOut(value, kByteBits, kWordBits - kByteBits);
+  t.Close();
+}
+
+std::string Protocol::ReadDataM() {
+  Transfer t(*this);
+  t.Command(cmd::ReadDataM);
+  const unsigned value = t.FrameIn(kWordBits, 0);
+  t.Close();
+  return HexText(value, 4);
+}
+
+std::string Protocol::ReadDataD() {
+  Transfer t(*this);
+  t.Command(cmd::ReadDataD);
+  const unsigned value = t.FrameIn(kByteBits, kWordBits - kByteBits);
+  t.Close();
+  return HexText(value, 2);
+}
+
+void Protocol::BeginEraseProg() { CommandOnly(*this, cmd::BeginEraseProg); }
+void Protocol::BeginProg() { CommandOnly(*this, cmd::BeginProg); }
+void Protocol::EndProg() { CommandOnly(*this, cmd::EndProg); }
+void Protocol::EndProgramming() { CommandOnly(*this, cmd::EndProgramming); }
+void Protocol::ChipErase() { CommandOnly(*this, cmd::ChipErase); }
+void Protocol::BulkEraseM() { CommandOnly(*this, cmd::BulkEraseM); }
+void Protocol::BulkEraseProgramMemory() { CommandOnly(*this, cmd::BulkEraseProgramMemory); }
+void Protocol::BulkEraseD() { CommandOnly(*this, cmd::BulkEraseD); }
+void Protocol::BulkEraseDataMemory() { CommandOnly(*this, cmd::BulkEraseDataMemory); }
+void Protocol::BulkEraseSetup1() { CommandOnly(*this, cmd::BulkEraseSetup1); }
+void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
+
+void Protocol::ResetPic() {
+  port_.WritePort(portAddress_, kIdleValue);
+  delay_.DELAY(10);  // power-off hold
+  if (VppBeforeVdd(device_.FamilyCode)) {
+    // Vpp first: chips whose configuration may make MCLR an input would
+    // otherwise start running before they see the programming voltage.
+    port_.WritePort(portAddress_, LineVpp | LineVddOff);
+    delay_.DELAYUS(6);
+  } else {
+    port_.WritePort(portAddress_, 0x00);
+    delay_.DELAYUS(2);
+  }
+  port_.WritePort(portAddress_, LowValue(0));
+  delay_.DELAY(1);
+}
+
+bool Protocol::Device() {
+  ResetPic();
+  const auto status = static_cast<std::uint16_t>(portAddress_ + 1);
+  // Drive the data line both ways and expect the adapter to echo it (the
+  // status bit is inverted). Both reads are always made.
+  port_.WritePort(portAddress_, LowValue(1));
+  delay_.DELAYUS(1);
+  const bool highSeen = port_.ReadPort(status) < StatusDataIn;
+  port_.WritePort(portAddress_, LowValue(0));
+  delay_.DELAYUS(1);
+  const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
+  if (highSeen && lowSeen) return true;
+
+  std::string message = "Device is not found !";
+  const std::string reason = port_.FailureReason();
+  if (!reason.empty()) message += "\n\n" + reason;
+  hooks_.ErrorBox(message);
+  return false;
+}
+
+void Protocol::Idle() { port_.WritePort(portAddress_, kIdleValue); }
+
+}  // namespace lpt

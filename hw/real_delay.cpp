@@ -1,0 +1,43 @@
+#include "hw/real_delay.h"
+
+#include <chrono>
+#include <thread>
+
+namespace lpt {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How late a sleep may wake up. Linux high-resolution timers are late by
+// tens of microseconds (timer slack 50 µs plus scheduling); Windows sleeps
+// end on the next timer tick, up to 15.6 ms late unless the timer period was
+// raised, so there only waits well above a tick are slept at all.
+#ifdef _WIN32
+constexpr std::uint32_t kDefaultSpinTailUs = 16000;
+#else
+constexpr std::uint32_t kDefaultSpinTailUs = 1000;
+#endif
+
+}  // namespace
+
+RealDelay::RealDelay() : RealDelay(kDefaultSpinTailUs) {}
+RealDelay::RealDelay(std::uint32_t spinTailUs) : spinTailUs_(spinTailUs) {}
+
+void RealDelay::DELAY(std::uint32_t ms) { WaitUs(std::uint64_t{ms} * 1000); }
+void RealDelay::DELAYUS(std::uint32_t us) { WaitUs(us); }
+
+std::uint64_t RealDelay::NowUs() const {
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch())
+          .count());
+}
+
+void RealDelay::WaitUs(std::uint64_t us) {
+  if (us == 0) return;
+  const Clock::time_point end = Clock::now() + std::chrono::microseconds(us);
+  if (us > spinTailUs_) std::this_thread::sleep_until(end - std::chrono::microseconds(spinTailUs_));
+  while (Clock::now() < end) {
+  }
+}
+
+}  // namespace lpt
