@@ -1,0 +1,38 @@
+// One line of an Intel HEX file: its checksum test and how a record lands
+// in the edit buffers. Lines are taken character by character at fixed
+// positions, exactly as the file holds them; nothing is upper-cased or
+// trimmed here.
+#pragma once
+
+#include <string_view>
+
+#include "buffers/edit_buffers.h"
+#include "devices/active_device.h"
+
+namespace lpt {
+
+// Word addresses the configuration word lives at in a file.
+inline constexpr int kConfigWord14Address = 0x2007;
+inline constexpr int kConfigWord12Address = 0x0FFF;
+// Word address of the first data-EEPROM byte (byte address 4200h).
+inline constexpr int kDataEepromWordAddress = 0x2100;
+
+// True when the bytes from the second character on add up to 0 modulo 256.
+// Characters are paired from position 2; an odd last character pairs with a
+// missing one counted as a non-digit. The start mark is not examined.
+bool CheckSum(std::string_view line);
+
+// True when the line holds every position its byte count n implies: the
+// start mark, count, address, type, 2n data digits and the checksum
+// (11 + 2n characters). A line shorter than that is reported like a
+// checksum error instead of being read past its end.
+bool RecordFitsLine(std::string_view line);
+
+// DekodujRadek ("decode a line"): applies one record to the buffers of the
+// device. Returns false for the end-of-file record (which ends reading) and
+// true for every other line, including lines RecordFitsLine rejects (those
+// change nothing). *fuseWordSet becomes true when the record wrote FuseWord.
+bool DekodujRadek(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
+                  bool* fuseWordSet = nullptr);
+
+}  // namespace lpt

@@ -1,0 +1,83 @@
+#include "hexfile/hex_writer.h"
+
+#include "buffers/hex_text.h"
+#include "devices/family.h"
+#include "hexfile/hex_file.h"
+#include "hexfile/hex_record.h"
+
+namespace lpt {
+namespace {
+
+constexpr std::string_view kBlankRow14 = "FF3FFF3FFF3FFF3FFF3FFF3FFF3FFF3F";
+constexpr std::string_view kBlankRow12 = "FF0FFF0FFF0FFF0FFF0FFF0FFF0FFF0F";
+constexpr std::string_view kBlankDataRow = "FF00FF00FF00FF00FF00FF00FF00FF00";
+
+// Cells typed by the user may be empty or short: they are written padded on
+// the left with '0' to the word width. Longer cells give their first
+// characters, as they are taken by position.
+std::string CellDigits(const std::string& cell, std::size_t width) {
+  return PadLeftZeros(cell, width).substr(0, width);
+}
+
+void AppendRecord(std::string& out, std::string_view record) {
+  out += ':';
+  out += record;
+  out += HexChecksum(record);
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string HexChecksum(std::string_view record) {
+  int sum = 0;
+  for (std::size_t i = 0; i + 1 < record.size(); i += 2)
+    sum += 16 * HextoInt(record[i]) + HextoInt(record[i + 1]);
+  const int s = sum % 256;
+  return s == 0 ? "00" : ToHex(static_cast<std::uint32_t>(256 - s), 2);
+}
+
+void UlozProgramMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
+  const bool word12 = IsWord12Family(familyCode);
+  for (int r = 0; r < buffers.ProgramRows(); ++r) {
+    std::string data;
+    for (int j = 1; j <= 8; ++j) {
+      const std::string d = CellDigits(buffers.ProgramCell(r, j), word12 ? 3 : 4);
+      // Low byte first; a 12-bit word's high byte is "0" and its first digit.
+      data += word12 ? d.substr(1, 2) + '0' + d[0] : d.substr(2, 2) + d.substr(0, 2);
+    }
+    if (data == (word12 ? kBlankRow12 : kBlankRow14)) continue;
+    AppendRecord(out, "10" + ToHex(static_cast<std::uint32_t>(16 * r), 4) + "00" + data);
+  }
+}
+
+void UlozIDFusesMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
+  const std::string f = ToHex(buffers.FuseWord, 4);
+  if (IsWord12Family(familyCode))
+    AppendRecord(out, "021FFE00" + f.substr(2, 2) + '0' + f[1]);  // the first digit is dropped
+  else
+    AppendRecord(out, "02400E00" + f.substr(2, 2) + f.substr(0, 2));
+}
+
+void UlozDataMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
+  if (HasDataEeprom(familyCode)) {
+    for (int r = 0; r < buffers.DataGridRows(); ++r) {
+      std::string data;
+      for (int j = 1; j <= 8; ++j) data += CellDigits(buffers.DataCell(r, j), 2) + "00";
+      if (data == kBlankDataRow) continue;
+      const auto address = static_cast<std::uint32_t>(2 * kDataEepromWordAddress + 16 * r);
+      AppendRecord(out, "10" + ToHex(address, 4) + "00" + data);
+    }
+  }
+  out += kEndRecord;
+  out += "\r\n";
+}
+
+std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers) {
+  std::string text;
+  UlozProgramMemory(device.FamilyCode, buffers, text);
+  UlozIDFusesMemory(device.FamilyCode, buffers, text);
+  UlozDataMemory(device.FamilyCode, buffers, text);
+  return text;
+}
+
+}  // namespace lpt
