@@ -1,0 +1,14 @@
+// Blank check: the chip against the erased state of each memory, one
+// read-only pass per memory; each is true when the memory is blank.
+#pragma once
+
+#include "ops/device_commands.h"
+
+namespace lpt {
+
+bool BlankProgramMemory(OpContext& ctx, int family);
+bool BlankDataMemory(OpContext& ctx, int family);
+bool BlankFuses(OpContext& ctx, int family);  // every implemented bit reads 1
+bool BlankID(OpContext& ctx, int family);     // last digit of each ID word "F"
+
+}  // namespace lpt

@@ -1,0 +1,88 @@
+// How each programming family is written, checked and erased: the choices
+// the passes make per family, kept as one table so that a pass asks its row
+// instead of repeating lists of family codes. Facts that are not specific
+// to the operations (word width, data EEPROM, EPROM) come from
+// devices/family.h.
+#pragma once
+
+#include <cstdint>
+
+namespace lpt {
+
+// What the program-memory pass does before its own ResetPic.
+enum class PreErase : std::uint8_t {
+  None,
+  Smazat_40,      // bulk erase of the 16F627A/628A (Smazat: erase)
+  Smazat_16F87x,  // protection-aware erase that leaves the ID words alone
+  Smazat_12F6xx,  // erase that keeps the calibration word and bandgap bits
+  ChipErase,      // LoadConfig, ChipErase, 10 ms
+};
+
+enum class ProgramMethod : std::uint8_t {
+  None,
+  ReadCompareWrite,  // read first; erase/program cycle only where the chip differs
+  ProgramOnly,       // blank cells skipped; program-only cycle; a panel click stops it
+  EraseProgram,      // blank cells skipped; erase/program cycle
+  WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming
+  EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
+  EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
+};
+
+enum class DataMethod : std::uint8_t {
+  None,
+  ReadCompareWrite,  // read first; erase/program cycle where the chip differs
+  ProgramOnly,       // "FF" skipped; BeginProg
+  EraseProgram,      // "FF" skipped; BeginEraseProg
+  WriteEveryByte,    // every byte, up to 5 attempts closed by EndProgramming
+};
+
+enum class IdMethod : std::uint8_t {
+  None,
+  Flash,          // one erase/program cycle per word
+  FlashRetry,     // up to 5 erase/program cycles per word
+  EpromPulses,    // up to 25 pulses, 3 more
+  EpromPulses12,  // above program memory; digit "F" not written; up to 8, 11 more
+};
+
+enum class FuseMethod : std::uint8_t {
+  None,
+  Flash,          // one erase/program cycle at 2007h
+  FlashRetry,     // up to 5 erase/program cycles
+  KeepBandgap,    // keeps the chip's first digit (bits 12, 13)
+  EpromPulses,    // 101 pulses of the latched word, one check
+  EpromPulses12,  // check first; one long pulse and 11 pulses when it differs
+};
+
+enum class EraseMethod : std::uint8_t {
+  None,
+  BulkErase,   // protected: protection-clear path; else bulk-erase path
+  SetupErase,  // protected: protection-clear path; else setup cycles and ID words
+  Smazat_12F6xx,
+  Smazat_40,
+  ChipErase,
+};
+
+struct FamilyMethods {
+  int code;
+  PreErase preErase;
+  ProgramMethod program;
+  std::uint32_t programWaitMs;  // wait of one program-memory write cycle
+  DataMethod data;
+  bool dataRowEvents;  // data pass lets the window handle messages after each row
+  IdMethod id;
+  bool idWordEvents;  // ID pass lets the window handle messages after each word
+  std::uint32_t idWaitMs;
+  FuseMethod fuses;
+  std::uint16_t fuseAnd;  // FuseWord := (FuseWord AND fuseAnd) OR fuseOr before writing
+  std::uint16_t fuseOr;
+  bool lastWordRule;  // the last program word is never written, read or compared
+  int comparedRows;   // verify and blank read only rows below this; 0 = every row
+  EraseMethod erase;
+  std::uint16_t unprotectedBits;  // configuration bits that must all be 1 on an unprotected chip
+};
+
+// The row of a family code; nullptr for a code no family uses, which makes
+// every pass a no-op that succeeds.
+const FamilyMethods* FindMethods(int code);
+
+}  // namespace lpt

@@ -1,0 +1,107 @@
+#include "devices/family.h"
+#include "ops/erase_passes.h"
+#include "ops/family_methods.h"
+#include "ops/program_passes.h"
+#include "ops/row_walk.h"
+#include "ops/word_text.h"
+
+namespace lpt {
+
+void EpromPulse(OpContext& ctx, const std::string& word) {
+  ctx.proto.LoadDataM(word);
+  ctx.proto.BeginEraseProg();
+  ctx.delay.DELAYUS(200);
+  ctx.proto.EndProg();
+}
+
+namespace {
+
+constexpr int kWriteAttempts = 5;  // 16F877A: attempts per word
+
+void RunPreErase(OpContext& ctx, PreErase erase) {
+  switch (erase) {
+    case PreErase::None:
+      return;
+    case PreErase::Smazat_40:
+      return Smazat_40(ctx);
+    case PreErase::Smazat_16F87x:
+      return Smazat_16F87x(ctx);
+    case PreErase::Smazat_12F6xx:
+      return Smazat_12F6xx(ctx);
+    case PreErase::ChipErase:
+      ctx.proto.ResetPic();
+      ctx.proto.LoadConfig("3FFF");
+      ctx.proto.ChipErase();
+      ctx.delay.DELAY(10);
+      return;
+  }
+}
+
+// One write cycle: load, begin, wait, read back.
+bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::uint32_t waitMs) {
+  ctx.proto.LoadDataM(word);
+  if (eraseFirst) {
+    ctx.proto.BeginEraseProg();
+  } else {
+    ctx.proto.BeginProg();
+  }
+  ctx.delay.DELAY(waitMs);
+  return ctx.proto.ReadDataM() == word;
+}
+
+WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& w) {
+  const auto verdict = [](bool ok) { return ok ? WordStep::Next : WordStep::Fail; };
+  switch (m.program) {
+    case ProgramMethod::None:
+      return WordStep::Next;
+    case ProgramMethod::ReadCompareWrite:
+      if (ctx.proto.ReadDataM() == w) return WordStep::Next;
+      return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
+    case ProgramMethod::ProgramOnly:
+      if (w == "3FFF") return WordStep::Next;
+      if (!ctx.state.ContinueFlag) return WordStep::EndPass;  // stopped by a panel click
+      return verdict(WriteCycle(ctx, w, false, m.programWaitMs));
+    case ProgramMethod::EraseProgram:
+      if (w == "3FFF") return WordStep::Next;
+      return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
+    case ProgramMethod::WriteEveryWord:
+      for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+        ctx.proto.LoadDataM(w);
+        ctx.proto.BeginProg();
+        ctx.delay.DELAY(m.programWaitMs);
+        ctx.proto.EndProgramming();
+        if (ctx.proto.ReadDataM() == w) return WordStep::Next;
+      }
+      return WordStep::Fail;
+    case ProgramMethod::EpromPulses:
+      if (w == "3FFF") return WordStep::Next;
+      return verdict(PulseUntil(ctx, w, kEpromTries14, kEpromExtra14,
+                                [&](const std::string& read) { return read == w; }));
+    case ProgramMethod::EpromPulses12:
+      if (w == "FFF") return WordStep::Next;
+      return verdict(PulseUntil(ctx, "0" + w, kEpromTries12, kEpromExtra12,
+                                [&](const std::string& read) { return Drop1(read) == w; }));
+  }
+  return WordStep::Fail;
+}
+
+}  // namespace
+
+bool ProgramProgramMemory(OpContext& ctx, int family) {
+  const FamilyMethods* methods = FindMethods(family);
+  if (!methods) return true;
+  if (methods->program == ProgramMethod::ProgramOnly) ctx.state.ContinueFlag = true;
+  RunPreErase(ctx, methods->preErase);
+  ctx.proto.ResetPic();
+  if (IsWord12Family(family)) ctx.proto.CLK();  // the counter starts on the configuration word
+  const RowWalk walk{.rows = ctx.device.ProgramRows,
+                     .lastWordRule = methods->lastWordRule,
+                     .rowProgress = true,
+                     .rowEvents = true,
+                     .wordEvents = methods->program == ProgramMethod::WriteEveryWord};
+  return WalkRows(ctx, walk, [&](int row, int col) {
+    return ProgramWord(ctx, *methods, ProgramCellText(ctx.buffers, row, col));
+  });
+}
+
+}  // namespace lpt

@@ -1,0 +1,171 @@
+// The data EEPROM, ID and configuration-word passes of Program; the
+// program-memory pass lives in program_memory_pass.cpp.
+#include "ops/program_passes.h"
+
+#include "devices/family.h"
+#include "ops/family_methods.h"
+#include "ops/row_walk.h"
+#include "ops/word_text.h"
+
+namespace lpt {
+namespace {
+
+constexpr int kWriteAttempts = 5;  // 16F877A: attempts per byte, ID word and fuse write
+constexpr int kEpromFusePulses = 101;
+
+WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
+  const auto cycle = [&](bool eraseFirst) {
+    ctx.proto.LoadDataD(b);
+    if (eraseFirst) {
+      ctx.proto.BeginEraseProg();
+    } else {
+      ctx.proto.BeginProg();
+    }
+    ctx.delay.DELAY(20);
+    return ctx.proto.ReadDataD() == b ? WordStep::Next : WordStep::Fail;
+  };
+  switch (method) {
+    case DataMethod::None:
+      return WordStep::Next;
+    case DataMethod::ReadCompareWrite:
+      if (ctx.proto.ReadDataD() == b) return WordStep::Next;
+      return cycle(true);
+    case DataMethod::ProgramOnly:
+      return b == "FF" ? WordStep::Next : cycle(false);
+    case DataMethod::EraseProgram:
+      return b == "FF" ? WordStep::Next : cycle(true);
+    case DataMethod::WriteEveryByte:
+      ctx.proto.LoadDataD(b);  // loaded once; each attempt programs the latch again
+      for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+        ctx.proto.BeginProg();
+        ctx.delay.DELAY(2);
+        ctx.proto.EndProgramming();
+        if (ctx.proto.ReadDataD() == b) return WordStep::Next;
+      }
+      return WordStep::Fail;
+  }
+  return WordStep::Fail;
+}
+
+// One ID word by erase/program cycles; the whole read-back must match.
+bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uint32_t waitMs) {
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    ctx.proto.LoadDataM(word);
+    ctx.proto.BeginEraseProg();
+    ctx.delay.DELAY(waitMs);
+    if (ctx.proto.ReadDataM() == word) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool ProgramDataMemory(OpContext& ctx, int family) {
+  const FamilyMethods* methods = FindMethods(family);
+  if (!methods || methods->data == DataMethod::None) return true;
+  ctx.proto.ResetPic();
+  const RowWalk walk{.rows = ctx.device.DataRows,
+                     .rowEvents = methods->dataRowEvents,
+                     .wordEvents = methods->data == DataMethod::WriteEveryByte};
+  return WalkRows(ctx, walk, [&](int row, int col) {
+    return ProgramByte(ctx, methods->data, DataCellText(ctx.buffers, row, col));
+  });
+}
+
+bool ProgramID(OpContext& ctx, int family) {
+  const FamilyMethods* methods = FindMethods(family);
+  if (!methods || methods->id == IdMethod::None) return true;
+  ctx.proto.ResetPic();
+  if (methods->id == IdMethod::EpromPulses12) {
+    Clocks(ctx.proto, 1 + 8 * ctx.device.ProgramRows);  // the ID words follow program memory
+  } else {
+    ctx.proto.LoadConfig("3FFF");  // 2000h
+  }
+  const std::string digits = ctx.buffers.IdDigits();
+  for (std::size_t i = 0; i < 4; ++i) {
+    const char d = i < digits.size() ? digits[i] : '\0';
+    const std::string digit = d ? std::string(1, d) : std::string();
+    const auto lastDigitIs = [d](const std::string& read) { return LastDigit(read) == d; };
+    bool ok = true;
+    switch (methods->id) {
+      case IdMethod::None:
+        break;
+      case IdMethod::Flash:
+        ok = WriteIdWord(ctx, "3FF" + digit, 1, methods->idWaitMs);
+        break;
+      case IdMethod::FlashRetry:
+        ok = WriteIdWord(ctx, "3FF" + digit, kWriteAttempts, methods->idWaitMs);
+        break;
+      case IdMethod::EpromPulses:
+        ok = PulseUntil(ctx, "3FF" + digit, kEpromTries14, kEpromExtra14, lastDigitIs);
+        break;
+      case IdMethod::EpromPulses12:
+        if (d != 'F')
+          ok = PulseUntil(ctx, "000" + digit, kEpromTries12, kEpromExtra12, lastDigitIs);
+        break;
+    }
+    if (!ok) return false;
+    ctx.proto.CLK();
+    if (methods->idWordEvents) ctx.hooks.ProcessEvents();
+  }
+  return true;
+}
+
+bool ProgramFuses(OpContext& ctx, int family) {
+  const FamilyMethods* methods = FindMethods(family);
+  if (!methods || methods->fuses == FuseMethod::None) return true;
+  std::uint16_t& fuseWord = ctx.buffers.FuseWord;
+  fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
+  const std::string fuseText = Hex4Text(fuseWord);
+
+  switch (methods->fuses) {
+    case FuseMethod::None:
+      return true;
+    case FuseMethod::Flash:
+    case FuseMethod::FlashRetry: {
+      // LoadConfig leaves the word in the data latch; a begin command at 2007h writes it.
+      ctx.proto.ResetPic();
+      ctx.proto.LoadConfig(fuseText);
+      Clocks(ctx.proto, 7);
+      const bool retry = methods->fuses == FuseMethod::FlashRetry;
+      for (int attempt = 0; attempt < (retry ? kWriteAttempts : 1); ++attempt) {
+        ctx.proto.BeginEraseProg();
+        ctx.delay.DELAY(retry ? 10 : 20);
+        if (FuseCheck(ctx, fuseWord)) return true;
+      }
+      return false;
+    }
+    case FuseMethod::KeepBandgap: {
+      GoToConfigWord(ctx.proto);
+      const std::string current = ctx.proto.ReadDataM();
+      ctx.proto.ResetPic();
+      ctx.proto.LoadConfig(current.substr(0, 1) + fuseText.substr(1));
+      Clocks(ctx.proto, 7);
+      ctx.proto.BeginEraseProg();
+      ctx.delay.DELAY(20);
+      return FuseCheck(ctx, fuseWord);  // ConfigMask keeps the bandgap bits out
+    }
+    case FuseMethod::EpromPulses:
+      ctx.proto.ResetPic();
+      ctx.proto.LoadConfig(fuseText);
+      Clocks(ctx.proto, 7);
+      for (int i = 0; i < kEpromFusePulses; ++i) {
+        ctx.proto.BeginEraseProg();
+        ctx.delay.DELAYUS(200);
+        ctx.proto.EndProg();
+      }
+      return FuseCheck(ctx, fuseWord);
+    case FuseMethod::EpromPulses12:
+      ctx.proto.ResetPic();  // the counter is on the configuration word
+      if (FuseCheck(ctx, fuseWord)) return true;
+      ctx.proto.LoadDataM(fuseText);
+      ctx.proto.BeginEraseProg();
+      ctx.delay.DELAY(20);  // one long pulse
+      ctx.proto.EndProg();
+      for (int i = 0; i < kEpromExtra12; ++i) EpromPulse(ctx, fuseText);
+      return FuseCheck(ctx, fuseWord);
+  }
+  return false;
+}
+
+}  // namespace lpt

@@ -1,0 +1,41 @@
+// Program: the edit buffers into the chip, one pass per memory. Each pass
+// reads every written word back and returns false at the first word that
+// does not take within the family's number of attempts.
+#pragma once
+
+#include <string>
+
+#include "ops/device_commands.h"
+
+namespace lpt {
+
+bool ProgramProgramMemory(OpContext& ctx, int family);
+bool ProgramDataMemory(OpContext& ctx, int family);
+bool ProgramID(OpContext& ctx, int family);
+// May adjust FuseWord first (16C55x, 14C000, 12-bit families) and keeps it so.
+bool ProgramFuses(OpContext& ctx, int family);
+
+// One EPROM programming pulse: LoadDataM(word), BeginEraseProg, 200 us, EndProg.
+void EpromPulse(OpContext& ctx, const std::string& word);
+
+// Up to `tries` pulses, each followed by a read-back that `reached` judges;
+// after the match exactly `extra` more pulses. False when no pulse reached it.
+template <class Reached>
+bool PulseUntil(OpContext& ctx, const std::string& word, int tries, int extra, Reached&& reached) {
+  for (int pulse = 1; pulse <= tries; ++pulse) {
+    EpromPulse(ctx, word);
+    if (reached(ctx.proto.ReadDataM())) {
+      for (int i = 0; i < extra; ++i) EpromPulse(ctx, word);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Pulse counts of the EPROM algorithms.
+inline constexpr int kEpromTries14 = 25;
+inline constexpr int kEpromExtra14 = 3;
+inline constexpr int kEpromTries12 = 8;
+inline constexpr int kEpromExtra12 = 11;
+
+}  // namespace lpt

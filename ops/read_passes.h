@@ -1,0 +1,16 @@
+// Read: the chip into the edit buffers, one pass per memory.
+#pragma once
+
+#include "ops/device_commands.h"
+
+namespace lpt {
+
+// Program memory into sg1; the gauge follows the rows.
+void ReadProgramMemory(OpContext& ctx, int family);
+// Data EEPROM into sg2 (families with data EEPROM; sg2 kept otherwise).
+void ReadDataMemory(OpContext& ctx, int family);
+// Configuration word into FuseWord (shown on the fuse switches) and the
+// lowest digit of each ID word into the ID caption.
+void ReadFusesID(OpContext& ctx, int family);
+
+}  // namespace lpt

@@ -1,0 +1,35 @@
+// Words as the passes handle them: the four-digit read-back of the protocol,
+// the fuse text, the configuration read at 2007h and the masked comparison.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ops/device_commands.h"
+
+namespace lpt {
+
+// FuseWord (or any word) as four upper-case hex digits.
+std::string Hex4Text(std::uint16_t value);
+
+// The value of a four-digit read-back of ReadDataM.
+std::uint16_t ReadBackValue(const std::string& text);
+
+// ReadDataM with its first digit dropped: the three digits of a 12-bit word.
+std::string Drop1(const std::string& text);
+
+// The last character of a text, or '\0' for an empty one.
+char LastDigit(const std::string& text);
+
+// ResetPic, LoadConfig("3FFF"), 7 x CLK (counter on 2007h).
+void GoToConfigWord(Protocol& proto);
+
+// The configuration word read: at 2007h for 14-bit families, at the entry
+// position for 12-bit families.
+std::string ReadConfigWord(OpContext& ctx, int family);
+
+// Fuse check on the word under the counter: ReadDataM, then
+// (read AND ConfigMask) == (expected AND ConfigMask).
+bool FuseCheck(OpContext& ctx, std::uint16_t expected);
+
+}  // namespace lpt
