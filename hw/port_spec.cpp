@@ -1,0 +1,117 @@
+#include "hw/port_spec.h"
+
+#include <cctype>
+
+#include "hw/ppdev_port.h"
+#include "hw/small_port.h"
+
+namespace lpt {
+namespace {
+
+constexpr const char* kUsage =
+    "use sim, sim:FILE, a port address such as 888 or 0x378, or a device path such as "
+    "/dev/parport0";
+
+// The status register sits at address + 1 and the control register at
+// address + 2, so the base must leave room for both.
+constexpr unsigned long kHighestAddress = 0xFFFD;
+
+std::string Trim(const std::string& text) {
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
+  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+  return text.substr(begin, end - begin);
+}
+
+// Digits only, in base 10 or 16; nullopt on anything else or on overflow
+// past what a port address can be.
+std::optional<unsigned long> ParseNumber(const std::string& digits, int base) {
+  if (digits.empty()) return std::nullopt;
+  unsigned long value = 0;
+  for (char c : digits) {
+    int d;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      return std::nullopt;
+    value = value * base + d;
+    if (value > 0xFFFFF) return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<PortSpec> Fail(std::string* error, std::string text) {
+  if (error) *error = std::move(text);
+  return std::nullopt;
+}
+
+// A port that never opens, with the reason why.
+class UnavailablePort : public Port {
+ public:
+  explicit UnavailablePort(std::string reason) : reason_(std::move(reason)) {}
+  bool Opened() const override { return false; }
+  void SetOpened(bool) override {}
+  std::uint8_t ReadPort(std::uint16_t) override { return 0; }
+  void WritePort(std::uint16_t, std::uint8_t) override {}
+  std::uint32_t LastError() const override { return 6; }
+  bool LastIoOk() const override { return false; }
+  std::string FailureReason() const override { return reason_; }
+
+ private:
+  std::string reason_;
+};
+
+}  // namespace
+
+std::optional<PortSpec> ParsePortSpec(const std::string& raw, std::string* error) {
+  const std::string text = Trim(raw);
+  PortSpec spec;
+  if (text == "sim" || text == "0") {
+    spec.kind = PortSpec::Kind::Simulator;
+    return spec;
+  }
+  if (text.rfind("sim:", 0) == 0) {
+    if (text.size() == 4)
+      return Fail(error, "Port \"sim:\" needs a chip file name after the colon.");
+    spec.kind = PortSpec::Kind::SimulatorFile;
+    spec.path = text.substr(4);
+    return spec;
+  }
+  if (text.rfind("/dev/", 0) == 0 && text.size() > 5) {
+    spec.kind = PortSpec::Kind::DevicePath;
+    spec.path = text;
+    return spec;
+  }
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const auto number = hex ? ParseNumber(text.substr(2), 16) : ParseNumber(text, 10);
+  if (!number) return Fail(error, "Unknown port \"" + raw + "\": " + kUsage + ".");
+  if (*number > kHighestAddress)
+    return Fail(error, "Port address \"" + raw + "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");
+  spec.kind = PortSpec::Kind::Address;
+  spec.address = static_cast<std::uint16_t>(*number);
+  return spec;
+}
+
+std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec) {
+#ifdef _WIN32
+  if (spec.kind == PortSpec::Kind::DevicePath)
+    return std::make_unique<UnavailablePort>(
+        "Device paths name Linux parallel ports; on Windows give the port address (888 or "
+        "0x378).");
+  return std::make_unique<SmallPort>(MakeWin32SmallPortOs());
+#else
+  auto sys = MakeLinuxPpdevSystem();
+  if (!sys)
+    return std::make_unique<UnavailablePort>(
+        "This system has no parallel port support (ppdev); use --port sim.");
+  if (spec.kind == PortSpec::Kind::DevicePath)
+    return std::make_unique<PpdevPort>(spec.path, spec.address, std::move(sys));
+  return std::make_unique<PpdevPort>(spec.address, std::move(sys));
+#endif
+}
+
+}  // namespace lpt
