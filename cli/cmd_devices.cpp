@@ -1,5 +1,9 @@
+// lptpic-cli devices: the catalogue, one TAB-separated line per name in
+// table order: name, FamilyCode, program words, data bytes, ConfigMask
+// (four upper-case hex digits), layout routine, InfoPage.
 #include <iostream>
 
+#include "buffers/hex_text.h"
 #include "cli/cli_app.h"
 #include "devices/catalogue.h"
 
@@ -9,8 +13,12 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
   auto* cmd = app.add_subcommand("devices", "list the device catalogue");
   cmd->callback([&action] {
     action = [](const GlobalOptions&) {
-      for (auto name : CatalogueNames()) std::cout << name << "\n";
-      return kExitOk;
+      for (const CatalogueRow& row : CatalogueRows())
+        for (std::string_view name : row.names)
+          std::cout << name << '\t' << row.familyCode << '\t' << row.programRows * 8 << '\t'
+                    << row.dataRows * 8 << '\t' << ToHex(row.configMask, 4) << '\t'
+                    << LayoutName(row.layout) << '\t' << row.infoPage << '\n';
+      return std::cout.good() ? kExitOk : kExitFailed;
     };
   });
 }

@@ -1,0 +1,47 @@
+#include "buffers/clear_area.h"
+
+#include <algorithm>
+
+#include "buffers/hex_text.h"
+#include "devices/family.h"
+
+namespace lpt {
+namespace {
+
+// Steps 1 and 2 of "Ok" for one field: every character a hex digit, then
+// padded on the left to four characters (an empty field becomes "0000").
+bool CheckAndPad(std::string& field) {
+  if (field.size() > kClearAreaFieldLength) return false;
+  for (char c : field)
+    if (!IsHexDigit(c)) return false;
+  field = PadLeftZeros(field, kClearAreaFieldLength);
+  return true;
+}
+
+}  // namespace
+
+ClearAreaFields InitialClearAreaFields(const ActiveDevice& device) {
+  const int lastAddress = std::max(device.ProgramRows * 8 - 1, 0);
+  return {"0", ToHex(static_cast<std::uint32_t>(lastAddress), 4)};
+}
+
+ClearAreaResult ApplyClearArea(ClearAreaFields& fields, const ActiveDevice& device,
+                               EditBuffers& buffers) {
+  ClearAreaResult result;
+  if (!CheckAndPad(fields.start) || !CheckAndPad(fields.end)) {
+    result.message = kHexOnlyMessage;
+    return result;
+  }
+  const int start = Hex4toInt(fields.start);
+  const int end = Hex4toInt(fields.end);
+  const std::string zero(static_cast<std::size_t>(ProgramDigits(device.FamilyCode)), '0');
+  const int words = buffers.ProgramRows() * 8;
+  for (int a = std::max(start, 0); a <= end && a < words; ++a) {
+    buffers.ProgramWord(a) = zero;
+    ++result.cleared;
+  }
+  result.ok = true;
+  return result;
+}
+
+}  // namespace lpt

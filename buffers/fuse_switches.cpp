@@ -1,0 +1,88 @@
+#include "buffers/fuse_switches.h"
+
+#include "devices/fuse_layouts.h"
+
+namespace lpt {
+namespace {
+
+// Index into OscStep of the transition that leaves value k: 3->2 is the
+// first step, 2->1 the second, 1->0 the third, 0->3 the fourth.
+std::size_t StepIndexFrom(int k) { return static_cast<std::size_t>(3 - k); }
+
+}  // namespace
+
+void FuseSwitches::ApplyLayout(Layout layout) {
+  // PlochaStandart: every slot hidden. Hidden slots keep whatever an
+  // earlier layout left in them; ShowFuses and Click never touch them.
+  for (FuseSlot& slot : slots_) slot.visible = false;
+
+  const FuseLayoutSpec& spec = FuseLayoutOf(layout);
+  for (std::size_t k = 0; k < 4; ++k) {
+    oscCaption_[k] = std::string(spec.osc->caption[k]);
+    oscStep_[k] = spec.osc->step[k];
+  }
+  FuseSlot& osc = slots_[0];
+  osc.visible = true;
+  osc.caption = oscCaption_[3];  // the picture of 3FFFh
+  osc.color = SwitchColor;
+  osc.hint = std::string(kOscHint);
+  osc.setCaption.clear();
+  osc.clearCaption.clear();
+  osc.mask = 0;
+
+  std::size_t index = 1;
+  for (const FuseSwitchSpec& sw : spec.switches) {
+    if (index >= slots_.size()) break;  // no layout has more than eleven
+    FuseSlot& slot = slots_[index++];
+    slot.visible = true;
+    slot.setCaption = std::string(sw.setCaption);
+    slot.clearCaption = std::string(sw.clearCaption);
+    slot.mask = sw.mask;
+    slot.caption = slot.setCaption;
+    slot.color = IsProtectCaption(slot.setCaption) ? ProtectColor : SwitchColor;
+    slot.hint = std::string(sw.hint);
+  }
+}
+
+void FuseSwitches::ShowFuses(std::uint32_t word) {
+  slots_[0].caption = oscCaption_[word & 3u];
+  for (std::size_t i = 1; i < slots_.size(); ++i) {
+    FuseSlot& slot = slots_[i];
+    if (!slot.visible) continue;
+    slot.caption = (word & slot.mask) != 0 ? slot.setCaption : slot.clearCaption;
+  }
+}
+
+void FuseSwitches::Click(int slot, std::uint16_t& fuseWord) {
+  if (slot < 1 || slot > kSlots) return;
+  FuseSlot& panel = slots_[static_cast<std::size_t>(slot - 1)];
+  if (!panel.visible) return;  // a hidden panel cannot be clicked
+
+  if (slot == 1) {
+    // The caption decides the direction: the first OscCaption, from value
+    // 3 down to 0, that equals it.
+    for (int k = 3; k >= 0; --k) {
+      if (panel.caption != oscCaption_[static_cast<std::size_t>(k)]) continue;
+      const int next = (k + 3) % 4;  // 3->2, 2->1, 1->0, 0->3
+      panel.caption = oscCaption_[static_cast<std::size_t>(next)];
+      // The step is meant for bits 1..0 only. Should the word ever
+      // disagree with the caption, a borrow or carry must not run into
+      // the code-protection bits above them, so it stays in bits 1..0.
+      const int sum = static_cast<int>(fuseWord) + oscStep_[StepIndexFrom(k)];
+      fuseWord =
+          static_cast<std::uint16_t>((fuseWord & ~0x3u) | (static_cast<unsigned>(sum) & 0x3u));
+      return;
+    }
+    return;  // no caption matched: nothing happens
+  }
+
+  if (panel.caption == panel.setCaption) {
+    panel.caption = panel.clearCaption;
+    fuseWord = static_cast<std::uint16_t>(fuseWord & ~panel.mask);
+  } else {
+    panel.caption = panel.setCaption;
+    fuseWord = static_cast<std::uint16_t>(fuseWord | panel.mask);
+  }
+}
+
+}  // namespace lpt
