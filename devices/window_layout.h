@@ -7,11 +7,11 @@
 namespace lpt {
 
 struct WindowLayout {
-  bool dataGroupShown;        // GroupBox3 "Data Memory "
-  bool programDataEnabled;    // "Program only &Data memory"
-  bool eraseShown;            // Button3 "Erase" shown, "&Erase" enabled
-  bool fusesShown;            // Button4 "Fuses" shown, "Program only &Fuses + ID" enabled
-  bool infoPanelShown;        // Panel15 "?"
+  bool dataGroupShown;      // GroupBox3 "Data Memory "
+  bool programDataEnabled;  // "Program only &Data memory"
+  bool eraseShown;          // Button3 "Erase" shown, "&Erase" enabled
+  bool fusesShown;          // Button4 "Fuses" shown, "Program only &Fuses + ID" enabled
+  bool infoPanelShown;      // Panel15 "?"
 };
 
 WindowLayout WindowLayoutOf(Layout layout);
