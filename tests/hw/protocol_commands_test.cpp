@@ -1,0 +1,181 @@
+// The command words, the data frames in both directions and both timing
+// modes, as the adapter sees them: port writes, status reads and waits.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hw/protocol.h"
+#include "support/recording_port.h"
+
+namespace lpt {
+namespace {
+
+using testing::EventLog;
+using testing::Ms;
+using testing::PortEvent;
+using testing::R;
+using testing::Us;
+using testing::W;
+using testing::WrittenValues;
+
+struct Rig {
+  EventLog log;
+  testing::RecordingPort port{log};
+  testing::LoggingClock clock{log};
+  testing::RecordingHooks hooks;
+  ActiveDevice device;
+  Protocol proto{port, clock, hooks, device};
+};
+
+// The twelve values of each command as the adapter must see them.
+struct CommandCase {
+  const char* name;
+  std::function<void(Protocol&)> run;
+  std::vector<std::uint8_t> values;
+};
+
+const std::vector<CommandCase>& CommandTable() {
+  static const std::vector<CommandCase> table = {
+      {"LoadConfig",
+       [](Protocol& p) { p.LoadConfig("0000"); },
+       {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"LoadDataM",
+       [](Protocol& p) { p.LoadDataM("0000"); },
+       {0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"LoadDataD",
+       [](Protocol& p) { p.LoadDataD("00"); },
+       {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"ReadDataM",
+       [](Protocol& p) { p.ReadDataM(); },
+       {0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"ReadDataD",
+       [](Protocol& p) { p.ReadDataD(); },
+       {0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"CLK",
+       [](Protocol& p) { p.CLK(); },
+       {0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"BeginEraseProg",
+       [](Protocol& p) { p.BeginEraseProg(); },
+       {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"BeginProg",
+       [](Protocol& p) { p.BeginProg(); },
+       {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04}},
+      {"EndProg",
+       [](Protocol& p) { p.EndProg(); },
+       {0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"EndProgramming",
+       [](Protocol& p) { p.EndProgramming(); },
+       {0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x07, 0x06}},
+      {"ChipErase",
+       [](Protocol& p) { p.ChipErase(); },
+       {0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06}},
+      {"BulkEraseM",
+       [](Protocol& p) { p.BulkEraseM(); },
+       {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseProgramMemory",
+       [](Protocol& p) { p.BulkEraseProgramMemory(); },
+       {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x07, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseD",
+       [](Protocol& p) { p.BulkEraseD(); },
+       {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseDataMemory",
+       [](Protocol& p) { p.BulkEraseDataMemory(); },
+       {0x07, 0x06, 0x07, 0x04, 0x05, 0x04, 0x07, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseSetup1",
+       [](Protocol& p) { p.BulkEraseSetup1(); },
+       {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseSetup2",
+       [](Protocol& p) { p.BulkEraseSetup2(); },
+       {0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
+  };
+  return table;
+}
+
+bool HasFrame(const std::string& name) {
+  return name.rfind("Load", 0) == 0 || name.rfind("Read", 0) == 0;
+}
+
+TEST(ProtocolCommands, EveryCommandWritesItsTwelveValuesToTheDataRegister) {
+  for (const CommandCase& c : CommandTable()) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    c.run(rig.proto);
+    const auto values = WrittenValues(rig.log);
+    // Command 12 writes, a data frame 32 more: 44 in all for any data transfer.
+    ASSERT_EQ(values.size(), HasFrame(c.name) ? 44u : 12u);
+    EXPECT_EQ(std::vector<std::uint8_t>(values.begin(), values.begin() + 12), c.values);
+    for (const PortEvent& e : rig.log)
+      if (e.kind == PortEvent::Kind::Write) {
+        EXPECT_EQ(e.address, 0x378);
+      }
+  }
+}
+
+TEST(ProtocolCommands, PortRestsAtDataHighOnlyAfterEndProgrammingAndChipErase) {
+  for (const CommandCase& c : CommandTable()) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    c.run(rig.proto);
+    const bool dataHigh =
+        std::string(c.name) == "EndProgramming" || std::string(c.name) == "ChipErase";
+    EXPECT_EQ(WrittenValues(rig.log).back(), dataHigh ? 0x06 : 0x04);
+  }
+}
+
+TEST(ProtocolCommands, CommandOnlyWaitsInBothTimingModes) {
+  Rig fast;
+  fast.proto.CLK();
+  EXPECT_EQ(testing::Waits(fast.log), (EventLog{Us(10)}));
+
+  // Delay mode: every one of the twelve writes is followed by 1 µs, then 10 µs.
+  Rig slow;
+  slow.proto.SetDelayMode("true");
+  slow.proto.ChipErase();
+  ASSERT_EQ(slow.log.size(), 25u);
+  for (std::size_t i = 0; i < 24; i += 2) {
+    EXPECT_EQ(slow.log[i].kind, PortEvent::Kind::Write) << i;
+    EXPECT_EQ(slow.log[i + 1], Us(1)) << i;
+  }
+  EXPECT_EQ(slow.log.back(), Us(10));
+}
+
+TEST(ProtocolCommands, OnlyTheExactTextTrueSelectsDelayMode) {
+  for (const char* mode : {"True", "TRUE", "yes", "", "true ", "false"}) {
+    SCOPED_TRACE(mode);
+    Rig rig;
+    rig.proto.SetDelayMode(mode);
+    rig.proto.LoadDataM("1234");
+    EXPECT_EQ(testing::Waits(rig.log), (EventLog{Us(5), Us(10)}));
+  }
+  Rig rig;
+  rig.proto.SetDelayMode("true");
+  rig.proto.LoadDataM("1234");
+  EXPECT_EQ(rig.clock.UsWaitCount(), 12u + 1 + 31 + 1);
+}
+
+TEST(ProtocolCommands, UsesThePortAddressForDataAndStatus) {
+  Rig rig;
+  rig.proto.SetPortAddress(0x278);
+  rig.proto.ReadDataD();
+  int reads = 0;
+  for (const PortEvent& e : rig.log) {
+    if (e.kind == PortEvent::Kind::Write) {
+      EXPECT_EQ(e.address, 0x278);
+    } else if (e.kind == PortEvent::Kind::Read) {
+      EXPECT_EQ(e.address, 0x279);
+      ++reads;
+    }
+  }
+  EXPECT_EQ(reads, 8);
+}
+
+TEST(ProtocolCommands, IdleSwitchesTheChipOff) {
+  Rig rig;
+  rig.proto.Idle();
+  EXPECT_EQ(rig.log, (EventLog{W(0x378, 0x08)}));
+}
+
+}  // namespace
+}  // namespace lpt

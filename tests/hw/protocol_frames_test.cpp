@@ -1,0 +1,231 @@
+// Data frames: what bits a load sends, what a read returns for the status
+// bytes the adapter gives, and the exact sequence of writes, reads and waits
+// of a frame in each timing mode.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hw/protocol.h"
+#include "support/recording_port.h"
+
+namespace lpt {
+namespace {
+
+using testing::EventLog;
+using testing::PortEvent;
+using testing::R;
+using testing::Us;
+using testing::W;
+using testing::WrittenValues;
+
+struct Rig {
+  EventLog log;
+  testing::RecordingPort port{log};
+  testing::LoggingClock clock{log};
+  testing::RecordingHooks hooks;
+  ActiveDevice device;
+  Protocol proto{port, clock, hooks, device};
+};
+
+// The sixteen bits of the frame a load sent (start, data, stop), decoded
+// from the high/low pairs after the command's twelve writes.
+std::vector<int> SentFrameBits(const EventLog& log) {
+  const auto values = WrittenValues(log);
+  EXPECT_EQ(values.size(), 44u);
+  std::vector<int> bits;
+  for (std::size_t i = 12; i + 1 < values.size(); i += 2) {
+    const int bit = (values[i] >> 1) & 1;
+    EXPECT_EQ(values[i], 0x05 + 2 * bit) << "high write " << i;
+    EXPECT_EQ(values[i + 1], 0x04 + 2 * bit) << "low write " << i;
+    bits.push_back(bit);
+  }
+  return bits;
+}
+
+// The 14-bit field of a frame; start and stop bits must be 0.
+unsigned SentWord(const EventLog& log) {
+  const auto bits = SentFrameBits(log);
+  if (bits.size() != 16) return ~0u;
+  EXPECT_EQ(bits.front(), 0) << "start bit";
+  EXPECT_EQ(bits.back(), 0) << "stop bit";
+  unsigned word = 0;
+  for (int i = 0; i < 14; ++i) word |= static_cast<unsigned>(bits[1 + i]) << i;
+  return word;
+}
+
+TEST(ProtocolFrames, LoadsSendTheWordOfTheirText) {
+  struct Case {
+    const char* text;
+    unsigned word;
+  };
+  const Case words[] = {
+      {"0000", 0x0000},  {"3FFF", 0x3FFF}, {"1234", 0x1234},
+      {"2805", 0x2805},  {"FFFF", 0x3FFF},  // the two high bits of the first digit are not sent
+      {"C001", 0x0001},  {"3FF", 0x0000},   // wrong length sends zeros
+      {"03FFF", 0x0000}, {"", 0x0000},     {"3fff", 0x3000},  // lower-case letters count as 0
+      {"12G4", 0x1204},                                       // so does any other non-hex character
+  };
+  for (const Case& c : words) {
+    SCOPED_TRACE(c.text);
+    Rig m;
+    m.proto.LoadDataM(c.text);
+    EXPECT_EQ(SentWord(m.log), c.word);
+    Rig cfg;
+    cfg.proto.LoadConfig(c.text);
+    EXPECT_EQ(SentWord(cfg.log), c.word);
+  }
+}
+
+TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
+  Rig rig;
+  rig.proto.LoadDataD("A5");
+  EXPECT_EQ(SentFrameBits(rig.log),
+            (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}));
+
+  struct Case {
+    const char* text;
+    unsigned word;
+  };
+  for (const Case& c : {Case{"FF", 0x3FFF}, Case{"00", 0x3F00}, Case{"3C", 0x3F3C},
+                        Case{"5", 0x3F00}, Case{"123", 0x3F00}, Case{"a5", 0x3F05}}) {
+    SCOPED_TRACE(c.text);
+    Rig r;
+    r.proto.LoadDataD(c.text);
+    EXPECT_EQ(SentWord(r.log), c.word);
+  }
+}
+
+// A chip that drives `word` on the data line: bit i is read after the
+// (i+1)-th data clock; the port inverts the line.
+void DriveWord(Rig& rig, unsigned word, std::uint8_t lineHigh, std::uint8_t lineLow) {
+  auto reads = std::make_shared<int>(0);
+  rig.port.answer = [=](std::uint16_t) {
+    const int bit = (*reads)++;
+    return ((word >> bit) & 1) ? lineHigh : lineLow;
+  };
+}
+
+TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
+  struct Case {
+    unsigned word;
+    const char* m;
+    const char* d;
+  };
+  const Case cases[] = {{0x3FFF, "3FFF", "FF"}, {0x0000, "0000", "00"}, {0x2A55, "2A55", "55"},
+                        {0x0001, "0001", "01"}, {0x2000, "2000", "00"}, {0x00AB, "00AB", "AB"}};
+  // The threshold is the whole byte against 80h: 7Fh is still a 1, 80h a 0.
+  const std::uint8_t highs[] = {0x00, 0x7F};
+  const std::uint8_t lows[] = {0x80, 0xFF};
+  for (const Case& c : cases) {
+    for (int v = 0; v < 2; ++v) {
+      SCOPED_TRACE(c.m);
+      Rig m;
+      DriveWord(m, c.word, highs[v], lows[v]);
+      EXPECT_EQ(m.proto.ReadDataM(), c.m);
+      Rig d;
+      DriveWord(d, c.word, highs[v], lows[v]);
+      EXPECT_EQ(d.proto.ReadDataD(), c.d);
+    }
+  }
+}
+
+TEST(ProtocolFrames, AllLowOrAllHighStatusReads) {
+  Rig low;
+  low.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x00; };
+  EXPECT_EQ(low.proto.ReadDataM(), "3FFF");
+  EXPECT_EQ(low.proto.ReadDataD(), "FF");
+  Rig high;
+  high.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x80; };
+  EXPECT_EQ(high.proto.ReadDataM(), "0000");
+  EXPECT_EQ(high.proto.ReadDataD(), "00");
+  // A closed port reads 0, so every bit reads as 1.
+  Rig closed;
+  closed.port.opened = false;
+  EXPECT_EQ(closed.proto.ReadDataM(), "3FFF");
+}
+
+// The expected event list of one transfer, written out from the timing
+// rules: fast mode has a 5 µs gap and a 10 µs close; Delay mode follows
+// each write with 1 µs except the stop bit's low write, and the gap is 10 µs.
+struct Expect {
+  bool delayMode;
+  EventLog log;
+  void Write(std::uint8_t v, bool last = false) {
+    log.push_back(W(0x378, v));
+    if (delayMode && !last) log.push_back(Us(1));
+  }
+  void Command(const std::vector<std::uint8_t>& values) {
+    for (auto v : values) Write(v);
+  }
+  void Gap() { log.push_back(Us(delayMode ? 10 : 5)); }
+  void Clock(int bit) {
+    Write(static_cast<std::uint8_t>(0x05 + 2 * bit));
+    Write(static_cast<std::uint8_t>(0x04 + 2 * bit));
+  }
+  void Sample(std::uint8_t status) { log.push_back(R(0x379, status)); }
+  void Stop() {
+    Write(0x05);
+    Write(0x04, true);
+    log.push_back(Us(10));
+  }
+};
+
+TEST(ProtocolFrames, OutgoingFrameTimingInBothModes) {
+  for (bool delayMode : {false, true}) {
+    SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
+    Rig rig;
+    rig.proto.SetDelayMode(delayMode ? "true" : "false");
+    rig.proto.LoadDataM("0003");  // bits 0 and 1 set
+    Expect e{delayMode, {}};
+    e.Command({0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
+    e.Gap();
+    e.Clock(0);
+    for (int i = 0; i < 14; ++i) e.Clock(i < 2);
+    e.Stop();
+    EXPECT_EQ(rig.log, e.log);
+  }
+}
+
+TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
+  for (bool delayMode : {false, true}) {
+    SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
+    Rig m;
+    m.proto.SetDelayMode(delayMode ? "true" : "false");
+    m.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x87; };
+    EXPECT_EQ(m.proto.ReadDataM(), "0000");
+    Expect e{delayMode, {}};
+    e.Command({0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
+    e.Gap();
+    e.Clock(0);
+    for (int i = 0; i < 14; ++i) e.Clock(0), e.Sample(0x87);
+    e.Stop();
+    EXPECT_EQ(m.log, e.log);
+
+    // The byte read samples eight bits, then clocks six more unread.
+    Rig d;
+    d.proto.SetDelayMode(delayMode ? "true" : "false");
+    d.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x10; };
+    EXPECT_EQ(d.proto.ReadDataD(), "FF");
+    Expect ed{delayMode, {}};
+    ed.Command({0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
+    ed.Gap();
+    ed.Clock(0);
+    for (int i = 0; i < 8; ++i) ed.Clock(0), ed.Sample(0x10);
+    for (int i = 0; i < 6; ++i) ed.Clock(0);
+    ed.Stop();
+    EXPECT_EQ(d.log, ed.log);
+  }
+}
+
+TEST(ProtocolFrames, PrevedTurnsHexDigitsIntoBits) {
+  const char* expected[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
+                              "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
+  const std::string digits = "0123456789ABCDEF";
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(Preved(digits[i]), expected[i]) << digits[i];
+  for (char c : std::string("abcdefG/:@ \x7f")) EXPECT_EQ(Preved(c), "0000") << int(c);
+  EXPECT_EQ(Preved('\0'), "0000");
+}
+
+}  // namespace
+}  // namespace lpt

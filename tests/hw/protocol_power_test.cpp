@@ -1,0 +1,112 @@
+// Power-up and mode entry, and the adapter presence test.
+#include <gtest/gtest.h>
+
+#include "devices/family.h"
+#include "hw/protocol.h"
+#include "support/recording_port.h"
+
+namespace lpt {
+namespace {
+
+using testing::EventLog;
+using testing::Ms;
+using testing::R;
+using testing::Us;
+using testing::W;
+
+struct Rig {
+  EventLog log;
+  testing::RecordingPort port{log};
+  testing::LoggingClock clock{log};
+  testing::RecordingHooks hooks;
+  ActiveDevice device;
+  Protocol proto{port, clock, hooks, device};
+};
+
+EventLog ResetEvents(bool vppFirst) {
+  if (vppFirst) return {W(0x378, 0x08), Ms(10), W(0x378, 0x0C), Us(6), W(0x378, 0x04), Ms(1)};
+  return {W(0x378, 0x08), Ms(10), W(0x378, 0x00), Us(2), W(0x378, 0x04), Ms(1)};
+}
+
+TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
+  struct Case {
+    int family;
+    bool vppFirst;
+  };
+  const Case cases[] = {{1, false},  {4, false}, {17, false}, {20, false}, {21, false}, {22, true},
+                        {24, false}, {25, true}, {27, false}, {28, true},  {30, false}, {40, true}};
+  for (const Case& c : cases) {
+    for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
+      SCOPED_TRACE(c.family);
+      Rig rig;
+      rig.device.FamilyCode = c.family;
+      rig.proto.SetDelayMode(mode);
+      rig.proto.ResetPic();
+      EXPECT_EQ(rig.log, ResetEvents(c.vppFirst));
+    }
+  }
+  // Every catalogue family is covered above.
+  EXPECT_EQ(AllFamilies().size(), std::size(cases));
+}
+
+TEST(ProtocolPower, DevicePassesWhenTheAdapterEchoesTheDataLine) {
+  Rig rig;
+  rig.device.FamilyCode = 1;
+  EXPECT_TRUE(rig.proto.Device());
+  EventLog expected = ResetEvents(false);
+  for (auto e : {W(0x378, 0x06), Us(1), R(0x379, 0x00), W(0x378, 0x04), Us(1), R(0x379, 0x80)})
+    expected.push_back(e);
+  EXPECT_EQ(rig.log, expected);
+  EXPECT_TRUE(rig.hooks.errorBoxes.empty());
+}
+
+TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
+  struct Case {
+    const char* name;
+    std::uint8_t whenHigh, whenLow;
+  };
+  const Case cases[] = {{"line stuck low", 0x80, 0x80},
+                        {"line stuck high", 0x00, 0x00},
+                        {"inverted", 0x80, 0x00},
+                        {"7Fh is not 80h or more", 0x00, 0x7F}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    rig.device.FamilyCode = 1;
+    // The status answers the last value written to the data register.
+    testing::EventLog& log = rig.log;
+    rig.port.answer = [&](std::uint16_t) {
+      for (auto it = log.rbegin(); it != log.rend(); ++it)
+        if (it->kind == testing::PortEvent::Kind::Write)
+          return it->value == 0x06 ? c.whenHigh : c.whenLow;
+      return std::uint8_t{0};
+    };
+    EXPECT_FALSE(rig.proto.Device());
+    ASSERT_EQ(rig.hooks.errorBoxes.size(), 1u);
+    EXPECT_EQ(rig.hooks.errorBoxes[0], "Device is not found !");
+    // Both reads are made even when the first already failed.
+    int reads = 0;
+    for (const auto& e : rig.log) reads += e.kind == testing::PortEvent::Kind::Read;
+    EXPECT_EQ(reads, 2);
+  }
+}
+
+TEST(ProtocolPower, DeviceOnAClosedPortGivesTheReasonUnderTheMessage) {
+  Rig rig;
+  rig.port.opened = false;
+  EXPECT_FALSE(rig.proto.Device());
+  ASSERT_EQ(rig.hooks.errorBoxes.size(), 1u);
+  EXPECT_EQ(rig.hooks.errorBoxes[0], "Device is not found !");
+
+  Rig why;
+  why.port.opened = false;
+  why.port.failureReason = "No parallel port at 0x378 (no /dev/parportN has that base address).";
+  EXPECT_FALSE(why.proto.Device());
+  ASSERT_EQ(why.hooks.errorBoxes.size(), 1u);
+  EXPECT_EQ(why.hooks.errorBoxes[0],
+            "Device is not found !\n\nNo parallel port at 0x378 (no /dev/parportN has that base "
+            "address).");
+}
+
+}  // namespace
+}  // namespace lpt
