@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "buffers/hex_text.h"
@@ -109,7 +110,8 @@ class HexSave : public ::testing::Test {
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
            ("lptpic_hexsave_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                        std::to_string(std::random_device{}())));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

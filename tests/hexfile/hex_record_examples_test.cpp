@@ -74,6 +74,11 @@ TEST(HexRecordExamples, ChecksumAndEndRecord) {
   EXPECT_FALSE(CheckSum(":02400E00F13F81"));
   Chip chip("16F84");
   EXPECT_FALSE(DekodujRadek(":00000001FF", chip.device, chip.buffers));
+  // Too short for its byte count: nothing is read past the end, nothing changes.
+  for (const char* line : {"", ":", ":0400000005", ":04000000052807"}) {
+    EXPECT_TRUE(DekodujRadek(line, chip.device, chip.buffers)) << line;
+    EXPECT_EQ(chip.buffers.ProgramWord(0), "3FFF") << line;
+  }
   const HexLoadResult r = LoadHexText(":020000040000fa\r\n", chip.device, chip.buffers);
   EXPECT_EQ(r.status, HexLoadResult::Status::ChecksumError);
   EXPECT_EQ(r.message, "Error CheckSum on line 1 !");
