@@ -1,0 +1,151 @@
+// Port specs as a user types them, the trace format, and the two clocks.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "hw/port_spec.h"
+#include "hw/real_delay.h"
+#include "hw/trace.h"
+#include "hw/virtual_clock.h"
+#include "support/recording_port.h"
+
+namespace lpt {
+namespace {
+
+TEST(PortSpecParse, AcceptedForms) {
+  using K = PortSpec::Kind;
+  struct Case {
+    const char* text;
+    K kind;
+    std::uint16_t address;
+    const char* path;
+  };
+  const Case cases[] = {
+      {"sim", K::Simulator, 0x378, ""},
+      {"0", K::Simulator, 0x378, ""},
+      {"sim:chip.json", K::SimulatorFile, 0x378, "chip.json"},
+      {"sim:/tmp/a b.chip", K::SimulatorFile, 0x378, "/tmp/a b.chip"},
+      {"888", K::Address, 0x378, ""},
+      {"632", K::Address, 0x278, ""},
+      {"0x378", K::Address, 0x378, ""},
+      {"0X3bc", K::Address, 0x3BC, ""},
+      {"0x0278", K::Address, 0x278, ""},
+      {" 888\r\n", K::Address, 0x378, ""},  // as read from a settings line
+      {"65533", K::Address, 0xFFFD, ""},
+      {"/dev/parport0", K::DevicePath, 0x378, "/dev/parport0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string error;
+    const auto spec = ParsePortSpec(c.text, &error);
+    ASSERT_TRUE(spec.has_value()) << error;
+    EXPECT_EQ(spec->kind, c.kind);
+    EXPECT_EQ(spec->address, c.address);
+    EXPECT_EQ(spec->path, c.path);
+  }
+}
+
+TEST(PortSpecParse, RejectedFormsSayWhy) {
+  struct Case {
+    const char* text;
+    const char* messagePart;
+  };
+  const Case cases[] = {
+      {"", "Unknown port"},
+      {"lpt1", "Unknown port \"lpt1\""},
+      {"SIM", "Unknown port"},
+      {"-888", "Unknown port"},
+      {"888x", "Unknown port"},
+      {"0x", "Unknown port"},
+      {"0xG1", "Unknown port"},
+      {"3.78", "Unknown port"},
+      {"sim:", "needs a chip file"},
+      {"/dev/", "Unknown port"},
+      {"65534", "out of range"},
+      {"0x10000", "out of range"},
+      {"99999999999999999999999", "Unknown port"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string error;
+    EXPECT_FALSE(ParsePortSpec(c.text, &error).has_value());
+    EXPECT_NE(error.find(c.messagePart), std::string::npos) << error;
+  }
+  EXPECT_FALSE(ParsePortSpec("nonsense", nullptr).has_value()) << "no error text wanted";
+}
+
+TEST(Trace, PortAndDelayLinesGoToOneSinkInOrder) {
+  testing::EventLog log;
+  testing::RecordingPort inner(log);
+  inner.answer = [](std::uint16_t) -> std::uint8_t { return 0x87; };
+  inner.failureReason = "why";
+  VirtualClock clock;
+  std::ostringstream sink;
+  TracePort port(inner, sink);
+  TraceDelay delay(clock, sink);
+
+  port.WritePort(0x378, 0x05);
+  delay.DELAYUS(10);
+  EXPECT_EQ(port.ReadPort(0x379), 0x87);
+  delay.DELAY(20);
+  port.WritePort(0x3BC, 0xAB);
+  port.WritePort(0x0A, 0x0C);
+  delay.DELAYUS(1);
+  EXPECT_EQ(sink.str(), "W 0378 05\nU 10\nR 0379 87\nM 20\nW 03BC AB\nW 000A 0C\nU 1\n");
+  // The decorators pass everything through.
+  EXPECT_EQ(log.size(), 4u);
+  EXPECT_EQ(clock.NowUs(), 20011u);
+  EXPECT_EQ(delay.NowUs(), 20011u);
+  EXPECT_EQ(port.FailureReason(), "why");
+  inner.opened = false;
+  EXPECT_FALSE(port.Opened());
+  EXPECT_EQ(port.LastError(), 6u);
+}
+
+TEST(Clocks, VirtualClockAdvancesByEveryWaitAndRecordsThem) {
+  VirtualClock clock;
+  clock.DELAY(20);
+  clock.DELAYUS(5);
+  EXPECT_EQ(clock.NowUs(), 20005u);
+  EXPECT_TRUE(clock.Waits().empty()) << "the list is off by default";
+  clock.SetRecording(true);
+  clock.DELAYUS(1);
+  clock.DELAY(2);
+  clock.AdvanceUs(7);
+  using U = VirtualClock::Wait::Unit;
+  EXPECT_EQ(clock.Waits(), (std::vector<VirtualClock::Wait>{{U::Us, 1}, {U::Ms, 2}}));
+  EXPECT_EQ(clock.MsWaitCount(), 2u);
+  EXPECT_EQ(clock.UsWaitCount(), 2u);
+  EXPECT_EQ(clock.WaitedUs(), 22006u);
+  EXPECT_EQ(clock.NowUs(), 22013u);
+  clock.ClearRecord();
+  EXPECT_EQ(clock.WaitedUs(), 0u);
+  EXPECT_TRUE(clock.Waits().empty());
+  EXPECT_EQ(clock.NowUs(), 22013u) << "time does not go back";
+  clock.DELAY(4294967295u);  // no overflow of the microsecond clock
+  EXPECT_EQ(clock.NowUs(), 22013u + 4294967295000u);
+}
+
+// The real waits, kept tiny: they must never return early, on the spinning
+// path nor on the sleep-then-spin path.
+TEST(Clocks, RealDelayWaitsAtLeastTheTimeAsked) {
+  RealDelay spin;
+  RealDelay sleepy(100);  // waits above 100 µs sleep first
+  for (RealDelay* d : {&spin, &sleepy}) {
+    for (std::uint32_t us : {1u, 5u, 10u, 300u}) {
+      const std::uint64_t start = d->NowUs();
+      d->DELAYUS(us);
+      EXPECT_GE(d->NowUs() - start, us) << us;
+    }
+    const std::uint64_t start = d->NowUs();
+    d->DELAY(1);
+    EXPECT_GE(d->NowUs() - start, 1000u);
+  }
+  const std::uint64_t start = spin.NowUs();
+  spin.DELAYUS(0);
+  spin.DELAY(0);
+  EXPECT_LT(spin.NowUs() - start, 1000u);
+}
+
+}  // namespace
+}  // namespace lpt
