@@ -1,0 +1,285 @@
+// What the chip model does with a decoded command: the address counter,
+// loads, programming and erase cycles, code protection and injected faults.
+#include <algorithm>
+
+#include "sim/sim_chip.h"
+
+namespace lpt::sim {
+
+void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
+  const Armed previous = armed_;
+  armed_ = Armed::None;
+  const bool inConfigArea = !family_->word12 && counter_ >= 0x2000;
+  switch (command) {
+    case kIncrementAddress:
+      Increment();
+      break;
+    case kBulkSetup1:
+      if (family_->hasSetupErase) armed_ = Armed::Setup1;
+      break;
+    case kBulkSetup2:
+      if (previous == Armed::Setup1) armed_ = Armed::Setup2;
+      break;
+    case kBulkEraseProgram:
+      if (family_->bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_->bulkNeedsBegin)
+        armed_ = Armed::BulkProgram;
+      else
+        StartErase(Pending::EraseProgram, inConfigArea, nowUs);
+      break;
+    case kBulkEraseData:
+      if (family_->bulkBlockedByProtection && DataProtected()) break;
+      if (family_->bulkNeedsBegin)
+        armed_ = Armed::BulkData;
+      else
+        StartErase(Pending::EraseData, false, nowUs);
+      break;
+    case kChipErase:
+      StartErase(Pending::EraseEverything, true, nowUs);
+      break;
+    case kBeginEraseProgram:
+      if (previous == Armed::Setup2) {
+        // The setup sequence erases according to where it is aimed.
+        if (!family_->word12 && counter_ == 0x2007)
+          StartErase(Pending::EraseEverything, true, nowUs);
+        else if (dataLoadedLast_)
+          StartErase(Pending::EraseData, false, nowUs);
+        else
+          StartErase(Pending::EraseProgram, false, nowUs);
+      } else if (previous == Armed::BulkProgram) {
+        StartErase(Pending::EraseProgram, inConfigArea, nowUs);
+      } else if (previous == Armed::BulkData) {
+        StartErase(Pending::EraseData, false, nowUs);
+      } else {
+        StartWrite(false, nowUs);
+      }
+      break;
+    case kBeginProgramOnly:
+      StartWrite(true, nowUs);
+      break;
+    default:
+      // End Programming: the cycle it ends was settled when it started.
+      break;
+  }
+}
+
+void SimChip::FinishLoad(std::uint16_t word) {
+  switch (frameCommand_) {
+    case kLoadConfig:
+      counter_ = 0x2000;
+      programLatch_ = word & 0x3FFF;
+      dataLoadedLast_ = false;
+      break;
+    case kLoadDataProgram:
+      programLatch_ = word & WordMask(*family_);
+      dataLoadedLast_ = false;
+      break;
+    case kLoadDataData:
+      dataLatch_ = static_cast<std::uint8_t>(word & 0xFF);
+      dataLoadedLast_ = true;
+      break;
+    default:
+      break;
+  }
+}
+
+std::uint16_t SimChip::WordToSend(std::uint8_t readCommand) const {
+  Location at;
+  if (readCommand == kReadDataData) {
+    if (state_.data.empty()) return 0;
+    // Data EEPROM uses the low bits of the same counter, from 0.
+    at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};
+    return Peek(at);
+  }
+  return CurrentLocation(&at) ? Peek(at) : 0;
+}
+
+void SimChip::Increment() {
+  if (family_->word12) {
+    // FFFh (configuration word) -> 0; above the IDs the counter stops
+    // short of FFFh, so it never wraps back onto the configuration word.
+    if (counter_ == 0x0FFF)
+      counter_ = 0;
+    else if (counter_ < 0x0FFE)
+      ++counter_;
+    return;
+  }
+  // 14-bit: the counter wraps within its area; only re-entry into
+  // programming mode leaves the configuration area.
+  const std::uint16_t area = counter_ & 0x2000;
+  counter_ = static_cast<std::uint16_t>(area | ((counter_ + 1) & 0x1FFF));
+}
+
+bool SimChip::CurrentLocation(Location* at) const {
+  const std::size_t size = state_.program.size();
+  if (!family_->word12 && counter_ < 0x2000) {
+    *at = {Space::Program, static_cast<std::uint16_t>(counter_ % size)};  // memory aliases
+    return true;
+  }
+  if (family_->word12 && counter_ < size) {
+    *at = {Space::Program, counter_};
+    return true;
+  }
+  *at = {Space::Config, counter_};
+  return ConfigSlot(state_, *family_, counter_) >= 0;
+}
+
+void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
+  Location at;
+  std::uint32_t need = 0;
+  if (family_->technology == Technology::Eprom) {
+    if (!CurrentLocation(&at)) return;
+    ++pulses_[at];
+    pending_ = Pending::EpromPulse;
+    pendingValue_ = programLatch_;
+    need = family_->epromPulseUs;
+  } else if (dataLoadedLast_) {
+    if (state_.data.empty()) return;
+    at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};
+    pending_ = Pending::Write;
+    pendingValue_ = dataLatch_;
+    pendingErase_ = true;  // data EEPROM erases each byte before writing it
+    need =
+        programOnly && family_->programOnlyExternal ? family_->programOnlyUs : family_->dataWriteUs;
+  } else {
+    if (!CurrentLocation(&at)) return;
+    pending_ = Pending::Write;
+    pendingValue_ = programLatch_;
+    pendingErase_ = !programOnly && family_->beginEraseErases;
+    need = programOnly ? family_->programOnlyUs : family_->eraseProgramUs;
+  }
+  pendingAt_ = at;
+  pendingStartUs_ = nowUs;
+  pendingNeedUs_ = need;
+}
+
+void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
+  pending_ = what;
+  pendingConfigToo_ = configToo;
+  pendingStartUs_ = nowUs;
+  pendingNeedUs_ = family_->eraseUs;
+}
+
+void SimChip::Settle(std::uint64_t nowUs) {
+  if (pending_ == Pending::None) return;
+  if (nowUs - pendingStartUs_ >= pendingNeedUs_) ApplyPending();
+  pending_ = Pending::None;
+}
+
+void SimChip::ApplyPending() {
+  switch (pending_) {
+    case Pending::None:
+      break;
+    case Pending::Write:
+      WriteWord(pendingAt_, pendingValue_, pendingErase_);
+      break;
+    case Pending::EpromPulse:
+      ApplyEpromPulse();
+      break;
+    case Pending::EraseProgram:
+      ApplyEraseProgram(pendingConfigToo_);
+      break;
+    case Pending::EraseData:
+      ApplyEraseData();
+      break;
+    case Pending::EraseEverything:
+      ApplyEraseProgram(true);
+      ApplyEraseData();
+      break;
+  }
+}
+
+void SimChip::ApplyEpromPulse() {
+  if (++effective_[pendingAt_] >= PulsesNeeded(state_, pendingAt_))
+    WriteWord(pendingAt_, pendingValue_, false);
+}
+
+void SimChip::ApplyEraseProgram(bool configToo) {
+  std::fill(state_.program.begin(), state_.program.end(), WordMask(*family_));
+  if (!configToo) return;
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
+  ConfigWord(state_) = ErasedConfig(*family_);
+}
+
+void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }
+
+bool SimChip::ProgramProtected() const {
+  return (ConfigWord(state_) & family_->cpMask) != family_->cpMask;
+}
+
+bool SimChip::DataProtected() const {
+  return (ConfigWord(state_) & family_->cpdMask) != family_->cpdMask;
+}
+
+bool SimChip::Writable(Location at) const {
+  if (std::find(state_.neverPrograms.begin(), state_.neverPrograms.end(), at) !=
+      state_.neverPrograms.end())
+    return false;
+  switch (at.space) {
+    case Space::Program:
+      return !ProgramProtected() || at.address < family_->readableWhenProtected;
+    case Space::Data:
+      return !DataProtected();
+    case Space::Config:
+      return true;
+  }
+  return true;
+}
+
+void SimChip::WriteWord(Location at, std::uint16_t value, bool erase) {
+  if (!Writable(at)) return;
+  switch (at.space) {
+    case Space::Program: {
+      std::uint16_t& cell = state_.program[at.address];
+      cell = (erase ? value : cell & value) & WordMask(*family_);
+      break;
+    }
+    case Space::Data: {
+      std::uint8_t& cell = state_.data[at.address];
+      cell = static_cast<std::uint8_t>(erase ? value : cell & value);
+      break;
+    }
+    case Space::Config: {
+      const int slot = ConfigSlot(state_, *family_, at.address);
+      if (slot < 0) return;
+      if (slot == 6 && !family_->word12) return;  // the device ID is read-only
+      // A protected part cannot lift its own protection bits: only the
+      // erase commands set configuration bits back to 1 then.
+      if (ProgramProtected()) erase = false;
+      std::uint16_t& cell = state_.config[slot];
+      const std::uint16_t mask = slot == 7 ? ErasedConfig(*family_) : WordMask(*family_);
+      cell = (erase ? value : cell & value) & mask;
+      break;
+    }
+  }
+}
+
+std::uint16_t SimChip::Stored(Location at) const {
+  switch (at.space) {
+    case Space::Program:
+      return at.address < state_.program.size() ? state_.program[at.address] : 0;
+    case Space::Data:
+      return at.address < state_.data.size() ? state_.data[at.address] : 0;
+    case Space::Config: {
+      const int slot = ConfigSlot(state_, *family_, at.address);
+      return slot < 0 ? 0 : state_.config[slot];
+    }
+  }
+  return 0;
+}
+
+std::uint16_t SimChip::Peek(Location at) const {
+  std::uint16_t value = Stored(at);
+  if (at.space == Space::Program && ProgramProtected() &&
+      at.address >= family_->readableWhenProtected)
+    value = 0;
+  if (at.space == Space::Data && DataProtected()) value = 0;
+  for (const StuckBit& s : state_.stuckBits) {
+    if (s.at != at) continue;
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << s.bit);
+    value = s.level ? (value | bit) : (value & ~bit);
+  }
+  return value;
+}
+
+}  // namespace lpt::sim

@@ -1,0 +1,111 @@
+#include "sim/chip_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace lpt::sim {
+namespace {
+
+constexpr const char* kHeader = "# lptpic simulated chip";
+
+std::string Hex(unsigned value, int digits) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%0*X", digits, value);
+  return buf;
+}
+
+const char* SpaceName(Space s) {
+  switch (s) {
+    case Space::Program:
+      return "program";
+    case Space::Config:
+      return "config";
+    case Space::Data:
+      return "data";
+  }
+  return "program";
+}
+
+std::string LocationText(Location at) {
+  return std::string(SpaceName(at.space)) + " " + Hex(at.address, 4);
+}
+
+void WriteRows(std::ostream& out, const char* keyword, const std::vector<std::uint16_t>& words,
+               std::uint16_t blank, int digits) {
+  for (std::size_t row = 0; row < words.size(); row += 8) {
+    bool allBlank = true;
+    for (std::size_t i = row; i < row + 8 && i < words.size(); ++i) allBlank &= words[i] == blank;
+    if (allBlank) continue;
+    out << keyword << ' ' << Hex(static_cast<unsigned>(row), 4);
+    for (std::size_t i = row; i < row + 8 && i < words.size(); ++i)
+      out << ' ' << Hex(words[i], digits);
+    out << '\n';
+  }
+}
+
+}  // namespace
+
+void WriteChip(std::ostream& out, const ChipState& chip) {
+  const FamilyModel* family = FindFamilyModel(chip.family);
+  const std::uint16_t blank = family ? WordMask(*family) : 0x3FFF;
+  out << kHeader << "\n";
+  out << "device " << chip.device << "\n";
+  if (chip.factoryCalibration)
+    out << "factory calibration " << Hex(*chip.factoryCalibration, 4) << "\n";
+  if (chip.factoryBandgap)
+    out << "factory bandgap " << static_cast<int>(*chip.factoryBandgap) << "\n";
+  out << "config";
+  for (std::uint16_t w : chip.config) out << ' ' << Hex(w, 4);
+  out << "\n";
+  WriteRows(out, "program", chip.program, blank, family && family->word12 ? 3 : 4);
+  const std::vector<std::uint16_t> data(chip.data.begin(), chip.data.end());
+  WriteRows(out, "data", data, 0xFF, 2);
+  if (chip.socketEmpty) out << "fault no-chip\n";
+  if (chip.adapterMissing) out << "fault no-adapter\n";
+  for (const StuckBit& s : chip.stuckBits)
+    out << "fault stuck " << LocationText(s.at) << ' ' << s.bit << ' ' << (s.level ? 1 : 0) << "\n";
+  for (const Location& at : chip.neverPrograms)
+    out << "fault never-programs " << LocationText(at) << "\n";
+  if (chip.defaultPulsesNeeded != 1) out << "pulses default " << chip.defaultPulsesNeeded << "\n";
+  for (const auto& [at, n] : chip.pulsesNeeded)
+    out << "pulses " << LocationText(at) << ' ' << n << "\n";
+}
+
+std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error) {
+  if (error) error->clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (errno == ENOENT) return std::nullopt;
+    if (error) *error = "Chip file " + path + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string why;
+  std::optional<ChipState> chip = ReadChip(in, &why);
+  if (!chip && error) *error = "Chip file " + path + ", " + why;
+  return chip;
+}
+
+bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* error) {
+  const std::string temp = path + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (out) WriteChip(out, chip);
+    out.flush();
+    if (!out) {
+      if (error) *error = "Cannot write chip file " + temp + ": " + std::strerror(errno);
+      std::remove(temp.c_str());
+      return false;
+    }
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (error) *error = "Cannot replace chip file " + path + ": " + std::strerror(errno);
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lpt::sim

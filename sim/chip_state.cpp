@@ -1,0 +1,84 @@
+#include "sim/chip_state.h"
+
+#include "devices/catalogue.h"
+
+namespace lpt::sim {
+namespace {
+
+// Factory values chosen for a fresh simulated chip: a mid-range oscillator
+// calibration and bandgap value, as a real part might carry.
+constexpr std::uint8_t kFactoryCalibrationLiteral = 0x80;
+constexpr std::uint8_t kFactoryBandgap = 0x2;
+
+}  // namespace
+
+std::uint16_t ErasedConfig(const FamilyModel& family) {
+  return family.configImplemented & WordMask(family);
+}
+
+std::optional<ChipState> MakeBlankChip(const std::string& device) {
+  const CatalogueRow* row = FindDevice(device);
+  if (row == nullptr) return std::nullopt;
+  const FamilyModel* family = FindFamilyModel(row->familyCode);
+  if (family == nullptr) return std::nullopt;
+
+  ChipState chip;
+  chip.device = device;
+  chip.family = row->familyCode;
+  chip.program.assign(static_cast<std::size_t>(row->programRows) * 8, WordMask(*family));
+  chip.data.assign(static_cast<std::size_t>(row->dataRows) * 8, 0xFF);
+  chip.config.fill(WordMask(*family));
+  ConfigWord(chip) = ErasedConfig(*family);
+  if (!family->word12) chip.config[6] = FactoryDeviceId(device.c_str());
+
+  switch (family->calibration) {
+    case FactoryCalibration::None:
+      break;
+    case FactoryCalibration::RetlwLastWord:
+      chip.factoryCalibration = 0x3400 | kFactoryCalibrationLiteral;
+      break;
+    case FactoryCalibration::MovlwLastWord:
+      chip.factoryCalibration = 0x0C00 | kFactoryCalibrationLiteral;
+      break;
+  }
+  if (chip.factoryCalibration) chip.program.back() = *chip.factoryCalibration;
+  if (family->factoryBandgap) {
+    chip.factoryBandgap = kFactoryBandgap;
+    ConfigWord(chip) = (ConfigWord(chip) & 0x0FFF) | (kFactoryBandgap << 12);
+  }
+  return chip;
+}
+
+int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t address) {
+  if (!family.word12) {
+    if (address >= 0x2000 && address < 0x2008) return address - 0x2000;
+    return -1;
+  }
+  if (address == 0x0FFF) return 7;
+  const std::size_t size = chip.program.size();
+  if (address >= size && address < size + 4) return static_cast<int>(address - size);
+  return -1;
+}
+
+std::uint16_t ConfigAddress(const ChipState& chip, const FamilyModel& family, int slot) {
+  if (!family.word12) return static_cast<std::uint16_t>(0x2000 + slot);
+  if (slot == 7) return 0x0FFF;
+  return static_cast<std::uint16_t>(chip.program.size() + static_cast<std::size_t>(slot));
+}
+
+void SetCodeProtected(ChipState& chip, bool on) {
+  const FamilyModel* family = FindFamilyModel(chip.family);
+  if (family == nullptr) return;
+  const std::uint16_t bits = family->cpMask | family->cpdMask;
+  if (on)
+    ConfigWord(chip) &= static_cast<std::uint16_t>(~bits);
+  else
+    ConfigWord(chip) |= bits;
+}
+
+int PulsesNeeded(const ChipState& chip, Location at) {
+  auto it = chip.pulsesNeeded.find(at);
+  return it == chip.pulsesNeeded.end() ? chip.defaultPulsesNeeded : it->second;
+}
+
+}  // namespace lpt::sim

@@ -1,0 +1,81 @@
+// How the silicon of each programming family answers the serial protocol:
+// word width, the commands it understands, cycle times, erase rules, code
+// protection bits and the entry-order rule. One row per family; the chip
+// model reads only this table, never a family code.
+#pragma once
+
+#include <cstdint>
+
+namespace lpt::sim {
+
+// Command words as the chips decode them (6 bits, LSB first on the wire).
+enum Command : std::uint8_t {
+  kLoadConfig = 0x00,
+  kBulkSetup1 = 0x01,
+  kLoadDataProgram = 0x02,
+  kLoadDataData = 0x03,
+  kReadDataProgram = 0x04,
+  kReadDataData = 0x05,
+  kIncrementAddress = 0x06,
+  kBulkSetup2 = 0x07,
+  kBeginEraseProgram = 0x08,
+  kBulkEraseProgram = 0x09,
+  kEndProgramming6xx = 0x0A,
+  kBulkEraseData = 0x0B,
+  kEndProgrammingEprom = 0x0E,
+  kEndProgramming87xA = 0x17,
+  kBeginProgramOnly = 0x18,
+  kChipErase = 0x1F,
+};
+
+constexpr std::uint64_t CommandBit(Command c) { return std::uint64_t{1} << c; }
+
+enum class Technology : std::uint8_t { Flash, Eprom };
+
+// Factory calibration the chip leaves the factory with.
+enum class FactoryCalibration : std::uint8_t {
+  None,
+  RetlwLastWord,  // RETLW 34xxh in the last program word
+  MovlwLastWord,  // MOVLW 0Cxxh in the last program word (12-bit parts)
+};
+
+struct FamilyModel {
+  int code;
+  Technology technology;
+  bool word12;                          // 12-bit words, counter starts on the configuration word
+  std::uint8_t commandMask;             // 3Fh, or 1Fh where the top command bit is don't-care
+  std::uint64_t commands;               // CommandBit of every command the part decodes
+  std::uint8_t endProgramming;          // command that ends an externally timed cycle
+  bool programOnlyExternal;             // 18h runs until endProgramming instead of timing itself
+  bool beginEraseErases;                // 08h erases program memory before writing (else it ANDs)
+  bool bulkNeedsBegin;                  // 09h/0Bh only arm the erase; 08h starts it
+  bool bulkBlockedByProtection;         // 09h/0Bh do nothing on a protected part
+  bool hasSetupErase;                   // the 01h, 07h, 08h, 01h, 07h sequence
+  std::uint32_t eraseProgramUs;         // 08h on program memory, IDs, configuration
+  std::uint32_t programOnlyUs;          // 18h (the least time when externally timed)
+  std::uint32_t dataWriteUs;            // 08h on data EEPROM
+  std::uint32_t eraseUs;                // bulk, chip and setup-sequence erases
+  std::uint32_t epromPulseUs;           // least length of an EPROM programming pulse
+  std::uint16_t cpMask;                 // program memory is protected when any of these reads 0
+  std::uint16_t cpdMask;                // data EEPROM is protected when any of these reads 0
+  std::uint16_t configImplemented;      // bits of the configuration word that exist
+  std::uint16_t readableWhenProtected;  // words from 0 that protection leaves readable
+  // Entry-order rule: with (config & intOscMask) == intOscValue and the
+  // MCLRE bit 0 the part runs from its own oscillator as soon as it has
+  // supply, and a later Vpp does not put it into programming mode.
+  std::uint16_t intOscMask;
+  std::uint16_t intOscValue;
+  std::uint16_t mclreBit;  // 0 = the rule does not apply
+  FactoryCalibration calibration;
+  bool factoryBandgap;  // configuration bits 13:12 hold a factory bandgap value
+};
+
+// The row of a family code; nullptr for codes no family uses.
+const FamilyModel* FindFamilyModel(int code);
+
+inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
+
+// Factory device ID word (2006h) of a flash part; 3FFFh when it has none.
+std::uint16_t FactoryDeviceId(const char* deviceName);
+
+}  // namespace lpt::sim

@@ -1,0 +1,64 @@
+#include "sim/sim_adapter.h"
+
+#include "sim/chip_file.h"
+
+namespace lpt::sim {
+
+SimAdapter::SimAdapter(Delay& clock, std::uint16_t base, ChipState chip)
+    : clock_(clock), base_(base), chip_(std::move(chip)) {}
+
+SimAdapter::~SimAdapter() {
+  // Destruction cannot report a failed save; SetOpened(false) before it can.
+  if (opened_) SaveChip();
+}
+
+void SimAdapter::SetOpened(bool open) {
+  if (open == opened_) return;
+  if (!open) SaveChip();
+  opened_ = open;
+  lastError_ = 0;
+}
+
+bool SimAdapter::SaveChip() {
+  if (chipFile_.empty()) return true;
+  // A cycle still running when the port goes away finishes or is cut
+  // short now, as it would when the adapter loses power.
+  chip_.Settle(clock_.NowUs());
+  std::string error;
+  if (SaveChipFile(chipFile_, chip_.state(), &error)) return true;
+  failure_ = error;
+  return false;
+}
+
+bool SimAdapter::DataLine() const {
+  if (!chip_.state().socketEmpty && chip_.Driving()) return chip_.Level();
+  return (lines_ & 0x02) != 0;
+}
+
+std::uint8_t SimAdapter::ReadPort(std::uint16_t address) {
+  if (!opened_) {
+    lastIoOk_ = false;
+    lastError_ = kErrorInvalidHandle;
+    return 0;
+  }
+  lastIoOk_ = true;
+  if (address == base_) return lines_;
+  if (address != static_cast<std::uint16_t>(base_ + 1)) return 0xFF;
+  if (chip_.state().adapterMissing) return kStatusNoAdapter;
+  return DataLine() ? kStatusLineHigh : kStatusLineLow;
+}
+
+void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
+  if (!opened_) {
+    lastIoOk_ = false;
+    lastError_ = kErrorInvalidHandle;
+    return;
+  }
+  lastIoOk_ = true;
+  if (address != base_) return;
+  lines_ = value & 0x0F;  // bits 4-7 are not wired
+  const ChipState& state = chip_.state();
+  if (!state.adapterMissing && !state.socketEmpty) chip_.OnLines(lines_, clock_.NowUs());
+}
+
+}  // namespace lpt::sim

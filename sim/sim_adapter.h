@@ -1,0 +1,73 @@
+// The simulated programming adapter: a Port that decodes the data register
+// into the chip's four lines and answers status reads with the data line.
+//
+// Registers at the port base B (PortSpec.address):
+// - B (data): writes drive the lines (bit 0 clock, 1 data, 2 Vpp, 3 supply
+//   off; bits 4-7 are not wired); reads give back the last value written,
+//   as a real data register does.
+// - B + 1 (status): bit 7 is the data line, inverted as the port hardware
+//   inverts BUSY: 07h when the line is 1, 87h when it is 0 (bits 0-2 read 1,
+//   the other status inputs are tied low on the adapter). With no adapter
+//   attached the status register reads 00h.
+// - any other address reads FFh and ignores writes.
+// The data line is the chip's output while the chip drives it and follows
+// the PC's data bit otherwise, so the presence test passes on an adapter
+// with or without a chip in its socket.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "hw/delay.h"
+#include "hw/port.h"
+#include "sim/sim_chip.h"
+
+namespace lpt::sim {
+
+class SimAdapter : public Port {
+ public:
+  static constexpr std::uint8_t kStatusLineHigh = 0x07;
+  static constexpr std::uint8_t kStatusLineLow = 0x87;
+  static constexpr std::uint8_t kStatusNoAdapter = 0x00;
+  static constexpr std::uint32_t kErrorInvalidHandle = 6;
+
+  // `clock` times the chip's cycles and must outlive the adapter. A chip is
+  // always present as state; its faults decide whether it sits in the
+  // socket and whether the adapter is attached at all.
+  SimAdapter(Delay& clock, std::uint16_t base, ChipState chip);
+  // Saves the chip when a file is attached (see SetChipFile).
+  ~SimAdapter() override;
+
+  bool Opened() const override { return opened_; }
+  void SetOpened(bool open) override;
+  std::uint8_t ReadPort(std::uint16_t address) override;
+  void WritePort(std::uint16_t address, std::uint8_t value) override;
+  std::uint32_t LastError() const override { return lastError_; }
+  bool LastIoOk() const override { return lastIoOk_; }
+  std::string FailureReason() const override { return failure_; }
+
+  // The file the chip is saved to when the port is closed or destroyed.
+  void SetChipFile(std::string path) { chipFile_ = std::move(path); }
+  // Saves now; false with FailureReason set when the file cannot be written.
+  bool SaveChip();
+
+  SimChip& chip() { return chip_; }
+  const SimChip& chip() const { return chip_; }
+  std::uint16_t base() const { return base_; }
+
+ private:
+  bool DataLine() const;
+
+  Delay& clock_;
+  std::uint16_t base_;
+  SimChip chip_;
+  std::uint8_t lines_ = 0;
+  bool opened_ = false;
+  bool lastIoOk_ = false;
+  std::uint32_t lastError_ = 0;
+  std::string chipFile_;
+  std::string failure_;
+};
+
+}  // namespace lpt::sim

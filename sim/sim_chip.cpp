@@ -1,0 +1,155 @@
+// Power, mode entry and the serial engine of the chip model: what happens
+// on each edge of the lines. The commands themselves are in chip_commands.cpp.
+#include "sim/sim_chip.h"
+
+namespace lpt::sim {
+namespace {
+
+constexpr std::uint8_t kClock = 0x01;
+constexpr std::uint8_t kData = 0x02;
+constexpr std::uint8_t kVpp = 0x04;
+constexpr std::uint8_t kVddOff = 0x08;
+
+// Commands followed by a data frame, and whether the chip sends it.
+bool HasFrame(std::uint8_t command) {
+  return command == kLoadConfig || command == kLoadDataProgram || command == kLoadDataData ||
+         command == kReadDataProgram || command == kReadDataData;
+}
+
+}  // namespace
+
+SimChip::SimChip(ChipState state)
+    : state_(std::move(state)), family_(FindFamilyModel(state_.family)) {}
+
+void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
+  const bool vdd = (lines & kVddOff) == 0;
+  const bool vpp = (lines & kVpp) != 0;
+  const bool clock = (lines & kClock) != 0;
+  const bool data = (lines & kData) != 0;
+  if (vdd != vdd_ || vpp != vpp_) PowerChanged(vdd, vpp, nowUs);
+  if (mode_ == Mode::Programming && clock != clock_) {
+    if (clock)
+      RisingEdge();
+    else
+      FallingEdge(data_, nowUs);  // the level held while the clock was high
+  }
+  clock_ = clock;
+  data_ = data;
+}
+
+void SimChip::PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs) {
+  const bool wasVdd = vdd_;
+  vdd_ = vdd;
+  vpp_ = vpp;
+  if (!vdd) {
+    if (mode_ == Mode::Programming) Settle(nowUs);
+    mode_ = Mode::Off;
+    driving_ = false;
+    return;
+  }
+  if (!wasVdd) {
+    // Supply arrives: with Vpp already on the part goes straight into
+    // programming mode whatever its configuration.
+    if (vpp)
+      EnterProgramming();
+    else
+      mode_ = RunsWithoutMclr() ? Mode::Running : Mode::Reset;
+    return;
+  }
+  if (vpp) {
+    // A part already running its own program ignores the late Vpp.
+    if (mode_ == Mode::Reset) EnterProgramming();
+    return;
+  }
+  if (mode_ == Mode::Programming) {
+    Settle(nowUs);
+    driving_ = false;
+    mode_ = RunsWithoutMclr() ? Mode::Running : Mode::Reset;
+  }
+}
+
+bool SimChip::RunsWithoutMclr() const {
+  if (family_->mclreBit == 0) return false;
+  const std::uint16_t config = ConfigWord(state_);
+  return (config & family_->intOscMask) == family_->intOscValue &&
+         (config & family_->mclreBit) == 0;
+}
+
+void SimChip::EnterProgramming() {
+  mode_ = Mode::Programming;
+  phase_ = Phase::Command;
+  bits_ = 0;
+  shift_ = 0;
+  driving_ = false;
+  counter_ = family_->word12 ? 0x0FFF : 0;
+  programLatch_ = WordMask(*family_);
+  dataLatch_ = 0xFF;
+  dataLoadedLast_ = false;
+  armed_ = Armed::None;
+}
+
+void SimChip::RisingEdge() {
+  if (phase_ != Phase::FrameOut) return;
+  // Clock k of a read frame (k = bits_ + 1): the chip drives data bit k-2
+  // from the rising edge of the 2nd clock; the 16th carries the stop bit 0.
+  const int k = bits_ + 1;
+  if (k >= 2 && k <= 15) {
+    driving_ = true;
+    level_ = (outWord_ >> (k - 2)) & 1;
+  } else if (k == 16) {
+    level_ = false;
+  }
+}
+
+void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
+  switch (phase_) {
+    case Phase::Command:
+      if (bits_ == 0 && pending_ != Pending::None) Settle(nowUs);
+      if (bit) shift_ |= static_cast<std::uint16_t>(1u << bits_);
+      if (++bits_ == 6) {
+        const std::uint8_t command = static_cast<std::uint8_t>(shift_) & family_->commandMask;
+        bits_ = 0;
+        shift_ = 0;
+        const bool known = (family_->commands >> command) & 1;
+        if (known && HasFrame(command)) {
+          armed_ = Armed::None;
+          frameCommand_ = command;
+          if (command == kReadDataProgram || command == kReadDataData) {
+            outWord_ = WordToSend(command);
+            phase_ = Phase::FrameOut;
+          } else {
+            phase_ = Phase::FrameIn;
+          }
+        } else if (known) {
+          Execute(command, nowUs);
+        } else {
+          armed_ = Armed::None;  // an unknown command breaks any sequence
+        }
+      }
+      break;
+    case Phase::FrameIn:
+      // Clock 1 is the start bit, clocks 2-15 the data LSB first, 16 the stop bit.
+      if (bits_ >= 1 && bits_ <= 14 && bit) shift_ |= static_cast<std::uint16_t>(1u << (bits_ - 1));
+      if (++bits_ == 16) {
+        FinishLoad(shift_);
+        bits_ = 0;
+        shift_ = 0;
+        phase_ = Phase::Command;
+      }
+      break;
+    case Phase::FrameOut:
+      if (++bits_ == 16) {
+        driving_ = false;
+        bits_ = 0;
+        phase_ = Phase::Command;
+      }
+      break;
+  }
+}
+
+int SimChip::PulseCount(Location at) const {
+  auto it = pulses_.find(at);
+  return it == pulses_.end() ? 0 : it->second;
+}
+
+}  // namespace lpt::sim

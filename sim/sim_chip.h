@@ -1,0 +1,130 @@
+// Behavioural model of a PIC in programming mode, driven only by the levels
+// of its four adapter lines and the time on the wait clock. It decodes
+// 6-bit commands and 16-clock data frames, keeps the address counter, runs
+// the programming and erase cycles of its family (family_model.h) and
+// drives the data line while it answers a read.
+//
+// Line-level conventions of the model:
+// - A bit is latched on the falling clock edge with the level the data line
+//   had while the clock was high, so a data line that falls together with
+//   the clock still counts as 1.
+// - A timed cycle finishes when the next command starts (its first falling
+//   clock edge), when Vpp is removed or the supply is switched off. If its
+//   time has not passed by then the cycle was cut short and the word (or
+//   the memory being erased) is left unchanged; an EPROM pulse shorter than
+//   its least length has no effect but still counts as a pulse.
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "sim/chip_state.h"
+#include "sim/family_model.h"
+
+namespace lpt::sim {
+
+class SimChip {
+ public:
+  enum class Mode : std::uint8_t {
+    Off,          // no supply
+    Reset,        // supply on, MCLR held low
+    Running,      // supply on, running its own program: deaf to the serial lines
+    Programming,  // in programming mode
+  };
+
+  // `state.family` must name a family of the table.
+  explicit SimChip(ChipState state);
+
+  // One write of the adapter's data register (bit 0 clock, 1 data, 2 Vpp,
+  // 3 supply off) at time `nowUs`.
+  void OnLines(std::uint8_t lines, std::uint64_t nowUs);
+  // True while the chip drives the data line; Level() is what it drives.
+  bool Driving() const { return driving_; }
+  bool Level() const { return level_; }
+
+  // Finishes a pending cycle as if the next command arrived at `nowUs`.
+  void Settle(std::uint64_t nowUs);
+
+  ChipState& state() { return state_; }
+  const ChipState& state() const { return state_; }
+  const FamilyModel& family() const { return *family_; }
+  Mode mode() const { return mode_; }
+  std::uint16_t counter() const { return counter_; }
+
+  // Every programming pulse started at a word (EPROM parts), for tests.
+  int PulseCount(Location at) const;
+  // Word as the chip would present it on a read (protection and faults applied).
+  std::uint16_t Peek(Location at) const;
+
+ private:
+  enum class Phase : std::uint8_t { Command, FrameIn, FrameOut };
+  enum class Pending : std::uint8_t {
+    None,
+    Write,           // erase/program or program-only cycle of one word
+    EpromPulse,      // programming pulse of one EPROM word
+    EraseProgram,    // program memory (and IDs/configuration when aimed there)
+    EraseData,       // data EEPROM
+    EraseEverything  // code-protection disable or chip erase
+  };
+  enum class Armed : std::uint8_t { None, Setup1, Setup2, BulkProgram, BulkData };
+
+  void PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs);
+  void EnterProgramming();
+  bool RunsWithoutMclr() const;
+  void FallingEdge(bool bit, std::uint64_t nowUs);
+  void RisingEdge();
+
+  // chip_commands.cpp
+  void Execute(std::uint8_t command, std::uint64_t nowUs);
+  void FinishLoad(std::uint16_t word);
+  std::uint16_t WordToSend(std::uint8_t readCommand) const;
+  void Increment();
+  void StartWrite(bool programOnly, std::uint64_t nowUs);
+  void StartErase(Pending what, bool configToo, std::uint64_t nowUs);
+  void ApplyPending();
+  void ApplyEraseProgram(bool configToo);
+  void ApplyEraseData();
+  void ApplyEpromPulse();
+  void WriteWord(Location at, std::uint16_t value, bool erase);
+  bool CurrentLocation(Location* at) const;
+  bool ProgramProtected() const;
+  bool DataProtected() const;
+  bool Writable(Location at) const;
+  std::uint16_t Stored(Location at) const;
+
+  ChipState state_;
+  const FamilyModel* family_;
+
+  // Lines as last written.
+  bool vdd_ = false, vpp_ = false, clock_ = false, data_ = false;
+  Mode mode_ = Mode::Off;
+
+  // Serial engine.
+  Phase phase_ = Phase::Command;
+  int bits_ = 0;  // command bits latched, or frame clocks seen
+  std::uint16_t shift_ = 0;
+  std::uint16_t outWord_ = 0;
+  std::uint8_t frameCommand_ = 0;
+  bool driving_ = false, level_ = false;
+
+  // Chip registers.
+  std::uint16_t counter_ = 0;
+  std::uint16_t programLatch_ = 0x3FFF;
+  std::uint8_t dataLatch_ = 0xFF;
+  bool dataLoadedLast_ = false;  // the last load was Load Data for Data Memory
+  Armed armed_ = Armed::None;
+
+  // The cycle in progress.
+  Pending pending_ = Pending::None;
+  bool pendingErase_ = false;  // Write: erase before writing
+  bool pendingConfigToo_ = false;
+  Location pendingAt_;
+  std::uint16_t pendingValue_ = 0;
+  std::uint64_t pendingStartUs_ = 0;
+  std::uint32_t pendingNeedUs_ = 0;
+
+  std::map<Location, int> pulses_;     // every pulse begun
+  std::map<Location, int> effective_;  // pulses long enough to count
+};
+
+}  // namespace lpt::sim

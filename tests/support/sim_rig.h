@@ -1,0 +1,58 @@
+// A simulated adapter with a chip of one catalogue device, driven through
+// the real protocol on the virtual clock. Header-only, for the sim tests.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "devices/active_device.h"
+#include "hw/hooks.h"
+#include "hw/protocol.h"
+#include "hw/virtual_clock.h"
+#include "sim/chip_state.h"
+#include "sim/sim_adapter.h"
+
+namespace lpt::simtest {
+
+class SimRigHooks : public Hooks {
+ public:
+  void ErrorBox(const std::string& text) override { errors.push_back(text); }
+  std::vector<std::string> errors;
+};
+
+struct SimRig {
+  explicit SimRig(const std::string& name) : SimRig(name, *sim::MakeBlankChip(name)) {}
+  SimRig(const std::string& name, sim::ChipState chip) {
+    SelectDevice(device, name);
+    port = std::make_unique<sim::SimAdapter>(clock, 0x378, std::move(chip));
+    port->SetOpened(true);
+    proto = std::make_unique<Protocol>(*port, clock, hooks, device);
+  }
+
+  sim::SimChip& chip() { return port->chip(); }
+  sim::ChipState& state() { return port->chip().state(); }
+
+  std::uint16_t ReadWord() {
+    return static_cast<std::uint16_t>(std::stoul(proto->ReadDataM(), nullptr, 16));
+  }
+  std::uint8_t ReadByte() {
+    return static_cast<std::uint8_t>(std::stoul(proto->ReadDataD(), nullptr, 16));
+  }
+  void Clk(int n) {
+    for (int i = 0; i < n; ++i) proto->CLK();
+  }
+  // Counter on 2007h after ResetPic.
+  void GoToConfigWord() {
+    proto->ResetPic();
+    proto->LoadConfig("3FFF");
+    Clk(7);
+  }
+
+  VirtualClock clock;
+  SimRigHooks hooks;
+  ActiveDevice device;
+  std::unique_ptr<sim::SimAdapter> port;
+  std::unique_ptr<Protocol> proto;
+};
+
+}  // namespace lpt::simtest
