@@ -1,0 +1,17 @@
+; Test image for the device-operation tests: code at the reset vector, a
+; table just below the top of program memory (the top word is left to the
+; part's calibration where it has one), the configuration word.
+        list    p=16c74
+        __config 0x3FB1
+        org     0
+        goto    start
+        org     4
+start:  movlw   0x55
+        movwf   0x0C
+        movlw   0xA3
+        goto    start
+        org     0xFF0
+        retlw   0x12
+        retlw   0x34
+        retlw   0xFF
+        end

@@ -1,0 +1,56 @@
+// A Hooks that remembers what a device command showed: message boxes, the
+// progress panel, the gauge, the "Ok" label, captions and how often the
+// window was let handle messages. A test can hang an action on
+// ProcessEvents to play a user clicking during a pass.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hw/hooks.h"
+
+namespace lpt::test {
+
+class OpsHooksRecorder : public Hooks {
+ public:
+  void ErrorBox(const std::string& text) override { errors.push_back(text); }
+  void PlainBox(const std::string& text) override { plains.push_back(text); }
+  void FileErrorBox(const std::string& text) override { fileErrors.push_back(text); }
+
+  void ShowProgressPanel(bool shown) override {
+    panelShown = shown;
+    panelShows += shown ? 1 : 0;
+  }
+  void SetProgressMax(int max) override { progressMax = max; }
+  void SetProgress(int position) override {
+    progress = position;
+    progressHistory.push_back(position);
+  }
+  void ShowOk(bool shown) override { okHistory.push_back(shown); }
+
+  void ProcessEvents() override {
+    ++eventCalls;
+    if (onEvents) onEvents();
+  }
+  void BuffersChanged() override { ++buffersChanged; }
+  void ShowFuses(std::uint16_t value) override { shownFuses.push_back(value); }
+  void SetCaption(const std::string& text) override { caption = text; }
+
+  // Every box of either kind, in the order shown per kind.
+  std::vector<std::string> errors, plains, fileErrors;
+  bool panelShown = false;
+  int panelShows = 0;
+  int progressMax = -1;
+  int progress = -1;
+  std::vector<int> progressHistory;
+  std::vector<bool> okHistory;
+  int eventCalls = 0;
+  std::function<void()> onEvents;
+  int buffersChanged = 0;
+  std::vector<std::uint16_t> shownFuses;
+  std::string caption;
+};
+
+}  // namespace lpt::test
