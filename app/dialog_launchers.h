@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
 
+class QDialog;
 class QWidget;
 
 namespace lpt::app {
@@ -32,5 +34,27 @@ void OpenHomePage();
 // dir, cleararea, about, help) as its menu command would, renders it to
 // FILE and closes it. False with a message on stderr for an unknown NAME.
 bool ScreenshotDialog(QWidget* mainWindow, const QString& name, const QString& file);
+
+// What the dialogs read from the main window when ScreenshotDialog opens
+// them without a menu command.
+struct DialogState {
+  ActiveDevice device;
+  EditBuffers buffers;
+  int portAddress = 888;
+  std::string workDir;
+  std::string exeDir;
+};
+
+// The main window registers where its state comes from. Without a source
+// the state is the start-up default, with the device taken from the main
+// window's caption ("Pic" + DeviceName).
+using DialogStateSource = std::function<DialogState()>;
+void SetDialogStateSource(DialogStateSource source);
+
+// Dialogs owned elsewhere (Clear Area) register how to create them for
+// ScreenshotDialog; the factory returns a new, not yet shown dialog placed
+// as its command places it.
+using DialogFactory = std::function<QDialog*(QWidget* mainWindow)>;
+void RegisterDialogScreenshot(const QString& name, DialogFactory factory);
 
 }  // namespace lpt::app

@@ -1,0 +1,92 @@
+#include "app/dialog_about.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/dialog_support.h"
+#include "app/project_links.h"
+
+namespace lpt::app {
+namespace {
+
+QFont BoldPoints(QFont font, int points) {
+  font.setBold(true);
+  font.setPointSize(points);
+  return font;
+}
+
+QLabel* CentredLine(QWidget* parent, const QString& text, int top, int height) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignCenter);
+  label->setGeometry(0, top, parent->width(), height);
+  return label;
+}
+
+}  // namespace
+
+MailLinkLabel::MailLinkLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setCursor(Qt::PointingHandCursor);
+  setMouseTracking(true);
+  SetLinkColour(kLinkColour);
+}
+
+void MailLinkLabel::SetLinkColour(QRgb colour) {
+  colour_ = colour;
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, QColor(colour));
+  setPalette(pal);
+}
+
+void MailLinkLabel::mouseMoveEvent(QMouseEvent* event) {
+  SetLinkColour(kLinkHoverColour);
+  QLabel::mouseMoveEvent(event);
+}
+
+void MailLinkLabel::leaveEvent(QEvent* event) {
+  SetLinkColour(kLinkColour);
+  QLabel::leaveEvent(event);
+}
+
+void MailLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(kContactAddress)));
+  }
+  QLabel::mouseReleaseEvent(event);
+}
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Info"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  ApplyDialogFont(this);
+  setFixedSize(355, 149);
+  setMouseTracking(true);
+
+  Title = CentredLine(this, QStringLiteral("Tarnwick - Device Programmer - LPT"), 12, 24);
+  Title->setFont(BoldPoints(font(), 11));
+  Version = CentredLine(this, QStringLiteral("Version  2.02"), 42, 20);
+  Version->setFont(BoldPoints(font(), 10));
+
+  Mail = new MailLinkLabel(this);
+  Mail->setText(QStringLiteral("Email: ") + QLatin1String(kContactAddress));
+  QFont bold = font();
+  bold.setBold(true);
+  Mail->setFont(bold);
+  Mail->adjustSize();
+  Mail->move((width() - Mail->width()) / 2, 74);
+
+  ButtonOk = new QPushButton(QStringLiteral("OK"), this);
+  ButtonOk->setGeometry((width() - 75) / 2, 108, 75, 25);
+  connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm3::mouseMoveEvent(QMouseEvent* event) {
+  Mail->SetLinkColour(kLinkColour);
+  QDialog::mouseMoveEvent(event);
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,52 @@
+// TForm3 "Info": the about box with name, version and the e-mail link.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+
+class QPushButton;
+
+namespace lpt::app {
+
+inline constexpr QRgb kLinkColour = 0x0000FF;       // blue, mouse elsewhere
+inline constexpr QRgb kLinkHoverColour = 0x008000;  // green, mouse over the link
+
+// The e-mail link: green while the mouse moves over it, opens the mail
+// program on a click.
+class MailLinkLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit MailLinkLabel(QWidget* parent = nullptr);
+  void SetLinkColour(QRgb colour);
+  QRgb LinkColour() const { return colour_; }
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QRgb colour_ = kLinkColour;
+};
+
+class TForm3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kLeft = 98;
+  static constexpr int kTop = -30;
+
+  explicit TForm3(QWidget* parent = nullptr);
+
+  QLabel* Title = nullptr;
+  QLabel* Version = nullptr;
+  MailLinkLabel* Mail = nullptr;
+  QPushButton* ButtonOk = nullptr;
+
+ protected:
+  // The mouse over the rest of the box turns the link blue again.
+  void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+}  // namespace lpt::app

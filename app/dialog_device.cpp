@@ -1,0 +1,133 @@
+#include "app/dialog_device.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/dialog_support.h"
+#include "app/package_drawing.h"
+#include "devices/package_table.h"
+
+namespace lpt::app {
+namespace {
+
+constexpr int kClientHeight = 205;
+constexpr QRgb kNamePanelColour = 0xAEBDB0;
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Device"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  ApplyDialogFont(this);
+
+  ListBox1 = new QListWidget(this);
+  ListBox1->setGeometry(24, 40, 121, 121);
+  ListBox1->setUniformItemSizes(true);
+  for (std::string_view name : DeviceListNames()) {
+    ListBox1->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  ListBox1->installEventFilter(this);
+
+  Panel1 = new QLabel(this);
+  Panel1->setGeometry(24, 11, 121, 17);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setAutoFillBackground(true);
+  QPalette panelPalette = Panel1->palette();
+  panelPalette.setColor(QPalette::Window, QColor(kNamePanelColour));
+  Panel1->setPalette(panelPalette);
+  Panel1->setFont(Bold(font()));
+  Panel1->setAlignment(Qt::AlignCenter);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setGeometry(16, 176, 57, 17);
+  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Button2->setGeometry(96, 176, 57, 17);
+  for (QPushButton* button : {Button1, Button2}) {
+    button->setFont(Bold(font()));
+    button->setAutoDefault(false);  // Enter belongs to the list
+  }
+
+  Image1 = new QLabel(this);
+  Image1->setGeometry(176, 104, kPictureWidth, kPictureHeight);
+  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm7::Confirm);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm7::Confirm);
+
+  // FormShow: select the active name by exact comparison.
+  const QList<QListWidgetItem*> matches = ListBox1->findItems(deviceName, Qt::MatchExactly);
+  if (!matches.isEmpty()) ListBox1->setCurrentItem(matches.front());
+  Panel1->setText(deviceName);
+  Pouzdro();
+  // Connected after the initial selection so that FormShow, not a list
+  // click, decides the panel text.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm7::ListBox1Click);
+}
+
+QString TForm7::SelectedEntry() const {
+  const QListWidgetItem* item = ListBox1->currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+void TForm7::Pouzdro() {
+  const QString name = SelectedEntry();
+  setFixedSize(DeviceDialogWidth(name.toStdString()), kClientHeight);
+  picture_ = DrawDevicePicture(name, palette().color(QPalette::Button));
+  Image1->setPixmap(QPixmap::fromImage(picture_));
+}
+
+void TForm7::ListBox1Click() {
+  Panel1->setText(SelectedEntry());
+  Pouzdro();
+}
+
+void TForm7::Confirm() {
+  const QString name = SelectedEntry();
+  // Nothing selected (an active name the list lacks): OK changes nothing.
+  if (name.isEmpty()) {
+    reject();
+    return;
+  }
+  confirmed_ = name;
+  accept();
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Confirm();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// The fixed decoration around the picture: an outline of the programmer
+// board and the parts on it.
+void TForm7::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  p.setPen(Qt::black);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(168, 32, 171, 128);
+  p.setBrush(palette().color(QPalette::Inactive, QPalette::Highlight));
+  p.drawRect(176, 32, 152, 32);
+  p.setBrush(palette().color(QPalette::Light));
+  p.drawRect(200, 16, 104, 16);
+  p.drawRect(310, 17, 16, 15);
+  p.drawRect(179, 17, 16, 15);
+}
+
+}  // namespace lpt::app

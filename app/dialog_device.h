@@ -1,0 +1,54 @@
+// TForm7 "Device": picks the target chip from the list of supported names
+// and shows where it sits in the programmer's socket.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace lpt::app {
+
+class TForm7 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Offset of the dialog from the main window's top-left corner.
+  static constexpr int kLeft = 160;
+  static constexpr int kTop = 40;
+
+  // FormShow: selects `deviceName` if the list has it (otherwise nothing
+  // is selected), shows it in the name panel and draws the picture.
+  explicit TForm7(const QString& deviceName, QWidget* parent = nullptr);
+
+  // The confirmed name; empty unless the dialog was accepted with an entry
+  // selected.
+  QString ConfirmedName() const { return confirmed_; }
+
+  // Pouzdro (package): redraws the picture for the selected entry and sets
+  // the dialog width it needs.
+  void Pouzdro();
+
+  QListWidget* ListBox1 = nullptr;
+  QLabel* Panel1 = nullptr;        // the selected name
+  QPushButton* Button1 = nullptr;  // OK
+  QPushButton* Button2 = nullptr;  // Cancel
+  QLabel* Image1 = nullptr;        // the picture
+  const QImage& Picture() const { return picture_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString SelectedEntry() const;
+  void ListBox1Click();
+  void Confirm();
+
+  QImage picture_;
+  QString confirmed_;
+};
+
+}  // namespace lpt::app

@@ -1,0 +1,112 @@
+#include "app/dialog_dir.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTreeView>
+
+#include "app/dialog_support.h"
+
+namespace lpt::app {
+namespace {
+
+constexpr int kPanelChars = 30;
+constexpr QRgb kPathPanelColour = 0xA5BAC0;
+
+// Mount points of real, ready volumes: the Linux counterpart of drives.
+QStringList DriveRoots() {
+  QStringList roots;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady()) roots << volume.rootPath();
+  }
+  roots.removeDuplicates();
+  roots.sort();
+  return roots;
+}
+
+}  // namespace
+
+QString PathPanelText(const QString& dir) {
+  if (dir.size() <= kPanelChars) return QLatin1Char(' ') + dir + QLatin1Char(' ');
+  return QStringLiteral(" ...") + dir.right(kPanelChars) + QLatin1Char(' ');
+}
+
+TForm2::TForm2(const QString& workDir, const QString& exeDir, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Change Dir"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  ApplyDialogFont(this);
+  setFixedSize(355, 307);
+
+  PathPanel = new QLabel(this);
+  PathPanel->setTextFormat(Qt::PlainText);
+  PathPanel->setGeometry(8, 8, 339, 21);
+  PathPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  PathPanel->setAutoFillBackground(true);
+  QPalette panelPalette = PathPanel->palette();
+  panelPalette.setColor(QPalette::Window, QColor(kPathPanelColour));
+  PathPanel->setPalette(panelPalette);
+
+  DriveBox = new QComboBox(this);
+  DriveBox->setGeometry(8, 40, 249, 22);
+  DriveBox->addItems(DriveRoots());
+
+  model_ = new QFileSystemModel(this);
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  model_->setRootPath(QString());
+  DirectoryTree = new QTreeView(this);
+  DirectoryTree->setGeometry(8, 70, 249, 229);
+  DirectoryTree->setModel(model_);
+  DirectoryTree->setHeaderHidden(true);
+  for (int column = 1; column < model_->columnCount(); ++column) DirectoryTree->hideColumn(column);
+
+  ButtonOk = new QPushButton(QStringLiteral("Ok"), this);
+  ButtonOk->setGeometry(268, 70, 79, 25);
+  ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  ButtonCancel->setGeometry(268, 104, 79, 25);
+  connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  // A directory that no longer exists falls back to the program's own.
+  QString start = workDir;
+  if (start.isEmpty() || !QFileInfo(start).isDir()) {
+    start = exeDir;
+    fellBack_ = true;
+  }
+  SetDirectory(start);
+
+  connect(DriveBox, &QComboBox::activated, this, &TForm2::DriveChosen);
+  connect(DirectoryTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &TForm2::DirectoryChanged);
+}
+
+void TForm2::SetDirectory(const QString& dir) {
+  const QString clean = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
+  const QString drive = QStorageInfo(clean).rootPath();
+  const int driveIndex = DriveBox->findText(drive);
+  if (driveIndex >= 0) DriveBox->setCurrentIndex(driveIndex);
+  const QModelIndex index = model_->index(clean);
+  if (index.isValid()) {
+    DirectoryTree->setCurrentIndex(index);
+    DirectoryTree->expand(index);
+    DirectoryTree->scrollTo(index);
+  }
+  selected_ = QDir::toNativeSeparators(clean);
+  PathPanel->setText(PathPanelText(selected_));
+}
+
+void TForm2::DriveChosen(int index) { SetDirectory(DriveBox->itemText(index)); }
+
+void TForm2::DirectoryChanged() {
+  const QString path = model_->filePath(DirectoryTree->currentIndex());
+  if (path.isEmpty()) return;
+  selected_ = QDir::toNativeSeparators(path);
+  PathPanel->setText(PathPanelText(selected_));
+}
+
+}  // namespace lpt::app

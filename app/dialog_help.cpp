@@ -1,0 +1,46 @@
+#include "app/dialog_help.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/dialog_support.h"
+
+// The resource lives in the static app library; naming it keeps the linker
+// from dropping it.
+static void InitDialogResources() { Q_INIT_RESOURCE(dialog_resources); }
+
+namespace lpt::app {
+
+QString HelpText() {
+  InitDialogResources();
+  QFile file(QStringLiteral(":/lptpic/help_text_cs.txt"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QString text = QString::fromUtf8(file.readAll());
+  // Each of the 43 lines ends in a newline; the window shows them joined.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  return text;
+}
+
+TForm9::TForm9(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Help"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  ApplyDialogFont(this);
+  setFixedSize(537, 560);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setGeometry(8, 8, 521, 505);
+  QFont bold = font();
+  bold.setBold(true);
+  Memo1->setFont(bold);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setPlainText(HelpText());
+
+  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1->setGeometry((width() - 113) / 2, 524, 113, 25);
+  Button1->setFont(bold);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace lpt::app

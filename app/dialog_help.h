@@ -1,0 +1,26 @@
+// TForm9 "Help": a short description of every menu command, in Czech.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lpt::app {
+
+// The help text (43 lines), as stored in the program's resources.
+QString HelpText();
+
+class TForm9 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Every opening shows the stored text; edits in the window are not kept.
+  explicit TForm9(QWidget* parent = nullptr);
+
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Close
+};
+
+}  // namespace lpt::app

@@ -1,0 +1,39 @@
+// TForm6 "ID change": entry of the four-digit user ID.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+
+namespace lpt::app {
+
+// "   ID:  " + the entry padded on the left with F to four digits; empty
+// when the entry holds a character other than 0-9 and A-F (upper case).
+QString IdCaptionFor(const QString& entry);
+
+class TForm6 : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kLeft = 283;
+  static constexpr int kTop = 97;
+
+  // FormCreate: the entry starts with the four digits of the ID caption.
+  explicit TForm6(const QString& idDigits, QWidget* parent = nullptr);
+
+  // The new caption after OK; empty otherwise.
+  QString NewCaption() const { return caption_; }
+
+  QLineEdit* Edit1 = nullptr;
+  QPushButton* Button1 = nullptr;  // OK
+  QPushButton* Button2 = nullptr;  // Cancel
+
+ private:
+  void Accept();
+
+  QString caption_;
+};
+
+}  // namespace lpt::app

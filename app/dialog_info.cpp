@@ -1,0 +1,39 @@
+#include "app/dialog_info.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialog_support.h"
+#include "devices/info_pages.h"
+
+namespace lpt::app {
+
+TForm8::TForm8(int infoPage, const QString& deviceName, QWidget* parent) : QDialog(parent) {
+  static_assert(std::tuple_size_v<decltype(Labels)> == kInfoLabelCount);
+  setWindowTitle(QStringLiteral("Info"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  ApplyDialogFont(this);
+  setFixedSize(559, 341);
+
+  for (std::size_t i = 0; i < Labels.size(); ++i) {
+    Labels[i] = new QLabel(this);
+    Labels[i]->setTextFormat(Qt::PlainText);
+    Labels[i]->move(16, 8 + 16 * static_cast<int>(i));
+  }
+
+  const std::vector<std::string_view> lines = InfoPageLines(infoPage, deviceName.toStdString());
+  for (std::size_t i = 0; i < lines.size() && i < Labels.size(); ++i) {
+    Labels[i]->setText(QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
+  }
+  for (QLabel* label : Labels) label->adjustSize();  // sized to their text
+
+  Button1 = new QPushButton(QStringLiteral("Close"), this);
+  Button1->setGeometry(224, 304, 113, 25);
+  QFont bold = font();
+  bold.setBold(true);
+  Button1->setFont(bold);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,37 @@
+// TForm4 "Output  Port": the parallel port that drives the programmer, or
+// the built-in simulated adapter.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+
+namespace lpt::app {
+
+inline constexpr int kLpt1Address = 888;  // 378h
+inline constexpr int kLpt2Address = 632;  // 278h
+inline constexpr int kSimulatorAddress = 0;
+
+class TForm4 : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kLeft = 100;
+  static constexpr int kTop = -53;
+
+  // FormShow: LPT 1 for 888, the simulator for 0, LPT 2 for any other
+  // address (a port address from the settings file is kept until OK).
+  explicit TForm4(int portAddress, QWidget* parent = nullptr);
+
+  // The address the selected choice stands for.
+  int SelectedAddress() const;
+
+  QRadioButton* Lpt1 = nullptr;
+  QRadioButton* Lpt2 = nullptr;
+  QRadioButton* Simulator = nullptr;
+  QPushButton* ButtonOk = nullptr;
+  QPushButton* ButtonCancel = nullptr;
+};
+
+}  // namespace lpt::app

@@ -1,0 +1,66 @@
+#include "app/dialog_support.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace lpt::app {
+namespace {
+
+ErrorReporter& Reporter() {
+  static ErrorReporter reporter;
+  return reporter;
+}
+
+QRect AvailableArea(QWidget* anchor) {
+  QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
+void PlaceDialog(QWidget* dialog, QWidget* mainWindow, int dx, int dy) {
+  const QRect area = AvailableArea(mainWindow);
+  QPoint origin = mainWindow ? mainWindow->frameGeometry().topLeft() : area.topLeft();
+  QPoint target = origin + QPoint(dx, dy);
+  if (area.isValid()) {
+    const QSize size = dialog->frameGeometry().size();
+    target.setX(
+        std::clamp(target.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+    target.setY(
+        std::clamp(target.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+  }
+  dialog->move(target);
+}
+
+void CentreOnDesktop(QWidget* dialog) {
+  const QRect area = AvailableArea(nullptr);
+  if (!area.isValid()) return;
+  QRect frame = dialog->frameGeometry();
+  frame.moveCenter(area.center());
+  dialog->move(frame.topLeft());
+}
+
+void ShowDialogError(QWidget* parent, const QString& text) {
+  if (Reporter()) {
+    Reporter()(parent, text);
+    return;
+  }
+  QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
+ErrorReporter SetDialogErrorReporter(ErrorReporter reporter) {
+  return std::exchange(Reporter(), std::move(reporter));
+}
+
+void ApplyDialogFont(QWidget* dialog) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  dialog->setFont(font);
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,10 @@
+// The project's public addresses, defined once: Help > "Home Page" and the
+// about box's e-mail link open these.
+#pragma once
+
+namespace lpt::app {
+
+inline constexpr const char* kHomePageUrl = "https://github.com/lptpic/lptpic";
+inline constexpr const char* kContactAddress = "lptpic@users.noreply.github.com";
+
+}  // namespace lpt::app
