@@ -1,0 +1,126 @@
+// The address counter as the makers describe it: where entry puts it, the
+// jump of Load Configuration, wrapping, and the 12-bit layout.
+#include <gtest/gtest.h>
+
+#include "support/sim_rig.h"
+
+namespace lpt::simtest {
+namespace {
+
+TEST(Counter14, EntryStartsAtZeroAndLoadConfigJumpsTo2000h) {
+  SimRig rig("16F84");
+  rig.state().program[0] = 0x0AAA;
+  rig.state().program[1] = 0x0BBB;
+  rig.state().config[0] = 0x3FF1;
+  rig.state().config[3] = 0x3FF4;
+  rig.proto->ResetPic();
+  EXPECT_EQ(rig.chip().counter(), 0);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0AAA");
+  rig.proto->CLK();
+  EXPECT_EQ(rig.proto->ReadDataM(), "0BBB");
+  rig.proto->LoadConfig("3FFF");
+  EXPECT_EQ(rig.chip().counter(), 0x2000);
+  EXPECT_EQ(rig.proto->ReadDataM(), "3FF1");
+  rig.Clk(3);
+  EXPECT_EQ(rig.proto->ReadDataM(), "3FF4");
+}
+
+TEST(Counter14, OnlyReentryLeavesTheConfigurationArea) {
+  SimRig rig("16F84");
+  rig.state().program[0] = 0x0123;
+  rig.proto->ResetPic();
+  rig.proto->LoadConfig("3FFF");
+  // However far it counts, the counter stays in the configuration area.
+  rig.Clk(0x2000 + 5);
+  EXPECT_GE(rig.chip().counter(), 0x2000);
+  EXPECT_EQ(rig.chip().counter(), 0x2005);
+  rig.proto->LoadDataM("0000");  // a load does not move it either
+  EXPECT_EQ(rig.chip().counter(), 0x2005);
+  rig.proto->ResetPic();
+  EXPECT_EQ(rig.chip().counter(), 0);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0123");
+}
+
+TEST(Counter14, ProgramMemoryAliasesAboveItsSizeAndTheCounterWrapsAt13Bits) {
+  SimRig rig("16F83");  // 512 words
+  rig.state().program[2] = 0x1002;
+  rig.proto->ResetPic();
+  rig.Clk(512 + 2);
+  EXPECT_EQ(rig.proto->ReadDataM(), "1002");
+  rig.Clk(0x2000 - 514);  // 1FFFh -> 0
+  EXPECT_EQ(rig.chip().counter(), 0);
+}
+
+TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
+  SimRig rig("16F877");
+  sim::ConfigWord(rig.state()) = 0x3F7A;
+  rig.proto->ResetPic();
+  rig.proto->LoadConfig("3FFF");
+  rig.Clk(6);
+  EXPECT_EQ(rig.proto->ReadDataM(), "09A0");  // device ID at 2006h
+  rig.proto->CLK();
+  EXPECT_EQ(rig.proto->ReadDataM(), "3F7A");
+  // The device ID cannot be written.
+  rig.proto->ResetPic();
+  rig.proto->LoadConfig("0000");
+  rig.Clk(6);
+  rig.proto->BeginEraseProg();
+  rig.clock.DELAY(20);
+  EXPECT_EQ(rig.proto->ReadDataM(), "09A0");
+}
+
+TEST(Counter14, DataEepromHasItsOwnPositionFromZero) {
+  SimRig rig("16F84");
+  rig.state().data[0] = 0x11;
+  rig.state().data[2] = 0x33;
+  rig.state().program[0] = 0x2000;
+  rig.proto->ResetPic();
+  EXPECT_EQ(rig.proto->ReadDataD(), "11");
+  EXPECT_EQ(rig.proto->ReadDataM(), "2000");
+  rig.Clk(2);
+  EXPECT_EQ(rig.proto->ReadDataD(), "33");
+  rig.Clk(64 - 2);  // 64 bytes: the position wraps
+  EXPECT_EQ(rig.proto->ReadDataD(), "11");
+}
+
+TEST(Counter12, StartsOnConfigurationWordThenProgramMemoryThenIds) {
+  SimRig rig("12C508");  // 512 words, IDs at 200h-203h
+  sim::ConfigWord(rig.state()) = 0x0FEA;
+  rig.state().program[0] = 0x0A01;
+  rig.state().program[511] = 0x0C42;
+  rig.state().config[0] = 0x0001;
+  rig.state().config[3] = 0x0004;
+  rig.proto->ResetPic();
+  EXPECT_EQ(rig.chip().counter(), 0x0FFF);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0FEA");
+  rig.proto->CLK();
+  EXPECT_EQ(rig.proto->ReadDataM(), "0A01");
+  rig.Clk(511);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0C42");
+  rig.proto->CLK();
+  EXPECT_EQ(rig.chip().counter(), 0x200);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0001");
+  rig.Clk(3);
+  EXPECT_EQ(rig.proto->ReadDataM(), "0004");
+  // It never wraps back onto the configuration word.
+  rig.Clk(0x1000);
+  EXPECT_NE(rig.chip().counter(), 0x0FFF);
+  EXPECT_NE(rig.proto->ReadDataM(), "0FEA");
+}
+
+TEST(Counter12, TopBitsOfTheFieldAreIgnoredOnLoadAndReadAsZero) {
+  SimRig rig("16C505");
+  rig.proto->ResetPic();
+  rig.proto->CLK();
+  rig.proto->LoadDataM("3ABC");
+  rig.proto->BeginEraseProg();
+  rig.clock.DELAYUS(200);
+  rig.proto->EndProg();
+  EXPECT_EQ(rig.proto->ReadDataM(), "0ABC");
+  // There is no Load Configuration: 00h leaves the counter alone.
+  rig.proto->LoadConfig("3FFF");
+  EXPECT_EQ(rig.chip().counter(), 0);
+}
+
+}  // namespace
+}  // namespace lpt::simtest
