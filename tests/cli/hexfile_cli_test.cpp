@@ -1,0 +1,101 @@
+// lptpic-cli dump and convert, run as the built program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool StartsWith(const std::string& text, const std::string& head) { return text.starts_with(head); }
+bool EndsWith(const std::string& text, const std::string& tail) { return text.ends_with(tail); }
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+class HexFileCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("lptpic_hexcli_" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir_);
+    Write("in.hex",
+          ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\n:02400E00F13F80\n"
+          ":104200000500FF00FF00FF00FF00FF00FF00FF00B0\n:00000001FF\n");
+    Write("bad.hex", ":02400E00F13F80\n:02400E00F13F81\n");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+  std::string Read(const fs::path& p) const {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  CliRun Cli(const std::string& args) const {
+    const std::string command = "cd '" + dir_.string() +
+                                "' && '" LPTPIC_BINARY_DIR "/cli/lptpic-cli' " + args +
+                                " >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir_ / "out.txt"),
+            Read(dir_ / "err.txt")};
+  }
+  fs::path dir_;
+};
+
+TEST_F(HexFileCli, DumpPrintsTheGrids) {
+  const CliRun r = Cli("--id 12 dump in.hex");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_PRED2(StartsWith, r.out,
+               "device 16F84\nfuses 3FF1\nid FF12\nprogram\n000 2805 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF "
+               "3FFF\n008 3FFF 3FFF");
+  EXPECT_NE(r.out.find("\n3F8 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF\ndata\n"
+                       "00 05 FF FF FF FF FF FF FF\n08 FF"),
+            std::string::npos);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4 + 128 + 1 + 8);
+  EXPECT_PRED2(EndsWith, r.out, "\n38 FF FF FF FF FF FF FF FF\n");
+
+  const CliRun noData = Cli("--device 16C61 dump in.hex");
+  ASSERT_EQ(noData.code, 0) << noData.err;
+  EXPECT_PRED2(EndsWith, noData.out, "3F8 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF 3FFF\ndata\n");
+}
+
+TEST_F(HexFileCli, ConvertWritesTheSavedForm) {
+  const CliRun r = Cli("convert in.hex out.hex");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Read(dir_ / "out.hex"),
+            ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\r\n:02400E00F13F80\r\n"
+            ":104200000500FF00FF00FF00FF00FF00FF00FF00B0\r\n:00000001FF\r\n");
+}
+
+TEST_F(HexFileCli, BadInputExitsWithUsage) {
+  struct Case {
+    const char* args;
+    const char* message;
+  } cases[] = {
+      {"dump bad.hex", "Error CheckSum on line 2 !"},
+      {"dump missing.hex", "missing.hex"},
+      {"convert bad.hex out.hex", "Error CheckSum on line 2 !"},
+      {"convert in.hex no/such/dir/out.hex", "no/such/dir/out.hex"},
+      {"--device 16F8 dump in.hex", "16F8"},
+      {"dump", ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.code, 2) << c.args;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << ": " << r.err;
+    EXPECT_TRUE(r.out.empty()) << c.args;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "out.hex"));
+}
+
+}  // namespace
