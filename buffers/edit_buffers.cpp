@@ -42,4 +42,14 @@ void InicChip(ActiveDevice& device, EditBuffers& buffers, std::string_view name)
   buffers.Inic(device);
 }
 
+void SetBuffer(const ActiveDevice& device, EditBuffers& buffers) {
+  buffers.Inic(device);
+  SetOnlyFusesId(buffers);
+}
+
+void SetOnlyFusesId(EditBuffers& buffers) {
+  buffers.FuseWord = 0x3FFF;
+  buffers.IdCaption = kBlankIdCaption;
+}
+
 }  // namespace lpt

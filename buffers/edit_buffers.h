@@ -67,4 +67,12 @@ class EditBuffers {
 // 3FFFh, sizes and blanks the grids. The ID is left as it is.
 void InicChip(ActiveDevice& device, EditBuffers& buffers, std::string_view name);
 
+// "Set &Buffer": Inic, FuseWord := 3FFFh, ID caption blank. The caller
+// repaints the fuse switches with ShowFuses(3FFFh).
+void SetBuffer(const ActiveDevice& device, EditBuffers& buffers);
+
+// "Set only &Fuses, ID": FuseWord := 3FFFh, ID caption blank; the grids
+// stay. The caller repaints the fuse switches with ShowFuses(3FFFh).
+void SetOnlyFusesId(EditBuffers& buffers);
+
 }  // namespace lpt

@@ -5,20 +5,20 @@
 namespace lpt {
 namespace {
 
-// code, word12, dataEeprom, vppBeforeVdd, fuseEraseReadBack, eprom
+// code, word12, dataEeprom, vppBeforeVdd, fuseEraseReadBack, eprom, lastWordRule
 constexpr std::array<FamilyTraits, 12> kFamilies{{
-    {1, false, true, false, true, false},    // 16F84, 16F84A, 16F83, 16C84
-    {4, false, false, false, false, true},   // 16C6x/7x/62x/71x/77x/745/92x
-    {17, false, false, false, false, true},  // 16C55x
-    {20, true, false, false, false, true},   // 12C508/509, 12CE518/519
-    {21, true, false, false, false, true},   // 16C505
-    {22, false, false, true, false, true},   // 12C67x, 12CE67x
-    {24, false, false, false, false, true},  // 14C000
-    {25, false, true, true, true, false},    // 16F627, 16F628
-    {27, false, true, false, true, false},   // 16F87x
-    {28, false, true, true, false, false},   // 12F629/675, 16F630/676
-    {30, false, true, false, false, false},  // 16F877A
-    {40, false, true, true, false, false},   // 16F627A, 16F628A
+    {1, false, true, false, true, false, false},    // 16F84, 16F84A, 16F83, 16C84
+    {4, false, false, false, false, true, false},   // 16C6x/7x/62x/71x/77x/745/92x
+    {17, false, false, false, false, true, false},  // 16C55x
+    {20, true, false, false, false, true, true},    // 12C508/509, 12CE518/519
+    {21, true, false, false, false, true, true},    // 16C505
+    {22, false, false, true, false, true, true},    // 12C67x, 12CE67x
+    {24, false, false, false, false, true, false},  // 14C000
+    {25, false, true, true, true, false, false},    // 16F627, 16F628
+    {27, false, true, false, true, false, false},   // 16F87x
+    {28, false, true, true, false, false, true},    // 12F629/675, 16F630/676
+    {30, false, true, false, false, false, false},  // 16F877A
+    {40, false, true, true, false, false, false},   // 16F627A, 16F628A
 }};
 
 }  // namespace
@@ -44,6 +44,16 @@ bool HasDataEeprom(int code) {
 bool VppBeforeVdd(int code) {
   const FamilyTraits* f = FindFamily(code);
   return f && f->vppBeforeVdd;
+}
+
+bool HasLastWordRule(int code) {
+  const FamilyTraits* f = FindFamily(code);
+  return f && f->lastWordRule;
+}
+
+bool IsErasable(int code) {
+  const FamilyTraits* f = FindFamily(code);
+  return f && !f->eprom;
 }
 
 const char* BlankProgramText(int code) { return IsWord12Family(code) ? "FFF" : "3FFF"; }

@@ -15,6 +15,9 @@ struct FamilyTraits {
   bool vppBeforeVdd;       // programming voltage before supply on entry
   bool fuseEraseReadBack;  // fuse erase ends with a read-back check
   bool eprom;              // one-time / UV-erasable: no electrical erase
+  // The last program word holds the factory oscillator calibration value:
+  // program, verify and blank passes end before it and never touch it.
+  bool lastWordRule;
 };
 
 // Every family of the catalogue, in ascending code order.
@@ -26,6 +29,9 @@ const FamilyTraits* FindFamily(int code);
 bool IsWord12Family(int code);
 bool HasDataEeprom(int code);
 bool VppBeforeVdd(int code);
+bool HasLastWordRule(int code);
+// Electrically erasable: the Erase command is offered (layouts agree).
+bool IsErasable(int code);
 
 // Blank program word as grid text: "FFF" (12-bit) or "3FFF" (14-bit).
 const char* BlankProgramText(int code);

@@ -5,6 +5,8 @@
 
 #include "devices/catalogue.h"
 #include "devices/family.h"
+#include "devices/fuse_layouts.h"
+#include "devices/window_layout.h"
 
 namespace lpt {
 namespace {
@@ -25,6 +27,62 @@ TEST(CatalogueSelfCheck, EveryRowIsConsistent) {
     }
   }
   EXPECT_EQ(seen.size(), 78u);
+  EXPECT_EQ(CatalogueNames().size(), 78u);
+}
+
+// What the window offers must follow from what the chip is: data memory
+// only where there is EEPROM, Erase only for electrically erasable parts,
+// the "?" panel only where there is an information page.
+TEST(CatalogueSelfCheck, WindowLayoutAgreesWithFamilyAndInfoPage) {
+  for (const CatalogueRow& row : CatalogueRows()) {
+    SCOPED_TRACE(std::string(row.names.front()));
+    const FamilyTraits* family = FindFamily(row.familyCode);
+    ASSERT_NE(family, nullptr);
+    const WindowLayout window = WindowLayoutOf(row.layout);
+    EXPECT_EQ(window.dataGroupShown, family->dataEeprom);
+    EXPECT_EQ(window.eraseShown, IsErasable(row.familyCode));
+    EXPECT_EQ(window.infoPanelShown, row.infoPage != 0);
+    if (window.programDataEnabled) EXPECT_TRUE(window.dataGroupShown);
+  }
+}
+
+// Each layout's switches must own bits the devices using it implement,
+// and no bit may belong to two switches (a click on one would change what
+// another shows without repainting it).
+TEST(CatalogueSelfCheck, FuseLayoutsFitTheirDevices) {
+  std::set<Layout> used;
+  for (const CatalogueRow& row : CatalogueRows()) {
+    SCOPED_TRACE(std::string(row.names.front()) + " " + LayoutName(row.layout));
+    used.insert(row.layout);
+    const FuseLayoutSpec& spec = FuseLayoutOf(row.layout);
+    ASSERT_EQ(spec.layout, row.layout) << "layout table out of order";
+    EXPECT_LE(spec.SlotCount(), 11) << "slot 12 is never shown";
+    // A four-state oscillator switch walks bits 1..0, a toggle only bit 0.
+    const bool toggle = spec.osc->step[1] == +1;
+    std::uint16_t owned = toggle ? 0x0001 : 0x0003;
+    EXPECT_EQ(owned & ~row.configMask, 0) << "oscillator bits not implemented";
+    for (const FuseSwitchSpec& sw : spec.switches) {
+      SCOPED_TRACE(std::string(sw.setCaption));
+      EXPECT_NE(sw.mask, 0);
+      EXPECT_EQ(sw.mask & ~row.configMask, 0) << "switch owns an unimplemented bit";
+      EXPECT_EQ(sw.mask & owned, 0) << "bit owned twice";
+      EXPECT_NE(sw.setCaption, sw.clearCaption);
+      owned |= sw.mask;
+    }
+  }
+  EXPECT_EQ(used.size(), static_cast<std::size_t>(kLayoutCount)) << "a layout no device uses";
+}
+
+TEST(CatalogueSelfCheck, FamilyTraitsAreWhereTheCatalogueNeedsThem) {
+  std::set<int> codes;
+  for (const CatalogueRow& row : CatalogueRows()) codes.insert(row.familyCode);
+  std::set<int> families;
+  for (const FamilyTraits& f : AllFamilies()) families.insert(f.code);
+  EXPECT_EQ(codes, families) << "a family without devices or a device without a family";
+  EXPECT_EQ(FindFamily(0), nullptr);
+  EXPECT_FALSE(IsWord12Family(0));
+  EXPECT_FALSE(HasDataEeprom(99));
+  EXPECT_FALSE(IsErasable(0)) << "an unknown code must not offer Erase";
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Runs lptpic-cli with the arguments and returns its standard output lines.
+std::vector<std::string> RunCli(const std::string& args, int* status) {
+  const std::string command = std::string(LPTPIC_BINARY_DIR "/cli/lptpic-cli ") + args;
+  std::vector<std::string> lines;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return lines;
+  std::string line;
+  for (int c; (c = std::fgetc(pipe)) != EOF;) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  *status = pclose(pipe);
+  return lines;
+}
+
+TEST(DevicesCommand, ListsTheCatalogueInTableOrder) {
+  int status = -1;
+  const std::vector<std::string> lines = RunCli("devices", &status);
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(lines.size(), 78u);
+  EXPECT_EQ(lines.front(), "16F877A\t30\t8192\t256\t2FCF\tPlocha_30\t30");
+  EXPECT_EQ(lines[1], "12F629/675\t28\t1024\t128\t01FF\tPlocha_28\t28");
+  EXPECT_EQ(lines[3], "16F84\t1\t1024\t64\t3FFF\tPlocha_1\t0");
+  EXPECT_EQ(lines.back(), "16F877\t27\t8192\t256\t33FF\tPlocha_27\t20");
+  bool found16C505 = false, found16C61 = false;
+  for (const std::string& l : lines) {
+    found16C505 |= l == "16C505\t21\t1024\t0\t0FFF\tPlocha_21\t11";
+    found16C61 |= l == "16C61\t4\t1024\t0\t001F\tPlocha_4\t0";
+    size_t tabs = 0;
+    for (char c : l) tabs += c == '\t';
+    EXPECT_EQ(tabs, 6u) << l;
+  }
+  EXPECT_TRUE(found16C505);
+  EXPECT_TRUE(found16C61);
+}
+
+}  // namespace
