@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -76,10 +77,15 @@ void WriteChip(std::ostream& out, const ChipState& chip) {
 
 std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error) {
   if (error) error->clear();
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;  // a new chip
+  if (std::filesystem::is_directory(path, ec)) {
+    if (error) *error = "Chip file " + path + " is a folder, not a file.";
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    if (errno == ENOENT) return std::nullopt;
-    if (error) *error = "Chip file " + path + ": " + std::strerror(errno);
+    if (error) *error = "Chip file " + path + " cannot be read: " + std::strerror(errno);
     return std::nullopt;
   }
   std::string why;

@@ -82,7 +82,11 @@ class Parser {
       if (t.empty() || t[0][0] == '#') continue;
       if (!Line(t)) return std::nullopt;
     }
-    if (!chip_) return Fail("no \"device\" line: the file is not a chip file");
+    if (!chip_) {
+      // Nothing on any line says which chip this is: name no line.
+      if (error_) *error_ = "no \"device\" line: this is not a chip file";
+      return std::nullopt;
+    }
     return chip_;
   }
 
