@@ -1,9 +1,94 @@
+// Program entry: the main window and its message loop. The options change
+// this run only (path.dat keeps its values) or make a picture for the
+// documentation.
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/dialog_launchers.h"
+#include "app/main_window.h"
+#include "devices/catalogue.h"
+#include "hw/port_spec.h"
+
+namespace {
+
+int Fail(const QString& message) {
+  std::fprintf(stderr, "lptpic: %s\n", message.toLocal8Bit().constData());
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QMainWindow window;
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("PIC programmer for the parallel port"));
+  parser.addHelpOption();
+  const QCommandLineOption portOption(
+      QStringLiteral("port"),
+      QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, /dev/parport0."),
+      QStringLiteral("SPEC"));
+  const QCommandLineOption deviceOption(QStringLiteral("device"),
+                                        QStringLiteral("Device for this run, e.g. 16F84."),
+                                        QStringLiteral("NAME"));
+  const QCommandLineOption screenshotOption(
+      QStringLiteral("screenshot"), QStringLiteral("Render the main window to FILE.png and exit."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption dialogOption(
+      QStringLiteral("screenshot-dialog"),
+      QStringLiteral("Render dialog NAME to the FILE given after it and exit."),
+      QStringLiteral("NAME"));
+  parser.addOptions({portOption, deviceOption, screenshotOption, dialogOption});
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("Picture file of --screenshot-dialog."));
+  parser.process(app);
+
+  lpt::app::AppOptions options;
+  if (parser.isSet(portOption)) {
+    const std::string spec = parser.value(portOption).toStdString();
+    std::string error;
+    if (!lpt::ParsePortSpec(spec, &error)) {
+      return Fail(QStringLiteral("--port %1: %2")
+                      .arg(parser.value(portOption), QString::fromStdString(error)));
+    }
+    options.portSpec = spec;
+  }
+  if (parser.isSet(deviceOption)) {
+    const std::string name = parser.value(deviceOption).toStdString();
+    if (lpt::FindDevice(name) == nullptr) {
+      return Fail(QStringLiteral("--device %1: no such device (names as 16F84, 12F629/675)")
+                      .arg(parser.value(deviceOption)));
+    }
+    options.deviceName = name;
+  }
+  const QStringList positional = parser.positionalArguments();
+  if (parser.isSet(dialogOption) && positional.size() != 1) {
+    return Fail(QStringLiteral("--screenshot-dialog NAME FILE: give exactly one FILE"));
+  }
+  if (!parser.isSet(dialogOption) && !positional.isEmpty()) {
+    return Fail(QStringLiteral("unexpected argument: %1").arg(positional.first()));
+  }
+
+  lpt::app::TPic16f84 window(std::move(options));
   window.show();
+
+  if (parser.isSet(screenshotOption)) {
+    QApplication::processEvents();
+    const QString file = parser.value(screenshotOption);
+    const bool saved = window.grab().save(file);
+    window.close();
+    return saved ? 0 : Fail(QStringLiteral("cannot write %1").arg(file));
+  }
+  if (parser.isSet(dialogOption)) {
+    QApplication::processEvents();
+    const bool saved =
+        lpt::app::ScreenshotDialog(&window, parser.value(dialogOption), positional.first());
+    window.close();
+    return saved ? 0 : 2;
+  }
   return app.exec();
 }

@@ -1,0 +1,95 @@
+#include "app/clear_area_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include "app/message_boxes.h"
+#include "buffers/clear_area.h"
+#include "buffers/hex_text.h"
+
+namespace lpt::app {
+
+namespace {
+
+// Turns typed letters into upper case; any character is let through so
+// that Ok can name the bad one.
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = QString::fromStdString(UpperCaseAscii(input.toStdString()));
+    return Acceptable;
+  }
+};
+
+QLineEdit* MakeAddressEdit(QWidget* parent, const QString& name, int top) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setGeometry(104, top, 41, 21);
+  edit->setMaxLength(static_cast<int>(kClearAreaFieldLength));
+  edit->setValidator(new UpperCaseValidator(edit));
+  return edit;
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const QString& text, int top) {
+  auto* label = new QLabel(text, parent);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  label->move(16, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TForm5::TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers)
+    : QDialog(mainWindow), device_(device), buffers_(buffers) {
+  setObjectName(QStringLiteral("TForm5"));
+  setWindowTitle(QStringLiteral("Clear Area"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(225, 113);
+
+  // The fields sit over the spaces of the labels, before the trailing "h".
+  MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
+  MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
+  startEdit_ = MakeAddressEdit(this, QStringLiteral("Edit1"), 16);
+  endEdit_ = MakeAddressEdit(this, QStringLiteral("Edit2"), 48);
+
+  okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+  okButton_->setGeometry(32, 80, 75, 25);
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelButton_->setGeometry(120, 80, 75, 25);
+
+  const ClearAreaFields fields = InitialClearAreaFields(device_);
+  startEdit_->setText(QString::fromStdString(fields.start));
+  endEdit_->setText(QString::fromStdString(fields.end));
+
+  connect(okButton_, &QPushButton::clicked, this, &TForm5::OkClick);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm5::OkClick() {
+  ClearAreaFields fields{startEdit_->text().toStdString(), endEdit_->text().toStdString()};
+  const ClearAreaResult result = ApplyClearArea(fields, device_, buffers_);
+  // The padded fields are shown whether or not the check passed.
+  startEdit_->setText(QString::fromStdString(fields.start));
+  endEdit_->setText(QString::fromStdString(fields.end));
+  if (!result.ok) {
+    ShowBox(this, BoxKind::Error, QString::fromStdString(result.message));
+    return;
+  }
+  accept();
+}
+
+bool ShowClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers) {
+  TForm5 dialog(mainWindow, device, buffers);
+  dialog.move(mainWindow->pos() + QPoint(100, -53));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,29 @@
+#include "app/click_panel.h"
+
+#include <QMouseEvent>
+
+namespace lpt::app {
+
+ClickPanel::ClickPanel(QWidget* parent) : QLabel(parent) {
+  // Lowered inner bevel, no outer bevel.
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(1);
+  setAutoFillBackground(true);
+}
+
+void ClickPanel::SetColor(unsigned rgb) {
+  color_ = rgb;
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor::fromRgb(rgb));
+  setPalette(pal);
+}
+
+void ClickPanel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  // A press that ends outside the panel is no click.
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+}  // namespace lpt::app

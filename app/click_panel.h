@@ -1,0 +1,28 @@
+// A panel with a caption that reports clicks: the fuse switches, the ID
+// field, the "?" panel and the progress panel are all made of it.
+#pragma once
+
+#include <QLabel>
+
+namespace lpt::app {
+
+class ClickPanel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ClickPanel(QWidget* parent = nullptr);
+
+  // Fill colour as RGB (RRGGBBh).
+  void SetColor(unsigned rgb);
+  unsigned Color() const { return color_; }
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  unsigned color_ = 0;
+};
+
+}  // namespace lpt::app

@@ -1,0 +1,50 @@
+#include "app/fuse_panel.h"
+
+#include "app/click_panel.h"
+#include "devices/fuse_layouts.h"
+
+namespace lpt::app {
+
+FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* parent)
+    : QGroupBox(QStringLiteral("Fuses"), parent), switches_(switches), fuseWord_(fuseWord) {
+  setObjectName(QStringLiteral("GroupBox1"));
+  setGeometry(kFuseGroupRect.left, kFuseGroupRect.top, kFuseGroupRect.width, kFuseGroupRect.height);
+  setAutoFillBackground(true);
+  QFont bold = font();
+  bold.setBold(true);
+  for (const FuseSlotPlace& place : FuseSlotPlaces()) {
+    auto* panel = new ClickPanel(this);
+    panel->setObjectName(QString::fromLatin1(place.panel.data(), place.panel.size()));
+    panel->setGeometry(place.left, place.top, place.width, place.height);
+    panel->setFont(bold);
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    panel->setCursor(Qt::PointingHandCursor);
+    panel->hide();
+    const int slot = place.slot;
+    panels_[static_cast<std::size_t>(slot - 1)] = panel;
+    connect(panel, &ClickPanel::clicked, this, [this, slot] { Clicked(slot); });
+  }
+}
+
+void FusePanel::RefreshSlot(int slot) {
+  ClickPanel* panel = SlotPanel(slot);
+  if (panel == nullptr) return;
+  const FuseSlot& model = switches_.Slot(slot);
+  panel->setText(QString::fromStdString(model.caption));
+  panel->SetColor(model.color);
+  panel->setToolTip(QString::fromStdString(model.hint));
+  panel->setVisible(model.visible);
+}
+
+void FusePanel::Refresh() {
+  for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) RefreshSlot(slot);
+}
+
+void FusePanel::Clicked(int slot) {
+  switches_.Click(slot, fuseWord_);
+  // Only the clicked switch changes its caption.
+  RefreshSlot(slot);
+  emit fuseWordChanged();
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,269 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTableView>
+#include <QToolBar>
+
+#include "app/click_panel.h"
+#include "app/fuse_panel.h"
+#include "app/gui_hooks.h"
+#include "app/hint_delay_style.h"
+#include "app/memory_grid.h"
+#include "app/memory_grid_model.h"
+#include "app/message_boxes.h"
+#include "app/progress_panel.h"
+#include "app/window_placement.h"
+#include "hw/real_delay.h"
+
+namespace lpt::app {
+
+namespace {
+
+// Colours of the window's own scheme (RGB).
+constexpr unsigned kWindowColor = 0xB8A0A5;
+constexpr unsigned kProgramGridColor = 0xAEBDB0;
+constexpr unsigned kDataGridColor = 0xDEAD98;
+constexpr unsigned kIdPanelColor = 0x7495B6;
+constexpr unsigned kInfoPanelColor = 0xAEBDB0;
+
+QString ExecutableDir(const QString& configured) {
+  QString dir = configured.isEmpty() ? QCoreApplication::applicationDirPath() : configured;
+  // ExeDir ends in a separator, as WorkDir defaults to it.
+  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+  return QDir::toNativeSeparators(dir);
+}
+
+QString FallbackDir(const QString& configured) {
+  if (!configured.isEmpty()) return configured;
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+  QPalette pal = widget->palette();
+  pal.setColor(role, color);
+  widget->setPalette(pal);
+}
+
+}  // namespace
+
+TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      location_(ExecutableDir(options_.exeDir).toStdString(),
+                FallbackDir(options_.fallbackDir).toStdString()),
+      runner_({[this](bool enabled) { SetEditingEnabled(enabled); },
+               [this] { RefreshBufferViews(); }, [this] { close(); }}) {
+  setObjectName(QStringLiteral("TPic16f84"));
+  // Close to "MS Sans Serif" 8 pt, so the fixed geometry holds.
+  setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  client_->setFixedSize(618, 296);
+  client_->setAutoFillBackground(true);
+  setCentralWidget(client_);
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBar(client_);
+  CreateClientArea(client_);
+  CreateButtons(client_);
+  ConnectCommands();
+  ApplyColours(false);
+
+  if (options_.delay != nullptr) {
+    delay_ = options_.delay;
+  } else {
+    ownDelay_ = std::make_unique<RealDelay>();
+    delay_ = ownDelay_.get();
+  }
+  hooks_ = std::make_unique<GuiHooks>(
+      this, panel6_,
+      GuiHooks::Views{
+          [this] { RefreshBufferViews(); }, [this](std::uint16_t word) { ShowFusesWord(word); },
+          [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }});
+
+  ReadSettings();
+  InicChip(options_.deviceName.value_or(settings_.deviceName));
+  // The simulator sizes a new chip file for the device, so the port opens
+  // once the device is known.
+  OpenPortFromSettings();
+  // path.dat keeps its own device line unless the user picks a device, so
+  // a --device run or an unknown name is saved as the catalogue makes it.
+  ActiveDevice fromFile;
+  SelectDevice(fromFile, startSettings_.deviceName);
+  settings_.deviceName = fromFile.DeviceName;
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TPic16f84::~TPic16f84() {
+  // The protocol refers to the port, the port to the clock.
+  protocol_.reset();
+  port_.reset();
+}
+
+void TPic16f84::CreateClientArea(QWidget* client) {
+  programGroup_ = new QGroupBox(QStringLiteral("Program Memory "), client);
+  programGroup_->setObjectName(QStringLiteral("GroupBox2"));
+  programGroup_->setGeometry(18, 32, 335, 154);
+  sg1Model_ = new MemoryGridModel(GridKind::Program, buffers_, device_, this);
+  sg1_ = MakeMemoryGrid(programGroup_, QStringLiteral("sg1"), sg1Model_, 30);
+  sg1_->setGeometry(8, 16, 319, 130);
+
+  dataGroup_ = new QGroupBox(QStringLiteral("Data Memory "), client);
+  dataGroup_->setObjectName(QStringLiteral("GroupBox3"));
+  dataGroup_->setGeometry(366, 32, 235, 154);
+  sg2Model_ = new MemoryGridModel(GridKind::Data, buffers_, device_, this);
+  sg2_ = MakeMemoryGrid(dataGroup_, QStringLiteral("sg2"), sg2Model_, 20);
+  sg2_->setGeometry(8, 16, 219, 130);
+
+  fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
+
+  QFont bold = font();
+  bold.setBold(true);
+  panel15_ = new ClickPanel(client);
+  panel15_->setObjectName(QStringLiteral("Panel15"));
+  panel15_->setText(QStringLiteral("?"));
+  panel15_->setFont(bold);
+  panel15_->setAlignment(Qt::AlignCenter);
+  panel15_->setGeometry(472, 209, 14, 17);
+  panel15_->SetColor(kInfoPanelColor);
+  panel15_->setCursor(Qt::PointingHandCursor);
+  panel15_->hide();
+
+  panel5_ = new ClickPanel(client);
+  panel5_->setObjectName(QStringLiteral("Panel5"));
+  panel5_->setText(QString::fromStdString(buffers_.IdCaption));
+  panel5_->setFont(bold);
+  panel5_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  panel5_->setGeometry(492, 209, 109, 17);
+  panel5_->SetColor(kIdPanelColor);
+  panel5_->setToolTip(QStringLiteral("User data"));
+  panel5_->setCursor(Qt::PointingHandCursor);
+
+  panel6_ = new ProgressPanel(client);
+}
+
+void TPic16f84::ReadSettings() {
+  // The pause before tool tips is the style's; wrap the style once.
+  if (qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) != kToolTipDelayMs) {
+    qApp->setStyle(new HintDelayStyle(qApp->style()->name()));
+  }
+
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect desk = screen->geometry();
+    const Placement at = PlaceMainWindow(desk.width(), desk.height(), width(), height());
+    move(desk.left() + at.left, desk.top() + at.top);
+  }
+
+  settings_ = ReadSettingsFile(location_.PathToRead(), location_.ExeDir());
+  startSettings_ = settings_;
+  Action(QStringLiteral("ss1"))->setChecked(settings_.saveFlag != "NO");
+  ApplyColours(settings_.stdColors == "YES");
+  Action(QStringLiteral("Delay1"))->setChecked(settings_.delayMode == "true");
+}
+
+void TPic16f84::ApplyColours(bool standard) {
+  standardColours_ = standard;
+  const QColor window = standard ? QApplication::style()->standardPalette().color(QPalette::Window)
+                                 : QColor::fromRgb(kWindowColor);
+  SetBackground(client_, QPalette::Window, window);
+  SetBackground(fusePanel_, QPalette::Window, window);
+  SetBackground(sg1_, QPalette::Base,
+                standard ? QColor(Qt::white) : QColor::fromRgb(kProgramGridColor));
+  SetBackground(sg2_, QPalette::Base,
+                standard ? QColor(Qt::white) : QColor::fromRgb(kDataGridColor));
+  if (QAction* item = Action(QStringLiteral("ScW1"))) item->setChecked(standard);
+}
+
+void TPic16f84::InicChip(const std::string& name) {
+  lpt::InicChip(device_, buffers_, name);
+  fuses_.ApplyLayout(device_.FuseLayout);
+  ApplyWindowLayout(WindowLayoutOf(device_.FuseLayout));
+  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.DeviceName));
+  sg1Model_->Reset();
+  sg2Model_->Reset();
+  fusePanel_->Refresh();
+  QCoreApplication::processEvents();
+}
+
+void TPic16f84::ApplyWindowLayout(const WindowLayout& layout) {
+  dataGroup_->setVisible(layout.dataGroupShown);
+  Action(QStringLiteral("ProgramonlyDatamemory1"))->setEnabled(layout.programDataEnabled);
+  Button(QStringLiteral("Button3"))->setVisible(layout.eraseShown);
+  Action(QStringLiteral("Erase1"))->setEnabled(layout.eraseShown);
+  Button(QStringLiteral("Button4"))->setVisible(layout.fusesShown);
+  Action(QStringLiteral("ProgramFuses1"))->setEnabled(layout.fusesShown);
+  panel15_->setVisible(layout.infoPanelShown);
+}
+
+void TPic16f84::RefreshBufferViews() {
+  sg1Model_->Refresh();
+  sg2Model_->Refresh();
+  panel5_->setText(QString::fromStdString(buffers_.IdCaption));
+}
+
+void TPic16f84::ShowFusesWord(std::uint16_t word) {
+  fuses_.ShowFuses(word);
+  fusePanel_->Refresh();
+}
+
+void TPic16f84::SetEditingEnabled(bool enabled) {
+  // Everything that changes the buffers, the device, the settings or the
+  // port. The device commands stay: a second one is refused by IdleFlag.
+  static const char* const kEditing[] = {"Open1",       "Save1",      "ChangeDir1", "ClearBuffers1",
+                                         "ClearFuses1", "ClearArea1", "Device2",    "ID1",
+                                         "OutputPort1", "ScW1",       "ss1",        "Delay1",
+                                         "Help1",       "About1",     "HomePage1"};
+  for (const char* name : kEditing) {
+    if (QAction* item = Action(QLatin1String(name))) item->setEnabled(enabled);
+  }
+  toolBar_->setEnabled(enabled);
+  fusePanel_->setEnabled(enabled);
+  panel5_->setEnabled(enabled);
+  panel15_->setEnabled(enabled);
+  for (QTableView* grid : {sg1_, sg2_}) {
+    if (!enabled) grid->setCurrentIndex(QModelIndex());  // commits an open editor first
+  }
+  sg1Model_->SetReadOnly(!enabled);
+  sg2Model_->SetReadOnly(!enabled);
+}
+
+void TPic16f84::closeEvent(QCloseEvent* event) {
+  // A running command has the port; the window closes when it has ended.
+  if (!runner_.RequestClose()) {
+    event->ignore();
+    return;
+  }
+  if (!exitDone_) FormClose();
+  event->accept();
+}
+
+void TPic16f84::FormClose() {
+  exitDone_ = true;
+  if (port_) port_->SetOpened(false);
+  const Settings out =
+      SettingsAtExit(settings_, startSettings_, Action(QStringLiteral("ss1"))->isChecked());
+  std::string error;
+  if (!location_.Write(out, &error)) {
+    ShowBox(this, BoxKind::Warning,
+            QStringLiteral("The settings could not be saved (path.dat):\n") +
+                QString::fromStdString(error));
+  }
+}
+
+}  // namespace lpt::app

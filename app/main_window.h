@@ -1,0 +1,165 @@
+// TPic16f84: the main window. It owns the device, the buffers, the port and
+// the protocol, builds the views over them and wires every menu item,
+// button and panel to the domain function that does the work.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/command_runner.h"
+#include "app/settings_file.h"
+#include "buffers/edit_buffers.h"
+#include "buffers/fuse_switches.h"
+#include "devices/active_device.h"
+#include "devices/window_layout.h"
+#include "hw/delay.h"
+#include "hw/port.h"
+#include "hw/protocol.h"
+#include "ops/device_commands.h"
+
+class QAction;
+class QGroupBox;
+class QPushButton;
+class QTableView;
+class QToolBar;
+
+namespace lpt::app {
+
+class ClickPanel;
+class FusePanel;
+class GuiHooks;
+class MemoryGridModel;
+class ProgressPanel;
+
+// How this run starts. The defaults are the program's; tests and the
+// command line change single fields.
+struct AppOptions {
+  // Folder of path.dat. Empty: the executable's folder. Tests point it at a
+  // temporary folder so they never touch a real settings file.
+  QString exeDir;
+  // Where path.dat goes when exeDir cannot hold it. Empty: the per-user
+  // configuration folder (QStandardPaths::AppConfigLocation).
+  QString fallbackDir;
+  // --port SPEC and --device NAME: this run only; path.dat keeps its values.
+  std::optional<std::string> portSpec;
+  std::optional<std::string> deviceName;
+  // The clock the waits run on. Null: real time. Tests pass a virtual clock.
+  Delay* delay = nullptr;
+};
+
+class TPic16f84 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TPic16f84(AppOptions options = {}, QWidget* parent = nullptr);
+  ~TPic16f84() override;
+
+  // InicChip: makes `name` the active device and lays the window out for it.
+  void InicChip(const std::string& name);
+
+  // The file halves of File > Open / Save, after the dialog.
+  void LoadHexPath(const QString& path);
+  void SaveHexPath(const QString& path);
+
+  // Runs a device command as its button does.
+  CommandResult RunDeviceCommand(CommandResult (*command)(OpContext&));
+
+  // Read access for the views' owners and tests.
+  const ActiveDevice& Device() const { return device_; }
+  EditBuffers& Buffers() { return buffers_; }
+  const FuseSwitches& Fuses() const { return fuses_; }
+  OpState& State() { return opState_; }
+  const Settings& CurrentSettings() const { return settings_; }
+  const Settings& StartSettings() const { return startSettings_; }
+  const SettingsLocation& Location() const { return location_; }
+  Port& CurrentPort() { return *port_; }
+  bool Busy() const { return runner_.Running(); }
+
+  QAction* Action(const QString& name) const { return actions_.value(name); }
+  QPushButton* Button(const QString& name) const { return buttons_.value(name); }
+  QTableView* Sg1() const { return sg1_; }
+  QTableView* Sg2() const { return sg2_; }
+  FusePanel* FuseGroup() const { return fusePanel_; }
+  QGroupBox* DataGroup() const { return dataGroup_; }
+  ClickPanel* IdPanel() const { return panel5_; }
+  ClickPanel* InfoPanel() const { return panel15_; }
+  ProgressPanel* Progress() const { return panel6_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Building (main_window_menus.cpp).
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar(QWidget* client);
+  void CreateButtons(QWidget* client);
+  QAction* AddAction(const QString& name, const QString& text);
+
+  // Building and state (main_window.cpp).
+  void CreateClientArea(QWidget* client);
+  void ReadSettings();
+  void ApplyColours(bool standard);
+  void ApplyWindowLayout(const WindowLayout& layout);
+  void RefreshBufferViews();
+  void ShowFusesWord(std::uint16_t word);
+  void SetEditingEnabled(bool enabled);
+  void FormClose();
+
+  // Port and files (main_window_files.cpp).
+  void OpenPortFromSettings();
+  void Load1Click();
+  void Save1Click();
+
+  // Handlers (main_window_commands.cpp).
+  void ConnectCommands();
+  void ClearBuffers1Click();
+  void ClearFuses1Click();
+  void ClearArea1Click();
+  void Device2Click();
+  void Panel5Click();
+  void Panel15Click();
+  void OutputPort1Click();
+  void ChangeDir1Click();
+  void ScW1Click();
+  void Delay1Click();
+  void Panel6Click();
+
+  AppOptions options_;
+  SettingsLocation location_;
+  Settings settings_;       // current values
+  Settings startSettings_;  // StartSettings: as read at start-up
+  bool standardColours_ = false;
+
+  ActiveDevice device_;
+  EditBuffers buffers_;
+  FuseSwitches fuses_;
+  OpState opState_;
+
+  std::unique_ptr<Delay> ownDelay_;
+  Delay* delay_ = nullptr;
+  std::unique_ptr<Port> port_;
+  std::unique_ptr<GuiHooks> hooks_;
+  std::unique_ptr<Protocol> protocol_;
+  CommandRunner runner_;
+  bool exitDone_ = false;
+
+  QMap<QString, QAction*> actions_;
+  QMap<QString, QPushButton*> buttons_;
+  QWidget* client_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QGroupBox* programGroup_ = nullptr;
+  QGroupBox* dataGroup_ = nullptr;
+  MemoryGridModel* sg1Model_ = nullptr;
+  MemoryGridModel* sg2Model_ = nullptr;
+  QTableView* sg1_ = nullptr;
+  QTableView* sg2_ = nullptr;
+  FusePanel* fusePanel_ = nullptr;
+  ClickPanel* panel5_ = nullptr;
+  ClickPanel* panel15_ = nullptr;
+  ProgressPanel* panel6_ = nullptr;
+};
+
+}  // namespace lpt::app

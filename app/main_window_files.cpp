@@ -1,0 +1,103 @@
+// The main window's port and HEX files: opening the port path.dat or the
+// command line names, and File > Open / Save with their dialogs.
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/closed_port.h"
+#include "app/gui_hooks.h"
+#include "app/main_window.h"
+#include "hexfile/hex_file.h"
+#include "hw/port_spec.h"
+#include "sim/open_port.h"
+
+namespace lpt::app {
+
+namespace {
+
+// The filter lists of the open and save dialogs, in Qt's syntax.
+const char* const kOpenFilters = "soubory *.hex (*.hex);;všechny soubory *.* (*)";
+const char* const kSaveFilters = "soubory *.hex (*.hex);;všechny soubory (*)";
+
+}  // namespace
+
+void TPic16f84::OpenPortFromSettings() {
+  const std::string text = options_.portSpec.value_or(std::to_string(settings_.portAddress));
+  // Close the old port before the new one takes the hardware.
+  protocol_.reset();
+  if (port_) port_->SetOpened(false);
+  port_.reset();
+
+  std::string error;
+  std::uint16_t address = 0x378;
+  std::unique_ptr<Port> port;
+  if (const std::optional<PortSpec> spec = ParsePortSpec(text, &error)) {
+    address = spec->address;
+    port = OpenPort(*spec, *delay_, device_, &error);
+  }
+  if (!port) port = std::make_unique<ClosedPort>("Port " + text + ": " + error);
+  port_ = std::move(port);
+  protocol_ = std::make_unique<Protocol>(*port_, *delay_, *hooks_, device_);
+  protocol_->SetPortAddress(address);
+  protocol_->SetDelayMode(settings_.delayMode);
+}
+
+// The dialogs start in WorkDir; one that no longer exists falls back to
+// the executable's folder.
+static QString DialogDir(const std::string& workDir, const std::string& exeDir) {
+  const QString dir = QString::fromStdString(workDir);
+  return QFileInfo(dir).isDir() ? dir : QString::fromStdString(exeDir);
+}
+
+void TPic16f84::Load1Click() {
+  QFileDialog dialog(this, QString(), DialogDir(settings_.workDir, location_.ExeDir()));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(QString::fromUtf8(kOpenFilters).split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(QStringLiteral("hex"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  LoadHexPath(dialog.selectedFiles().first());
+}
+
+void TPic16f84::LoadHexPath(const QString& path) {
+  const HexLoadResult result = LoadHexFile(path.toStdString(), device_, buffers_);
+  // Whatever was read before an error stays in the buffers and is shown.
+  RefreshBufferViews();
+  if (result.fuseWordLoaded) ShowFusesWord(buffers_.FuseWord);
+  switch (result.status) {
+    case HexLoadResult::Status::Ok:
+      break;
+    case HexLoadResult::Status::ChecksumError:
+      hooks_->ErrorBox(result.message);
+      break;
+    case HexLoadResult::Status::FileError:
+      hooks_->FileErrorBox(result.message);
+      break;
+  }
+}
+
+void TPic16f84::Save1Click() {
+  QFileDialog dialog(this, QString(), DialogDir(settings_.workDir, location_.ExeDir()));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(QString::fromUtf8(kSaveFilters).split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(QStringLiteral("hex"));
+  // Qt asks before an existing file is replaced unless told not to.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  SaveHexPath(dialog.selectedFiles().first());
+}
+
+void TPic16f84::SaveHexPath(const QString& path) {
+  std::string error;
+  if (!SaveHexFile(path.toStdString(), device_, buffers_, &error)) {
+    hooks_->FileErrorBox(error);
+    return;
+  }
+  const QString relative = QDir(QString::fromStdString(settings_.workDir))
+                               .relativeFilePath(QFileInfo(path).absoluteFilePath());
+  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.DeviceName) +
+                 QStringLiteral(" - ") + QDir::toNativeSeparators(relative));
+}
+
+}  // namespace lpt::app

@@ -1,0 +1,43 @@
+// The grid views sg1 / sg2 and their in-place editor: the look of the
+// grids (column widths, 15-pixel rows, vertical scroll bar only, hint
+// "Click to edit") and an editor that holds typing to the cell's format.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QValidator>
+
+#include "buffers/cell_entry.h"
+
+namespace lpt::app {
+
+class MemoryGridModel;
+
+// Upper-cases typed letters and refuses keystrokes the cell cannot hold.
+class CellValidator : public QValidator {
+  Q_OBJECT
+ public:
+  CellValidator(CellFormat format, QObject* parent) : QValidator(parent), format_(format) {}
+  State validate(QString& input, int& pos) const override;
+
+ private:
+  CellFormat format_;
+};
+
+class CellDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  // Draws the text without the item margins, so four digits fit a
+  // 30-pixel column (and two a 20-pixel one) as in a plain string grid.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+};
+
+// A grid view over `model`, `columnWidth` pixels per column.
+QTableView* MakeMemoryGrid(QWidget* parent, const QString& name, MemoryGridModel* model,
+                           int columnWidth);
+
+}  // namespace lpt::app

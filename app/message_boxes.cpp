@@ -1,0 +1,57 @@
+#include "app/message_boxes.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace lpt::app {
+
+namespace {
+BoxObserver& Observer() {
+  static BoxObserver observer;
+  return observer;
+}
+}  // namespace
+
+QString ApplicationTitle() {
+  QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  if (name.isEmpty()) name = QStringLiteral("lptpic");
+  return name.left(1) + name.mid(1).toLower();
+}
+
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setText(text);
+  box->setStandardButtons(QMessageBox::Ok);
+  switch (kind) {
+    case BoxKind::Error:
+      box->setIcon(QMessageBox::Critical);
+      box->setWindowTitle(QStringLiteral("Error"));
+      break;
+    case BoxKind::Plain:
+      box->setIcon(QMessageBox::NoIcon);
+      box->setWindowTitle(ApplicationTitle());
+      break;
+    case BoxKind::FileError:
+      box->setIcon(QMessageBox::Critical);
+      box->setWindowTitle(ApplicationTitle());
+      break;
+    case BoxKind::Warning:
+      box->setIcon(QMessageBox::Warning);
+      box->setWindowTitle(ApplicationTitle());
+      break;
+  }
+  return box;
+}
+
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
+  if (Observer()) {
+    Observer()(kind, text);
+    return;
+  }
+  MakeBox(parent, kind, text)->exec();
+}
+
+void SetBoxObserver(BoxObserver observer) { Observer() = std::move(observer); }
+
+}  // namespace lpt::app

@@ -1,0 +1,35 @@
+// Every message box of the main window goes through here, so that the boxes
+// look the same everywhere and tests can watch them instead of blocking on
+// a modal loop.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace lpt::app {
+
+enum class BoxKind {
+  Error,      // error icon, title "Error", one OK button
+  Plain,      // no icon, captioned with the application title
+  FileError,  // error icon, application title, the system's message
+  Warning,    // warning icon, application title
+};
+
+// "lptpic": the executable's base name, lower case after its first letter.
+QString ApplicationTitle();
+
+// The box as it would be shown (not yet shown); tests inspect it.
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text);
+
+// Shows the box modally, or hands it to the observer when one is set.
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text);
+
+// Test seam: while set, ShowBox calls the observer instead of showing a box.
+using BoxObserver = std::function<void(BoxKind, const QString&)>;
+void SetBoxObserver(BoxObserver observer);
+
+}  // namespace lpt::app

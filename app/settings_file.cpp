@@ -1,0 +1,160 @@
+#include "app/settings_file.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace lpt::app {
+
+namespace fs = std::filesystem;
+
+Settings DefaultSettings(const std::string& exeDir) {
+  Settings settings;
+  settings.workDir = exeDir;
+  return settings;
+}
+
+namespace {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string line(text.substr(start, end - start));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::optional<int> ParseDecimal(std::string_view text) {
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<Settings> ParseSettings(std::string_view text) {
+  const std::vector<std::string> lines = SplitLines(text);
+  if (lines.size() < 2) return std::nullopt;
+  const std::optional<int> port = ParseDecimal(lines[1]);
+  if (!port) return std::nullopt;
+  const auto line = [&](std::size_t i) { return i < lines.size() ? lines[i] : std::string(); };
+  Settings settings;
+  settings.workDir = lines[0];
+  settings.portAddress = *port;
+  settings.saveFlag = line(2);
+  settings.deviceName = line(3);
+  settings.stdColors = line(4);
+  settings.delayMode = line(5);
+  return settings;
+}
+
+std::string FormatSettings(const Settings& settings) {
+  std::string text;
+  for (const std::string& line :
+       {settings.workDir, std::to_string(settings.portAddress), settings.saveFlag,
+        settings.deviceName, settings.stdColors, settings.delayMode}) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return DefaultSettings(exeDir);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return DefaultSettings(exeDir);
+  return ParseSettings(text.str()).value_or(DefaultSettings(exeDir));
+}
+
+bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    if (error) *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  out << FormatSettings(settings);
+  out.close();
+  if (!out) {
+    if (error) *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool saveOnExit) {
+  Settings out = saveOnExit ? current : atStart;
+  out.saveFlag = saveOnExit ? "YES" : "NO";
+  return out;
+}
+
+SettingsLocation::SettingsLocation(std::string exeDir, std::string fallbackDir)
+    : exeDir_(std::move(exeDir)), fallbackDir_(std::move(fallbackDir)) {}
+
+static std::string JoinPath(const std::string& dir, const char* name) {
+  return (fs::path(dir) / name).string();
+}
+
+std::string SettingsLocation::PrimaryPath() const { return JoinPath(exeDir_, "path.dat"); }
+std::string SettingsLocation::FallbackPath() const { return JoinPath(fallbackDir_, "path.dat"); }
+
+bool SettingsLocation::PrimaryUsable() const {
+  std::error_code ec;
+  const fs::path primary = PrimaryPath();
+  if (fs::exists(primary, ec)) {
+    if (!fs::is_regular_file(primary, ec)) return false;
+    // Opening for append changes nothing but tells whether we may write.
+    std::ofstream probe(primary, std::ios::binary | std::ios::app);
+    return static_cast<bool>(probe);
+  }
+  const fs::path probePath = primary.string() + ".probe";
+  {
+    std::ofstream probe(probePath, std::ios::binary);
+    if (!probe) return false;
+  }
+  fs::remove(probePath, ec);
+  return true;
+}
+
+std::string SettingsLocation::PathToRead() const {
+  std::error_code ec;
+  if (!fallbackDir_.empty() && !PrimaryUsable() && fs::is_regular_file(FallbackPath(), ec)) {
+    return FallbackPath();
+  }
+  return PrimaryPath();
+}
+
+bool SettingsLocation::Write(const Settings& settings, std::string* error) const {
+  std::string primaryError;
+  if (WriteSettingsFile(PrimaryPath(), settings, &primaryError)) return true;
+  if (fallbackDir_.empty()) {
+    if (error) *error = primaryError;
+    return false;
+  }
+  std::error_code ec;
+  fs::create_directories(fallbackDir_, ec);
+  std::string fallbackError;
+  if (WriteSettingsFile(FallbackPath(), settings, &fallbackError)) return true;
+  if (error) *error = primaryError + "\n" + fallbackError;
+  return false;
+}
+
+}  // namespace lpt::app

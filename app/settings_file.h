@@ -1,0 +1,73 @@
+// path.dat: the six-line settings file beside the executable. Plain C++ so
+// the parsing rules can be tested without a window.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lpt::app {
+
+// The six lines, as text where the file holds text. The flags stay text:
+// they are compared with their exact literals ("YES", "NO", "true") where
+// they are used, so "yes" or "True" count as the other value.
+struct Settings {
+  std::string workDir;
+  int portAddress = 888;
+  std::string saveFlag = "YES";
+  std::string deviceName = "16F84";
+  std::string stdColors = "NO";
+  std::string delayMode = "false";
+
+  bool operator==(const Settings&) const = default;
+};
+
+// The values a first start uses: WorkDir is the executable's folder.
+Settings DefaultSettings(const std::string& exeDir);
+
+// The file's text as read: line 1 WorkDir, line 2 a decimal integer (spaces
+// around it allowed), lines 3..6 as they are. Lines end in CR LF or LF; a
+// file that stops early leaves the missing text lines empty. nullopt when
+// line 2 is missing or not a number: the caller then takes the defaults
+// for all six values.
+std::optional<Settings> ParseSettings(std::string_view text);
+
+// The whole file: six lines, each ended by CR LF.
+std::string FormatSettings(const Settings& settings);
+
+// Reads `path`; the defaults when it is missing, unreadable or bad.
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir);
+
+// Writes the whole file; false with the system's reason in *error.
+bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error);
+
+// What the exit writes: the current values with "YES" when saving on exit
+// is on, otherwise the start-up values with "NO".
+Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool saveOnExit);
+
+// Where path.dat lives. The executable's folder is the home of the file;
+// where it cannot be written there (an installed, read-only folder), the
+// per-user configuration folder takes its place for reading and writing.
+class SettingsLocation {
+ public:
+  SettingsLocation(std::string exeDir, std::string fallbackDir);
+
+  const std::string& ExeDir() const { return exeDir_; }
+  std::string PrimaryPath() const;
+  std::string FallbackPath() const;
+
+  // The file start-up reads: the fallback copy when the executable's
+  // folder cannot hold the file and a fallback copy exists.
+  std::string PathToRead() const;
+
+  // Writes beside the executable, else in the fallback folder (created as
+  // needed). False when neither could be written; *error says why.
+  bool Write(const Settings& settings, std::string* error) const;
+
+ private:
+  bool PrimaryUsable() const;
+  std::string exeDir_;
+  std::string fallbackDir_;
+};
+
+}  // namespace lpt::app
