@@ -1,11 +1,32 @@
+// probe: the adapter presence test on its own.
+#include <iostream>
+
 #include "cli/cli_app.h"
+#include "cli/cli_session.h"
 
 namespace lpt::cli {
 
-// Filled in with its command.
 void AddProbeCommand(CLI::App& app, Action& action) {
-  (void)app;
-  (void)action;
+  auto* probe = app.add_subcommand("probe", "run the adapter presence test");
+  probe->callback([&action] {
+    action = [](const GlobalOptions& options) {
+      int code = kExitOk;
+      auto session = CliSession::Open(options, &code);
+      if (!session) return code;
+      // Device shows "Device is not found !" (and why) itself on failure.
+      const bool found = session->protocol().Device();
+      // The presence test leaves the chip powered with Vpp on for the
+      // command that would follow; here nothing follows, so switch it off.
+      session->protocol().Idle();
+      if (!session->TraceOk()) {
+        std::cerr << "Cannot write the trace file \"" << options.trace << "\".\n";
+        return kExitUsage;
+      }
+      if (!found) return kExitNoDevice;
+      std::cout << "Device found.\n";
+      return kExitOk;
+    };
+  });
 }
 
 }  // namespace lpt::cli

@@ -1,0 +1,167 @@
+#include "cli/cli_session.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "cli/cli_device.h"
+#include "hw/real_delay.h"
+#include "hw/trace.h"
+#include "hw/virtual_clock.h"
+#include "sim/open_port.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define LPTPIC_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define LPTPIC_ISATTY(fd) isatty(fd)
+#endif
+
+namespace lpt::cli {
+namespace {
+
+constexpr int kBarCells = 40;
+
+bool StderrIsTerminal() { return LPTPIC_ISATTY(2) != 0; }
+
+bool IsSimulator(const PortSpec& spec) {
+  return spec.kind == PortSpec::Kind::Simulator || spec.kind == PortSpec::Kind::SimulatorFile;
+}
+
+}  // namespace
+
+// --- CliHooks ---
+
+void CliHooks::Message(const std::string& text) {
+  ClearBar();
+  err_ << text << '\n';
+  err_.flush();
+  ++messages_;
+}
+
+void CliHooks::ShowProgressPanel(bool shown) {
+  panelShown_ = shown;
+  if (shown) {
+    position_ = 0;
+    drawnCells_ = -1;
+    Draw();
+  } else {
+    ClearBar();
+  }
+}
+
+void CliHooks::SetProgressMax(int max) {
+  max_ = max;
+  Draw();
+}
+
+void CliHooks::SetProgress(int position) {
+  position_ = position;
+  Draw();
+}
+
+void CliHooks::Draw() {
+  if (!showProgress_ || !panelShown_) return;
+  const int max = max_ > 0 ? max_ : 1;
+  const int pos = position_ < 0 ? 0 : (position_ > max ? max : position_);
+  const int cells = static_cast<int>(static_cast<long long>(pos) * kBarCells / max);
+  if (cells == drawnCells_ && barDrawn_) return;  // a terminal write per cell, not per word
+  drawnCells_ = cells;
+  err_ << '\r' << '[' << std::string(cells, '#') << std::string(kBarCells - cells, ' ') << "] "
+       << pos * 100 / max << '%';
+  err_.flush();
+  barDrawn_ = true;
+}
+
+void CliHooks::ClearBar() {
+  if (!barDrawn_) return;
+  err_ << '\r' << std::string(kBarCells + 8, ' ') << '\r';
+  err_.flush();
+  barDrawn_ = false;
+  drawnCells_ = -1;
+}
+
+// --- CliSession ---
+
+CliSession::~CliSession() {
+  protocol_.reset();
+  tracePort_.reset();
+  rawPort_.reset();  // closes the port; a sim:FILE chip is saved here
+  if (traceFile_.is_open()) traceFile_.flush();
+}
+
+std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* exitCode) {
+  *exitCode = kExitUsage;
+  std::unique_ptr<CliSession> s(new CliSession(!options.quiet && StderrIsTerminal()));
+  if (!SetUpDevice(options, s->device_, s->buffers_)) return nullptr;
+
+  std::string error;
+  const auto spec = ParsePortSpec(options.port, &error);
+  if (!spec) {
+    std::cerr << error << '\n';
+    return nullptr;
+  }
+  s->spec_ = *spec;
+
+  // A simulated chip needs no real time to pass: its clock advances by the
+  // waits asked, so a simulated Program All takes milliseconds, not seconds.
+  if (IsSimulator(s->spec_))
+    s->clock_ = std::make_unique<VirtualClock>();
+  else
+    s->clock_ = std::make_unique<RealDelay>();
+  s->delay_ = s->clock_.get();
+
+  if (!options.trace.empty()) {
+    s->traceFile_.open(options.trace, std::ios::out | std::ios::trunc);
+    if (!s->traceFile_) {
+      std::cerr << "Cannot write the trace file \"" << options.trace
+                << "\": " << std::strerror(errno) << ".\n";
+      return nullptr;
+    }
+    s->traceDelay_ = std::make_unique<TraceDelay>(*s->clock_, s->traceFile_);
+    s->delay_ = s->traceDelay_.get();
+  }
+
+  s->rawPort_ = OpenPort(s->spec_, *s->clock_, s->device_, &error);
+  if (!s->rawPort_) {
+    std::cerr << error << '\n';
+    return nullptr;
+  }
+  s->port_ = s->rawPort_.get();
+  if (s->traceFile_.is_open()) {
+    s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->traceFile_);
+    s->port_ = s->tracePort_.get();
+  }
+
+  s->protocol_ = std::make_unique<Protocol>(*s->port_, *s->delay_, s->hooks_, s->device_);
+  s->protocol_->SetPortAddress(s->spec_.address);
+  s->protocol_->SetDelayMode(options.delay ? "true" : "false");
+  *exitCode = kExitOk;
+  return s;
+}
+
+OpContext CliSession::Context() {
+  return OpContext{*protocol_, *delay_, hooks_, device_, buffers_, state_};
+}
+
+bool CliSession::TraceOk() {
+  if (!traceFile_.is_open()) return true;
+  return traceFile_.flush().good();
+}
+
+int ExitCodeFor(CommandResult result) {
+  switch (result) {
+    case CommandResult::Ok:
+      return kExitOk;
+    case CommandResult::NoDevice:
+      return kExitNoDevice;
+    case CommandResult::Failed:
+    case CommandResult::Ignored:
+      return kExitFailed;
+  }
+  return kExitFailed;
+}
+
+}  // namespace lpt::cli

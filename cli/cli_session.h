@@ -1,0 +1,115 @@
+// What every chip-touching command of lptpic-cli needs, built from the
+// global options: the device and blank buffers, the waits, the port (opened),
+// the optional trace, the hooks that talk to the terminal, and the protocol
+// set to the port address and timing mode.
+//
+// Use:
+//   int code = kExitOk;
+//   auto session = CliSession::Open(options, &code);
+//   if (!session) return code;           // why is already on standard error
+//   OpContext ctx = session->Context();  // for ReadClick, ProgramAllClick ...
+//   return ExitCodeFor(VerifyClick(ctx));
+//
+// Destroying the session closes the port (a sim:FILE chip is saved then)
+// and finishes the trace file.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "buffers/edit_buffers.h"
+#include "cli/cli_app.h"
+#include "devices/active_device.h"
+#include "hw/delay.h"
+#include "hw/hooks.h"
+#include "hw/port.h"
+#include "hw/port_spec.h"
+#include "hw/protocol.h"
+#include "ops/device_commands.h"
+
+namespace lpt::cli {
+
+// Hooks for a terminal: the boxes' texts go to standard error, one per line;
+// the progress panel becomes a bar redrawn in place on standard error, only
+// when `showProgress` (standard error is a terminal and not --quiet).
+class CliHooks : public Hooks {
+ public:
+  CliHooks(std::ostream& err, bool showProgress) : err_(err), showProgress_(showProgress) {}
+
+  void ErrorBox(const std::string& text) override { Message(text); }
+  void PlainBox(const std::string& text) override { Message(text); }
+  void FileErrorBox(const std::string& text) override { Message(text); }
+  void ShowProgressPanel(bool shown) override;
+  void SetProgressMax(int max) override;
+  void SetProgress(int position) override;
+
+  // How many boxes were shown.
+  int MessagesShown() const { return messages_; }
+
+ private:
+  void Message(const std::string& text);
+  void Draw();
+  void ClearBar();
+
+  std::ostream& err_;
+  bool showProgress_;
+  bool panelShown_ = false;
+  bool barDrawn_ = false;
+  int max_ = 100;
+  int position_ = 0;
+  int drawnCells_ = -1;
+  int messages_ = 0;
+};
+
+class CliSession {
+ public:
+  // Builds the session. nullptr, with the reason printed on standard error
+  // and *exitCode set to kExitUsage, for a bad device, ID, port spec, chip
+  // file or trace file. A hardware port that cannot be opened is no error
+  // here: the presence test then fails with the port's reason (exit 3).
+  static std::unique_ptr<CliSession> Open(const GlobalOptions& options, int* exitCode);
+  ~CliSession();
+  CliSession(const CliSession&) = delete;
+  CliSession& operator=(const CliSession&) = delete;
+
+  ActiveDevice& device() { return device_; }
+  EditBuffers& buffers() { return buffers_; }
+  Protocol& protocol() { return *protocol_; }
+  Port& port() { return *port_; }
+  // The waits the protocol and the operations use (traced with --trace).
+  Delay& delay() { return *delay_; }
+  CliHooks& hooks() { return hooks_; }
+  OpState& state() { return state_; }
+  const PortSpec& portSpec() const { return spec_; }
+
+  // Everything the device commands of ops/device_commands.h take.
+  OpContext Context();
+
+  // False when writing the trace failed (disk full...); say so and exit 2.
+  bool TraceOk();
+
+ private:
+  explicit CliSession(bool showProgress) : hooks_(std::cerr, showProgress) {}
+
+  ActiveDevice device_;
+  EditBuffers buffers_;
+  CliHooks hooks_;
+  OpState state_;
+  PortSpec spec_;
+  std::unique_ptr<Delay> clock_;  // real waits, or virtual time for the simulator
+  std::ofstream traceFile_;
+  std::unique_ptr<Delay> traceDelay_;
+  Delay* delay_ = nullptr;
+  std::unique_ptr<Port> rawPort_;
+  std::unique_ptr<Port> tracePort_;
+  Port* port_ = nullptr;
+  std::unique_ptr<Protocol> protocol_;
+};
+
+// The exit code of a device command's result.
+int ExitCodeFor(CommandResult result);
+
+}  // namespace lpt::cli
