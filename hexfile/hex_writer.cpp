@@ -12,11 +12,13 @@ constexpr std::string_view kBlankRow14 = "FF3FFF3FFF3FFF3FFF3FFF3FFF3FFF3F";
 constexpr std::string_view kBlankRow12 = "FF0FFF0FFF0FFF0FFF0FFF0FFF0FFF0F";
 constexpr std::string_view kBlankDataRow = "FF00FF00FF00FF00FF00FF00FF00FF00";
 
-// Cells typed by the user may be empty or short: they are written padded on
-// the left with '0' to the word width. Longer cells give their first
-// characters, as they are taken by position.
-std::string CellDigits(const std::string& cell, std::size_t width) {
-  return PadLeftZeros(cell, width).substr(0, width);
+// Character i (0-based) of a cell as it is written. Cells typed by the
+// user may be empty or short: they are written padded on the left with '0'
+// to the word width. Longer cells give their first characters, as they are
+// taken by position.
+char Digit(const std::string& cell, std::size_t width, std::size_t i) {
+  const std::size_t pad = cell.size() < width ? width - cell.size() : 0;
+  return i < pad ? '0' : cell[i - pad];
 }
 
 void AppendRecord(std::string& out, std::string_view record) {
@@ -40,10 +42,14 @@ void UlozProgramMemory(int familyCode, const EditBuffers& buffers, std::string& 
   const bool word12 = IsWord12Family(familyCode);
   for (int r = 0; r < buffers.ProgramRows(); ++r) {
     std::string data;
+    data.reserve(32);
     for (int j = 1; j <= 8; ++j) {
-      const std::string d = CellDigits(buffers.ProgramCell(r, j), word12 ? 3 : 4);
+      const std::string& cell = buffers.ProgramCell(r, j);
       // Low byte first; a 12-bit word's high byte is "0" and its first digit.
-      data += word12 ? d.substr(1, 2) + '0' + d[0] : d.substr(2, 2) + d.substr(0, 2);
+      if (word12)
+        data += {Digit(cell, 3, 1), Digit(cell, 3, 2), '0', Digit(cell, 3, 0)};
+      else
+        data += {Digit(cell, 4, 2), Digit(cell, 4, 3), Digit(cell, 4, 0), Digit(cell, 4, 1)};
     }
     if (data == (word12 ? kBlankRow12 : kBlankRow14)) continue;
     AppendRecord(out, "10" + ToHex(static_cast<std::uint32_t>(16 * r), 4) + "00" + data);
@@ -62,7 +68,10 @@ void UlozDataMemory(int familyCode, const EditBuffers& buffers, std::string& out
   if (HasDataEeprom(familyCode)) {
     for (int r = 0; r < buffers.DataGridRows(); ++r) {
       std::string data;
-      for (int j = 1; j <= 8; ++j) data += CellDigits(buffers.DataCell(r, j), 2) + "00";
+      for (int j = 1; j <= 8; ++j) {
+        const std::string& cell = buffers.DataCell(r, j);
+        data += {Digit(cell, 2, 0), Digit(cell, 2, 1), '0', '0'};
+      }
       if (data == kBlankDataRow) continue;
       const auto address = static_cast<std::uint32_t>(2 * kDataEepromWordAddress + 16 * r);
       AppendRecord(out, "10" + ToHex(address, 4) + "00" + data);
