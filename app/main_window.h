@@ -145,6 +145,7 @@ class TPic16f84 : public QMainWindow {
   std::unique_ptr<Protocol> protocol_;
   CommandRunner runner_;
   bool exitDone_ = false;
+  bool simulatedPort_ = false;  // the simulator models the device's chip
 
   QMap<QString, QAction*> actions_;
   QMap<QString, QPushButton*> buttons_;

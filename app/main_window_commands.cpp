@@ -95,6 +95,8 @@ void TPic16f84::Device2Click() {
   InicChip(name);
   // A device the user chose is what path.dat keeps.
   settings_.deviceName = device_.DeviceName;
+  // The simulator holds a chip of the old device: put the new one in.
+  if (simulatedPort_) OpenPortFromSettings();
 }
 
 void TPic16f84::Panel5Click() {

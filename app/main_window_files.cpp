@@ -33,6 +33,9 @@ void TPic16f84::OpenPortFromSettings() {
   std::unique_ptr<Port> port;
   if (const std::optional<PortSpec> spec = ParsePortSpec(text, &error)) {
     address = spec->address;
+    simulatedPort_ = spec->kind == PortSpec::Kind::Simulator ||
+                     spec->kind == PortSpec::Kind::SimulatorFile ||
+                     (spec->kind == PortSpec::Kind::Address && spec->address == 0);
     port = OpenPort(*spec, *delay_, device_, &error);
   }
   if (!port) port = std::make_unique<ClosedPort>("Port " + text + ": " + error);

@@ -1,0 +1,95 @@
+// Shared pieces of the main-window tests: a window whose path.dat lives in
+// a temporary folder, a recorder of the message boxes it would show, and
+// helpers to click panels and drive modal dialogs.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+
+namespace lpt::gui_test {
+
+struct RecordedBox {
+  app::BoxKind kind;
+  QString text;
+};
+
+// Records every box instead of showing it, for the lifetime of the object.
+class BoxRecorder {
+ public:
+  BoxRecorder() {
+    app::SetBoxObserver([this](app::BoxKind kind, const QString& text) {
+      boxes.push_back({kind, text});
+    });
+  }
+  ~BoxRecorder() { app::SetBoxObserver({}); }
+  std::vector<RecordedBox> boxes;
+};
+
+// A folder standing in for the executable's folder, plus a separate
+// fallback folder for path.dat.
+struct SettingsDirs {
+  QTemporaryDir exe;
+  QTemporaryDir fallback;
+
+  QString PathDat() const { return QDir(exe.path()).filePath(QStringLiteral("path.dat")); }
+  QString FallbackPathDat() const {
+    return QDir(fallback.path()).filePath(QStringLiteral("path.dat"));
+  }
+  void WritePathDat(const QByteArray& text) const {
+    QFile file(PathDat());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+  QByteArray ReadPathDat() const { return ReadFile(PathDat()); }
+  static QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+  }
+  app::AppOptions Options() const {
+    app::AppOptions options;
+    options.exeDir = exe.path();
+    options.fallbackDir = fallback.path();
+    return options;
+  }
+};
+
+inline std::unique_ptr<app::TPic16f84> MakeWindow(app::AppOptions options) {
+  auto window = std::make_unique<app::TPic16f84>(std::move(options));
+  window->show();
+  QApplication::processEvents();
+  return window;
+}
+
+// A left click in the middle of a widget.
+inline void Click(QWidget* widget) {
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// Runs `act` on the next modal dialog of type T once it is open, then
+// `trigger` opens it. The dialog must be closed by `act`.
+template <typename T>
+void WithModal(const std::function<void()>& trigger, const std::function<void(T*)>& act) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    seen = true;
+    act(dialog);
+  });
+  trigger();
+  QVERIFY2(seen, "the dialog did not open");
+}
+
+}  // namespace lpt::gui_test

@@ -1,0 +1,202 @@
+// path.dat through the real window: defaults, the exact-literal flags, what
+// the exit writes with and without "Save settings on Exit", the fallback
+// folder, and the window placement rule.
+#include <QAction>
+#include <QStyle>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/settings_file.h"
+#include "app/window_placement.h"
+#include "gui_test_support.h"
+
+using namespace lpt;
+using namespace lpt::gui_test;
+
+namespace {
+
+QColor ClientColor(app::TPic16f84& window) {
+  return window.findChild<QWidget*>(QStringLiteral("ClientArea"))
+      ->palette()
+      .color(QPalette::Window);
+}
+
+QByteArray ExeDirLine(const SettingsDirs& dirs) {
+  return QDir::toNativeSeparators(dirs.exe.path() + QLatin1Char('/')).toUtf8();
+}
+
+}  // namespace
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void firstStartTakesDefaultsAndWritesSixLines() {
+    SettingsDirs dirs;
+    auto window = MakeWindow(dirs.Options());
+    QCOMPARE(window->CurrentSettings().portAddress, 888);
+    QCOMPARE(window->Device().DeviceName, std::string("16F84"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Pic16F84"));
+    QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
+    QVERIFY(!window->Action(QStringLiteral("ScW1"))->isChecked());
+    QVERIFY(!window->Action(QStringLiteral("Delay1"))->isChecked());
+    QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
+    QCOMPARE(qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
+    window->close();
+    QCOMPARE(dirs.ReadPathDat(), ExeDirLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+  }
+
+  void secondLineNotANumberDefaultsAllSix() {
+    SettingsDirs dirs;
+    dirs.WritePathDat("/some/where\r\nabc\r\nNO\r\n16C505\r\nYES\r\ntrue\r\n");
+    auto window = MakeWindow(dirs.Options());
+    QCOMPARE(window->CurrentSettings(), app::DefaultSettings(ExeDirLine(dirs).toStdString()));
+    QCOMPARE(window->Device().DeviceName, std::string("16F84"));
+    QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
+    QVERIFY(!window->Action(QStringLiteral("Delay1"))->isChecked());
+  }
+
+  void flagsCompareExactLiterals_data() {
+    QTest::addColumn<QByteArray>("save");
+    QTest::addColumn<QByteArray>("colors");
+    QTest::addColumn<QByteArray>("delay");
+    QTest::addColumn<bool>("saveChecked");
+    QTest::addColumn<bool>("standardColours");
+    QTest::addColumn<bool>("delayChecked");
+    QTest::newRow("exact") << QByteArray("NO") << QByteArray("YES") << QByteArray("true") << false
+                           << true << true;
+    QTest::newRow("lower case") << QByteArray("no") << QByteArray("yes") << QByteArray("TRUE")
+                                << true << false << false;
+    QTest::newRow("capitalised") << QByteArray("No") << QByteArray("Yes") << QByteArray("True")
+                                 << true << false << false;
+    QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray() << true << false
+                           << false;
+  }
+  void flagsCompareExactLiterals() {
+    QFETCH(QByteArray, save);
+    QFETCH(QByteArray, colors);
+    QFETCH(QByteArray, delay);
+    QFETCH(bool, saveChecked);
+    QFETCH(bool, standardColours);
+    QFETCH(bool, delayChecked);
+    SettingsDirs dirs;
+    dirs.WritePathDat("/w\r\n956\r\n" + save + "\r\n16F84\r\n" + colors + "\r\n" + delay + "\r\n");
+    auto window = MakeWindow(dirs.Options());
+    QCOMPARE(window->CurrentSettings().portAddress, 956);
+    QCOMPARE(window->Action(QStringLiteral("ss1"))->isChecked(), saveChecked);
+    QCOMPARE(window->Action(QStringLiteral("ScW1"))->isChecked(), standardColours);
+    QCOMPARE(ClientColor(*window) == QColor(0xB8, 0xA0, 0xA5), !standardColours);
+    QCOMPARE(window->Action(QStringLiteral("Delay1"))->isChecked(), delayChecked);
+  }
+
+  void exitWritesCurrentOrStartValues_data() {
+    QTest::addColumn<bool>("saveOnExit");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("save on") << true << QByteArray("/w\r\n632\r\nYES\r\n16F628\r\nYES\r\ntrue\r\n");
+    QTest::newRow("save off") << false
+                              << QByteArray("/w\r\n632\r\nNO\r\n16F628\r\nNO\r\nfalse\r\n");
+  }
+  void exitWritesCurrentOrStartValues() {
+    QFETCH(bool, saveOnExit);
+    QFETCH(QByteArray, expected);
+    SettingsDirs dirs;
+    dirs.WritePathDat("/w\r\n632\r\nYES\r\n16F628\r\nNO\r\nfalse\r\n");
+    auto window = MakeWindow(dirs.Options());
+    window->Action(QStringLiteral("ScW1"))->trigger();
+    window->Action(QStringLiteral("Delay1"))->trigger();
+    if (!saveOnExit) window->Action(QStringLiteral("ss1"))->trigger();
+    window->Action(QStringLiteral("Exit1"))->trigger();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(dirs.ReadPathDat(), expected);
+  }
+
+  void commandLineDeviceIsNotSaved() {
+    SettingsDirs dirs;
+    dirs.WritePathDat("/w\r\n888\r\nYES\r\n16f84\r\nNO\r\nfalse\r\n");
+    app::AppOptions options = dirs.Options();
+    options.deviceName = "16C505";
+    auto window = MakeWindow(options);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Pic16C505"));
+    window->close();
+    // The file's unknown "16f84" is saved as the catalogue makes it.
+    QCOMPARE(dirs.ReadPathDat(), QByteArray("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n"));
+  }
+
+  void unwritableFolderUsesFallback() {
+    SettingsDirs dirs;
+    // A folder named path.dat cannot be replaced by the file, even by root.
+    QVERIFY(QDir(dirs.exe.path()).mkdir(QStringLiteral("path.dat")));
+    QFile fallback(dirs.FallbackPathDat());
+    QVERIFY(fallback.open(QIODevice::WriteOnly));
+    fallback.write("/w\r\n888\r\nYES\r\n16F628\r\nNO\r\nfalse\r\n");
+    fallback.close();
+    BoxRecorder boxes;
+    auto window = MakeWindow(dirs.Options());
+    QCOMPARE(window->Device().DeviceName, std::string("16F628"));
+    window->Action(QStringLiteral("Delay1"))->trigger();
+    window->close();
+    QVERIFY(boxes.boxes.empty());
+    QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()),
+             QByteArray("/w\r\n888\r\nYES\r\n16F628\r\nNO\r\ntrue\r\n"));
+  }
+
+  void exitThatCannotWriteWarnsOnceAndCloses() {
+    SettingsDirs dirs;
+    QVERIFY(QDir(dirs.exe.path()).mkdir(QStringLiteral("path.dat")));
+    app::AppOptions options = dirs.Options();
+    // A regular file where the fallback folder should be.
+    options.fallbackDir = QDir(dirs.fallback.path()).filePath(QStringLiteral("blocker"));
+    QFile blocker(options.fallbackDir);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    BoxRecorder boxes;
+    auto window = MakeWindow(options);
+    window->close();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Warning);
+    QVERIFY(boxes.boxes[0].text.contains(QStringLiteral("path.dat")));
+  }
+
+  void colourToggleTwiceRestoresOwnColours() {
+    SettingsDirs dirs;
+    auto window = MakeWindow(dirs.Options());
+    QAction* toggle = window->Action(QStringLiteral("ScW1"));
+    toggle->trigger();
+    QVERIFY(toggle->isChecked());
+    QCOMPARE(window->Sg1()->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(window->CurrentSettings().stdColors, std::string("YES"));
+    toggle->trigger();
+    QVERIFY(!toggle->isChecked());
+    QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
+    QCOMPARE(window->Sg1()->palette().color(QPalette::Base), QColor(0xAE, 0xBD, 0xB0));
+    QCOMPARE(window->Sg2()->palette().color(QPalette::Base), QColor(0xDE, 0xAD, 0x98));
+    QCOMPARE(window->CurrentSettings().stdColors, std::string("NO"));
+  }
+
+  void parseRules() {
+    // LF-only lines, spaces around the number, a file that stops early.
+    const auto parsed = app::ParseSettings("/w\n 632 \nNO");
+    QVERIFY(parsed.has_value());
+    QCOMPARE(parsed->portAddress, 632);
+    QCOMPARE(parsed->saveFlag, std::string("NO"));
+    QCOMPARE(parsed->deviceName, std::string());
+    for (const char* bad :
+         {"", "/w", "/w\r\n888abc\r\n", "/w\r\n\r\nYES", "/w\r\n99999999999\r\n"}) {
+      QVERIFY2(!app::ParseSettings(bad).has_value(), bad);
+    }
+  }
+
+  void placementRoundsHalvesToEven() {
+    // (1024 - 625) / 2 = 199.5 -> 200; (768 - 343) * 4 / 6 = 283.33 -> 283.
+    QCOMPARE(app::PlaceMainWindow(1024, 768, 625, 343), (app::Placement{200, 283}));
+    // (1023 - 620) / 2 = 201.5 -> 202; (769 - 340) * 4 / 6 = 286 exactly.
+    QCOMPARE(app::PlaceMainWindow(1023, 769, 620, 340), (app::Placement{202, 286}));
+    // (800 - 621) / 2 = 89.5 -> 90; (603 - 300) * 4 / 6 = 202 exactly.
+    QCOMPARE(app::PlaceMainWindow(800, 603, 621, 300), (app::Placement{90, 202}));
+    QCOMPARE(app::RoundHalfEven(2.5), 2);
+    QCOMPARE(app::RoundHalfEven(-1.5), -2);
+  }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
