@@ -4,7 +4,6 @@
 // either direction. The timing mode only adds waits: the writes are the same.
 #include "hw/protocol.h"
 
-#include <array>
 #include <cstdio>
 
 #include "devices/family.h"

@@ -91,6 +91,16 @@ TEST(ProbeCli, BadUsageExitsTwo) {
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find(c.messagePart), std::string::npos) << r.err;
   }
+
+  // A simulator chip file that is not one: refused, and left as it was.
+  const fs::path dir = TempDir();
+  const fs::path chip = dir / "bad.chip";
+  std::ofstream(chip) << "not a chip\n";
+  const ProbeRun r = Cli("--port sim:" + chip.string() + " probe");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find(chip.string()), std::string::npos) << r.err;
+  EXPECT_EQ(Slurp(chip), "not a chip\n");
+  fs::remove_all(dir);
 }
 
 TEST(ProbeCli, TraceRecordsThePresenceTestAndTheSwitchOff) {
