@@ -38,6 +38,7 @@ class FuseSwitches {
   void ShowFuses(std::uint32_t word);
 
   // Click on slot n (1..12), editing fuseWord as the caption decides.
+  // Hidden slots and numbers outside 1..12 are ignored (no panel to click).
   void Click(int slot, std::uint16_t& fuseWord);
 
   // Slot n, 1-based.
