@@ -103,6 +103,8 @@ QFont PictureFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);  // 8 points at 96 dots per inch
+  // Crisp like the rest of the picture, and every pixel one of its colours.
+  font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
 

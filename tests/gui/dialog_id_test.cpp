@@ -1,0 +1,126 @@
+// The ID dialog: upper-case entry of at most four characters, the hex
+// check with its one message, padding with F, Enter = OK, Cancel keeps.
+#include "app/dialog_id.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/dialog_launchers.h"
+#include "app/dialog_support.h"
+#include "support/gui_modal_dialog.h"
+
+using namespace lpt::app;
+
+class IdDialogTest : public QObject {
+  Q_OBJECT
+
+  QStringList messages_;
+
+ private slots:
+  void init() {
+    messages_.clear();
+    SetDialogErrorReporter([this](QWidget*, const QString& text) { messages_ << text; });
+  }
+  void cleanup() { SetDialogErrorReporter({}); }
+
+  void captionPaddingAndCheck_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("empty") << ""
+                           << "   ID:  FFFF";
+    QTest::newRow("one") << "7"
+                         << "   ID:  FFF7";
+    QTest::newRow("two") << "12"
+                         << "   ID:  FF12";
+    QTest::newRow("three") << "A0B"
+                           << "   ID:  FA0B";
+    QTest::newRow("four") << "C0DE"
+                          << "   ID:  C0DE";
+    QTest::newRow("not hex") << "G1"
+                             << "";
+    QTest::newRow("lower case is no digit") << "ab"
+                                            << "";
+    QTest::newRow("blank inside") << "1 2"
+                                  << "";
+  }
+  void captionPaddingAndCheck() {
+    QFETCH(QString, entry);
+    QFETCH(QString, caption);
+    QCOMPARE(IdCaptionFor(entry), caption);
+  }
+
+  void entryStartsWithTheDigitsAndTypesUpperCase() {
+    TForm6 dialog(QStringLiteral("12AB"));
+    QCOMPARE(dialog.Edit1->text(), QStringLiteral("12AB"));
+    dialog.Edit1->clear();
+    QTest::keyClicks(dialog.Edit1, QStringLiteral("c0ffee"));
+    QCOMPARE(dialog.Edit1->text(), QStringLiteral("C0FF"));  // at most four, upper case
+    QTest::keyClick(dialog.Edit1, Qt::Key_Return);           // Enter = OK
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.NewCaption(), QStringLiteral("   ID:  C0FF"));
+  }
+
+  void okWithTwelveSetsFF12() {
+    lpt::EditBuffers buffers;
+    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+      QCOMPARE(d->Edit1->text(), QStringLiteral("FFFF"));
+      d->Edit1->setText(QStringLiteral("12"));
+      d->Button1->click();
+    });
+    QVERIFY(ShowIdDialog(nullptr, buffers));
+    QCOMPARE(buffers.IdCaption, std::string("   ID:  FF12"));
+    QCOMPARE(buffers.IdDigits(), std::string("FF12"));
+  }
+
+  void invalidEntryRefusedOnceAndDialogStays() {
+    lpt::EditBuffers buffers;
+    buffers.SetIdDigits("1234");
+    lpt::testing::WhenModalOpens<TForm6>([this](TForm6* d) {
+      d->Edit1->setText(QStringLiteral("G1"));
+      d->Button1->click();
+      QCOMPARE(messages_, QStringList{QStringLiteral("You can write only A..F, 0..9")});
+      QVERIFY(d->isVisible());
+      QCOMPARE(d->Edit1->text(), QStringLiteral("G1"));
+      d->Button2->click();
+    });
+    QVERIFY(!ShowIdDialog(nullptr, buffers));
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(buffers.IdCaption, std::string("   ID:  1234"));
+  }
+
+  void cancelAndCloseKeepTheId() {
+    lpt::EditBuffers buffers;
+    buffers.SetIdDigits("BEEF");
+    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+      d->Edit1->setText(QStringLiteral("1"));
+      d->Button2->click();
+    });
+    QVERIFY(!ShowIdDialog(nullptr, buffers));
+    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+      QCOMPARE(d->Edit1->text(), QStringLiteral("BEEF"));  // reopened from the ID field
+      d->Edit1->setText(QStringLiteral("2"));
+      d->close();
+    });
+    QVERIFY(!ShowIdDialog(nullptr, buffers));
+    QCOMPARE(buffers.IdCaption, std::string("   ID:  BEEF"));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void placedBelowAndRightOfTheMainWindow() {
+    QWidget main;
+    main.setGeometry(40, 60, 300, 200);
+    main.show();
+    lpt::EditBuffers buffers;
+    QPoint where;
+    lpt::testing::WhenModalOpens<TForm6>([&where](TForm6* d) {
+      where = d->frameGeometry().topLeft();
+      d->reject();
+    });
+    ShowIdDialog(&main, buffers);
+    QCOMPARE(where, main.frameGeometry().topLeft() + QPoint(283, 97));
+  }
+};
+
+QTEST_MAIN(IdDialogTest)
+#include "dialog_id_test.moc"

@@ -1,0 +1,75 @@
+// The fuse information dialog: the eighteen labels filled from the page of
+// the active device.
+#include "app/dialog_info.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include "devices/active_device.h"
+#include "devices/info_pages.h"
+
+using namespace lpt::app;
+
+namespace {
+
+QStringList LabelTexts(const TForm8& dialog) {
+  QStringList texts;
+  for (QLabel* label : dialog.Labels) texts << label->text();
+  return texts;
+}
+
+TForm8* OpenFor(const char* deviceName) {
+  lpt::ActiveDevice device;
+  lpt::SelectDevice(device, deviceName);
+  return new TForm8(device.InfoPage, QString::fromStdString(device.DeviceName));
+}
+
+}  // namespace
+
+class InfoDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void labelsSitOneEverySixteenPixels() {
+    std::unique_ptr<TForm8> dialog(OpenFor("16F84"));
+    QCOMPARE(dialog->size(), QSize(559, 341));
+    for (int i = 0; i < 18; ++i) QCOMPARE(dialog->Labels[i]->pos(), QPoint(16, 8 + 16 * i));
+    QCOMPARE(LabelTexts(*dialog), QStringList(18, QString()));  // 16F84 has no page
+  }
+
+  void sixteenF628FillsEighteenLabels() {
+    std::unique_ptr<TForm8> dialog(OpenFor("16F628"));
+    const QStringList texts = LabelTexts(*dialog);
+    for (const QString& text : texts) QVERIFY(!text.isEmpty());
+    const QString separator(39, QLatin1Char('-'));
+    QCOMPARE(texts[8], separator);
+    QCOMPARE(texts[11], separator);
+    QCOMPARE(texts.count(separator), 2);
+    QCOMPARE(
+        texts[17],
+        QStringLiteral("LVP=OFF - RB3 is digital I/O, HV on MCLR must be used for programming"));
+  }
+
+  void pageTwentyEightByName() {
+    std::unique_ptr<TForm8> gp(OpenFor("12F629/675"));
+    std::unique_ptr<TForm8> ra(OpenFor("16F630/676"));
+    QVERIFY(gp->Labels[0]->text().endsWith(QStringLiteral("CLKOUT function on GP4 pin")));
+    QCOMPARE(gp->Labels[9]->text(), QStringLiteral("MCLR=Ex - MCLR pin enabled"));
+    QVERIFY(ra->Labels[0]->text().endsWith(QStringLiteral("CLKOUT function on RA4 pin")));
+    QCOMPARE(ra->Labels[9]->text(), QStringLiteral("MCLR=ON  - MCLR pin is  MCLR function"));
+    QCOMPARE(ra->Labels[12]->text(), QString());
+  }
+
+  void twelveC508ShowsTwoLinesAndLabelsFitTheirText() {
+    std::unique_ptr<TForm8> dialog(OpenFor("12C508"));
+    const QStringList texts = LabelTexts(*dialog);
+    QCOMPARE(texts[0], QStringLiteral("MCLR=Ex - MCLR pin enabled"));
+    QCOMPARE(texts[1], QStringLiteral("MCLR=In - MCLR internally connected to VDD"));
+    for (int i = 2; i < 18; ++i) QVERIFY(texts[i].isEmpty());
+    // Sized to the text: the longer line gets the wider label.
+    QVERIFY(dialog->Labels[1]->width() > dialog->Labels[0]->width());
+  }
+};
+
+QTEST_MAIN(InfoDialogTest)
+#include "dialog_info_test.moc"

@@ -1,0 +1,31 @@
+// Drives a modal dialog from inside its own event loop: the test schedules
+// what to do once the dialog is up, then calls the launcher that blocks.
+// If the action leaves the dialog open, the dialog is rejected so that a
+// failing test ends instead of hanging.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+namespace lpt::testing {
+
+template <typename Dialog>
+void WhenModalOpens(std::function<void(Dialog*)> action, int attempts = 200) {
+  QTimer::singleShot(5, [action, attempts] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      if (attempts > 0) WhenModalOpens<Dialog>(action, attempts - 1);
+      return;
+    }
+    action(dialog);
+    if (dialog->isVisible()) {
+      QTimer::singleShot(0, dialog, [dialog] {
+        if (dialog->isVisible()) dialog->reject();
+      });
+    }
+  });
+}
+
+}  // namespace lpt::testing
