@@ -1,0 +1,157 @@
+// Erase: protection-aware paths, the calibration-keeping erase of the
+// 12F629/675 and its warnings, the fuse read-back, and the EPROM families
+// that have no erase.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "devices/family.h"
+#include "ops/erase_passes.h"
+#include "ops/family_methods.h"
+#include "support/ops_rig.h"
+
+namespace lpt::opstest {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// A chip with something in every memory, then protected.
+void FillChip(OpsRig& rig) {
+  for (std::size_t a = 0; a < rig.chipState().program.size(); a += 7)
+    rig.chipState().program[a] = 0x1555;
+  for (auto& byte : rig.chipState().data) byte = 0x42;
+  for (int i = 0; i < 4; ++i) rig.chipState().config[i] = 0x0001;
+}
+
+TEST(EraseRules, CodeProtectedPartsEndUpBlank) {
+  for (const char* name : {"16F84", "16F628", "16F877"}) {
+    SCOPED_TRACE(name);
+    OpsRig rig(name);
+    FillChip(rig);
+    sim::SetCodeProtected(rig.chipState(), true);
+    ASSERT_EQ(rig.Run(BlankClick), CommandResult::Failed);
+    EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+    EXPECT_THAT(rig.hooks.errors, IsEmpty());
+    EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "protection cleared, every memory blank";
+  }
+}
+
+// Every single protection bit cleared sends the chip down the
+// protection-clear path, which must leave it blank as well.
+TEST(EraseRules, AnyClearedProtectionBitErases) {
+  for (const char* name : {"16F84", "16F628", "16F877"}) {
+    OpsRig probe(name);
+    const std::uint16_t bits = FindMethods(probe.device.FamilyCode)->unprotectedBits;
+    for (int bit = 0; bit < 14; ++bit) {
+      if (!(bits & (1u << bit))) continue;
+      SCOPED_TRACE(std::string(name) + " bit " + std::to_string(bit));
+      OpsRig rig(name);
+      FillChip(rig);
+      sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
+      EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+      EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok);
+    }
+  }
+}
+
+TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
+  OpsRig rig("16F877");
+  FillChip(rig);
+  OpContext ctx = rig.Context();
+  Smazat_16F87x(ctx);
+  EXPECT_EQ(rig.chipState().config[0], 0x0001) << "left for the ID pass";
+  EXPECT_EQ(rig.ChipWord(0), 0x3FFF);
+  EXPECT_EQ(rig.chipState().data[0], 0xFF);
+  EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(rig.chipState().config[0], 0x3FFF);
+}
+
+TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
+  OpsRig rig("12F629/675");
+  const std::uint16_t calibration = rig.ChipWord(rig.LastAddress());
+  const std::uint16_t bandgap = rig.ChipConfig() & 0x3000;
+  ASSERT_NE(calibration, 0x3FFF);
+  FillChip(rig);
+  sim::ConfigWord(rig.chipState()) = static_cast<std::uint16_t>(bandgap | 0x0084);
+
+  EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_THAT(rig.hooks.errors, IsEmpty());
+  EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration);
+  EXPECT_EQ(rig.ChipConfig(), bandgap | 0x01FF) << "old first digit, then 1FF";
+  EXPECT_EQ(rig.ChipWord(0), 0x3FFF);
+
+  rig.buffers.ProgramWord(0) = "2805";
+  rig.buffers.FuseWord = 0x3184;  // other bandgap bits in the buffer are not written
+  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_THAT(rig.hooks.errors, IsEmpty());
+  EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration);
+  EXPECT_EQ(rig.ChipConfig(), bandgap | 0x0184);
+  EXPECT_EQ(rig.ChipWord(0), 0x2805);
+}
+
+TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
+  // An erased calibration word is written back as 3FFFh without a warning.
+  OpsRig erased("12F629/675");
+  erased.chipState().program.back() = 0x3FFF;
+  EXPECT_EQ(erased.Run(EraseClick), CommandResult::Ok);
+  EXPECT_THAT(erased.hooks.errors, IsEmpty());
+  EXPECT_EQ(erased.ChipWord(erased.LastAddress()), 0x3FFF);
+
+  // A calibration word that does not take its write-back: a warning, not a
+  // failure, in Erase and in Program All alike.
+  for (Command command : {EraseClick, ProgramAllClick}) {
+    OpsRig oscCal("12F629/675");
+    oscCal.chipState().neverPrograms.push_back(
+        sim::Location{sim::Space::Program, static_cast<std::uint16_t>(oscCal.LastAddress())});
+    EXPECT_EQ(oscCal.Run(command), CommandResult::Ok);
+    EXPECT_THAT(oscCal.hooks.errors, ElementsAre("Error OscCal!"));
+  }
+
+  // A configuration bit that will not read 1 after the write-back.
+  OpsRig bg("12F629/675");
+  bg.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2007}, 0, false});
+  EXPECT_EQ(bg.Run(EraseClick), CommandResult::Ok);
+  EXPECT_THAT(bg.hooks.errors, ElementsAre("Error BG!"));
+}
+
+TEST(EraseRules, FuseReadBackFailsOnlyForTheFamiliesThatCheckIt) {
+  for (const char* name : {"16F84", "16F628", "16F877", "16F628A", "16F877A"}) {
+    SCOPED_TRACE(name);
+    OpsRig rig(name);
+    rig.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2007}, 0, false});
+    const bool checks = FindFamily(rig.device.FamilyCode)->fuseEraseReadBack;
+    EXPECT_EQ(rig.Run(EraseClick), checks ? CommandResult::Failed : CommandResult::Ok);
+    if (checks) {
+      EXPECT_THAT(rig.hooks.errors, ElementsAre("Error erasing Fuses!"));
+    } else {
+      EXPECT_THAT(rig.hooks.errors, IsEmpty());
+    }
+  }
+}
+
+TEST(EraseRules, EpromFamiliesAreNotTouched) {
+  for (const char* name : {"16C74", "16C554", "12C508", "16C505", "12C671", "14C000"}) {
+    SCOPED_TRACE(name);
+    OpsRig rig(name);
+    rig.chipState().program[0] = 0x0123;
+    const sim::ChipState before = rig.chipState();
+    rig.clock.SetRecording(true);
+    OpContext ctx = rig.Context();
+    EraseProgram_Data(ctx, rig.device.FamilyCode);
+    EXPECT_TRUE(EraseFuses(ctx, rig.device.FamilyCode));
+    EXPECT_THAT(rig.clock.Waits(), IsEmpty()) << "no protocol operation at all";
+    EXPECT_EQ(rig.chipState(), before);
+  }
+}
+
+TEST(EraseRules, EraseCommandShowsAFullBar) {
+  OpsRig rig("16F628A");
+  FillChip(rig);
+  ASSERT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(rig.hooks.progressMax, 3);
+  EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, 3}));
+  EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok);
+}
+
+}  // namespace
+}  // namespace lpt::opstest
