@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
+
+#include "support/hexfile_helpers.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using lpt::testing_hex::ReadFile;
+namespace testing_hex = lpt::testing_hex;
 
 bool StartsWith(const std::string& text, const std::string& head) { return text.starts_with(head); }
 bool EndsWith(const std::string& text, const std::string& tail) { return text.ends_with(tail); }
@@ -24,32 +26,24 @@ struct CliRun {
 class HexFileCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("lptpic_hexcli_" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir_);
     Write("in.hex",
           ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\n:02400E00F13F80\n"
           ":104200000500FF00FF00FF00FF00FF00FF00FF00B0\n:00000001FF\n");
     Write("bad.hex", ":02400E00F13F80\n:02400E00F13F81\n");
   }
-  void TearDown() override { fs::remove_all(dir_); }
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
-  std::string Read(const fs::path& p) const {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
   CliRun Cli(const std::string& args) const {
     const std::string command = "cd '" + dir_.string() +
                                 "' && '" LPTPIC_BINARY_DIR "/cli/lptpic-cli' " + args +
                                 " >out.txt 2>err.txt";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir_ / "out.txt"),
-            Read(dir_ / "err.txt")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "out.txt"),
+            ReadFile(dir_ / "err.txt")};
   }
-  fs::path dir_;
+  testing_hex::ScratchDir scratch_{"lptpic_hexcli_"};
+  const fs::path& dir_ = scratch_.path;
 };
 
 TEST_F(HexFileCli, DumpPrintsTheGrids) {
@@ -72,7 +66,7 @@ TEST_F(HexFileCli, DumpPrintsTheGrids) {
 TEST_F(HexFileCli, ConvertWritesTheSavedForm) {
   const CliRun r = Cli("convert in.hex out.hex");
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(Read(dir_ / "out.hex"),
+  EXPECT_EQ(ReadFile(dir_ / "out.hex"),
             ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\r\n:02400E00F13F80\r\n"
             ":104200000500FF00FF00FF00FF00FF00FF00FF00B0\r\n:00000001FF\r\n");
 }

@@ -5,9 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 
 #include "buffers/hex_text.h"
@@ -21,16 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 using testing_hex::Chip;
 using testing_hex::GridText;
+using testing_hex::ReadFile;
 
 bool OnPath(const std::string& tool) {
   return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadText(const fs::path& p) {
-  std::ifstream in(p);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 // srec_cat -hex_dump: "AAAAAAAA: XX XX ...  #text", absent bytes as blanks.
@@ -39,7 +31,7 @@ std::map<int, int> SrecBytes(const fs::path& hex, const fs::path& dump) {
       "srec_cat '" + hex.string() + "' -intel -o - -hex_dump > '" + dump.string() + "'";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   std::map<int, int> bytes;
-  std::istringstream lines(ReadText(dump));
+  std::istringstream lines(ReadFile(dump));
   for (std::string line; std::getline(lines, line);) {
     const int base = static_cast<int>(*ParseHex(line.substr(0, 8)));
     for (int k = 0; k < 16 && 10 + 3 * std::size_t(k) + 2 <= line.size(); ++k)
@@ -96,7 +88,7 @@ TEST(GpasmFiles, EveryFamilyBothFormats) {
               << LPTPIC_TEST_DATA "/hex/program.asm' > '" << (dir / "gpasm.log").string()
               << "' 2>&1";
       ASSERT_EQ(std::system(command.str().c_str()), 0) << command.str() << "\n"
-                                                       << ReadText(dir / "gpasm.log");
+                                                       << ReadFile(dir / "gpasm.log");
       chip.buffers.SetIdDigits("9876");
       ASSERT_EQ(LoadHexFile(hex.string(), chip.device, chip.buffers).status,
                 HexLoadResult::Status::Ok);
@@ -122,7 +114,6 @@ TEST(GpasmFiles, EveryFamilyBothFormats) {
       EXPECT_EQ(chip.buffers.FuseWord, expected.buffers.FuseWord);
     }
   }
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 
 #include "buffers/hex_text.h"
 #include "devices/catalogue.h"
@@ -19,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing_hex::Chip;
 using testing_hex::GridText;
+using testing_hex::ReadFile;
 using Status = HexLoadResult::Status;
 
 constexpr const char* kProgram = ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11";
@@ -107,23 +106,9 @@ TEST(HexRoundTrip, EveryFamily) {
 
 class HexSave : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lptpic_hexsave_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                        std::to_string(std::random_device{}())));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  static std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(dir_), {})); }
-  fs::path dir_;
+  testing_hex::ScratchDir scratch_{"lptpic_hexsave_"};
+  const fs::path& dir_ = scratch_.path;
   Chip chip_{"16F84"};
 };
 
@@ -133,7 +118,7 @@ TEST_F(HexSave, ReplacesWholeFile) {
   chip_.buffers.ProgramWord(0) = "2805";
   std::string error;
   ASSERT_TRUE(SaveHexFile(target.string(), chip_.device, chip_.buffers, &error)) << error;
-  EXPECT_EQ(Read(target), FormatHex(chip_.device, chip_.buffers));
+  EXPECT_EQ(ReadFile(target), FormatHex(chip_.device, chip_.buffers));
   EXPECT_EQ(Entries(), 1);
   Chip back("16F84");
   EXPECT_EQ(LoadHexFile(target.string(), back.device, back.buffers).status, Status::Ok);
@@ -148,7 +133,7 @@ TEST_F(HexSave, FailureKeepsTargetAndLeavesNoTempFile) {
   std::string error;
   EXPECT_FALSE(SaveHexFile(target.string(), chip_.device, chip_.buffers, &error));
   EXPECT_NE(error.find(target.string()), std::string::npos) << error;
-  EXPECT_EQ(Read(target / "keep"), "old");
+  EXPECT_EQ(ReadFile(target / "keep"), "old");
   EXPECT_EQ(Entries(), 1);
   // A missing folder: nothing is created anywhere.
   error.clear();

@@ -1,7 +1,11 @@
-// Shared by the HEX file tests: a device set up with blank buffers, and the
-// grids as one text for whole-buffer comparisons.
+// Shared by the HEX file tests: a device set up with blank buffers, the
+// grids as one text for whole-buffer comparisons, files and scratch folders.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -26,5 +30,24 @@ inline std::string GridText(const Chip& chip) {
     text += std::to_string(a) + ":" + chip.buffers.DataByte(a) + " ";
   return text;
 }
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A new folder under the system's temp folder, removed with the object;
+// random names keep parallel test runs apart.
+struct ScratchDir {
+  explicit ScratchDir(const std::string& prefix)
+      : path(std::filesystem::temp_directory_path() /
+             (prefix + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchDir() { std::filesystem::remove_all(path); }
+  std::filesystem::path path;
+};
 
 }  // namespace lpt::testing_hex
