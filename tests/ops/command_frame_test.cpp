@@ -1,0 +1,137 @@
+// The frame every device command shares: the idle test, the presence test,
+// the progress panel, re-entry through message handling, the family-27 click
+// on the progress panel, and a family code no pass knows.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/ops_rig.h"
+
+namespace lpt::opstest {
+namespace {
+
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr Command kAllCommands[] = {ReadClick,         ProgramAllClick, ProgramDataClick,
+                                    ProgramFusesClick, VerifyClick,     BlankClick,
+                                    EraseClick};
+
+TEST(CommandFrame, ABusyProgrammerIgnoresEveryCommand) {
+  OpsRig rig("16F84");
+  rig.state.IdleFlag = false;
+  rig.clock.SetRecording(true);
+  for (Command command : kAllCommands) EXPECT_EQ(rig.Run(command), CommandResult::Ignored);
+  EXPECT_THAT(rig.clock.Waits(), IsEmpty()) << "the chip is not touched";
+  EXPECT_EQ(rig.hooks.panelShows, 0);
+  EXPECT_FALSE(rig.state.IdleFlag);
+}
+
+TEST(CommandFrame, ASecondCommandDuringMessageHandlingIsIgnored) {
+  for (Command outer : kAllCommands) {
+    OpsRig rig("16F877");
+    rig.buffers.ProgramWord(0) = "2804";
+    std::vector<CommandResult> inner;
+    rig.hooks.onEvents = [&] {
+      if (rig.state.IdleFlag) return;  // the panel is already down
+      OpContext ctx = rig.Context();
+      for (Command command : kAllCommands) inner.push_back(command(ctx));
+    };
+    rig.Run(outer);
+    EXPECT_THAT(inner, Each(CommandResult::Ignored));
+    EXPECT_FALSE(inner.empty()) << "the command let the window handle messages";
+    EXPECT_TRUE(rig.state.IdleFlag);
+    EXPECT_EQ(rig.hooks.panelShows, 1);
+  }
+}
+
+TEST(CommandFrame, AMissingAdapterShowsItsMessageOnceForEachCommand) {
+  OpsRig rig("16F84");
+  rig.port->SetOpened(false);
+  for (Command command : kAllCommands) {
+    rig.hooks.errors.clear();
+    EXPECT_EQ(rig.Run(command), CommandResult::NoDevice);
+    EXPECT_THAT(rig.hooks.errors, ElementsAre("Device is not found !"));
+    EXPECT_THAT(rig.hooks.plains, IsEmpty());
+    EXPECT_TRUE(rig.state.IdleFlag) << "the next command may run";
+  }
+  EXPECT_EQ(rig.hooks.panelShows, 0);
+  EXPECT_EQ(rig.hooks.caption, "") << "Read changes the caption only after the test";
+
+  OpsRig noAdapter("16F628A");
+  noAdapter.chipState().adapterMissing = true;
+  EXPECT_EQ(noAdapter.Run(ProgramAllClick), CommandResult::NoDevice);
+  EXPECT_THAT(noAdapter.hooks.errors, ElementsAre("Device is not found !"));
+}
+
+TEST(CommandFrame, PanelGaugeAndPowerAroundACommand) {
+  OpsRig rig("16F84");
+  std::vector<bool> panelDuringEvents;
+  rig.hooks.onEvents = [&] { panelDuringEvents.push_back(rig.hooks.panelShown); };
+  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
+  // Once after raising the panel and once after lowering it, nothing in
+  // between: Read lets no message through.
+  EXPECT_THAT(panelDuringEvents, ElementsAre(true, false));
+  EXPECT_EQ(rig.hooks.progressMax, rig.device.ProgramRows - 1);
+  ASSERT_EQ(rig.hooks.progressHistory.size(), 1u + rig.device.ProgramRows);
+  for (int row = 0; row < rig.device.ProgramRows; ++row)
+    EXPECT_EQ(rig.hooks.progressHistory[1 + row], row);
+  EXPECT_EQ(rig.port->ReadPort(0x378), 0x08);
+  EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
+}
+
+TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
+  OpsRig rig("16F877");
+  rig.buffers.ProgramWord(0) = "2804";    // row 0: written before the click
+  rig.buffers.ProgramWord(800) = "3000";  // row 100: after it
+  rig.buffers.DataByte(0) = "12";
+  rig.buffers.SetIdDigits("1234");
+  rig.buffers.FuseWord = 0x3F71;
+  int rowsSeen = 0;
+  // The first message handling inside the pass comes after row 0.
+  rig.hooks.onEvents = [&] {
+    if (rig.state.ContinueFlag && ++rowsSeen == 1) rig.state.ContinueFlag = false;
+  };
+  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_THAT(rig.hooks.errors, IsEmpty()) << "stopping is no error";
+  EXPECT_EQ(rig.ChipWord(0), 0x2804);
+  EXPECT_EQ(rig.ChipWord(800), 0x3FFF) << "left unwritten";
+  EXPECT_EQ(rig.chipState().data[0], 0x12) << "Program All went on with the data";
+  EXPECT_EQ(rig.chipState().config[3] & 0xF, 0x4) << "... the ID";
+  EXPECT_EQ(rig.ChipConfig() & rig.device.ConfigMask, 0x3F71 & rig.device.ConfigMask);
+
+  // The flag is set again by the next run of that pass.
+  rig.hooks.onEvents = nullptr;
+  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(rig.ChipWord(800), 0x3000);
+  EXPECT_TRUE(rig.state.ContinueFlag);
+
+  // Any other family ignores the flag.
+  OpsRig other("16F628A");
+  other.buffers.ProgramWord(800) = "3000";
+  other.hooks.onEvents = [&] { other.state.ContinueFlag = false; };
+  EXPECT_EQ(other.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(other.ChipWord(800), 0x3000);
+}
+
+TEST(CommandFrame, AnUnknownFamilyRunsNoPassAndReportsSuccess) {
+  OpsRig rig("16F84");
+  rig.device.FamilyCode = 99;
+  rig.chipState().program[0] = 0;
+  for (Command command : kAllCommands) {
+    rig.clock.ClearRecord();
+    rig.clock.SetRecording(true);
+    EXPECT_EQ(rig.Run(command), CommandResult::Ok);
+    // Only the presence test's power cycle, plus the "Ok" flash of the checks.
+    for (const VirtualClock::Wait& wait : rig.clock.Waits())
+      EXPECT_TRUE(wait.unit == VirtualClock::Wait::Unit::Us || wait.amount == 10 ||
+                  wait.amount == 1 || wait.amount == 300)
+          << wait.amount;
+  }
+  EXPECT_THAT(rig.hooks.errors, IsEmpty());
+  EXPECT_THAT(rig.hooks.plains, IsEmpty());
+  EXPECT_EQ(rig.ChipWord(0), 0);
+}
+
+}  // namespace
+}  // namespace lpt::opstest
