@@ -71,9 +71,8 @@ TEST(GpasmFiles, EveryFamilyBothFormats) {
       {"16f877a", "16F877A", 0x3F3A, 0x1FFF}, {"16f628a", "16F628A", 0x3F18, 0x7FF},
       {"12c508", "12C508", 0x0FEA, 0x1FF},    {"16c74", "16C74", 0x3FB1, 0xFFF},
   };
-  const fs::path dir =
-      fs::temp_directory_path() / ("lptpic_gpasm_" + std::to_string(std::random_device{}()));
-  fs::create_directories(dir);
+  const testing_hex::ScratchDir scratch("lptpic_gpasm_");
+  const fs::path& dir = scratch.path;
   for (const Case& c : cases) {
     for (const char* format : {"inhx8m", "inhx32"}) {
       SCOPED_TRACE(std::string(c.device) + " " + format);
