@@ -55,6 +55,8 @@ TEST_P(EveryFamily, ProgramAllThenVerifyAndReadBack) {
   ASSERT_EQ(ProgramAllClick(*b.ctx), CommandResult::Ok)
       << ::testing::PrintToString(b.rig.hooks.errors);
   EXPECT_EQ(VerifyClick(*b.ctx), CommandResult::Ok) << ::testing::PrintToString(b.rig.hooks.errors);
+  // No warnings either: the calibration-keeping erase found its words.
+  EXPECT_TRUE(b.rig.hooks.errors.empty()) << ::testing::PrintToString(b.rig.hooks.errors);
 
   EditBuffers expected = b.buffers;
   b.buffers.Inic(b.rig.device);
@@ -73,6 +75,9 @@ TEST_P(EveryFamily, ProgramAllThenVerifyAndReadBack) {
   // The factory calibration word survives the program's own algorithm.
   if (b.rig.state().factoryCalibration) {
     EXPECT_EQ(b.rig.state().program.back(), *b.rig.state().factoryCalibration);
+  }
+  if (b.rig.state().factoryBandgap) {
+    EXPECT_EQ(sim::ConfigWord(b.rig.state()) >> 12, *b.rig.state().factoryBandgap);
   }
 }
 
