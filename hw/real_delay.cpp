@@ -3,6 +3,11 @@
 #include <chrono>
 #include <thread>
 
+#ifdef _WIN32
+#include <mmsystem.h>
+#include <windows.h>
+#endif
+
 namespace lpt {
 namespace {
 
@@ -10,10 +15,10 @@ using Clock = std::chrono::steady_clock;
 
 // How late a sleep may wake up. Linux high-resolution timers are late by
 // tens of microseconds (timer slack 50 µs plus scheduling); Windows sleeps
-// end on the next timer tick, up to 15.6 ms late unless the timer period was
-// raised, so there only waits well above a tick are slept at all.
+// end on a timer tick, which RealDelay raises to 1 ms while it exists, so a
+// sleep there may end up to about 2 ms late.
 #ifdef _WIN32
-constexpr std::uint32_t kDefaultSpinTailUs = 16000;
+constexpr std::uint32_t kDefaultSpinTailUs = 2000;
 #else
 constexpr std::uint32_t kDefaultSpinTailUs = 1000;
 #endif
@@ -21,7 +26,17 @@ constexpr std::uint32_t kDefaultSpinTailUs = 1000;
 }  // namespace
 
 RealDelay::RealDelay() : RealDelay(kDefaultSpinTailUs) {}
-RealDelay::RealDelay(std::uint32_t spinTailUs) : spinTailUs_(spinTailUs) {}
+RealDelay::RealDelay(std::uint32_t spinTailUs) : spinTailUs_(spinTailUs) {
+#ifdef _WIN32
+  timeBeginPeriod(1);
+#endif
+}
+
+RealDelay::~RealDelay() {
+#ifdef _WIN32
+  timeEndPeriod(1);
+#endif
+}
 
 void RealDelay::DELAY(std::uint32_t ms) { WaitUs(std::uint64_t{ms} * 1000); }
 void RealDelay::DELAYUS(std::uint32_t us) { WaitUs(us); }

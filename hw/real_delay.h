@@ -16,6 +16,9 @@ class RealDelay : public Delay {
   // `spinTailUs`: how much of a long wait is spun instead of slept. It must
   // cover how late the system's sleep may wake up.
   explicit RealDelay(std::uint32_t spinTailUs);
+  ~RealDelay() override;
+  RealDelay(const RealDelay&) = delete;
+  RealDelay& operator=(const RealDelay&) = delete;
 
   void DELAY(std::uint32_t ms) override;
   void DELAYUS(std::uint32_t us) override;
