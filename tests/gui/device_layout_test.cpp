@@ -1,0 +1,168 @@
+// Device set-up as the window shows it: controls a layout hides and
+// restores, grid sizes and texts, and the fuse switches clicked through
+// their panels.
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/click_panel.h"
+#include "app/fuse_panel.h"
+#include "gui_test_support.h"
+
+using namespace lpt;
+using namespace lpt::gui_test;
+using lpt::app::ClickPanel;
+using lpt::app::FusePanel;
+
+namespace {
+
+QString CellText(QTableView* grid, int row, int col) {
+  return grid->model()->index(row, col).data().toString();
+}
+
+bool Shown(QWidget* widget) { return !widget->isHidden(); }
+
+}  // namespace
+
+class DeviceLayoutTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { window_ = MakeWindow(dirs_.Options()); }
+  void cleanup() { window_.reset(); }
+
+  void layoutsHideAndRestoreControls_data() {
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<bool>("dataGroup");
+    QTest::addColumn<bool>("programData");
+    QTest::addColumn<bool>("erase");
+    QTest::addColumn<bool>("fuses");
+    QTest::addColumn<bool>("info");
+    QTest::newRow("16F84") << "16F84" << true << true << true << true << false;
+    QTest::newRow("16C61") << "16C61" << false << false << false << true << false;
+    QTest::newRow("16C62") << "16C62" << false << false << false << true << true;
+    QTest::newRow("16F877") << "16F877" << true << true << true << true << true;
+    QTest::newRow("12F629/675") << "12F629/675" << true << false << true << false << true;
+    QTest::newRow("16F627A") << "16F627A" << true << false << true << false << true;
+  }
+  void layoutsHideAndRestoreControls() {
+    QFETCH(QString, device);
+    QFETCH(bool, dataGroup);
+    QFETCH(bool, programData);
+    QFETCH(bool, erase);
+    QFETCH(bool, fuses);
+    QFETCH(bool, info);
+    // There and back again: every control must come back for the 16F84.
+    for (const QString& name : {device, QStringLiteral("16F84")}) {
+      window_->InicChip(name.toStdString());
+      const bool home = name == QStringLiteral("16F84");
+      QCOMPARE(window_->windowTitle(), QStringLiteral("Pic") + name);
+      QCOMPARE(Shown(window_->DataGroup()), home || dataGroup);
+      QCOMPARE(window_->Action(QStringLiteral("ProgramonlyDatamemory1"))->isEnabled(),
+               home || programData);
+      QCOMPARE(Shown(window_->Button(QStringLiteral("Button3"))), home || erase);
+      QCOMPARE(window_->Action(QStringLiteral("Erase1"))->isEnabled(), home || erase);
+      QCOMPARE(Shown(window_->Button(QStringLiteral("Button4"))), home || fuses);
+      QCOMPARE(window_->Action(QStringLiteral("ProgramFuses1"))->isEnabled(), home || fuses);
+      QCOMPARE(Shown(window_->InfoPanel()), !home && info);
+    }
+  }
+
+  void gridsFollowTheDevice() {
+    window_->InicChip("16C505");
+    QTableView* sg1 = window_->Sg1();
+    QCOMPARE(sg1->model()->rowCount(), 128);
+    QCOMPARE(CellText(sg1, 0, 0), QStringLiteral("000"));
+    QCOMPARE(CellText(sg1, 0, 1), QStringLiteral("FFF"));
+    QCOMPARE(CellText(sg1, 127, 8), QStringLiteral("FFF"));
+    QCOMPARE(CellText(sg1, 127, 0), QStringLiteral("3F8"));
+
+    window_->InicChip("16F877");
+    QCOMPARE(sg1->model()->rowCount(), 1024);
+    QCOMPARE(CellText(sg1, 1023, 0), QStringLiteral("1FF8"));
+    QCOMPARE(CellText(sg1, 1023, 8), QStringLiteral("3FFF"));
+    QCOMPARE(CellText(sg1, 511, 0), QStringLiteral("FF8"));
+    QTableView* sg2 = window_->Sg2();
+    QCOMPARE(sg2->model()->rowCount(), 32);
+    QCOMPARE(CellText(sg2, 31, 0), QStringLiteral("F8"));
+    QCOMPARE(CellText(sg2, 31, 8), QStringLiteral("FF"));
+    // The view scrolls to the last row without trouble.
+    sg1->scrollToBottom();
+    QApplication::processEvents();
+    QVERIFY(sg1->rowAt(sg1->viewport()->height() - 1) > 1000);
+  }
+
+  void setBufferAndSetFusesReset() {
+    window_->InicChip("16C505");
+    EditBuffers& buffers = window_->Buffers();
+    buffers.ProgramCell(3, 2) = "123";
+    buffers.IdCaption = "   ID:  1234";
+    Click(window_->FuseGroup()->SlotPanel(2));  // FOSC1 -> 0
+    QCOMPARE(buffers.FuseWord, std::uint16_t{0x3FFD});
+
+    window_->Action(QStringLiteral("ClearFuses1"))->trigger();
+    QCOMPARE(buffers.FuseWord, std::uint16_t{0x3FFF});
+    QCOMPARE(window_->FuseGroup()->SlotPanel(2)->text(), QStringLiteral(" FOSC1: 1"));
+    QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  FFFF"));
+    QCOMPARE(CellText(window_->Sg1(), 3, 2), QStringLiteral("123"));
+
+    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    QCOMPARE(CellText(window_->Sg1(), 3, 2), QStringLiteral("FFF"));
+    QVERIFY(!Shown(window_->DataGroup()));
+  }
+
+  void deviceChangeKeepsTheId() {
+    window_->Buffers().IdCaption = "   ID:  12AB";
+    window_->InicChip("16F628");
+    QCOMPARE(window_->Buffers().IdCaption, std::string("   ID:  12AB"));
+    QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFF});
+  }
+
+  void fusePanelClicksEditTheWord() {
+    window_->InicChip("16F84");
+    FusePanel* fuses = window_->FuseGroup();
+    QCOMPARE(fuses->SlotPanel(4)->objectName(), QStringLiteral("Panel4"));
+    QCOMPARE(fuses->SlotPanel(5)->objectName(), QStringLiteral("Panel7"));
+    QVERIFY(!Shown(fuses->SlotPanel(5)));
+    QCOMPARE(fuses->SlotPanel(4)->toolTip(), QStringLiteral("Code protect"));
+
+    Click(fuses->SlotPanel(4));
+    QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x000F});
+    QCOMPARE(fuses->SlotPanel(4)->text(), QStringLiteral("   CP:  ON"));
+    Click(fuses->SlotPanel(4));
+    QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFF});
+    QCOMPARE(fuses->SlotPanel(4)->text(), QStringLiteral("   CP:  OFF"));
+
+    const struct {
+      std::uint16_t word;
+      const char* caption;
+    } kOscillator[] = {{0x3FFE, "  Osc:  HS"},
+                       {0x3FFD, "  Osc:  XT"},
+                       {0x3FFC, "  Osc:  LP"},
+                       {0x3FFF, "  Osc:  RC"}};
+    for (const auto& step : kOscillator) {
+      Click(fuses->SlotPanel(1));
+      QCOMPARE(window_->Buffers().FuseWord, step.word);
+      QCOMPARE(fuses->SlotPanel(1)->text(), QString::fromLatin1(step.caption));
+    }
+  }
+
+  void slotColourFollowsTheLayout() {
+    window_->InicChip("12F629/675");
+    ClickPanel* slot4 = window_->FuseGroup()->SlotPanel(4);
+    QCOMPARE(slot4->text(), QStringLiteral("  Wdt:  ON"));
+    QCOMPARE(slot4->palette().color(QPalette::Window), QColor::fromRgb(0xFDC795));
+    window_->InicChip("16C62");
+    QCOMPARE(slot4->text(), QStringLiteral("  CP0: OFF"));
+    QCOMPARE(slot4->palette().color(QPalette::Window), QColor::fromRgb(0x7495B6));
+    QVERIFY(!Shown(window_->FuseGroup()->SlotPanel(6)));
+  }
+
+ private:
+  SettingsDirs dirs_;
+  std::unique_ptr<app::TPic16f84> window_;
+};
+
+QTEST_MAIN(DeviceLayoutTest)
+#include "device_layout_test.moc"
