@@ -7,6 +7,8 @@
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
+#include "hexfile/hex_record.h"  // CheckSum, DekodujRadek: one line at a time
+#include "hexfile/hex_writer.h"  // UlozProgramMemory, UlozIDFusesMemory, UlozDataMemory
 
 namespace lpt {
 

@@ -111,6 +111,13 @@ TEST(GpasmFiles, EveryFamilyBothFormats) {
       const Chip expected = Expected(c.device, SrecBytes(hex, dir / "dump.txt"));
       EXPECT_EQ(GridText(chip), GridText(expected));
       EXPECT_EQ(chip.buffers.FuseWord, expected.buffers.FuseWord);
+      // Saved and read again, the file gives the same buffers.
+      Chip again(c.device);
+      ASSERT_EQ(
+          LoadHexText(FormatHex(chip.device, chip.buffers), again.device, again.buffers).status,
+          HexLoadResult::Status::Ok);
+      EXPECT_EQ(GridText(again), GridText(chip));
+      EXPECT_EQ(again.buffers.FuseWord, chip.buffers.FuseWord);
     }
   }
 }
