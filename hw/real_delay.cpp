@@ -4,8 +4,9 @@
 #include <thread>
 
 #ifdef _WIN32
-#include <mmsystem.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 #endif
 
 namespace lpt {
