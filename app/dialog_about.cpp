@@ -41,9 +41,11 @@ void MailLinkLabel::SetLinkColour(QRgb colour) {
   setPalette(pal);
 }
 
+// Accepted here: an ignored move would reach the box, which turns the link
+// blue again.
 void MailLinkLabel::mouseMoveEvent(QMouseEvent* event) {
   SetLinkColour(kLinkHoverColour);
-  QLabel::mouseMoveEvent(event);
+  event->accept();
 }
 
 void MailLinkLabel::leaveEvent(QEvent* event) {

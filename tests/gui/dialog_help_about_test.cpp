@@ -1,0 +1,170 @@
+// Help window, about box, home page and the screenshots of every dialog.
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/dialog_about.h"
+#include "app/dialog_help.h"
+#include "app/dialog_launchers.h"
+#include "app/project_links.h"
+#include "support/gui_modal_dialog.h"
+
+using namespace lpt::app;
+
+// Catches what the shell would open instead of starting a browser.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls << url; }
+};
+
+class HelpAboutTest : public QObject {
+  Q_OBJECT
+
+  UrlCatcher catcher_;
+
+ private slots:
+  void initTestCase() {
+    for (const char* scheme : {"https", "mailto"}) {
+      QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher_, "open");
+    }
+  }
+  void cleanupTestCase() {
+    for (const char* scheme : {"https", "mailto"}) {
+      QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+  }
+  void init() { catcher_.urls.clear(); }
+
+  void helpTextHasItsStructure() {
+    const QStringList lines = HelpText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 43);
+    QCOMPARE(lines[1], QStringLiteral("------------------------------------   MENU  "
+                                      "------------------------------------"));
+    QCOMPARE(lines[41], QString(123, QLatin1Char('-')));
+    for (int empty : {0, 2, 4, 9, 11, 15, 17, 26, 28, 32, 34, 40, 42}) {
+      QVERIFY2(lines[empty].isEmpty(), qPrintable(QString::number(empty + 1)));
+    }
+    const struct {
+      int line;
+      const char* start;
+    } heads[] = {{4, "--->  File"},
+                 {11, "--->  Edit"},
+                 {17, "--->  Device"},
+                 {28, "--->  Select"},
+                 {34, "--->  Option"},
+                 {6, "Open:  "},
+                 {9, "Exit:  ukončení programu"},
+                 {15, "Clear area:  "},
+                 {19, "PROGRAM ALL:  "},
+                 {24, "BLANK?:  "},
+                 {26, "FUSES:  "},
+                 {30, "Device:  "},
+                 {31, "ID:  "},
+                 {36, "Output Port:  "},
+                 {37, "Standart color Windows:  "},
+                 {38, "Save settings on Exit:  "},
+                 {39, "Delay:  "}};
+    for (const auto& head : heads) {
+      QVERIFY2(lines[head.line - 1].startsWith(QString::fromUtf8(head.start)),
+               qPrintable(lines[head.line - 1]));
+    }
+  }
+
+  void helpTextRestoredOnEveryOpening() {
+    WhenOpen([](TForm9* d) {
+      QCOMPARE(d->Memo1->toPlainText(), HelpText());
+      QCOMPARE(d->Memo1->document()->blockCount(), 43);
+      d->Memo1->setPlainText(QStringLiteral("scribbled over"));
+      d->Button1->click();
+    });
+    ShowHelpDialog(nullptr);
+    WhenOpen([](TForm9* d) {
+      QCOMPARE(d->Memo1->toPlainText(), HelpText());
+      d->Button1->click();
+    });
+    ShowHelpDialog(nullptr);
+  }
+
+  void aboutBoxTexts() {
+    TForm3 about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
+    QCOMPARE(about.Title->text(), QStringLiteral("Tarnwick - Device Programmer - LPT"));
+    QCOMPARE(about.Version->text(), QStringLiteral("Version  2.02"));
+    QCOMPARE(about.Mail->text(), QStringLiteral("Email: ") + QLatin1String(kContactAddress));
+    QVERIFY(about.Title->font().bold());
+    QCOMPARE(about.Title->font().pointSize(), 11);
+    QCOMPARE(about.Version->font().pointSize(), 10);
+  }
+
+  void mailLinkGreenUnderTheMouseBlueElsewhere() {
+    TForm3 about;
+    about.show();
+    QCOMPARE(about.Mail->LinkColour(), kLinkColour);
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), about.Mail->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(about.Mail, &over);
+    QCOMPARE(about.Mail->LinkColour(), kLinkHoverColour);
+    QCOMPARE(about.Mail->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, kLinkHoverColour);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 140), QPointF(5, 140), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&about, &move);
+    QCOMPARE(about.Mail->LinkColour(), kLinkColour);
+  }
+
+  void mailLinkAndHomePageOpenTheirAddresses() {
+    TForm3 about;
+    about.show();
+    QTest::mouseClick(about.Mail, Qt::LeftButton, {}, QPoint(5, 5));
+    OpenHomePage();
+    QCOMPARE(catcher_.urls,
+             (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QLatin1String(kContactAddress)),
+                          QUrl(QLatin1String(kHomePageUrl))}));
+  }
+
+  void screenshotsOfEveryOwnDialog() {
+    QTemporaryDir dir;
+    QWidget main;
+    main.setWindowTitle(QStringLiteral("Pic16F628 - test.hex"));
+    const struct {
+      const char* name;
+      QSize size;
+    } dialogs[] = {{"device", {371, 205}}, {"info", {559, 341}}, {"id", {193, 107}},
+                   {"port", {188, 105}},   {"dir", {355, 307}},  {"about", {355, 149}},
+                   {"help", {537, 560}}};
+    for (const auto& d : dialogs) {
+      const QString file = dir.filePath(QLatin1String(d.name) + QStringLiteral(".png"));
+      QVERIFY2(ScreenshotDialog(&main, QLatin1String(d.name), file), d.name);
+      QCOMPARE(QImage(file).size(), d.size);
+    }
+    QVERIFY(QApplication::topLevelWidgets().size() <= 2);  // every dialog destroyed
+  }
+
+  void registeredDialogsAreCaptured() {
+    QTemporaryDir dir;
+    int made = 0;
+    RegisterDialogScreenshot(QStringLiteral("custom"), [&made](QWidget* parent) {
+      ++made;
+      auto* dialog = new QDialog(parent);
+      dialog->setFixedSize(120, 80);
+      return dialog;
+    });
+    const QString file = dir.filePath(QStringLiteral("custom.png"));
+    QVERIFY(ScreenshotDialog(nullptr, QStringLiteral("custom"), file));
+    QCOMPARE(made, 1);
+    QCOMPARE(QImage(file).size(), QSize(120, 80));
+  }
+
+ private:
+  static void WhenOpen(std::function<void(TForm9*)> action) {
+    lpt::testing::WhenModalOpens<TForm9>(std::move(action));
+  }
+};
+
+QTEST_MAIN(HelpAboutTest)
+#include "dialog_help_about_test.moc"

@@ -1,0 +1,149 @@
+// The output-port dialog (LPT 1, LPT 2, simulator) and the working
+// directory dialog with its path panel and fall-back.
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include "app/dialog_dir.h"
+#include "app/dialog_launchers.h"
+#include "app/dialog_port.h"
+#include "support/gui_modal_dialog.h"
+
+using namespace lpt::app;
+using lpt::testing::WhenModalOpens;
+
+class PortDirDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void choiceShownForEachAddress_data() {
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("378h") << 888 << "LPT 1   (378)";
+    QTest::newRow("278h") << 632 << "LPT 2   (278) ";
+    QTest::newRow("956 from the settings file") << 956 << "LPT 2   (278) ";
+    QTest::newRow("simulator") << 0 << "Simulator";
+  }
+  void choiceShownForEachAddress() {
+    QFETCH(int, address);
+    QFETCH(QString, checked);
+    TForm4 dialog(address);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Output  Port"));
+    int count = 0;
+    for (QRadioButton* button : {dialog.Lpt1, dialog.Lpt2, dialog.Simulator}) {
+      if (button->isChecked()) {
+        ++count;
+        QCOMPARE(button->text(), checked);
+      }
+    }
+    QCOMPARE(count, 1);
+  }
+
+  void port956CancelKeepsOkSetsLpt2() {
+    int address = 956;
+    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonCancel->click(); });
+    QVERIFY(!ShowPortDialog(nullptr, &address));
+    QCOMPARE(address, 956);
+    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonOk->click(); });
+    QVERIFY(ShowPortDialog(nullptr, &address));
+    QCOMPARE(address, 632);
+  }
+
+  void eachChoiceStoresItsAddress() {
+    int address = 632;
+    WhenModalOpens<TForm4>([](TForm4* d) {
+      d->Simulator->click();
+      d->ButtonOk->click();
+    });
+    QVERIFY(ShowPortDialog(nullptr, &address));
+    QCOMPARE(address, 0);
+    WhenModalOpens<TForm4>([](TForm4* d) {
+      QVERIFY(d->Simulator->isChecked());
+      d->Lpt1->click();
+      d->ButtonOk->click();
+    });
+    QVERIFY(ShowPortDialog(nullptr, &address));
+    QCOMPARE(address, 888);
+    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonOk->click(); });
+    QVERIFY(!ShowPortDialog(nullptr, &address));  // OK without a change
+    QCOMPARE(address, 888);
+  }
+
+  void pathPanelKeepsThirtyCharacters() {
+    const QString thirty = QStringLiteral("/abcdefghi/abcdefghi/abcdefghi");  // 30
+    QCOMPARE(thirty.size(), 30);
+    QCOMPARE(PathPanelText(thirty), QLatin1Char(' ') + thirty + QLatin1Char(' '));
+    const QString thirtyOne = QLatin1Char('X') + thirty;
+    QCOMPARE(PathPanelText(thirtyOne), QStringLiteral(" ...") + thirty + QLatin1Char(' '));
+    const QString forty = QStringLiteral("C:\\0123456789") + QString(27, QLatin1Char('d'));
+    QCOMPARE(forty.size(), 40);
+    QCOMPARE(PathPanelText(forty), QStringLiteral(" ...") + forty.mid(10) + QLatin1Char(' '));
+    QCOMPARE(PathPanelText(QStringLiteral("C:\\Pic")), QStringLiteral(" C:\\Pic "));
+  }
+
+  void dialogShowsWorkDirAndOkTakesTheSelection() {
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("hex/sub")));
+    const QString work = root.filePath(QStringLiteral("hex"));
+    const QString sub = root.filePath(QStringLiteral("hex/sub"));
+    std::string workDir = work.toStdString();
+    WhenModalOpens<TForm2>([&](TForm2* d) {
+      QVERIFY(!d->FellBack());
+      QCOMPARE(d->PathPanel->text(), PathPanelText(work));
+      auto* model = qobject_cast<QFileSystemModel*>(d->DirectoryTree->model());
+      d->DirectoryTree->setCurrentIndex(model->index(sub));  // a click in the tree
+      QCOMPARE(d->PathPanel->text(), PathPanelText(sub));
+      d->ButtonOk->click();
+    });
+    ShowDirDialog(nullptr, &workDir, "/nonexistent-exe-dir/");
+    QCOMPARE(QString::fromStdString(workDir), sub);
+  }
+
+  void cancelKeepsWorkDir() {
+    QTemporaryDir root;
+    std::string workDir = root.path().toStdString();
+    WhenModalOpens<TForm2>([](TForm2* d) {
+      d->SetDirectory(QDir::rootPath());
+      d->ButtonCancel->click();
+    });
+    ShowDirDialog(nullptr, &workDir, "/somewhere/else/");
+    QCOMPARE(QString::fromStdString(workDir), root.path());
+  }
+
+  void removedWorkDirFallsBackEvenAfterCancel() {
+    QTemporaryDir exe;
+    std::string workDir;
+    {
+      QTemporaryDir removed;
+      workDir = removed.path().toStdString();
+    }
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(workDir)));
+    const std::string exeDir = exe.path().toStdString() + "/";
+    WhenModalOpens<TForm2>([&](TForm2* d) {
+      QVERIFY(d->FellBack());
+      QCOMPARE(d->PathPanel->text(), PathPanelText(exe.path()));
+      d->ButtonCancel->click();
+    });
+    ShowDirDialog(nullptr, &workDir, exeDir);
+    QCOMPARE(workDir, exeDir);
+  }
+
+  void driveSelectorShowsTheDrive() {
+    TForm2 dialog(QDir::tempPath(), QDir::tempPath());
+    QVERIFY(dialog.DriveBox->count() > 0);
+    const int index = dialog.DriveBox->findText(QDir::rootPath());
+    if (index < 0) QSKIP("no volume mounted at the root here");
+    dialog.DriveBox->setCurrentIndex(index);
+    emit dialog.DriveBox->activated(index);
+    QCOMPARE(dialog.SelectedDirectory(), QDir::toNativeSeparators(QDir::rootPath()));
+    QCOMPARE(dialog.PathPanel->text(), PathPanelText(QDir::toNativeSeparators(QDir::rootPath())));
+  }
+};
+
+QTEST_MAIN(PortDirDialogTest)
+#include "dialog_port_dir_test.moc"
