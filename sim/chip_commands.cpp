@@ -15,21 +15,21 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       Increment();
       break;
     case kBulkSetup1:
-      if (family_->hasSetupErase) armed_ = Armed::Setup1;
+      if (family_->erase.hasSetupErase) armed_ = Armed::Setup1;
       break;
     case kBulkSetup2:
       if (previous == Armed::Setup1) armed_ = Armed::Setup2;
       break;
     case kBulkEraseProgram:
-      if (family_->bulkBlockedByProtection && ProgramProtected()) break;
-      if (family_->bulkNeedsBegin)
+      if (family_->erase.bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
         StartErase(Pending::EraseProgram, inConfigArea, nowUs);
       break;
     case kBulkEraseData:
-      if (family_->bulkBlockedByProtection && DataProtected()) break;
-      if (family_->bulkNeedsBegin)
+      if (family_->erase.bulkBlockedByProtection && DataProtected()) break;
+      if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
         StartErase(Pending::EraseData, false, nowUs);
@@ -132,21 +132,21 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     ++pulses_[at];
     pending_ = Pending::EpromPulse;
     pendingValue_ = programLatch_;
-    need = family_->epromPulseUs;
+    need = family_->times.epromPulseUs;
   } else if (dataLoadedLast_) {
     if (state_.data.empty()) return;
     at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};
     pending_ = Pending::Write;
     pendingValue_ = dataLatch_;
     pendingErase_ = true;  // data EEPROM erases each byte before writing it
-    need =
-        programOnly && family_->programOnlyExternal ? family_->programOnlyUs : family_->dataWriteUs;
+    need = programOnly && family_->programOnlyExternal ? family_->times.programOnlyUs
+                                                       : family_->times.dataWriteUs;
   } else {
     if (!CurrentLocation(&at)) return;
     pending_ = Pending::Write;
     pendingValue_ = programLatch_;
-    pendingErase_ = !programOnly && family_->beginEraseErases;
-    need = programOnly ? family_->programOnlyUs : family_->eraseProgramUs;
+    pendingErase_ = !programOnly && family_->erase.beginEraseErases;
+    need = programOnly ? family_->times.programOnlyUs : family_->times.eraseProgramUs;
   }
   pendingAt_ = at;
   pendingStartUs_ = nowUs;
@@ -157,7 +157,7 @@ void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
   pending_ = what;
   pendingConfigToo_ = configToo;
   pendingStartUs_ = nowUs;
-  pendingNeedUs_ = family_->eraseUs;
+  pendingNeedUs_ = family_->times.eraseUs;
 }
 
 void SimChip::Settle(std::uint64_t nowUs) {
@@ -204,11 +204,11 @@ void SimChip::ApplyEraseProgram(bool configToo) {
 void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }
 
 bool SimChip::ProgramProtected() const {
-  return (ConfigWord(state_) & family_->cpMask) != family_->cpMask;
+  return (ConfigWord(state_) & family_->protection.cpMask) != family_->protection.cpMask;
 }
 
 bool SimChip::DataProtected() const {
-  return (ConfigWord(state_) & family_->cpdMask) != family_->cpdMask;
+  return (ConfigWord(state_) & family_->protection.cpdMask) != family_->protection.cpdMask;
 }
 
 bool SimChip::Writable(Location at) const {
@@ -217,7 +217,7 @@ bool SimChip::Writable(Location at) const {
     return false;
   switch (at.space) {
     case Space::Program:
-      return !ProgramProtected() || at.address < family_->readableWhenProtected;
+      return !ProgramProtected() || at.address < family_->protection.readableWhenProtected;
     case Space::Data:
       return !DataProtected();
     case Space::Config:
@@ -271,7 +271,7 @@ std::uint16_t SimChip::Stored(Location at) const {
 std::uint16_t SimChip::Peek(Location at) const {
   std::uint16_t value = Stored(at);
   if (at.space == Space::Program && ProgramProtected() &&
-      at.address >= family_->readableWhenProtected)
+      at.address >= family_->protection.readableWhenProtected)
     value = 0;
   if (at.space == Space::Data && DataProtected()) value = 0;
   for (const StuckBit& s : state_.stuckBits) {

@@ -69,7 +69,7 @@ std::uint16_t ConfigAddress(const ChipState& chip, const FamilyModel& family, in
 void SetCodeProtected(ChipState& chip, bool on) {
   const FamilyModel* family = FindFamilyModel(chip.family);
   if (family == nullptr) return;
-  const std::uint16_t bits = family->cpMask | family->cpdMask;
+  const std::uint16_t bits = family->protection.cpMask | family->protection.cpdMask;
   if (on)
     ConfigWord(chip) &= static_cast<std::uint16_t>(~bits);
   else

@@ -39,33 +39,52 @@ enum class FactoryCalibration : std::uint8_t {
   MovlwLastWord,  // MOVLW 0Cxxh in the last program word (12-bit parts)
 };
 
+// How long each cycle takes; a host that starts the next command sooner cuts
+// the cycle short.
+struct CycleTimes {
+  std::uint32_t eraseProgramUs;  // 08h on program memory, IDs, configuration
+  std::uint32_t programOnlyUs;   // 18h (the least time when externally timed)
+  std::uint32_t dataWriteUs;     // 08h on data EEPROM
+  std::uint32_t eraseUs;         // bulk, chip and setup-sequence erases
+  std::uint32_t epromPulseUs;    // least length of an EPROM programming pulse
+};
+
+// How the erase commands behave.
+struct EraseRules {
+  bool beginEraseErases;         // 08h erases program memory before writing (else it ANDs)
+  bool bulkNeedsBegin;           // 09h/0Bh only arm the erase; 08h starts it
+  bool bulkBlockedByProtection;  // 09h/0Bh do nothing on a protected part
+  bool hasSetupErase;            // the 01h, 07h, 08h, 01h, 07h sequence
+};
+
+struct Protection {
+  std::uint16_t cpMask;                 // program memory protected when any of these reads 0
+  std::uint16_t cpdMask;                // data EEPROM protected when any of these reads 0
+  std::uint16_t readableWhenProtected;  // words from 0 that protection leaves readable
+};
+
+// With (config & intOscMask) == intOscValue and the MCLRE bit 0 the part
+// runs from its own oscillator as soon as it has supply, and a later Vpp
+// does not put it into programming mode. mclreBit 0: no such rule.
+struct EntryRule {
+  std::uint16_t intOscMask;
+  std::uint16_t intOscValue;
+  std::uint16_t mclreBit;
+};
+
 struct FamilyModel {
   int code;
   Technology technology;
-  bool word12;                          // 12-bit words, counter starts on the configuration word
-  std::uint8_t commandMask;             // 3Fh, or 1Fh where the top command bit is don't-care
-  std::uint64_t commands;               // CommandBit of every command the part decodes
-  std::uint8_t endProgramming;          // command that ends an externally timed cycle
-  bool programOnlyExternal;             // 18h runs until endProgramming instead of timing itself
-  bool beginEraseErases;                // 08h erases program memory before writing (else it ANDs)
-  bool bulkNeedsBegin;                  // 09h/0Bh only arm the erase; 08h starts it
-  bool bulkBlockedByProtection;         // 09h/0Bh do nothing on a protected part
-  bool hasSetupErase;                   // the 01h, 07h, 08h, 01h, 07h sequence
-  std::uint32_t eraseProgramUs;         // 08h on program memory, IDs, configuration
-  std::uint32_t programOnlyUs;          // 18h (the least time when externally timed)
-  std::uint32_t dataWriteUs;            // 08h on data EEPROM
-  std::uint32_t eraseUs;                // bulk, chip and setup-sequence erases
-  std::uint32_t epromPulseUs;           // least length of an EPROM programming pulse
-  std::uint16_t cpMask;                 // program memory is protected when any of these reads 0
-  std::uint16_t cpdMask;                // data EEPROM is protected when any of these reads 0
-  std::uint16_t configImplemented;      // bits of the configuration word that exist
-  std::uint16_t readableWhenProtected;  // words from 0 that protection leaves readable
-  // Entry-order rule: with (config & intOscMask) == intOscValue and the
-  // MCLRE bit 0 the part runs from its own oscillator as soon as it has
-  // supply, and a later Vpp does not put it into programming mode.
-  std::uint16_t intOscMask;
-  std::uint16_t intOscValue;
-  std::uint16_t mclreBit;  // 0 = the rule does not apply
+  bool word12;                  // 12-bit words, counter starts on the configuration word
+  std::uint8_t commandMask;     // 3Fh, or 1Fh where the top command bit is don't-care
+  std::uint64_t commands;       // CommandBit of every command the part decodes
+  std::uint8_t endProgramming;  // command that ends an externally timed cycle
+  bool programOnlyExternal;     // 18h runs until endProgramming instead of timing itself
+  EraseRules erase;
+  CycleTimes times;
+  Protection protection;
+  std::uint16_t configImplemented;  // bits of the configuration word that exist
+  EntryRule entry;
   FactoryCalibration calibration;
   bool factoryBandgap;  // configuration bits 13:12 hold a factory bandgap value
 };

@@ -69,10 +69,10 @@ void SimChip::PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs) {
 }
 
 bool SimChip::RunsWithoutMclr() const {
-  if (family_->mclreBit == 0) return false;
+  if (family_->entry.mclreBit == 0) return false;
   const std::uint16_t config = ConfigWord(state_);
-  return (config & family_->intOscMask) == family_->intOscValue &&
-         (config & family_->mclreBit) == 0;
+  return (config & family_->entry.intOscMask) == family_->entry.intOscValue &&
+         (config & family_->entry.mclreBit) == 0;
 }
 
 void SimChip::EnterProgramming() {

@@ -117,7 +117,7 @@ TEST_P(BulkErase, ProgramEraseClearsConfigAreaOnlyWhenAimedThere) {
   const BulkCase& c = GetParam();
   SimRig rig(c.device);
   Dirty(rig);
-  const bool needsBegin = rig.chip().family().bulkNeedsBegin;
+  const bool needsBegin = rig.chip().family().erase.bulkNeedsBegin;
   rig.proto->ResetPic();
   if (c.aimAtConfig) rig.proto->LoadConfig("3FFF");
   rig.proto->LoadDataM("3FFF");
