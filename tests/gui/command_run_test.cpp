@@ -1,0 +1,204 @@
+// Device commands and HEX files through the window, against the simulated
+// adapter on a virtual clock: what is held while a command runs, a close
+// that waits for the command, and the views after a command or a file.
+#include <QAction>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/click_panel.h"
+#include "app/fuse_panel.h"
+#include "app/progress_panel.h"
+#include "gui_test_support.h"
+#include "hw/virtual_clock.h"
+
+using namespace lpt;
+using namespace lpt::gui_test;
+
+namespace {
+
+// A virtual clock that runs `probe` once, at the first wait after Arm().
+class ProbeClock : public VirtualClock {
+ public:
+  void Arm(std::function<void()> probe) { probe_ = std::move(probe); }
+  void DELAY(std::uint32_t ms) override {
+    VirtualClock::DELAY(ms);
+    Fire();
+  }
+  void DELAYUS(std::uint32_t us) override {
+    VirtualClock::DELAYUS(us);
+    Fire();
+  }
+
+ private:
+  void Fire() {
+    if (!probe_) return;
+    auto probe = std::move(probe_);
+    probe_ = nullptr;
+    probe();
+  }
+  std::function<void()> probe_;
+};
+
+QString CellText(QTableView* grid, int row, int col) {
+  return grid->model()->index(row, col).data().toString();
+}
+
+}  // namespace
+
+class CommandRunTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    dirs_ = std::make_unique<SettingsDirs>();
+    // WorkDir is the temporary folder; the port is the simulator.
+    dirs_->WritePathDat(QDir::toNativeSeparators(dirs_->exe.path()).toUtf8() +
+                        "\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    app::AppOptions options = dirs_->Options();
+    options.delay = &clock_;
+    window_ = MakeWindow(options);
+  }
+  void cleanup() {
+    window_.reset();
+    dirs_.reset();
+  }
+
+  void programThenReadBack() {
+    BoxRecorder boxes;
+    EditBuffers& buffers = window_->Buffers();
+    buffers.ProgramCell(0, 1) = "2805";
+    buffers.DataCell(0, 2) = "5A";
+    buffers.IdCaption = "   ID:  12AB";
+    Click(window_->FuseGroup()->SlotPanel(2));  // watchdog off: 3FFBh
+    Click(window_->Button(QStringLiteral("Button1")));
+    QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFB});
+
+    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("3FFF"));
+    Click(window_->Button(QStringLiteral("ReadButton")));
+    QVERIFY2(boxes.boxes.empty(), boxes.boxes.empty() ? "" : qPrintable(boxes.boxes[0].text));
+    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
+    QCOMPARE(CellText(window_->Sg2(), 0, 2), QStringLiteral("5A"));
+    QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  12AB"));
+    QCOMPARE(window_->Buffers().FuseWord & 0x3FFF, 0x3FFB);
+    QCOMPARE(window_->FuseGroup()->SlotPanel(2)->text(), QStringLiteral("  Wdt:  OFF"));
+    QVERIFY(window_->Progress()->isHidden());
+    QVERIFY(window_->State().IdleFlag);
+
+    Click(window_->Button(QStringLiteral("Button2")));  // Verify
+    QVERIFY(boxes.boxes.empty());
+    window_->Buffers().ProgramCell(0, 1) = "2806";
+    window_->Action(QStringLiteral("Verify1"))->trigger();
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
+    QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error verify Program Memory!"));
+  }
+
+  void commandsAreHeldWhileRunningAndCloseWaits() {
+    BoxRecorder boxes;
+    bool probed = false;
+    clock_.Arm([&] {
+      probed = true;
+      QVERIFY(window_->Busy());
+      for (const char* name :
+           {"Open1", "Save1", "ClearBuffers1", "ClearFuses1", "ClearArea1", "Device2", "ID1",
+            "OutputPort1", "ScW1", "ss1", "Delay1", "ChangeDir1"}) {
+        QVERIFY2(!window_->Action(QLatin1String(name))->isEnabled(), name);
+      }
+      QVERIFY(!window_->findChild<QToolBar*>()->isEnabled());
+      QVERIFY(!window_->FuseGroup()->isEnabled());
+      QVERIFY(!window_->IdPanel()->isEnabled());
+      const QModelIndex cell = window_->Sg1()->model()->index(0, 1);
+      QVERIFY(!(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable));
+      QVERIFY(!window_->Sg1()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
+      // A second command is refused by the idle flag, not run.
+      QCOMPARE(window_->RunDeviceCommand(&ReadClick), CommandResult::Ignored);
+      window_->close();
+      QVERIFY(window_->isVisible());
+    });
+    const CommandResult result = window_->RunDeviceCommand(&BlankClick);
+    QVERIFY(probed);
+    QCOMPARE(result, CommandResult::Ok);
+    QVERIFY(boxes.boxes.empty());
+    // The held close has happened now, with its exit steps.
+    QVERIFY(!window_->isVisible());
+    QVERIFY(!window_->CurrentPort().Opened());
+    QVERIFY(!dirs_->ReadPathDat().isEmpty());
+  }
+
+  void editingComesBackAfterTheCommand() {
+    window_->RunDeviceCommand(&ReadClick);
+    QVERIFY(!window_->Busy());
+    QVERIFY(window_->Action(QStringLiteral("Open1"))->isEnabled());
+    QVERIFY(window_->FuseGroup()->isEnabled());
+    const QModelIndex cell = window_->Sg1()->model()->index(0, 1);
+    QVERIFY(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable);
+    // The layout's own disabling survives the re-enabling.
+    window_->InicChip("12F629/675");
+    window_->RunDeviceCommand(&ReadClick);
+    QVERIFY(!window_->Action(QStringLiteral("ProgramFuses1"))->isEnabled());
+  }
+
+  void progressPanelClickClearsContinueFlag() {
+    window_->State().ContinueFlag = true;
+    window_->Progress()->show();
+    Click(window_->Progress()->Gauge1());
+    QVERIFY(!window_->State().ContinueFlag);
+  }
+
+  void missingAdapterIsReported() {
+    dirs_->WritePathDat("/w\r\n70000\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    auto window = MakeWindow(dirs_->Options());
+    BoxRecorder boxes;
+    QCOMPARE(window->RunDeviceCommand(&ReadClick), CommandResult::NoDevice);
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
+    QVERIFY(boxes.boxes[0].text.startsWith(QStringLiteral("Device is not found !")));
+    QVERIFY(boxes.boxes[0].text.contains(QStringLiteral("70000")));
+  }
+
+  void saveAndLoadHexFiles() {
+    BoxRecorder boxes;
+    window_->Buffers().ProgramCell(0, 1) = "2805";
+    Click(window_->FuseGroup()->SlotPanel(4));  // CP on: 000Fh
+    const QString file = QDir(dirs_->exe.path()).filePath(QStringLiteral("test.hex"));
+    window_->SaveHexPath(file);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F84 - test.hex"));
+
+    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    window_->LoadHexPath(file);
+    QVERIFY(boxes.boxes.empty());
+    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
+    QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x000F});
+    QCOMPARE(window_->FuseGroup()->SlotPanel(4)->text(), QStringLiteral("   CP:  ON"));
+
+    QFile bad(QDir(dirs_->exe.path()).filePath(QStringLiteral("bad.hex")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(":020000000528D1\r\n:0400000001020304F1\r\n");
+    bad.close();
+    window_->LoadHexPath(bad.fileName());
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
+    QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error CheckSum on line 2 !"));
+    // The first line was taken before the error.
+    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
+
+    window_->LoadHexPath(QDir(dirs_->exe.path()).filePath(QStringLiteral("missing.hex")));
+    QCOMPARE(boxes.boxes.size(), std::size_t{2});
+    QCOMPARE(boxes.boxes[1].kind, app::BoxKind::FileError);
+
+    window_->SaveHexPath(QDir(dirs_->exe.path()).filePath(QStringLiteral("no/such/dir/x.hex")));
+    QCOMPARE(boxes.boxes.size(), std::size_t{3});
+    QCOMPARE(boxes.boxes[2].kind, app::BoxKind::FileError);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F84 - test.hex"));
+  }
+
+ private:
+  ProbeClock clock_;
+  std::unique_ptr<SettingsDirs> dirs_;
+  std::unique_ptr<app::TPic16f84> window_;
+};
+
+QTEST_MAIN(CommandRunTest)
+#include "command_run_test.moc"
