@@ -16,6 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+constexpr const char* kCreateNew = "wb";  // the C runtime knows no "x"; the name was free just now
+#else
+constexpr const char* kCreateNew = "wbx";  // fails instead of reusing a file made meanwhile
+#endif
+
 std::string SystemMessage(const std::string& path, const std::string& reason) {
   return "Cannot create file \"" + path + "\". " + reason;
 }
@@ -28,9 +34,9 @@ std::FILE* CreateTempBeside(const std::string& target, std::string& tempPath, in
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = target + ".tmp" + std::to_string(random() % 1000000);
+    if (fs::exists(tempPath)) continue;
     errno = 0;
-    // "x": fails instead of reusing a file someone else made meanwhile.
-    if (std::FILE* file = std::fopen(tempPath.c_str(), "wbx")) return file;
+    if (std::FILE* file = std::fopen(tempPath.c_str(), kCreateNew)) return file;
     error = errno;
     if (error != EEXIST) return nullptr;
   }
