@@ -94,6 +94,20 @@ TEST_P(EveryFamily, BlankChipIsBlankAndErasableOnesEraseBackToBlank) {
   EXPECT_EQ(BlankClick(*b.ctx), CommandResult::Ok);
 }
 
+// The slower timing mode only adds waits: every cycle still completes.
+TEST(DelayMode, ProgramAllAndVerifyStillAgree) {
+  for (const char* device : {"16F84", "16F628A", "12C508"}) {
+    SCOPED_TRACE(device);
+    Bench b(device);
+    b.rig.proto->SetDelayMode("true");
+    b.FillPattern();
+    b.buffers.FuseWord = b.rig.device.ConfigMask;
+    EXPECT_EQ(ProgramAllClick(*b.ctx), CommandResult::Ok);
+    EXPECT_EQ(VerifyClick(*b.ctx), CommandResult::Ok);
+    EXPECT_TRUE(b.rig.hooks.errors.empty());
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(All, EveryFamily,
                          ::testing::Values(Case{"16F84", 0x3FF1}, Case{"16C84", 0x3FF1},
                                            Case{"16C61", 0x3FF1}, Case{"16C62A", 0x3F7D},
