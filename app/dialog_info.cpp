@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/dialog_support.h"
 #include "devices/info_pages.h"
@@ -26,7 +27,14 @@ TForm8::TForm8(int infoPage, const QString& deviceName, QWidget* parent) : QDial
   for (std::size_t i = 0; i < lines.size() && i < Labels.size(); ++i) {
     Labels[i]->setText(QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
   }
-  for (QLabel* label : Labels) label->adjustSize();  // sized to their text
+  int widest = 0;
+  for (QLabel* label : Labels) {
+    label->adjustSize();  // sized to their text
+    widest = std::max(widest, label->geometry().right() + 1);
+  }
+  // Where the installed font is wider than the one the page was laid out
+  // for, the box grows rather than cutting the longest lines.
+  setFixedSize(std::max(559, widest + 16), 341);
 
   Button1 = new QPushButton(QStringLiteral("Close"), this);
   Button1->setGeometry(224, 304, 113, 25);

@@ -140,7 +140,12 @@ class HelpAboutTest : public QObject {
     for (const auto& d : dialogs) {
       const QString file = dir.filePath(QLatin1String(d.name) + QStringLiteral(".png"));
       QVERIFY2(ScreenshotDialog(&main, QLatin1String(d.name), file), d.name);
-      QCOMPARE(QImage(file).size(), d.size);
+      const QSize size = QImage(file).size();
+      QCOMPARE(size.height(), d.size.height());
+      // The information box may grow to fit a wide font, never shrink.
+      QVERIFY2(d.name == std::string("info") ? size.width() >= d.size.width()
+                                             : size.width() == d.size.width(),
+               d.name);
     }
     QVERIFY(QApplication::topLevelWidgets().size() <= 2);  // every dialog destroyed
   }
