@@ -44,6 +44,8 @@ TEST(HexRecordExamples, DecodeIntoCells) {
       {"16F84", ":02000000FFFF00", 0, "FFFF 0000", -1, "", -1},
       {"16F84", ":020000040000FA", 0, "0000", -1, "", -1},  // INHX32 address record: skipped
       {"16C61", ":02420000AB0011", 0, "0000", -1, "", -1},  // EEPROM record, no EEPROM
+      // ID locations and the configuration word in one record.
+      {"16F84", ":10400000010002000300040000000000FFFFF13F78", 0, "0000", -1, "", 0x3FF1},
       // Odd count: the lone last byte is the low half of its word.
       {"16F84", ":03000000052807C9", 0, "2805 0007 0000", -1, "", -1},
       // Odd address: the first byte is the high half of word 0.
