@@ -33,9 +33,11 @@ std::map<int, int> SrecBytes(const fs::path& hex, const fs::path& dump) {
   std::map<int, int> bytes;
   std::istringstream lines(ReadFile(dump));
   for (std::string line; std::getline(lines, line);) {
-    const int base = static_cast<int>(*ParseHex(line.substr(0, 8)));
+    const auto base = ParseHex(line.substr(0, 8));
+    if (!base || line.size() < 10 || line[8] != ':') continue;
     for (int k = 0; k < 16 && 10 + 3 * std::size_t(k) + 2 <= line.size(); ++k)
-      if (auto v = ParseHex(line.substr(10 + 3 * std::size_t(k), 2))) bytes[base + k] = int(*v);
+      if (auto v = ParseHex(line.substr(10 + 3 * std::size_t(k), 2)))
+        bytes[int(*base) + k] = int(*v);
   }
   return bytes;
 }
