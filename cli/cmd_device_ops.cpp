@@ -1,11 +1,146 @@
+// read, program, verify, blank and erase: the device commands the GUI's
+// buttons run, on the port and device of the global options.
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli/buffer_dump.h"
 #include "cli/cli_app.h"
+#include "cli/cli_session.h"
+#include "devices/window_layout.h"
+#include "hexfile/hex_file.h"
 
 namespace lpt::cli {
+namespace {
 
-// Filled in with its command.
+// A file argument or option that lives as long as the parsed command line.
+using Text = std::shared_ptr<std::string>;
+
+// The command run on an open session; returns the exit code.
+using SessionCommand = std::function<int(CliSession&)>;
+
+int WithSession(const GlobalOptions& options, const SessionCommand& command) {
+  int code = kExitOk;
+  auto session = CliSession::Open(options, &code);
+  if (!session) return code;
+  code = command(*session);
+  if (!session->TraceOk()) {
+    std::cerr << "Cannot write the trace file \"" << options.trace << "\".\n";
+    return kExitUsage;
+  }
+  return code;
+}
+
+int Run(CliSession& session, CommandResult (*command)(OpContext&)) {
+  OpContext ctx = session.Context();
+  return ExitCodeFor(command(ctx));
+}
+
+// The GUI hides the commands a device's layout does not offer; run on such a
+// device they would do nothing and report success, so they are refused.
+bool Offered(CliSession& session, bool offered, const char* what) {
+  if (offered) return true;
+  std::cerr << what << " is not offered for " << session.device().DeviceName << ".\n";
+  return false;
+}
+
+WindowLayout LayoutOf(CliSession& session) { return WindowLayoutOf(session.device().FuseLayout); }
+
+// Loads the HEX file into the session's buffers; the chip is not touched
+// when the file is bad.
+bool LoadFile(CliSession& session, const std::string& path) {
+  const HexLoadResult result = LoadHexFile(path, session.device(), session.buffers());
+  if (result.status == HexLoadResult::Status::Ok) return true;
+  std::cerr << result.message << "\n";
+  return false;
+}
+
+void AddRead(CLI::App& app, Action& action) {
+  Text out = std::make_shared<std::string>();
+  auto* read = app.add_subcommand("read", "read the chip and print the buffers, or save them");
+  read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
+  read->callback([&action, out] {
+    action = [out](const GlobalOptions& options) {
+      return WithSession(options, [out](CliSession& session) {
+        const int code = Run(session, ReadClick);
+        if (code != kExitOk) return code;
+        if (out->empty()) {
+          DumpBuffers(std::cout, session.device(), session.buffers());
+          return kExitOk;
+        }
+        std::string error;
+        if (SaveHexFile(*out, session.device(), session.buffers(), &error)) return kExitOk;
+        std::cerr << error << "\n";
+        return kExitUsage;
+      });
+    };
+  });
+}
+
+void AddProgram(CLI::App& app, Action& action) {
+  Text file = std::make_shared<std::string>();
+  Text only = std::make_shared<std::string>();
+  auto* program = app.add_subcommand("program", "load a HEX file and program the chip");
+  program->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
+  program->add_option("--only", *only, "data: Program only Data memory; fuses: only Fuses + ID")
+      ->check(CLI::IsMember({"data", "fuses"}));
+  program->callback([&action, file, only] {
+    action = [file, only](const GlobalOptions& options) {
+      return WithSession(options, [file, only](CliSession& session) {
+        const WindowLayout layout = LayoutOf(session);
+        if (*only == "data" &&
+            !Offered(session, layout.programDataEnabled, "Program only Data memory"))
+          return kExitUsage;
+        if (*only == "fuses" && !Offered(session, layout.fusesShown, "Program only Fuses + ID"))
+          return kExitUsage;
+        if (!LoadFile(session, *file)) return kExitUsage;
+        if (*only == "data") return Run(session, ProgramDataClick);
+        if (*only == "fuses") return Run(session, ProgramFusesClick);
+        return Run(session, ProgramAllClick);
+      });
+    };
+  });
+}
+
+void AddVerify(CLI::App& app, Action& action) {
+  Text file = std::make_shared<std::string>();
+  auto* verify = app.add_subcommand("verify", "load a HEX file and compare the chip with it");
+  verify->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
+  verify->callback([&action, file] {
+    action = [file](const GlobalOptions& options) {
+      return WithSession(options, [file](CliSession& session) {
+        if (!LoadFile(session, *file)) return kExitUsage;
+        return Run(session, VerifyClick);
+      });
+    };
+  });
+}
+
+void AddBlankAndErase(CLI::App& app, Action& action) {
+  auto* blank = app.add_subcommand("blank", "check that the chip is erased");
+  blank->callback([&action] {
+    action = [](const GlobalOptions& options) {
+      return WithSession(options, [](CliSession& session) { return Run(session, BlankClick); });
+    };
+  });
+  auto* erase = app.add_subcommand("erase", "erase the chip (electrically erasable parts)");
+  erase->callback([&action] {
+    action = [](const GlobalOptions& options) {
+      return WithSession(options, [](CliSession& session) {
+        if (!Offered(session, LayoutOf(session).eraseShown, "Erase")) return kExitUsage;
+        return Run(session, EraseClick);
+      });
+    };
+  });
+}
+
+}  // namespace
+
 void AddDeviceOpCommands(CLI::App& app, Action& action) {
-  (void)app;
-  (void)action;
+  AddRead(app, action);
+  AddProgram(app, action);
+  AddVerify(app, action);
+  AddBlankAndErase(app, action);
 }
 
 }  // namespace lpt::cli

@@ -1,0 +1,144 @@
+// How close a device command comes to the waits it asks for: Read, Program
+// All and Verify of a full 16F84 and 16F877 image on the simulated adapter
+// with real waits. The counter "ratio" is wall time / sum of the waits the
+// protocol and the passes asked for; the target is at most 1.10, i.e. the
+// port traffic and the passes add no more than a tenth.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "buffers/edit_buffers.h"
+#include "devices/active_device.h"
+#include "hw/hooks.h"
+#include "hw/protocol.h"
+#include "hw/real_delay.h"
+#include "ops/device_commands.h"
+#include "sim/open_port.h"
+
+namespace {
+
+using namespace lpt;
+
+// Real waits, summed. Before Start() the waits are virtual, so a command that
+// only prepares the chip costs no wall time; the clock stays monotonic
+// across the switch, as the simulated chip times its cycles on it.
+class SummingDelay : public Delay {
+ public:
+  void DELAY(std::uint32_t ms) override { Wait(std::uint64_t{ms} * 1000); }
+  void DELAYUS(std::uint32_t us) override { Wait(us); }
+  std::uint64_t NowUs() const override {
+    return real_ ? realDelay_.NowUs() - realOrigin_ + virtualUs_ : virtualUs_;
+  }
+
+  void Start() {
+    realOrigin_ = realDelay_.NowUs();
+    real_ = true;
+    askedUs_ = 0;
+  }
+  std::uint64_t AskedUs() const { return askedUs_; }
+
+ private:
+  void Wait(std::uint64_t us) {
+    askedUs_ += us;
+    if (real_) {
+      realDelay_.DELAYUS(static_cast<std::uint32_t>(us));
+    } else {
+      virtualUs_ += us;
+    }
+  }
+  RealDelay realDelay_;
+  bool real_ = false;
+  std::uint64_t realOrigin_ = 0;
+  std::uint64_t virtualUs_ = 0;
+  std::uint64_t askedUs_ = 0;
+};
+
+// A full image: every program word and data byte non-blank.
+void FillImage(const ActiveDevice& device, EditBuffers& buffers) {
+  char text[8];
+  for (int address = 0; address < device.ProgramRows * 8; ++address) {
+    std::snprintf(text, sizeof text, "%04X", (address * 7 + 1) & 0x1FFF);
+    buffers.ProgramWord(address) = text;
+  }
+  for (int address = 0; address < device.DataRows * 8; ++address) {
+    std::snprintf(text, sizeof text, "%02X", address & 0x7F);
+    buffers.DataByte(address) = text;
+  }
+  buffers.FuseWord = 0x3FF1;
+  buffers.SetIdDigits("1234");
+}
+
+PortSpec SimulatorSpec() {
+  PortSpec spec;
+  spec.kind = PortSpec::Kind::Simulator;
+  return spec;
+}
+
+enum class Command { Read, ProgramAll, Verify };
+
+void RunCommand(benchmark::State& state, const char* name, Command command) {
+  ActiveDevice device;
+  EditBuffers buffers;
+  InicChip(device, buffers, name);
+  FillImage(device, buffers);
+  SummingDelay delay;
+  std::string error;
+  std::unique_ptr<Port> port = OpenPort(SimulatorSpec(), delay, device, &error);
+  if (!port) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  Hooks hooks;
+  Protocol proto(*port, delay, hooks, device);
+  OpState opState;
+  OpContext ctx{proto, delay, hooks, device, buffers, opState};
+  // Read and Verify need a programmed chip; it is programmed on the
+  // virtual clock.
+  if (command != Command::ProgramAll && ProgramAllClick(ctx) != CommandResult::Ok) {
+    state.SkipWithError("preparing the chip failed");
+    return;
+  }
+
+  double ratio = 0;
+  for (auto _ : state) {
+    delay.Start();
+    const auto start = std::chrono::steady_clock::now();
+    CommandResult result = CommandResult::Ok;
+    switch (command) {
+      case Command::Read:
+        result = ReadClick(ctx);
+        break;
+      case Command::ProgramAll:
+        result = ProgramAllClick(ctx);
+        break;
+      case Command::Verify:
+        result = VerifyClick(ctx);
+        break;
+    }
+    const double wallUs =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+    if (result != CommandResult::Ok) state.SkipWithError("the command failed");
+    ratio = wallUs / static_cast<double>(delay.AskedUs());
+  }
+  state.counters["ratio"] = ratio;
+  state.counters["waits_s"] = static_cast<double>(delay.AskedUs()) / 1e6;
+}
+
+void BM_Read16F84(benchmark::State& s) { RunCommand(s, "16F84", Command::Read); }
+void BM_ProgramAll16F84(benchmark::State& s) { RunCommand(s, "16F84", Command::ProgramAll); }
+void BM_Verify16F84(benchmark::State& s) { RunCommand(s, "16F84", Command::Verify); }
+void BM_Read16F877(benchmark::State& s) { RunCommand(s, "16F877", Command::Read); }
+void BM_ProgramAll16F877(benchmark::State& s) { RunCommand(s, "16F877", Command::ProgramAll); }
+void BM_Verify16F877(benchmark::State& s) { RunCommand(s, "16F877", Command::Verify); }
+
+BENCHMARK(BM_Read16F84)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ProgramAll16F84)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Verify16F84)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Read16F877)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ProgramAll16F877)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Verify16F877)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

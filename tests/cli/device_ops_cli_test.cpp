@@ -1,0 +1,154 @@
+// lptpic-cli's device commands as a user runs them: separate processes on a
+// simulated chip that lives in a file, exit codes and messages.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+struct CliRun {
+  int code = -1;
+  std::string out, err;
+};
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class DeviceOpsCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("lptpic_cli_ops_" + std::to_string(::getpid()) + "_" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs the built lptpic-cli with `args` in the temp dir.
+  CliRun Cli(const std::string& args) {
+    const std::string command = "cd '" + dir_.string() +
+                                "' && '" LPTPIC_BINARY_DIR "/cli/lptpic-cli' " + args +
+                                " > out.txt 2> err.txt";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadText(dir_ / "out.txt");
+    run.err = ReadText(dir_ / "err.txt");
+    return run;
+  }
+
+  // tests/data/hex/ops_<stem>.asm assembled by gpasm into the temp dir.
+  std::string Assemble(const std::string& stem) {
+    const std::string hex = (dir_ / (stem + ".hex")).string();
+    const std::string command = "gpasm -a inhx8m -o '" + hex + "' '" LPTPIC_TEST_DATA "/hex/ops_" +
+                                stem + ".asm' > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << "gpasm failed on ops_" << stem << ".asm";
+    return hex;
+  }
+
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(DeviceOpsCli, ProgramThenVerifyBlankAndEraseInNewProcesses) {
+  Assemble("16f877");
+  const std::string sim = "-q --port sim:chip.txt --device 16F877 ";
+  CliRun run = Cli(sim + "program 16f877.hex");
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_TRUE(fs::exists(dir_ / "chip.txt")) << "the chip is saved after the command";
+
+  run = Cli(sim + "verify 16f877.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+
+  run = Cli(sim + "blank");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("Program Memory is not blank"));
+
+  // The chip was read back as programmed, in the dump format.
+  run = Cli(sim + "read");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("device 16F877\nfuses 3F71\nid FFFF\nprogram\n000 2804"));
+  EXPECT_THAT(run.out, HasSubstr("\ndata\n00 05 A5 00 7E FF FF FF FF\n"));
+
+  run = Cli(sim + "erase");
+  EXPECT_EQ(run.code, 0) << run.err;
+  run = Cli(sim + "blank");
+  EXPECT_EQ(run.code, 0) << run.err;
+}
+
+TEST_F(DeviceOpsCli, ReadToFileSavesWhatReadPrints) {
+  Assemble("16f84");
+  const std::string sim = "-q --port sim:chip.txt --id 12 ";
+  ASSERT_EQ(Cli(sim + "program 16f84.hex").code, 0);
+  const CliRun printed = Cli(sim + "read");
+  ASSERT_EQ(printed.code, 0) << printed.err;
+  EXPECT_THAT(printed.out, HasSubstr("id FF12\n"));
+  ASSERT_EQ(Cli(sim + "read back.hex").code, 0);
+  // The saved file holds the same buffers (the ID is no part of a file).
+  const CliRun dumped = Cli("--id 12 dump back.hex");
+  ASSERT_EQ(dumped.code, 0) << dumped.err;
+  EXPECT_EQ(dumped.out, printed.out);
+}
+
+TEST_F(DeviceOpsCli, FailuresAndBadInputGiveTheirExitCodes) {
+  Assemble("16f84");
+  const std::string sim = "-q --port sim:chip.txt ";
+  // A verify against a blank chip fails on program memory.
+  CliRun run = Cli(sim + "verify 16f84.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("Error verify Program Memory!"));
+
+  // Only fuses and ID: program memory stays blank, so Verify still fails there.
+  ASSERT_EQ(Cli(sim + "program 16f84.hex --only fuses").code, 0);
+  EXPECT_EQ(Cli(sim + "verify 16f84.hex").code, 1);
+
+  // A broken file touches nothing: the chip is still blank in program memory.
+  Write("bad.hex", ":020000000428D3\n:00000001FF\n");
+  run = Cli(sim + "erase");
+  ASSERT_EQ(run.code, 0) << run.err;
+  run = Cli(sim + "program bad.hex");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr("Error CheckSum on line 1 !"));
+  EXPECT_EQ(Cli(sim + "blank").code, 0);
+
+  EXPECT_EQ(Cli(sim + "program missing.hex").code, 2);
+  EXPECT_EQ(Cli(sim + "program 16f84.hex --only everything").code, 2);
+  EXPECT_EQ(Cli(sim + "read no_such_dir/out.hex").code, 2);
+}
+
+TEST_F(DeviceOpsCli, CommandsTheDeviceDoesNotOfferAreRefused) {
+  CliRun run = Cli("-q --port sim --device 12C508 erase");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr("Erase is not offered for 12C508."));
+  Assemble("16f628a");
+  run = Cli("-q --port sim --device 16F628A program 16f628a.hex --only data");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr("Program only Data memory is not offered for 16F628A."));
+}
+
+TEST_F(DeviceOpsCli, MissingAdapterExitsThreeWithItsMessage) {
+  for (const char* command : {"read", "blank", "erase"}) {
+    const CliRun run = Cli(std::string("-q --port /dev/lptpic-no-such-port ") + command);
+    EXPECT_EQ(run.code, 3) << command;
+    EXPECT_THAT(run.err, HasSubstr("Device is not found !")) << command;
+  }
+}
+
+}  // namespace
