@@ -1,5 +1,6 @@
 #include "app/dialog_device.h"
 
+#include <QBitmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -83,8 +84,13 @@ QString TForm7::SelectedEntry() const {
 void TForm7::Pouzdro() {
   const QString name = SelectedEntry();
   setFixedSize(DeviceDialogWidth(name.toStdString()), kClientHeight);
-  picture_ = DrawDevicePicture(name, palette().color(QPalette::Button));
-  Image1->setPixmap(QPixmap::fromImage(picture_));
+  const QColor face = palette().color(QPalette::Button);
+  picture_ = DrawDevicePicture(name, face);
+  // The picture area is transparent where it shows only the background, so
+  // the board outline behind it stays whole.
+  QPixmap pixmap = QPixmap::fromImage(picture_);
+  pixmap.setMask(pixmap.createMaskFromColor(face, Qt::MaskInColor));
+  Image1->setPixmap(pixmap);
 }
 
 void TForm7::ListBox1Click() {
