@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
+#include <algorithm>
 
+#include "app/dialog_support.h"
 #include "app/message_boxes.h"
 #include "buffers/clear_area.h"
 #include "buffers/hex_text.h"
@@ -24,10 +26,17 @@ class UpperCaseValidator : public QValidator {
   }
 };
 
-QLineEdit* MakeAddressEdit(QWidget* parent, const QString& name, int top) {
-  auto* edit = new QLineEdit(parent);
+// The field sits over the spaces of its label, between the caption and
+// the trailing "h"; measured, so any font keeps the two apart.
+QLineEdit* MakeAddressEdit(QLabel* label, const QString& name) {
+  const QFontMetrics metrics(label->font());
+  const QString text = label->text();
+  const QString caption = text.left(text.indexOf(QLatin1Char(':')) + 1);
+  const int left = label->x() + metrics.horizontalAdvance(caption) + 4;
+  const int right = label->x() + metrics.horizontalAdvance(text.chopped(1)) - 3;
+  auto* edit = new QLineEdit(label->parentWidget());
   edit->setObjectName(name);
-  edit->setGeometry(104, top, 41, 21);
+  edit->setGeometry(left, label->y() - 3, std::max(right - left, 40), 21);
   edit->setMaxLength(static_cast<int>(kClearAreaFieldLength));
   edit->setValidator(new UpperCaseValidator(edit));
   return edit;
@@ -54,10 +63,11 @@ TForm5::TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buf
   setFixedSize(225, 113);
 
   // The fields sit over the spaces of the labels, before the trailing "h".
-  MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
-  MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
-  startEdit_ = MakeAddressEdit(this, QStringLiteral("Edit1"), 16);
-  endEdit_ = MakeAddressEdit(this, QStringLiteral("Edit2"), 48);
+  ApplyDialogFont(this);
+  QLabel* startLabel = MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
+  QLabel* endLabel = MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
+  startEdit_ = MakeAddressEdit(startLabel, QStringLiteral("Edit1"));
+  endEdit_ = MakeAddressEdit(endLabel, QStringLiteral("Edit2"));
 
   okButton_ = new QPushButton(QStringLiteral("Ok"), this);
   okButton_->setGeometry(32, 80, 75, 25);

@@ -84,6 +84,16 @@ int main(int argc, char* argv[]) {
     return saved ? 0 : Fail(QStringLiteral("cannot write %1").arg(file));
   }
   if (parser.isSet(dialogOption)) {
+    // The dialog shows what the window holds, as its menu command would.
+    lpt::app::SetDialogStateSource([&window] {
+      lpt::app::DialogState state;
+      state.device = window.Device();
+      state.buffers = window.Buffers();
+      state.portAddress = window.CurrentSettings().portAddress;
+      state.workDir = window.CurrentSettings().workDir;
+      state.exeDir = window.Location().ExeDir();
+      return state;
+    });
     QApplication::processEvents();
     const bool saved =
         lpt::app::ScreenshotDialog(&window, parser.value(dialogOption), positional.first());

@@ -48,6 +48,18 @@ QString FallbackDir(const QString& configured) {
   return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
+// "MS Sans Serif" 8 pt where it exists; elsewhere a sans serif of the same
+// pixel size and similar widths, so the fixed geometry holds.
+QFont WindowFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                    QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
   QPalette pal = widget->palette();
   pal.setColor(role, color);
@@ -64,8 +76,7 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
       runner_({[this](bool enabled) { SetEditingEnabled(enabled); },
                [this] { RefreshBufferViews(); }, [this] { close(); }}) {
   setObjectName(QStringLiteral("TPic16f84"));
-  // Close to "MS Sans Serif" 8 pt, so the fixed geometry holds.
-  setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  setFont(WindowFont());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
