@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace lpt::app {
 namespace {

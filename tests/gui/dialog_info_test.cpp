@@ -3,10 +3,14 @@
 #include "app/dialog_info.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
+#include "app/dialog_launchers.h"
 #include "devices/active_device.h"
 #include "devices/info_pages.h"
+#include "support/gui_modal_dialog.h"
 
 using namespace lpt::app;
 
@@ -68,6 +72,31 @@ class InfoDialogTest : public QObject {
     for (int i = 2; i < 18; ++i) QVERIFY(texts[i].isEmpty());
     // Sized to the text: the longer line gets the wider label.
     QVERIFY(dialog->Labels[1]->width() > dialog->Labels[0]->width());
+  }
+
+  // 130 pixels above the main window, unless that would leave the screen.
+  void placedAboveTheMainWindowButOnTheScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.setGeometry(screen.left() + 50, screen.top() + 200, 300, 200);
+    main.show();
+    lpt::ActiveDevice device;
+    lpt::SelectDevice(device, "16F628");
+    QPoint where;
+    auto record = [&where](TForm8* d) {
+      where = d->frameGeometry().topLeft();
+      QCOMPARE(d->Labels[0]->text().left(7), QStringLiteral("FOSC0=1"));
+      d->Button1->click();
+    };
+    lpt::testing::WhenModalOpens<TForm8>(record);
+    ShowInfoDialog(&main, device);
+    QCOMPARE(where, main.frameGeometry().topLeft() + QPoint(100, -130));
+
+    main.move(screen.left() + 50, screen.top());
+    lpt::testing::WhenModalOpens<TForm8>(record);
+    ShowInfoDialog(&main, device);
+    QCOMPARE(where.y(), screen.top());
+    QCOMPARE(where.x(), main.frameGeometry().left() + 100);
   }
 };
 
