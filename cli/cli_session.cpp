@@ -30,6 +30,32 @@ bool IsSimulator(const PortSpec& spec) {
   return spec.kind == PortSpec::Kind::Simulator || spec.kind == PortSpec::Kind::SimulatorFile;
 }
 
+// Passes everything through and remembers the last value written to the
+// data register, so the session can tell whether the chip was left powered.
+class SwitchOffGuard : public Port {
+ public:
+  SwitchOffGuard(Port& inner, std::uint16_t dataAddress) : inner_(inner), data_(dataAddress) {}
+
+  bool LeftPowered() const { return written_ && last_ != kIdleValue; }
+
+  bool Opened() const override { return inner_.Opened(); }
+  void SetOpened(bool open) override { inner_.SetOpened(open); }
+  std::uint8_t ReadPort(std::uint16_t address) override { return inner_.ReadPort(address); }
+  void WritePort(std::uint16_t address, std::uint8_t value) override {
+    if (address == data_) written_ = true, last_ = value;
+    inner_.WritePort(address, value);
+  }
+  std::uint32_t LastError() const override { return inner_.LastError(); }
+  bool LastIoOk() const override { return inner_.LastIoOk(); }
+  std::string FailureReason() const override { return inner_.FailureReason(); }
+
+ private:
+  Port& inner_;
+  std::uint16_t data_;
+  bool written_ = false;
+  std::uint8_t last_ = kIdleValue;
+};
+
 }  // namespace
 
 // --- CliHooks ---
@@ -86,7 +112,13 @@ void CliHooks::ClearBar() {
 // --- CliSession ---
 
 CliSession::~CliSession() {
+  // The presence test leaves the chip powered with Vpp on for the command
+  // that would follow it; when nothing followed, nothing may stay on after
+  // the program ends.
+  if (protocol_ && guardPort_ && static_cast<SwitchOffGuard&>(*guardPort_).LeftPowered())
+    protocol_->Idle();
   protocol_.reset();
+  guardPort_.reset();
   tracePort_.reset();
   rawPort_.reset();  // closes the port; a sim:FILE chip is saved here
   if (traceFile_.is_open()) traceFile_.flush();
@@ -134,6 +166,8 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->traceFile_);
     s->port_ = s->tracePort_.get();
   }
+  s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->spec_.address);
+  s->port_ = s->guardPort_.get();
 
   s->protocol_ = std::make_unique<Protocol>(*s->port_, *s->delay_, s->hooks_, s->device_);
   s->protocol_->SetPortAddress(s->spec_.address);

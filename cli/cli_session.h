@@ -10,8 +10,9 @@
 //   OpContext ctx = session->Context();  // for ReadClick, ProgramAllClick ...
 //   return ExitCodeFor(VerifyClick(ctx));
 //
-// Destroying the session closes the port (a sim:FILE chip is saved then)
-// and finishes the trace file.
+// Destroying the session switches the chip off (08h) if a command left it
+// powered (a failed presence test does), closes the port (a sim:FILE chip
+// is saved then) and finishes the trace file.
 #pragma once
 
 #include <cstdint>
@@ -105,6 +106,7 @@ class CliSession {
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> rawPort_;
   std::unique_ptr<Port> tracePort_;
+  std::unique_ptr<Port> guardPort_;  // remembers whether the chip was left on
   Port* port_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
 };

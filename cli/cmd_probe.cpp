@@ -15,8 +15,8 @@ void AddProbeCommand(CLI::App& app, Action& action) {
       if (!session) return code;
       // Device shows "Device is not found !" (and why) itself on failure.
       const bool found = session->protocol().Device();
-      // The presence test leaves the chip powered with Vpp on for the
-      // command that would follow; here nothing follows, so switch it off.
+      // Nothing follows the presence test: switch the chip off now, so the
+      // trace shows it before the file is checked.
       session->protocol().Idle();
       if (!session->TraceOk()) {
         std::cerr << "Cannot write the trace file \"" << options.trace << "\".\n";

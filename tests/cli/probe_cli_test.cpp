@@ -120,4 +120,19 @@ TEST(ProbeCli, TraceRecordsThePresenceTestAndTheSwitchOff) {
   fs::remove_all(dir);
 }
 
+// A failed presence test leaves Vpp on for the command that would follow;
+// the session switches the chip off before the program ends, once.
+TEST(ProbeCli, SessionSwitchesTheChipOffAfterAFailedPresenceTest) {
+  const fs::path dir = TempDir();
+  const fs::path trace = dir / "blank.trace";
+  const ProbeRun r =
+      Cli("-q --port /dev/lptpic-no-such-parport --trace " + trace.string() + " blank");
+  EXPECT_EQ(r.code, 3) << r.err;
+  const std::string text = Slurp(trace);
+  const std::string tail = "W 0378 04\nU 1\nR 0379 00\nW 0378 08\n";
+  ASSERT_GE(text.size(), tail.size()) << text;
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail) << text;
+  fs::remove_all(dir);
+}
+
 }  // namespace
