@@ -3,6 +3,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstring>
+
+#include "buffers/edit_buffers.h"
 
 class QLineEdit;
 class QPushButton;
@@ -25,6 +28,8 @@ class TForm6 : public QDialog {
 
   // The new caption after OK; empty otherwise.
   QString NewCaption() const { return caption_; }
+  // Its four digits (caption positions 9 to 12); empty unless accepted.
+  QString NewDigits() const { return caption_.mid(static_cast<qsizetype>(std::strlen(kIdPrefix))); }
 
   QLineEdit* Edit1 = nullptr;
   QPushButton* Button1 = nullptr;  // OK

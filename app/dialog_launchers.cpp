@@ -128,7 +128,7 @@ bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
   TForm6 dialog(FromStd(buffers.IdDigits()), mainWindow);
   PlaceDialog(&dialog, mainWindow, TForm6::kLeft, TForm6::kTop);
   if (RunModal(dialog) != QDialog::Accepted || dialog.NewCaption().isEmpty()) return false;
-  buffers.IdCaption = dialog.NewCaption().toStdString();
+  buffers.SetIdDigits(dialog.NewDigits().toStdString());
   return true;
 }
 

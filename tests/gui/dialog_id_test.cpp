@@ -59,6 +59,7 @@ class IdDialogTest : public QObject {
     QTest::keyClick(dialog.Edit1, Qt::Key_Return);           // Enter = OK
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.NewCaption(), QStringLiteral("   ID:  C0FF"));
+    QCOMPARE(dialog.NewDigits(), QStringLiteral("C0FF"));
   }
 
   void okWithTwelveSetsFF12() {
