@@ -40,20 +40,21 @@ void BM_Wait(benchmark::State& state) {
   const double askedUs = ms ? amount * 1000.0 : amount;
   lpt::RealDelay delay;
   std::vector<double> overshootUs;
-  double cpu = 0, wall = 0;
+  overshootUs.reserve(static_cast<std::size_t>(state.max_iterations));
+  // CPU share over the whole run: thread CPU time against wall time.
+  const double cpuStart = ThreadCpuSeconds();
+  const auto wallStart = Clock::now();
   for (auto _ : state) {
-    const double cpu0 = ThreadCpuSeconds();
     const auto t0 = Clock::now();
     if (ms)
       delay.DELAY(amount);
     else
       delay.DELAYUS(amount);
     const auto t1 = Clock::now();
-    cpu += ThreadCpuSeconds() - cpu0;
-    const double tookUs = std::chrono::duration<double, std::micro>(t1 - t0).count();
-    wall += tookUs * 1e-6;
-    overshootUs.push_back(tookUs - askedUs);
+    overshootUs.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count() - askedUs);
   }
+  const double cpu = ThreadCpuSeconds() - cpuStart;
+  const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
   state.counters["median_overshoot_us"] = Percentile(overshootUs, 0.5);
   state.counters["p99_overshoot_us"] = Percentile(overshootUs, 0.99);
   state.counters["min_overshoot_us"] = *std::min_element(overshootUs.begin(), overshootUs.end());
