@@ -1,0 +1,88 @@
+// The window's wiring to the dialogs and the port: a device chosen in the
+// device dialog is set up, saved at exit and put into the simulated socket;
+// the ID dialog writes the ID panel; the window keeps its fixed size.
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/click_panel.h"
+#include "app/dialog_device.h"
+#include "app/dialog_id.h"
+#include "gui_test_support.h"
+#include "hw/virtual_clock.h"
+
+using namespace lpt;
+using namespace lpt::gui_test;
+
+class WindowWiringTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    dirs_ = std::make_unique<SettingsDirs>();
+    dirs_->WritePathDat("/w\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    app::AppOptions options = dirs_->Options();
+    options.delay = &clock_;
+    window_ = MakeWindow(options);
+  }
+  void cleanup() {
+    window_.reset();
+    dirs_.reset();
+  }
+
+  void chosenDeviceIsSetUpSimulatedAndSaved() {
+    WithModal<app::TForm7>([&] { window_->Action(QStringLiteral("Device2"))->trigger(); },
+                           [](app::TForm7* dialog) {
+                             const auto items = dialog->ListBox1->findItems(
+                                 QStringLiteral("16F877"), Qt::MatchExactly);
+                             QCOMPARE(items.size(), 1);
+                             dialog->ListBox1->setCurrentItem(items.first());
+                             dialog->Button1->click();
+                           });
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F877"));
+    QCOMPARE(window_->Sg1()->model()->rowCount(), 1024);
+
+    // The simulated socket now holds a 16F877: words 1000h apart, which
+    // would share one cell of a 16F84's 1K words, keep their own values.
+    BoxRecorder boxes;
+    window_->Buffers().ProgramWord(0x0234) = "0234";
+    window_->Buffers().ProgramWord(0x1234) = "1234";
+    QCOMPARE(window_->RunDeviceCommand(&ProgramAllClick), CommandResult::Ok);
+    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    QCOMPARE(window_->RunDeviceCommand(&ReadClick), CommandResult::Ok);
+    QVERIFY(boxes.boxes.empty());
+    QCOMPARE(window_->Buffers().ProgramWord(0x0234), std::string("0234"));
+    QCOMPARE(window_->Buffers().ProgramWord(0x1234), std::string("1234"));
+
+    window_->close();
+    QCOMPARE(dirs_->ReadPathDat(), QByteArray("/w\r\n0\r\nYES\r\n16F877\r\nNO\r\nfalse\r\n"));
+  }
+
+  void idPanelOpensTheIdDialog() {
+    WithModal<app::TForm6>([&] { Click(window_->IdPanel()); },
+                           [](app::TForm6* dialog) {
+                             dialog->Edit1->setText(QStringLiteral("12"));
+                             dialog->Button1->click();
+                           });
+    QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  FF12"));
+    QCOMPARE(window_->Buffers().IdDigits(), std::string("FF12"));
+  }
+
+  void windowKeepsItsFixedSize() {
+    const QWidget* client = window_->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    QCOMPARE(client->size(), QSize(618, 296));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window_->Button(QStringLiteral("Button4"))->geometry(), QRect(313, 264, 90, 17));
+  }
+
+ private:
+  VirtualClock clock_;
+  std::unique_ptr<SettingsDirs> dirs_;
+  std::unique_ptr<app::TPic16f84> window_;
+};
+
+QTEST_MAIN(WindowWiringTest)
+#include "window_wiring_test.moc"
