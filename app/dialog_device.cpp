@@ -15,6 +15,7 @@ namespace lpt::app {
 namespace {
 
 constexpr int kClientHeight = 205;
+constexpr int kItemHeight = 13;
 constexpr QRgb kNamePanelColour = 0xAEBDB0;
 
 QFont Bold(QFont font) {
@@ -35,7 +36,9 @@ TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   ListBox1->setGeometry(24, 40, 121, 121);
   ListBox1->setUniformItemSizes(true);
   for (std::string_view name : DeviceListNames()) {
-    ListBox1->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    auto* item = new QListWidgetItem(
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), ListBox1);
+    item->setSizeHint(QSize(0, kItemHeight));
   }
   ListBox1->installEventFilter(this);
 
@@ -73,7 +76,9 @@ TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   Pouzdro();
   // Connected after the initial selection so that FormShow, not a list
   // click, decides the panel text.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm7::ListBox1Click);
+  // Selection, not the current row: a list gaining focus makes its first
+  // row current without selecting it, which must not blank the panel.
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm7::ListBox1Click);
 }
 
 QString TForm7::SelectedEntry() const {
@@ -94,6 +99,7 @@ void TForm7::Pouzdro() {
 }
 
 void TForm7::ListBox1Click() {
+  if (SelectedEntry().isEmpty()) return;
   Panel1->setText(SelectedEntry());
   Pouzdro();
 }

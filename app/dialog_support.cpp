@@ -57,11 +57,18 @@ ErrorReporter SetDialogErrorReporter(ErrorReporter reporter) {
   return std::exchange(Reporter(), std::move(reporter));
 }
 
-void ApplyDialogFont(QWidget* dialog) {
-  QFont font(QStringLiteral("MS Sans Serif"));
+QFont DialogFont() {
+  QFont font;
+  // Where "MS Sans Serif" is missing, faces of similar widths keep the
+  // fixed geometry; the main window uses the same list.
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                    QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  dialog->setFont(font);
+  font.setPixelSize(11);  // 8 points at 96 dots per inch
+  return font;
 }
+
+void ApplyDialogFont(QWidget* dialog) { dialog->setFont(DialogFont()); }
 
 }  // namespace lpt::app

@@ -2,6 +2,7 @@
 // error message box, which tests replace so that they never block.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <functional>
 
@@ -27,6 +28,7 @@ ErrorReporter SetDialogErrorReporter(ErrorReporter reporter);
 
 // Dialog fonts: 8-point "MS Sans Serif" where installed, a sans serif of
 // the same pixel size elsewhere.
+QFont DialogFont();
 void ApplyDialogFont(QWidget* dialog);
 
 }  // namespace lpt::app

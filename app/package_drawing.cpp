@@ -8,6 +8,7 @@
 #include <QPolygon>
 #include <initializer_list>
 
+#include "app/dialog_support.h"
 #include "devices/package_table.h"
 
 namespace lpt::app {
@@ -100,9 +101,7 @@ void Wiring14C000(QPainter& p) {
 }
 
 QFont PictureFont() {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);  // 8 points at 96 dots per inch
+  QFont font = DialogFont();
   // Crisp like the rest of the picture, and every pixel one of its colours.
   font.setStyleStrategy(QFont::NoAntialias);
   return font;

@@ -188,6 +188,17 @@ class DeviceDialogTest : public QObject {
     QCOMPARE(name, std::string("16F877A"));
   }
 
+  void unlistedNameKeepsThePanelUntilAnEntryIsChosen() {
+    TForm7 dialog(QStringLiteral("16F877A"));
+    dialog.show();
+    dialog.ListBox1->setFocus();
+    QApplication::processEvents();
+    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F877A"));
+    dialog.ListBox1->setCurrentRow(3);
+    QCOMPARE(dialog.Panel1->text(), QStringLiteral("12C509A"));
+    QCOMPARE_EQ(dialog.Picture().pixel(HoleCentreX(12), HoleCentreY(1)) & 0xFFFFFF, kPinColour);
+  }
+
   void doubleClickConfirms() {
     TForm7 dialog(QStringLiteral("16F84"));
     QListWidgetItem* item =
