@@ -147,6 +147,10 @@ class HelpAboutTest : public QObject {
                                              : size.width() == d.size.width(),
                d.name);
     }
+    // Clear Area belongs to the main window but is captured the same way.
+    const QString clearArea = dir.filePath(QStringLiteral("cleararea.png"));
+    QVERIFY(ScreenshotDialog(&main, QStringLiteral("cleararea"), clearArea));
+    QVERIFY(!QImage(clearArea).isNull());
     QVERIFY(QApplication::topLevelWidgets().size() <= 2);  // every dialog destroyed
   }
 
