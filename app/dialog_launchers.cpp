@@ -33,7 +33,8 @@ namespace {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// Runs a dialog modally and frees it afterwards, whatever closed it.
+// Runs a dialog modally; it lives on the launcher's stack, so it is
+// destroyed when the launcher returns, whatever closed it.
 template <typename Dialog>
 int RunModal(Dialog& dialog) {
   dialog.setModal(true);
@@ -74,6 +75,7 @@ DialogState CurrentState(QWidget* mainWindow) {
 }
 
 // A dialog as its command creates and places it, for the screenshot.
+// `state` must outlive the dialog (Clear Area keeps references to it).
 std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, DialogState& state) {
   std::unique_ptr<QDialog> dialog;
   QPoint offset;
