@@ -114,6 +114,29 @@ TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
   EXPECT_EQ(other.ChipWord(800), 0x3000);
 }
 
+// The window may select another device while a pass lets it handle
+// messages; the pass must not reach past the resized buffers.
+TEST(CommandFrame, BuffersShrunkDuringAPassAreNotReadPastTheirEnd) {
+  for (Command command : {ProgramAllClick, VerifyClick, ReadClick}) {
+    OpsRig rig("16F84");
+    bool switched = false;
+    rig.hooks.onEvents = [&] {
+      if (rig.state.IdleFlag || switched) return;
+      switched = true;
+      EditBuffers smaller;
+      ActiveDevice device83;
+      InicChip(device83, smaller, "16F83");  // 64 rows instead of 128
+      rig.buffers = smaller;
+    };
+    const CommandResult result = rig.Run(command);
+    EXPECT_TRUE(switched);
+    if (command != ReadClick) {
+      EXPECT_EQ(result, CommandResult::Failed) << "the vanished words do not match";
+    }
+    EXPECT_EQ(rig.buffers.ProgramRows(), 64);
+  }
+}
+
 TEST(CommandFrame, AnUnknownFamilyRunsNoPassAndReportsSuccess) {
   OpsRig rig("16F84");
   rig.device.FamilyCode = 99;
