@@ -72,13 +72,6 @@ void BlankIdWords(OpContext& ctx) {
   }
 }
 
-void ChipErase(OpContext& ctx) {
-  ctx.proto.ResetPic();
-  ctx.proto.LoadConfig("3FFF");
-  ctx.proto.ChipErase();
-  ctx.delay.DELAY(10);
-}
-
 void GoToLastProgramWord(OpContext& ctx) {
   ctx.proto.ResetPic();
   Clocks(ctx.proto, 8 * ctx.device.ProgramRows - 1);
@@ -93,7 +86,7 @@ void EraseProgram_Data(OpContext& ctx, int family) {
     case EraseMethod::None:
       return;
     case EraseMethod::ChipErase:
-      return ChipErase(ctx);
+      return ChipEraseAll(ctx);
     case EraseMethod::Smazat_40:
       return Smazat_40(ctx);
     case EraseMethod::Smazat_12F6xx:
@@ -114,6 +107,13 @@ bool EraseFuses(OpContext& ctx, int family) {
   ctx.proto.BeginEraseProg();
   ctx.delay.DELAY(kEraseCycleMs);
   return FuseCheck(ctx, 0x3FFF);
+}
+
+void ChipEraseAll(OpContext& ctx) {
+  ctx.proto.ResetPic();
+  ctx.proto.LoadConfig("3FFF");
+  ctx.proto.ChipErase();
+  ctx.delay.DELAY(10);
 }
 
 void Smazat_40(OpContext& ctx) {

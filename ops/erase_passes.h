@@ -15,6 +15,8 @@ void EraseProgram_Data(OpContext& ctx, int family);
 // implemented bit reads back as 1; true without chip access for the others.
 bool EraseFuses(OpContext& ctx, int family);
 
+// 16F877A chip erase: LoadConfig, ChipErase, 10 ms.
+void ChipEraseAll(OpContext& ctx);
 // 16F627A/628A bulk erase of program memory and data EEPROM.
 void Smazat_40(OpContext& ctx);
 // 16F87x erase before programming: leaves the ID words alone.

@@ -16,8 +16,6 @@ void EpromPulse(OpContext& ctx, const std::string& word) {
 
 namespace {
 
-constexpr int kWriteAttempts = 5;  // 16F877A: attempts per word
-
 void RunPreErase(OpContext& ctx, PreErase erase) {
   switch (erase) {
     case PreErase::None:
@@ -29,11 +27,7 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
     case PreErase::Smazat_12F6xx:
       return Smazat_12F6xx(ctx);
     case PreErase::ChipErase:
-      ctx.proto.ResetPic();
-      ctx.proto.LoadConfig("3FFF");
-      ctx.proto.ChipErase();
-      ctx.delay.DELAY(10);
-      return;
+      return ChipEraseAll(ctx);
   }
 }
 
@@ -65,7 +59,7 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
       if (w == "3FFF") return WordStep::Next;
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
     case ProgramMethod::WriteEveryWord:
-      for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+      for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.LoadDataM(w);
         ctx.proto.BeginProg();
         ctx.delay.DELAY(m.programWaitMs);

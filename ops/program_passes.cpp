@@ -10,7 +10,6 @@
 namespace lpt {
 namespace {
 
-constexpr int kWriteAttempts = 5;  // 16F877A: attempts per byte, ID word and fuse write
 constexpr int kEpromFusePulses = 101;
 
 WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
@@ -36,7 +35,7 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
       return b == "FF" ? WordStep::Next : cycle(true);
     case DataMethod::WriteEveryByte:
       ctx.proto.LoadDataD(b);  // loaded once; each attempt programs the latch again
-      for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+      for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.BeginProg();
         ctx.delay.DELAY(2);
         ctx.proto.EndProgramming();
@@ -94,7 +93,7 @@ bool ProgramID(OpContext& ctx, int family) {
         ok = WriteIdWord(ctx, "3FF" + digit, 1, methods->idWaitMs);
         break;
       case IdMethod::FlashRetry:
-        ok = WriteIdWord(ctx, "3FF" + digit, kWriteAttempts, methods->idWaitMs);
+        ok = WriteIdWord(ctx, "3FF" + digit, kFlashAttempts, methods->idWaitMs);
         break;
       case IdMethod::EpromPulses:
         ok = PulseUntil(ctx, "3FF" + digit, kEpromTries14, kEpromExtra14, lastDigitIs);
@@ -128,7 +127,7 @@ bool ProgramFuses(OpContext& ctx, int family) {
       ctx.proto.LoadConfig(fuseText);
       Clocks(ctx.proto, 7);
       const bool retry = methods->fuses == FuseMethod::FlashRetry;
-      for (int attempt = 0; attempt < (retry ? kWriteAttempts : 1); ++attempt) {
+      for (int attempt = 0; attempt < (retry ? kFlashAttempts : 1); ++attempt) {
         ctx.proto.BeginEraseProg();
         ctx.delay.DELAY(retry ? 10 : 20);
         if (FuseCheck(ctx, fuseWord)) return true;

@@ -32,6 +32,9 @@ bool PulseUntil(OpContext& ctx, const std::string& word, int tries, int extra, R
   return false;
 }
 
+// 16F877A: attempts per program word, data byte, ID word and configuration word.
+inline constexpr int kFlashAttempts = 5;
+
 // Pulse counts of the EPROM algorithms.
 inline constexpr int kEpromTries14 = 25;
 inline constexpr int kEpromExtra14 = 3;
