@@ -135,4 +135,21 @@ TEST(ProbeCli, SessionSwitchesTheChipOffAfterAFailedPresenceTest) {
   fs::remove_all(dir);
 }
 
+// --delay reaches the protocol: a clock edge is followed by a 1 µs wait only
+// in the slower timing mode.
+TEST(ProbeCli, DelayOptionSelectsTheSlowerTimingMode) {
+  const fs::path dir = TempDir();
+  const fs::path trace = dir / "blank.trace";
+  for (bool slow : {false, true}) {
+    SCOPED_TRACE(slow ? "--delay" : "fast");
+    const ProbeRun r = Cli(std::string("-q --port sim ") + (slow ? "--delay " : "") + "--trace " +
+                           trace.string() + " blank");
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string text = Slurp(trace);
+    EXPECT_EQ(text.find("W 0378 05\nU 1\nW 0378 04\nU 1\n") != std::string::npos, slow);
+    EXPECT_EQ(text.find("W 0378 05\nW 0378 04\n") != std::string::npos, !slow);
+  }
+  fs::remove_all(dir);
+}
+
 }  // namespace
