@@ -9,6 +9,7 @@
 
 #include "app/dialog_launchers.h"
 #include "app/main_window.h"
+#include "app/message_boxes.h"
 #include "devices/catalogue.h"
 #include "hw/port_spec.h"
 
@@ -73,6 +74,12 @@ int main(int argc, char* argv[]) {
     return Fail(QStringLiteral("unexpected argument: %1").arg(positional.first()));
   }
 
+  // A picture run has nobody to close a message box: boxes go to stderr.
+  if (parser.isSet(screenshotOption) || parser.isSet(dialogOption)) {
+    lpt::app::SetBoxObserver([](lpt::app::BoxKind, const QString& text) {
+      std::fprintf(stderr, "lptpic: %s\n", text.toLocal8Bit().constData());
+    });
+  }
   lpt::app::TPic16f84 window(std::move(options));
   window.show();
 

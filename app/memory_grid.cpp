@@ -63,7 +63,7 @@ QTableView* MakeMemoryGrid(QWidget* parent, const QString& name, MemoryGridModel
   view->verticalHeader()->setDefaultSectionSize(15);
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   view->setShowGrid(true);
   view->setWordWrap(false);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
