@@ -46,6 +46,7 @@ std::array<std::uint32_t, 6> IoCodesFor(PlatformKind kind);
 
 class SmallPort : public Port {
  public:
+  // `os` must not be null (MakeWin32SmallPortOs on Windows, a fake in tests).
   explicit SmallPort(std::unique_ptr<SmallPortOs> os);
   // Stops and removes the driver service, but only what this object
   // registered or started.
