@@ -74,7 +74,12 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
       location_(ExecutableDir(options_.exeDir).toStdString(),
                 FallbackDir(options_.fallbackDir).toStdString()),
       runner_({[this](bool enabled) { SetEditingEnabled(enabled); },
-               [this] { RefreshBufferViews(); }, [this] { close(); }}) {
+               // A program pass may rewrite FuseWord (EPROM families).
+               [this] {
+                 RefreshBufferViews();
+                 ShowFusesWord(buffers_.FuseWord);
+               },
+               [this] { close(); }}) {
   setObjectName(QStringLiteral("TPic16f84"));
   setFont(WindowFont());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -235,7 +240,9 @@ void TPic16f84::ShowFusesWord(std::uint16_t word) {
 
 void TPic16f84::SetEditingEnabled(bool enabled) {
   // Everything that changes the buffers, the device, the settings or the
-  // port. The device commands stay: a second one is refused by IdleFlag.
+  // port. Help and About go too: their modal loops would stop the command
+  // half-way with the chip powered. The device commands stay: a second one
+  // is refused by IdleFlag.
   static const char* const kEditing[] = {"Open1",       "Save1",      "ChangeDir1", "ClearBuffers1",
                                          "ClearFuses1", "ClearArea1", "Device2",    "ID1",
                                          "OutputPort1", "ScW1",       "ss1",        "Delay1",
