@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "app/dialog_support.h"
+#include "app/message_boxes.h"
 #include "buffers/edit_buffers.h"
 
 namespace lpt::app {
@@ -79,7 +80,7 @@ void TForm6::Accept() {
   const QString caption = IdCaptionFor(Edit1->text());
   if (caption.isEmpty()) {
     // The dialog stays open and the ID is unchanged.
-    ShowDialogError(this, QStringLiteral("You can write only A..F, 0..9"));
+    ShowBox(this, BoxKind::Error, QStringLiteral("You can write only A..F, 0..9"));
     return;
   }
   caption_ = caption;

@@ -2,19 +2,12 @@
 
 #include <QFont>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
-#include <utility>
 
 namespace lpt::app {
 namespace {
-
-ErrorReporter& Reporter() {
-  static ErrorReporter reporter;
-  return reporter;
-}
 
 QRect AvailableArea(QWidget* anchor) {
   QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
@@ -43,18 +36,6 @@ void CentreOnDesktop(QWidget* dialog) {
   QRect frame = dialog->frameGeometry();
   frame.moveCenter(area.center());
   dialog->move(frame.topLeft());
-}
-
-void ShowDialogError(QWidget* parent, const QString& text) {
-  if (Reporter()) {
-    Reporter()(parent, text);
-    return;
-  }
-  QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok);
-}
-
-ErrorReporter SetDialogErrorReporter(ErrorReporter reporter) {
-  return std::exchange(Reporter(), std::move(reporter));
 }
 
 QFont DialogFont() {

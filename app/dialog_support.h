@@ -1,10 +1,9 @@
 // What every dialog shares: placement relative to the main window and the
-// error message box, which tests replace so that they never block.
+// dialog font. Message boxes go through app/message_boxes.h like the main
+// window's.
 #pragma once
 
 #include <QFont>
-#include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -18,13 +17,6 @@ void PlaceDialog(QWidget* dialog, QWidget* mainWindow, int dx, int dy);
 
 // Centres `dialog` on the desktop (the help window).
 void CentreOnDesktop(QWidget* dialog);
-
-// The error box: title "Error", error icon, one OK button.
-using ErrorReporter = std::function<void(QWidget* parent, const QString& text)>;
-void ShowDialogError(QWidget* parent, const QString& text);
-// Replaces the error box (tests record the text); an empty function
-// restores the message box. Returns the previous reporter.
-ErrorReporter SetDialogErrorReporter(ErrorReporter reporter);
 
 // Dialog fonts: 8-point "MS Sans Serif" where installed, a sans serif of
 // the same pixel size elsewhere.

@@ -1,6 +1,6 @@
-// Every message box of the main window goes through here, so that the boxes
-// look the same everywhere and tests can watch them instead of blocking on
-// a modal loop.
+// Every message box of the program, the main window's and the dialogs',
+// goes through here, so that the boxes look the same everywhere and tests
+// can watch them instead of blocking on a modal loop.
 #pragma once
 
 #include <QString>

@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <optional>
 
 #include "app/dialog_launchers.h"
-#include "app/dialog_support.h"
+#include "support/gui_box_recorder.h"
 #include "support/gui_modal_dialog.h"
 
 using namespace lpt::app;
@@ -15,14 +16,11 @@ using namespace lpt::app;
 class IdDialogTest : public QObject {
   Q_OBJECT
 
-  QStringList messages_;
+  std::optional<lpt::testing::BoxRecorder> boxes_;
 
  private slots:
-  void init() {
-    messages_.clear();
-    SetDialogErrorReporter([this](QWidget*, const QString& text) { messages_ << text; });
-  }
-  void cleanup() { SetDialogErrorReporter({}); }
+  void init() { boxes_.emplace(); }
+  void cleanup() { boxes_.reset(); }
 
   void captionPaddingAndCheck_data() {
     QTest::addColumn<QString>("entry");
@@ -80,13 +78,14 @@ class IdDialogTest : public QObject {
     lpt::testing::WhenModalOpens<TForm6>([this](TForm6* d) {
       d->Edit1->setText(QStringLiteral("G1"));
       d->Button1->click();
-      QCOMPARE(messages_, QStringList{QStringLiteral("You can write only A..F, 0..9")});
+      QCOMPARE(boxes_->Texts(), QStringList{QStringLiteral("You can write only A..F, 0..9")});
+      QCOMPARE(boxes_->boxes.front().kind, BoxKind::Error);
       QVERIFY(d->isVisible());
       QCOMPARE(d->Edit1->text(), QStringLiteral("G1"));
       d->Button2->click();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
-    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(boxes_->boxes.size(), std::size_t{1});
     QCOMPARE(buffers.IdCaption, std::string("   ID:  1234"));
   }
 
@@ -105,7 +104,7 @@ class IdDialogTest : public QObject {
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
     QCOMPARE(buffers.IdCaption, std::string("   ID:  BEEF"));
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(boxes_->boxes.empty());
   }
 
   void placedBelowAndRightOfTheMainWindow() {

@@ -16,25 +16,12 @@
 
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "support/gui_box_recorder.h"
 
 namespace lpt::gui_test {
 
-struct RecordedBox {
-  app::BoxKind kind;
-  QString text;
-};
-
-// Records every box instead of showing it, for the lifetime of the object.
-class BoxRecorder {
- public:
-  BoxRecorder() {
-    app::SetBoxObserver([this](app::BoxKind kind, const QString& text) {
-      boxes.push_back({kind, text});
-    });
-  }
-  ~BoxRecorder() { app::SetBoxObserver({}); }
-  std::vector<RecordedBox> boxes;
-};
+using lpt::testing::BoxRecorder;
+using lpt::testing::RecordedBox;
 
 // A folder standing in for the executable's folder, plus a separate
 // fallback folder for path.dat.
