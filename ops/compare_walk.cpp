@@ -14,7 +14,7 @@ bool CompareProgramMemory(OpContext& ctx, int family, const ExpectedCell& expect
   ctx.proto.ResetPic();
   if (traits->word12) ctx.proto.CLK();  // the counter starts on the configuration word
   const RowWalk walk{.rows = ctx.device.ProgramRows,
-                     .lastWordRule = methods->lastWordRule,
+                     .lastWordRule = traits->lastWordRule,
                      .rowProgress = true,
                      .rowEvents = !traits->word12};
   return WalkRows(ctx, walk, [&](int row, int col) {

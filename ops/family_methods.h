@@ -1,8 +1,8 @@
 // How each programming family is written, checked and erased: the choices
 // the passes make per family, kept as one table so that a pass asks its row
 // instead of repeating lists of family codes. Facts that are not specific
-// to the operations (word width, data EEPROM, EPROM) come from
-// devices/family.h.
+// to the operations (word width, data EEPROM, EPROM, the calibration word
+// at the end of program memory) come from devices/family.h.
 #pragma once
 
 #include <cstdint>
@@ -75,8 +75,7 @@ struct FamilyMethods {
   FuseMethod fuses;
   std::uint16_t fuseAnd;  // FuseWord := (FuseWord AND fuseAnd) OR fuseOr before writing
   std::uint16_t fuseOr;
-  bool lastWordRule;  // the last program word is never written, read or compared
-  int comparedRows;   // verify and blank read only rows below this; 0 = every row
+  int comparedRows;  // verify and blank read only rows below this; 0 = every row
   EraseMethod erase;
   std::uint16_t unprotectedBits;  // configuration bits that must all be 1 on an unprotected chip
 };

@@ -89,7 +89,7 @@ bool ProgramProgramMemory(OpContext& ctx, int family) {
   ctx.proto.ResetPic();
   if (IsWord12Family(family)) ctx.proto.CLK();  // the counter starts on the configuration word
   const RowWalk walk{.rows = ctx.device.ProgramRows,
-                     .lastWordRule = methods->lastWordRule,
+                     .lastWordRule = HasLastWordRule(family),
                      .rowProgress = true,
                      .rowEvents = true,
                      .wordEvents = methods->program == ProgramMethod::WriteEveryWord};

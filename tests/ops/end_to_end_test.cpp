@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "devices/family.h"
-#include "ops/family_methods.h"
 #include "support/ops_rig.h"
 
 namespace lpt::opstest {
@@ -36,7 +35,7 @@ TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
   const FamilyCase& c = GetParam();
   OpsRig rig(c.device);
   ASSERT_EQ(rig.device.FamilyCode, c.family);
-  const FamilyMethods& methods = *FindMethods(c.family);
+  const bool lastWordRule = HasLastWordRule(c.family);
 
   EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "a fresh chip is blank";
   EXPECT_EQ(rig.hooks.okHistory, (std::vector<bool>{true, false}));
@@ -65,7 +64,7 @@ TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
   EXPECT_EQ(rig.hooks.caption, std::string("Pic") + c.device);
   EXPECT_EQ(rig.hooks.progress, rig.device.ProgramRows - 1) << "the gauge ends full";
   for (int a = 0; a <= rig.LastAddress(); ++a) {
-    const std::string expected = methods.lastWordRule && a == rig.LastAddress()
+    const std::string expected = lastWordRule && a == rig.LastAddress()
                                      ? ChipText(rig, rig.ChipWord(a))
                                      : programmed.ProgramWord(a);
     ASSERT_EQ(rig.buffers.ProgramWord(a), expected) << "program word " << a;
@@ -84,7 +83,7 @@ TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
   EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
   EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "erased chip is blank";
-  if (methods.lastWordRule) {
+  if (lastWordRule) {
     EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration) << "the calibration word is kept";
   }
 }
