@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hw/protocol.h"
-#include "support/recording_port.h"
+#include "support/protocol_rig.h"
 
 namespace lpt {
 namespace {
@@ -15,19 +15,11 @@ namespace {
 using testing::EventLog;
 using testing::Ms;
 using testing::PortEvent;
+using testing::ProtocolRig;
 using testing::R;
 using testing::Us;
 using testing::W;
 using testing::WrittenValues;
-
-struct Rig {
-  EventLog log;
-  testing::RecordingPort port{log};
-  testing::LoggingClock clock{log};
-  testing::RecordingHooks hooks;
-  ActiveDevice device;
-  Protocol proto{port, clock, hooks, device};
-};
 
 // The twelve values of each command as the adapter must see them.
 struct CommandCase {
@@ -100,7 +92,7 @@ bool HasFrame(const std::string& name) {
 TEST(ProtocolCommands, EveryCommandWritesItsTwelveValuesToTheDataRegister) {
   for (const CommandCase& c : CommandTable()) {
     SCOPED_TRACE(c.name);
-    Rig rig;
+    ProtocolRig rig;
     c.run(rig.proto);
     const auto values = WrittenValues(rig.log);
     // Command 12 writes, a data frame 32 more: 44 in all for any data transfer.
@@ -116,7 +108,7 @@ TEST(ProtocolCommands, EveryCommandWritesItsTwelveValuesToTheDataRegister) {
 TEST(ProtocolCommands, PortRestsAtDataHighOnlyAfterEndProgrammingAndChipErase) {
   for (const CommandCase& c : CommandTable()) {
     SCOPED_TRACE(c.name);
-    Rig rig;
+    ProtocolRig rig;
     c.run(rig.proto);
     const bool dataHigh =
         std::string(c.name) == "EndProgramming" || std::string(c.name) == "ChipErase";
@@ -125,12 +117,12 @@ TEST(ProtocolCommands, PortRestsAtDataHighOnlyAfterEndProgrammingAndChipErase) {
 }
 
 TEST(ProtocolCommands, CommandOnlyWaitsInBothTimingModes) {
-  Rig fast;
+  ProtocolRig fast;
   fast.proto.CLK();
   EXPECT_EQ(testing::Waits(fast.log), (EventLog{Us(10)}));
 
   // Delay mode: every one of the twelve writes is followed by 1 µs, then 10 µs.
-  Rig slow;
+  ProtocolRig slow;
   slow.proto.SetDelayMode("true");
   slow.proto.ChipErase();
   ASSERT_EQ(slow.log.size(), 25u);
@@ -144,19 +136,19 @@ TEST(ProtocolCommands, CommandOnlyWaitsInBothTimingModes) {
 TEST(ProtocolCommands, OnlyTheExactTextTrueSelectsDelayMode) {
   for (const char* mode : {"True", "TRUE", "yes", "", "true ", "false"}) {
     SCOPED_TRACE(mode);
-    Rig rig;
+    ProtocolRig rig;
     rig.proto.SetDelayMode(mode);
     rig.proto.LoadDataM("1234");
     EXPECT_EQ(testing::Waits(rig.log), (EventLog{Us(5), Us(10)}));
   }
-  Rig rig;
+  ProtocolRig rig;
   rig.proto.SetDelayMode("true");
   rig.proto.LoadDataM("1234");
   EXPECT_EQ(rig.clock.UsWaitCount(), 12u + 1 + 31 + 1);
 }
 
 TEST(ProtocolCommands, UsesThePortAddressForDataAndStatus) {
-  Rig rig;
+  ProtocolRig rig;
   rig.proto.SetPortAddress(0x278);
   rig.proto.ReadDataD();
   int reads = 0;
@@ -172,7 +164,7 @@ TEST(ProtocolCommands, UsesThePortAddressForDataAndStatus) {
 }
 
 TEST(ProtocolCommands, IdleSwitchesTheChipOff) {
-  Rig rig;
+  ProtocolRig rig;
   rig.proto.Idle();
   EXPECT_EQ(rig.log, (EventLog{W(0x378, 0x08)}));
 }

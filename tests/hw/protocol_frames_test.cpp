@@ -7,26 +7,18 @@
 #include <vector>
 
 #include "hw/protocol.h"
-#include "support/recording_port.h"
+#include "support/protocol_rig.h"
 
 namespace lpt {
 namespace {
 
 using testing::EventLog;
 using testing::PortEvent;
+using testing::ProtocolRig;
 using testing::R;
 using testing::Us;
 using testing::W;
 using testing::WrittenValues;
-
-struct Rig {
-  EventLog log;
-  testing::RecordingPort port{log};
-  testing::LoggingClock clock{log};
-  testing::RecordingHooks hooks;
-  ActiveDevice device;
-  Protocol proto{port, clock, hooks, device};
-};
 
 // The sixteen bits of the frame a load sent (start, data, stop), decoded
 // from the high/low pairs after the command's twelve writes.
@@ -68,17 +60,17 @@ TEST(ProtocolFrames, LoadsSendTheWordOfTheirText) {
   };
   for (const Case& c : words) {
     SCOPED_TRACE(c.text);
-    Rig m;
+    ProtocolRig m;
     m.proto.LoadDataM(c.text);
     EXPECT_EQ(SentWord(m.log), c.word);
-    Rig cfg;
+    ProtocolRig cfg;
     cfg.proto.LoadConfig(c.text);
     EXPECT_EQ(SentWord(cfg.log), c.word);
   }
 }
 
 TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
-  Rig rig;
+  ProtocolRig rig;
   rig.proto.LoadDataD("A5");
   EXPECT_EQ(SentFrameBits(rig.log),
             (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}));
@@ -90,7 +82,7 @@ TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
   for (const Case& c : {Case{"FF", 0x3FFF}, Case{"00", 0x3F00}, Case{"3C", 0x3F3C},
                         Case{"5", 0x3F00}, Case{"123", 0x3F00}, Case{"a5", 0x3F05}}) {
     SCOPED_TRACE(c.text);
-    Rig r;
+    ProtocolRig r;
     r.proto.LoadDataD(c.text);
     EXPECT_EQ(SentWord(r.log), c.word);
   }
@@ -98,7 +90,7 @@ TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
 
 // A chip that drives `word` on the data line: bit i is read after the
 // (i+1)-th data clock; the port inverts the line.
-void DriveWord(Rig& rig, unsigned word, std::uint8_t lineHigh, std::uint8_t lineLow) {
+void DriveWord(ProtocolRig& rig, unsigned word, std::uint8_t lineHigh, std::uint8_t lineLow) {
   auto reads = std::make_shared<int>(0);
   rig.port.answer = [=](std::uint16_t) {
     const int bit = (*reads)++;
@@ -120,10 +112,10 @@ TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
   for (const Case& c : cases) {
     for (int v = 0; v < 2; ++v) {
       SCOPED_TRACE(c.m);
-      Rig m;
+      ProtocolRig m;
       DriveWord(m, c.word, highs[v], lows[v]);
       EXPECT_EQ(m.proto.ReadDataM(), c.m);
-      Rig d;
+      ProtocolRig d;
       DriveWord(d, c.word, highs[v], lows[v]);
       EXPECT_EQ(d.proto.ReadDataD(), c.d);
     }
@@ -131,16 +123,16 @@ TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
 }
 
 TEST(ProtocolFrames, AllLowOrAllHighStatusReads) {
-  Rig low;
+  ProtocolRig low;
   low.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x00; };
   EXPECT_EQ(low.proto.ReadDataM(), "3FFF");
   EXPECT_EQ(low.proto.ReadDataD(), "FF");
-  Rig high;
+  ProtocolRig high;
   high.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x80; };
   EXPECT_EQ(high.proto.ReadDataM(), "0000");
   EXPECT_EQ(high.proto.ReadDataD(), "00");
   // A closed port reads 0, so every bit reads as 1.
-  Rig closed;
+  ProtocolRig closed;
   closed.port.opened = false;
   EXPECT_EQ(closed.proto.ReadDataM(), "3FFF");
 }
@@ -174,7 +166,7 @@ struct Expect {
 TEST(ProtocolFrames, OutgoingFrameTimingInBothModes) {
   for (bool delayMode : {false, true}) {
     SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
-    Rig rig;
+    ProtocolRig rig;
     rig.proto.SetDelayMode(delayMode ? "true" : "false");
     rig.proto.LoadDataM("0003");  // bits 0 and 1 set
     Expect e{delayMode, {}};
@@ -188,33 +180,49 @@ TEST(ProtocolFrames, OutgoingFrameTimingInBothModes) {
 }
 
 TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
+  // The word read samples fourteen bits; the byte read samples eight, then
+  // clocks six more unread.
+  struct Case {
+    const char* name;
+    std::string (Protocol::*read)();
+    std::uint8_t status;
+    const char* text;
+    std::vector<std::uint8_t> command;
+    int sampled;
+    int unread;
+  };
+  const Case cases[] = {
+      {"ReadDataM",
+       &Protocol::ReadDataM,
+       0x87,
+       "0000",
+       {0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
+       14,
+       0},
+      {"ReadDataD",
+       &Protocol::ReadDataD,
+       0x10,
+       "FF",
+       {0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
+       8,
+       6},
+  };
   for (bool delayMode : {false, true}) {
-    SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
-    Rig m;
-    m.proto.SetDelayMode(delayMode ? "true" : "false");
-    m.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x87; };
-    EXPECT_EQ(m.proto.ReadDataM(), "0000");
-    Expect e{delayMode, {}};
-    e.Command({0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
-    e.Gap();
-    e.Clock(0);
-    for (int i = 0; i < 14; ++i) e.Clock(0), e.Sample(0x87);
-    e.Stop();
-    EXPECT_EQ(m.log, e.log);
-
-    // The byte read samples eight bits, then clocks six more unread.
-    Rig d;
-    d.proto.SetDelayMode(delayMode ? "true" : "false");
-    d.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x10; };
-    EXPECT_EQ(d.proto.ReadDataD(), "FF");
-    Expect ed{delayMode, {}};
-    ed.Command({0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
-    ed.Gap();
-    ed.Clock(0);
-    for (int i = 0; i < 8; ++i) ed.Clock(0), ed.Sample(0x10);
-    for (int i = 0; i < 6; ++i) ed.Clock(0);
-    ed.Stop();
-    EXPECT_EQ(d.log, ed.log);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (delayMode ? ", Delay mode" : ", fast mode"));
+      ProtocolRig rig;
+      rig.proto.SetDelayMode(delayMode ? "true" : "false");
+      rig.port.answer = [&c](std::uint16_t) { return c.status; };
+      EXPECT_EQ((rig.proto.*c.read)(), c.text);
+      Expect e{delayMode, {}};
+      e.Command(c.command);
+      e.Gap();
+      e.Clock(0);
+      for (int i = 0; i < c.sampled; ++i) e.Clock(0), e.Sample(c.status);
+      for (int i = 0; i < c.unread; ++i) e.Clock(0);
+      e.Stop();
+      EXPECT_EQ(rig.log, e.log);
+    }
   }
 }
 

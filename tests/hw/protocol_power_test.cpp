@@ -3,25 +3,17 @@
 
 #include "devices/family.h"
 #include "hw/protocol.h"
-#include "support/recording_port.h"
+#include "support/protocol_rig.h"
 
 namespace lpt {
 namespace {
 
 using testing::EventLog;
 using testing::Ms;
+using testing::ProtocolRig;
 using testing::R;
 using testing::Us;
 using testing::W;
-
-struct Rig {
-  EventLog log;
-  testing::RecordingPort port{log};
-  testing::LoggingClock clock{log};
-  testing::RecordingHooks hooks;
-  ActiveDevice device;
-  Protocol proto{port, clock, hooks, device};
-};
 
 EventLog ResetEvents(bool vppFirst) {
   if (vppFirst) return {W(0x378, 0x08), Ms(10), W(0x378, 0x0C), Us(6), W(0x378, 0x04), Ms(1)};
@@ -38,7 +30,7 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
   for (const Case& c : cases) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);
-      Rig rig;
+      ProtocolRig rig;
       rig.device.FamilyCode = c.family;
       rig.proto.SetDelayMode(mode);
       rig.proto.ResetPic();
@@ -50,7 +42,7 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
 }
 
 TEST(ProtocolPower, DevicePassesWhenTheAdapterEchoesTheDataLine) {
-  Rig rig;
+  ProtocolRig rig;
   rig.device.FamilyCode = 1;
   EXPECT_TRUE(rig.proto.Device());
   EventLog expected = ResetEvents(false);
@@ -71,7 +63,7 @@ TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
                         {"7Fh is not 80h or more", 0x00, 0x7F}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Rig rig;
+    ProtocolRig rig;
     rig.device.FamilyCode = 1;
     // The status answers the last value written to the data register.
     testing::EventLog& log = rig.log;
@@ -92,13 +84,13 @@ TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
 }
 
 TEST(ProtocolPower, DeviceOnAClosedPortGivesTheReasonUnderTheMessage) {
-  Rig rig;
+  ProtocolRig rig;
   rig.port.opened = false;
   EXPECT_FALSE(rig.proto.Device());
   ASSERT_EQ(rig.hooks.errorBoxes.size(), 1u);
   EXPECT_EQ(rig.hooks.errorBoxes[0], "Device is not found !");
 
-  Rig why;
+  ProtocolRig why;
   why.port.opened = false;
   why.port.failureReason = "No parallel port at 0x378 (no /dev/parportN has that base address).";
   EXPECT_FALSE(why.proto.Device());

@@ -1,0 +1,20 @@
+// A Protocol wired to the recording fakes: every port write, status read and
+// wait of an operation lands in one event log, in order.
+#pragma once
+
+#include "devices/active_device.h"
+#include "hw/protocol.h"
+#include "support/recording_port.h"
+
+namespace lpt::testing {
+
+struct ProtocolRig {
+  EventLog log;
+  RecordingPort port{log};
+  LoggingClock clock{log};
+  RecordingHooks hooks;
+  ActiveDevice device;
+  Protocol proto{port, clock, hooks, device};
+};
+
+}  // namespace lpt::testing
