@@ -2,54 +2,24 @@
 // simulated chip that lives in a file, exit codes and messages.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using lpt::testing_files::CliRun;
 
 class DeviceOpsCli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("lptpic_cli_ops_" + std::to_string(::getpid()) + "_" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Runs the built lptpic-cli with `args` in the temp dir.
-  CliRun Cli(const std::string& args) {
-    const std::string command = "cd '" + dir_.string() +
-                                "' && '" LPTPIC_BINARY_DIR "/cli/lptpic-cli' " + args +
-                                " > out.txt 2> err.txt";
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadText(dir_ / "out.txt");
-    run.err = ReadText(dir_ / "err.txt");
-    return run;
-  }
+  CliRun Cli(const std::string& args) { return lpt::testing_files::RunCliIn(dir_, args); }
 
   // tests/data/hex/ops_<stem>.asm assembled by gpasm into the temp dir.
   std::string Assemble(const std::string& stem) {
@@ -64,7 +34,8 @@ class DeviceOpsCli : public ::testing::Test {
     std::ofstream(dir_ / name, std::ios::binary) << text;
   }
 
-  fs::path dir_;
+  lpt::testing_files::ScratchDir scratch_{"lptpic_cli_ops_"};
+  const fs::path& dir_ = scratch_.path;
 };
 
 TEST_F(DeviceOpsCli, ProgramThenVerifyBlankAndEraseInNewProcesses) {

@@ -1,12 +1,11 @@
 // lptpic-cli dump and convert, run as the built program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "support/cli_run.h"
 #include "support/hexfile_helpers.h"
 
 namespace {
@@ -18,10 +17,7 @@ namespace testing_hex = lpt::testing_hex;
 bool StartsWith(const std::string& text, const std::string& head) { return text.starts_with(head); }
 bool EndsWith(const std::string& text, const std::string& tail) { return text.ends_with(tail); }
 
-struct CliRun {
-  int code;
-  std::string out, err;
-};
+using lpt::testing_files::CliRun;
 
 class HexFileCli : public ::testing::Test {
  protected:
@@ -34,14 +30,7 @@ class HexFileCli : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(dir_ / name, std::ios::binary) << text;
   }
-  CliRun Cli(const std::string& args) const {
-    const std::string command = "cd '" + dir_.string() +
-                                "' && '" LPTPIC_BINARY_DIR "/cli/lptpic-cli' " + args +
-                                " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir_ / "out.txt"),
-            ReadFile(dir_ / "err.txt")};
-  }
+  CliRun Cli(const std::string& args) const { return lpt::testing_files::RunCliIn(dir_, args); }
   testing_hex::ScratchDir scratch_{"lptpic_hexcli_"};
   const fs::path& dir_ = scratch_.path;
 };

@@ -5,15 +5,12 @@
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
 #include "devices/window_layout.h"
+#include "support/device_buffers.h"
 
 namespace lpt {
 namespace {
 
-struct SetUpDevice {
-  ActiveDevice device;
-  EditBuffers buffers;
-  explicit SetUpDevice(std::string_view name) { InicChip(device, buffers, name); }
-};
+using SetUpDevice = testing_buffers::DeviceBuffers;
 
 // Every cell of both grids, for "nothing else changed" comparisons.
 bool EveryProgramCellIs(const EditBuffers& b, const std::string& text) {

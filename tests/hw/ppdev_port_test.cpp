@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 namespace lpt {
 namespace {
 
@@ -42,34 +44,26 @@ class FakePpdev : public PpdevSystem {
     EXPECT_EQ(fd, 7);
     switch (request) {
       case PpdevRequest::Exclusive:
-        p_.calls.push_back("PPEXCL");
-        return 0;
+        return Record("PPEXCL");
       case PpdevRequest::Claim:
-        p_.calls.push_back("PPCLAIM");
-        return p_.claimError;
+        return Record("PPCLAIM", p_.claimError);
       case PpdevRequest::Release:
-        p_.calls.push_back("PPRELEASE");
-        return 0;
+        return Record("PPRELEASE");
       case PpdevRequest::WriteData:
-        p_.calls.push_back("PPWDATA");
         p_.data = value;
-        return 0;
+        return Record("PPWDATA");
       case PpdevRequest::ReadData:
-        p_.calls.push_back("PPRDATA");
         value = p_.data;
-        return 0;
+        return Record("PPRDATA");
       case PpdevRequest::ReadStatus:
-        p_.calls.push_back("PPRSTATUS");
         value = p_.status;
-        return 0;
+        return Record("PPRSTATUS");
       case PpdevRequest::WriteControl:
-        p_.calls.push_back("PPWCONTROL");
         p_.control = value;
-        return 0;
+        return Record("PPWCONTROL");
       case PpdevRequest::ReadControl:
-        p_.calls.push_back("PPRCONTROL");
         value = p_.control;
-        return 0;
+        return Record("PPRCONTROL");
     }
     return EINVAL;
   }
@@ -80,6 +74,11 @@ class FakePpdev : public PpdevSystem {
   }
 
  private:
+  int Record(const char* call, int result = 0) {
+    p_.calls.push_back(call);
+    return result;
+  }
+
   FakeParport& p_;
 };
 
@@ -88,10 +87,6 @@ class FakePpdev : public PpdevSystem {
 class PpdevPortTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("lptpic_ppdev_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
     fs::create_directories(root_ / "proc" / "parport0");
     fs::create_directories(root_ / "proc" / "parport1");
     fs::create_directories(root_ / "proc" / "default");
@@ -99,13 +94,13 @@ class PpdevPortTest : public ::testing::Test {
     std::ofstream(root_ / "proc" / "parport1" / "base-addr") << "888\t1912\n";
     places_ = {root_ / "proc", "/dev"};
   }
-  void TearDown() override { fs::remove_all(root_); }
 
   std::unique_ptr<PpdevPort> ByAddress(std::uint16_t address) {
     return std::make_unique<PpdevPort>(address, std::make_unique<FakePpdev>(fake_), places_);
   }
 
-  fs::path root_;
+  testing_files::ScratchDir scratch_{"lptpic_ppdev_"};
+  const fs::path& root_ = scratch_.path;
   PpdevPort::Places places_;
   FakeParport fake_;
 };

@@ -122,16 +122,6 @@ TEST(EntryOrder, RemovingVppLeavesProgrammingMode) {
   EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
 }
 
-struct FaultBench {
-  explicit FaultBench(const std::string& name, sim::ChipState chip) : rig(name, std::move(chip)) {
-    InicChip(rig.device, buffers, name);
-  }
-  OpContext ctx() { return {*rig.proto, rig.clock, rig.hooks, rig.device, buffers, state}; }
-  SimRig rig;
-  EditBuffers buffers;
-  OpState state;
-};
-
 TEST(Faults, StuckBitAndNeverProgrammingWordFailProgramAndVerify) {
   struct Case {
     const char* device;
@@ -146,7 +136,7 @@ TEST(Faults, StuckBitAndNeverProgrammingWordFailProgramAndVerify) {
       chip.stuckBits.push_back({at, 2, true});
     else
       chip.neverPrograms.push_back(at);
-    FaultBench b(c.device, chip);
+    SimBench b(c.device, chip);
     const bool w12 = b.rig.chip().family().word12;
     b.buffers.ProgramWord(8) = w12 ? "123" : "0123";
     b.buffers.ProgramWord(9) = w12 ? "020" : "0020";  // bit 2 must read 0
@@ -168,7 +158,7 @@ TEST(Faults, CodeProtectedChipReadsZerosThroughTheProgram) {
   chip.program[0] = 0x2805;
   chip.data[0] = 0x12;
   sim::SetCodeProtected(chip, true);
-  FaultBench b("16F877", chip);
+  SimBench b("16F877", chip);
   OpContext ctx = b.ctx();
   ASSERT_EQ(ReadClick(ctx), CommandResult::Ok);
   EXPECT_EQ(b.buffers.ProgramWord(0), "0000");

@@ -13,6 +13,7 @@
 #include "sim/open_port.h"
 #include "sim/sim_adapter.h"
 #include "support/sim_rig.h"
+#include "support/temp_dir.h"
 
 namespace lpt::simtest {
 namespace {
@@ -21,14 +22,6 @@ namespace fs = std::filesystem;
 
 class ChipFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lptpic_sim_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::unique_ptr<Port> Open(const std::string& device, const std::string& path,
                              std::string* error) {
     SelectDevice(active_, device);
@@ -43,7 +36,8 @@ class ChipFile : public ::testing::Test {
     return path;
   }
 
-  fs::path dir_;
+  testing_files::ScratchDir scratch_{"lptpic_sim_"};
+  const fs::path& dir_ = scratch_.path;
   VirtualClock clock_;
   ActiveDevice active_;
 };

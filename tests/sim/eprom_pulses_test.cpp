@@ -81,11 +81,10 @@ class PulseLimits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(PulseLimits, ProgramAllPassesWithinTheLimitAndFailsBeyondIt) {
   const LimitCase& c = GetParam();
-  SimRig rig(c.device);
-  EditBuffers buffers;
-  OpState state;
-  InicChip(rig.device, buffers, c.device);
-  OpContext ctx{*rig.proto, rig.clock, rig.hooks, rig.device, buffers, state};
+  SimBench b(c.device);
+  SimRig& rig = b.rig;
+  EditBuffers& buffers = b.buffers;
+  OpContext ctx = b.ctx();
   const bool w12 = rig.chip().family().word12;
   buffers.ProgramWord(5) = w12 ? "0A5" : "00A5";
   buffers.FuseWord = rig.device.ConfigMask;
@@ -114,16 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"12C508", 9, false, 0}, LimitCase{"16C505", 8, true, 19}));
 
 TEST(EpromConfig, ConfigurationWordGetsItsPulsesFromTheLatch) {
-  SimRig rig("16C62A");
-  EditBuffers buffers;
-  OpState state;
-  InicChip(rig.device, buffers, "16C62A");
-  OpContext ctx{*rig.proto, rig.clock, rig.hooks, rig.device, buffers, state};
-  buffers.FuseWord = 0x3F75;
-  rig.state().pulsesNeeded[{Space::Config, 0x2007}] = 100;
+  SimBench b("16C62A");
+  b.buffers.FuseWord = 0x3F75;
+  b.rig.state().pulsesNeeded[{Space::Config, 0x2007}] = 100;
+  OpContext ctx = b.ctx();
   EXPECT_EQ(ProgramFusesClick(ctx), CommandResult::Ok);
-  EXPECT_EQ(rig.chip().PulseCount({Space::Config, 0x2007}), 101);
-  EXPECT_EQ(sim::ConfigWord(rig.state()), 0x3F75);
+  EXPECT_EQ(b.rig.chip().PulseCount({Space::Config, 0x2007}), 101);
+  EXPECT_EQ(sim::ConfigWord(b.rig.state()), 0x3F75);
 }
 
 }  // namespace

@@ -1,24 +1,16 @@
 // Shared by the HEX file tests: a device set up with blank buffers, the
-// grids as one text for whole-buffer comparisons, files and scratch folders.
+// grids as one text for whole-buffer comparisons, files and scratch folders
+// (from support/temp_dir.h).
 #pragma once
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
-#include <string_view>
 
-#include "buffers/edit_buffers.h"
-#include "devices/active_device.h"
+#include "support/device_buffers.h"
+#include "support/temp_dir.h"
 
 namespace lpt::testing_hex {
 
-struct Chip {
-  explicit Chip(std::string_view name) { InicChip(device, buffers, name); }
-  ActiveDevice device;
-  EditBuffers buffers;
-};
+using Chip = testing_buffers::DeviceBuffers;
 
 // Every program and data cell with its address, for EXPECT_EQ diffs.
 inline std::string GridText(const Chip& chip) {
@@ -31,23 +23,7 @@ inline std::string GridText(const Chip& chip) {
   return text;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// A new folder under the system's temp folder, removed with the object;
-// random names keep parallel test runs apart.
-struct ScratchDir {
-  explicit ScratchDir(const std::string& prefix)
-      : path(std::filesystem::temp_directory_path() /
-             (prefix + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path);
-  }
-  ~ScratchDir() { std::filesystem::remove_all(path); }
-  std::filesystem::path path;
-};
+using testing_files::ReadFile;
+using testing_files::ScratchDir;
 
 }  // namespace lpt::testing_hex

@@ -1,14 +1,18 @@
 // A simulated adapter with a chip of one catalogue device, driven through
-// the real protocol on the virtual clock. Header-only, for the sim tests.
+// the real protocol on the virtual clock; SimBench adds the buffers and
+// command state for running whole device commands. Header-only, for the sim
+// tests.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "hw/virtual_clock.h"
+#include "ops/device_commands.h"
 #include "sim/chip_state.h"
 #include "sim/sim_adapter.h"
 
@@ -53,6 +57,20 @@ struct SimRig {
   ActiveDevice device;
   std::unique_ptr<sim::SimAdapter> port;
   std::unique_ptr<Protocol> proto;
+};
+
+// A SimRig with edit buffers set up for the same device and the command
+// state: what a device command needs to run against the model.
+struct SimBench {
+  explicit SimBench(const std::string& name) : SimBench(name, *sim::MakeBlankChip(name)) {}
+  SimBench(const std::string& name, sim::ChipState chip) : rig(name, std::move(chip)) {
+    InicChip(rig.device, buffers, name);
+  }
+  OpContext ctx() { return {*rig.proto, rig.clock, rig.hooks, rig.device, buffers, state}; }
+
+  SimRig rig;
+  EditBuffers buffers;
+  OpState state;
 };
 
 }  // namespace lpt::simtest
