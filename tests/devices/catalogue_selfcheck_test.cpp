@@ -42,7 +42,9 @@ TEST(CatalogueSelfCheck, WindowLayoutAgreesWithFamilyAndInfoPage) {
     EXPECT_EQ(window.dataGroupShown, family->dataEeprom);
     EXPECT_EQ(window.eraseShown, IsErasable(row.familyCode));
     EXPECT_EQ(window.infoPanelShown, row.infoPage != 0);
-    if (window.programDataEnabled) EXPECT_TRUE(window.dataGroupShown);
+    if (window.programDataEnabled) {
+      EXPECT_TRUE(window.dataGroupShown);
+    }
   }
 }
 
