@@ -163,39 +163,26 @@ void SmallPort::InstallDriverService() {
   registeredService_ = true;
 }
 
+bool SmallPort::OnDriverService(bool (SmallPortOs::*action)(OsHandle)) {
+  const OsHandle service = os_->OpenService(serviceManager_, serviceName_, kServiceAllAccess);
+  if (service == kNullServiceHandle) {
+    lastError_ = OsError();
+    return false;
+  }
+  const bool done = ((*os_).*action)(service);
+  if (!done) lastError_ = OsError();
+  os_->CloseServiceHandle(service);
+  return done;
+}
+
 void SmallPort::StartDriverService() {
   lastError_ = 0;
-  const OsHandle service = os_->OpenService(serviceManager_, serviceName_, kServiceAllAccess);
-  if (service == kNullServiceHandle) {
-    lastError_ = OsError();
-    return;
-  }
-  if (os_->StartService(service))
-    startedService_ = true;
-  else
-    lastError_ = OsError();
-  os_->CloseServiceHandle(service);
+  if (OnDriverService(&SmallPortOs::StartService)) startedService_ = true;
 }
 
-void SmallPort::StopDriverService() {
-  const OsHandle service = os_->OpenService(serviceManager_, serviceName_, kServiceAllAccess);
-  if (service == kNullServiceHandle) {
-    lastError_ = OsError();
-    return;
-  }
-  if (!os_->StopService(service)) lastError_ = OsError();
-  os_->CloseServiceHandle(service);
-}
+void SmallPort::StopDriverService() { OnDriverService(&SmallPortOs::StopService); }
 
-void SmallPort::RemoveDriverService() {
-  const OsHandle service = os_->OpenService(serviceManager_, serviceName_, kServiceAllAccess);
-  if (service == kNullServiceHandle) {
-    lastError_ = OsError();
-    return;
-  }
-  if (!os_->DeleteService(service)) lastError_ = OsError();
-  os_->CloseServiceHandle(service);
-}
+void SmallPort::RemoveDriverService() { OnDriverService(&SmallPortOs::DeleteService); }
 
 std::uint8_t SmallPort::ReadPort(std::uint16_t address) {
   if (!Opened()) {

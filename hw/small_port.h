@@ -75,6 +75,9 @@ class SmallPort : public Port {
   void OpenServiceManager();
   void CloseServiceManager();
   void InstallDriverService();
+  // Opens the driver's service, runs `action` on it and closes it; a failed
+  // open or action records the OS error. True when the action succeeded.
+  bool OnDriverService(bool (SmallPortOs::*action)(OsHandle));
   void StartDriverService();
   void StopDriverService();
   void RemoveDriverService();
