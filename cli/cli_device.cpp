@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "devices/catalogue.h"
+#include "hexfile/hex_file.h"
 
 namespace lpt::cli {
 namespace {
@@ -56,6 +57,13 @@ bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers
   InicChip(device, buffers, options.device);
   buffers.SetIdDigits(std::string(4 - id.size(), 'F') + id);
   return true;
+}
+
+bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers) {
+  const HexLoadResult result = LoadHexFile(path, device, buffers);
+  if (result.status == HexLoadResult::Status::Ok) return true;
+  std::cerr << result.message << "\n";
+  return false;
 }
 
 }  // namespace lpt::cli

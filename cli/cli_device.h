@@ -20,4 +20,9 @@ std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::siz
 // another device.
 bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers& buffers);
 
+// Loads the Intel HEX file at `path` into the buffers of `device`. On an
+// error prints the reader's message on standard error and returns false
+// (the caller exits with kExitUsage).
+bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers);
+
 }  // namespace lpt::cli

@@ -6,6 +6,7 @@
 
 #include "cli/buffer_dump.h"
 #include "cli/cli_app.h"
+#include "cli/cli_device.h"
 #include "cli/cli_session.h"
 #include "devices/window_layout.h"
 #include "hexfile/hex_file.h"
@@ -49,10 +50,7 @@ WindowLayout LayoutOf(CliSession& session) { return WindowLayoutOf(session.devic
 // Loads the HEX file into the session's buffers; the chip is not touched
 // when the file is bad.
 bool LoadFile(CliSession& session, const std::string& path) {
-  const HexLoadResult result = LoadHexFile(path, session.device(), session.buffers());
-  if (result.status == HexLoadResult::Status::Ok) return true;
-  std::cerr << result.message << "\n";
-  return false;
+  return LoadHexForCommand(path, session.device(), session.buffers());
 }
 
 void AddRead(CLI::App& app, Action& action) {

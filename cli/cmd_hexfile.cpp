@@ -15,13 +15,7 @@ namespace {
 // and returns false when the device, the ID or the file is bad.
 bool LoadForCommand(const GlobalOptions& options, const std::string& path, ActiveDevice& device,
                     EditBuffers& buffers) {
-  if (!SetUpDevice(options, device, buffers)) return false;
-  const HexLoadResult result = LoadHexFile(path, device, buffers);
-  if (result.status != HexLoadResult::Status::Ok) {
-    std::cerr << result.message << "\n";
-    return false;
-  }
-  return true;
+  return SetUpDevice(options, device, buffers) && LoadHexForCommand(path, device, buffers);
 }
 
 }  // namespace
