@@ -44,9 +44,7 @@ QLineEdit* MakeAddressEdit(QLabel* label, const QString& name) {
 
 QLabel* MakeBoldLabel(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
+  label->setFont(BoldFont(label->font()));
   label->move(16, top);
   label->adjustSize();
   return label;
@@ -57,30 +55,25 @@ QLabel* MakeBoldLabel(QWidget* parent, const QString& text, int top) {
 TForm5::TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers)
     : QDialog(mainWindow), device_(device), buffers_(buffers) {
   setObjectName(QStringLiteral("TForm5"));
-  setWindowTitle(QStringLiteral("Clear Area"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFixedSize(225, 113);
+  SetUpDialog(this, QStringLiteral("Clear Area"), QSize(225, 113), TitleButtons::WithSystemMenu);
 
   // The fields sit over the spaces of the labels, before the trailing "h".
-  ApplyDialogFont(this);
   QLabel* startLabel = MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
   QLabel* endLabel = MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
   startEdit_ = MakeAddressEdit(startLabel, QStringLiteral("Edit1"));
   endEdit_ = MakeAddressEdit(endLabel, QStringLiteral("Edit2"));
 
-  okButton_ = new QPushButton(QStringLiteral("Ok"), this);
-  okButton_->setGeometry(32, 80, 75, 25);
+  const OkCancelButtons buttons =
+      MakeOkCancel(this, QStringLiteral("Ok"), QRect(32, 80, 75, 25), QRect(120, 80, 75, 25));
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
   okButton_->setDefault(true);
-  cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-  cancelButton_->setGeometry(120, 80, 75, 25);
 
   const ClearAreaFields fields = InitialClearAreaFields(device_);
   startEdit_->setText(QString::fromStdString(fields.start));
   endEdit_->setText(QString::fromStdString(fields.end));
 
   connect(okButton_, &QPushButton::clicked, this, &TForm5::OkClick);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm5::OkClick() {
@@ -98,7 +91,7 @@ void TForm5::OkClick() {
 
 bool ShowClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers) {
   TForm5 dialog(mainWindow, device, buffers);
-  dialog.move(mainWindow->pos() + QPoint(100, -53));
+  dialog.move(mainWindow->pos() + QPoint(TForm5::kLeft, TForm5::kTop));
   return dialog.exec() == QDialog::Accepted;
 }
 

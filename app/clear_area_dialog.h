@@ -16,6 +16,10 @@ namespace lpt::app {
 class TForm5 : public QDialog {
   Q_OBJECT
  public:
+  // Offset from the main window's top-left corner.
+  static constexpr int kLeft = 100;
+  static constexpr int kTop = -53;
+
   TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers);
 
   QLineEdit* StartEdit() const { return startEdit_; }

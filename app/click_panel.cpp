@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "app/dialog_support.h"
+
 namespace lpt::app {
 
 ClickPanel::ClickPanel(QWidget* parent) : QLabel(parent) {
@@ -13,9 +15,7 @@ ClickPanel::ClickPanel(QWidget* parent) : QLabel(parent) {
 
 void ClickPanel::SetColor(unsigned rgb) {
   color_ = rgb;
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor::fromRgb(rgb));
-  setPalette(pal);
+  SetPaletteColour(this, QPalette::Window, QColor::fromRgb(rgb));
 }
 
 void ClickPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -11,10 +11,10 @@
 namespace lpt::app {
 namespace {
 
-QFont BoldPoints(QFont font, int points) {
-  font.setBold(true);
-  font.setPointSize(points);
-  return font;
+QFont BoldPoints(const QFont& font, int points) {
+  QFont bold = BoldFont(font);
+  bold.setPointSize(points);
+  return bold;
 }
 
 QLabel* CentredLine(QWidget* parent, const QString& text, int top, int height) {
@@ -36,9 +36,7 @@ MailLinkLabel::MailLinkLabel(QWidget* parent) : QLabel(parent) {
 
 void MailLinkLabel::SetLinkColour(QRgb colour) {
   colour_ = colour;
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, QColor(colour));
-  setPalette(pal);
+  SetPaletteColour(this, QPalette::WindowText, QColor(colour));
 }
 
 // Accepted here: an ignored move would reach the box, which turns the link
@@ -61,11 +59,7 @@ void MailLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Info"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
-  setFixedSize(355, 149);
+  SetUpDialog(this, QStringLiteral("Info"), QSize(355, 149), TitleButtons::CloseOnly);
   setMouseTracking(true);
 
   Title = CentredLine(this, QStringLiteral("Tarnwick - Device Programmer - LPT"), 12, 24);
@@ -75,9 +69,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
 
   Mail = new MailLinkLabel(this);
   Mail->setText(QStringLiteral("Email: ") + QLatin1String(kContactAddress));
-  QFont bold = font();
-  bold.setBold(true);
-  Mail->setFont(bold);
+  Mail->setFont(BoldFont(font()));
   Mail->adjustSize();
   Mail->move((width() - Mail->width()) / 2, 74);
 

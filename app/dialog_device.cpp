@@ -18,19 +18,12 @@ constexpr int kClientHeight = 205;
 constexpr int kItemHeight = 13;
 constexpr QRgb kNamePanelColour = 0xAEBDB0;
 
-QFont Bold(QFont font) {
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
 TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Device"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  // The width follows the picture (Pouzdro); the height is fixed there too.
+  SetUpDialog(this, QStringLiteral("Device"), QSize(), TitleButtons::WithSystemMenu);
   setAttribute(Qt::WA_DeleteOnClose, false);
-  ApplyDialogFont(this);
 
   ListBox1 = new QListWidget(this);
   ListBox1->setGeometry(24, 40, 121, 121);
@@ -42,22 +35,16 @@ TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   }
   ListBox1->installEventFilter(this);
 
-  Panel1 = new QLabel(this);
-  Panel1->setGeometry(24, 11, 121, 17);
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setAutoFillBackground(true);
-  QPalette panelPalette = Panel1->palette();
-  panelPalette.setColor(QPalette::Window, QColor(kNamePanelColour));
-  Panel1->setPalette(panelPalette);
-  Panel1->setFont(Bold(font()));
+  Panel1 = MakeSunkenPanel(this, QRect(24, 11, 121, 17), kNamePanelColour);
+  Panel1->setFont(BoldFont(font()));
   Panel1->setAlignment(Qt::AlignCenter);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setGeometry(16, 176, 57, 17);
-  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-  Button2->setGeometry(96, 176, 57, 17);
+  const OkCancelButtons buttons =
+      MakeOkCancel(this, QStringLiteral("OK"), QRect(16, 176, 57, 17), QRect(96, 176, 57, 17));
+  Button1 = buttons.ok;
+  Button2 = buttons.cancel;
   for (QPushButton* button : {Button1, Button2}) {
-    button->setFont(Bold(font()));
+    button->setFont(BoldFont(font()));
     button->setAutoDefault(false);  // Enter belongs to the list
   }
 
@@ -66,7 +53,6 @@ TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   connect(Button1, &QPushButton::clicked, this, &TForm7::Confirm);
-  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm7::Confirm);
 
   // FormShow: select the active name by exact comparison.

@@ -37,20 +37,10 @@ QString PathPanelText(const QString& dir) {
 }
 
 TForm2::TForm2(const QString& workDir, const QString& exeDir, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Change Dir"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
-  setFixedSize(355, 307);
+  SetUpDialog(this, QStringLiteral("Change Dir"), QSize(355, 307), TitleButtons::CloseOnly);
 
-  PathPanel = new QLabel(this);
+  PathPanel = MakeSunkenPanel(this, QRect(8, 8, 339, 21), kPathPanelColour);
   PathPanel->setTextFormat(Qt::PlainText);
-  PathPanel->setGeometry(8, 8, 339, 21);
-  PathPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  PathPanel->setAutoFillBackground(true);
-  QPalette panelPalette = PathPanel->palette();
-  panelPalette.setColor(QPalette::Window, QColor(kPathPanelColour));
-  PathPanel->setPalette(panelPalette);
 
   DriveBox = new QComboBox(this);
   DriveBox->setGeometry(8, 40, 249, 22);
@@ -65,12 +55,11 @@ TForm2::TForm2(const QString& workDir, const QString& exeDir, QWidget* parent) :
   DirectoryTree->setHeaderHidden(true);
   for (int column = 1; column < model_->columnCount(); ++column) DirectoryTree->hideColumn(column);
 
-  ButtonOk = new QPushButton(QStringLiteral("Ok"), this);
-  ButtonOk->setGeometry(268, 70, 79, 25);
-  ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  ButtonCancel->setGeometry(268, 104, 79, 25);
+  const OkCancelButtons buttons =
+      MakeOkCancel(this, QStringLiteral("Ok"), QRect(268, 70, 79, 25), QRect(268, 104, 79, 25));
+  ButtonOk = buttons.ok;
+  ButtonCancel = buttons.cancel;
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // A directory that no longer exists falls back to the program's own.
   QString start = workDir;

@@ -23,16 +23,11 @@ QString HelpText() {
 }
 
 TForm9::TForm9(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Help"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
-  setFixedSize(537, 560);
+  SetUpDialog(this, QStringLiteral("Help"), QSize(537, 560), TitleButtons::CloseOnly);
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setGeometry(8, 8, 521, 505);
-  QFont bold = font();
-  bold.setBold(true);
+  const QFont bold = BoldFont(font());
   Memo1->setFont(bold);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setPlainText(HelpText());

@@ -30,11 +30,6 @@ bool IsHexDigit(QChar c) {
          (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
-QFont Bold(QFont font) {
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
 QString IdCaptionFor(const QString& entry) {
@@ -46,14 +41,10 @@ QString IdCaptionFor(const QString& entry) {
 }
 
 TForm6::TForm6(const QString& idDigits, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("ID change"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
-  setFixedSize(193, 107);
+  SetUpDialog(this, QStringLiteral("ID change"), QSize(193, 107), TitleButtons::WithSystemMenu);
 
   auto* label = new QLabel(QStringLiteral("ID:"), this);
-  label->setFont(Bold(font()));
+  label->setFont(BoldFont(font()));
   label->setGeometry(24, 24, 30, 21);
 
   Edit1 = new QLineEdit(this);
@@ -62,18 +53,17 @@ TForm6::TForm6(const QString& idDigits, QWidget* parent) : QDialog(parent) {
   Edit1->setValidator(new UpperCaseValidator(Edit1));
   Edit1->setText(idDigits.left(kMaxDigits).toUpper());
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setGeometry(16, 64, 75, 25);
-  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-  Button2->setGeometry(104, 64, 75, 25);
+  const OkCancelButtons buttons =
+      MakeOkCancel(this, QStringLiteral("OK"), QRect(16, 64, 75, 25), QRect(104, 64, 75, 25));
+  Button1 = buttons.ok;
+  Button2 = buttons.cancel;
   for (QPushButton* button : {Button1, Button2}) {
-    button->setFont(Bold(font()));
+    button->setFont(BoldFont(font()));
     button->setAutoDefault(false);
   }
 
   connect(Button1, &QPushButton::clicked, this, &TForm6::Accept);
   connect(Edit1, &QLineEdit::returnPressed, this, &TForm6::Accept);
-  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TForm6::Accept() {

@@ -11,11 +11,7 @@ namespace lpt::app {
 
 TForm8::TForm8(int infoPage, const QString& deviceName, QWidget* parent) : QDialog(parent) {
   static_assert(std::tuple_size_v<decltype(Labels)> == kInfoLabelCount);
-  setWindowTitle(QStringLiteral("Info"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
-  setFixedSize(559, 341);
+  SetUpDialog(this, QStringLiteral("Info"), QSize(559, 341), TitleButtons::WithSystemMenu);
 
   for (std::size_t i = 0; i < Labels.size(); ++i) {
     Labels[i] = new QLabel(this);
@@ -38,9 +34,7 @@ TForm8::TForm8(int infoPage, const QString& deviceName, QWidget* parent) : QDial
 
   Button1 = new QPushButton(QStringLiteral("Close"), this);
   Button1->setGeometry(224, 304, 113, 25);
-  QFont bold = font();
-  bold.setBold(true);
-  Button1->setFont(bold);
+  Button1->setFont(BoldFont(font()));
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/clear_area_dialog.h"
 #include "app/dialog_about.h"
 #include "app/dialog_device.h"
 #include "app/dialog_dir.h"
@@ -22,11 +23,6 @@
 #include "app/dialog_support.h"
 #include "app/project_links.h"
 #include "devices/catalogue.h"
-
-#if __has_include("app/clear_area_dialog.h")
-#include "app/clear_area_dialog.h"
-#define LPTPIC_HAS_CLEAR_AREA_DIALOG 1
-#endif
 
 namespace lpt::app {
 namespace {
@@ -104,11 +100,9 @@ std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, Di
     dialog = std::make_unique<TForm9>(mainWindow);
     CentreOnDesktop(dialog.get());
     return dialog;
-#ifdef LPTPIC_HAS_CLEAR_AREA_DIALOG
   } else if (name == QStringLiteral("cleararea")) {
     dialog = std::make_unique<TForm5>(mainWindow, state.device, state.buffers);
-    offset = {100, -53};
-#endif
+    offset = {TForm5::kLeft, TForm5::kTop};
   } else {
     return nullptr;
   }

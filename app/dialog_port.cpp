@@ -9,12 +9,8 @@
 namespace lpt::app {
 
 TForm4::TForm4(int portAddress, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Output  Port"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  ApplyDialogFont(this);
   // Taller than the two-choice original to make room for the simulator.
-  setFixedSize(188, 105);
+  SetUpDialog(this, QStringLiteral("Output  Port"), QSize(188, 105), TitleButtons::CloseOnly);
 
   auto* group = new QGroupBox(this);
   group->setGeometry(8, 4, 105, 93);
@@ -25,12 +21,11 @@ TForm4::TForm4(int portAddress, QWidget* parent) : QDialog(parent) {
   Lpt2->setGeometry(8, 38, 92, 20);
   Simulator->setGeometry(8, 64, 92, 20);
 
-  ButtonOk = new QPushButton(QStringLiteral("Ok"), this);
-  ButtonOk->setGeometry(120, 16, 60, 25);
-  ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  ButtonCancel->setGeometry(120, 56, 60, 25);
+  const OkCancelButtons buttons =
+      MakeOkCancel(this, QStringLiteral("Ok"), QRect(120, 16, 60, 25), QRect(120, 56, 60, 25));
+  ButtonOk = buttons.ok;
+  ButtonCancel = buttons.cancel;
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   if (portAddress == kLpt1Address) {
     Lpt1->setChecked(true);

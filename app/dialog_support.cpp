@@ -1,7 +1,10 @@
 #include "app/dialog_support.h"
 
+#include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -51,5 +54,45 @@ QFont DialogFont() {
 }
 
 void ApplyDialogFont(QWidget* dialog) { dialog->setFont(DialogFont()); }
+
+QFont BoldFont(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+void SetUpDialog(QDialog* dialog, const QString& title, QSize clientSize, TitleButtons buttons) {
+  dialog->setWindowTitle(title);
+  Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint;
+  if (buttons == TitleButtons::WithSystemMenu) flags |= Qt::WindowSystemMenuHint;
+  dialog->setWindowFlags(flags);
+  ApplyDialogFont(dialog);
+  if (!clientSize.isEmpty()) dialog->setFixedSize(clientSize);
+}
+
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette pal = widget->palette();
+  pal.setColor(role, colour);
+  widget->setPalette(pal);
+}
+
+QLabel* MakeSunkenPanel(QWidget* parent, const QRect& geometry, QRgb colour) {
+  auto* panel = new QLabel(parent);
+  panel->setGeometry(geometry);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setAutoFillBackground(true);
+  SetPaletteColour(panel, QPalette::Window, QColor(colour));
+  return panel;
+}
+
+OkCancelButtons MakeOkCancel(QDialog* dialog, const QString& okText, const QRect& okGeometry,
+                             const QRect& cancelGeometry) {
+  OkCancelButtons buttons{new QPushButton(okText, dialog),
+                          new QPushButton(QStringLiteral("Cancel"), dialog)};
+  buttons.ok->setGeometry(okGeometry);
+  buttons.cancel->setGeometry(cancelGeometry);
+  QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  return buttons;
+}
 
 }  // namespace lpt::app

@@ -1,6 +1,7 @@
 #include "app/fuse_panel.h"
 
 #include "app/click_panel.h"
+#include "app/dialog_support.h"
 #include "devices/fuse_layouts.h"
 
 namespace lpt::app {
@@ -10,8 +11,7 @@ FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* p
   setObjectName(QStringLiteral("GroupBox1"));
   setGeometry(kFuseGroupRect.left, kFuseGroupRect.top, kFuseGroupRect.width, kFuseGroupRect.height);
   setAutoFillBackground(true);
-  QFont bold = font();
-  bold.setBold(true);
+  const QFont bold = BoldFont(font());
   for (const FuseSlotPlace& place : FuseSlotPlaces()) {
     auto* panel = new ClickPanel(this);
     panel->setObjectName(QString::fromLatin1(place.panel.data(), place.panel.size()));

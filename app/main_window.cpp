@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "app/click_panel.h"
+#include "app/dialog_support.h"
 #include "app/fuse_panel.h"
 #include "app/gui_hooks.h"
 #include "app/hint_delay_style.h"
@@ -48,24 +49,6 @@ QString FallbackDir(const QString& configured) {
   return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
-// "MS Sans Serif" 8 pt where it exists; elsewhere a sans serif of the same
-// pixel size and similar widths, so the fixed geometry holds.
-QFont WindowFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  return font;
-}
-
-void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-  QPalette pal = widget->palette();
-  pal.setColor(role, color);
-  widget->setPalette(pal);
-}
-
 }  // namespace
 
 TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
@@ -81,7 +64,8 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
                },
                [this] { close(); }}) {
   setObjectName(QStringLiteral("TPic16f84"));
-  setFont(WindowFont());
+  // The dialogs' font: the fixed geometry was laid out for it.
+  setFont(DialogFont());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -148,8 +132,7 @@ void TPic16f84::CreateClientArea(QWidget* client) {
 
   fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
 
-  QFont bold = font();
-  bold.setBold(true);
+  const QFont bold = BoldFont(font());
   panel15_ = new ClickPanel(client);
   panel15_->setObjectName(QStringLiteral("Panel15"));
   panel15_->setText(QStringLiteral("?"));
@@ -197,12 +180,12 @@ void TPic16f84::ApplyColours(bool standard) {
   standardColours_ = standard;
   const QColor window = standard ? QApplication::style()->standardPalette().color(QPalette::Window)
                                  : QColor::fromRgb(kWindowColor);
-  SetBackground(client_, QPalette::Window, window);
-  SetBackground(fusePanel_, QPalette::Window, window);
-  SetBackground(sg1_, QPalette::Base,
-                standard ? QColor(Qt::white) : QColor::fromRgb(kProgramGridColor));
-  SetBackground(sg2_, QPalette::Base,
-                standard ? QColor(Qt::white) : QColor::fromRgb(kDataGridColor));
+  SetPaletteColour(client_, QPalette::Window, window);
+  SetPaletteColour(fusePanel_, QPalette::Window, window);
+  SetPaletteColour(sg1_, QPalette::Base,
+                   standard ? QColor(Qt::white) : QColor::fromRgb(kProgramGridColor));
+  SetPaletteColour(sg2_, QPalette::Base,
+                   standard ? QColor(Qt::white) : QColor::fromRgb(kDataGridColor));
   if (QAction* item = Action(QStringLiteral("ScW1"))) item->setChecked(standard);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QProgressBar>
 
+#include "app/dialog_support.h"
+
 namespace lpt::app {
 
 ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
@@ -25,9 +27,7 @@ ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   okLabel_ = new QLabel(QStringLiteral("Ok"), this);
   okLabel_->setObjectName(QStringLiteral("Label9"));
   okLabel_->setGeometry(249, 13, 18, 15);
-  QFont bold = okLabel_->font();
-  bold.setBold(true);
-  okLabel_->setFont(bold);
+  okLabel_->setFont(BoldFont(okLabel_->font()));
   okLabel_->setStyleSheet(QStringLiteral("color: #C0C0C0;"));
   okLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
   okLabel_->hide();
