@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/closed_port.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
 #include "hexfile/hex_file.h"
@@ -38,7 +37,10 @@ void TPic16f84::OpenPortFromSettings() {
                      (spec->kind == PortSpec::Kind::Address && spec->address == 0);
     port = OpenPort(*spec, *delay_, device_, &error);
   }
-  if (!port) port = std::make_unique<ClosedPort>("Port " + text + ": " + error);
+  // A port that cannot be had at all (a bad address in path.dat, an
+  // unreadable simulator file) fails every access, so the presence test
+  // reports "Device is not found !" with the reason.
+  if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
   port_ = std::move(port);
   protocol_ = std::make_unique<Protocol>(*port_, *delay_, *hooks_, device_);
   protocol_->SetPortAddress(address);

@@ -96,6 +96,10 @@ std::optional<PortSpec> ParsePortSpec(const std::string& raw, std::string* error
   return spec;
 }
 
+std::unique_ptr<Port> MakeUnavailablePort(std::string reason) {
+  return std::make_unique<UnavailablePort>(std::move(reason));
+}
+
 std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec) {
 #ifdef _WIN32
   if (spec.kind == PortSpec::Kind::DevicePath)

@@ -26,4 +26,9 @@ std::optional<PortSpec> ParsePortSpec(const std::string& text, std::string* erro
 // Linux ppdev). Not opened yet: the caller sets Opened.
 std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec);
 
+// A port that never opens and gives `reason` as its failure, for a caller
+// that cannot have the port it was asked for at all (every access fails,
+// so the presence test reports the reason).
+std::unique_ptr<Port> MakeUnavailablePort(std::string reason);
+
 }  // namespace lpt
