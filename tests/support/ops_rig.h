@@ -3,8 +3,6 @@
 // clock, a recording Hooks and the command state. Header-only.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -20,6 +18,7 @@
 #include "sim/chip_state.h"
 #include "sim/sim_adapter.h"
 #include "support/ops_hooks_recorder.h"
+#include "support/temp_dir.h"
 
 namespace lpt::opstest {
 
@@ -65,9 +64,8 @@ inline std::string AssembledImage(const std::string& stem) {
   static std::map<std::string, std::string> done;
   if (auto it = done.find(stem); it != done.end()) return it->second;
   namespace fs = std::filesystem;
-  const fs::path dir =
-      fs::temp_directory_path() / ("lptpic_ops_images_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  static const testing_files::ScratchDir scratch("lptpic_ops_images_");  // removed at exit
+  const fs::path& dir = scratch.path;
   const fs::path hex = dir / ("ops_" + stem + ".hex");
   const std::string command = "gpasm -a inhx8m -o '" + hex.string() +
                               "' '" LPTPIC_TEST_DATA "/hex/ops_" + stem + ".asm' > '" +
