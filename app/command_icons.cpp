@@ -43,13 +43,18 @@ void DrawArrow(QPainter& p, bool down, const QColor& color) {
   p.drawPath(path);
 }
 
+// Two crossed strokes from corner to corner of `box`.
+void DrawCross(QPainter& p, const QColor& colour, const QRect& box) {
+  p.setPen(QPen(colour, 2));
+  p.drawLine(box.topLeft(), box.bottomRight());
+  p.drawLine(box.topRight(), box.bottomLeft());
+}
+
 void Draw(QPainter& p, CommandIcon which) {
   switch (which) {
     case CommandIcon::ClearBuffers:
       DrawPage(p);
-      p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
-      p.drawLine(6, 6, 13, 13);
-      p.drawLine(13, 6, 6, 13);
+      DrawCross(p, QColor(0xC0, 0x20, 0x20), QRect(QPoint(6, 6), QPoint(13, 13)));
       break;
     case CommandIcon::Open:
       p.setPen(QPen(QColor(0x80, 0x60, 0x00), 1));
@@ -96,9 +101,7 @@ void Draw(QPainter& p, CommandIcon which) {
       break;
     case CommandIcon::Erase:
       DrawChip(p);
-      p.setPen(QPen(QColor(0xE0, 0x30, 0x30), 2));
-      p.drawLine(4, 4, 16, 16);
-      p.drawLine(16, 4, 4, 16);
+      DrawCross(p, QColor(0xE0, 0x30, 0x30), QRect(QPoint(4, 4), QPoint(16, 16)));
       break;
     case CommandIcon::Blank:
       DrawPage(p);

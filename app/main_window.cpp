@@ -37,6 +37,21 @@ constexpr unsigned kDataGridColor = 0xDEAD98;
 constexpr unsigned kIdPanelColor = 0x7495B6;
 constexpr unsigned kInfoPanelColor = 0xAEBDB0;
 
+// Where a memory group sits in the client area; its grid fills it inside
+// the group's frame and caption.
+struct MemoryViewPlace {
+  GridKind kind;
+  const char* caption;
+  const char* groupName;
+  const char* gridName;
+  QRect geometry;
+  int columnWidth;
+};
+constexpr MemoryViewPlace kProgramView{
+    GridKind::Program, "Program Memory ", "GroupBox2", "sg1", QRect(18, 32, 335, 154), 30};
+constexpr MemoryViewPlace kDataView{GridKind::Data, "Data Memory ",           "GroupBox3",
+                                    "sg2",          QRect(366, 32, 235, 154), 20};
+
 QString ExecutableDir(const QString& configured) {
   QString dir = configured.isEmpty() ? QCoreApplication::applicationDirPath() : configured;
   // ExeDir ends in a separator, as WorkDir defaults to it.
@@ -116,19 +131,15 @@ TPic16f84::~TPic16f84() {
 }
 
 void TPic16f84::CreateClientArea(QWidget* client) {
-  programGroup_ = new QGroupBox(QStringLiteral("Program Memory "), client);
-  programGroup_->setObjectName(QStringLiteral("GroupBox2"));
-  programGroup_->setGeometry(18, 32, 335, 154);
-  sg1Model_ = new MemoryGridModel(GridKind::Program, buffers_, device_, this);
-  sg1_ = MakeMemoryGrid(programGroup_, QStringLiteral("sg1"), sg1Model_, 30);
-  sg1_->setGeometry(8, 16, 319, 130);
-
-  dataGroup_ = new QGroupBox(QStringLiteral("Data Memory "), client);
-  dataGroup_->setObjectName(QStringLiteral("GroupBox3"));
-  dataGroup_->setGeometry(366, 32, 235, 154);
-  sg2Model_ = new MemoryGridModel(GridKind::Data, buffers_, device_, this);
-  sg2_ = MakeMemoryGrid(dataGroup_, QStringLiteral("sg2"), sg2Model_, 20);
-  sg2_->setGeometry(8, 16, 219, 130);
+  for (auto [view, place] : {std::pair{&program_, &kProgramView}, std::pair{&data_, &kDataView}}) {
+    view->group = new QGroupBox(QLatin1String(place->caption), client);
+    view->group->setObjectName(QLatin1String(place->groupName));
+    view->group->setGeometry(place->geometry);
+    view->model = new MemoryGridModel(place->kind, buffers_, device_, this);
+    view->grid = MakeMemoryGrid(view->group, QLatin1String(place->gridName), view->model,
+                                place->columnWidth);
+    view->grid->setGeometry(8, 16, place->geometry.width() - 16, place->geometry.height() - 24);
+  }
 
   fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
 
@@ -182,9 +193,9 @@ void TPic16f84::ApplyColours(bool standard) {
                                  : QColor::fromRgb(kWindowColor);
   SetPaletteColour(client_, QPalette::Window, window);
   SetPaletteColour(fusePanel_, QPalette::Window, window);
-  SetPaletteColour(sg1_, QPalette::Base,
+  SetPaletteColour(program_.grid, QPalette::Base,
                    standard ? QColor(Qt::white) : QColor::fromRgb(kProgramGridColor));
-  SetPaletteColour(sg2_, QPalette::Base,
+  SetPaletteColour(data_.grid, QPalette::Base,
                    standard ? QColor(Qt::white) : QColor::fromRgb(kDataGridColor));
   if (QAction* item = Action(QStringLiteral("ScW1"))) item->setChecked(standard);
 }
@@ -194,14 +205,14 @@ void TPic16f84::InicChip(const std::string& name) {
   fuses_.ApplyLayout(device_.FuseLayout);
   ApplyWindowLayout(WindowLayoutOf(device_.FuseLayout));
   setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.DeviceName));
-  sg1Model_->Reset();
-  sg2Model_->Reset();
+  program_.model->Reset();
+  data_.model->Reset();
   fusePanel_->Refresh();
   QCoreApplication::processEvents();
 }
 
 void TPic16f84::ApplyWindowLayout(const WindowLayout& layout) {
-  dataGroup_->setVisible(layout.dataGroupShown);
+  data_.group->setVisible(layout.dataGroupShown);
   Action(QStringLiteral("ProgramonlyDatamemory1"))->setEnabled(layout.programDataEnabled);
   Button(QStringLiteral("Button3"))->setVisible(layout.eraseShown);
   Action(QStringLiteral("Erase1"))->setEnabled(layout.eraseShown);
@@ -211,8 +222,8 @@ void TPic16f84::ApplyWindowLayout(const WindowLayout& layout) {
 }
 
 void TPic16f84::RefreshBufferViews() {
-  sg1Model_->Refresh();
-  sg2Model_->Refresh();
+  program_.model->Refresh();
+  data_.model->Refresh();
   panel5_->setText(QString::fromStdString(buffers_.IdCaption));
 }
 
@@ -237,11 +248,10 @@ void TPic16f84::SetEditingEnabled(bool enabled) {
   fusePanel_->setEnabled(enabled);
   panel5_->setEnabled(enabled);
   panel15_->setEnabled(enabled);
-  for (QTableView* grid : {sg1_, sg2_}) {
-    if (!enabled) grid->setCurrentIndex(QModelIndex());  // commits an open editor first
+  for (const MemoryView& view : {program_, data_}) {
+    if (!enabled) view.grid->setCurrentIndex(QModelIndex());  // commits an open editor first
+    view.model->SetReadOnly(!enabled);
   }
-  sg1Model_->SetReadOnly(!enabled);
-  sg2Model_->SetReadOnly(!enabled);
 }
 
 void TPic16f84::closeEvent(QCloseEvent* event) {

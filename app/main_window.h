@@ -34,6 +34,13 @@ class GuiHooks;
 class MemoryGridModel;
 class ProgressPanel;
 
+// A memory grid with its model and the group box around it.
+struct MemoryView {
+  QGroupBox* group = nullptr;
+  MemoryGridModel* model = nullptr;
+  QTableView* grid = nullptr;
+};
+
 // How this run starts. The defaults are the program's; tests and the
 // command line change single fields.
 struct AppOptions {
@@ -79,10 +86,10 @@ class TPic16f84 : public QMainWindow {
 
   QAction* Action(const QString& name) const { return actions_.value(name); }
   QPushButton* Button(const QString& name) const { return buttons_.value(name); }
-  QTableView* Sg1() const { return sg1_; }
-  QTableView* Sg2() const { return sg2_; }
+  QTableView* Sg1() const { return program_.grid; }
+  QTableView* Sg2() const { return data_.grid; }
   FusePanel* FuseGroup() const { return fusePanel_; }
-  QGroupBox* DataGroup() const { return dataGroup_; }
+  QGroupBox* DataGroup() const { return data_.group; }
   ClickPanel* IdPanel() const { return panel5_; }
   ClickPanel* InfoPanel() const { return panel15_; }
   ProgressPanel* Progress() const { return panel6_; }
@@ -151,12 +158,8 @@ class TPic16f84 : public QMainWindow {
   QMap<QString, QPushButton*> buttons_;
   QWidget* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;
-  QGroupBox* programGroup_ = nullptr;
-  QGroupBox* dataGroup_ = nullptr;
-  MemoryGridModel* sg1Model_ = nullptr;
-  MemoryGridModel* sg2Model_ = nullptr;
-  QTableView* sg1_ = nullptr;
-  QTableView* sg2_ = nullptr;
+  MemoryView program_;  // sg1 in GroupBox2
+  MemoryView data_;     // sg2 in GroupBox3
   FusePanel* fusePanel_ = nullptr;
   ClickPanel* panel5_ = nullptr;
   ClickPanel* panel15_ = nullptr;

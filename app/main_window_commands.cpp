@@ -72,10 +72,7 @@ CommandResult TPic16f84::RunDeviceCommand(CommandResult (*command)(OpContext&)) 
 
 void TPic16f84::ClearBuffers1Click() {
   buffers_.Inic(device_);
-  buffers_.FuseWord = 0x3FFF;
-  ShowFusesWord(0x3FFF);
-  buffers_.IdCaption = kBlankIdCaption;
-  RefreshBufferViews();
+  ClearFuses1Click();
 }
 
 void TPic16f84::ClearFuses1Click() {

@@ -47,21 +47,30 @@ void TPic16f84::OpenPortFromSettings() {
   protocol_->SetDelayMode(settings_.delayMode);
 }
 
-// The dialogs start in WorkDir; one that no longer exists falls back to
-// the executable's folder.
-static QString DialogDir(const std::string& workDir, const std::string& exeDir) {
-  const QString dir = QString::fromStdString(workDir);
-  return QFileInfo(dir).isDir() ? dir : QString::fromStdString(exeDir);
+// The HEX file dialog of File > Open or Save, started in WorkDir (or the
+// executable's folder when WorkDir no longer exists). The chosen path, or
+// empty when the user cancels.
+static QString AskHexPath(QWidget* parent, const std::string& workDir, const std::string& exeDir,
+                          QFileDialog::AcceptMode mode) {
+  const QString work = QString::fromStdString(workDir);
+  const QString start = QFileInfo(work).isDir() ? work : QString::fromStdString(exeDir);
+  const bool open = mode == QFileDialog::AcceptOpen;
+  QFileDialog dialog(parent, QString(), start);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(
+      QString::fromUtf8(open ? kOpenFilters : kSaveFilters).split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(QStringLiteral("hex"));
+  // Qt asks before an existing file is replaced unless told not to.
+  if (!open) dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
 }
 
 void TPic16f84::Load1Click() {
-  QFileDialog dialog(this, QString(), DialogDir(settings_.workDir, location_.ExeDir()));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(QString::fromUtf8(kOpenFilters).split(QStringLiteral(";;")));
-  dialog.setDefaultSuffix(QStringLiteral("hex"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  LoadHexPath(dialog.selectedFiles().first());
+  const QString path =
+      AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptOpen);
+  if (!path.isEmpty()) LoadHexPath(path);
 }
 
 void TPic16f84::LoadHexPath(const QString& path) {
@@ -82,15 +91,9 @@ void TPic16f84::LoadHexPath(const QString& path) {
 }
 
 void TPic16f84::Save1Click() {
-  QFileDialog dialog(this, QString(), DialogDir(settings_.workDir, location_.ExeDir()));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(QString::fromUtf8(kSaveFilters).split(QStringLiteral(";;")));
-  dialog.setDefaultSuffix(QStringLiteral("hex"));
-  // Qt asks before an existing file is replaced unless told not to.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  SaveHexPath(dialog.selectedFiles().first());
+  const QString path =
+      AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptSave);
+  if (!path.isEmpty()) SaveHexPath(path);
 }
 
 void TPic16f84::SaveHexPath(const QString& path) {

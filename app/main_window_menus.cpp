@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/command_icons.h"
+#include "app/dialog_support.h"
 #include "app/main_window.h"
 
 namespace lpt::app {
@@ -143,8 +144,7 @@ void TPic16f84::CreateButtons(QWidget* client) {
       {"Button1", "Program All", nullptr}, {"Button4", "Fuses", "Program only Fuses + ID"},
       {"Button3", "Erase", "Erase All"},   {"Button5", "Blank?", "Check the device for Blank"},
   };
-  QFont bold = font();
-  bold.setBold(true);
+  const QFont bold = BoldFont(font());
   int left = 16;
   for (const auto& item : kButtons) {
     auto* button = new QPushButton(QLatin1String(item.caption), client);
