@@ -42,10 +42,6 @@ class ProbeClock : public VirtualClock {
   std::function<void()> probe_;
 };
 
-QString CellText(QTableView* grid, int row, int col) {
-  return grid->model()->index(row, col).data().toString();
-}
-
 }  // namespace
 
 class CommandRunTest : public QObject {
@@ -54,11 +50,10 @@ class CommandRunTest : public QObject {
   void init() {
     dirs_ = std::make_unique<SettingsDirs>();
     // WorkDir is the temporary folder; the port is the simulator.
-    dirs_->WritePathDat(QDir::toNativeSeparators(dirs_->exe.path()).toUtf8() +
-                        "\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
-    app::AppOptions options = dirs_->Options();
-    options.delay = &clock_;
-    window_ = MakeWindow(options);
+    window_ = MakeWindow(*dirs_,
+                         QDir::toNativeSeparators(dirs_->exe.path()).toUtf8() +
+                             "\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n",
+                         clock_);
   }
   void cleanup() {
     window_.reset();

@@ -18,10 +18,6 @@ using lpt::app::FusePanel;
 
 namespace {
 
-QString CellText(QTableView* grid, int row, int col) {
-  return grid->model()->index(row, col).data().toString();
-}
-
 bool Shown(QWidget* widget) { return !widget->isHidden(); }
 
 }  // namespace

@@ -15,10 +15,6 @@ using lpt::app::TForm5;
 
 namespace {
 
-QString CellText(QTableView* grid, int row, int col) {
-  return grid->model()->index(row, col).data().toString();
-}
-
 // Opens the cell editor, types `keys` over the old text and presses Enter.
 // Returns what the editor showed just before Enter.
 QString TypeIntoCell(QTableView* grid, int row, int col, const QString& keys) {

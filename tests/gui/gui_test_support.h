@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +58,20 @@ inline std::unique_ptr<app::TPic16f84> MakeWindow(app::AppOptions options) {
   window->show();
   QApplication::processEvents();
   return window;
+}
+
+// A window started from `pathDat` in `dirs`, its waits on `clock`.
+inline std::unique_ptr<app::TPic16f84> MakeWindow(const SettingsDirs& dirs,
+                                                  const QByteArray& pathDat, Delay& clock) {
+  dirs.WritePathDat(pathDat);
+  app::AppOptions options = dirs.Options();
+  options.delay = &clock;
+  return MakeWindow(std::move(options));
+}
+
+// The text a grid shows in one cell.
+inline QString CellText(QTableView* grid, int row, int col) {
+  return grid->model()->index(row, col).data().toString();
 }
 
 // A left click in the middle of a widget.

@@ -22,10 +22,7 @@ class WindowWiringTest : public QObject {
  private slots:
   void init() {
     dirs_ = std::make_unique<SettingsDirs>();
-    dirs_->WritePathDat("/w\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
-    app::AppOptions options = dirs_->Options();
-    options.delay = &clock_;
-    window_ = MakeWindow(options);
+    window_ = MakeWindow(*dirs_, "/w\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n", clock_);
   }
   void cleanup() {
     window_.reset();
