@@ -9,6 +9,20 @@
 
 namespace lpt::app {
 
+// The grids were laid out for a face with narrow digits; in a wider one
+// four digits run into the grid line, so the text loses a pixel of size at
+// a time until it keeps a margin on both sides.
+QFont CellFont(QFont font, const QString& text, int width) {
+  constexpr int kMargin = 2;
+  constexpr int kSmallestPixels = 8;
+  int pixels = QFontInfo(font).pixelSize();
+  while (pixels > kSmallestPixels &&
+         QFontMetricsF(font).horizontalAdvance(text) > width - 2 * kMargin) {
+    font.setPixelSize(--pixels);
+  }
+  return font;
+}
+
 QValidator::State CellValidator::validate(QString& input, int& pos) const {
   const std::optional<std::string> shown = FilterCellEntry(input.toStdString(), format_);
   if (!shown) return Invalid;
@@ -43,7 +57,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->save();
   const bool selected = (item.state & QStyle::State_Selected) != 0;
   painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-  painter->setFont(item.font);
+  painter->setFont(CellFont(item.font, text, item.rect.width()));
   painter->drawText(item.rect, Qt::AlignCenter, text);
   painter->restore();
 }

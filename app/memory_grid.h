@@ -13,6 +13,10 @@ namespace lpt::app {
 
 class MemoryGridModel;
 
+// The font a cell shows `text` in: `font`, made smaller (down to 8 pixels)
+// where the text would not fit a cell `width` pixels wide with a margin.
+QFont CellFont(QFont font, const QString& text, int width);
+
 // Upper-cases typed letters and refuses keystrokes the cell cannot hold.
 class CellValidator : public QValidator {
   Q_OBJECT

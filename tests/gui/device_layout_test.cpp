@@ -9,6 +9,7 @@
 
 #include "app/click_panel.h"
 #include "app/fuse_panel.h"
+#include "app/memory_grid.h"
 #include "gui_test_support.h"
 
 using namespace lpt;
@@ -87,6 +88,30 @@ class DeviceLayoutTest : public QObject {
     sg1->scrollToBottom();
     QApplication::processEvents();
     QVERIFY(sg1->rowAt(sg1->viewport()->height() - 1) > 1000);
+  }
+
+  // Whatever face is installed, every word keeps two pixels clear on both
+  // sides of its cell; a text that fits at the window's size keeps it.
+  void cellTextFitsItsCell_data() {
+    QTest::addColumn<bool>("dataGrid");
+    QTest::addColumn<int>("digits");
+    QTest::newRow("program word") << false << 4;
+    QTest::newRow("data byte") << true << 2;
+  }
+  void cellTextFitsItsCell() {
+    QFETCH(bool, dataGrid);
+    QFETCH(int, digits);
+    QTableView* grid = dataGrid ? window_->Sg2() : window_->Sg1();
+    const int width = grid->visualRect(grid->model()->index(0, 1)).width();
+    for (QChar digit : QStringLiteral("0123456789ABCDEF")) {
+      const QString text(digits, digit);
+      const QFont font = app::CellFont(grid->font(), text, width);
+      QVERIFY2(QFontMetricsF(font).horizontalAdvance(text) <= width - 4, qPrintable(text));
+      QVERIFY(QFontInfo(font).pixelSize() >= 8);
+      QCOMPARE(app::CellFont(font, text, width), font);  // a fitting text is left alone
+    }
+    const QString narrow(1, QLatin1Char('1'));
+    QCOMPARE(app::CellFont(grid->font(), narrow, width), grid->font());
   }
 
   void setBufferAndSetFusesReset() {
