@@ -10,7 +10,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "support/gui_box_recorder.h"
+#include "support/gui_modal_dialog.h"
 
 namespace lpt::gui_test {
 
@@ -79,19 +79,6 @@ inline void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-// Runs `act` on the next modal dialog of type T once it is open, then
-// `trigger` opens it. The dialog must be closed by `act`.
-template <typename T>
-void WithModal(const std::function<void()>& trigger, const std::function<void(T*)>& act) {
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    seen = true;
-    act(dialog);
-  });
-  trigger();
-  QVERIFY2(seen, "the dialog did not open");
-}
+using lpt::testing::WithModal;
 
 }  // namespace lpt::gui_test

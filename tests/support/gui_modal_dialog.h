@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -26,6 +27,19 @@ void WhenModalOpens(std::function<void(Dialog*)> action, int attempts = 200) {
       });
     }
   });
+}
+
+// Runs `act` on the modal dialog of type T that `trigger` opens, and fails
+// the test if none opened.
+template <typename Dialog>
+void WithModal(const std::function<void()>& trigger, const std::function<void(Dialog*)>& act) {
+  bool seen = false;
+  WhenModalOpens<Dialog>([&seen, &act](Dialog* dialog) {
+    seen = true;
+    act(dialog);
+  });
+  trigger();
+  QVERIFY2(seen, "the dialog did not open");
 }
 
 }  // namespace lpt::testing
