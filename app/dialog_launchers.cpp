@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "app/clear_area_dialog.h"
 #include "app/dialog_about.h"
@@ -35,6 +36,20 @@ template <typename Dialog>
 int RunModal(Dialog& dialog) {
   dialog.setModal(true);
   return dialog.exec();
+}
+
+// Every dialog but help names its offset from the main window.
+template <typename Dialog>
+void PlaceAtItsOffset(Dialog& dialog, QWidget* mainWindow) {
+  PlaceDialog(&dialog, mainWindow, Dialog::kLeft, Dialog::kTop);
+}
+
+// A new dialog made from `args`, placed at its offset from `mainWindow`.
+template <typename Dialog, typename... Args>
+std::unique_ptr<QDialog> MakePlaced(QWidget* mainWindow, Args&&... args) {
+  auto dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
+  PlaceAtItsOffset(*dialog, mainWindow);
+  return dialog;
 }
 
 DialogStateSource& StateSource() {
@@ -73,48 +88,45 @@ DialogState CurrentState(QWidget* mainWindow) {
 // A dialog as its command creates and places it, for the screenshot.
 // `state` must outlive the dialog (Clear Area keeps references to it).
 std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, DialogState& state) {
-  std::unique_ptr<QDialog> dialog;
-  QPoint offset;
+  QWidget* const parent = mainWindow;
   if (Factories().contains(name)) {
-    return std::unique_ptr<QDialog>(Factories().value(name)(mainWindow));
-  } else if (name == QStringLiteral("device")) {
-    dialog = std::make_unique<TForm7>(FromStd(state.device.DeviceName), mainWindow);
-    offset = {TForm7::kLeft, TForm7::kTop};
-  } else if (name == QStringLiteral("info")) {
-    dialog = std::make_unique<TForm8>(state.device.InfoPage, FromStd(state.device.DeviceName),
-                                      mainWindow);
-    offset = {TForm8::kLeft, TForm8::kTop};
-  } else if (name == QStringLiteral("id")) {
-    dialog = std::make_unique<TForm6>(FromStd(state.buffers.IdDigits()), mainWindow);
-    offset = {TForm6::kLeft, TForm6::kTop};
-  } else if (name == QStringLiteral("port")) {
-    dialog = std::make_unique<TForm4>(state.portAddress, mainWindow);
-    offset = {TForm4::kLeft, TForm4::kTop};
-  } else if (name == QStringLiteral("dir")) {
-    dialog = std::make_unique<TForm2>(FromStd(state.workDir), FromStd(state.exeDir), mainWindow);
-    offset = {TForm2::kLeft, TForm2::kTop};
-  } else if (name == QStringLiteral("about")) {
-    dialog = std::make_unique<TForm3>(mainWindow);
-    offset = {TForm3::kLeft, TForm3::kTop};
-  } else if (name == QStringLiteral("help")) {
-    dialog = std::make_unique<TForm9>(mainWindow);
+    return std::unique_ptr<QDialog>(Factories().value(name)(parent));
+  }
+  if (name == QStringLiteral("device")) {
+    return MakePlaced<TForm7>(parent, FromStd(state.device.DeviceName), parent);
+  }
+  if (name == QStringLiteral("info")) {
+    return MakePlaced<TForm8>(parent, state.device.InfoPage, FromStd(state.device.DeviceName),
+                              parent);
+  }
+  if (name == QStringLiteral("id")) {
+    return MakePlaced<TForm6>(parent, FromStd(state.buffers.IdDigits()), parent);
+  }
+  if (name == QStringLiteral("port")) {
+    return MakePlaced<TForm4>(parent, state.portAddress, parent);
+  }
+  if (name == QStringLiteral("dir")) {
+    return MakePlaced<TForm2>(parent, FromStd(state.workDir), FromStd(state.exeDir), parent);
+  }
+  if (name == QStringLiteral("about")) {
+    return MakePlaced<TForm3>(parent, parent);
+  }
+  if (name == QStringLiteral("cleararea")) {
+    return MakePlaced<TForm5>(parent, parent, state.device, state.buffers);
+  }
+  if (name == QStringLiteral("help")) {
+    auto dialog = std::make_unique<TForm9>(parent);
     CentreOnDesktop(dialog.get());
     return dialog;
-  } else if (name == QStringLiteral("cleararea")) {
-    dialog = std::make_unique<TForm5>(mainWindow, state.device, state.buffers);
-    offset = {TForm5::kLeft, TForm5::kTop};
-  } else {
-    return nullptr;
   }
-  PlaceDialog(dialog.get(), mainWindow, offset.x(), offset.y());
-  return dialog;
+  return nullptr;
 }
 
 }  // namespace
 
 bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName) {
   TForm7 dialog(FromStd(*deviceName), mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm7::kLeft, TForm7::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted || dialog.ConfirmedName().isEmpty()) return false;
   *deviceName = dialog.ConfirmedName().toStdString();
   return true;
@@ -122,7 +134,7 @@ bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName) {
 
 bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
   TForm6 dialog(FromStd(buffers.IdDigits()), mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm6::kLeft, TForm6::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted || dialog.NewCaption().isEmpty()) return false;
   buffers.SetIdDigits(dialog.NewDigits().toStdString());
   return true;
@@ -130,13 +142,13 @@ bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
 
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device) {
   TForm8 dialog(device.InfoPage, FromStd(device.DeviceName), mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm8::kLeft, TForm8::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   RunModal(dialog);
 }
 
 bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
   TForm4 dialog(*portAddress, mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm4::kLeft, TForm4::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted) return false;
   const int chosen = dialog.SelectedAddress();
   if (chosen == *portAddress) return false;
@@ -146,7 +158,7 @@ bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
 
 void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir) {
   TForm2 dialog(FromStd(*workDir), FromStd(exeDir), mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm2::kLeft, TForm2::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   // The repair of a removed directory stands even if the user cancels.
   if (dialog.FellBack()) *workDir = exeDir;
   if (RunModal(dialog) == QDialog::Accepted) *workDir = dialog.SelectedDirectory().toStdString();
@@ -160,7 +172,7 @@ void ShowHelpDialog(QWidget* mainWindow) {
 
 void ShowAboutDialog(QWidget* mainWindow) {
   TForm3 dialog(mainWindow);
-  PlaceDialog(&dialog, mainWindow, TForm3::kLeft, TForm3::kTop);
+  PlaceAtItsOffset(dialog, mainWindow);
   RunModal(dialog);
 }
 
