@@ -1,11 +1,16 @@
 // Help window, about box, home page and the screenshots of every dialog.
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
 
+#include "app/clear_area_dialog.h"
 #include "app/dialog_about.h"
 #include "app/dialog_help.h"
 #include "app/dialog_launchers.h"
@@ -125,6 +130,60 @@ class HelpAboutTest : public QObject {
     QCOMPARE(catcher_.urls,
              (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QLatin1String(kContactAddress)),
                           QUrl(QLatin1String(kHomePageUrl))}));
+  }
+
+  // Every launcher opens its dialog at the dialog's own offset from the main
+  // window, with its caption and a frame that cannot be resized.
+  void launchersPlaceEachDialog_data() {
+    QTest::addColumn<QString>("launcher");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("device") << "device" << QPoint(160, 40) << "Device";
+    QTest::newRow("info") << "info" << QPoint(100, -130) << "Info";
+    QTest::newRow("id") << "id" << QPoint(283, 97) << "ID change";
+    QTest::newRow("clear area") << "cleararea" << QPoint(100, -53) << "Clear Area";
+    QTest::newRow("port") << "port" << QPoint(100, -53) << "Output  Port";
+    QTest::newRow("dir") << "dir" << QPoint(66, -66) << "Change Dir";
+    QTest::newRow("about") << "about" << QPoint(98, -30) << "Info";
+  }
+  void launchersPlaceEachDialog() {
+    QFETCH(QString, launcher);
+    QFETCH(QPoint, offset);
+    QFETCH(QString, title);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.setGeometry(screen.left() + 40, screen.top() + 200, 300, 200);
+    main.show();
+    lpt::ActiveDevice device;
+    lpt::SelectDevice(device, "16F628");
+    lpt::EditBuffers buffers;
+    lpt::InicChip(device, buffers, "16F628");
+    std::string name = "16F84";
+    int port = 888;
+    std::string workDir = QDir::tempPath().toStdString();
+    const std::map<QString, std::function<void()>> launchers = {
+        {QStringLiteral("device"), [&] { ShowDeviceDialog(&main, &name); }},
+        {QStringLiteral("info"), [&] { ShowInfoDialog(&main, device); }},
+        {QStringLiteral("id"), [&] { ShowIdDialog(&main, buffers); }},
+        {QStringLiteral("cleararea"), [&] { ShowClearAreaDialog(&main, device, buffers); }},
+        {QStringLiteral("port"), [&] { ShowPortDialog(&main, &port); }},
+        {QStringLiteral("dir"), [&] { ShowDirDialog(&main, &workDir, workDir); }},
+        {QStringLiteral("about"), [&] { ShowAboutDialog(&main); }},
+    };
+    QPoint where;
+    QString caption;
+    Qt::WindowFlags flags;
+    lpt::testing::WithModal<QDialog>(launchers.at(launcher), [&](QDialog* d) {
+      where = d->frameGeometry().topLeft();
+      caption = d->windowTitle();
+      flags = d->windowFlags();
+      d->reject();
+    });
+    QCOMPARE(where, main.frameGeometry().topLeft() + offset);
+    QCOMPARE(caption, title);
+    QVERIFY(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
   }
 
   void screenshotsOfEveryOwnDialog() {
