@@ -11,7 +11,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "devices/catalogue.h"
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 
 namespace {
 
@@ -52,11 +52,11 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(portOption)) {
     const std::string spec = parser.value(portOption).toStdString();
     std::string error;
-    if (!lpt::ParsePortSpec(spec, &error)) {
+    if (!lpt::ParsePortChoice(spec, &error)) {
       return Fail(QStringLiteral("--port %1: %2")
                       .arg(parser.value(portOption), QString::fromStdString(error)));
     }
-    options.portSpec = spec;
+    options.portChoice = spec;
   }
   if (parser.isSet(deviceOption)) {
     const std::string name = parser.value(deviceOption).toStdString();

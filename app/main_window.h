@@ -51,7 +51,7 @@ struct AppOptions {
   // configuration folder (QStandardPaths::AppConfigLocation).
   QString fallbackDir;
   // --port SPEC and --device NAME: this run only; path.dat keeps its values.
-  std::optional<std::string> portSpec;
+  std::optional<std::string> portChoice;
   std::optional<std::string> deviceName;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;

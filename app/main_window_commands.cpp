@@ -107,7 +107,7 @@ void TPic16f84::OutputPort1Click() {
   if (!ShowPortDialog(this, &address)) return;
   settings_.portAddress = address;
   // A port chosen now replaces one given on the command line.
-  options_.portSpec.reset();
+  options_.portChoice.reset();
   OpenPortFromSettings();
 }
 

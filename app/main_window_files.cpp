@@ -7,7 +7,7 @@
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
 #include "hexfile/hex_file.h"
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
@@ -21,7 +21,7 @@ const char* const kSaveFilters = "soubory *.hex (*.hex);;všechny soubory (*)";
 }  // namespace
 
 void TPic16f84::OpenPortFromSettings() {
-  const std::string text = options_.portSpec.value_or(std::to_string(settings_.portAddress));
+  const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
   if (port_) port_->SetOpened(false);
@@ -30,11 +30,11 @@ void TPic16f84::OpenPortFromSettings() {
   std::string error;
   std::uint16_t address = 0x378;
   std::unique_ptr<Port> port;
-  if (const std::optional<PortSpec> spec = ParsePortSpec(text, &error)) {
+  if (const std::optional<PortChoice> spec = ParsePortChoice(text, &error)) {
     address = spec->address;
-    simulatedPort_ = spec->kind == PortSpec::Kind::Simulator ||
-                     spec->kind == PortSpec::Kind::SimulatorFile ||
-                     (spec->kind == PortSpec::Kind::Address && spec->address == 0);
+    simulatedPort_ = spec->kind == PortChoice::Kind::Simulator ||
+                     spec->kind == PortChoice::Kind::SimulatorFile ||
+                     (spec->kind == PortChoice::Kind::Address && spec->address == 0);
     port = OpenPort(*spec, *delay_, device_, &error);
   }
   // A port that cannot be had at all (a bad address in path.dat, an

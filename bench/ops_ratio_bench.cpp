@@ -71,9 +71,9 @@ void FillImage(const ActiveDevice& device, EditBuffers& buffers) {
   buffers.SetIdDigits("1234");
 }
 
-PortSpec SimulatorSpec() {
-  PortSpec spec;
-  spec.kind = PortSpec::Kind::Simulator;
+PortChoice SimulatorSpec() {
+  PortChoice spec;
+  spec.kind = PortChoice::Kind::Simulator;
   return spec;
 }
 

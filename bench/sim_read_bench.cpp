@@ -22,8 +22,8 @@ void BM_Read16F877ProgramMemory(benchmark::State& state) {
   ActiveDevice device;
   SelectDevice(device, "16F877");
   std::string error;
-  PortSpec spec;
-  spec.kind = PortSpec::Kind::Simulator;
+  PortChoice spec;
+  spec.kind = PortChoice::Kind::Simulator;
   std::unique_ptr<Port> port = OpenPort(spec, clock, device, &error);
   if (!port) {
     state.SkipWithError(error.c_str());

@@ -26,8 +26,8 @@ constexpr int kBarCells = 40;
 
 bool StderrIsTerminal() { return LPTPIC_ISATTY(2) != 0; }
 
-bool IsSimulator(const PortSpec& spec) {
-  return spec.kind == PortSpec::Kind::Simulator || spec.kind == PortSpec::Kind::SimulatorFile;
+bool IsSimulator(const PortChoice& spec) {
+  return spec.kind == PortChoice::Kind::Simulator || spec.kind == PortChoice::Kind::SimulatorFile;
 }
 
 // Passes everything through and remembers the last value written to the
@@ -130,7 +130,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   if (!SetUpDevice(options, s->device_, s->buffers_)) return nullptr;
 
   std::string error;
-  const auto spec = ParsePortSpec(options.port, &error);
+  const auto spec = ParsePortChoice(options.port, &error);
   if (!spec) {
     std::cerr << error << '\n';
     return nullptr;

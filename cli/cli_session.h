@@ -27,7 +27,7 @@
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/port.h"
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 #include "hw/protocol.h"
 #include "ops/device_commands.h"
 
@@ -84,7 +84,7 @@ class CliSession {
   Delay& delay() { return *delay_; }
   CliHooks& hooks() { return hooks_; }
   OpState& state() { return state_; }
-  const PortSpec& portSpec() const { return spec_; }
+  const PortChoice& portChoice() const { return spec_; }
 
   // Everything the device commands of ops/device_commands.h take.
   OpContext Context();
@@ -99,7 +99,7 @@ class CliSession {
   EditBuffers buffers_;
   CliHooks hooks_;
   OpState state_;
-  PortSpec spec_;
+  PortChoice spec_;
   std::unique_ptr<Delay> clock_;  // real waits, or virtual time for the simulator
   std::ofstream traceFile_;
   std::unique_ptr<Delay> traceDelay_;

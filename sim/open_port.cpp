@@ -29,17 +29,17 @@ std::optional<sim::ChipState> ChipFromFile(const std::string& path, const Active
 
 }  // namespace
 
-std::unique_ptr<Port> OpenPort(const PortSpec& spec, Delay& delay, const ActiveDevice& device,
+std::unique_ptr<Port> OpenPort(const PortChoice& spec, Delay& delay, const ActiveDevice& device,
                                std::string* error) {
   std::unique_ptr<Port> port;
   // Port address 0 names no hardware: it is the simulator, like "sim".
-  const bool fresh = spec.kind == PortSpec::Kind::Simulator ||
-                     (spec.kind == PortSpec::Kind::Address && spec.address == 0);
+  const bool fresh = spec.kind == PortChoice::Kind::Simulator ||
+                     (spec.kind == PortChoice::Kind::Address && spec.address == 0);
   if (fresh) {
     std::optional<sim::ChipState> chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
     port = std::make_unique<sim::SimAdapter>(delay, spec.address, std::move(*chip));
-  } else if (spec.kind == PortSpec::Kind::SimulatorFile) {
+  } else if (spec.kind == PortChoice::Kind::SimulatorFile) {
     std::optional<sim::ChipState> chip = ChipFromFile(spec.path, device, error);
     if (!chip) return nullptr;
     auto adapter = std::make_unique<sim::SimAdapter>(delay, spec.address, std::move(*chip));

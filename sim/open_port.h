@@ -1,4 +1,4 @@
-// Opens the port a PortSpec names: the simulated adapter for the simulator
+// Opens the port a PortChoice names: the simulated adapter for the simulator
 // kinds, the hardware backend otherwise. The one factory the GUI and the CLI
 // use.
 #pragma once
@@ -9,7 +9,7 @@
 #include "devices/active_device.h"
 #include "hw/delay.h"
 #include "hw/port.h"
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 
 namespace lpt {
 
@@ -19,7 +19,7 @@ namespace lpt {
 // missing, and saved back when the port is destroyed or closed.
 // `delay` is the clock the simulated chip times its cycles with; it must
 // outlive the port. nullptr with *error set when the chip file is bad.
-std::unique_ptr<Port> OpenPort(const PortSpec& spec, Delay& delay, const ActiveDevice& device,
+std::unique_ptr<Port> OpenPort(const PortChoice& spec, Delay& delay, const ActiveDevice& device,
                                std::string* error);
 
 }  // namespace lpt

@@ -1,7 +1,7 @@
 // The simulated programming adapter: a Port that decodes the data register
 // into the chip's four lines and answers status reads with the data line.
 //
-// Registers at the port base B (PortSpec.address):
+// Registers at the port base B (PortChoice.address):
 // - B (data): writes drive the lines (bit 0 clock, 1 data, 2 Vpp, 3 supply
 //   off; bits 4-7 are not wired); reads give back the last value written,
 //   as a real data register does.

@@ -25,8 +25,8 @@ class ChipFile : public ::testing::Test {
   std::unique_ptr<Port> Open(const std::string& device, const std::string& path,
                              std::string* error) {
     SelectDevice(active_, device);
-    PortSpec spec;
-    spec.kind = PortSpec::Kind::SimulatorFile;
+    PortChoice spec;
+    spec.kind = PortChoice::Kind::SimulatorFile;
     spec.path = path;
     return OpenPort(spec, clock_, active_, error);
   }
@@ -170,8 +170,8 @@ TEST(OpenPortKinds, SimAndAddressZeroAreFreshChipsAtTheSpecAddress) {
   VirtualClock clock;
   ActiveDevice device;
   SelectDevice(device, "16F628A");
-  for (PortSpec spec :
-       {PortSpec{PortSpec::Kind::Simulator, 0x278, ""}, PortSpec{PortSpec::Kind::Address, 0, ""}}) {
+  for (PortChoice spec : {PortChoice{PortChoice::Kind::Simulator, 0x278, ""},
+                          PortChoice{PortChoice::Kind::Address, 0, ""}}) {
     std::string error;
     auto port = OpenPort(spec, clock, device, &error);
     ASSERT_TRUE(port) << error;

@@ -1,4 +1,4 @@
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 
 #include <cctype>
 
@@ -44,7 +44,7 @@ std::optional<unsigned long> ParseNumber(const std::string& digits, int base) {
   return value;
 }
 
-std::optional<PortSpec> Fail(std::string* error, std::string text) {
+std::optional<PortChoice> Fail(std::string* error, std::string text) {
   if (error) *error = std::move(text);
   return std::nullopt;
 }
@@ -67,22 +67,22 @@ class UnavailablePort : public Port {
 
 }  // namespace
 
-std::optional<PortSpec> ParsePortSpec(const std::string& raw, std::string* error) {
+std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* error) {
   const std::string text = Trim(raw);
-  PortSpec spec;
+  PortChoice spec;
   if (text == "sim" || text == "0") {
-    spec.kind = PortSpec::Kind::Simulator;
+    spec.kind = PortChoice::Kind::Simulator;
     return spec;
   }
   if (text.rfind("sim:", 0) == 0) {
     if (text.size() == 4)
       return Fail(error, "Port \"sim:\" needs a chip file name after the colon.");
-    spec.kind = PortSpec::Kind::SimulatorFile;
+    spec.kind = PortChoice::Kind::SimulatorFile;
     spec.path = text.substr(4);
     return spec;
   }
   if (text.rfind("/dev/", 0) == 0 && text.size() > 5) {
-    spec.kind = PortSpec::Kind::DevicePath;
+    spec.kind = PortChoice::Kind::DevicePath;
     spec.path = text;
     return spec;
   }
@@ -91,7 +91,7 @@ std::optional<PortSpec> ParsePortSpec(const std::string& raw, std::string* error
   if (!number) return Fail(error, "Unknown port \"" + raw + "\": " + kUsage + ".");
   if (*number > kHighestAddress)
     return Fail(error, "Port address \"" + raw + "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");
-  spec.kind = PortSpec::Kind::Address;
+  spec.kind = PortChoice::Kind::Address;
   spec.address = static_cast<std::uint16_t>(*number);
   return spec;
 }
@@ -100,9 +100,9 @@ std::unique_ptr<Port> MakeUnavailablePort(std::string reason) {
   return std::make_unique<UnavailablePort>(std::move(reason));
 }
 
-std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec) {
+std::unique_ptr<Port> MakeHardwarePort(const PortChoice& spec) {
 #ifdef _WIN32
-  if (spec.kind == PortSpec::Kind::DevicePath)
+  if (spec.kind == PortChoice::Kind::DevicePath)
     return std::make_unique<UnavailablePort>(
         "Device paths name Linux parallel ports; on Windows give the port address (888 or "
         "0x378).");
@@ -112,7 +112,7 @@ std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec) {
   if (!sys)
     return std::make_unique<UnavailablePort>(
         "This system has no parallel port support (ppdev); use --port sim.");
-  if (spec.kind == PortSpec::Kind::DevicePath)
+  if (spec.kind == PortChoice::Kind::DevicePath)
     return std::make_unique<PpdevPort>(spec.path, spec.address, std::move(sys));
   return std::make_unique<PpdevPort>(spec.address, std::move(sys));
 #endif

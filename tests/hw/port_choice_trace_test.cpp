@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "hw/port_spec.h"
+#include "hw/port_choice.h"
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
@@ -12,8 +12,8 @@
 namespace lpt {
 namespace {
 
-TEST(PortSpecParse, AcceptedForms) {
-  using K = PortSpec::Kind;
+TEST(PortChoiceParse, AcceptedForms) {
+  using K = PortChoice::Kind;
   struct Case {
     const char* text;
     K kind;
@@ -37,7 +37,7 @@ TEST(PortSpecParse, AcceptedForms) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     std::string error;
-    const auto spec = ParsePortSpec(c.text, &error);
+    const auto spec = ParsePortChoice(c.text, &error);
     ASSERT_TRUE(spec.has_value()) << error;
     EXPECT_EQ(spec->kind, c.kind);
     EXPECT_EQ(spec->address, c.address);
@@ -45,7 +45,7 @@ TEST(PortSpecParse, AcceptedForms) {
   }
 }
 
-TEST(PortSpecParse, RejectedFormsSayWhy) {
+TEST(PortChoiceParse, RejectedFormsSayWhy) {
   struct Case {
     const char* text;
     const char* messagePart;
@@ -68,10 +68,10 @@ TEST(PortSpecParse, RejectedFormsSayWhy) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     std::string error;
-    EXPECT_FALSE(ParsePortSpec(c.text, &error).has_value());
+    EXPECT_FALSE(ParsePortChoice(c.text, &error).has_value());
     EXPECT_NE(error.find(c.messagePart), std::string::npos) << error;
   }
-  EXPECT_FALSE(ParsePortSpec("nonsense", nullptr).has_value()) << "no error text wanted";
+  EXPECT_FALSE(ParsePortChoice("nonsense", nullptr).has_value()) << "no error text wanted";
 }
 
 TEST(Trace, PortAndDelayLinesGoToOneSinkInOrder) {

@@ -11,7 +11,7 @@
 
 namespace lpt {
 
-struct PortSpec {
+struct PortChoice {
   enum class Kind { Simulator, SimulatorFile, Address, DevicePath };
   Kind kind = Kind::Address;
   std::uint16_t address = 0x378;  // Kind::Address; also the register base for the others
@@ -20,11 +20,11 @@ struct PortSpec {
 
 // "sim", "sim:FILE", "888", "0x378", "0" (= sim), "/dev/parport0".
 // nullopt with *error set for anything else.
-std::optional<PortSpec> ParsePortSpec(const std::string& text, std::string* error);
+std::optional<PortChoice> ParsePortChoice(const std::string& text, std::string* error);
 
 // The backend for real hardware on this platform (Windows driver client,
 // Linux ppdev). Not opened yet: the caller sets Opened.
-std::unique_ptr<Port> MakeHardwarePort(const PortSpec& spec);
+std::unique_ptr<Port> MakeHardwarePort(const PortChoice& spec);
 
 // A port that never opens and gives `reason` as its failure, for a caller
 // that cannot have the port it was asked for at all (every access fails,
