@@ -52,9 +52,10 @@ QLabel* MakeBoldLabel(QWidget* parent, const QString& text, int top) {
 
 }  // namespace
 
-TForm5::TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers)
+ClearAreaDialog::ClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device,
+                                 EditBuffers& buffers)
     : QDialog(mainWindow), device_(device), buffers_(buffers) {
-  setObjectName(QStringLiteral("TForm5"));
+  setObjectName(QStringLiteral("ClearAreaDialog"));
   SetUpDialog(this, QStringLiteral("Clear Area"), QSize(225, 113), TitleButtons::WithSystemMenu);
 
   // The fields sit over the spaces of the labels, before the trailing "h".
@@ -73,10 +74,10 @@ TForm5::TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buf
   startEdit_->setText(QString::fromStdString(fields.start));
   endEdit_->setText(QString::fromStdString(fields.end));
 
-  connect(okButton_, &QPushButton::clicked, this, &TForm5::OkClick);
+  connect(okButton_, &QPushButton::clicked, this, &ClearAreaDialog::OkClick);
 }
 
-void TForm5::OkClick() {
+void ClearAreaDialog::OkClick() {
   ClearAreaFields fields{startEdit_->text().toStdString(), endEdit_->text().toStdString()};
   const ClearAreaResult result = ApplyClearArea(fields, device_, buffers_);
   // The padded fields are shown whether or not the check passed.
@@ -90,8 +91,8 @@ void TForm5::OkClick() {
 }
 
 bool ShowClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers) {
-  TForm5 dialog(mainWindow, device, buffers);
-  dialog.move(mainWindow->pos() + QPoint(TForm5::kLeft, TForm5::kTop));
+  ClearAreaDialog dialog(mainWindow, device, buffers);
+  dialog.move(mainWindow->pos() + QPoint(ClearAreaDialog::kLeft, ClearAreaDialog::kTop));
   return dialog.exec() == QDialog::Accepted;
 }
 

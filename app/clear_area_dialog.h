@@ -1,4 +1,4 @@
-// TForm5 "Clear Area": two address fields and Ok / Cancel. Ok zeroes the
+// ClearAreaDialog "Clear Area": two address fields and Ok / Cancel. Ok zeroes the
 // program words from the start to the end address; the check, padding and
 // clearing themselves are ApplyClearArea's.
 #pragma once
@@ -13,14 +13,14 @@ class QPushButton;
 
 namespace lpt::app {
 
-class TForm5 : public QDialog {
+class ClearAreaDialog : public QDialog {
   Q_OBJECT
  public:
   // Offset from the main window's top-left corner.
   static constexpr int kLeft = 100;
   static constexpr int kTop = -53;
 
-  TForm5(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers);
+  ClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device, EditBuffers& buffers);
 
   QLineEdit* StartEdit() const { return startEdit_; }
   QLineEdit* EndEdit() const { return endEdit_; }

@@ -58,7 +58,7 @@ void MailLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
 }
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Info"), QSize(355, 149), TitleButtons::CloseOnly);
   setMouseTracking(true);
 
@@ -78,7 +78,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm3::mouseMoveEvent(QMouseEvent* event) {
+void AboutDialog::mouseMoveEvent(QMouseEvent* event) {
   Mail->SetLinkColour(kLinkColour);
   QDialog::mouseMoveEvent(event);
 }

@@ -1,4 +1,4 @@
-// TForm3 "Info": the about box with name, version and the e-mail link.
+// AboutDialog "Info": the about box with name, version and the e-mail link.
 #pragma once
 
 #include <QDialog>
@@ -30,14 +30,14 @@ class MailLinkLabel : public QLabel {
   QRgb colour_ = kLinkColour;
 };
 
-class TForm3 : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kLeft = 98;
   static constexpr int kTop = -30;
 
-  explicit TForm3(QWidget* parent = nullptr);
+  explicit AboutDialog(QWidget* parent = nullptr);
 
   QLabel* Title = nullptr;
   QLabel* Version = nullptr;

@@ -20,8 +20,8 @@ constexpr QRgb kNamePanelColour = 0xAEBDB0;
 
 }  // namespace
 
-TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
-  // The width follows the picture (Pouzdro); the height is fixed there too.
+DeviceDialog::DeviceDialog(const QString& deviceName, QWidget* parent) : QDialog(parent) {
+  // The width follows the picture (RedrawPackage); the height is fixed there too.
   SetUpDialog(this, QStringLiteral("Device"), QSize(), TitleButtons::WithSystemMenu);
   setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -52,27 +52,27 @@ TForm7::TForm7(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   Image1->setGeometry(176, 104, kPictureWidth, kPictureHeight);
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm7::Confirm);
-  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm7::Confirm);
+  connect(Button1, &QPushButton::clicked, this, &DeviceDialog::Confirm);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &DeviceDialog::Confirm);
 
   // FormShow: select the active name by exact comparison.
   const QList<QListWidgetItem*> matches = ListBox1->findItems(deviceName, Qt::MatchExactly);
   if (!matches.isEmpty()) ListBox1->setCurrentItem(matches.front());
   Panel1->setText(deviceName);
-  Pouzdro();
+  RedrawPackage();
   // Connected after the initial selection so that FormShow, not a list
   // click, decides the panel text.
   // Selection, not the current row: a list gaining focus makes its first
   // row current without selecting it, which must not blank the panel.
-  connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm7::ListBox1Click);
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this, &DeviceDialog::ListBox1Click);
 }
 
-QString TForm7::SelectedEntry() const {
+QString DeviceDialog::SelectedEntry() const {
   const QListWidgetItem* item = ListBox1->currentItem();
   return item && item->isSelected() ? item->text() : QString();
 }
 
-void TForm7::Pouzdro() {
+void DeviceDialog::RedrawPackage() {
   const QString name = SelectedEntry();
   setFixedSize(DeviceDialogWidth(name.toStdString()), kClientHeight);
   const QColor face = palette().color(QPalette::Button);
@@ -84,13 +84,13 @@ void TForm7::Pouzdro() {
   Image1->setPixmap(pixmap);
 }
 
-void TForm7::ListBox1Click() {
+void DeviceDialog::ListBox1Click() {
   if (SelectedEntry().isEmpty()) return;
   Panel1->setText(SelectedEntry());
-  Pouzdro();
+  RedrawPackage();
 }
 
-void TForm7::Confirm() {
+void DeviceDialog::Confirm() {
   const QString name = SelectedEntry();
   // Nothing selected (an active name the list lacks): OK changes nothing.
   if (name.isEmpty()) {
@@ -101,7 +101,7 @@ void TForm7::Confirm() {
   accept();
 }
 
-bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+bool DeviceDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -114,7 +114,7 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event) {
 
 // The fixed decoration around the picture: an outline of the programmer
 // board and the parts on it.
-void TForm7::paintEvent(QPaintEvent* event) {
+void DeviceDialog::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter p(this);
   p.setPen(Qt::black);

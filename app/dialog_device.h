@@ -1,4 +1,4 @@
-// TForm7 "Device": picks the target chip from the list of supported names
+// DeviceDialog "Device": picks the target chip from the list of supported names
 // and shows where it sits in the programmer's socket.
 #pragma once
 
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace lpt::app {
 
-class TForm7 : public QDialog {
+class DeviceDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -21,15 +21,15 @@ class TForm7 : public QDialog {
 
   // FormShow: selects `deviceName` if the list has it (otherwise nothing
   // is selected), shows it in the name panel and draws the picture.
-  explicit TForm7(const QString& deviceName, QWidget* parent = nullptr);
+  explicit DeviceDialog(const QString& deviceName, QWidget* parent = nullptr);
 
   // The confirmed name; empty unless the dialog was accepted with an entry
   // selected.
   QString ConfirmedName() const { return confirmed_; }
 
-  // Pouzdro (package): redraws the picture for the selected entry and sets
+  // RedrawPackage (package): redraws the picture for the selected entry and sets
   // the dialog width it needs.
-  void Pouzdro();
+  void RedrawPackage();
 
   QListWidget* ListBox1 = nullptr;
   QLabel* Panel1 = nullptr;        // the selected name

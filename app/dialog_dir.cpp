@@ -36,7 +36,8 @@ QString PathPanelText(const QString& dir) {
   return QStringLiteral(" ...") + dir.right(kPanelChars) + QLatin1Char(' ');
 }
 
-TForm2::TForm2(const QString& workDir, const QString& exeDir, QWidget* parent) : QDialog(parent) {
+DirectoryDialog::DirectoryDialog(const QString& workDir, const QString& exeDir, QWidget* parent)
+    : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Change Dir"), QSize(355, 307), TitleButtons::CloseOnly);
 
   PathPanel = MakeSunkenPanel(this, QRect(8, 8, 339, 21), kPathPanelColour);
@@ -69,12 +70,12 @@ TForm2::TForm2(const QString& workDir, const QString& exeDir, QWidget* parent) :
   }
   SetDirectory(start);
 
-  connect(DriveBox, &QComboBox::activated, this, &TForm2::DriveChosen);
+  connect(DriveBox, &QComboBox::activated, this, &DirectoryDialog::DriveChosen);
   connect(DirectoryTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          &TForm2::DirectoryChanged);
+          &DirectoryDialog::DirectoryChanged);
 }
 
-void TForm2::SetDirectory(const QString& dir) {
+void DirectoryDialog::SetDirectory(const QString& dir) {
   const QString clean = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
   const QString drive = QStorageInfo(clean).rootPath();
   const int driveIndex = DriveBox->findText(drive);
@@ -89,9 +90,9 @@ void TForm2::SetDirectory(const QString& dir) {
   PathPanel->setText(PathPanelText(selected_));
 }
 
-void TForm2::DriveChosen(int index) { SetDirectory(DriveBox->itemText(index)); }
+void DirectoryDialog::DriveChosen(int index) { SetDirectory(DriveBox->itemText(index)); }
 
-void TForm2::DirectoryChanged() {
+void DirectoryDialog::DirectoryChanged() {
   const QString path = model_->filePath(DirectoryTree->currentIndex());
   if (path.isEmpty()) return;
   selected_ = QDir::toNativeSeparators(path);

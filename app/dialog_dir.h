@@ -1,4 +1,4 @@
-// TForm2 "Change Dir": the working directory in which the HEX file dialogs
+// DirectoryDialog "Change Dir": the working directory in which the HEX file dialogs
 // open, chosen with a drive selector and a directory tree.
 #pragma once
 
@@ -17,7 +17,7 @@ namespace lpt::app {
 // characters " ..." + its last 30 characters + " ".
 QString PathPanelText(const QString& dir);
 
-class TForm2 : public QDialog {
+class DirectoryDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -26,7 +26,7 @@ class TForm2 : public QDialog {
 
   // FormShow: shows `workDir`, or `exeDir` when `workDir` is no existing
   // directory (FellBack() then tells the caller to store exeDir at once).
-  TForm2(const QString& workDir, const QString& exeDir, QWidget* parent = nullptr);
+  DirectoryDialog(const QString& workDir, const QString& exeDir, QWidget* parent = nullptr);
 
   bool FellBack() const { return fellBack_; }
   // The directory selected in the tree (native separators).

@@ -22,7 +22,7 @@ QString HelpText() {
   return text;
 }
 
-TForm9::TForm9(QWidget* parent) : QDialog(parent) {
+HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Help"), QSize(537, 560), TitleButtons::CloseOnly);
 
   Memo1 = new QPlainTextEdit(this);

@@ -1,4 +1,4 @@
-// TForm9 "Help": a short description of every menu command, in Czech.
+// HelpDialog "Help": a short description of every menu command, in Czech.
 #pragma once
 
 #include <QDialog>
@@ -12,12 +12,12 @@ namespace lpt::app {
 // The help text (43 lines), as stored in the program's resources.
 QString HelpText();
 
-class TForm9 : public QDialog {
+class HelpDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Every opening shows the stored text; edits in the window are not kept.
-  explicit TForm9(QWidget* parent = nullptr);
+  explicit HelpDialog(QWidget* parent = nullptr);
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button1 = nullptr;  // Close

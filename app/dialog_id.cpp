@@ -40,7 +40,7 @@ QString IdCaptionFor(const QString& entry) {
   return QString::fromLatin1(kIdPrefix) + entry.rightJustified(kMaxDigits, QLatin1Char('F'), true);
 }
 
-TForm6::TForm6(const QString& idDigits, QWidget* parent) : QDialog(parent) {
+IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("ID change"), QSize(193, 107), TitleButtons::WithSystemMenu);
 
   auto* label = new QLabel(QStringLiteral("ID:"), this);
@@ -62,11 +62,11 @@ TForm6::TForm6(const QString& idDigits, QWidget* parent) : QDialog(parent) {
     button->setAutoDefault(false);
   }
 
-  connect(Button1, &QPushButton::clicked, this, &TForm6::Accept);
-  connect(Edit1, &QLineEdit::returnPressed, this, &TForm6::Accept);
+  connect(Button1, &QPushButton::clicked, this, &IdDialog::Accept);
+  connect(Edit1, &QLineEdit::returnPressed, this, &IdDialog::Accept);
 }
 
-void TForm6::Accept() {
+void IdDialog::Accept() {
   const QString caption = IdCaptionFor(Edit1->text());
   if (caption.isEmpty()) {
     // The dialog stays open and the ID is unchanged.

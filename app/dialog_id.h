@@ -1,4 +1,4 @@
-// TForm6 "ID change": entry of the four-digit user ID.
+// IdDialog "ID change": entry of the four-digit user ID.
 #pragma once
 
 #include <QDialog>
@@ -12,11 +12,17 @@ class QPushButton;
 
 namespace lpt::app {
 
+// The ID panel shows the four ID digits after this prefix.
+inline constexpr const char* kIdPrefix = "   ID:  ";
+inline QString IdPanelText(const std::string& digits) {
+  return QString::fromLatin1(kIdPrefix) + QString::fromStdString(digits);
+}
+
 // "   ID:  " + the entry padded on the left with F to four digits; empty
 // when the entry holds a character other than 0-9 and A-F (upper case).
 QString IdCaptionFor(const QString& entry);
 
-class TForm6 : public QDialog {
+class IdDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -24,7 +30,7 @@ class TForm6 : public QDialog {
   static constexpr int kTop = 97;
 
   // FormCreate: the entry starts with the four digits of the ID caption.
-  explicit TForm6(const QString& idDigits, QWidget* parent = nullptr);
+  explicit IdDialog(const QString& idDigits, QWidget* parent = nullptr);
 
   // The new caption after OK; empty otherwise.
   QString NewCaption() const { return caption_; }

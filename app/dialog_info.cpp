@@ -9,7 +9,8 @@
 
 namespace lpt::app {
 
-TForm8::TForm8(int infoPage, const QString& deviceName, QWidget* parent) : QDialog(parent) {
+FuseInfoDialog::FuseInfoDialog(int infoPage, const QString& deviceName, QWidget* parent)
+    : QDialog(parent) {
   static_assert(std::tuple_size_v<decltype(Labels)> == kInfoLabelCount);
   SetUpDialog(this, QStringLiteral("Info"), QSize(559, 341), TitleButtons::WithSystemMenu);
 

@@ -1,4 +1,4 @@
-// TForm8 "Info": the fuse information page of the active device.
+// FuseInfoDialog "Info": the fuse information page of the active device.
 #pragma once
 
 #include <QDialog>
@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace lpt::app {
 
-class TForm8 : public QDialog {
+class FuseInfoDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -19,7 +19,7 @@ class TForm8 : public QDialog {
 
   // FormCreate empties the eighteen labels; FormShow fills them with the
   // page chosen by `infoPage` (and for page 28 by `deviceName`).
-  TForm8(int infoPage, const QString& deviceName, QWidget* parent = nullptr);
+  FuseInfoDialog(int infoPage, const QString& deviceName, QWidget* parent = nullptr);
 
   std::array<QLabel*, 18> Labels{};  // Label1 .. Label18
   QPushButton* Button1 = nullptr;    // Close

@@ -79,7 +79,7 @@ DialogState CurrentState(QWidget* mainWindow) {
   if (StateSource()) return StateSource()();
   DialogState state;
   const std::string name = mainWindow ? DeviceFromCaption(mainWindow->windowTitle()) : "";
-  InicChip(state.device, state.buffers, name.empty() ? state.device.DeviceName : name);
+  SetUpDevice(state.device, state.buffers, name.empty() ? state.device.name : name);
   state.exeDir = QCoreApplication::applicationDirPath().toStdString();
   state.workDir = state.exeDir;
   return state;
@@ -93,29 +93,30 @@ std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, Di
     return std::unique_ptr<QDialog>(Factories().value(name)(parent));
   }
   if (name == QStringLiteral("device")) {
-    return MakePlaced<TForm7>(parent, FromStd(state.device.DeviceName), parent);
+    return MakePlaced<DeviceDialog>(parent, FromStd(state.device.name), parent);
   }
   if (name == QStringLiteral("info")) {
-    return MakePlaced<TForm8>(parent, state.device.InfoPage, FromStd(state.device.DeviceName),
-                              parent);
+    return MakePlaced<FuseInfoDialog>(parent, state.device.infoPage, FromStd(state.device.name),
+                                      parent);
   }
   if (name == QStringLiteral("id")) {
-    return MakePlaced<TForm6>(parent, FromStd(state.buffers.IdDigits()), parent);
+    return MakePlaced<IdDialog>(parent, FromStd(state.buffers.IdDigits()), parent);
   }
   if (name == QStringLiteral("port")) {
-    return MakePlaced<TForm4>(parent, state.portAddress, parent);
+    return MakePlaced<PortDialog>(parent, state.portAddress, parent);
   }
   if (name == QStringLiteral("dir")) {
-    return MakePlaced<TForm2>(parent, FromStd(state.workDir), FromStd(state.exeDir), parent);
+    return MakePlaced<DirectoryDialog>(parent, FromStd(state.workDir), FromStd(state.exeDir),
+                                       parent);
   }
   if (name == QStringLiteral("about")) {
-    return MakePlaced<TForm3>(parent, parent);
+    return MakePlaced<AboutDialog>(parent, parent);
   }
   if (name == QStringLiteral("cleararea")) {
-    return MakePlaced<TForm5>(parent, parent, state.device, state.buffers);
+    return MakePlaced<ClearAreaDialog>(parent, parent, state.device, state.buffers);
   }
   if (name == QStringLiteral("help")) {
-    auto dialog = std::make_unique<TForm9>(parent);
+    auto dialog = std::make_unique<HelpDialog>(parent);
     CentreOnDesktop(dialog.get());
     return dialog;
   }
@@ -125,7 +126,7 @@ std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, Di
 }  // namespace
 
 bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName) {
-  TForm7 dialog(FromStd(*deviceName), mainWindow);
+  DeviceDialog dialog(FromStd(*deviceName), mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted || dialog.ConfirmedName().isEmpty()) return false;
   *deviceName = dialog.ConfirmedName().toStdString();
@@ -133,7 +134,7 @@ bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName) {
 }
 
 bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
-  TForm6 dialog(FromStd(buffers.IdDigits()), mainWindow);
+  IdDialog dialog(FromStd(buffers.IdDigits()), mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted || dialog.NewCaption().isEmpty()) return false;
   buffers.SetIdDigits(dialog.NewDigits().toStdString());
@@ -141,13 +142,13 @@ bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
 }
 
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device) {
-  TForm8 dialog(device.InfoPage, FromStd(device.DeviceName), mainWindow);
+  FuseInfoDialog dialog(device.infoPage, FromStd(device.name), mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   RunModal(dialog);
 }
 
 bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
-  TForm4 dialog(*portAddress, mainWindow);
+  PortDialog dialog(*portAddress, mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted) return false;
   const int chosen = dialog.SelectedAddress();
@@ -157,7 +158,7 @@ bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
 }
 
 void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir) {
-  TForm2 dialog(FromStd(*workDir), FromStd(exeDir), mainWindow);
+  DirectoryDialog dialog(FromStd(*workDir), FromStd(exeDir), mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   // The repair of a removed directory stands even if the user cancels.
   if (dialog.FellBack()) *workDir = exeDir;
@@ -165,13 +166,13 @@ void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string&
 }
 
 void ShowHelpDialog(QWidget* mainWindow) {
-  TForm9 dialog(mainWindow);
+  HelpDialog dialog(mainWindow);
   CentreOnDesktop(&dialog);
   RunModal(dialog);
 }
 
 void ShowAboutDialog(QWidget* mainWindow) {
-  TForm3 dialog(mainWindow);
+  AboutDialog dialog(mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   RunModal(dialog);
 }

@@ -8,7 +8,7 @@
 
 namespace lpt::app {
 
-TForm4::TForm4(int portAddress, QWidget* parent) : QDialog(parent) {
+PortDialog::PortDialog(int portAddress, QWidget* parent) : QDialog(parent) {
   // Taller than the two-choice original to make room for the simulator.
   SetUpDialog(this, QStringLiteral("Output  Port"), QSize(188, 105), TitleButtons::CloseOnly);
 
@@ -36,7 +36,7 @@ TForm4::TForm4(int portAddress, QWidget* parent) : QDialog(parent) {
   }
 }
 
-int TForm4::SelectedAddress() const {
+int PortDialog::SelectedAddress() const {
   if (Lpt1->isChecked()) return kLpt1Address;
   if (Simulator->isChecked()) return kSimulatorAddress;
   return kLpt2Address;

@@ -1,4 +1,4 @@
-// TForm4 "Output  Port": the parallel port that drives the programmer, or
+// PortDialog "Output  Port": the parallel port that drives the programmer, or
 // the built-in simulated adapter.
 #pragma once
 
@@ -13,7 +13,7 @@ inline constexpr int kLpt1Address = 888;  // 378h
 inline constexpr int kLpt2Address = 632;  // 278h
 inline constexpr int kSimulatorAddress = 0;
 
-class TForm4 : public QDialog {
+class PortDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -22,7 +22,7 @@ class TForm4 : public QDialog {
 
   // FormShow: LPT 1 for 888, the simulator for 0, LPT 2 for any other
   // address (a port address from the settings file is kept until OK).
-  explicit TForm4(int portAddress, QWidget* parent = nullptr);
+  explicit PortDialog(int portAddress, QWidget* parent = nullptr);
 
   // The address the selected choice stands for.
   int SelectedAddress() const;

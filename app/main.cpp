@@ -50,13 +50,13 @@ int main(int argc, char* argv[]) {
 
   lpt::app::AppOptions options;
   if (parser.isSet(portOption)) {
-    const std::string spec = parser.value(portOption).toStdString();
+    const std::string portText = parser.value(portOption).toStdString();
     std::string error;
-    if (!lpt::ParsePortChoice(spec, &error)) {
+    if (!lpt::ParsePortChoice(portText, &error)) {
       return Fail(QStringLiteral("--port %1: %2")
                       .arg(parser.value(portOption), QString::fromStdString(error)));
     }
-    options.portChoice = spec;
+    options.portChoice = portText;
   }
   if (parser.isSet(deviceOption)) {
     const std::string name = parser.value(deviceOption).toStdString();
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
       std::fprintf(stderr, "lptpic: %s\n", text.toLocal8Bit().constData());
     });
   }
-  lpt::app::TPic16f84 window(std::move(options));
+  lpt::app::MainWindow window(std::move(options));
   window.show();
 
   if (parser.isSet(screenshotOption)) {

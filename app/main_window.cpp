@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "app/click_panel.h"
+#include "app/dialog_id.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel.h"
 #include "app/gui_hooks.h"
@@ -66,7 +67,7 @@ QString FallbackDir(const QString& configured) {
 
 }  // namespace
 
-TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
+MainWindow::MainWindow(AppOptions options, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
       location_(ExecutableDir(options_.exeDir).toStdString(),
@@ -78,7 +79,7 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
                  ShowFusesWord(buffers_.FuseWord);
                },
                [this] { close(); }}) {
-  setObjectName(QStringLiteral("TPic16f84"));
+  setObjectName(QStringLiteral("MainWindow"));
   // The dialogs' font: the fixed geometry was laid out for it.
   setFont(DialogFont());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -112,7 +113,7 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
           [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }});
 
   ReadSettings();
-  InicChip(options_.deviceName.value_or(settings_.deviceName));
+  SetUpDevice(options_.deviceName.value_or(settings_.deviceName));
   // The simulator sizes a new chip file for the device, so the port opens
   // once the device is known.
   OpenPortFromSettings();
@@ -120,17 +121,17 @@ TPic16f84::TPic16f84(AppOptions options, QWidget* parent)
   // a --device run or an unknown name is saved as the catalogue makes it.
   ActiveDevice fromFile;
   SelectDevice(fromFile, startSettings_.deviceName);
-  settings_.deviceName = fromFile.DeviceName;
+  settings_.deviceName = fromFile.name;
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TPic16f84::~TPic16f84() {
+MainWindow::~MainWindow() {
   // The protocol refers to the port, the port to the clock.
   protocol_.reset();
   port_.reset();
 }
 
-void TPic16f84::CreateClientArea(QWidget* client) {
+void MainWindow::CreateClientArea(QWidget* client) {
   for (auto [view, place] : {std::pair{&program_, &kProgramView}, std::pair{&data_, &kDataView}}) {
     view->group = new QGroupBox(QLatin1String(place->caption), client);
     view->group->setObjectName(QLatin1String(place->groupName));
@@ -156,7 +157,7 @@ void TPic16f84::CreateClientArea(QWidget* client) {
 
   panel5_ = new ClickPanel(client);
   panel5_->setObjectName(QStringLiteral("Panel5"));
-  panel5_->setText(QString::fromStdString(buffers_.IdCaption));
+  panel5_->setText(IdPanelText(buffers_.IdDigits()));
   panel5_->setFont(bold);
   panel5_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   panel5_->setGeometry(492, 209, 109, 17);
@@ -167,7 +168,7 @@ void TPic16f84::CreateClientArea(QWidget* client) {
   panel6_ = new ProgressPanel(client);
 }
 
-void TPic16f84::ReadSettings() {
+void MainWindow::ReadSettings() {
   // The pause before tool tips is the style's; wrap the style once.
   if (qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) != kToolTipDelayMs) {
     qApp->setStyle(new HintDelayStyle(qApp->style()->name()));
@@ -187,7 +188,7 @@ void TPic16f84::ReadSettings() {
   Action(QStringLiteral("Delay1"))->setChecked(settings_.delayMode == "true");
 }
 
-void TPic16f84::ApplyColours(bool standard) {
+void MainWindow::ApplyColours(bool standard) {
   standardColours_ = standard;
   const QColor window = standard ? QApplication::style()->standardPalette().color(QPalette::Window)
                                  : QColor::fromRgb(kWindowColor);
@@ -200,39 +201,39 @@ void TPic16f84::ApplyColours(bool standard) {
   if (QAction* item = Action(QStringLiteral("ScW1"))) item->setChecked(standard);
 }
 
-void TPic16f84::InicChip(const std::string& name) {
-  lpt::InicChip(device_, buffers_, name);
-  fuses_.ApplyLayout(device_.FuseLayout);
-  ApplyWindowLayout(WindowLayoutOf(device_.FuseLayout));
-  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.DeviceName));
+void MainWindow::SetUpDevice(const std::string& name) {
+  lpt::SetUpDevice(device_, buffers_, name);
+  fuses_.ApplyLayout(device_.fuseLayout);
+  ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
+  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name));
   program_.model->Reset();
   data_.model->Reset();
   fusePanel_->Refresh();
   QCoreApplication::processEvents();
 }
 
-void TPic16f84::ApplyWindowLayout(const WindowLayout& layout) {
-  data_.group->setVisible(layout.dataGroupShown);
-  Action(QStringLiteral("ProgramonlyDatamemory1"))->setEnabled(layout.programDataEnabled);
-  Button(QStringLiteral("Button3"))->setVisible(layout.eraseShown);
-  Action(QStringLiteral("Erase1"))->setEnabled(layout.eraseShown);
-  Button(QStringLiteral("Button4"))->setVisible(layout.fusesShown);
-  Action(QStringLiteral("ProgramFuses1"))->setEnabled(layout.fusesShown);
-  panel15_->setVisible(layout.infoPanelShown);
+void MainWindow::ApplyCapabilities(const Capabilities& layout) {
+  data_.group->setVisible(layout.dataEeprom);
+  Action(QStringLiteral("ProgramonlyDatamemory1"))->setEnabled(layout.programDataOnly);
+  Button(QStringLiteral("Button3"))->setVisible(layout.erase);
+  Action(QStringLiteral("Erase1"))->setEnabled(layout.erase);
+  Button(QStringLiteral("Button4"))->setVisible(layout.programFusesOnly);
+  Action(QStringLiteral("ProgramFuses1"))->setEnabled(layout.programFusesOnly);
+  panel15_->setVisible(layout.fuseInfoPage);
 }
 
-void TPic16f84::RefreshBufferViews() {
+void MainWindow::RefreshBufferViews() {
   program_.model->Refresh();
   data_.model->Refresh();
-  panel5_->setText(QString::fromStdString(buffers_.IdCaption));
+  panel5_->setText(IdPanelText(buffers_.IdDigits()));
 }
 
-void TPic16f84::ShowFusesWord(std::uint16_t word) {
+void MainWindow::ShowFusesWord(std::uint16_t word) {
   fuses_.ShowFuses(word);
   fusePanel_->Refresh();
 }
 
-void TPic16f84::SetEditingEnabled(bool enabled) {
+void MainWindow::SetEditingEnabled(bool enabled) {
   // Everything that changes the buffers, the device, the settings or the
   // port. Help and About go too: their modal loops would stop the command
   // half-way with the chip powered. The device commands stay: a second one
@@ -254,7 +255,7 @@ void TPic16f84::SetEditingEnabled(bool enabled) {
   }
 }
 
-void TPic16f84::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // A running command has the port; the window closes when it has ended.
   if (!runner_.RequestClose()) {
     event->ignore();
@@ -264,7 +265,7 @@ void TPic16f84::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TPic16f84::FormClose() {
+void MainWindow::FormClose() {
   exitDone_ = true;
   if (port_) port_->SetOpened(false);
   const Settings out =

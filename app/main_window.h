@@ -1,4 +1,4 @@
-// TPic16f84: the main window. It owns the device, the buffers, the port and
+// MainWindow: the main window. It owns the device, the buffers, the port and
 // the protocol, builds the views over them and wires every menu item,
 // button and panel to the domain function that does the work.
 #pragma once
@@ -14,7 +14,7 @@
 #include "buffers/edit_buffers.h"
 #include "buffers/fuse_switches.h"
 #include "devices/active_device.h"
-#include "devices/window_layout.h"
+#include "devices/capabilities.h"
 #include "hw/delay.h"
 #include "hw/port.h"
 #include "hw/protocol.h"
@@ -57,14 +57,14 @@ struct AppOptions {
   Delay* delay = nullptr;
 };
 
-class TPic16f84 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TPic16f84(AppOptions options = {}, QWidget* parent = nullptr);
-  ~TPic16f84() override;
+  explicit MainWindow(AppOptions options = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  // InicChip: makes `name` the active device and lays the window out for it.
-  void InicChip(const std::string& name);
+  // SetUpDevice: makes `name` the active device and lays the window out for it.
+  void SetUpDevice(const std::string& name);
 
   // The file halves of File > Open / Save, after the dialog.
   void LoadHexPath(const QString& path);
@@ -109,7 +109,7 @@ class TPic16f84 : public QMainWindow {
   void CreateClientArea(QWidget* client);
   void ReadSettings();
   void ApplyColours(bool standard);
-  void ApplyWindowLayout(const WindowLayout& layout);
+  void ApplyCapabilities(const Capabilities& layout);
   void RefreshBufferViews();
   void ShowFusesWord(std::uint16_t word);
   void SetEditingEnabled(bool enabled);

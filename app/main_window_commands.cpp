@@ -13,22 +13,22 @@
 
 namespace lpt::app {
 
-void TPic16f84::ConnectCommands() {
-  const auto on = [this](const char* name, void (TPic16f84::*handler)()) {
+void MainWindow::ConnectCommands() {
+  const auto on = [this](const char* name, void (MainWindow::*handler)()) {
     connect(Action(QLatin1String(name)), &QAction::triggered, this,
             [this, handler] { (this->*handler)(); });
   };
-  on("Open1", &TPic16f84::Load1Click);
-  on("Save1", &TPic16f84::Save1Click);
-  on("ChangeDir1", &TPic16f84::ChangeDir1Click);
-  on("ClearBuffers1", &TPic16f84::ClearBuffers1Click);
-  on("ClearFuses1", &TPic16f84::ClearFuses1Click);
-  on("ClearArea1", &TPic16f84::ClearArea1Click);
-  on("Device2", &TPic16f84::Device2Click);
-  on("ID1", &TPic16f84::Panel5Click);
-  on("OutputPort1", &TPic16f84::OutputPort1Click);
-  on("ScW1", &TPic16f84::ScW1Click);
-  on("Delay1", &TPic16f84::Delay1Click);
+  on("Open1", &MainWindow::Load1Click);
+  on("Save1", &MainWindow::Save1Click);
+  on("ChangeDir1", &MainWindow::ChangeDir1Click);
+  on("ClearBuffers1", &MainWindow::ClearBuffers1Click);
+  on("ClearFuses1", &MainWindow::ClearFuses1Click);
+  on("ClearArea1", &MainWindow::ClearArea1Click);
+  on("Device2", &MainWindow::Device2Click);
+  on("ID1", &MainWindow::Panel5Click);
+  on("OutputPort1", &MainWindow::OutputPort1Click);
+  on("ScW1", &MainWindow::ScW1Click);
+  on("Delay1", &MainWindow::Delay1Click);
   connect(Action(QStringLiteral("Exit1")), &QAction::triggered, this, &QWidget::close);
   connect(Action(QStringLiteral("Help1")), &QAction::triggered, this,
           [this] { ShowHelpDialog(this); });
@@ -42,13 +42,13 @@ void TPic16f84::ConnectCommands() {
     const char* button;
     CommandResult (*command)(OpContext&);
   } kCommands[] = {
-      {"ProgramAll1", "Button1", &ProgramAllClick},
-      {"ProgramonlyDatamemory1", nullptr, &ProgramDataClick},
-      {"ProgramFuses1", "Button4", &ProgramFusesClick},
-      {"Erase1", "Button3", &EraseClick},
-      {"Verify1", "Button2", &VerifyClick},
-      {"Blankcheck1", "Button5", &BlankClick},
-      {"Read1", "ReadButton", &ReadClick},
+      {"ProgramAll1", "Button1", &ProgramAll},
+      {"ProgramonlyDatamemory1", nullptr, &ProgramDataOnly},
+      {"ProgramFuses1", "Button4", &ProgramFusesOnly},
+      {"Erase1", "Button3", &EraseChip},
+      {"Verify1", "Button2", &VerifyChip},
+      {"Blankcheck1", "Button5", &BlankCheck},
+      {"Read1", "ReadButton", &ReadChip},
   };
   for (const auto& item : kCommands) {
     const auto run = [this, command = item.command] { RunDeviceCommand(command); };
@@ -58,51 +58,51 @@ void TPic16f84::ConnectCommands() {
     }
   }
 
-  connect(panel5_, &ClickPanel::clicked, this, &TPic16f84::Panel5Click);
-  connect(panel15_, &ClickPanel::clicked, this, &TPic16f84::Panel15Click);
-  connect(panel6_, &ClickPanel::clicked, this, &TPic16f84::Panel6Click);
+  connect(panel5_, &ClickPanel::clicked, this, &MainWindow::Panel5Click);
+  connect(panel15_, &ClickPanel::clicked, this, &MainWindow::Panel15Click);
+  connect(panel6_, &ClickPanel::clicked, this, &MainWindow::Panel6Click);
 }
 
-CommandResult TPic16f84::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
+CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
   return runner_.Run([this, command] {
     OpContext context{*protocol_, *delay_, *hooks_, device_, buffers_, opState_};
     return command(context);
   });
 }
 
-void TPic16f84::ClearBuffers1Click() {
-  buffers_.Inic(device_);
-  ClearFuses1Click();
-}
-
-void TPic16f84::ClearFuses1Click() {
-  buffers_.FuseWord = 0x3FFF;
-  ShowFusesWord(0x3FFF);
-  buffers_.IdCaption = kBlankIdCaption;
+void MainWindow::ClearBuffers1Click() {
+  SetBuffer(device_, buffers_);
+  ShowFusesWord(buffers_.FuseWord);
   RefreshBufferViews();
 }
 
-void TPic16f84::ClearArea1Click() {
+void MainWindow::ClearFuses1Click() {
+  SetOnlyFusesId(buffers_);
+  ShowFusesWord(buffers_.FuseWord);
+  RefreshBufferViews();
+}
+
+void MainWindow::ClearArea1Click() {
   if (ShowClearAreaDialog(this, device_, buffers_)) RefreshBufferViews();
 }
 
-void TPic16f84::Device2Click() {
-  std::string name = device_.DeviceName;
+void MainWindow::Device2Click() {
+  std::string name = device_.name;
   if (!ShowDeviceDialog(this, &name)) return;
-  InicChip(name);
+  SetUpDevice(name);
   // A device the user chose is what path.dat keeps.
-  settings_.deviceName = device_.DeviceName;
+  settings_.deviceName = device_.name;
   // The simulator holds a chip of the old device: put the new one in.
   if (simulatedPort_) OpenPortFromSettings();
 }
 
-void TPic16f84::Panel5Click() {
+void MainWindow::Panel5Click() {
   if (ShowIdDialog(this, buffers_)) RefreshBufferViews();
 }
 
-void TPic16f84::Panel15Click() { ShowInfoDialog(this, device_); }
+void MainWindow::Panel15Click() { ShowInfoDialog(this, device_); }
 
-void TPic16f84::OutputPort1Click() {
+void MainWindow::OutputPort1Click() {
   int address = settings_.portAddress;
   if (!ShowPortDialog(this, &address)) return;
   settings_.portAddress = address;
@@ -111,20 +111,20 @@ void TPic16f84::OutputPort1Click() {
   OpenPortFromSettings();
 }
 
-void TPic16f84::ChangeDir1Click() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }
+void MainWindow::ChangeDir1Click() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }
 
-void TPic16f84::ScW1Click() {
+void MainWindow::ScW1Click() {
   const bool standard = !standardColours_;
   ApplyColours(standard);
   settings_.stdColors = standard ? "YES" : "NO";
 }
 
-void TPic16f84::Delay1Click() {
+void MainWindow::Delay1Click() {
   const bool on = Action(QStringLiteral("Delay1"))->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
 }
 
-void TPic16f84::Panel6Click() { opState_.ContinueFlag = false; }
+void MainWindow::Panel6Click() { opState_.ContinueFlag = false; }
 
 }  // namespace lpt::app

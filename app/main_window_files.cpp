@@ -20,7 +20,7 @@ const char* const kSaveFilters = "soubory *.hex (*.hex);;všechny soubory (*)";
 
 }  // namespace
 
-void TPic16f84::OpenPortFromSettings() {
+void MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
@@ -30,12 +30,10 @@ void TPic16f84::OpenPortFromSettings() {
   std::string error;
   std::uint16_t address = 0x378;
   std::unique_ptr<Port> port;
-  if (const std::optional<PortChoice> spec = ParsePortChoice(text, &error)) {
-    address = spec->address;
-    simulatedPort_ = spec->kind == PortChoice::Kind::Simulator ||
-                     spec->kind == PortChoice::Kind::SimulatorFile ||
-                     (spec->kind == PortChoice::Kind::Address && spec->address == 0);
-    port = OpenPort(*spec, *delay_, device_, &error);
+  if (const std::optional<PortChoice> choice = ParsePortChoice(text, &error)) {
+    address = choice->address;
+    simulatedPort_ = choice->IsSimulator();
+    port = OpenPort(*choice, *delay_, device_, &error);
   }
   // A port that cannot be had at all (a bad address in path.dat, an
   // unreadable simulator file) fails every access, so the presence test
@@ -67,13 +65,13 @@ static QString AskHexPath(QWidget* parent, const std::string& workDir, const std
   return dialog.selectedFiles().first();
 }
 
-void TPic16f84::Load1Click() {
+void MainWindow::Load1Click() {
   const QString path =
       AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptOpen);
   if (!path.isEmpty()) LoadHexPath(path);
 }
 
-void TPic16f84::LoadHexPath(const QString& path) {
+void MainWindow::LoadHexPath(const QString& path) {
   const HexLoadResult result = LoadHexFile(path.toStdString(), device_, buffers_);
   // Whatever was read before an error stays in the buffers and is shown.
   RefreshBufferViews();
@@ -90,13 +88,13 @@ void TPic16f84::LoadHexPath(const QString& path) {
   }
 }
 
-void TPic16f84::Save1Click() {
+void MainWindow::Save1Click() {
   const QString path =
       AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptSave);
   if (!path.isEmpty()) SaveHexPath(path);
 }
 
-void TPic16f84::SaveHexPath(const QString& path) {
+void MainWindow::SaveHexPath(const QString& path) {
   std::string error;
   if (!SaveHexFile(path.toStdString(), device_, buffers_, &error)) {
     hooks_->FileErrorBox(error);
@@ -104,7 +102,7 @@ void TPic16f84::SaveHexPath(const QString& path) {
   }
   const QString relative = QDir(QString::fromStdString(settings_.workDir))
                                .relativeFilePath(QFileInfo(path).absoluteFilePath());
-  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.DeviceName) +
+  setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name) +
                  QStringLiteral(" - ") + QDir::toNativeSeparators(relative));
 }
 

@@ -12,14 +12,14 @@
 
 namespace lpt::app {
 
-QAction* TPic16f84::AddAction(const QString& name, const QString& text) {
+QAction* MainWindow::AddAction(const QString& name, const QString& text) {
   auto* action = new QAction(text, this);
   action->setObjectName(name);
   actions_.insert(name, action);
   return action;
 }
 
-void TPic16f84::CreateActions() {
+void MainWindow::CreateActions() {
   AddAction(QStringLiteral("Open1"), QStringLiteral("&Open"));
   AddAction(QStringLiteral("Save1"), QStringLiteral("&Save"));
   AddAction(QStringLiteral("ChangeDir1"), QStringLiteral("Change &Dir"));
@@ -88,7 +88,7 @@ void TPic16f84::CreateActions() {
   }
 }
 
-void TPic16f84::CreateMenus() {
+void MainWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
   const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
     for (const char* name : names) {
@@ -110,7 +110,7 @@ void TPic16f84::CreateMenus() {
   add(bar->addMenu(QStringLiteral("&Help")), {"Help1", "HomePage1", nullptr, "About1"});
 }
 
-void TPic16f84::CreateToolBar(QWidget* client) {
+void MainWindow::CreateToolBar(QWidget* client) {
   toolBar_ = new QToolBar(client);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
   toolBar_->setGeometry(0, 0, 618, 29);
@@ -134,7 +134,7 @@ void TPic16f84::CreateToolBar(QWidget* client) {
   addButton("Help1");
 }
 
-void TPic16f84::CreateButtons(QWidget* client) {
+void MainWindow::CreateButtons(QWidget* client) {
   const struct {
     const char* name;
     const char* caption;

@@ -46,7 +46,7 @@ QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
 }
 
 CellFormat MemoryGridModel::Format() const {
-  return kind_ == GridKind::Program ? ProgramCellFormat(device_.FamilyCode) : DataCellFormat();
+  return kind_ == GridKind::Program ? ProgramCellFormat(device_.family) : DataCellFormat();
 }
 
 bool MemoryGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

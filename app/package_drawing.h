@@ -23,7 +23,7 @@ inline constexpr QRgb kHoleColour = 0xC0C0C0;
 inline constexpr QRgb kPinColour = 0xFFFF00;  // pins and wires
 inline constexpr QRgb kPin1MarkColour = 0xB8A0A5;
 
-// Pouzdro (package): the whole picture for a device name, on a background
+// RedrawPackage (package): the whole picture for a device name, on a background
 // of `face` (the button face colour). Unknown names get the socket only.
 QImage DrawDevicePicture(const QString& deviceName, QColor face);
 // As above with the application's button face colour.

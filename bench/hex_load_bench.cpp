@@ -14,10 +14,10 @@ namespace {
 std::string FullImage() {
   lpt::ActiveDevice device;
   lpt::EditBuffers buffers;
-  lpt::InicChip(device, buffers, "16F877");
-  for (int a = 0; a < 8 * device.ProgramRows; ++a)
+  lpt::SetUpDevice(device, buffers, "16F877");
+  for (int a = 0; a < 8 * device.programRows; ++a)
     buffers.ProgramWord(a) = lpt::ToHex(static_cast<std::uint32_t>(a * 7) & 0x3FFE, 4);
-  for (int a = 0; a < 8 * device.DataRows; ++a)
+  for (int a = 0; a < 8 * device.dataRows; ++a)
     buffers.DataByte(a) = lpt::ToHex(static_cast<std::uint32_t>(a) ^ 0x5A, 2);
   buffers.FuseWord = 0x3F71;
   return lpt::FormatHex(device, buffers);
@@ -27,7 +27,7 @@ void LoadFullImageText(benchmark::State& state) {
   const std::string text = FullImage();
   lpt::ActiveDevice device;
   lpt::EditBuffers buffers;
-  lpt::InicChip(device, buffers, "16F877");
+  lpt::SetUpDevice(device, buffers, "16F877");
   for (auto _ : state) {
     const lpt::HexLoadResult r = lpt::LoadHexText(text, device, buffers);
     if (r.status != lpt::HexLoadResult::Status::Ok) state.SkipWithError("load failed");
@@ -43,7 +43,7 @@ void LoadFullImageFile(benchmark::State& state) {
   std::ofstream(path, std::ios::binary) << FullImage();
   lpt::ActiveDevice device;
   lpt::EditBuffers buffers;
-  lpt::InicChip(device, buffers, "16F877");
+  lpt::SetUpDevice(device, buffers, "16F877");
   for (auto _ : state) {
     const lpt::HexLoadResult r = lpt::LoadHexFile(path.string(), device, buffers);
     if (r.status != lpt::HexLoadResult::Status::Ok) state.SkipWithError("load failed");

@@ -59,11 +59,11 @@ class SummingDelay : public Delay {
 // A full image: every program word and data byte non-blank.
 void FillImage(const ActiveDevice& device, EditBuffers& buffers) {
   char text[8];
-  for (int address = 0; address < device.ProgramRows * 8; ++address) {
+  for (int address = 0; address < device.programRows * 8; ++address) {
     std::snprintf(text, sizeof text, "%04X", (address * 7 + 1) & 0x1FFF);
     buffers.ProgramWord(address) = text;
   }
-  for (int address = 0; address < device.DataRows * 8; ++address) {
+  for (int address = 0; address < device.dataRows * 8; ++address) {
     std::snprintf(text, sizeof text, "%02X", address & 0x7F);
     buffers.DataByte(address) = text;
   }
@@ -72,9 +72,9 @@ void FillImage(const ActiveDevice& device, EditBuffers& buffers) {
 }
 
 PortChoice SimulatorSpec() {
-  PortChoice spec;
-  spec.kind = PortChoice::Kind::Simulator;
-  return spec;
+  PortChoice choice;
+  choice.kind = PortChoice::Kind::Simulator;
+  return choice;
 }
 
 enum class Command { Read, ProgramAll, Verify };
@@ -82,7 +82,7 @@ enum class Command { Read, ProgramAll, Verify };
 void RunCommand(benchmark::State& state, const char* name, Command command) {
   ActiveDevice device;
   EditBuffers buffers;
-  InicChip(device, buffers, name);
+  SetUpDevice(device, buffers, name);
   FillImage(device, buffers);
   SummingDelay delay;
   std::string error;
@@ -97,7 +97,7 @@ void RunCommand(benchmark::State& state, const char* name, Command command) {
   OpContext ctx{proto, delay, hooks, device, buffers, opState};
   // Read and Verify need a programmed chip; it is programmed on the
   // virtual clock.
-  if (command != Command::ProgramAll && ProgramAllClick(ctx) != CommandResult::Ok) {
+  if (command != Command::ProgramAll && ProgramAll(ctx) != CommandResult::Ok) {
     state.SkipWithError("preparing the chip failed");
     return;
   }
@@ -109,13 +109,13 @@ void RunCommand(benchmark::State& state, const char* name, Command command) {
     CommandResult result = CommandResult::Ok;
     switch (command) {
       case Command::Read:
-        result = ReadClick(ctx);
+        result = ReadChip(ctx);
         break;
       case Command::ProgramAll:
-        result = ProgramAllClick(ctx);
+        result = ProgramAll(ctx);
         break;
       case Command::Verify:
-        result = VerifyClick(ctx);
+        result = VerifyChip(ctx);
         break;
     }
     const double wallUs =

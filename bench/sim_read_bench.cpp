@@ -1,6 +1,6 @@
 // Speed of the simulated adapter: reading a whole 16F877 (8192 words, per
-// word ReadDataM + CLK through the protocol) on the virtual clock. Target:
-// under 50 ms per read, so end-to-end tests and --port sim stay quick.
+// word ReadDataFromProgramMemory + IncrementAddress through the protocol) on the virtual clock.
+// Target: under 50 ms per read, so end-to-end tests and --port sim stay quick.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -22,22 +22,22 @@ void BM_Read16F877ProgramMemory(benchmark::State& state) {
   ActiveDevice device;
   SelectDevice(device, "16F877");
   std::string error;
-  PortChoice spec;
-  spec.kind = PortChoice::Kind::Simulator;
-  std::unique_ptr<Port> port = OpenPort(spec, clock, device, &error);
+  PortChoice choice;
+  choice.kind = PortChoice::Kind::Simulator;
+  std::unique_ptr<Port> port = OpenPort(choice, clock, device, &error);
   if (!port) {
     state.SkipWithError(error.c_str());
     return;
   }
   Protocol proto(*port, clock, hooks, device);
-  const int words = device.ProgramRows * 8;
+  const int words = device.programRows * 8;
   std::size_t checksum = 0;
   for (auto _ : state) {
     proto.ResetPic();
     for (int a = 0; a < words; ++a) {
-      const std::string word = proto.ReadDataM();
+      const std::string word = proto.ReadDataFromProgramMemory();
       checksum += static_cast<unsigned char>(word[3]);
-      proto.CLK();
+      proto.IncrementAddress();
     }
   }
   benchmark::DoNotOptimize(checksum);

@@ -5,8 +5,8 @@
 
 namespace lpt {
 
-CellFormat ProgramCellFormat(int familyCode) {
-  return {ProgramDigits(familyCode), BlankProgramValue(familyCode)};
+CellFormat ProgramCellFormat(Family family) {
+  return {ProgramDigits(family), BlankProgramValue(family)};
 }
 
 CellFormat DataCellFormat() { return {2, 0xFF}; }

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "devices/family.h"
+
 namespace lpt {
 
 struct CellFormat {
@@ -21,7 +23,7 @@ struct CellFormat {
 };
 
 // Program-word cells of the family: 3 digits / FFFh or 4 digits / 3FFFh.
-CellFormat ProgramCellFormat(int familyCode);
+CellFormat ProgramCellFormat(Family family);
 // Data-EEPROM cells: 2 digits / FFh.
 CellFormat DataCellFormat();
 

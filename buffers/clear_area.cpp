@@ -21,7 +21,7 @@ bool CheckAndPad(std::string& field) {
 }  // namespace
 
 ClearAreaFields InitialClearAreaFields(const ActiveDevice& device) {
-  const int lastAddress = std::max(device.ProgramRows * 8 - 1, 0);
+  const int lastAddress = std::max(device.programRows * 8 - 1, 0);
   return {"0", ToHex(static_cast<std::uint32_t>(lastAddress), 4)};
 }
 
@@ -32,9 +32,9 @@ ClearAreaResult ApplyClearArea(ClearAreaFields& fields, const ActiveDevice& devi
     result.message = kHexOnlyMessage;
     return result;
   }
-  const int start = Hex4toInt(fields.start);
-  const int end = Hex4toInt(fields.end);
-  const std::string zero(static_cast<std::size_t>(ProgramDigits(device.FamilyCode)), '0');
+  const int start = HexWordValue(fields.start);
+  const int end = HexWordValue(fields.end);
+  const std::string zero(static_cast<std::size_t>(ProgramDigits(device.family)), '0');
   const int words = buffers.ProgramRows() * 8;
   for (int a = std::max(start, 0); a <= end && a < words; ++a) {
     buffers.ProgramWord(a) = zero;

@@ -1,5 +1,5 @@
 // Edit > "Clear &Area" without the widgets: the two address fields of the
-// dialog TForm5, their check and padding, and the clearing of a range of
+// dialog ClearAreaDialog, their check and padding, and the clearing of a range of
 // program words to zero (not to blank). The dialog upper-cases typing and
 // limits each field to four characters; everything else is decided here.
 #pragma once

@@ -1,5 +1,5 @@
 // The edit buffers: program memory and data EEPROM as hex-text cells (the
-// grids sg1 and sg2 are views of these), the configuration word and the ID.
+// memory grids are views of these), the configuration word and the ID.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +10,7 @@
 
 namespace lpt {
 
-inline constexpr const char* kIdPrefix = "   ID:  ";
-inline constexpr const char* kBlankIdCaption = "   ID:  FFFF";
+inline constexpr const char* kBlankId = "FFFF";
 
 class EditBuffers {
  public:
@@ -19,9 +18,9 @@ class EditBuffers {
   // least one (a device without EEPROM keeps one row that is no memory).
   void Resize(const ActiveDevice& device);
 
-  // Inic: every program word blank ("3FFF" or "FFF"), every data byte "FF"
+  // SetUpBuffers: every program word blank ("3FFF" or "FFF"), every data byte "FF"
   // (only when the device has data rows). FuseWord and the ID stay.
-  void Inic(const ActiveDevice& device);
+  void SetUpBuffers(const ActiveDevice& device);
 
   int ProgramRows() const { return static_cast<int>(program_.size() / 8); }
   int DataGridRows() const { return static_cast<int>(data_.size() / 8); }
@@ -47,13 +46,13 @@ class EditBuffers {
   static std::string ProgramAddressLabel(int row);
   static std::string DataAddressLabel(int row);
 
-  // The four ID digits, caption positions 9 to 12 ("FFFF" for the blank
-  // caption); shorter captions yield what is there.
-  std::string IdDigits() const;
-  void SetIdDigits(const std::string& digits) { IdCaption = kIdPrefix + digits; }
+  // The user ID as four hex digits, the lowest digit of each ID word
+  // ("FFFF" when blank). A read from a chip that answers fewer words keeps
+  // what it got.
+  const std::string& IdDigits() const { return id_; }
+  void SetIdDigits(const std::string& digits) { id_ = digits; }
 
   std::uint16_t FuseWord = 0x3FFF;
-  std::string IdCaption = kBlankIdCaption;
 
  private:
   static std::size_t Index(int row, int col) {
@@ -61,17 +60,18 @@ class EditBuffers {
   }
   std::vector<std::string> program_ = std::vector<std::string>(1024, "3FFF");
   std::vector<std::string> data_ = std::vector<std::string>(64, "FF");
+  std::string id_ = kBlankId;
 };
 
-// InicChip without the window: selects the device, resets FuseWord to
+// SetUpDevice without the window: selects the device, resets FuseWord to
 // 3FFFh, sizes and blanks the grids. The ID is left as it is.
-void InicChip(ActiveDevice& device, EditBuffers& buffers, std::string_view name);
+void SetUpDevice(ActiveDevice& device, EditBuffers& buffers, std::string_view name);
 
-// "Set &Buffer": Inic, FuseWord := 3FFFh, ID caption blank. The caller
+// "Set &Buffer": SetUpBuffers, FuseWord := 3FFFh, ID blank. The caller
 // repaints the fuse switches with ShowFuses(3FFFh).
 void SetBuffer(const ActiveDevice& device, EditBuffers& buffers);
 
-// "Set only &Fuses, ID": FuseWord := 3FFFh, ID caption blank; the grids
+// "Set only &Fuses, ID": FuseWord := 3FFFh, ID blank; the grids
 // stay. The caller repaints the fuse switches with ShowFuses(3FFFh).
 void SetOnlyFusesId(EditBuffers& buffers);
 

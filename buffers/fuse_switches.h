@@ -32,7 +32,7 @@ class FuseSwitches {
 
   // PlochaStandart then the layout routine: shows the layout's slots with
   // their set captions (the picture of 3FFFh), colours and hints.
-  void ApplyLayout(Layout layout);
+  void ApplyLayout(FuseLayout layout);
 
   // Paints `word`: slot 1 always, slots 2..12 only where visible.
   void ShowFuses(std::uint32_t word);

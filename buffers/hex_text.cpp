@@ -2,13 +2,13 @@
 
 namespace lpt {
 
-int HextoInt(char c) {
+int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return kNotHexDigit;
 }
 
-bool IsHexDigit(char c) { return HextoInt(c) != kNotHexDigit; }
+bool IsHexDigit(char c) { return HexDigitValue(c) != kNotHexDigit; }
 
 bool IsHexText(std::string_view text) {
   if (text.empty()) return false;
@@ -17,10 +17,10 @@ bool IsHexText(std::string_view text) {
   return true;
 }
 
-int Hex4toInt(std::string_view text) {
+int HexWordValue(std::string_view text) {
   int value = 0;
   for (std::size_t i = 0; i < 4; ++i)
-    value = value * 16 + (i < text.size() ? HextoInt(text[i]) : kNotHexDigit);
+    value = value * 16 + (i < text.size() ? HexDigitValue(text[i]) : kNotHexDigit);
   return value;
 }
 
@@ -28,7 +28,7 @@ std::optional<std::uint32_t> ParseHex(std::string_view text) {
   if (!IsHexText(text)) return std::nullopt;
   std::uint64_t value = 0;
   for (char c : text) {
-    value = value * 16 + static_cast<std::uint64_t>(HextoInt(c));
+    value = value * 16 + static_cast<std::uint64_t>(HexDigitValue(c));
     if (value > 0xFFFFFFFFull) return std::nullopt;
   }
   return static_cast<std::uint32_t>(value);

@@ -10,26 +10,26 @@
 
 namespace lpt {
 
-// What HextoInt gives for anything that is not a hex digit. Callers use it
+// What HexDigitValue gives for anything that is not a hex digit. Callers use it
 // arithmetically as it comes, so it must stay 17 (the HEX code relies on
 // the resulting nonsense value failing its checks).
 inline constexpr int kNotHexDigit = 17;
 
 // '0'..'9' -> 0..9, 'A'..'F' -> 10..15, anything else -> 17.
-int HextoInt(char c);
+int HexDigitValue(char c);
 
 bool IsHexDigit(char c);
 
 // True when text is non-empty and every character is a hex digit.
 bool IsHexText(std::string_view text);
 
-// 4096*HextoInt(c1) + 256*HextoInt(c2) + 16*HextoInt(c3) + HextoInt(c4) of
+// 4096*HexDigitValue(c1) + 256*HexDigitValue(c2) + 16*HexDigitValue(c3) + HexDigitValue(c4) of
 // the first four characters. A text shorter than four characters is never
 // read past its end: a missing position counts as a non-digit (17), just as
 // a character that is there but not a hex digit would, so the result is
 // the same nonsense value a caller already has to live with and never a
 // plausible-looking address or word.
-int Hex4toInt(std::string_view text);
+int HexWordValue(std::string_view text);
 
 // Value of a whole hex text, or nullopt when the text is empty, holds a
 // character that is not a hex digit, or does not fit 32 bits.

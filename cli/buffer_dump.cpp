@@ -7,18 +7,18 @@
 namespace lpt::cli {
 
 void DumpBuffers(std::ostream& out, const ActiveDevice& device, const EditBuffers& buffers) {
-  out << "device " << device.DeviceName << "\n";
+  out << "device " << device.name << "\n";
   out << "fuses " << ToHex(buffers.FuseWord, 4) << "\n";
   out << "id " << buffers.IdDigits() << "\n";
   out << "program\n";
-  const int programRows = std::min(device.ProgramRows, buffers.ProgramRows());
+  const int programRows = std::min(device.programRows, buffers.ProgramRows());
   for (int r = 0; r < programRows; ++r) {
     out << EditBuffers::ProgramAddressLabel(r);
     for (int j = 1; j <= 8; ++j) out << ' ' << buffers.ProgramCell(r, j);
     out << "\n";
   }
   out << "data\n";
-  const int dataRows = std::min(device.DataRows, buffers.DataGridRows());
+  const int dataRows = std::min(device.dataRows, buffers.DataGridRows());
   for (int r = 0; r < dataRows; ++r) {
     out << EditBuffers::DataAddressLabel(r);
     for (int j = 1; j <= 8; ++j) out << ' ' << buffers.DataCell(r, j);

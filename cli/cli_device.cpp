@@ -40,7 +40,8 @@ std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::siz
   return names;
 }
 
-bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers& buffers) {
+bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
+                             EditBuffers& buffers) {
   if (FindDevice(options.device) == nullptr) {
     std::cerr << "Unknown device \"" << options.device << "\". Nearest catalogue names:";
     for (std::string_view n : NearestDeviceNames(options.device, 5)) std::cerr << ' ' << n;
@@ -54,7 +55,7 @@ bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers
     std::cerr << "Bad --id \"" << options.id << "\": give 1 to 4 hex digits.\n";
     return false;
   }
-  InicChip(device, buffers, options.device);
+  SetUpDevice(device, buffers, options.device);
   buffers.SetIdDigits(std::string(4 - id.size(), 'F') + id);
   return true;
 }

@@ -18,7 +18,8 @@ std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::siz
 // the ID. On an unknown name or a bad ID prints why on standard error and
 // returns false (the caller exits with kExitUsage); never falls back to
 // another device.
-bool SetUpDevice(const GlobalOptions& options, ActiveDevice& device, EditBuffers& buffers);
+bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
+                             EditBuffers& buffers);
 
 // Loads the Intel HEX file at `path` into the buffers of `device`. On an
 // error prints the reader's message on standard error and returns false

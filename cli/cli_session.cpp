@@ -26,10 +26,6 @@ constexpr int kBarCells = 40;
 
 bool StderrIsTerminal() { return LPTPIC_ISATTY(2) != 0; }
 
-bool IsSimulator(const PortChoice& spec) {
-  return spec.kind == PortChoice::Kind::Simulator || spec.kind == PortChoice::Kind::SimulatorFile;
-}
-
 // Passes everything through and remembers the last value written to the
 // data register, so the session can tell whether the chip was left powered.
 class SwitchOffGuard : public Port {
@@ -127,19 +123,19 @@ CliSession::~CliSession() {
 std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* exitCode) {
   *exitCode = kExitUsage;
   std::unique_ptr<CliSession> s(new CliSession(!options.quiet && StderrIsTerminal()));
-  if (!SetUpDevice(options, s->device_, s->buffers_)) return nullptr;
+  if (!SelectDeviceFromOptions(options, s->device_, s->buffers_)) return nullptr;
 
   std::string error;
-  const auto spec = ParsePortChoice(options.port, &error);
-  if (!spec) {
+  const auto choice = ParsePortChoice(options.port, &error);
+  if (!choice) {
     std::cerr << error << '\n';
     return nullptr;
   }
-  s->spec_ = *spec;
+  s->choice_ = *choice;
 
   // A simulated chip needs no real time to pass: its clock advances by the
   // waits asked, so a simulated Program All takes milliseconds, not seconds.
-  if (IsSimulator(s->spec_))
+  if (s->choice_.IsSimulator())
     s->clock_ = std::make_unique<VirtualClock>();
   else
     s->clock_ = std::make_unique<RealDelay>();
@@ -156,7 +152,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->delay_ = s->traceDelay_.get();
   }
 
-  s->rawPort_ = OpenPort(s->spec_, *s->clock_, s->device_, &error);
+  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, &error);
   if (!s->rawPort_) {
     std::cerr << error << '\n';
     return nullptr;
@@ -166,11 +162,11 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->traceFile_);
     s->port_ = s->tracePort_.get();
   }
-  s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->spec_.address);
+  s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->choice_.address);
   s->port_ = s->guardPort_.get();
 
   s->protocol_ = std::make_unique<Protocol>(*s->port_, *s->delay_, s->hooks_, s->device_);
-  s->protocol_->SetPortAddress(s->spec_.address);
+  s->protocol_->SetPortAddress(s->choice_.address);
   s->protocol_->SetDelayMode(options.delay ? "true" : "false");
   *exitCode = kExitOk;
   return s;

@@ -7,8 +7,8 @@
 //   int code = kExitOk;
 //   auto session = CliSession::Open(options, &code);
 //   if (!session) return code;           // why is already on standard error
-//   OpContext ctx = session->Context();  // for ReadClick, ProgramAllClick ...
-//   return ExitCodeFor(VerifyClick(ctx));
+//   OpContext ctx = session->Context();  // for ReadChip, ProgramAll ...
+//   return ExitCodeFor(VerifyChip(ctx));
 //
 // Destroying the session switches the chip off (08h) if a command left it
 // powered (a failed presence test does), closes the port (a sim:FILE chip
@@ -84,7 +84,7 @@ class CliSession {
   Delay& delay() { return *delay_; }
   CliHooks& hooks() { return hooks_; }
   OpState& state() { return state_; }
-  const PortChoice& portChoice() const { return spec_; }
+  const PortChoice& portChoice() const { return choice_; }
 
   // Everything the device commands of ops/device_commands.h take.
   OpContext Context();
@@ -99,7 +99,7 @@ class CliSession {
   EditBuffers buffers_;
   CliHooks hooks_;
   OpState state_;
-  PortChoice spec_;
+  PortChoice choice_;
   std::unique_ptr<Delay> clock_;  // real waits, or virtual time for the simulator
   std::ofstream traceFile_;
   std::unique_ptr<Delay> traceDelay_;

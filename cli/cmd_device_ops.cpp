@@ -8,7 +8,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
-#include "devices/window_layout.h"
+#include "devices/capabilities.h"
 #include "hexfile/hex_file.h"
 
 namespace lpt::cli {
@@ -41,11 +41,11 @@ int Run(CliSession& session, CommandResult (*command)(OpContext&)) {
 // device they would do nothing and report success, so they are refused.
 bool Offered(CliSession& session, bool offered, const char* what) {
   if (offered) return true;
-  std::cerr << what << " is not offered for " << session.device().DeviceName << ".\n";
+  std::cerr << what << " is not offered for " << session.device().name << ".\n";
   return false;
 }
 
-WindowLayout LayoutOf(CliSession& session) { return WindowLayoutOf(session.device().FuseLayout); }
+Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session.device()); }
 
 // Loads the HEX file into the session's buffers; the chip is not touched
 // when the file is bad.
@@ -60,7 +60,7 @@ void AddRead(CLI::App& app, Action& action) {
   read->callback([&action, out] {
     action = [out](const GlobalOptions& options) {
       return WithSession(options, [out](CliSession& session) {
-        const int code = Run(session, ReadClick);
+        const int code = Run(session, ReadChip);
         if (code != kExitOk) return code;
         if (out->empty()) {
           DumpBuffers(std::cout, session.device(), session.buffers());
@@ -85,16 +85,15 @@ void AddProgram(CLI::App& app, Action& action) {
   program->callback([&action, file, only] {
     action = [file, only](const GlobalOptions& options) {
       return WithSession(options, [file, only](CliSession& session) {
-        const WindowLayout layout = LayoutOf(session);
-        if (*only == "data" &&
-            !Offered(session, layout.programDataEnabled, "Program only Data memory"))
+        const Capabilities can = CapabilitiesOf(session);
+        if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
           return kExitUsage;
-        if (*only == "fuses" && !Offered(session, layout.fusesShown, "Program only Fuses + ID"))
+        if (*only == "fuses" && !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
           return kExitUsage;
         if (!LoadFile(session, *file)) return kExitUsage;
-        if (*only == "data") return Run(session, ProgramDataClick);
-        if (*only == "fuses") return Run(session, ProgramFusesClick);
-        return Run(session, ProgramAllClick);
+        if (*only == "data") return Run(session, ProgramDataOnly);
+        if (*only == "fuses") return Run(session, ProgramFusesOnly);
+        return Run(session, ProgramAll);
       });
     };
   });
@@ -108,7 +107,7 @@ void AddVerify(CLI::App& app, Action& action) {
     action = [file](const GlobalOptions& options) {
       return WithSession(options, [file](CliSession& session) {
         if (!LoadFile(session, *file)) return kExitUsage;
-        return Run(session, VerifyClick);
+        return Run(session, VerifyChip);
       });
     };
   });
@@ -118,15 +117,15 @@ void AddBlankAndErase(CLI::App& app, Action& action) {
   auto* blank = app.add_subcommand("blank", "check that the chip is erased");
   blank->callback([&action] {
     action = [](const GlobalOptions& options) {
-      return WithSession(options, [](CliSession& session) { return Run(session, BlankClick); });
+      return WithSession(options, [](CliSession& session) { return Run(session, BlankCheck); });
     };
   });
   auto* erase = app.add_subcommand("erase", "erase the chip (electrically erasable parts)");
   erase->callback([&action] {
     action = [](const GlobalOptions& options) {
       return WithSession(options, [](CliSession& session) {
-        if (!Offered(session, LayoutOf(session).eraseShown, "Erase")) return kExitUsage;
-        return Run(session, EraseClick);
+        if (!Offered(session, CapabilitiesOf(session).erase, "Erase")) return kExitUsage;
+        return Run(session, EraseChip);
       });
     };
   });

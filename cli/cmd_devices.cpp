@@ -1,6 +1,7 @@
 // lptpic-cli devices: the catalogue, one TAB-separated line per name in
-// table order: name, FamilyCode, program words, data bytes, ConfigMask
-// (four upper-case hex digits), layout routine, InfoPage.
+// table order: name, family number, program words, data bytes,
+// configuration mask (four upper-case hex digits), fuse layout number,
+// information page.
 #include <iostream>
 
 #include "buffers/hex_text.h"
@@ -15,9 +16,9 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
     action = [](const GlobalOptions&) {
       for (const CatalogueRow& row : CatalogueRows())
         for (std::string_view name : row.names)
-          std::cout << name << '\t' << row.familyCode << '\t' << row.programRows * 8 << '\t'
+          std::cout << name << '\t' << row.family << '\t' << row.programRows * 8 << '\t'
                     << row.dataRows * 8 << '\t' << ToHex(row.configMask, 4) << '\t'
-                    << LayoutName(row.layout) << '\t' << row.infoPage << '\n';
+                    << FuseLayoutNumber(row.layout) << '\t' << row.infoPage << '\n';
       return std::cout.good() ? kExitOk : kExitFailed;
     };
   });

@@ -15,7 +15,8 @@ namespace {
 // and returns false when the device, the ID or the file is bad.
 bool LoadForCommand(const GlobalOptions& options, const std::string& path, ActiveDevice& device,
                     EditBuffers& buffers) {
-  return SetUpDevice(options, device, buffers) && LoadHexForCommand(path, device, buffers);
+  return SelectDeviceFromOptions(options, device, buffers) &&
+         LoadHexForCommand(path, device, buffers);
 }
 
 }  // namespace

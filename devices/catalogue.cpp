@@ -6,7 +6,8 @@ namespace lpt {
 namespace {
 
 using std::string_view;
-using L = Layout;
+using F = Family;
+using L = FuseLayout;
 
 constexpr string_view r1[] = {"16F877A"};
 constexpr string_view r2[] = {"12F629/675", "16F630/676"};
@@ -49,38 +50,56 @@ constexpr string_view r36[] = {"16F870", "16F871", "16F872"};
 constexpr string_view r37[] = {"16F873", "16F874"};
 constexpr string_view r38[] = {"16F876", "16F877"};
 
-// names, family, program rows, data rows, config mask, layout, info page
+// Program and data sizes are in rows of eight words or bytes.
+// clang-format off
 constexpr std::array<CatalogueRow, 38> kRows{{
-    {r1, 30, 1024, 32, 0x2FCF, L::Plocha_30, 30}, {r2, 28, 128, 16, 0x01FF, L::Plocha_28, 28},
-    {r3, 1, 128, 8, 0x3FFF, L::Plocha_1, 0},      {r4, 1, 64, 8, 0x3FFF, L::Plocha_1, 0},
-    {r5, 1, 128, 8, 0x001F, L::Plocha_3, 0},      {r6, 4, 128, 0, 0x001F, L::Plocha_4, 0},
-    {r7, 4, 256, 0, 0x003F, L::Plocha_5, 1},      {r8, 4, 512, 0, 0x003F, L::Plocha_5, 1},
-    {r9, 4, 256, 0, 0x3F7F, L::Plocha_7, 1},      {r10, 4, 512, 0, 0x3F7F, L::Plocha_7, 1},
-    {r11, 4, 1024, 0, 0x3F7F, L::Plocha_7, 1},    {r12, 4, 64, 0, 0x3F7F, L::Plocha_7, 2},
-    {r13, 4, 64, 0, 0x3F7F, L::Plocha_7, 1},      {r14, 4, 128, 0, 0x3F7F, L::Plocha_7, 1},
-    {r15, 4, 128, 0, 0x3F7F, L::Plocha_7, 3},     {r16, 4, 64, 0, 0x3FFF, L::Plocha_10, 4},
-    {r17, 4, 128, 0, 0x3FFF, L::Plocha_10, 4},    {r18, 4, 512, 0, 0x3F7F, L::Plocha_11, 5},
-    {r19, 4, 1024, 0, 0x3F3F, L::Plocha_12, 6},   {r20, 4, 512, 0, 0x3F3F, L::Plocha_13, 1},
-    {r21, 4, 512, 0, 0x007F, L::Plocha_14, 7},    {r22, 4, 1024, 0, 0x007F, L::Plocha_14, 8},
-    {r23, 17, 64, 0, 0x3F3F, L::Plocha_17, 12},   {r24, 17, 128, 0, 0x3F3F, L::Plocha_17, 13},
-    {r25, 17, 256, 0, 0x3F3F, L::Plocha_17, 1},   {r26, 20, 64, 0, 0x001F, L::Plocha_20, 10},
-    {r27, 20, 128, 0, 0x001F, L::Plocha_20, 10},  {r28, 21, 128, 0, 0x0FFF, L::Plocha_21, 11},
-    {r29, 22, 128, 0, 0x3FFF, L::Plocha_22, 14},  {r30, 22, 256, 0, 0x3FFF, L::Plocha_22, 14},
-    {r31, 24, 512, 0, 0x3FBD, L::Plocha_24, 15},  {r32, 25, 128, 16, 0x3DFF, L::Plocha_25, 16},
-    {r33, 25, 256, 16, 0x3DFF, L::Plocha_25, 17}, {r34, 40, 128, 16, 0x21FF, L::Plocha_40, 40},
-    {r35, 40, 256, 16, 0x21FF, L::Plocha_40, 40}, {r36, 27, 256, 8, 0x33FF, L::Plocha_27, 18},
-    {r37, 27, 512, 16, 0x33FF, L::Plocha_27, 19}, {r38, 27, 1024, 32, 0x33FF, L::Plocha_27, 20},
+    {.names = r1, .family = F::Pic16F87xA, .programRows = 1024, .dataRows = 32, .configMask = 0x2FCF, .layout = L::L30, .infoPage = 30},
+    {.names = r2, .family = F::Pic12F6xx, .programRows = 128, .dataRows = 16, .configMask = 0x01FF, .layout = L::L28, .infoPage = 28},
+    {.names = r3, .family = F::Pic16F84, .programRows = 128, .dataRows = 8},
+    {.names = r4, .family = F::Pic16F84, .programRows = 64, .dataRows = 8},
+    {.names = r5, .family = F::Pic16F84, .programRows = 128, .dataRows = 8, .configMask = 0x001F, .layout = L::L3},
+    {.names = r6, .family = F::Pic16C6x, .programRows = 128, .configMask = 0x001F, .layout = L::L4},
+    {.names = r7, .family = F::Pic16C6x, .programRows = 256, .configMask = 0x003F, .layout = L::L5, .infoPage = 1},
+    {.names = r8, .family = F::Pic16C6x, .programRows = 512, .configMask = 0x003F, .layout = L::L5, .infoPage = 1},
+    {.names = r9, .family = F::Pic16C6x, .programRows = 256, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 1},
+    {.names = r10, .family = F::Pic16C6x, .programRows = 512, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 1},
+    {.names = r11, .family = F::Pic16C6x, .programRows = 1024, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 1},
+    {.names = r12, .family = F::Pic16C6x, .programRows = 64, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 2},
+    {.names = r13, .family = F::Pic16C6x, .programRows = 64, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 1},
+    {.names = r14, .family = F::Pic16C6x, .programRows = 128, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 1},
+    {.names = r15, .family = F::Pic16C6x, .programRows = 128, .configMask = 0x3F7F, .layout = L::L7, .infoPage = 3},
+    {.names = r16, .family = F::Pic16C6x, .programRows = 64, .layout = L::L10, .infoPage = 4},
+    {.names = r17, .family = F::Pic16C6x, .programRows = 128, .layout = L::L10, .infoPage = 4},
+    {.names = r18, .family = F::Pic16C6x, .programRows = 512, .configMask = 0x3F7F, .layout = L::L11, .infoPage = 5},
+    {.names = r19, .family = F::Pic16C6x, .programRows = 1024, .configMask = 0x3F3F, .layout = L::L12, .infoPage = 6},
+    {.names = r20, .family = F::Pic16C6x, .programRows = 512, .configMask = 0x3F3F, .layout = L::L13, .infoPage = 1},
+    {.names = r21, .family = F::Pic16C6x, .programRows = 512, .configMask = 0x007F, .layout = L::L14, .infoPage = 7},
+    {.names = r22, .family = F::Pic16C6x, .programRows = 1024, .configMask = 0x007F, .layout = L::L14, .infoPage = 8},
+    {.names = r23, .family = F::Pic16C55x, .programRows = 64, .configMask = 0x3F3F, .layout = L::L17, .infoPage = 12},
+    {.names = r24, .family = F::Pic16C55x, .programRows = 128, .configMask = 0x3F3F, .layout = L::L17, .infoPage = 13},
+    {.names = r25, .family = F::Pic16C55x, .programRows = 256, .configMask = 0x3F3F, .layout = L::L17, .infoPage = 1},
+    {.names = r26, .family = F::Pic12C50x, .programRows = 64, .configMask = 0x001F, .layout = L::L20, .infoPage = 10},
+    {.names = r27, .family = F::Pic12C50x, .programRows = 128, .configMask = 0x001F, .layout = L::L20, .infoPage = 10},
+    {.names = r28, .family = F::Pic16C505, .programRows = 128, .configMask = 0x0FFF, .layout = L::L21, .infoPage = 11},
+    {.names = r29, .family = F::Pic12C67x, .programRows = 128, .layout = L::L22, .infoPage = 14},
+    {.names = r30, .family = F::Pic12C67x, .programRows = 256, .layout = L::L22, .infoPage = 14},
+    {.names = r31, .family = F::Pic14C000, .programRows = 512, .configMask = 0x3FBD, .layout = L::L24, .infoPage = 15},
+    {.names = r32, .family = F::Pic16F62x, .programRows = 128, .dataRows = 16, .configMask = 0x3DFF, .layout = L::L25, .infoPage = 16},
+    {.names = r33, .family = F::Pic16F62x, .programRows = 256, .dataRows = 16, .configMask = 0x3DFF, .layout = L::L25, .infoPage = 17},
+    {.names = r34, .family = F::Pic16F62xA, .programRows = 128, .dataRows = 16, .configMask = 0x21FF, .layout = L::L40, .infoPage = 40},
+    {.names = r35, .family = F::Pic16F62xA, .programRows = 256, .dataRows = 16, .configMask = 0x21FF, .layout = L::L40, .infoPage = 40},
+    {.names = r36, .family = F::Pic16F87x, .programRows = 256, .dataRows = 8, .configMask = 0x33FF, .layout = L::L27, .infoPage = 18},
+    {.names = r37, .family = F::Pic16F87x, .programRows = 512, .dataRows = 16, .configMask = 0x33FF, .layout = L::L27, .infoPage = 19},
+    {.names = r38, .family = F::Pic16F87x, .programRows = 1024, .dataRows = 32, .configMask = 0x33FF, .layout = L::L27, .infoPage = 20},
 }};
+// clang-format on
 
-constexpr std::array<const char*, kLayoutCount> kLayoutNames{
-    "Plocha_1",  "Plocha_3",  "Plocha_4",  "Plocha_5",  "Plocha_7",  "Plocha_10", "Plocha_11",
-    "Plocha_12", "Plocha_13", "Plocha_14", "Plocha_17", "Plocha_20", "Plocha_21", "Plocha_22",
-    "Plocha_24", "Plocha_25", "Plocha_27", "Plocha_28", "Plocha_30", "Plocha_40",
-};
+constexpr std::array<int, kFuseLayoutCount> kLayoutNumbers{1,  3,  4,  5,  7,  10, 11, 12, 13, 14,
+                                                           17, 20, 21, 22, 24, 25, 27, 28, 30, 40};
 
 }  // namespace
 
-const char* LayoutName(Layout layout) { return kLayoutNames[static_cast<std::size_t>(layout)]; }
+int FuseLayoutNumber(FuseLayout layout) { return kLayoutNumbers[static_cast<std::size_t>(layout)]; }
 
 std::span<const CatalogueRow> CatalogueRows() { return kRows; }
 

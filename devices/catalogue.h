@@ -7,48 +7,51 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/family.h"
+
 namespace lpt {
 
-// The fuse-panel layout routines (each follows PlochaStandart).
-enum class Layout : std::uint8_t {
-  Plocha_1,
-  Plocha_3,
-  Plocha_4,
-  Plocha_5,
-  Plocha_7,
-  Plocha_10,
-  Plocha_11,
-  Plocha_12,
-  Plocha_13,
-  Plocha_14,
-  Plocha_17,
-  Plocha_20,
-  Plocha_21,
-  Plocha_22,
-  Plocha_24,
-  Plocha_25,
-  Plocha_27,
-  Plocha_28,
-  Plocha_30,
-  Plocha_40,
+// The fuse-switch layouts, by number: which switch sits in which slot with
+// which captions and masks (devices/fuse_layouts.h holds them).
+enum class FuseLayout : std::uint8_t {
+  L1,
+  L3,
+  L4,
+  L5,
+  L7,
+  L10,
+  L11,
+  L12,
+  L13,
+  L14,
+  L17,
+  L20,
+  L21,
+  L22,
+  L24,
+  L25,
+  L27,
+  L28,
+  L30,
+  L40,
 };
-inline constexpr int kLayoutCount = 20;
+inline constexpr int kFuseLayoutCount = 20;
 
-// "Plocha_28" etc.
-const char* LayoutName(Layout layout);
+// The layout's number (30 for L30), as `lptpic-cli devices` prints it.
+int FuseLayoutNumber(FuseLayout layout);
 
 // One row of the catalogue: a group of names sharing every value.
 struct CatalogueRow {
   std::span<const std::string_view> names;
-  int familyCode;
-  int programRows;  // rows of eight program words
-  int dataRows;     // rows of eight data bytes (0 = none)
-  std::uint16_t configMask;
-  Layout layout;
-  int infoPage;
+  Family family = Family::None;
+  int programRows = 0;  // rows of eight program words
+  int dataRows = 0;     // rows of eight data bytes (0 = none)
+  std::uint16_t configMask = 0x3FFF;
+  FuseLayout layout = FuseLayout::L1;
+  int infoPage = 0;
 };
 
-// All rows in table order (the order InicChip tests them in).
+// All rows in table order (the order device selection searches them in).
 std::span<const CatalogueRow> CatalogueRows();
 
 // Every name, in table order (78 names).

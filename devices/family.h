@@ -4,40 +4,64 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <span>
 
 namespace lpt {
 
+// A programming family: the parts one programming algorithm serves. The
+// values are the catalogue's family numbers, shown by `lptpic-cli devices`.
+enum class Family : std::uint8_t {
+  None = 0,         // before the first device is selected
+  Pic16F84 = 1,     // 16F83, 16F84(A), 16C84
+  Pic16C6x = 4,     // 14-bit EPROM: 16C6x/7x/62x/71x/77x/745/765/92x
+  Pic16C55x = 17,   // 16C554/556/558
+  Pic12C50x = 20,   // 12C508(A)/509(A), 12CE518/519
+  Pic16C505 = 21,   // 16C505
+  Pic12C67x = 22,   // 12C671/672, 12CE673/674
+  Pic14C000 = 24,   // 14C000
+  Pic16F62x = 25,   // 16F627, 16F628
+  Pic16F87x = 27,   // 16F870 to 16F877
+  Pic12F6xx = 28,   // 12F629/675, 16F630/676
+  Pic16F87xA = 30,  // 16F87xA
+  Pic16F62xA = 40,  // 16F627A/628A/648A
+};
+
+// The family's catalogue number.
+constexpr int FamilyNumber(Family family) { return static_cast<int>(family); }
+// Writes the family's number.
+std::ostream& operator<<(std::ostream& out, Family family);
+
 struct FamilyTraits {
-  int code;                // FamilyCode
-  bool word12;             // Word12Family: 12-bit words, three hex digits
-  bool dataEeprom;         // has data EEPROM (read, verified, saved)
-  bool vppBeforeVdd;       // programming voltage before supply on entry
-  bool fuseEraseReadBack;  // fuse erase ends with a read-back check
-  bool eprom;              // one-time / UV-erasable: no electrical erase
+  Family family = Family::None;
+  bool word12 = false;             // 12-bit words, three hex digits
+  bool dataEeprom = false;         // has data EEPROM (read, verified, saved)
+  bool vppBeforeVdd = false;       // programming voltage before supply on entry
+  bool fuseEraseReadBack = false;  // fuse erase ends with a read-back check
+  bool eprom = false;              // one-time / UV-erasable: no electrical erase
   // The last program word holds the factory oscillator calibration value:
   // program, verify and blank passes end before it and never touch it.
-  bool lastWordRule;
+  bool lastWordRule = false;
 };
 
 // Every family of the catalogue, in ascending code order.
 std::span<const FamilyTraits> AllFamilies();
 
-// Traits of a family code; nullptr for a code no row uses (0 included).
-const FamilyTraits* FindFamily(int code);
+// Traits of a family; nullptr for Family::None.
+const FamilyTraits* FindFamily(Family family);
 
-bool IsWord12Family(int code);
-bool HasDataEeprom(int code);
-bool VppBeforeVdd(int code);
-bool HasLastWordRule(int code);
+bool IsWord12Family(Family family);
+bool HasDataEeprom(Family family);
+bool VppBeforeVdd(Family family);
+bool HasLastWordRule(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).
-bool IsErasable(int code);
+bool IsErasable(Family family);
 
 // Blank program word as grid text: "FFF" (12-bit) or "3FFF" (14-bit).
-const char* BlankProgramText(int code);
+const char* BlankProgramText(Family family);
 // Digits of a program word in the grid: 3 or 4.
-int ProgramDigits(int code);
+int ProgramDigits(Family family);
 // Largest program word value: FFFh or 3FFFh.
-std::uint16_t BlankProgramValue(int code);
+std::uint16_t BlankProgramValue(Family family);
 
 }  // namespace lpt

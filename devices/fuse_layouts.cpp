@@ -6,7 +6,7 @@ namespace lpt {
 namespace {
 
 using S = FuseSwitchSpec;
-using L = Layout;
+using L = FuseLayout;
 
 // Oscillator switches. A four-state switch walks bits 1..0 through
 // 3, 2, 1, 0; the repeated captions of the two-state variants, with steps
@@ -34,10 +34,10 @@ constexpr S kCp0(std::uint16_t mask) { return {"  CP0: OFF", "  CP0:  ON", mask,
 constexpr S kCp1(std::uint16_t mask) { return {"  CP1: OFF", "  CP1:  ON", mask, "Code protect"}; }
 
 constexpr S p1[] = {kWdt, kPwrLow, {"   CP:  OFF", "   CP:  ON", 0x3FF0, "Code protect"}};
-// Plocha_3 and Plocha_4: the power-up timer with the opposite polarity.
+// L3 and L4: the power-up timer with the opposite polarity.
 constexpr S p3[] = {kWdt, kPwrHigh, {"   CP:  OFF", "   CP:  ON", 0x0010, "Code protect"}};
 constexpr S p5[] = {kWdt, kPwrHigh, kCp0(0x0010), kCp1(0x0020)};
-// Plocha_12, _13 and _17 use the first four entries of this list.
+// L12, _13 and _17 use the first four entries of this list.
 constexpr S p7[] = {kWdt, kPwrLow, kCp0(0x1510), kCp1(0x2A20), kBor};
 constexpr S p10[] = {kWdt, kPwrLow, kCp0(0x3FB0), kBor};
 constexpr S p11[] = {kWdt,
@@ -69,7 +69,7 @@ constexpr S p24[] = {{"  Wdt: ON", "  Wdt: OFF", 0x0004, "Watchdog timer"},
                      {" CPP1: OFF", " CPP1:  ON", 0x1220, "Code protect"},
                      {" CPC: OFF", " CPC: ON", 0x2180, "Code protect Calibration area"}};
 
-// Slots 2..9 of the 16F62x layouts; Plocha_25 adds CP0/CP1, Plocha_40 one CP.
+// Slots 2..9 of the 16F62x layouts; L25 adds CP0/CP1, L40 one CP.
 constexpr S kFosc2Bit4{" FOSC2: 1", " FOSC2: 0", 0x0010, "Oscilator"};
 constexpr S kWdt62x{"  Wdt: ON", "  Wdt: OFF", 0x0004, "Watchdog timer"};
 constexpr S kMclr62x{" MCLR: Ex", " MCLR: In", 0x0020, "Master Clear"};
@@ -119,27 +119,27 @@ constexpr S p30[] = {kWdt,
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 
 // In Layout order, so FuseLayoutOf can index.
-constexpr std::array<FuseLayoutSpec, kLayoutCount> kLayouts{{
-    {L::Plocha_1, &kOscRcHsXtLp, p1},
-    {L::Plocha_3, &kOscRcHsXtLp, p3},
-    {L::Plocha_4, &kOscRcHsXtLp, p3},
-    {L::Plocha_5, &kOscRcHsXtLp, p5},
-    {L::Plocha_7, &kOscRcHsXtLp, p7},
-    {L::Plocha_10, &kOscRcHsXtLp, p10},
-    {L::Plocha_11, &kOscRcHsXtLp, p11},
-    {L::Plocha_12, &kOscUsb, First(p7, 4)},
-    {L::Plocha_13, &kOscRcHsXtLp, First(p7, 4)},
-    {L::Plocha_14, &kOscRcHsXtLp, p14},
-    {L::Plocha_17, &kOscRcHsXtLp, First(p7, 4)},
-    {L::Plocha_20, &kOsc12Bit, p20},
-    {L::Plocha_21, &kOscFosc0, p21},
-    {L::Plocha_22, &kOscFosc0, p22},
-    {L::Plocha_24, &kOsc14C000, p24},
-    {L::Plocha_25, &kOscFosc0, p25},
-    {L::Plocha_27, &kOscRcHsXtLp, p27},
-    {L::Plocha_28, &kOscFosc0, p28},
-    {L::Plocha_30, &kOscRcHsXtLp, p30},
-    {L::Plocha_40, &kOscFosc0, p40},
+constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
+    {L::L1, &kOscRcHsXtLp, p1},
+    {L::L3, &kOscRcHsXtLp, p3},
+    {L::L4, &kOscRcHsXtLp, p3},
+    {L::L5, &kOscRcHsXtLp, p5},
+    {L::L7, &kOscRcHsXtLp, p7},
+    {L::L10, &kOscRcHsXtLp, p10},
+    {L::L11, &kOscRcHsXtLp, p11},
+    {L::L12, &kOscUsb, First(p7, 4)},
+    {L::L13, &kOscRcHsXtLp, First(p7, 4)},
+    {L::L14, &kOscRcHsXtLp, p14},
+    {L::L17, &kOscRcHsXtLp, First(p7, 4)},
+    {L::L20, &kOsc12Bit, p20},
+    {L::L21, &kOscFosc0, p21},
+    {L::L22, &kOscFosc0, p22},
+    {L::L24, &kOsc14C000, p24},
+    {L::L25, &kOscFosc0, p25},
+    {L::L27, &kOscRcHsXtLp, p27},
+    {L::L28, &kOscFosc0, p28},
+    {L::L30, &kOscRcHsXtLp, p30},
+    {L::L40, &kOscFosc0, p40},
 }};
 
 constexpr std::array<FuseSlotPlace, 12> kSlotPlaces{{
@@ -162,7 +162,7 @@ constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "
 
 }  // namespace
 
-const FuseLayoutSpec& FuseLayoutOf(Layout layout) {
+const FuseLayoutSpec& FuseLayoutOf(FuseLayout layout) {
   return kLayouts[static_cast<std::size_t>(layout)];
 }
 

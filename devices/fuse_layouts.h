@@ -1,4 +1,4 @@
-// The data of the fuse-panel layout routines Plocha_1 ... Plocha_40
+// The data of the fuse-panel layout routines L1 ... L40
 // (Plocha: panel area): for each layout the oscillator switch of slot 1 and
 // the two-state switches of slots 2 onward, plus where the twelve switch
 // slots sit in the "Fuses" group. FuseSwitches applies these; the window
@@ -33,14 +33,14 @@ struct FuseSwitchSpec {
 };
 
 struct FuseLayoutSpec {
-  Layout layout;
+  FuseLayout layout;
   const OscVariant* osc;
   std::span<const FuseSwitchSpec> switches;  // slots 2, 3, ... in order
   int SlotCount() const { return 1 + static_cast<int>(switches.size()); }
 };
 
 // The data of one layout routine; every Layout value has one.
-const FuseLayoutSpec& FuseLayoutOf(Layout layout);
+const FuseLayoutSpec& FuseLayoutOf(FuseLayout layout);
 
 // All twenty layouts, in Layout order.
 std::span<const FuseLayoutSpec> AllFuseLayouts();

@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // put every cell back (a 12-bit FuseWord loses its top digit in files).
   if (LoadHexText(FormatHex(device, buffers), device, back).status != HexLoadResult::Status::Ok)
     std::abort();
-  for (int a = 0; a < 8 * device.ProgramRows; ++a)
+  for (int a = 0; a < 8 * device.programRows; ++a)
     if (back.ProgramWord(a) != buffers.ProgramWord(a)) std::abort();
-  for (int a = 0; a < 8 * device.DataRows; ++a)
+  for (int a = 0; a < 8 * device.dataRows; ++a)
     if (back.DataByte(a) != buffers.DataByte(a)) std::abort();
-  const std::uint16_t fuseMask = IsWord12Family(device.FamilyCode) ? 0x0FFF : 0xFFFF;
+  const std::uint16_t fuseMask = IsWord12Family(device.family) ? 0x0FFF : 0xFFFF;
   if ((back.FuseWord & fuseMask) != (buffers.FuseWord & fuseMask)) std::abort();
   return 0;
 }

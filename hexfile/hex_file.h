@@ -7,8 +7,8 @@
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
-#include "hexfile/hex_record.h"  // CheckSum, DekodujRadek: one line at a time
-#include "hexfile/hex_writer.h"  // UlozProgramMemory, UlozIDFusesMemory, UlozDataMemory
+#include "hexfile/hex_record.h"  // CheckSum, ApplyHexRecord: one line at a time
+#include "hexfile/hex_writer.h"  // WriteProgramRecords, WriteConfigRecords, WriteDataRecords
 
 namespace lpt {
 
@@ -20,7 +20,7 @@ struct HexLoadResult {
   bool fuseWordLoaded = false;  // a configuration record set FuseWord
 };
 
-// The Load1Click flow without the dialog: Inic, then decode line by line
+// The Load1Click flow without the dialog: SetUpBuffers, then decode line by line
 // until the end record. Buffers filled before an error stay filled.
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers);
 HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,

@@ -14,7 +14,7 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
   // Resize is a no-op for buffers already set up for the device; it keeps a
   // mismatched pair from indexing outside the grids.
   buffers.Resize(device);
-  buffers.Inic(device);
+  buffers.SetUpBuffers(device);
   int lineNumber = 0;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -34,7 +34,7 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
       result.message = "Error CheckSum on line " + std::to_string(lineNumber) + " !";
       return result;
     }
-    if (!DekodujRadek(line, device, buffers, &result.fuseWordLoaded)) break;
+    if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded)) break;
   }
   return result;
 }

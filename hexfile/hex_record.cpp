@@ -18,7 +18,7 @@ class Record {
   char Char(std::size_t position) const {
     return position >= 1 && position <= line_.size() ? line_[position - 1] : '\0';
   }
-  int Digit(std::size_t position) const { return HextoInt(Char(position)); }
+  int Digit(std::size_t position) const { return HexDigitValue(Char(position)); }
   int ByteCount() const { return 16 * Digit(2) + Digit(3); }
   int Address() const { return 4096 * Digit(4) + 256 * Digit(5) + 16 * Digit(6) + Digit(7); }
   // Data byte k (0-based): its two digits and its value. Non-digits count
@@ -70,13 +70,13 @@ bool RecordFitsLine(std::string_view line) {
   return line.size() >= 11 + 2 * static_cast<std::size_t>(Record(line).ByteCount());
 }
 
-bool DekodujRadek(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                  bool* fuseWordSet) {
+bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
+                    bool* fuseWordSet) {
   if (!RecordFitsLine(line)) return true;
   const Record rec(line);
   if (rec.Char(8) == '0' && rec.Char(9) == '1') return false;
   if (rec.Char(9) != '0') return true;  // address records of INHX32 and the like
-  const FamilyTraits* family = FindFamily(device.FamilyCode);
+  const FamilyTraits* family = FindFamily(device.family);
   const int n = rec.ByteCount();
   if (family == nullptr || n == 0) return true;
 
@@ -87,8 +87,8 @@ bool DekodujRadek(std::string_view line, const ActiveDevice& device, EditBuffers
   // with a low byte; such lone bytes go into their half of the word and
   // nothing is ever paired with the checksum digits.
   const int address = rec.Address();
-  const int programWords = 8 * std::min(device.ProgramRows, buffers.ProgramRows());
-  const int dataBytes = 8 * std::min(device.DataRows, buffers.DataGridRows());
+  const int programWords = 8 * std::min(device.programRows, buffers.ProgramRows());
+  const int dataBytes = 8 * std::min(device.dataRows, buffers.DataGridRows());
   const int fuseAddress = family->word12 ? kConfigWord12Address : kConfigWord14Address;
   for (int w = address / 2; w <= (address + n - 1) / 2; ++w) {
     const int lowK = 2 * w - address;  // index of the low byte in the record

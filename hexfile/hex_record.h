@@ -28,11 +28,11 @@ bool CheckSum(std::string_view line);
 // checksum error instead of being read past its end.
 bool RecordFitsLine(std::string_view line);
 
-// DekodujRadek ("decode a line"): applies one record to the buffers of the
+// ApplyHexRecord ("decode a line"): applies one record to the buffers of the
 // device. Returns false for the end-of-file record (which ends reading) and
 // true for every other line, including lines RecordFitsLine rejects (those
 // change nothing). *fuseWordSet becomes true when the record wrote FuseWord.
-bool DekodujRadek(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                  bool* fuseWordSet = nullptr);
+bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
+                    bool* fuseWordSet = nullptr);
 
 }  // namespace lpt

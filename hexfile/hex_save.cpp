@@ -63,9 +63,9 @@ bool SaveHexFile(const std::string& path, const ActiveDevice& device, const Edit
   }
   // The three steps in their order; the first failure stops the rest.
   std::string program, fuses, data;
-  UlozProgramMemory(device.FamilyCode, buffers, program);
-  UlozIDFusesMemory(device.FamilyCode, buffers, fuses);
-  UlozDataMemory(device.FamilyCode, buffers, data);
+  WriteProgramRecords(device.family, buffers, program);
+  WriteConfigRecords(device.family, buffers, fuses);
+  WriteDataRecords(device.family, buffers, data);
   bool ok =
       WriteAll(file, program, code) && WriteAll(file, fuses, code) && WriteAll(file, data, code);
   errno = 0;

@@ -33,13 +33,13 @@ void AppendRecord(std::string& out, std::string_view record) {
 std::string HexChecksum(std::string_view record) {
   int sum = 0;
   for (std::size_t i = 0; i + 1 < record.size(); i += 2)
-    sum += 16 * HextoInt(record[i]) + HextoInt(record[i + 1]);
+    sum += 16 * HexDigitValue(record[i]) + HexDigitValue(record[i + 1]);
   const int s = sum % 256;
   return s == 0 ? "00" : ToHex(static_cast<std::uint32_t>(256 - s), 2);
 }
 
-void UlozProgramMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
-  const bool word12 = IsWord12Family(familyCode);
+void WriteProgramRecords(Family family, const EditBuffers& buffers, std::string& out) {
+  const bool word12 = IsWord12Family(family);
   for (int r = 0; r < buffers.ProgramRows(); ++r) {
     std::string data;
     data.reserve(32);
@@ -56,16 +56,16 @@ void UlozProgramMemory(int familyCode, const EditBuffers& buffers, std::string& 
   }
 }
 
-void UlozIDFusesMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
+void WriteConfigRecords(Family family, const EditBuffers& buffers, std::string& out) {
   const std::string f = ToHex(buffers.FuseWord, 4);
-  if (IsWord12Family(familyCode))
+  if (IsWord12Family(family))
     AppendRecord(out, "021FFE00" + f.substr(2, 2) + '0' + f[1]);  // the first digit is dropped
   else
     AppendRecord(out, "02400E00" + f.substr(2, 2) + f.substr(0, 2));
 }
 
-void UlozDataMemory(int familyCode, const EditBuffers& buffers, std::string& out) {
-  if (HasDataEeprom(familyCode)) {
+void WriteDataRecords(Family family, const EditBuffers& buffers, std::string& out) {
+  if (HasDataEeprom(family)) {
     for (int r = 0; r < buffers.DataGridRows(); ++r) {
       std::string data;
       for (int j = 1; j <= 8; ++j) {
@@ -83,9 +83,9 @@ void UlozDataMemory(int familyCode, const EditBuffers& buffers, std::string& out
 
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers) {
   std::string text;
-  UlozProgramMemory(device.FamilyCode, buffers, text);
-  UlozIDFusesMemory(device.FamilyCode, buffers, text);
-  UlozDataMemory(device.FamilyCode, buffers, text);
+  WriteProgramRecords(device.family, buffers, text);
+  WriteConfigRecords(device.family, buffers, text);
+  WriteDataRecords(device.family, buffers, text);
   return text;
 }
 

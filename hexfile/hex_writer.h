@@ -13,18 +13,18 @@ inline constexpr const char* kEndRecord = ":00000001FF";
 
 // Checksum digits of a record given without its start mark and checksum
 // ("02400E00F13F" -> "80"): the two's complement of the byte sum, bytes
-// formed from digit pairs with HextoInt, "00" when the sum is 0 mod 256.
+// formed from digit pairs with HexDigitValue, "00" when the sum is 0 mod 256.
 std::string HexChecksum(std::string_view record);
 
 // One data record per program row whose words are not all blank, at byte
 // address 16 r, words low byte first.
-void UlozProgramMemory(int familyCode, const EditBuffers& buffers, std::string& out);
+void WriteProgramRecords(Family family, const EditBuffers& buffers, std::string& out);
 
 // The configuration record (always written; the ID never is).
-void UlozIDFusesMemory(int familyCode, const EditBuffers& buffers, std::string& out);
+void WriteConfigRecords(Family family, const EditBuffers& buffers, std::string& out);
 
 // The data-EEPROM rows that are not all "FF", for families with data
 // EEPROM, then the end record for every family.
-void UlozDataMemory(int familyCode, const EditBuffers& buffers, std::string& out);
+void WriteDataRecords(Family family, const EditBuffers& buffers, std::string& out);
 
 }  // namespace lpt

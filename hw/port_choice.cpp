@@ -69,40 +69,40 @@ class UnavailablePort : public Port {
 
 std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* error) {
   const std::string text = Trim(raw);
-  PortChoice spec;
+  PortChoice choice;
   if (text == "sim" || text == "0") {
-    spec.kind = PortChoice::Kind::Simulator;
-    return spec;
+    choice.kind = PortChoice::Kind::Simulator;
+    return choice;
   }
   if (text.rfind("sim:", 0) == 0) {
     if (text.size() == 4)
       return Fail(error, "Port \"sim:\" needs a chip file name after the colon.");
-    spec.kind = PortChoice::Kind::SimulatorFile;
-    spec.path = text.substr(4);
-    return spec;
+    choice.kind = PortChoice::Kind::SimulatorFile;
+    choice.path = text.substr(4);
+    return choice;
   }
   if (text.rfind("/dev/", 0) == 0 && text.size() > 5) {
-    spec.kind = PortChoice::Kind::DevicePath;
-    spec.path = text;
-    return spec;
+    choice.kind = PortChoice::Kind::DevicePath;
+    choice.path = text;
+    return choice;
   }
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   const auto number = hex ? ParseNumber(text.substr(2), 16) : ParseNumber(text, 10);
   if (!number) return Fail(error, "Unknown port \"" + raw + "\": " + kUsage + ".");
   if (*number > kHighestAddress)
     return Fail(error, "Port address \"" + raw + "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");
-  spec.kind = PortChoice::Kind::Address;
-  spec.address = static_cast<std::uint16_t>(*number);
-  return spec;
+  choice.kind = PortChoice::Kind::Address;
+  choice.address = static_cast<std::uint16_t>(*number);
+  return choice;
 }
 
 std::unique_ptr<Port> MakeUnavailablePort(std::string reason) {
   return std::make_unique<UnavailablePort>(std::move(reason));
 }
 
-std::unique_ptr<Port> MakeHardwarePort(const PortChoice& spec) {
+std::unique_ptr<Port> MakeHardwarePort(const PortChoice& choice) {
 #ifdef _WIN32
-  if (spec.kind == PortChoice::Kind::DevicePath)
+  if (choice.kind == PortChoice::Kind::DevicePath)
     return std::make_unique<UnavailablePort>(
         "Device paths name Linux parallel ports; on Windows give the port address (888 or "
         "0x378).");
@@ -112,9 +112,9 @@ std::unique_ptr<Port> MakeHardwarePort(const PortChoice& spec) {
   if (!sys)
     return std::make_unique<UnavailablePort>(
         "This system has no parallel port support (ppdev); use --port sim.");
-  if (spec.kind == PortChoice::Kind::DevicePath)
-    return std::make_unique<PpdevPort>(spec.path, spec.address, std::move(sys));
-  return std::make_unique<PpdevPort>(spec.address, std::move(sys));
+  if (choice.kind == PortChoice::Kind::DevicePath)
+    return std::make_unique<PpdevPort>(choice.path, choice.address, std::move(sys));
+  return std::make_unique<PpdevPort>(choice.address, std::move(sys));
 #endif
 }
 

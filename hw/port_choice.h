@@ -16,6 +16,14 @@ struct PortChoice {
   Kind kind = Kind::Address;
   std::uint16_t address = 0x378;  // Kind::Address; also the register base for the others
   std::string path;               // Kind::SimulatorFile: chip file; Kind::DevicePath: /dev/parportN
+
+  // The simulated adapter: "sim", "sim:FILE", and address 0, which names no
+  // hardware. The one place that decides it, so the port opened, the clock
+  // the waits run on and the window's hints always agree.
+  bool IsSimulator() const {
+    return kind == Kind::Simulator || kind == Kind::SimulatorFile ||
+           (kind == Kind::Address && address == 0);
+  }
 };
 
 // "sim", "sim:FILE", "888", "0x378", "0" (= sim), "/dev/parport0".
@@ -24,7 +32,7 @@ std::optional<PortChoice> ParsePortChoice(const std::string& text, std::string* 
 
 // The backend for real hardware on this platform (Windows driver client,
 // Linux ppdev). Not opened yet: the caller sets Opened.
-std::unique_ptr<Port> MakeHardwarePort(const PortChoice& spec);
+std::unique_ptr<Port> MakeHardwarePort(const PortChoice& choice);
 
 // A port that never opens and gives `reason` as its failure, for a caller
 // that cannot have the port it was asked for at all (every access fails,

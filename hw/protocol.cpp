@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "devices/family.h"
+#include "hw/serial_command.h"
 
 namespace lpt {
 namespace {
@@ -30,25 +31,26 @@ struct CommandWord {
 };
 
 namespace cmd {
-constexpr CommandWord LoadConfig{0x00, 0};
-constexpr CommandWord LoadDataM{0x02, 0};
-constexpr CommandWord LoadDataD{0x03, 0};
-constexpr CommandWord ReadDataM{0x04, 0};
-constexpr CommandWord ReadDataD{0x05, 0};
-constexpr CommandWord CLK{0x06, 0};
-constexpr CommandWord BeginEraseProg{0x08, 0};
-constexpr CommandWord BeginProg{0x18, 0};
-constexpr CommandWord EndProg{0x0E, 0};
+constexpr std::uint8_t kIgnoredBit5 = 0x20;
+constexpr CommandWord LoadConfiguration{serial::LoadConfiguration, 0};
+constexpr CommandWord LoadDataForProgramMemory{serial::LoadDataForProgramMemory, 0};
+constexpr CommandWord LoadDataForDataMemory{serial::LoadDataForDataMemory, 0};
+constexpr CommandWord ReadDataFromProgramMemory{serial::ReadDataFromProgramMemory, 0};
+constexpr CommandWord ReadDataFromDataMemory{serial::ReadDataFromDataMemory, 0};
+constexpr CommandWord IncrementAddress{serial::IncrementAddress, 0};
+constexpr CommandWord BeginEraseProgrammingCycle{serial::BeginEraseProgrammingCycle, 0};
+constexpr CommandWord BeginProgrammingOnlyCycle{serial::BeginProgrammingOnlyCycle, 0};
+constexpr CommandWord EndProgrammingEprom{serial::EndProgrammingEprom, 0};
 // Bit 5 set: 37h and 3Fh, not 17h and 1Fh. The chips ignore it, and the
 // port then rests at 06h (data high) after these two.
-constexpr CommandWord EndProgramming{0x37, 0};
-constexpr CommandWord ChipErase{0x3F, 0};
-constexpr CommandWord BulkEraseM{0x09, 0};
-constexpr CommandWord BulkEraseProgramMemory{0x09, 0x08};
-constexpr CommandWord BulkEraseD{0x0B, 0};
-constexpr CommandWord BulkEraseDataMemory{0x0B, 0x0A};
-constexpr CommandWord BulkEraseSetup1{0x01, 0};
-constexpr CommandWord BulkEraseSetup2{0x07, 0};
+constexpr CommandWord EndProgramming16F87xA{serial::EndProgramming16F87xA | kIgnoredBit5, 0};
+constexpr CommandWord ChipErase{serial::ChipErase | kIgnoredBit5, 0};
+constexpr CommandWord BulkEraseProgramMemory{serial::BulkEraseProgramMemory, 0};
+constexpr CommandWord BulkEraseProgramMemoryReleasingData{serial::BulkEraseProgramMemory, 0x08};
+constexpr CommandWord BulkEraseDataMemory{serial::BulkEraseDataMemory, 0};
+constexpr CommandWord BulkEraseDataMemoryReleasingData{serial::BulkEraseDataMemory, 0x0A};
+constexpr CommandWord BulkEraseSetup1{serial::BulkEraseSetup1, 0};
+constexpr CommandWord BulkEraseSetup2{serial::BulkEraseSetup2, 0};
 }  // namespace cmd
 
 constexpr int kCommandBits = 6;
@@ -66,12 +68,10 @@ int HexDigitValue(char c) {
   return -1;
 }
 
-// The value of a digit as Preved sees it: anything but 0-9, A-F counts 0.
+// The value of a digit as HexDigitBits sees it: anything but 0-9, A-F counts 0.
 unsigned DigitBits(char c) {
-  const std::string bits = Preved(c);
-  unsigned value = 0;
-  for (char b : bits) value = (value << 1) | (b == '1' ? 1u : 0u);
-  return value;
+  const int v = HexDigitValue(c);
+  return v < 0 ? 0u : static_cast<unsigned>(v);
 }
 
 std::string HexText(unsigned value, int digits) {
@@ -82,7 +82,7 @@ std::string HexText(unsigned value, int digits) {
 
 }  // namespace
 
-std::string Preved(char digit) {
+std::string HexDigitBits(char digit) {
   const int v = HexDigitValue(digit);
   if (v < 0) return "0000";
   std::string bits(4, '0');
@@ -186,51 +186,59 @@ void LoadWord(Protocol& p, CommandWord c, const std::string& word) {
 
 }  // namespace
 
-void Protocol::CLK() { CommandOnly(*this, cmd::CLK); }
-void Protocol::LoadConfig(const std::string& word) { LoadWord(*this, cmd::LoadConfig, word); }
-void Protocol::LoadDataM(const std::string& word) { LoadWord(*this, cmd::LoadDataM, word); }
+void Protocol::IncrementAddress() { CommandOnly(*this, cmd::IncrementAddress); }
+void Protocol::LoadConfiguration(const std::string& word) {
+  LoadWord(*this, cmd::LoadConfiguration, word);
+}
+void Protocol::LoadDataForProgramMemory(const std::string& word) {
+  LoadWord(*this, cmd::LoadDataForProgramMemory, word);
+}
 
-void Protocol::LoadDataD(const std::string& byte) {
+void Protocol::LoadDataForDataMemory(const std::string& byte) {
   const unsigned value = byte.size() == 2 ? (DigitBits(byte[0]) << 4) | DigitBits(byte[1]) : 0;
   Transfer t(*this);
-  t.Command(cmd::LoadDataD);
+  t.Command(cmd::LoadDataForDataMemory);
   // The byte fills the low 8 bits of the 14-bit field; the rest is sent as 1.
   t.FrameOut(value, kByteBits, kWordBits - kByteBits);
   t.Close();
 }
 
-std::string Protocol::ReadDataM() {
+std::string Protocol::ReadDataFromProgramMemory() {
   Transfer t(*this);
-  t.Command(cmd::ReadDataM);
+  t.Command(cmd::ReadDataFromProgramMemory);
   const unsigned value = t.FrameIn(kWordBits, 0);
   t.Close();
   return HexText(value, 4);
 }
 
-std::string Protocol::ReadDataD() {
+std::string Protocol::ReadDataFromDataMemory() {
   Transfer t(*this);
-  t.Command(cmd::ReadDataD);
+  t.Command(cmd::ReadDataFromDataMemory);
   const unsigned value = t.FrameIn(kByteBits, kWordBits - kByteBits);
   t.Close();
   return HexText(value, 2);
 }
 
-void Protocol::BeginEraseProg() { CommandOnly(*this, cmd::BeginEraseProg); }
-void Protocol::BeginProg() { CommandOnly(*this, cmd::BeginProg); }
-void Protocol::EndProg() { CommandOnly(*this, cmd::EndProg); }
-void Protocol::EndProgramming() { CommandOnly(*this, cmd::EndProgramming); }
+void Protocol::BeginEraseProgrammingCycle() { CommandOnly(*this, cmd::BeginEraseProgrammingCycle); }
+void Protocol::BeginProgrammingOnlyCycle() { CommandOnly(*this, cmd::BeginProgrammingOnlyCycle); }
+void Protocol::EndProgrammingEprom() { CommandOnly(*this, cmd::EndProgrammingEprom); }
+void Protocol::EndProgramming16F87xA() { CommandOnly(*this, cmd::EndProgramming16F87xA); }
 void Protocol::ChipErase() { CommandOnly(*this, cmd::ChipErase); }
-void Protocol::BulkEraseM() { CommandOnly(*this, cmd::BulkEraseM); }
 void Protocol::BulkEraseProgramMemory() { CommandOnly(*this, cmd::BulkEraseProgramMemory); }
-void Protocol::BulkEraseD() { CommandOnly(*this, cmd::BulkEraseD); }
+void Protocol::BulkEraseProgramMemoryReleasingData() {
+  CommandOnly(*this, cmd::BulkEraseProgramMemoryReleasingData);
+}
 void Protocol::BulkEraseDataMemory() { CommandOnly(*this, cmd::BulkEraseDataMemory); }
+void Protocol::BulkEraseDataMemoryReleasingData() {
+  CommandOnly(*this, cmd::BulkEraseDataMemoryReleasingData);
+}
 void Protocol::BulkEraseSetup1() { CommandOnly(*this, cmd::BulkEraseSetup1); }
 void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
 void Protocol::ResetPic() {
   port_.WritePort(portAddress_, kIdleValue);
   delay_.DELAY(10);  // power-off hold
-  if (VppBeforeVdd(device_.FamilyCode)) {
+  if (VppBeforeVdd(device_.family)) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
     port_.WritePort(portAddress_, LineVpp | LineVddOff);

@@ -24,9 +24,9 @@ inline constexpr std::uint8_t StatusDataIn = 0x80;
 // Value that switches supply and programming voltage off.
 inline constexpr std::uint8_t kIdleValue = 0x08;
 
-// Preved: a hex digit as four "0"/"1" characters, most significant first;
+// HexDigitBits: a hex digit as four "0"/"1" characters, most significant first;
 // anything but '0'-'9' and 'A'-'F' gives "0000".
-std::string Preved(char digit);
+std::string HexDigitBits(char digit);
 
 class Protocol {
  public:
@@ -42,21 +42,21 @@ class Protocol {
   Delay& delay() { return delay_; }
   Hooks& hooks() { return hooks_; }
 
-  void CLK();
-  void LoadConfig(const std::string& word);
-  void LoadDataM(const std::string& word);
-  void LoadDataD(const std::string& byte);
-  std::string ReadDataM();
-  std::string ReadDataD();
-  void BeginEraseProg();
-  void BeginProg();
-  void EndProg();
-  void EndProgramming();
+  void IncrementAddress();
+  void LoadConfiguration(const std::string& word);
+  void LoadDataForProgramMemory(const std::string& word);
+  void LoadDataForDataMemory(const std::string& byte);
+  std::string ReadDataFromProgramMemory();
+  std::string ReadDataFromDataMemory();
+  void BeginEraseProgrammingCycle();
+  void BeginProgrammingOnlyCycle();
+  void EndProgrammingEprom();
+  void EndProgramming16F87xA();
   void ChipErase();
-  void BulkEraseM();
   void BulkEraseProgramMemory();
-  void BulkEraseD();
+  void BulkEraseProgramMemoryReleasingData();
   void BulkEraseDataMemory();
+  void BulkEraseDataMemoryReleasingData();
   void BulkEraseSetup1();
   void BulkEraseSetup2();
 

@@ -6,9 +6,9 @@
 
 namespace lpt {
 
-bool BlankProgramMemory(OpContext& ctx, int family);
-bool BlankDataMemory(OpContext& ctx, int family);
-bool BlankFuses(OpContext& ctx, int family);  // every implemented bit reads 1
-bool BlankID(OpContext& ctx, int family);     // last digit of each ID word "F"
+bool BlankProgramMemory(OpContext& ctx, Family family);
+bool BlankDataMemory(OpContext& ctx, Family family);
+bool BlankFuses(OpContext& ctx, Family family);  // every implemented bit reads 1
+bool BlankID(OpContext& ctx, Family family);     // last digit of each ID word "F"
 
 }  // namespace lpt

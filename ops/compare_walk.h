@@ -16,15 +16,15 @@ using ExpectedCell = std::function<std::string(int row, int col)>;
 // Program memory: 14-bit words in four digits, 12-bit words in three (the
 // read-back's first digit dropped); last-word rule and the 14C000's top rows
 // as the family's row says. True for a code no family uses.
-bool CompareProgramMemory(OpContext& ctx, int family, const ExpectedCell& expected);
+bool CompareProgramMemory(OpContext& ctx, Family family, const ExpectedCell& expected);
 
 // Data EEPROM bytes; true without chip access for families without it.
-bool CompareDataMemory(OpContext& ctx, int family, const ExpectedCell& expected);
+bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedCell& expected);
 
 // Configuration word under ConfigMask.
-bool CompareConfigWord(OpContext& ctx, int family, std::uint16_t expected);
+bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected);
 
 // The last digit of each of the four ID words against `digits`.
-bool CompareIdDigits(OpContext& ctx, int family, const std::string& digits);
+bool CompareIdDigits(OpContext& ctx, Family family, const std::string& digits);
 
 }  // namespace lpt

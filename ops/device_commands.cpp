@@ -11,7 +11,7 @@
 namespace lpt {
 namespace {
 
-using Pass = bool (*)(OpContext&, int);
+using Pass = bool (*)(OpContext&, Family);
 
 struct PassStep {
   Pass pass;
@@ -23,7 +23,7 @@ enum class Box { Error, Plain };
 void ShowProgressPanel(OpContext& ctx) {
   ctx.state.IdleFlag = false;
   ctx.hooks.SetProgress(0);
-  ctx.hooks.SetProgressMax(ctx.device.ProgramRows - 1);
+  ctx.hooks.SetProgressMax(ctx.device.programRows - 1);
   ctx.hooks.ShowProgressPanel(true);
   ctx.hooks.ProcessEvents();
 }
@@ -59,7 +59,7 @@ void FlashOk(OpContext& ctx) {
 
 // The passes in order up to the first that fails, whose message is shown.
 CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
-  const int family = ctx.device.FamilyCode;
+  const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
     if (step.pass(ctx, family)) continue;
     if (box == Box::Error) {
@@ -77,7 +77,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
-  if (barFull) ctx.hooks.SetProgress(ctx.device.ProgramRows - 1);
+  if (barFull) ctx.hooks.SetProgress(ctx.device.programRows - 1);
   const CommandResult result = RunPasses(ctx, steps, Box::Error);
   HideProgressPanel(ctx);
   return result;
@@ -100,11 +100,11 @@ constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!"};
 
 }  // namespace
 
-CommandResult ReadClick(OpContext& ctx) {
+CommandResult ReadChip(OpContext& ctx) {
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
-  ctx.hooks.SetCaption("Pic" + ctx.device.DeviceName);
+  ctx.hooks.SetCaption("Pic" + ctx.device.name);
   ShowProgressPanel(ctx);
-  const int family = ctx.device.FamilyCode;
+  const Family family = ctx.device.family;
   ReadProgramMemory(ctx, family);
   ReadDataMemory(ctx, family);
   ReadFusesID(ctx, family);
@@ -113,17 +113,17 @@ CommandResult ReadClick(OpContext& ctx) {
   return CommandResult::Ok;
 }
 
-CommandResult ProgramAllClick(OpContext& ctx) {
+CommandResult ProgramAll(OpContext& ctx) {
   return ProgramCommand(ctx, {kProgramMemory, kProgramData, kProgramId, kProgramFuses}, false);
 }
 
-CommandResult ProgramDataClick(OpContext& ctx) { return ProgramCommand(ctx, {kProgramData}, true); }
+CommandResult ProgramDataOnly(OpContext& ctx) { return ProgramCommand(ctx, {kProgramData}, true); }
 
-CommandResult ProgramFusesClick(OpContext& ctx) {
+CommandResult ProgramFusesOnly(OpContext& ctx) {
   return ProgramCommand(ctx, {kProgramId, kProgramFuses}, true);
 }
 
-CommandResult VerifyClick(OpContext& ctx) {
+CommandResult VerifyChip(OpContext& ctx) {
   return CheckCommand(ctx,
                       {{VerifyProgramMemory, "Error verify Program Memory!"},
                        {VerifyDataMemory, "Error verify Data Memory!"},
@@ -132,7 +132,7 @@ CommandResult VerifyClick(OpContext& ctx) {
                       Box::Error);
 }
 
-CommandResult BlankClick(OpContext& ctx) {
+CommandResult BlankCheck(OpContext& ctx) {
   return CheckCommand(ctx,
                       {{BlankProgramMemory, "Program Memory is not blank"},
                        {BlankDataMemory, "Data Memory is not blank"},
@@ -141,12 +141,12 @@ CommandResult BlankClick(OpContext& ctx) {
                       Box::Plain);
 }
 
-CommandResult EraseClick(OpContext& ctx) {
+CommandResult EraseChip(OpContext& ctx) {
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
   ctx.hooks.SetProgressMax(3);  // the bar stands full during the erase
   ctx.hooks.SetProgress(3);
-  EraseProgram_Data(ctx, ctx.device.FamilyCode);
+  EraseProgram_Data(ctx, ctx.device.family);
   const CommandResult result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!"}}, Box::Error);
   HideProgressPanel(ctx);
   return result;

@@ -34,12 +34,12 @@ enum class CommandResult {
   Ok,
 };
 
-CommandResult ReadClick(OpContext& ctx);
-CommandResult ProgramAllClick(OpContext& ctx);
-CommandResult ProgramDataClick(OpContext& ctx);   // Program only Data memory
-CommandResult ProgramFusesClick(OpContext& ctx);  // Program only Fuses + ID
-CommandResult VerifyClick(OpContext& ctx);
-CommandResult BlankClick(OpContext& ctx);
-CommandResult EraseClick(OpContext& ctx);
+CommandResult ReadChip(OpContext& ctx);
+CommandResult ProgramAll(OpContext& ctx);
+CommandResult ProgramDataOnly(OpContext& ctx);   // Program only Data memory
+CommandResult ProgramFusesOnly(OpContext& ctx);  // Program only Fuses + ID
+CommandResult VerifyChip(OpContext& ctx);
+CommandResult BlankCheck(OpContext& ctx);
+CommandResult EraseChip(OpContext& ctx);
 
 }  // namespace lpt

@@ -14,7 +14,7 @@ constexpr std::uint32_t kEraseCycleMs = 20;
 // every one of the family's protection-off bits is 1.
 bool Unprotected(OpContext& ctx, const FamilyMethods& methods) {
   GoToConfigWord(ctx.proto);
-  const std::uint16_t config = ReadBackValue(ctx.proto.ReadDataM());
+  const std::uint16_t config = ReadBackValue(ctx.proto.ReadDataFromProgramMemory());
   return (config & methods.unprotectedBits) == methods.unprotectedBits;
 }
 
@@ -24,7 +24,7 @@ bool Unprotected(OpContext& ctx, const FamilyMethods& methods) {
 void SetupEraseCycle(OpContext& ctx) {
   ctx.proto.BulkEraseSetup1();
   ctx.proto.BulkEraseSetup2();
-  ctx.proto.BeginEraseProg();
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
   ctx.proto.BulkEraseSetup1();
   ctx.proto.BulkEraseSetup2();
@@ -38,48 +38,48 @@ void ProtectionClearPath(OpContext& ctx) {
 // Families 1 and 25, unprotected.
 void BulkErasePath(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfig("3FFF");
-  ctx.proto.LoadDataM("3FFF");
-  ctx.proto.BulkEraseM();
-  ctx.proto.BeginEraseProg();
+  ctx.proto.LoadConfiguration("3FFF");
+  ctx.proto.LoadDataForProgramMemory("3FFF");
+  ctx.proto.BulkEraseProgramMemory();
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataD("FF");
-  ctx.proto.BulkEraseD();
-  ctx.proto.BeginEraseProg();
+  ctx.proto.LoadDataForDataMemory("FF");
+  ctx.proto.BulkEraseDataMemory();
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
 }
 
 // Family 27, unprotected: program memory, then data EEPROM.
 void SetupErasePrograms(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataM("3FFF");
+  ctx.proto.LoadDataForProgramMemory("3FFF");
   SetupEraseCycle(ctx);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataD("FF");
+  ctx.proto.LoadDataForDataMemory("FF");
   SetupEraseCycle(ctx);
 }
 
 // Family 27's Erase command also writes 3FFFh into the four ID words.
 void BlankIdWords(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfig("3FFF");
+  ctx.proto.LoadConfiguration("3FFF");
   for (int i = 0; i < 4; ++i) {
-    ctx.proto.LoadDataM("3FFF");
-    ctx.proto.BeginEraseProg();
+    ctx.proto.LoadDataForProgramMemory("3FFF");
+    ctx.proto.BeginEraseProgrammingCycle();
     ctx.delay.DELAY(kEraseCycleMs);
-    ctx.proto.CLK();
+    ctx.proto.IncrementAddress();
   }
 }
 
 void GoToLastProgramWord(OpContext& ctx) {
   ctx.proto.ResetPic();
-  Clocks(ctx.proto, 8 * ctx.device.ProgramRows - 1);
+  Clocks(ctx.proto, 8 * ctx.device.programRows - 1);
 }
 
 }  // namespace
 
-void EraseProgram_Data(OpContext& ctx, int family) {
+void EraseProgram_Data(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return;
   switch (methods->erase) {
@@ -87,10 +87,10 @@ void EraseProgram_Data(OpContext& ctx, int family) {
       return;
     case EraseMethod::ChipErase:
       return ChipEraseAll(ctx);
-    case EraseMethod::Smazat_40:
-      return Smazat_40(ctx);
-    case EraseMethod::Smazat_12F6xx:
-      return Smazat_12F6xx(ctx);
+    case EraseMethod::EraseChip16F62xA:
+      return EraseChip16F62xA(ctx);
+    case EraseMethod::EraseKeepingCalibration:
+      return EraseKeepingCalibration(ctx);
     case EraseMethod::BulkErase:
       return Unprotected(ctx, *methods) ? BulkErasePath(ctx) : ProtectionClearPath(ctx);
     case EraseMethod::SetupErase:
@@ -100,36 +100,36 @@ void EraseProgram_Data(OpContext& ctx, int family) {
   }
 }
 
-bool EraseFuses(OpContext& ctx, int family) {
+bool EraseFuses(OpContext& ctx, Family family) {
   const FamilyTraits* traits = FindFamily(family);
   if (!traits || !traits->fuseEraseReadBack) return true;
   GoToConfigWord(ctx.proto);
-  ctx.proto.BeginEraseProg();
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
   return FuseCheck(ctx, 0x3FFF);
 }
 
 void ChipEraseAll(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfig("3FFF");
+  ctx.proto.LoadConfiguration("3FFF");
   ctx.proto.ChipErase();
   ctx.delay.DELAY(10);
 }
 
-void Smazat_40(OpContext& ctx) {
+void EraseChip16F62xA(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfig("3FFF");
-  ctx.proto.LoadDataM("3FFF");
-  ctx.proto.BulkEraseProgramMemory();
+  ctx.proto.LoadConfiguration("3FFF");
+  ctx.proto.LoadDataForProgramMemory("3FFF");
+  ctx.proto.BulkEraseProgramMemoryReleasingData();
   ctx.delay.DELAY(10);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataD("FF");
-  ctx.proto.BulkEraseDataMemory();
+  ctx.proto.LoadDataForDataMemory("FF");
+  ctx.proto.BulkEraseDataMemoryReleasingData();
   ctx.delay.DELAY(10);
 }
 
-void Smazat_16F87x(OpContext& ctx) {
-  const FamilyMethods* methods = FindMethods(27);
+void EraseChip16F87x(OpContext& ctx) {
+  const FamilyMethods* methods = FindMethods(Family::Pic16F87x);
   if (methods && Unprotected(ctx, *methods)) {
     SetupErasePrograms(ctx);
   } else {
@@ -137,31 +137,31 @@ void Smazat_16F87x(OpContext& ctx) {
   }
 }
 
-void Smazat_12F6xx(OpContext& ctx) {
+void EraseKeepingCalibration(OpContext& ctx) {
   GoToLastProgramWord(ctx);
-  const std::string calibration = ctx.proto.ReadDataM();
+  const std::string calibration = ctx.proto.ReadDataFromProgramMemory();
   GoToConfigWord(ctx.proto);
-  const std::string config = ctx.proto.ReadDataM();
+  const std::string config = ctx.proto.ReadDataFromProgramMemory();
 
-  ctx.proto.BulkEraseM();  // with the counter on 2007h: configuration and ID words too
+  ctx.proto.BulkEraseProgramMemory();  // with the counter on 2007h: configuration and ID words too
   ctx.delay.DELAY(kEraseCycleMs);
-  ctx.proto.BulkEraseD();
+  ctx.proto.BulkEraseDataMemory();
   ctx.delay.DELAY(kEraseCycleMs);
 
   GoToLastProgramWord(ctx);
-  ctx.proto.LoadDataM(calibration);
-  ctx.proto.BeginEraseProg();
+  ctx.proto.LoadDataForProgramMemory(calibration);
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
-  if (ctx.proto.ReadDataM() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
+  if (ctx.proto.ReadDataFromProgramMemory() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
 
   // Bandgap bits (the first digit) kept, every fuse in the erased state.
   const std::string restored = config.substr(0, 1) + "1FF";
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfig(restored);
+  ctx.proto.LoadConfiguration(restored);
   Clocks(ctx.proto, 7);
-  ctx.proto.BeginEraseProg();
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAY(kEraseCycleMs);
-  if (ctx.proto.ReadDataM() != restored) ctx.hooks.ErrorBox("Error BG!");
+  if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.ErrorBox("Error BG!");
 }
 
 }  // namespace lpt

@@ -9,21 +9,21 @@ namespace lpt {
 // Program memory and data EEPROM (and, by family, the ID and the
 // configuration word). Code-protected 16F8x, 16F62x and 16F87x take the
 // protection-clear path. Nothing for EPROM families.
-void EraseProgram_Data(OpContext& ctx, int family);
+void EraseProgram_Data(OpContext& ctx, Family family);
 
 // The configuration-word erase of families 1, 25 and 27, true when every
 // implemented bit reads back as 1; true without chip access for the others.
-bool EraseFuses(OpContext& ctx, int family);
+bool EraseFuses(OpContext& ctx, Family family);
 
-// 16F877A chip erase: LoadConfig, ChipErase, 10 ms.
+// 16F877A chip erase: LoadConfiguration, ChipErase, 10 ms.
 void ChipEraseAll(OpContext& ctx);
 // 16F627A/628A bulk erase of program memory and data EEPROM.
-void Smazat_40(OpContext& ctx);
+void EraseChip16F62xA(OpContext& ctx);
 // 16F87x erase before programming: leaves the ID words alone.
-void Smazat_16F87x(OpContext& ctx);
+void EraseChip16F87x(OpContext& ctx);
 // 12F629/675, 16F630/676 erase that writes the oscillator calibration word
 // and the bandgap bits back; "Error OscCal!" / "Error BG!" when the
 // write-back does not read back, without stopping.
-void Smazat_12F6xx(OpContext& ctx);
+void EraseKeepingCalibration(OpContext& ctx);
 
 }  // namespace lpt

@@ -5,6 +5,7 @@
 namespace lpt {
 namespace {
 
+using F = Family;
 using PE = PreErase;
 using PM = ProgramMethod;
 using DM = DataMethod;
@@ -19,16 +20,15 @@ constexpr int k14C000ComparedRows = 504;
 // A family whose row differs from another's in a few fields is written as
 // that row with the differences, so the shared choices are stated once.
 template <typename Edit>
-constexpr FamilyMethods Like(FamilyMethods row, int code, Edit edit) {
-  row.code = code;
+constexpr FamilyMethods Like(FamilyMethods row, Family family, Edit edit) {
+  row.family = family;
   edit(row);
   return row;
 }
 constexpr auto kSame = [](FamilyMethods&) {};
 
 // 16F83, 16F84, 16F84A, 16C84
-constexpr FamilyMethods k16F84{.code = 1,
-                               .preErase = PE::None,
+constexpr FamilyMethods k16F84{.family = F::Pic16F84,
                                .program = PM::ReadCompareWrite,
                                .programWaitMs = 20,
                                .data = DM::ReadCompareWrite,
@@ -37,67 +37,43 @@ constexpr FamilyMethods k16F84{.code = 1,
                                .idWordEvents = true,
                                .idWaitMs = 20,
                                .fuses = FM::Flash,
-                               .fuseAnd = 0xFFFF,
-                               .fuseOr = 0,
-                               .comparedRows = 0,
                                .erase = EM::BulkErase,
                                .unprotectedBits = 0x0090};
 
 // 14-bit EPROM parts
-constexpr FamilyMethods kEprom14{.code = 4,
-                                 .preErase = PE::None,
+constexpr FamilyMethods kEprom14{.family = F::Pic16C6x,
                                  .program = PM::EpromPulses,
-                                 .programWaitMs = 0,
-                                 .data = DM::None,
-                                 .dataRowEvents = false,
                                  .id = IM::EpromPulses,
-                                 .idWordEvents = false,
-                                 .idWaitMs = 0,
-                                 .fuses = FM::EpromPulses,
-                                 .fuseAnd = 0xFFFF,
-                                 .fuseOr = 0,
-                                 .comparedRows = 0,
-                                 .erase = EM::None,
-                                 .unprotectedBits = 0};
+                                 .fuses = FM::EpromPulses};
 
 // 12C508(A), 12C509(A), 12CE518, 12CE519: five configuration bits
-constexpr FamilyMethods kEprom12{.code = 20,
-                                 .preErase = PE::None,
+constexpr FamilyMethods kEprom12{.family = F::Pic12C50x,
                                  .program = PM::EpromPulses12,
-                                 .programWaitMs = 0,
-                                 .data = DM::None,
-                                 .dataRowEvents = false,
                                  .id = IM::EpromPulses12,
-                                 .idWordEvents = false,
-                                 .idWaitMs = 0,
                                  .fuses = FM::EpromPulses12,
-                                 .fuseAnd = 0x001F,
-                                 .fuseOr = 0,
-                                 .comparedRows = 0,
-                                 .erase = EM::None,
-                                 .unprotectedBits = 0};
+                                 .fuseAnd = 0x001F};
 
 constexpr std::array<FamilyMethods, 12> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
-    Like(kEprom14, 17, [](FamilyMethods& m) { m.fuseAnd = 0x3F3F; }),
+    Like(kEprom14, F::Pic16C55x, [](FamilyMethods& m) { m.fuseAnd = 0x3F3F; }),
     kEprom12,
     // 16C505: twelve configuration bits
-    Like(kEprom12, 21, [](FamilyMethods& m) { m.fuseAnd = 0x0FFF; }),
+    Like(kEprom12, F::Pic16C505, [](FamilyMethods& m) { m.fuseAnd = 0x0FFF; }),
     // 12C671, 12C672, 12CE673, 12CE674: calibration in the last word
-    Like(kEprom14, 22, kSame),
+    Like(kEprom14, F::Pic12C67x, kSame),
     // 14C000: bits 1 and 6 of the configuration word must stay set
-    Like(kEprom14, 24,
+    Like(kEprom14, F::Pic14C000,
          [](FamilyMethods& m) {
            m.fuseOr = 0x0042;
            m.comparedRows = k14C000ComparedRows;
          }),
     // 16F627, 16F628: their own code-protection bits
-    Like(k16F84, 25, [](FamilyMethods& m) { m.unprotectedBits = 0x0D00; }),
+    Like(k16F84, F::Pic16F62x, [](FamilyMethods& m) { m.unprotectedBits = 0x0D00; }),
     // 16F870 to 16F877
-    {.code = 27,
-     .preErase = PE::Smazat_16F87x,
+    {.family = F::Pic16F87x,
+     .preErase = PE::EraseChip16F87x,
      .program = PM::ProgramOnly,
      .programWaitMs = 20,
      .data = DM::ProgramOnly,
@@ -106,29 +82,20 @@ constexpr std::array<FamilyMethods, 12> kMethods{{
      .idWordEvents = true,
      .idWaitMs = 20,
      .fuses = FM::Flash,
-     .fuseAnd = 0xFFFF,
-     .fuseOr = 0,
-     .comparedRows = 0,
      .erase = EM::SetupErase,
      .unprotectedBits = 0x0130},
     // 12F629/675, 16F630/676: calibration word and bandgap bits kept
-    {.code = 28,
-     .preErase = PE::Smazat_12F6xx,
+    {.family = F::Pic12F6xx,
+     .preErase = PE::EraseKeepingCalibration,
      .program = PM::EraseProgram,
      .programWaitMs = 20,
      .data = DM::EraseProgram,
-     .dataRowEvents = false,
      .id = IM::Flash,
-     .idWordEvents = false,
      .idWaitMs = 20,
      .fuses = FM::KeepBandgap,
-     .fuseAnd = 0xFFFF,
-     .fuseOr = 0,
-     .comparedRows = 0,
-     .erase = EM::Smazat_12F6xx,
-     .unprotectedBits = 0},
+     .erase = EM::EraseKeepingCalibration},
     // 16F877A
-    {.code = 30,
+    {.family = F::Pic16F87xA,
      .preErase = PE::ChipErase,
      .program = PM::WriteEveryWord,
      .programWaitMs = 2,
@@ -138,14 +105,10 @@ constexpr std::array<FamilyMethods, 12> kMethods{{
      .idWordEvents = true,
      .idWaitMs = 10,
      .fuses = FM::FlashRetry,
-     .fuseAnd = 0xFFFF,
-     .fuseOr = 0,
-     .comparedRows = 0,
-     .erase = EM::ChipErase,
-     .unprotectedBits = 0},
+     .erase = EM::ChipErase},
     // 16F627A, 16F628A
-    {.code = 40,
-     .preErase = PE::Smazat_40,
+    {.family = F::Pic16F62xA,
+     .preErase = PE::EraseChip16F62xA,
      .program = PM::ReadCompareWrite,
      .programWaitMs = 10,
      .data = DM::ReadCompareWrite,
@@ -154,18 +117,14 @@ constexpr std::array<FamilyMethods, 12> kMethods{{
      .idWordEvents = true,
      .idWaitMs = 20,
      .fuses = FM::Flash,
-     .fuseAnd = 0xFFFF,
-     .fuseOr = 0,
-     .comparedRows = 0,
-     .erase = EM::Smazat_40,
-     .unprotectedBits = 0},
+     .erase = EM::EraseChip16F62xA},
 }};
 
 }  // namespace
 
-const FamilyMethods* FindMethods(int code) {
+const FamilyMethods* FindMethods(Family family) {
   for (const FamilyMethods& m : kMethods)
-    if (m.code == code) return &m;
+    if (m.family == family) return &m;
   return nullptr;
 }
 

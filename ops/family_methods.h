@@ -7,15 +7,17 @@
 
 #include <cstdint>
 
+#include "devices/family.h"
+
 namespace lpt {
 
 // What the program-memory pass does before its own ResetPic.
 enum class PreErase : std::uint8_t {
   None,
-  Smazat_40,      // bulk erase of the 16F627A/628A (Smazat: erase)
-  Smazat_16F87x,  // protection-aware erase that leaves the ID words alone
-  Smazat_12F6xx,  // erase that keeps the calibration word and bandgap bits
-  ChipErase,      // LoadConfig, ChipErase, 10 ms
+  EraseChip16F62xA,         // bulk erase of the 16F627A/628A
+  EraseChip16F87x,          // protection-aware erase that leaves the ID words alone
+  EraseKeepingCalibration,  // erase that keeps the calibration word and bandgap bits
+  ChipErase,                // LoadConfiguration, ChipErase, 10 ms
 };
 
 enum class ProgramMethod : std::uint8_t {
@@ -23,7 +25,7 @@ enum class ProgramMethod : std::uint8_t {
   ReadCompareWrite,  // read first; erase/program cycle only where the chip differs
   ProgramOnly,       // blank cells skipped; program-only cycle; a panel click stops it
   EraseProgram,      // blank cells skipped; erase/program cycle
-  WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming
+  WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
 };
@@ -31,9 +33,9 @@ enum class ProgramMethod : std::uint8_t {
 enum class DataMethod : std::uint8_t {
   None,
   ReadCompareWrite,  // read first; erase/program cycle where the chip differs
-  ProgramOnly,       // "FF" skipped; BeginProg
-  EraseProgram,      // "FF" skipped; BeginEraseProg
-  WriteEveryByte,    // every byte, up to 5 attempts closed by EndProgramming
+  ProgramOnly,       // "FF" skipped; BeginProgrammingOnlyCycle
+  EraseProgram,      // "FF" skipped; BeginEraseProgrammingCycle
+  WriteEveryByte,    // every byte, up to 5 attempts closed by EndProgramming16F87xA
 };
 
 enum class IdMethod : std::uint8_t {
@@ -57,31 +59,32 @@ enum class EraseMethod : std::uint8_t {
   None,
   BulkErase,   // protected: protection-clear path; else bulk-erase path
   SetupErase,  // protected: protection-clear path; else setup cycles and ID words
-  Smazat_12F6xx,
-  Smazat_40,
+  EraseKeepingCalibration,
+  EraseChip16F62xA,
   ChipErase,
 };
 
 struct FamilyMethods {
-  int code;
-  PreErase preErase;
-  ProgramMethod program;
-  std::uint32_t programWaitMs;  // wait of one program-memory write cycle
-  DataMethod data;
-  bool dataRowEvents;  // data pass lets the window handle messages after each row
-  IdMethod id;
-  bool idWordEvents;  // ID pass lets the window handle messages after each word
-  std::uint32_t idWaitMs;
-  FuseMethod fuses;
-  std::uint16_t fuseAnd;  // FuseWord := (FuseWord AND fuseAnd) OR fuseOr before writing
-  std::uint16_t fuseOr;
-  int comparedRows;  // verify and blank read only rows below this; 0 = every row
-  EraseMethod erase;
-  std::uint16_t unprotectedBits;  // configuration bits that must all be 1 on an unprotected chip
+  Family family = Family::None;
+  PreErase preErase = PreErase::None;
+  ProgramMethod program = ProgramMethod::None;
+  std::uint32_t programWaitMs = 0;  // wait of one program-memory write cycle
+  DataMethod data = DataMethod::None;
+  bool dataRowEvents = false;  // data pass lets the window handle messages after each row
+  IdMethod id = IdMethod::None;
+  bool idWordEvents = false;  // ID pass lets the window handle messages after each word
+  std::uint32_t idWaitMs = 0;
+  FuseMethod fuses = FuseMethod::None;
+  std::uint16_t fuseAnd = 0xFFFF;  // FuseWord := (FuseWord AND fuseAnd) OR fuseOr before writing
+  std::uint16_t fuseOr = 0;
+  int comparedRows = 0;  // verify and blank read only rows below this; 0 = every row
+  EraseMethod erase = EraseMethod::None;
+  std::uint16_t unprotectedBits =
+      0;  // configuration bits that must all be 1 on an unprotected chip
 };
 
-// The row of a family code; nullptr for a code no family uses, which makes
-// every pass a no-op that succeeds.
-const FamilyMethods* FindMethods(int code);
+// The row of a family; nullptr for Family::None, which makes every pass a
+// no-op that succeeds.
+const FamilyMethods* FindMethods(Family family);
 
 }  // namespace lpt

@@ -8,10 +8,10 @@
 namespace lpt {
 
 void EpromPulse(OpContext& ctx, const std::string& word) {
-  ctx.proto.LoadDataM(word);
-  ctx.proto.BeginEraseProg();
+  ctx.proto.LoadDataForProgramMemory(word);
+  ctx.proto.BeginEraseProgrammingCycle();
   ctx.delay.DELAYUS(200);
-  ctx.proto.EndProg();
+  ctx.proto.EndProgrammingEprom();
 }
 
 namespace {
@@ -20,12 +20,12 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
   switch (erase) {
     case PreErase::None:
       return;
-    case PreErase::Smazat_40:
-      return Smazat_40(ctx);
-    case PreErase::Smazat_16F87x:
-      return Smazat_16F87x(ctx);
-    case PreErase::Smazat_12F6xx:
-      return Smazat_12F6xx(ctx);
+    case PreErase::EraseChip16F62xA:
+      return EraseChip16F62xA(ctx);
+    case PreErase::EraseChip16F87x:
+      return EraseChip16F87x(ctx);
+    case PreErase::EraseKeepingCalibration:
+      return EraseKeepingCalibration(ctx);
     case PreErase::ChipErase:
       return ChipEraseAll(ctx);
   }
@@ -33,14 +33,14 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
 
 // One write cycle: load, begin, wait, read back.
 bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::uint32_t waitMs) {
-  ctx.proto.LoadDataM(word);
+  ctx.proto.LoadDataForProgramMemory(word);
   if (eraseFirst) {
-    ctx.proto.BeginEraseProg();
+    ctx.proto.BeginEraseProgrammingCycle();
   } else {
-    ctx.proto.BeginProg();
+    ctx.proto.BeginProgrammingOnlyCycle();
   }
   ctx.delay.DELAY(waitMs);
-  return ctx.proto.ReadDataM() == word;
+  return ctx.proto.ReadDataFromProgramMemory() == word;
 }
 
 WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& w) {
@@ -49,7 +49,7 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
     case ProgramMethod::None:
       return WordStep::Next;
     case ProgramMethod::ReadCompareWrite:
-      if (ctx.proto.ReadDataM() == w) return WordStep::Next;
+      if (ctx.proto.ReadDataFromProgramMemory() == w) return WordStep::Next;
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
     case ProgramMethod::ProgramOnly:
       if (w == "3FFF") return WordStep::Next;
@@ -60,11 +60,11 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
     case ProgramMethod::WriteEveryWord:
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
-        ctx.proto.LoadDataM(w);
-        ctx.proto.BeginProg();
+        ctx.proto.LoadDataForProgramMemory(w);
+        ctx.proto.BeginProgrammingOnlyCycle();
         ctx.delay.DELAY(m.programWaitMs);
-        ctx.proto.EndProgramming();
-        if (ctx.proto.ReadDataM() == w) return WordStep::Next;
+        ctx.proto.EndProgramming16F87xA();
+        if (ctx.proto.ReadDataFromProgramMemory() == w) return WordStep::Next;
       }
       return WordStep::Fail;
     case ProgramMethod::EpromPulses:
@@ -81,14 +81,15 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
 
 }  // namespace
 
-bool ProgramProgramMemory(OpContext& ctx, int family) {
+bool ProgramProgramMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return true;
   if (methods->program == ProgramMethod::ProgramOnly) ctx.state.ContinueFlag = true;
   RunPreErase(ctx, methods->preErase);
   ctx.proto.ResetPic();
-  if (IsWord12Family(family)) ctx.proto.CLK();  // the counter starts on the configuration word
-  const RowWalk walk{.rows = ctx.device.ProgramRows,
+  if (IsWord12Family(family))
+    ctx.proto.IncrementAddress();  // the counter starts on the configuration word
+  const RowWalk walk{.rows = ctx.device.programRows,
                      .lastWordRule = HasLastWordRule(family),
                      .rowProgress = true,
                      .rowEvents = true,

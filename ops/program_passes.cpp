@@ -14,32 +14,32 @@ constexpr int kEpromFusePulses = 101;
 
 WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
   const auto cycle = [&](bool eraseFirst) {
-    ctx.proto.LoadDataD(b);
+    ctx.proto.LoadDataForDataMemory(b);
     if (eraseFirst) {
-      ctx.proto.BeginEraseProg();
+      ctx.proto.BeginEraseProgrammingCycle();
     } else {
-      ctx.proto.BeginProg();
+      ctx.proto.BeginProgrammingOnlyCycle();
     }
     ctx.delay.DELAY(20);
-    return ctx.proto.ReadDataD() == b ? WordStep::Next : WordStep::Fail;
+    return ctx.proto.ReadDataFromDataMemory() == b ? WordStep::Next : WordStep::Fail;
   };
   switch (method) {
     case DataMethod::None:
       return WordStep::Next;
     case DataMethod::ReadCompareWrite:
-      if (ctx.proto.ReadDataD() == b) return WordStep::Next;
+      if (ctx.proto.ReadDataFromDataMemory() == b) return WordStep::Next;
       return cycle(true);
     case DataMethod::ProgramOnly:
       return b == "FF" ? WordStep::Next : cycle(false);
     case DataMethod::EraseProgram:
       return b == "FF" ? WordStep::Next : cycle(true);
     case DataMethod::WriteEveryByte:
-      ctx.proto.LoadDataD(b);  // loaded once; each attempt programs the latch again
+      ctx.proto.LoadDataForDataMemory(b);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
-        ctx.proto.BeginProg();
+        ctx.proto.BeginProgrammingOnlyCycle();
         ctx.delay.DELAY(2);
-        ctx.proto.EndProgramming();
-        if (ctx.proto.ReadDataD() == b) return WordStep::Next;
+        ctx.proto.EndProgramming16F87xA();
+        if (ctx.proto.ReadDataFromDataMemory() == b) return WordStep::Next;
       }
       return WordStep::Fail;
   }
@@ -49,21 +49,21 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
 // One ID word by erase/program cycles; the whole read-back must match.
 bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uint32_t waitMs) {
   for (int attempt = 0; attempt < attempts; ++attempt) {
-    ctx.proto.LoadDataM(word);
-    ctx.proto.BeginEraseProg();
+    ctx.proto.LoadDataForProgramMemory(word);
+    ctx.proto.BeginEraseProgrammingCycle();
     ctx.delay.DELAY(waitMs);
-    if (ctx.proto.ReadDataM() == word) return true;
+    if (ctx.proto.ReadDataFromProgramMemory() == word) return true;
   }
   return false;
 }
 
 }  // namespace
 
-bool ProgramDataMemory(OpContext& ctx, int family) {
+bool ProgramDataMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->data == DataMethod::None) return true;
   ctx.proto.ResetPic();
-  const RowWalk walk{.rows = ctx.device.DataRows,
+  const RowWalk walk{.rows = ctx.device.dataRows,
                      .rowEvents = methods->dataRowEvents,
                      .wordEvents = methods->data == DataMethod::WriteEveryByte};
   return WalkRows(ctx, walk, [&](int row, int col) {
@@ -71,14 +71,14 @@ bool ProgramDataMemory(OpContext& ctx, int family) {
   });
 }
 
-bool ProgramID(OpContext& ctx, int family) {
+bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
   ctx.proto.ResetPic();
   if (methods->id == IdMethod::EpromPulses12) {
-    Clocks(ctx.proto, 1 + 8 * ctx.device.ProgramRows);  // the ID words follow program memory
+    Clocks(ctx.proto, 1 + 8 * ctx.device.programRows);  // the ID words follow program memory
   } else {
-    ctx.proto.LoadConfig("3FFF");  // 2000h
+    ctx.proto.LoadConfiguration("3FFF");  // 2000h
   }
   const std::string digits = ctx.buffers.IdDigits();
   for (std::size_t i = 0; i < 4; ++i) {
@@ -104,13 +104,13 @@ bool ProgramID(OpContext& ctx, int family) {
         break;
     }
     if (!ok) return false;
-    ctx.proto.CLK();
+    ctx.proto.IncrementAddress();
     if (methods->idWordEvents) ctx.hooks.ProcessEvents();
   }
   return true;
 }
 
-bool ProgramFuses(OpContext& ctx, int family) {
+bool ProgramFuses(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->fuses == FuseMethod::None) return true;
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
@@ -122,13 +122,13 @@ bool ProgramFuses(OpContext& ctx, int family) {
       return true;
     case FuseMethod::Flash:
     case FuseMethod::FlashRetry: {
-      // LoadConfig leaves the word in the data latch; a begin command at 2007h writes it.
+      // LoadConfiguration leaves the word in the data latch; a begin command at 2007h writes it.
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfig(fuseText);
+      ctx.proto.LoadConfiguration(fuseText);
       Clocks(ctx.proto, 7);
       const bool retry = methods->fuses == FuseMethod::FlashRetry;
       for (int attempt = 0; attempt < (retry ? kFlashAttempts : 1); ++attempt) {
-        ctx.proto.BeginEraseProg();
+        ctx.proto.BeginEraseProgrammingCycle();
         ctx.delay.DELAY(retry ? 10 : 20);
         if (FuseCheck(ctx, fuseWord)) return true;
       }
@@ -136,31 +136,31 @@ bool ProgramFuses(OpContext& ctx, int family) {
     }
     case FuseMethod::KeepBandgap: {
       GoToConfigWord(ctx.proto);
-      const std::string current = ctx.proto.ReadDataM();
+      const std::string current = ctx.proto.ReadDataFromProgramMemory();
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfig(current.substr(0, 1) + fuseText.substr(1));
+      ctx.proto.LoadConfiguration(current.substr(0, 1) + fuseText.substr(1));
       Clocks(ctx.proto, 7);
-      ctx.proto.BeginEraseProg();
+      ctx.proto.BeginEraseProgrammingCycle();
       ctx.delay.DELAY(20);
       return FuseCheck(ctx, fuseWord);  // ConfigMask keeps the bandgap bits out
     }
     case FuseMethod::EpromPulses:
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfig(fuseText);
+      ctx.proto.LoadConfiguration(fuseText);
       Clocks(ctx.proto, 7);
       for (int i = 0; i < kEpromFusePulses; ++i) {
-        ctx.proto.BeginEraseProg();
+        ctx.proto.BeginEraseProgrammingCycle();
         ctx.delay.DELAYUS(200);
-        ctx.proto.EndProg();
+        ctx.proto.EndProgrammingEprom();
       }
       return FuseCheck(ctx, fuseWord);
     case FuseMethod::EpromPulses12:
       ctx.proto.ResetPic();  // the counter is on the configuration word
       if (FuseCheck(ctx, fuseWord)) return true;
-      ctx.proto.LoadDataM(fuseText);
-      ctx.proto.BeginEraseProg();
+      ctx.proto.LoadDataForProgramMemory(fuseText);
+      ctx.proto.BeginEraseProgrammingCycle();
       ctx.delay.DELAY(20);  // one long pulse
-      ctx.proto.EndProg();
+      ctx.proto.EndProgrammingEprom();
       for (int i = 0; i < kEpromExtra12; ++i) EpromPulse(ctx, fuseText);
       return FuseCheck(ctx, fuseWord);
   }

@@ -9,13 +9,14 @@
 
 namespace lpt {
 
-bool ProgramProgramMemory(OpContext& ctx, int family);
-bool ProgramDataMemory(OpContext& ctx, int family);
-bool ProgramID(OpContext& ctx, int family);
+bool ProgramProgramMemory(OpContext& ctx, Family family);
+bool ProgramDataMemory(OpContext& ctx, Family family);
+bool ProgramID(OpContext& ctx, Family family);
 // May adjust FuseWord first (16C55x, 14C000, 12-bit families) and keeps it so.
-bool ProgramFuses(OpContext& ctx, int family);
+bool ProgramFuses(OpContext& ctx, Family family);
 
-// One EPROM programming pulse: LoadDataM(word), BeginEraseProg, 200 us, EndProg.
+// One EPROM programming pulse: LoadDataForProgramMemory(word), BeginEraseProgrammingCycle, 200 us,
+// EndProgrammingEprom.
 void EpromPulse(OpContext& ctx, const std::string& word);
 
 // Up to `tries` pulses, each followed by a read-back that `reached` judges;
@@ -24,7 +25,7 @@ template <class Reached>
 bool PulseUntil(OpContext& ctx, const std::string& word, int tries, int extra, Reached&& reached) {
   for (int pulse = 1; pulse <= tries; ++pulse) {
     EpromPulse(ctx, word);
-    if (reached(ctx.proto.ReadDataM())) {
+    if (reached(ctx.proto.ReadDataFromProgramMemory())) {
       for (int i = 0; i < extra; ++i) EpromPulse(ctx, word);
       return true;
     }

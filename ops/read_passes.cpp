@@ -6,24 +6,24 @@
 
 namespace lpt {
 
-void ReadProgramMemory(OpContext& ctx, int family) {
+void ReadProgramMemory(OpContext& ctx, Family family) {
   const FamilyTraits* traits = FindFamily(family);
   if (!traits) return;
   ctx.proto.ResetPic();
-  if (traits->word12) ctx.proto.CLK();  // the counter starts on the configuration word
-  const RowWalk walk{.rows = ctx.device.ProgramRows, .rowProgress = true};
+  if (traits->word12) ctx.proto.IncrementAddress();  // the counter starts on the configuration word
+  const RowWalk walk{.rows = ctx.device.programRows, .rowProgress = true};
   WalkRows(ctx, walk, [&](int row, int col) {
-    std::string word = ctx.proto.ReadDataM();
+    std::string word = ctx.proto.ReadDataFromProgramMemory();
     StoreProgramCell(ctx.buffers, row, col, traits->word12 ? Drop1(word) : std::move(word));
     return WordStep::Next;
   });
 }
 
-void ReadDataMemory(OpContext& ctx, int family) {
+void ReadDataMemory(OpContext& ctx, Family family) {
   if (!HasDataEeprom(family)) return;
   ctx.proto.ResetPic();
-  WalkRows(ctx, RowWalk{.rows = ctx.device.DataRows}, [&](int row, int col) {
-    StoreDataCell(ctx.buffers, row, col, ctx.proto.ReadDataD());
+  WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int row, int col) {
+    StoreDataCell(ctx.buffers, row, col, ctx.proto.ReadDataFromDataMemory());
     return WordStep::Next;
   });
 }
@@ -31,15 +31,15 @@ void ReadDataMemory(OpContext& ctx, int family) {
 namespace {
 
 // Four ID words from the counter's position; only the lowest digit of each
-// goes into the caption.
+// is the ID.
 void ReadIdWords(OpContext& ctx) {
-  std::string caption = kIdPrefix;
+  std::string digits;
   for (int i = 0; i < 4; ++i) {
-    const std::string word = ctx.proto.ReadDataM();
-    if (!word.empty()) caption += word.back();
-    ctx.proto.CLK();
+    const std::string word = ctx.proto.ReadDataFromProgramMemory();
+    if (!word.empty()) digits += word.back();
+    ctx.proto.IncrementAddress();
   }
-  ctx.buffers.IdCaption = caption;
+  ctx.buffers.SetIdDigits(digits);
 }
 
 void TakeFuseWord(OpContext& ctx, const std::string& word) {
@@ -49,21 +49,21 @@ void TakeFuseWord(OpContext& ctx, const std::string& word) {
 
 }  // namespace
 
-void ReadFusesID(OpContext& ctx, int family) {
+void ReadFusesID(OpContext& ctx, Family family) {
   const FamilyTraits* traits = FindFamily(family);
   if (!traits) return;
   if (traits->word12) {
     ctx.proto.ResetPic();
-    TakeFuseWord(ctx, ctx.proto.ReadDataM());
+    TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
     // Program address 0, then past program memory to the first ID word.
-    Clocks(ctx.proto, 1 + 8 * ctx.device.ProgramRows);
+    Clocks(ctx.proto, 1 + 8 * ctx.device.programRows);
     ReadIdWords(ctx);
   } else {
     ctx.proto.ResetPic();
-    ctx.proto.LoadConfig("3FFF");  // 2000h, the first ID word
+    ctx.proto.LoadConfiguration("3FFF");  // 2000h, the first ID word
     ReadIdWords(ctx);
     Clocks(ctx.proto, 3);  // 2004h .. 2007h
-    TakeFuseWord(ctx, ctx.proto.ReadDataM());
+    TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
   }
 }
 

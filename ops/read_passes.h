@@ -6,11 +6,11 @@
 namespace lpt {
 
 // Program memory into sg1; the gauge follows the rows.
-void ReadProgramMemory(OpContext& ctx, int family);
+void ReadProgramMemory(OpContext& ctx, Family family);
 // Data EEPROM into sg2 (families with data EEPROM; sg2 kept otherwise).
-void ReadDataMemory(OpContext& ctx, int family);
+void ReadDataMemory(OpContext& ctx, Family family);
 // Configuration word into FuseWord (shown on the fuse switches) and the
 // lowest digit of each ID word into the ID caption.
-void ReadFusesID(OpContext& ctx, int family);
+void ReadFusesID(OpContext& ctx, Family family);
 
 }  // namespace lpt

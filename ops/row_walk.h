@@ -1,4 +1,4 @@
-// The one walk every memory pass makes: rows of eight words, one CLK after
+// The one walk every memory pass makes: rows of eight words, one IncrementAddress after
 // each word (written, skipped or equal alike), so that the word at row r,
 // column c is always handled at address 8r + c - 1.
 #pragma once
@@ -11,9 +11,9 @@ namespace lpt {
 
 // What a pass decided about one word.
 enum class WordStep {
-  Next,     // go on: CLK to the next word
+  Next,     // go on: IncrementAddress to the next word
   Fail,     // the pass fails here
-  EndPass,  // the pass ends here and succeeds (no CLK)
+  EndPass,  // the pass ends here and succeeds (no IncrementAddress)
 };
 
 struct RowWalk {
@@ -33,7 +33,7 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
       const WordStep result = step(row, col);
       if (result == WordStep::Fail) return false;
       if (result == WordStep::EndPass) return true;
-      ctx.proto.CLK();
+      ctx.proto.IncrementAddress();
       if (walk.wordEvents) ctx.hooks.ProcessEvents();
     }
     if (walk.rowProgress) ctx.hooks.SetProgress(row);
@@ -44,7 +44,7 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
 
 // Several CLKs in a row (to the configuration word, past program memory).
 inline void Clocks(Protocol& proto, int count) {
-  for (int i = 0; i < count; ++i) proto.CLK();
+  for (int i = 0; i < count; ++i) proto.IncrementAddress();
 }
 
 // Cell texts as the passes see them. The window may change the device while a

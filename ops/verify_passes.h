@@ -6,9 +6,9 @@
 
 namespace lpt {
 
-bool VerifyProgramMemory(OpContext& ctx, int family);
-bool VerifyDataMemory(OpContext& ctx, int family);
-bool VerifyFuses(OpContext& ctx, int family);
-bool VerifyID(OpContext& ctx, int family);
+bool VerifyProgramMemory(OpContext& ctx, Family family);
+bool VerifyDataMemory(OpContext& ctx, Family family);
+bool VerifyFuses(OpContext& ctx, Family family);
+bool VerifyID(OpContext& ctx, Family family);
 
 }  // namespace lpt

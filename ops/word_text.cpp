@@ -14,7 +14,7 @@ std::string Hex4Text(std::uint16_t value) {
 }
 
 std::uint16_t ReadBackValue(const std::string& text) {
-  // ReadDataM always returns upper-case hex digits; any other character
+  // ReadDataFromProgramMemory always returns upper-case hex digits; any other character
   // counts as 0 so a malformed text can only fail a comparison.
   unsigned value = 0;
   for (char c : text) {
@@ -32,22 +32,22 @@ char LastDigit(const std::string& text) { return text.empty() ? '\0' : text.back
 
 void GoToConfigWord(Protocol& proto) {
   proto.ResetPic();
-  proto.LoadConfig("3FFF");
+  proto.LoadConfiguration("3FFF");
   Clocks(proto, 7);
 }
 
-std::string ReadConfigWord(OpContext& ctx, int family) {
+std::string ReadConfigWord(OpContext& ctx, Family family) {
   if (IsWord12Family(family)) {
     ctx.proto.ResetPic();  // the 12-bit counter starts on the configuration word
   } else {
     GoToConfigWord(ctx.proto);
   }
-  return ctx.proto.ReadDataM();
+  return ctx.proto.ReadDataFromProgramMemory();
 }
 
 bool FuseCheck(OpContext& ctx, std::uint16_t expected) {
-  const std::uint16_t mask = ctx.device.ConfigMask;
-  return (ReadBackValue(ctx.proto.ReadDataM()) & mask) == (expected & mask);
+  const std::uint16_t mask = ctx.device.configMask;
+  return (ReadBackValue(ctx.proto.ReadDataFromProgramMemory()) & mask) == (expected & mask);
 }
 
 }  // namespace lpt

@@ -11,33 +11,33 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
   armed_ = Armed::None;
   const bool inConfigArea = !family_->word12 && counter_ >= 0x2000;
   switch (command) {
-    case kIncrementAddress:
+    case serial::IncrementAddress:
       Increment();
       break;
-    case kBulkSetup1:
+    case serial::BulkEraseSetup1:
       if (family_->erase.hasSetupErase) armed_ = Armed::Setup1;
       break;
-    case kBulkSetup2:
+    case serial::BulkEraseSetup2:
       if (previous == Armed::Setup1) armed_ = Armed::Setup2;
       break;
-    case kBulkEraseProgram:
+    case serial::BulkEraseProgramMemory:
       if (family_->erase.bulkBlockedByProtection && ProgramProtected()) break;
       if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
         StartErase(Pending::EraseProgram, inConfigArea, nowUs);
       break;
-    case kBulkEraseData:
+    case serial::BulkEraseDataMemory:
       if (family_->erase.bulkBlockedByProtection && DataProtected()) break;
       if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
         StartErase(Pending::EraseData, false, nowUs);
       break;
-    case kChipErase:
+    case serial::ChipErase:
       StartErase(Pending::EraseEverything, true, nowUs);
       break;
-    case kBeginEraseProgram:
+    case serial::BeginEraseProgrammingCycle:
       if (previous == Armed::Setup2) {
         // The setup sequence erases according to where it is aimed.
         if (!family_->word12 && counter_ == 0x2007)
@@ -54,7 +54,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
         StartWrite(false, nowUs);
       }
       break;
-    case kBeginProgramOnly:
+    case serial::BeginProgrammingOnlyCycle:
       StartWrite(true, nowUs);
       break;
     default:
@@ -65,16 +65,16 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
 
 void SimChip::FinishLoad(std::uint16_t word) {
   switch (frameCommand_) {
-    case kLoadConfig:
+    case serial::LoadConfiguration:
       counter_ = 0x2000;
       programLatch_ = word & 0x3FFF;
       dataLoadedLast_ = false;
       break;
-    case kLoadDataProgram:
+    case serial::LoadDataForProgramMemory:
       programLatch_ = word & WordMask(*family_);
       dataLoadedLast_ = false;
       break;
-    case kLoadDataData:
+    case serial::LoadDataForDataMemory:
       dataLatch_ = static_cast<std::uint8_t>(word & 0xFF);
       dataLoadedLast_ = true;
       break;
@@ -85,7 +85,7 @@ void SimChip::FinishLoad(std::uint16_t word) {
 
 std::uint16_t SimChip::WordToSend(std::uint8_t readCommand) const {
   Location at;
-  if (readCommand == kReadDataData) {
+  if (readCommand == serial::ReadDataFromDataMemory) {
     if (state_.data.empty()) return 0;
     // Data EEPROM uses the low bits of the same counter, from 0.
     at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};

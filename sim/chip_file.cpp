@@ -89,7 +89,7 @@ std::optional<ChipState> LoadChipFile(const std::string& path, std::string* erro
     return std::nullopt;
   }
   std::string why;
-  std::optional<ChipState> chip = ReadChip(in, &why);
+  std::optional<ChipState> chip = ParseChipText(in, &why);
   if (!chip && error) *error = "Chip file " + path + ", " + why;
   return chip;
 }

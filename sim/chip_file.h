@@ -17,7 +17,7 @@ void WriteChip(std::ostream& out, const ChipState& chip);
 
 // Reads a chip file. On bad input returns nullopt with *error naming the
 // line and what is wrong with it ("line 4: ..."). `error` may be null.
-std::optional<ChipState> ReadChip(std::istream& in, std::string* error);
+std::optional<ChipState> ParseChipText(std::istream& in, std::string* error);
 
 // File versions. LoadChipFile returns nullopt with *error empty when the file
 // does not exist, and with *error set when it exists but cannot be used.

@@ -244,7 +244,7 @@ class Parser {
 
 }  // namespace
 
-std::optional<ChipState> ReadChip(std::istream& in, std::string* error) {
+std::optional<ChipState> ParseChipText(std::istream& in, std::string* error) {
   return Parser(error).Run(in);
 }
 

@@ -19,12 +19,12 @@ std::uint16_t ErasedConfig(const FamilyModel& family) {
 std::optional<ChipState> MakeBlankChip(const std::string& device) {
   const CatalogueRow* row = FindDevice(device);
   if (row == nullptr) return std::nullopt;
-  const FamilyModel* family = FindFamilyModel(row->familyCode);
+  const FamilyModel* family = FindFamilyModel(row->family);
   if (family == nullptr) return std::nullopt;
 
   ChipState chip;
   chip.device = device;
-  chip.family = row->familyCode;
+  chip.family = row->family;
   chip.program.assign(static_cast<std::size_t>(row->programRows) * 8, WordMask(*family));
   chip.data.assign(static_cast<std::size_t>(row->dataRows) * 8, 0xFF);
   chip.config.fill(WordMask(*family));

@@ -40,7 +40,7 @@ struct StuckBit {
 
 struct ChipState {
   std::string device;  // catalogue name
-  int family = 0;
+  Family family = Family::None;
   std::vector<std::uint16_t> program;
   // 14-bit: 2000h-2007h. 12-bit: IDs in 0-3, the configuration word in 7.
   std::array<std::uint16_t, 8> config{};

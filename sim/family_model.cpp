@@ -12,82 +12,149 @@ constexpr std::uint64_t Commands(std::initializer_list<Command> list) {
   return bits;
 }
 
-constexpr std::uint64_t kEprom14 =
-    Commands({kLoadConfig, kLoadDataProgram, kReadDataProgram, kIncrementAddress,
-              kBeginEraseProgram, kEndProgrammingEprom});
-constexpr std::uint64_t kEprom12 = Commands({kLoadDataProgram, kReadDataProgram, kIncrementAddress,
-                                             kBeginEraseProgram, kEndProgrammingEprom});
-constexpr std::uint64_t kFlashBasic =
-    Commands({kLoadConfig, kLoadDataProgram, kLoadDataData, kReadDataProgram, kReadDataData,
-              kIncrementAddress, kBeginEraseProgram, kBeginProgramOnly});
-constexpr std::uint64_t kSetup = Commands({kBulkSetup1, kBulkSetup2});
-constexpr std::uint64_t kBulk = Commands({kBulkEraseProgram, kBulkEraseData});
+constexpr std::uint64_t kEprom14 = Commands(
+    {serial::LoadConfiguration, serial::LoadDataForProgramMemory, serial::ReadDataFromProgramMemory,
+     serial::IncrementAddress, serial::BeginEraseProgrammingCycle, serial::EndProgrammingEprom});
+constexpr std::uint64_t kEprom12 = Commands(
+    {serial::LoadDataForProgramMemory, serial::ReadDataFromProgramMemory, serial::IncrementAddress,
+     serial::BeginEraseProgrammingCycle, serial::EndProgrammingEprom});
+constexpr std::uint64_t kFlashBasic = Commands(
+    {serial::LoadConfiguration, serial::LoadDataForProgramMemory, serial::LoadDataForDataMemory,
+     serial::ReadDataFromProgramMemory, serial::ReadDataFromDataMemory, serial::IncrementAddress,
+     serial::BeginEraseProgrammingCycle, serial::BeginProgrammingOnlyCycle});
+constexpr std::uint64_t kSetup = Commands({serial::BulkEraseSetup1, serial::BulkEraseSetup2});
+constexpr std::uint64_t kBulk =
+    Commands({serial::BulkEraseProgramMemory, serial::BulkEraseDataMemory});
 
+using F = Family;
 using T = Technology;
 using C = FactoryCalibration;
 
 // Cycle times are the makers' maximums, taken as the least time the host
-// must wait. Columns: erase rules {08h erases, bulk needs 08h, bulk blocked
-// by protection, setup sequence}; times {08h, 18h, data, erase, EPROM pulse}
-// in us; protection {CP bits, CPD bits, readable words}; implemented
-// configuration bits; entry rule {oscillator mask, internal-oscillator
-// value, MCLRE bit}.
-// clang-format off
+// must wait (microseconds). Only what differs from FamilyModel's defaults
+// is written.
 constexpr std::array<FamilyModel, 12> kModels{{
     // 16C84, 16F83, 16F84, 16F84A
-    {1, T::Flash, false, 0x3F, kFlashBasic | kSetup | kBulk, 0, false,
-     {true, true, true, true}, {10000, 10000, 20000, 10000, 0},
-     {0x0010, 0x0010, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic16F84,
+     .commands = kFlashBasic | kSetup | kBulk,
+     .erase = {.beginEraseErases = true,
+               .bulkNeedsBegin = true,
+               .bulkBlockedByProtection = true,
+               .hasSetupErase = true},
+     .times =
+         {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 10000},
+     .protection = {.cpMask = 0x0010, .cpdMask = 0x0010}},
+
     // 14-bit EPROM parts (16C6x/7x/62x/71x/77x/745/765/92x)
-    {4, T::Eprom, false, 0x3F, kEprom14, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0010, 0, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic16C6x,
+     .technology = T::Eprom,
+     .commands = kEprom14,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0010}},
+
     // 16C55x
-    {17, T::Eprom, false, 0x3F, kEprom14, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0030, 0, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic16C55x,
+     .technology = T::Eprom,
+     .commands = kEprom14,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0030}},
+
     // 12C508/509, 12CE518/519: 000h-03Fh stay readable when protected
-    {20, T::Eprom, true, 0x3F, kEprom12, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0008, 0, 0x40}, 0x0FFF, {0, 0, 0}, C::MovlwLastWord, false},
+    {.family = F::Pic12C50x,
+     .technology = T::Eprom,
+     .word12 = true,
+     .commands = kEprom12,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0008, .readableWhenProtected = 0x40},
+     .configImplemented = 0x0FFF,
+     .calibration = C::MovlwLastWord},
+
     // 16C505
-    {21, T::Eprom, true, 0x3F, kEprom12, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0010, 0, 0x40}, 0x0FFF, {0, 0, 0}, C::MovlwLastWord, false},
+    {.family = F::Pic16C505,
+     .technology = T::Eprom,
+     .word12 = true,
+     .commands = kEprom12,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0010, .readableWhenProtected = 0x40},
+     .configImplemented = 0x0FFF,
+     .calibration = C::MovlwLastWord},
+
     // 12C67x, 12CE67x: FOSC2:0 = 10x is the internal RC, MCLRE bit 7
-    {22, T::Eprom, false, 0x3F, kEprom14, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0060, 0, 0}, 0x3FFF, {0x0006, 0x0004, 0x0080}, C::RetlwLastWord, false},
+    {.family = F::Pic12C67x,
+     .technology = T::Eprom,
+     .commands = kEprom14,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0060},
+     .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0080},
+     .calibration = C::RetlwLastWord},
+
     // 14C000
-    {24, T::Eprom, false, 0x3F, kEprom14, kEndProgrammingEprom, false,
-     {false, false, false, false}, {0, 0, 0, 0, 100},
-     {0x0030, 0, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic14C000,
+     .technology = T::Eprom,
+     .commands = kEprom14,
+     .endProgramming = serial::EndProgrammingEprom,
+     .times = {.epromPulseUs = 100},
+     .protection = {.cpMask = 0x0030}},
+
     // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5
-    {25, T::Flash, false, 0x3F, kFlashBasic | kSetup | kBulk, 0, false,
-     {true, true, true, true}, {13000, 8000, 13000, 10000, 0},
-     {0x0C00, 0x0100, 0}, 0x3FFF, {0x0012, 0x0010, 0x0020}, C::None, false},
+    {.family = F::Pic16F62x,
+     .commands = kFlashBasic | kSetup | kBulk,
+     .erase = {.beginEraseErases = true,
+               .bulkNeedsBegin = true,
+               .bulkBlockedByProtection = true,
+               .hasSetupErase = true},
+     .times =
+         {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 10000},
+     .protection = {.cpMask = 0x0C00, .cpdMask = 0x0100},
+     .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
+
     // 16F87x: no bulk erase commands, only the setup sequence
-    {27, T::Flash, false, 0x3F, kFlashBasic | kSetup, 0, false,
-     {true, false, false, true}, {8000, 4000, 8000, 10000, 0},
-     {0x0030, 0x0100, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic16F87x,
+     .commands = kFlashBasic | kSetup,
+     .erase = {.beginEraseErases = true, .hasSetupErase = true},
+     .times =
+         {.eraseProgramUs = 8000, .programOnlyUs = 4000, .dataWriteUs = 8000, .eraseUs = 10000},
+     .protection = {.cpMask = 0x0030, .cpdMask = 0x0100}},
+
     // 12F629/675, 16F630/676: programming only clears bits; bulk erase also
     // destroys the calibration word and the bandgap bits
-    {28, T::Flash, false, 0x3F, kFlashBasic | kBulk | CommandBit(kEndProgramming6xx),
-     kEndProgramming6xx, true,
-     {false, false, false, false}, {3000, 1000, 6000, 6000, 0},
-     {0x0080, 0x0100, 0}, 0x31FF, {0x0006, 0x0004, 0x0020}, C::RetlwLastWord, true},
+    {.family = F::Pic12F6xx,
+     .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx),
+     .endProgramming = serial::EndProgramming12F6xx,
+     .programOnlyExternal = true,
+     .times = {.eraseProgramUs = 3000, .programOnlyUs = 1000, .dataWriteUs = 6000, .eraseUs = 6000},
+     .protection = {.cpMask = 0x0080, .cpdMask = 0x0100},
+     .configImplemented = 0x31FF,
+     .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
+     .calibration = C::RetlwLastWord,
+     .factoryBandgap = true},
+
     // 16F877A: bit 5 of a command is don't-care (37h is 17h, 3Fh is 1Fh)
-    {30, T::Flash, false, 0x1F,
-     kFlashBasic | kBulk | CommandBit(kChipErase) | CommandBit(kEndProgramming87xA),
-     kEndProgramming87xA, true,
-     {true, false, false, false}, {8000, 1000, 8000, 10000, 0},
-     {0x2000, 0x0100, 0}, 0x3FFF, {0, 0, 0}, C::None, false},
+    {.family = F::Pic16F87xA,
+     .commandMask = 0x1F,
+     .commands = kFlashBasic | kBulk | CommandBit(serial::ChipErase) |
+                 CommandBit(serial::EndProgramming16F87xA),
+     .endProgramming = serial::EndProgramming16F87xA,
+     .programOnlyExternal = true,
+     .erase = {.beginEraseErases = true},
+     .times =
+         {.eraseProgramUs = 8000, .programOnlyUs = 1000, .dataWriteUs = 8000, .eraseUs = 10000},
+     .protection = {.cpMask = 0x2000, .cpdMask = 0x0100}},
+
     // 16F627A/628A
-    {40, T::Flash, false, 0x3F, kFlashBasic | kBulk, 0, false,
-     {true, false, false, false}, {6000, 6000, 6000, 10000, 0},
-     {0x2000, 0x0100, 0}, 0x3FFF, {0x0012, 0x0010, 0x0020}, C::None, false},
+    {.family = F::Pic16F62xA,
+     .commands = kFlashBasic | kBulk,
+     .erase = {.beginEraseErases = true},
+     .times =
+         {.eraseProgramUs = 6000, .programOnlyUs = 6000, .dataWriteUs = 6000, .eraseUs = 10000},
+     .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
+     .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 }};
-// clang-format on
 
 struct DeviceId {
   const char* name;
@@ -117,9 +184,9 @@ constexpr std::array<DeviceId, 17> kDeviceIds{{
 
 }  // namespace
 
-const FamilyModel* FindFamilyModel(int code) {
+const FamilyModel* FindFamilyModel(Family family) {
   for (const FamilyModel& m : kModels)
-    if (m.code == code) return &m;
+    if (m.family == family) return &m;
   return nullptr;
 }
 

@@ -6,27 +6,12 @@
 
 #include <cstdint>
 
+#include "devices/family.h"
+#include "hw/serial_command.h"
+
 namespace lpt::sim {
 
-// Command words as the chips decode them (6 bits, LSB first on the wire).
-enum Command : std::uint8_t {
-  kLoadConfig = 0x00,
-  kBulkSetup1 = 0x01,
-  kLoadDataProgram = 0x02,
-  kLoadDataData = 0x03,
-  kReadDataProgram = 0x04,
-  kReadDataData = 0x05,
-  kIncrementAddress = 0x06,
-  kBulkSetup2 = 0x07,
-  kBeginEraseProgram = 0x08,
-  kBulkEraseProgram = 0x09,
-  kEndProgramming6xx = 0x0A,
-  kBulkEraseData = 0x0B,
-  kEndProgrammingEprom = 0x0E,
-  kEndProgramming87xA = 0x17,
-  kBeginProgramOnly = 0x18,
-  kChipErase = 0x1F,
-};
+using Command = serial::Command;
 
 constexpr std::uint64_t CommandBit(Command c) { return std::uint64_t{1} << c; }
 
@@ -73,24 +58,24 @@ struct EntryRule {
 };
 
 struct FamilyModel {
-  int code;
-  Technology technology;
-  bool word12;                  // 12-bit words, counter starts on the configuration word
-  std::uint8_t commandMask;     // 3Fh, or 1Fh where the top command bit is don't-care
-  std::uint64_t commands;       // CommandBit of every command the part decodes
-  std::uint8_t endProgramming;  // command that ends an externally timed cycle
-  bool programOnlyExternal;     // 18h runs until endProgramming instead of timing itself
-  EraseRules erase;
-  CycleTimes times;
-  Protection protection;
-  std::uint16_t configImplemented;  // bits of the configuration word that exist
-  EntryRule entry;
-  FactoryCalibration calibration;
-  bool factoryBandgap;  // configuration bits 13:12 hold a factory bandgap value
+  Family family = Family::None;
+  Technology technology = Technology::Flash;
+  bool word12 = false;               // 12-bit words, counter starts on the configuration word
+  std::uint8_t commandMask = 0x3F;   // 3Fh, or 1Fh where the top command bit is don't-care
+  std::uint64_t commands = 0;        // CommandBit of every command the part decodes
+  std::uint8_t endProgramming = 0;   // command that ends an externally timed cycle
+  bool programOnlyExternal = false;  // 18h runs until endProgramming instead of timing itself
+  EraseRules erase{};
+  CycleTimes times{};
+  Protection protection{};
+  std::uint16_t configImplemented = 0x3FFF;  // bits of the configuration word that exist
+  EntryRule entry{};
+  FactoryCalibration calibration = FactoryCalibration::None;
+  bool factoryBandgap = false;  // configuration bits 13:12 hold a factory bandgap value
 };
 
-// The row of a family code; nullptr for codes no family uses.
-const FamilyModel* FindFamilyModel(int code);
+// The row of a family; nullptr for Family::None.
+const FamilyModel* FindFamilyModel(Family family);
 
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
 

@@ -7,9 +7,8 @@ namespace lpt {
 namespace {
 
 std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::string* error) {
-  std::optional<sim::ChipState> chip = sim::MakeBlankChip(device.DeviceName);
-  if (!chip && error)
-    *error = "The simulator has no model of device \"" + device.DeviceName + "\".";
+  std::optional<sim::ChipState> chip = sim::MakeBlankChip(device.name);
+  if (!chip && error) *error = "The simulator has no model of device \"" + device.name + "\".";
   return chip;
 }
 
@@ -29,24 +28,21 @@ std::optional<sim::ChipState> ChipFromFile(const std::string& path, const Active
 
 }  // namespace
 
-std::unique_ptr<Port> OpenPort(const PortChoice& spec, Delay& delay, const ActiveDevice& device,
+std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
                                std::string* error) {
   std::unique_ptr<Port> port;
-  // Port address 0 names no hardware: it is the simulator, like "sim".
-  const bool fresh = spec.kind == PortChoice::Kind::Simulator ||
-                     (spec.kind == PortChoice::Kind::Address && spec.address == 0);
-  if (fresh) {
+  if (choice.IsSimulator() && choice.kind != PortChoice::Kind::SimulatorFile) {
     std::optional<sim::ChipState> chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
-    port = std::make_unique<sim::SimAdapter>(delay, spec.address, std::move(*chip));
-  } else if (spec.kind == PortChoice::Kind::SimulatorFile) {
-    std::optional<sim::ChipState> chip = ChipFromFile(spec.path, device, error);
+    port = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
+  } else if (choice.kind == PortChoice::Kind::SimulatorFile) {
+    std::optional<sim::ChipState> chip = ChipFromFile(choice.path, device, error);
     if (!chip) return nullptr;
-    auto adapter = std::make_unique<sim::SimAdapter>(delay, spec.address, std::move(*chip));
-    adapter->SetChipFile(spec.path);
+    auto adapter = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
+    adapter->SetChipFile(choice.path);
     port = std::move(adapter);
   } else {
-    port = MakeHardwarePort(spec);
+    port = MakeHardwarePort(choice);
   }
   if (port) port->SetOpened(true);
   return port;

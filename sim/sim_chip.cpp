@@ -12,8 +12,9 @@ constexpr std::uint8_t kVddOff = 0x08;
 
 // Commands followed by a data frame, and whether the chip sends it.
 bool HasFrame(std::uint8_t command) {
-  return command == kLoadConfig || command == kLoadDataProgram || command == kLoadDataData ||
-         command == kReadDataProgram || command == kReadDataData;
+  return command == serial::LoadConfiguration || command == serial::LoadDataForProgramMemory ||
+         command == serial::LoadDataForDataMemory || command == serial::ReadDataFromProgramMemory ||
+         command == serial::ReadDataFromDataMemory;
 }
 
 }  // namespace
@@ -114,7 +115,8 @@ void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
         if (known && HasFrame(command)) {
           armed_ = Armed::None;
           frameCommand_ = command;
-          if (command == kReadDataProgram || command == kReadDataData) {
+          if (command == serial::ReadDataFromProgramMemory ||
+              command == serial::ReadDataFromDataMemory) {
             outWord_ = WordToSend(command);
             phase_ = Phase::FrameOut;
           } else {

@@ -8,8 +8,8 @@
 namespace lpt {
 namespace {
 
-constexpr int kWord14Family = 1;
-constexpr int kWord12Family = 20;
+constexpr Family kWord14Family = Family{1};
+constexpr Family kWord12Family = Family{20};
 
 struct EntryCase {
   const char* typed;

@@ -6,6 +6,7 @@
 
 #include "buffers/edit_buffers.h"
 #include "buffers/hex_text.h"
+#include "devices/family.h"
 
 namespace lpt {
 namespace {
@@ -13,12 +14,12 @@ namespace {
 class ClearArea : public ::testing::Test {
  protected:
   void Select(std::string_view name) {
-    InicChip(device_, buffers_, name);
+    SetUpDevice(device_, buffers_, name);
     // Distinct, non-blank words, so a wrongly cleared or skipped cell shows.
     for (int a = 0; a < buffers_.ProgramRows() * 8; ++a) buffers_.ProgramWord(a) = Marker(a);
   }
   std::string Marker(int a) const {
-    if (device_.FamilyCode == 20 || device_.FamilyCode == 21)
+    if (IsWord12Family(device_.family))
       return ToHex(static_cast<std::uint32_t>(a % 0xFFE) + 1, 3);  // never "000"
     return "1" + ToHex(static_cast<std::uint32_t>(a % 0x1000), 3);
   }
@@ -41,7 +42,7 @@ TEST_F(ClearArea, InitialFieldsShowZeroAndTheLastAddress) {
   for (const Case& c : {Case{"16F84", "03FF"}, Case{"16F83", "01FF"}, Case{"12C508", "01FF"},
                         Case{"16F877", "1FFF"}}) {
     SCOPED_TRACE(c.name);
-    InicChip(device_, buffers_, c.name);
+    SetUpDevice(device_, buffers_, c.name);
     const ClearAreaFields f = InitialClearAreaFields(device_);
     EXPECT_EQ(f.start, "0");
     EXPECT_EQ(f.end, c.end);

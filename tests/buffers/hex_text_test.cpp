@@ -7,33 +7,33 @@
 namespace lpt {
 namespace {
 
-TEST(HexText, HextoIntKnowsOnlyUpperCaseDigits) {
+TEST(HexText, HexDigitValueKnowsOnlyUpperCaseDigits) {
   const std::string digits = "0123456789ABCDEF";
   for (std::size_t i = 0; i < digits.size(); ++i)
-    EXPECT_EQ(HextoInt(digits[i]), static_cast<int>(i)) << digits[i];
+    EXPECT_EQ(HexDigitValue(digits[i]), static_cast<int>(i)) << digits[i];
   for (char c : std::string("abcdefGgz /:@`\x7F") + '\0') {
     SCOPED_TRACE(static_cast<int>(c));
-    EXPECT_EQ(HextoInt(c), 17);
+    EXPECT_EQ(HexDigitValue(c), 17);
     EXPECT_FALSE(IsHexDigit(c));
   }
 }
 
-TEST(HexText, Hex4toIntReadsTheFirstFourCharacters) {
-  EXPECT_EQ(Hex4toInt("3FFF"), 0x3FFF);
-  EXPECT_EQ(Hex4toInt("0010"), 0x0010);
-  EXPECT_EQ(Hex4toInt("2FCF trailing"), 0x2FCF);
+TEST(HexText, HexWordValueReadsTheFirstFourCharacters) {
+  EXPECT_EQ(HexWordValue("3FFF"), 0x3FFF);
+  EXPECT_EQ(HexWordValue("0010"), 0x0010);
+  EXPECT_EQ(HexWordValue("2FCF trailing"), 0x2FCF);
   // A lower-case letter is no digit: 17 in its place, used as it comes.
-  EXPECT_EQ(Hex4toInt("3fff"), 3 * 4096 + 17 * 256 + 17 * 16 + 17);
+  EXPECT_EQ(HexWordValue("3fff"), 3 * 4096 + 17 * 256 + 17 * 16 + 17);
 }
 
 // Shorter texts are never read past their end; a missing position weighs
 // like a non-digit, so "FF" does not pass for 00FFh or FF00h.
-TEST(HexText, Hex4toIntOfShortTextCountsMissingPlacesAsNonDigits) {
-  EXPECT_EQ(Hex4toInt(""), 17 * 4096 + 17 * 256 + 17 * 16 + 17);
-  EXPECT_EQ(Hex4toInt("FF"), 15 * 4096 + 15 * 256 + 17 * 16 + 17);
-  EXPECT_EQ(Hex4toInt("123"), 1 * 4096 + 2 * 256 + 3 * 16 + 17);
+TEST(HexText, HexWordValueOfShortTextCountsMissingPlacesAsNonDigits) {
+  EXPECT_EQ(HexWordValue(""), 17 * 4096 + 17 * 256 + 17 * 16 + 17);
+  EXPECT_EQ(HexWordValue("FF"), 15 * 4096 + 15 * 256 + 17 * 16 + 17);
+  EXPECT_EQ(HexWordValue("123"), 1 * 4096 + 2 * 256 + 3 * 16 + 17);
   const std::string owned = "ABCD";
-  EXPECT_EQ(Hex4toInt(std::string_view(owned).substr(0, 2)), 10 * 4096 + 11 * 256 + 17 * 16 + 17)
+  EXPECT_EQ(HexWordValue(std::string_view(owned).substr(0, 2)), 10 * 4096 + 11 * 256 + 17 * 16 + 17)
       << "must stop at the view's end, not at the string's";
 }
 

@@ -31,14 +31,14 @@ TEST(DevicesCommand, ListsTheCatalogueInTableOrder) {
   const std::vector<std::string> lines = RunCli("devices", &status);
   EXPECT_EQ(status, 0);
   ASSERT_EQ(lines.size(), 78u);
-  EXPECT_EQ(lines.front(), "16F877A\t30\t8192\t256\t2FCF\tPlocha_30\t30");
-  EXPECT_EQ(lines[1], "12F629/675\t28\t1024\t128\t01FF\tPlocha_28\t28");
-  EXPECT_EQ(lines[3], "16F84\t1\t1024\t64\t3FFF\tPlocha_1\t0");
-  EXPECT_EQ(lines.back(), "16F877\t27\t8192\t256\t33FF\tPlocha_27\t20");
+  EXPECT_EQ(lines.front(), "16F877A\t30\t8192\t256\t2FCF\t30\t30");
+  EXPECT_EQ(lines[1], "12F629/675\t28\t1024\t128\t01FF\t28\t28");
+  EXPECT_EQ(lines[3], "16F84\t1\t1024\t64\t3FFF\t1\t0");
+  EXPECT_EQ(lines.back(), "16F877\t27\t8192\t256\t33FF\t27\t20");
   bool found16C505 = false, found16C61 = false;
   for (const std::string& l : lines) {
-    found16C505 |= l == "16C505\t21\t1024\t0\t0FFF\tPlocha_21\t11";
-    found16C61 |= l == "16C61\t4\t1024\t0\t001F\tPlocha_4\t0";
+    found16C505 |= l == "16C505\t21\t1024\t0\t0FFF\t21\t11";
+    found16C61 |= l == "16C61\t4\t1024\t0\t001F\t4\t0";
     size_t tabs = 0;
     for (char c : l) tabs += c == '\t';
     EXPECT_EQ(tabs, 6u) << l;

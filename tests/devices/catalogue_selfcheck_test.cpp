@@ -3,10 +3,10 @@
 #include <set>
 #include <string>
 
+#include "devices/capabilities.h"
 #include "devices/catalogue.h"
 #include "devices/family.h"
 #include "devices/fuse_layouts.h"
-#include "devices/window_layout.h"
 
 namespace lpt {
 namespace {
@@ -14,11 +14,11 @@ namespace {
 TEST(CatalogueSelfCheck, EveryRowIsConsistent) {
   std::set<std::string_view> seen;
   for (const CatalogueRow& row : CatalogueRows()) {
-    const FamilyTraits* family = FindFamily(row.familyCode);
+    const FamilyTraits* family = FindFamily(row.family);
     for (std::string_view name : row.names) {
       SCOPED_TRACE(std::string(name));
       EXPECT_TRUE(seen.insert(name).second) << "name appears twice";
-      ASSERT_NE(family, nullptr) << "unknown family " << row.familyCode;
+      ASSERT_NE(family, nullptr) << "unknown family " << row.family;
       const unsigned wordMask = family->word12 ? 0x0FFF : 0x3FFF;
       EXPECT_EQ(row.configMask & ~wordMask, 0u) << "mask wider than the word";
       EXPECT_GT(row.programRows, 0);
@@ -33,17 +33,17 @@ TEST(CatalogueSelfCheck, EveryRowIsConsistent) {
 // What the window offers must follow from what the chip is: data memory
 // only where there is EEPROM, Erase only for electrically erasable parts,
 // the "?" panel only where there is an information page.
-TEST(CatalogueSelfCheck, WindowLayoutAgreesWithFamilyAndInfoPage) {
+TEST(CatalogueSelfCheck, CapabilitiesAgreeWithFamilyAndInfoPage) {
   for (const CatalogueRow& row : CatalogueRows()) {
     SCOPED_TRACE(std::string(row.names.front()));
-    const FamilyTraits* family = FindFamily(row.familyCode);
+    const FamilyTraits* family = FindFamily(row.family);
     ASSERT_NE(family, nullptr);
-    const WindowLayout window = WindowLayoutOf(row.layout);
-    EXPECT_EQ(window.dataGroupShown, family->dataEeprom);
-    EXPECT_EQ(window.eraseShown, IsErasable(row.familyCode));
-    EXPECT_EQ(window.infoPanelShown, row.infoPage != 0);
-    if (window.programDataEnabled) {
-      EXPECT_TRUE(window.dataGroupShown);
+    const Capabilities window = CapabilitiesOf(row.layout);
+    EXPECT_EQ(window.dataEeprom, family->dataEeprom);
+    EXPECT_EQ(window.erase, IsErasable(row.family));
+    EXPECT_EQ(window.fuseInfoPage, row.infoPage != 0);
+    if (window.programDataOnly) {
+      EXPECT_TRUE(window.dataEeprom);
     }
   }
 }
@@ -52,9 +52,10 @@ TEST(CatalogueSelfCheck, WindowLayoutAgreesWithFamilyAndInfoPage) {
 // and no bit may belong to two switches (a click on one would change what
 // another shows without repainting it).
 TEST(CatalogueSelfCheck, FuseLayoutsFitTheirDevices) {
-  std::set<Layout> used;
+  std::set<FuseLayout> used;
   for (const CatalogueRow& row : CatalogueRows()) {
-    SCOPED_TRACE(std::string(row.names.front()) + " " + LayoutName(row.layout));
+    SCOPED_TRACE(std::string(row.names.front()) + " layout " +
+                 std::to_string(FuseLayoutNumber(row.layout)));
     used.insert(row.layout);
     const FuseLayoutSpec& spec = FuseLayoutOf(row.layout);
     ASSERT_EQ(spec.layout, row.layout) << "layout table out of order";
@@ -72,19 +73,19 @@ TEST(CatalogueSelfCheck, FuseLayoutsFitTheirDevices) {
       owned |= sw.mask;
     }
   }
-  EXPECT_EQ(used.size(), static_cast<std::size_t>(kLayoutCount)) << "a layout no device uses";
+  EXPECT_EQ(used.size(), static_cast<std::size_t>(kFuseLayoutCount)) << "a layout no device uses";
 }
 
 TEST(CatalogueSelfCheck, FamilyTraitsAreWhereTheCatalogueNeedsThem) {
-  std::set<int> codes;
-  for (const CatalogueRow& row : CatalogueRows()) codes.insert(row.familyCode);
-  std::set<int> families;
-  for (const FamilyTraits& f : AllFamilies()) families.insert(f.code);
+  std::set<Family> codes;
+  for (const CatalogueRow& row : CatalogueRows()) codes.insert(row.family);
+  std::set<Family> families;
+  for (const FamilyTraits& f : AllFamilies()) families.insert(f.family);
   EXPECT_EQ(codes, families) << "a family without devices or a device without a family";
-  EXPECT_EQ(FindFamily(0), nullptr);
-  EXPECT_FALSE(IsWord12Family(0));
-  EXPECT_FALSE(HasDataEeprom(99));
-  EXPECT_FALSE(IsErasable(0)) << "an unknown code must not offer Erase";
+  EXPECT_EQ(FindFamily(Family::None), nullptr);
+  EXPECT_FALSE(IsWord12Family(Family::None));
+  EXPECT_FALSE(HasDataEeprom(Family{99}));
+  EXPECT_FALSE(IsErasable(Family::None)) << "an unknown family must not offer Erase";
 }
 
 }  // namespace

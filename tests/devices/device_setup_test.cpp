@@ -4,13 +4,13 @@
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
-#include "devices/window_layout.h"
+#include "devices/capabilities.h"
 #include "support/device_buffers.h"
 
 namespace lpt {
 namespace {
 
-using SetUpDevice = testing_buffers::DeviceBuffers;
+using Rig = testing_buffers::DeviceBuffers;
 
 // Every cell of both grids, for "nothing else changed" comparisons.
 bool EveryProgramCellIs(const EditBuffers& b, const std::string& text) {
@@ -22,14 +22,14 @@ bool EveryProgramCellIs(const EditBuffers& b, const std::string& text) {
 TEST(DeviceSetup, UnknownOrWrongCaseNamesFallBackTo16F84) {
   for (std::string_view name : {"16f84", "", "PIC16F84", "16F84 ", "18F452"}) {
     SCOPED_TRACE(std::string(name));
-    SetUpDevice s(name);
-    EXPECT_EQ(s.device.DeviceName, "16F84");
-    EXPECT_EQ(s.device.FamilyCode, 1);
-    EXPECT_EQ(s.device.ProgramRows, 128);
-    EXPECT_EQ(s.device.DataRows, 8);
-    EXPECT_EQ(s.device.ConfigMask, 0x3FFF);
-    EXPECT_EQ(s.device.FuseLayout, Layout::Plocha_1);
-    EXPECT_EQ(s.device.InfoPage, 0);
+    Rig s(name);
+    EXPECT_EQ(s.device.name, "16F84");
+    EXPECT_EQ(FamilyNumber(s.device.family), 1);
+    EXPECT_EQ(s.device.programRows, 128);
+    EXPECT_EQ(s.device.dataRows, 8);
+    EXPECT_EQ(s.device.configMask, 0x3FFF);
+    EXPECT_EQ(s.device.fuseLayout, FuseLayout::L1);
+    EXPECT_EQ(s.device.infoPage, 0);
   }
 }
 
@@ -45,9 +45,9 @@ TEST(DeviceSetup, RowsAndBlankCellsFollowTheDevice) {
         Case{"16F877", 27, 1024, 32, "3FFF", "1FF8"}, Case{"12C508", 20, 64, 0, "FFF", "1F8"},
         Case{"16F83", 1, 64, 8, "3FFF", "1F8"}}) {
     SCOPED_TRACE(c.name);
-    SetUpDevice s(c.name);
-    EXPECT_EQ(s.device.DeviceName, c.name);
-    EXPECT_EQ(s.device.FamilyCode, c.family);
+    Rig s(c.name);
+    EXPECT_EQ(s.device.name, c.name);
+    EXPECT_EQ(FamilyNumber(s.device.family), c.family);
     EXPECT_EQ(s.buffers.ProgramRows(), c.programRows);
     EXPECT_TRUE(EveryProgramCellIs(s.buffers, c.blank));
     EXPECT_EQ(EditBuffers::ProgramAddressLabel(c.programRows - 1), c.lastLabel);
@@ -69,49 +69,49 @@ TEST(DeviceSetup, ProgramAndDataAddressLabels) {
 }
 
 TEST(DeviceSetup, SharedRowNamesGiveIdenticalSetups) {
-  SetUpDevice a("12F629/675");
-  SetUpDevice b("16F630/676");
-  EXPECT_EQ(a.device.DeviceName, "12F629/675");
-  EXPECT_EQ(b.device.DeviceName, "16F630/676");
-  EXPECT_EQ(a.device.FamilyCode, b.device.FamilyCode);
-  EXPECT_EQ(a.device.ProgramRows, b.device.ProgramRows);
-  EXPECT_EQ(a.device.DataRows, b.device.DataRows);
-  EXPECT_EQ(a.device.ConfigMask, 0x01FF);
-  EXPECT_EQ(a.device.ConfigMask, b.device.ConfigMask);
-  EXPECT_EQ(a.device.FuseLayout, b.device.FuseLayout);
-  EXPECT_EQ(a.device.InfoPage, b.device.InfoPage);
+  Rig a("12F629/675");
+  Rig b("16F630/676");
+  EXPECT_EQ(a.device.name, "12F629/675");
+  EXPECT_EQ(b.device.name, "16F630/676");
+  EXPECT_EQ(a.device.family, b.device.family);
+  EXPECT_EQ(a.device.programRows, b.device.programRows);
+  EXPECT_EQ(a.device.dataRows, b.device.dataRows);
+  EXPECT_EQ(a.device.configMask, 0x01FF);
+  EXPECT_EQ(a.device.configMask, b.device.configMask);
+  EXPECT_EQ(a.device.fuseLayout, b.device.fuseLayout);
+  EXPECT_EQ(a.device.infoPage, b.device.infoPage);
 }
 
 TEST(DeviceSetup, DeviceChangeKeepsIdAndBlanksEverythingElse) {
-  SetUpDevice s("16F84");
+  Rig s("16F84");
   s.buffers.SetIdDigits("12AB");
   s.buffers.FuseWord = 0x0005;
   s.buffers.ProgramWord(3) = "2805";
   s.buffers.DataByte(0) = "05";
-  InicChip(s.device, s.buffers, "16F628");
-  EXPECT_EQ(s.buffers.IdCaption, "   ID:  12AB");
+  SetUpDevice(s.device, s.buffers, "16F628");
+  EXPECT_EQ(s.buffers.IdDigits(), "12AB");
   EXPECT_EQ(s.buffers.FuseWord, 0x3FFF);
   EXPECT_EQ(s.buffers.ProgramWord(3), "3FFF");
   EXPECT_EQ(s.buffers.DataByte(0), "FF");
   EXPECT_EQ(s.buffers.ProgramRows(), 256);
   EXPECT_EQ(s.buffers.DataGridRows(), 16);
-  EXPECT_EQ(s.device.ConfigMask, 0x3DFF);
-  EXPECT_EQ(s.device.InfoPage, 17);
+  EXPECT_EQ(s.device.configMask, 0x3DFF);
+  EXPECT_EQ(s.device.infoPage, 17);
 }
 
 // The mask and page are reset before the row is applied: a device without
 // its own page must not inherit the previous one.
 TEST(DeviceSetup, MaskAndPageDoNotLeakFromThePreviousDevice) {
-  SetUpDevice s("16F877A");
-  InicChip(s.device, s.buffers, "16F84");
-  EXPECT_EQ(s.device.ConfigMask, 0x3FFF);
-  EXPECT_EQ(s.device.InfoPage, 0);
+  Rig s("16F877A");
+  SetUpDevice(s.device, s.buffers, "16F84");
+  EXPECT_EQ(s.device.configMask, 0x3FFF);
+  EXPECT_EQ(s.device.infoPage, 0);
 }
 
-TEST(DeviceSetup, WindowControlsFollowTheLayout) {
+TEST(DeviceSetup, CapabilitiesFollowTheLayout) {
   struct Case {
     const char* name;
-    WindowLayout expected;
+    Capabilities expected;
   };
   for (const Case& c : {
            Case{"16F84", {true, true, true, true, false}},
@@ -123,17 +123,17 @@ TEST(DeviceSetup, WindowControlsFollowTheLayout) {
            Case{"16F628", {true, true, true, true, true}},
            Case{"16F877", {true, true, true, true, true}},
            Case{"16F877A", {true, true, true, true, true}},
-           Case{"12F629/675", {true, false, true, false, true}},
-           Case{"16F628A", {true, false, true, false, true}},
+           Case{"12F629/675", {true, true, false, false, true}},
+           Case{"16F628A", {true, true, false, false, true}},
        }) {
     SCOPED_TRACE(c.name);
-    SetUpDevice s(c.name);
-    const WindowLayout w = WindowLayoutOf(s.device.FuseLayout);
-    EXPECT_EQ(w.dataGroupShown, c.expected.dataGroupShown);
-    EXPECT_EQ(w.programDataEnabled, c.expected.programDataEnabled);
-    EXPECT_EQ(w.eraseShown, c.expected.eraseShown);
-    EXPECT_EQ(w.fusesShown, c.expected.fusesShown);
-    EXPECT_EQ(w.infoPanelShown, c.expected.infoPanelShown);
+    Rig s(c.name);
+    const Capabilities w = CapabilitiesOf(s.device.fuseLayout);
+    EXPECT_EQ(w.dataEeprom, c.expected.dataEeprom);
+    EXPECT_EQ(w.programDataOnly, c.expected.programDataOnly);
+    EXPECT_EQ(w.erase, c.expected.erase);
+    EXPECT_EQ(w.programFusesOnly, c.expected.programFusesOnly);
+    EXPECT_EQ(w.fuseInfoPage, c.expected.fuseInfoPage);
   }
 }
 

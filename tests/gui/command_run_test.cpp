@@ -65,7 +65,7 @@ class CommandRunTest : public QObject {
     EditBuffers& buffers = window_->Buffers();
     buffers.ProgramCell(0, 1) = "2805";
     buffers.DataCell(0, 2) = "5A";
-    buffers.IdCaption = "   ID:  12AB";
+    buffers.SetIdDigits("12AB");
     Click(window_->FuseGroup()->SlotPanel(2));  // watchdog off: 3FFBh
     Click(window_->Button(QStringLiteral("Button1")));
     QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFB});
@@ -109,11 +109,11 @@ class CommandRunTest : public QObject {
       QVERIFY(!(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable));
       QVERIFY(!window_->Sg1()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
       // A second command is refused by the idle flag, not run.
-      QCOMPARE(window_->RunDeviceCommand(&ReadClick), CommandResult::Ignored);
+      QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ignored);
       window_->close();
       QVERIFY(window_->isVisible());
     });
-    const CommandResult result = window_->RunDeviceCommand(&BlankClick);
+    const CommandResult result = window_->RunDeviceCommand(&BlankCheck);
     QVERIFY(probed);
     QCOMPARE(result, CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
@@ -124,15 +124,15 @@ class CommandRunTest : public QObject {
   }
 
   void editingComesBackAfterTheCommand() {
-    window_->RunDeviceCommand(&ReadClick);
+    window_->RunDeviceCommand(&ReadChip);
     QVERIFY(!window_->Busy());
     QVERIFY(window_->Action(QStringLiteral("Open1"))->isEnabled());
     QVERIFY(window_->FuseGroup()->isEnabled());
     const QModelIndex cell = window_->Sg1()->model()->index(0, 1);
     QVERIFY(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable);
     // The layout's own disabling survives the re-enabling.
-    window_->InicChip("12F629/675");
-    window_->RunDeviceCommand(&ReadClick);
+    window_->SetUpDevice("12F629/675");
+    window_->RunDeviceCommand(&ReadChip);
     QVERIFY(!window_->Action(QStringLiteral("ProgramFuses1"))->isEnabled());
   }
 
@@ -147,7 +147,7 @@ class CommandRunTest : public QObject {
     dirs_->WritePathDat("/w\r\n70000\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
     auto window = MakeWindow(dirs_->Options());
     BoxRecorder boxes;
-    QCOMPARE(window->RunDeviceCommand(&ReadClick), CommandResult::NoDevice);
+    QCOMPARE(window->RunDeviceCommand(&ReadChip), CommandResult::NoDevice);
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QVERIFY(boxes.boxes[0].text.startsWith(QStringLiteral("Device is not found !")));
     QVERIFY(boxes.boxes[0].text.contains(QStringLiteral("70000")));
@@ -192,7 +192,7 @@ class CommandRunTest : public QObject {
  private:
   ProbeClock clock_;
   std::unique_ptr<SettingsDirs> dirs_;
-  std::unique_ptr<app::TPic16f84> window_;
+  std::unique_ptr<app::MainWindow> window_;
 };
 
 QTEST_MAIN(CommandRunTest)

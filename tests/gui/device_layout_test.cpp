@@ -52,7 +52,7 @@ class DeviceLayoutTest : public QObject {
     QFETCH(bool, info);
     // There and back again: every control must come back for the 16F84.
     for (const QString& name : {device, QStringLiteral("16F84")}) {
-      window_->InicChip(name.toStdString());
+      window_->SetUpDevice(name.toStdString());
       const bool home = name == QStringLiteral("16F84");
       QCOMPARE(window_->windowTitle(), QStringLiteral("Pic") + name);
       QCOMPARE(Shown(window_->DataGroup()), home || dataGroup);
@@ -67,7 +67,7 @@ class DeviceLayoutTest : public QObject {
   }
 
   void gridsFollowTheDevice() {
-    window_->InicChip("16C505");
+    window_->SetUpDevice("16C505");
     QTableView* sg1 = window_->Sg1();
     QCOMPARE(sg1->model()->rowCount(), 128);
     QCOMPARE(CellText(sg1, 0, 0), QStringLiteral("000"));
@@ -75,7 +75,7 @@ class DeviceLayoutTest : public QObject {
     QCOMPARE(CellText(sg1, 127, 8), QStringLiteral("FFF"));
     QCOMPARE(CellText(sg1, 127, 0), QStringLiteral("3F8"));
 
-    window_->InicChip("16F877");
+    window_->SetUpDevice("16F877");
     QCOMPARE(sg1->model()->rowCount(), 1024);
     QCOMPARE(CellText(sg1, 1023, 0), QStringLiteral("1FF8"));
     QCOMPARE(CellText(sg1, 1023, 8), QStringLiteral("3FFF"));
@@ -115,10 +115,10 @@ class DeviceLayoutTest : public QObject {
   }
 
   void setBufferAndSetFusesReset() {
-    window_->InicChip("16C505");
+    window_->SetUpDevice("16C505");
     EditBuffers& buffers = window_->Buffers();
     buffers.ProgramCell(3, 2) = "123";
-    buffers.IdCaption = "   ID:  1234";
+    buffers.SetIdDigits("1234");
     Click(window_->FuseGroup()->SlotPanel(2));  // FOSC1 -> 0
     QCOMPARE(buffers.FuseWord, std::uint16_t{0x3FFD});
 
@@ -134,14 +134,14 @@ class DeviceLayoutTest : public QObject {
   }
 
   void deviceChangeKeepsTheId() {
-    window_->Buffers().IdCaption = "   ID:  12AB";
-    window_->InicChip("16F628");
-    QCOMPARE(window_->Buffers().IdCaption, std::string("   ID:  12AB"));
+    window_->Buffers().SetIdDigits("12AB");
+    window_->SetUpDevice("16F628");
+    QCOMPARE(window_->Buffers().IdDigits(), std::string("12AB"));
     QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFF});
   }
 
   void fusePanelClicksEditTheWord() {
-    window_->InicChip("16F84");
+    window_->SetUpDevice("16F84");
     FusePanel* fuses = window_->FuseGroup();
     QCOMPARE(fuses->SlotPanel(4)->objectName(), QStringLiteral("Panel4"));
     QCOMPARE(fuses->SlotPanel(5)->objectName(), QStringLiteral("Panel7"));
@@ -170,11 +170,11 @@ class DeviceLayoutTest : public QObject {
   }
 
   void slotColourFollowsTheLayout() {
-    window_->InicChip("12F629/675");
+    window_->SetUpDevice("12F629/675");
     ClickPanel* slot4 = window_->FuseGroup()->SlotPanel(4);
     QCOMPARE(slot4->text(), QStringLiteral("  Wdt:  ON"));
     QCOMPARE(slot4->palette().color(QPalette::Window), QColor::fromRgb(0xFDC795));
-    window_->InicChip("16C62");
+    window_->SetUpDevice("16C62");
     QCOMPARE(slot4->text(), QStringLiteral("  CP0: OFF"));
     QCOMPARE(slot4->palette().color(QPalette::Window), QColor::fromRgb(0x7495B6));
     QVERIFY(!Shown(window_->FuseGroup()->SlotPanel(6)));
@@ -182,7 +182,7 @@ class DeviceLayoutTest : public QObject {
 
  private:
   SettingsDirs dirs_;
-  std::unique_ptr<app::TPic16f84> window_;
+  std::unique_ptr<app::MainWindow> window_;
 };
 
 QTEST_MAIN(DeviceLayoutTest)

@@ -57,7 +57,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void eighteenPinsOverHolesTwelveToTwenty() {
-    TForm7 dialog(QStringLiteral("16F84"));
+    DeviceDialog dialog(QStringLiteral("16F84"));
     QCOMPARE(dialog.ListBox1->currentItem()->text(), QStringLiteral("16F84"));
     QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F84"));
     QCOMPARE(dialog.width(), 371);
@@ -73,7 +73,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void movingRedrawsFortyPinsThenEightPins() {
-    TForm7 dialog(QStringLiteral("16F84"));
+    DeviceDialog dialog(QStringLiteral("16F84"));
     dialog.ListBox1->setCurrentItem(
         dialog.ListBox1->findItems(QStringLiteral("16F877"), Qt::MatchExactly).front());
     QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F877"));
@@ -106,7 +106,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void sixteenC924WidensWithFiveWiresAndLabels() {
-    TForm7 dialog(QStringLiteral("16C924"));
+    DeviceDialog dialog(QStringLiteral("16C924"));
     QCOMPARE(dialog.width(), 470);
     const QImage& image = dialog.Picture();
     // Dots on strip 3 holes 1 and 11, strip 1 holes 17, 18, 20.
@@ -127,7 +127,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void fourteenC000WidensAndNarrowsBack() {
-    TForm7 dialog(QStringLiteral("14C000"));
+    DeviceDialog dialog(QStringLiteral("14C000"));
     QCOMPARE(dialog.width(), 455);
     const QImage image = dialog.Picture();
     QCOMPARE_EQ(At(image, 175, 35), kBlack);      // body at (170, 25)
@@ -146,7 +146,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void keyboardMovesRedrawAndEnterConfirms() {
-    TForm7 dialog(QStringLiteral("16F84"));
+    DeviceDialog dialog(QStringLiteral("16F84"));
     QTest::keyClick(dialog.ListBox1, Qt::Key_Down);
     QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F84A"));
     QTest::keyClick(dialog.ListBox1, Qt::Key_Up);
@@ -159,7 +159,7 @@ class DeviceDialogTest : public QObject {
 
   void launcherOkCancelAndUnlistedName() {
     std::string name = "16F84";
-    lpt::testing::WhenModalOpens<TForm7>([](TForm7* d) {
+    lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
       d->ListBox1->setCurrentItem(
           d->ListBox1->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
       d->Button2->click();
@@ -167,7 +167,7 @@ class DeviceDialogTest : public QObject {
     QVERIFY(!ShowDeviceDialog(nullptr, &name));
     QCOMPARE(name, std::string("16F84"));
 
-    lpt::testing::WhenModalOpens<TForm7>([](TForm7* d) {
+    lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
       d->ListBox1->setCurrentItem(
           d->ListBox1->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
       d->Button1->click();
@@ -178,7 +178,7 @@ class DeviceDialogTest : public QObject {
     // 16F877A is known but not listed: nothing selected, socket only, and
     // OK changes nothing.
     name = "16F877A";
-    lpt::testing::WhenModalOpens<TForm7>([](TForm7* d) {
+    lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
       QVERIFY(d->ListBox1->selectedItems().isEmpty());
       QCOMPARE(d->Panel1->text(), QStringLiteral("16F877A"));
       QCOMPARE_EQ(d->Picture().pixel(HoleCentreX(15), HoleCentreY(1)) & 0xFFFFFF, kHoleColour);
@@ -189,7 +189,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void unlistedNameKeepsThePanelUntilAnEntryIsChosen() {
-    TForm7 dialog(QStringLiteral("16F877A"));
+    DeviceDialog dialog(QStringLiteral("16F877A"));
     dialog.show();
     dialog.ListBox1->setFocus();
     QApplication::processEvents();
@@ -200,7 +200,7 @@ class DeviceDialogTest : public QObject {
   }
 
   void doubleClickConfirms() {
-    TForm7 dialog(QStringLiteral("16F84"));
+    DeviceDialog dialog(QStringLiteral("16F84"));
     QListWidgetItem* item =
         dialog.ListBox1->findItems(QStringLiteral("16C74A"), Qt::MatchExactly).front();
     dialog.ListBox1->setCurrentItem(item);

@@ -82,14 +82,14 @@ class HelpAboutTest : public QObject {
   }
 
   void helpTextRestoredOnEveryOpening() {
-    WhenOpen([](TForm9* d) {
+    WhenOpen([](HelpDialog* d) {
       QCOMPARE(d->Memo1->toPlainText(), HelpText());
       QCOMPARE(d->Memo1->document()->blockCount(), 43);
       d->Memo1->setPlainText(QStringLiteral("scribbled over"));
       d->Button1->click();
     });
     ShowHelpDialog(nullptr);
-    WhenOpen([](TForm9* d) {
+    WhenOpen([](HelpDialog* d) {
       QCOMPARE(d->Memo1->toPlainText(), HelpText());
       d->Button1->click();
     });
@@ -97,7 +97,7 @@ class HelpAboutTest : public QObject {
   }
 
   void aboutBoxTexts() {
-    TForm3 about;
+    AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
     QCOMPARE(about.Title->text(), QStringLiteral("Tarnwick - Device Programmer - LPT"));
     QCOMPARE(about.Version->text(), QStringLiteral("Version  2.02"));
@@ -108,7 +108,7 @@ class HelpAboutTest : public QObject {
   }
 
   void mailLinkGreenUnderTheMouseBlueElsewhere() {
-    TForm3 about;
+    AboutDialog about;
     about.show();
     QCOMPARE(about.Mail->LinkColour(), kLinkColour);
     QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), about.Mail->mapToGlobal(QPointF(5, 5)),
@@ -123,7 +123,7 @@ class HelpAboutTest : public QObject {
   }
 
   void mailLinkAndHomePageOpenTheirAddresses() {
-    TForm3 about;
+    AboutDialog about;
     about.show();
     QTest::mouseClick(about.Mail, Qt::LeftButton, {}, QPoint(5, 5));
     OpenHomePage();
@@ -157,7 +157,7 @@ class HelpAboutTest : public QObject {
     lpt::ActiveDevice device;
     lpt::SelectDevice(device, "16F628");
     lpt::EditBuffers buffers;
-    lpt::InicChip(device, buffers, "16F628");
+    lpt::SetUpDevice(device, buffers, "16F628");
     std::string name = "16F84";
     int port = 888;
     std::string workDir = QDir::tempPath().toStdString();
@@ -229,8 +229,8 @@ class HelpAboutTest : public QObject {
   }
 
  private:
-  static void WhenOpen(std::function<void(TForm9*)> action) {
-    lpt::testing::WhenModalOpens<TForm9>(std::move(action));
+  static void WhenOpen(std::function<void(HelpDialog*)> action) {
+    lpt::testing::WhenModalOpens<HelpDialog>(std::move(action));
   }
 };
 

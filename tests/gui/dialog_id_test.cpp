@@ -49,7 +49,7 @@ class IdDialogTest : public QObject {
   }
 
   void entryStartsWithTheDigitsAndTypesUpperCase() {
-    TForm6 dialog(QStringLiteral("12AB"));
+    IdDialog dialog(QStringLiteral("12AB"));
     QCOMPARE(dialog.Edit1->text(), QStringLiteral("12AB"));
     dialog.Edit1->clear();
     QTest::keyClicks(dialog.Edit1, QStringLiteral("c0ffee"));
@@ -62,20 +62,20 @@ class IdDialogTest : public QObject {
 
   void okWithTwelveSetsFF12() {
     lpt::EditBuffers buffers;
-    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+    lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
       QCOMPARE(d->Edit1->text(), QStringLiteral("FFFF"));
       d->Edit1->setText(QStringLiteral("12"));
       d->Button1->click();
     });
     QVERIFY(ShowIdDialog(nullptr, buffers));
-    QCOMPARE(buffers.IdCaption, std::string("   ID:  FF12"));
+    QCOMPARE(buffers.IdDigits(), std::string("FF12"));
     QCOMPARE(buffers.IdDigits(), std::string("FF12"));
   }
 
   void invalidEntryRefusedOnceAndDialogStays() {
     lpt::EditBuffers buffers;
     buffers.SetIdDigits("1234");
-    lpt::testing::WhenModalOpens<TForm6>([this](TForm6* d) {
+    lpt::testing::WhenModalOpens<IdDialog>([this](IdDialog* d) {
       d->Edit1->setText(QStringLiteral("G1"));
       d->Button1->click();
       QCOMPARE(boxes_->Texts(), QStringList{QStringLiteral("You can write only A..F, 0..9")});
@@ -86,24 +86,24 @@ class IdDialogTest : public QObject {
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
     QCOMPARE(boxes_->boxes.size(), std::size_t{1});
-    QCOMPARE(buffers.IdCaption, std::string("   ID:  1234"));
+    QCOMPARE(buffers.IdDigits(), std::string("1234"));
   }
 
   void cancelAndCloseKeepTheId() {
     lpt::EditBuffers buffers;
     buffers.SetIdDigits("BEEF");
-    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+    lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
       d->Edit1->setText(QStringLiteral("1"));
       d->Button2->click();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
-    lpt::testing::WhenModalOpens<TForm6>([](TForm6* d) {
+    lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
       QCOMPARE(d->Edit1->text(), QStringLiteral("BEEF"));  // reopened from the ID field
       d->Edit1->setText(QStringLiteral("2"));
       d->close();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
-    QCOMPARE(buffers.IdCaption, std::string("   ID:  BEEF"));
+    QCOMPARE(buffers.IdDigits(), std::string("BEEF"));
     QVERIFY(boxes_->boxes.empty());
   }
 
@@ -113,7 +113,7 @@ class IdDialogTest : public QObject {
     main.show();
     lpt::EditBuffers buffers;
     QPoint where;
-    lpt::testing::WhenModalOpens<TForm6>([&where](TForm6* d) {
+    lpt::testing::WhenModalOpens<IdDialog>([&where](IdDialog* d) {
       where = d->frameGeometry().topLeft();
       d->reject();
     });

@@ -16,16 +16,16 @@ using namespace lpt::app;
 
 namespace {
 
-QStringList LabelTexts(const TForm8& dialog) {
+QStringList LabelTexts(const FuseInfoDialog& dialog) {
   QStringList texts;
   for (QLabel* label : dialog.Labels) texts << label->text();
   return texts;
 }
 
-TForm8* OpenFor(const char* deviceName) {
+FuseInfoDialog* OpenFor(const char* deviceName) {
   lpt::ActiveDevice device;
   lpt::SelectDevice(device, deviceName);
-  return new TForm8(device.InfoPage, QString::fromStdString(device.DeviceName));
+  return new FuseInfoDialog(device.infoPage, QString::fromStdString(device.name));
 }
 
 }  // namespace
@@ -35,14 +35,14 @@ class InfoDialogTest : public QObject {
 
  private slots:
   void labelsSitOneEverySixteenPixels() {
-    std::unique_ptr<TForm8> dialog(OpenFor("16F84"));
+    std::unique_ptr<FuseInfoDialog> dialog(OpenFor("16F84"));
     QCOMPARE(dialog->size(), QSize(559, 341));
     for (int i = 0; i < 18; ++i) QCOMPARE(dialog->Labels[i]->pos(), QPoint(16, 8 + 16 * i));
     QCOMPARE(LabelTexts(*dialog), QStringList(18, QString()));  // 16F84 has no page
   }
 
   void sixteenF628FillsEighteenLabels() {
-    std::unique_ptr<TForm8> dialog(OpenFor("16F628"));
+    std::unique_ptr<FuseInfoDialog> dialog(OpenFor("16F628"));
     const QStringList texts = LabelTexts(*dialog);
     for (const QString& text : texts) QVERIFY(!text.isEmpty());
     const QString separator(39, QLatin1Char('-'));
@@ -55,8 +55,8 @@ class InfoDialogTest : public QObject {
   }
 
   void pageTwentyEightByName() {
-    std::unique_ptr<TForm8> gp(OpenFor("12F629/675"));
-    std::unique_ptr<TForm8> ra(OpenFor("16F630/676"));
+    std::unique_ptr<FuseInfoDialog> gp(OpenFor("12F629/675"));
+    std::unique_ptr<FuseInfoDialog> ra(OpenFor("16F630/676"));
     QVERIFY(gp->Labels[0]->text().endsWith(QStringLiteral("CLKOUT function on GP4 pin")));
     QCOMPARE(gp->Labels[9]->text(), QStringLiteral("MCLR=Ex - MCLR pin enabled"));
     QVERIFY(ra->Labels[0]->text().endsWith(QStringLiteral("CLKOUT function on RA4 pin")));
@@ -65,7 +65,7 @@ class InfoDialogTest : public QObject {
   }
 
   void twelveC508ShowsTwoLinesAndLabelsFitTheirText() {
-    std::unique_ptr<TForm8> dialog(OpenFor("12C508"));
+    std::unique_ptr<FuseInfoDialog> dialog(OpenFor("12C508"));
     const QStringList texts = LabelTexts(*dialog);
     QCOMPARE(texts[0], QStringLiteral("MCLR=Ex - MCLR pin enabled"));
     QCOMPARE(texts[1], QStringLiteral("MCLR=In - MCLR internally connected to VDD"));
@@ -83,17 +83,17 @@ class InfoDialogTest : public QObject {
     lpt::ActiveDevice device;
     lpt::SelectDevice(device, "16F628");
     QPoint where;
-    auto record = [&where](TForm8* d) {
+    auto record = [&where](FuseInfoDialog* d) {
       where = d->frameGeometry().topLeft();
       QCOMPARE(d->Labels[0]->text().left(7), QStringLiteral("FOSC0=1"));
       d->Button1->click();
     };
-    lpt::testing::WhenModalOpens<TForm8>(record);
+    lpt::testing::WhenModalOpens<FuseInfoDialog>(record);
     ShowInfoDialog(&main, device);
     QCOMPARE(where, main.frameGeometry().topLeft() + QPoint(100, -130));
 
     main.move(screen.left() + 50, screen.top());
-    lpt::testing::WhenModalOpens<TForm8>(record);
+    lpt::testing::WhenModalOpens<FuseInfoDialog>(record);
     ShowInfoDialog(&main, device);
     QCOMPARE(where.y(), screen.top());
     QCOMPARE(where.x(), main.frameGeometry().left() + 100);

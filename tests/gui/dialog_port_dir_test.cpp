@@ -32,7 +32,7 @@ class PortDirDialogTest : public QObject {
   void choiceShownForEachAddress() {
     QFETCH(int, address);
     QFETCH(QString, checked);
-    TForm4 dialog(address);
+    PortDialog dialog(address);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Output  Port"));
     int count = 0;
     for (QRadioButton* button : {dialog.Lpt1, dialog.Lpt2, dialog.Simulator}) {
@@ -46,30 +46,30 @@ class PortDirDialogTest : public QObject {
 
   void port956CancelKeepsOkSetsLpt2() {
     int address = 956;
-    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonCancel->click(); });
+    WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonCancel->click(); });
     QVERIFY(!ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 956);
-    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonOk->click(); });
+    WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonOk->click(); });
     QVERIFY(ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 632);
   }
 
   void eachChoiceStoresItsAddress() {
     int address = 632;
-    WhenModalOpens<TForm4>([](TForm4* d) {
+    WhenModalOpens<PortDialog>([](PortDialog* d) {
       d->Simulator->click();
       d->ButtonOk->click();
     });
     QVERIFY(ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 0);
-    WhenModalOpens<TForm4>([](TForm4* d) {
+    WhenModalOpens<PortDialog>([](PortDialog* d) {
       QVERIFY(d->Simulator->isChecked());
       d->Lpt1->click();
       d->ButtonOk->click();
     });
     QVERIFY(ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 888);
-    WhenModalOpens<TForm4>([](TForm4* d) { d->ButtonOk->click(); });
+    WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonOk->click(); });
     QVERIFY(!ShowPortDialog(nullptr, &address));  // OK without a change
     QCOMPARE(address, 888);
   }
@@ -92,7 +92,7 @@ class PortDirDialogTest : public QObject {
     const QString work = root.filePath(QStringLiteral("hex"));
     const QString sub = root.filePath(QStringLiteral("hex/sub"));
     std::string workDir = work.toStdString();
-    WhenModalOpens<TForm2>([&](TForm2* d) {
+    WhenModalOpens<DirectoryDialog>([&](DirectoryDialog* d) {
       QVERIFY(!d->FellBack());
       QCOMPARE(d->PathPanel->text(), PathPanelText(work));
       auto* model = qobject_cast<QFileSystemModel*>(d->DirectoryTree->model());
@@ -107,7 +107,7 @@ class PortDirDialogTest : public QObject {
   void cancelKeepsWorkDir() {
     QTemporaryDir root;
     std::string workDir = root.path().toStdString();
-    WhenModalOpens<TForm2>([](TForm2* d) {
+    WhenModalOpens<DirectoryDialog>([](DirectoryDialog* d) {
       d->SetDirectory(QDir::rootPath());
       d->ButtonCancel->click();
     });
@@ -124,7 +124,7 @@ class PortDirDialogTest : public QObject {
     }
     QVERIFY(!QFileInfo::exists(QString::fromStdString(workDir)));
     const std::string exeDir = exe.path().toStdString() + "/";
-    WhenModalOpens<TForm2>([&](TForm2* d) {
+    WhenModalOpens<DirectoryDialog>([&](DirectoryDialog* d) {
       QVERIFY(d->FellBack());
       QCOMPARE(d->PathPanel->text(), PathPanelText(exe.path()));
       d->ButtonCancel->click();
@@ -134,7 +134,7 @@ class PortDirDialogTest : public QObject {
   }
 
   void driveSelectorShowsTheDrive() {
-    TForm2 dialog(QDir::tempPath(), QDir::tempPath());
+    DirectoryDialog dialog(QDir::tempPath(), QDir::tempPath());
     QVERIFY(dialog.DriveBox->count() > 0);
     const int index = dialog.DriveBox->findText(QDir::rootPath());
     if (index < 0) QSKIP("no volume mounted at the root here");

@@ -11,7 +11,7 @@
 
 using namespace lpt;
 using namespace lpt::gui_test;
-using lpt::app::TForm5;
+using lpt::app::ClearAreaDialog;
 
 namespace {
 
@@ -81,9 +81,9 @@ class EditingTest : public QObject {
     QFETCH(int, last);
     QFETCH(QString, zero);
     QFETCH(QString, shownStart);
-    window_->InicChip(device.toStdString());
+    window_->SetUpDevice(device.toStdString());
     const std::string blank = window_->Buffers().ProgramWord(0);
-    TForm5 dialog(window_.get(), window_->Device(), window_->Buffers());
+    ClearAreaDialog dialog(window_.get(), window_->Device(), window_->Buffers());
     dialog.StartEdit()->clear();
     dialog.EndEdit()->clear();
     QTest::keyClicks(dialog.StartEdit(), start);
@@ -91,7 +91,7 @@ class EditingTest : public QObject {
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.StartEdit()->text(), shownStart);
-    const int words = window_->Device().ProgramRows * 8;
+    const int words = window_->Device().programRows * 8;
     for (int a = 0; a < words; ++a) {
       const bool cleared = a >= first && a <= last && first >= 0;
       const std::string expected = cleared ? zero.toStdString() : blank;
@@ -104,8 +104,8 @@ class EditingTest : public QObject {
   }
 
   void clearAreaDialogOpensWithTheLastAddress() {
-    window_->InicChip("16F877");
-    TForm5 dialog(window_.get(), window_->Device(), window_->Buffers());
+    window_->SetUpDevice("16F877");
+    ClearAreaDialog dialog(window_.get(), window_->Device(), window_->Buffers());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Clear Area"));
     QCOMPARE(dialog.StartEdit()->text(), QStringLiteral("0"));
     QCOMPARE(dialog.EndEdit()->text(), QStringLiteral("1FFF"));
@@ -115,7 +115,7 @@ class EditingTest : public QObject {
 
   void clearAreaRefusesNonHexAndStaysOpen() {
     BoxRecorder boxes;
-    TForm5 dialog(window_.get(), window_->Device(), window_->Buffers());
+    ClearAreaDialog dialog(window_.get(), window_->Device(), window_->Buffers());
     dialog.StartEdit()->setText(QStringLiteral("G1"));
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -128,21 +128,21 @@ class EditingTest : public QObject {
 
   void clearAreaThroughTheMenu() {
     const QPoint expected = window_->pos() + QPoint(100, -53);
-    WithModal<TForm5>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
-                      [&](TForm5* dialog) {
-                        QCOMPARE(dialog->pos(), expected);
-                        dialog->StartEdit()->setText(QStringLiteral("8"));
-                        dialog->EndEdit()->setText(QStringLiteral("8"));
-                        dialog->OkButton()->click();
-                      });
+    WithModal<ClearAreaDialog>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
+                               [&](ClearAreaDialog* dialog) {
+                                 QCOMPARE(dialog->pos(), expected);
+                                 dialog->StartEdit()->setText(QStringLiteral("8"));
+                                 dialog->EndEdit()->setText(QStringLiteral("8"));
+                                 dialog->OkButton()->click();
+                               });
     QCOMPARE(CellText(window_->Sg1(), 1, 1), QStringLiteral("0000"));
     QCOMPARE(CellText(window_->Sg1(), 1, 2), QStringLiteral("3FFF"));
 
-    WithModal<TForm5>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
-                      [&](TForm5* dialog) {
-                        dialog->EndEdit()->setText(QStringLiteral("3FF"));
-                        dialog->CancelButton()->click();
-                      });
+    WithModal<ClearAreaDialog>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
+                               [&](ClearAreaDialog* dialog) {
+                                 dialog->EndEdit()->setText(QStringLiteral("3FF"));
+                                 dialog->CancelButton()->click();
+                               });
     QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("3FFF"));
   }
 
@@ -183,7 +183,7 @@ class EditingTest : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(QString, stored);
-    window_->InicChip(device.toStdString());
+    window_->SetUpDevice(device.toStdString());
     QTableView* grid = dataGrid ? window_->Sg2() : window_->Sg1();
     QCOMPARE(TypeIntoCell(grid, 2, 3, keys), shown);
     QCOMPARE(CellText(grid, 2, 3), stored);
@@ -204,7 +204,7 @@ class EditingTest : public QObject {
 
  private:
   SettingsDirs dirs_;
-  std::unique_ptr<app::TPic16f84> window_;
+  std::unique_ptr<app::MainWindow> window_;
 };
 
 QTEST_MAIN(EditingTest)

@@ -53,16 +53,16 @@ struct SettingsDirs {
   }
 };
 
-inline std::unique_ptr<app::TPic16f84> MakeWindow(app::AppOptions options) {
-  auto window = std::make_unique<app::TPic16f84>(std::move(options));
+inline std::unique_ptr<app::MainWindow> MakeWindow(app::AppOptions options) {
+  auto window = std::make_unique<app::MainWindow>(std::move(options));
   window->show();
   QApplication::processEvents();
   return window;
 }
 
 // A window started from `pathDat` in `dirs`, its waits on `clock`.
-inline std::unique_ptr<app::TPic16f84> MakeWindow(const SettingsDirs& dirs,
-                                                  const QByteArray& pathDat, Delay& clock) {
+inline std::unique_ptr<app::MainWindow> MakeWindow(const SettingsDirs& dirs,
+                                                   const QByteArray& pathDat, Delay& clock) {
   dirs.WritePathDat(pathDat);
   app::AppOptions options = dirs.Options();
   options.delay = &clock;

@@ -15,7 +15,7 @@ using namespace lpt::gui_test;
 
 namespace {
 
-QColor ClientColor(app::TPic16f84& window) {
+QColor ClientColor(app::MainWindow& window) {
   return window.findChild<QWidget*>(QStringLiteral("ClientArea"))
       ->palette()
       .color(QPalette::Window);
@@ -34,7 +34,7 @@ class SettingsTest : public QObject {
     SettingsDirs dirs;
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings().portAddress, 888);
-    QCOMPARE(window->Device().DeviceName, std::string("16F84"));
+    QCOMPARE(window->Device().name, std::string("16F84"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Pic16F84"));
     QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
     QVERIFY(!window->Action(QStringLiteral("ScW1"))->isChecked());
@@ -50,7 +50,7 @@ class SettingsTest : public QObject {
     dirs.WritePathDat("/some/where\r\nabc\r\nNO\r\n16C505\r\nYES\r\ntrue\r\n");
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings(), app::DefaultSettings(ExeDirLine(dirs).toStdString()));
-    QCOMPARE(window->Device().DeviceName, std::string("16F84"));
+    QCOMPARE(window->Device().name, std::string("16F84"));
     QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
     QVERIFY(!window->Action(QStringLiteral("Delay1"))->isChecked());
   }
@@ -131,7 +131,7 @@ class SettingsTest : public QObject {
     fallback.close();
     BoxRecorder boxes;
     auto window = MakeWindow(dirs.Options());
-    QCOMPARE(window->Device().DeviceName, std::string("16F628"));
+    QCOMPARE(window->Device().name, std::string("16F628"));
     window->Action(QStringLiteral("Delay1"))->trigger();
     window->close();
     QVERIFY(boxes.boxes.empty());

@@ -30,14 +30,14 @@ class WindowWiringTest : public QObject {
   }
 
   void chosenDeviceIsSetUpSimulatedAndSaved() {
-    WithModal<app::TForm7>([&] { window_->Action(QStringLiteral("Device2"))->trigger(); },
-                           [](app::TForm7* dialog) {
-                             const auto items = dialog->ListBox1->findItems(
-                                 QStringLiteral("16F877"), Qt::MatchExactly);
-                             QCOMPARE(items.size(), 1);
-                             dialog->ListBox1->setCurrentItem(items.first());
-                             dialog->Button1->click();
-                           });
+    WithModal<app::DeviceDialog>([&] { window_->Action(QStringLiteral("Device2"))->trigger(); },
+                                 [](app::DeviceDialog* dialog) {
+                                   const auto items = dialog->ListBox1->findItems(
+                                       QStringLiteral("16F877"), Qt::MatchExactly);
+                                   QCOMPARE(items.size(), 1);
+                                   dialog->ListBox1->setCurrentItem(items.first());
+                                   dialog->Button1->click();
+                                 });
     QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F877"));
     QCOMPARE(window_->Sg1()->model()->rowCount(), 1024);
 
@@ -46,9 +46,9 @@ class WindowWiringTest : public QObject {
     BoxRecorder boxes;
     window_->Buffers().ProgramWord(0x0234) = "0234";
     window_->Buffers().ProgramWord(0x1234) = "1234";
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAllClick), CommandResult::Ok);
+    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
     window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
-    QCOMPARE(window_->RunDeviceCommand(&ReadClick), CommandResult::Ok);
+    QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
     QCOMPARE(window_->Buffers().ProgramWord(0x0234), std::string("0234"));
     QCOMPARE(window_->Buffers().ProgramWord(0x1234), std::string("1234"));
@@ -58,11 +58,11 @@ class WindowWiringTest : public QObject {
   }
 
   void idPanelOpensTheIdDialog() {
-    WithModal<app::TForm6>([&] { Click(window_->IdPanel()); },
-                           [](app::TForm6* dialog) {
-                             dialog->Edit1->setText(QStringLiteral("12"));
-                             dialog->Button1->click();
-                           });
+    WithModal<app::IdDialog>([&] { Click(window_->IdPanel()); },
+                             [](app::IdDialog* dialog) {
+                               dialog->Edit1->setText(QStringLiteral("12"));
+                               dialog->Button1->click();
+                             });
     QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  FF12"));
     QCOMPARE(window_->Buffers().IdDigits(), std::string("FF12"));
   }
@@ -78,7 +78,7 @@ class WindowWiringTest : public QObject {
  private:
   VirtualClock clock_;
   std::unique_ptr<SettingsDirs> dirs_;
-  std::unique_ptr<app::TPic16f84> window_;
+  std::unique_ptr<app::MainWindow> window_;
 };
 
 QTEST_MAIN(WindowWiringTest)

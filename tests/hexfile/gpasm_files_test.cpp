@@ -45,14 +45,14 @@ std::map<int, int> SrecBytes(const fs::path& hex, const fs::path& dump) {
 // What the grids should hold by srec_cat's bytes and the address mapping.
 Chip Expected(const char* device, const std::map<int, int>& bytes) {
   Chip chip(device);
-  const bool word12 = IsWord12Family(chip.device.FamilyCode);
+  const bool word12 = IsWord12Family(chip.device.family);
   auto word = [&](int w) {
     return bytes.count(2 * w) ? bytes.at(2 * w) + 256 * bytes.at(2 * w + 1) : -1;
   };
-  for (int w = 0; w < 8 * chip.device.ProgramRows; ++w)
+  for (int w = 0; w < 8 * chip.device.programRows; ++w)
     if (word(w) >= 0)
       chip.buffers.ProgramWord(w) = ToHex(word(w) & (word12 ? 0xFFF : 0xFFFF), word12 ? 3 : 4);
-  for (int a = 0; a < 8 * chip.device.DataRows; ++a)
+  for (int a = 0; a < 8 * chip.device.dataRows; ++a)
     if (word(0x2100 + a) >= 0) chip.buffers.DataByte(a) = ToHex(word(0x2100 + a) & 0xFF, 2);
   const int fuse = word(word12 ? 0xFFF : 0x2007);
   if (fuse >= 0) chip.buffers.FuseWord = static_cast<std::uint16_t>(fuse);
@@ -79,8 +79,8 @@ TEST(GpasmFiles, EveryFamilyBothFormats) {
     for (const char* format : {"inhx8m", "inhx32"}) {
       SCOPED_TRACE(std::string(c.device) + " " + format);
       Chip chip(c.device);
-      const bool word12 = IsWord12Family(chip.device.FamilyCode);
-      const bool eeprom = chip.device.DataRows > 0;
+      const bool word12 = IsWord12Family(chip.device.family);
+      const bool eeprom = chip.device.dataRows > 0;
       const fs::path hex = dir / (std::string(c.processor) + "_" + format + ".hex");
       std::ostringstream command;
       command << "gpasm -p " << c.processor << " -a " << format << " -D CONFIG=0x" << std::hex

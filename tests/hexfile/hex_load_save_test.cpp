@@ -79,22 +79,22 @@ TEST(HexRoundTrip, EveryFamily) {
   for (const FamilyTraits& family : AllFamilies()) {
     const CatalogueRow* row = nullptr;
     for (const CatalogueRow& r : CatalogueRows())
-      if (r.familyCode == family.code && !row) row = &r;
-    ASSERT_NE(row, nullptr) << family.code;
+      if (r.family == family.family && !row) row = &r;
+    ASSERT_NE(row, nullptr) << family.family;
     SCOPED_TRACE(std::string(row->names[0]));
     Chip chip(row->names[0]);
     const int digits = family.word12 ? 3 : 4;
     const std::uint32_t mask = family.word12 ? 0xFFF : 0x3FFF;
-    for (int a = 0; a < 8 * chip.device.ProgramRows; ++a)
+    for (int a = 0; a < 8 * chip.device.programRows; ++a)
       if (a / 8 != 1) chip.buffers.ProgramWord(a) = ToHex((a * 2654435761u >> 7) & mask, digits);
-    for (int a = 0; a < 8 * chip.device.DataRows; ++a)
+    for (int a = 0; a < 8 * chip.device.dataRows; ++a)
       chip.buffers.DataByte(a) = ToHex((a * 37u + 11) & 0xFF, 2);
     chip.buffers.ProgramWord(3) = "5";
-    if (chip.device.DataRows > 0) chip.buffers.DataByte(2) = "";
+    if (chip.device.dataRows > 0) chip.buffers.DataByte(2) = "";
     chip.buffers.FuseWord = static_cast<std::uint16_t>(0x2A5C & mask);
     const std::string text = FormatHex(chip.device, chip.buffers);
     chip.buffers.ProgramWord(3) = digits == 3 ? "005" : "0005";
-    if (chip.device.DataRows > 0) chip.buffers.DataByte(2) = "00";
+    if (chip.device.dataRows > 0) chip.buffers.DataByte(2) = "00";
 
     Chip back(row->names[0]);
     back.buffers.FuseWord = 0;

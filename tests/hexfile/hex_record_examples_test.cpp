@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "devices/family.h"
 #include "hexfile/hex_file.h"
 #include "hexfile/hex_record.h"
 #include "support/hexfile_helpers.h"
@@ -54,13 +55,13 @@ TEST(HexRecordExamples, DecodeIntoCells) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.device) + " " + c.line);
     Chip chip(c.device);
-    const std::string zero = chip.device.FamilyCode == 20 ? "000" : "0000";
-    for (int a = 0; a < 8 * chip.device.ProgramRows; ++a) chip.buffers.ProgramWord(a) = zero;
-    for (int a = 0; a < 8 * chip.device.DataRows; ++a) chip.buffers.DataByte(a) = "00";
+    const std::string zero = IsWord12Family(chip.device.family) ? "000" : "0000";
+    for (int a = 0; a < 8 * chip.device.programRows; ++a) chip.buffers.ProgramWord(a) = zero;
+    for (int a = 0; a < 8 * chip.device.dataRows; ++a) chip.buffers.DataByte(a) = "00";
     chip.buffers.FuseWord = 0x1234;
     bool fuseSet = false;
     EXPECT_TRUE(CheckSum(c.line));
-    EXPECT_TRUE(DekodujRadek(c.line, chip.device, chip.buffers, &fuseSet));
+    EXPECT_TRUE(ApplyHexRecord(c.line, chip.device, chip.buffers, &fuseSet));
     EXPECT_EQ(Cells(c.cells, c.program, [&](int a) { return chip.buffers.ProgramWord(a); }),
               c.cells);
     EXPECT_EQ(Cells(c.bytes, c.data, [&](int a) { return chip.buffers.DataByte(a); }), c.bytes);
@@ -75,10 +76,10 @@ TEST(HexRecordExamples, ChecksumAndEndRecord) {
   EXPECT_FALSE(CheckSum(":02400E00F13F80 "));  // trailing blank
   EXPECT_FALSE(CheckSum(":02400E00F13F81"));
   Chip chip("16F84");
-  EXPECT_FALSE(DekodujRadek(":00000001FF", chip.device, chip.buffers));
+  EXPECT_FALSE(ApplyHexRecord(":00000001FF", chip.device, chip.buffers));
   // Too short for its byte count: nothing is read past the end, nothing changes.
   for (const char* line : {"", ":", ":0400000005", ":04000000052807"}) {
-    EXPECT_TRUE(DekodujRadek(line, chip.device, chip.buffers)) << line;
+    EXPECT_TRUE(ApplyHexRecord(line, chip.device, chip.buffers)) << line;
     EXPECT_EQ(chip.buffers.ProgramWord(0), "3FFF") << line;
   }
   const HexLoadResult r = LoadHexText(":020000040000fa\r\n", chip.device, chip.buffers);

@@ -37,11 +37,11 @@ TEST(PortChoiceParse, AcceptedForms) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     std::string error;
-    const auto spec = ParsePortChoice(c.text, &error);
-    ASSERT_TRUE(spec.has_value()) << error;
-    EXPECT_EQ(spec->kind, c.kind);
-    EXPECT_EQ(spec->address, c.address);
-    EXPECT_EQ(spec->path, c.path);
+    const auto choice = ParsePortChoice(c.text, &error);
+    ASSERT_TRUE(choice.has_value()) << error;
+    EXPECT_EQ(choice->kind, c.kind);
+    EXPECT_EQ(choice->address, c.address);
+    EXPECT_EQ(choice->path, c.path);
   }
 }
 

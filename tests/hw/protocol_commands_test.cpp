@@ -30,50 +30,50 @@ struct CommandCase {
 
 const std::vector<CommandCase>& CommandTable() {
   static const std::vector<CommandCase> table = {
-      {"LoadConfig",
-       [](Protocol& p) { p.LoadConfig("0000"); },
+      {"LoadConfiguration",
+       [](Protocol& p) { p.LoadConfiguration("0000"); },
        {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"LoadDataM",
-       [](Protocol& p) { p.LoadDataM("0000"); },
+      {"LoadDataForProgramMemory",
+       [](Protocol& p) { p.LoadDataForProgramMemory("0000"); },
        {0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"LoadDataD",
-       [](Protocol& p) { p.LoadDataD("00"); },
+      {"LoadDataForDataMemory",
+       [](Protocol& p) { p.LoadDataForDataMemory("00"); },
        {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"ReadDataM",
-       [](Protocol& p) { p.ReadDataM(); },
+      {"ReadDataFromProgramMemory",
+       [](Protocol& p) { p.ReadDataFromProgramMemory(); },
        {0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"ReadDataD",
-       [](Protocol& p) { p.ReadDataD(); },
+      {"ReadDataFromDataMemory",
+       [](Protocol& p) { p.ReadDataFromDataMemory(); },
        {0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"CLK",
-       [](Protocol& p) { p.CLK(); },
+      {"IncrementAddress",
+       [](Protocol& p) { p.IncrementAddress(); },
        {0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"BeginEraseProg",
-       [](Protocol& p) { p.BeginEraseProg(); },
+      {"BeginEraseProgrammingCycle",
+       [](Protocol& p) { p.BeginEraseProgrammingCycle(); },
        {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
-      {"BeginProg",
-       [](Protocol& p) { p.BeginProg(); },
+      {"BeginProgrammingOnlyCycle",
+       [](Protocol& p) { p.BeginProgrammingOnlyCycle(); },
        {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04}},
-      {"EndProg",
-       [](Protocol& p) { p.EndProg(); },
+      {"EndProgrammingEprom",
+       [](Protocol& p) { p.EndProgrammingEprom(); },
        {0x05, 0x04, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
-      {"EndProgramming",
-       [](Protocol& p) { p.EndProgramming(); },
+      {"EndProgramming16F87xA",
+       [](Protocol& p) { p.EndProgramming16F87xA(); },
        {0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x07, 0x06}},
       {"ChipErase",
        [](Protocol& p) { p.ChipErase(); },
        {0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06, 0x07, 0x06}},
-      {"BulkEraseM",
-       [](Protocol& p) { p.BulkEraseM(); },
-       {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
       {"BulkEraseProgramMemory",
        [](Protocol& p) { p.BulkEraseProgramMemory(); },
+       {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseProgramMemoryReleasingData",
+       [](Protocol& p) { p.BulkEraseProgramMemoryReleasingData(); },
        {0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x07, 0x04, 0x05, 0x04, 0x05, 0x04}},
-      {"BulkEraseD",
-       [](Protocol& p) { p.BulkEraseD(); },
-       {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
       {"BulkEraseDataMemory",
        [](Protocol& p) { p.BulkEraseDataMemory(); },
+       {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04}},
+      {"BulkEraseDataMemoryReleasingData",
+       [](Protocol& p) { p.BulkEraseDataMemoryReleasingData(); },
        {0x07, 0x06, 0x07, 0x04, 0x05, 0x04, 0x07, 0x04, 0x05, 0x04, 0x05, 0x04}},
       {"BulkEraseSetup1",
        [](Protocol& p) { p.BulkEraseSetup1(); },
@@ -111,14 +111,14 @@ TEST(ProtocolCommands, PortRestsAtDataHighOnlyAfterEndProgrammingAndChipErase) {
     ProtocolRig rig;
     c.run(rig.proto);
     const bool dataHigh =
-        std::string(c.name) == "EndProgramming" || std::string(c.name) == "ChipErase";
+        std::string(c.name) == "EndProgramming16F87xA" || std::string(c.name) == "ChipErase";
     EXPECT_EQ(WrittenValues(rig.log).back(), dataHigh ? 0x06 : 0x04);
   }
 }
 
 TEST(ProtocolCommands, CommandOnlyWaitsInBothTimingModes) {
   ProtocolRig fast;
-  fast.proto.CLK();
+  fast.proto.IncrementAddress();
   EXPECT_EQ(testing::Waits(fast.log), (EventLog{Us(10)}));
 
   // Delay mode: every one of the twelve writes is followed by 1 µs, then 10 µs.
@@ -138,19 +138,19 @@ TEST(ProtocolCommands, OnlyTheExactTextTrueSelectsDelayMode) {
     SCOPED_TRACE(mode);
     ProtocolRig rig;
     rig.proto.SetDelayMode(mode);
-    rig.proto.LoadDataM("1234");
+    rig.proto.LoadDataForProgramMemory("1234");
     EXPECT_EQ(testing::Waits(rig.log), (EventLog{Us(5), Us(10)}));
   }
   ProtocolRig rig;
   rig.proto.SetDelayMode("true");
-  rig.proto.LoadDataM("1234");
+  rig.proto.LoadDataForProgramMemory("1234");
   EXPECT_EQ(rig.clock.UsWaitCount(), 12u + 1 + 31 + 1);
 }
 
 TEST(ProtocolCommands, UsesThePortAddressForDataAndStatus) {
   ProtocolRig rig;
   rig.proto.SetPortAddress(0x278);
-  rig.proto.ReadDataD();
+  rig.proto.ReadDataFromDataMemory();
   int reads = 0;
   for (const PortEvent& e : rig.log) {
     if (e.kind == PortEvent::Kind::Write) {

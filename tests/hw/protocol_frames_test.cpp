@@ -61,17 +61,17 @@ TEST(ProtocolFrames, LoadsSendTheWordOfTheirText) {
   for (const Case& c : words) {
     SCOPED_TRACE(c.text);
     ProtocolRig m;
-    m.proto.LoadDataM(c.text);
+    m.proto.LoadDataForProgramMemory(c.text);
     EXPECT_EQ(SentWord(m.log), c.word);
     ProtocolRig cfg;
-    cfg.proto.LoadConfig(c.text);
+    cfg.proto.LoadConfiguration(c.text);
     EXPECT_EQ(SentWord(cfg.log), c.word);
   }
 }
 
 TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
   ProtocolRig rig;
-  rig.proto.LoadDataD("A5");
+  rig.proto.LoadDataForDataMemory("A5");
   EXPECT_EQ(SentFrameBits(rig.log),
             (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}));
 
@@ -83,7 +83,7 @@ TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
                         Case{"5", 0x3F00}, Case{"123", 0x3F00}, Case{"a5", 0x3F05}}) {
     SCOPED_TRACE(c.text);
     ProtocolRig r;
-    r.proto.LoadDataD(c.text);
+    r.proto.LoadDataForDataMemory(c.text);
     EXPECT_EQ(SentWord(r.log), c.word);
   }
 }
@@ -114,10 +114,10 @@ TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
       SCOPED_TRACE(c.m);
       ProtocolRig m;
       DriveWord(m, c.word, highs[v], lows[v]);
-      EXPECT_EQ(m.proto.ReadDataM(), c.m);
+      EXPECT_EQ(m.proto.ReadDataFromProgramMemory(), c.m);
       ProtocolRig d;
       DriveWord(d, c.word, highs[v], lows[v]);
-      EXPECT_EQ(d.proto.ReadDataD(), c.d);
+      EXPECT_EQ(d.proto.ReadDataFromDataMemory(), c.d);
     }
   }
 }
@@ -125,16 +125,16 @@ TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
 TEST(ProtocolFrames, AllLowOrAllHighStatusReads) {
   ProtocolRig low;
   low.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x00; };
-  EXPECT_EQ(low.proto.ReadDataM(), "3FFF");
-  EXPECT_EQ(low.proto.ReadDataD(), "FF");
+  EXPECT_EQ(low.proto.ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(low.proto.ReadDataFromDataMemory(), "FF");
   ProtocolRig high;
   high.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x80; };
-  EXPECT_EQ(high.proto.ReadDataM(), "0000");
-  EXPECT_EQ(high.proto.ReadDataD(), "00");
+  EXPECT_EQ(high.proto.ReadDataFromProgramMemory(), "0000");
+  EXPECT_EQ(high.proto.ReadDataFromDataMemory(), "00");
   // A closed port reads 0, so every bit reads as 1.
   ProtocolRig closed;
   closed.port.opened = false;
-  EXPECT_EQ(closed.proto.ReadDataM(), "3FFF");
+  EXPECT_EQ(closed.proto.ReadDataFromProgramMemory(), "3FFF");
 }
 
 // The expected event list of one transfer, written out from the timing
@@ -168,7 +168,7 @@ TEST(ProtocolFrames, OutgoingFrameTimingInBothModes) {
     SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
     ProtocolRig rig;
     rig.proto.SetDelayMode(delayMode ? "true" : "false");
-    rig.proto.LoadDataM("0003");  // bits 0 and 1 set
+    rig.proto.LoadDataForProgramMemory("0003");  // bits 0 and 1 set
     Expect e{delayMode, {}};
     e.Command({0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
     e.Gap();
@@ -192,15 +192,15 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
     int unread;
   };
   const Case cases[] = {
-      {"ReadDataM",
-       &Protocol::ReadDataM,
+      {"ReadDataFromProgramMemory",
+       &Protocol::ReadDataFromProgramMemory,
        0x87,
        "0000",
        {0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
        14,
        0},
-      {"ReadDataD",
-       &Protocol::ReadDataD,
+      {"ReadDataFromDataMemory",
+       &Protocol::ReadDataFromDataMemory,
        0x10,
        "FF",
        {0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
@@ -226,13 +226,13 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
   }
 }
 
-TEST(ProtocolFrames, PrevedTurnsHexDigitsIntoBits) {
+TEST(ProtocolFrames, HexDigitBitsTurnsHexDigitsIntoBits) {
   const char* expected[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
                               "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
   const std::string digits = "0123456789ABCDEF";
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(Preved(digits[i]), expected[i]) << digits[i];
-  for (char c : std::string("abcdefG/:@ \x7f")) EXPECT_EQ(Preved(c), "0000") << int(c);
-  EXPECT_EQ(Preved('\0'), "0000");
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(HexDigitBits(digits[i]), expected[i]) << digits[i];
+  for (char c : std::string("abcdefG/:@ \x7f")) EXPECT_EQ(HexDigitBits(c), "0000") << int(c);
+  EXPECT_EQ(HexDigitBits('\0'), "0000");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);
       ProtocolRig rig;
-      rig.device.FamilyCode = c.family;
+      rig.device.family = Family{c.family};
       rig.proto.SetDelayMode(mode);
       rig.proto.ResetPic();
       EXPECT_EQ(rig.log, ResetEvents(c.vppFirst));
@@ -43,7 +43,7 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
 
 TEST(ProtocolPower, DevicePassesWhenTheAdapterEchoesTheDataLine) {
   ProtocolRig rig;
-  rig.device.FamilyCode = 1;
+  rig.device.family = Family::Pic16F84;
   EXPECT_TRUE(rig.proto.Device());
   EventLog expected = ResetEvents(false);
   for (auto e : {W(0x378, 0x06), Us(1), R(0x379, 0x00), W(0x378, 0x04), Us(1), R(0x379, 0x80)})
@@ -64,7 +64,7 @@ TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ProtocolRig rig;
-    rig.device.FamilyCode = 1;
+    rig.device.family = Family::Pic16F84;
     // The status answers the last value written to the data register.
     testing::EventLog& log = rig.log;
     rig.port.answer = [&](std::uint16_t) {

@@ -17,8 +17,8 @@ TEST(ReadRules, IdDigitsFuseWordAndCellWidths) {
   sim::ConfigWord(rig.chipState()) = 0x3FF1;
   rig.chipState().program[9] = 0x0ABC;
   rig.chipState().data[63] = 0x7E;
-  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
-  EXPECT_EQ(rig.buffers.IdCaption, "   ID:  1234");
+  ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
+  EXPECT_EQ(rig.buffers.IdDigits(), "1234");
   EXPECT_EQ(rig.buffers.FuseWord, 0x3FF1);
   EXPECT_THAT(rig.hooks.shownFuses, ElementsAre(0x3FF1));
   EXPECT_EQ(rig.buffers.ProgramWord(9), "0ABC");
@@ -32,22 +32,22 @@ TEST(ReadRules, TwelveBitPartsReadThreeDigitsAndTheIdAboveProgramMemory) {
   rig.chipState().program[0] = 0x0A25;
   sim::ConfigWord(rig.chipState()) = 0x000A;
   rig.chipState().config[2] = 0x0007;
-  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
   EXPECT_EQ(rig.buffers.ProgramWord(0), "A25");
   EXPECT_EQ(rig.buffers.ProgramWord(1), "FFF");
   EXPECT_EQ(rig.buffers.ProgramWord(rig.LastAddress()), "C80") << "the factory calibration";
   EXPECT_EQ(rig.buffers.FuseWord, 0x000A);
-  EXPECT_EQ(rig.buffers.IdCaption, "   ID:  FF7F");
+  EXPECT_EQ(rig.buffers.IdDigits(), "FF7F");
 }
 
 TEST(ReadRules, NoDataEepromKeepsTheDataGridAndFuseWordIsUnmasked) {
   OpsRig rig("16C74");
   rig.buffers.DataCell(0, 1) = "00";
-  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
   EXPECT_EQ(rig.buffers.DataCell(0, 1), "00");
 
   OpsRig withBandgap("12F629/675");
-  ASSERT_EQ(withBandgap.Run(ReadClick), CommandResult::Ok);
+  ASSERT_EQ(withBandgap.Run(ReadChip), CommandResult::Ok);
   EXPECT_EQ(withBandgap.buffers.FuseWord, withBandgap.ChipConfig()) << "bits 12, 13 included";
   EXPECT_NE(withBandgap.buffers.FuseWord & 0x3000, 0x3000);
 }
@@ -72,7 +72,7 @@ TEST(VerifyRules, EachPassNamesItsDifference) {
   for (const Case& c : cases) {
     OpsRig rig("16F84");
     c.spoil(rig);
-    EXPECT_EQ(rig.Run(VerifyClick), CommandResult::Failed);
+    EXPECT_EQ(rig.Run(VerifyChip), CommandResult::Failed);
     EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
     EXPECT_THAT(rig.hooks.plains, IsEmpty());
     EXPECT_THAT(rig.hooks.okHistory, IsEmpty()) << "no Ok flash after a difference";
@@ -85,9 +85,9 @@ TEST(VerifyRules, WhatVerifyLeavesOut) {
   top.chipState().program[0xFC0] = 0;
   top.chipState().program[0xFFF] = 0;
   top.buffers.FuseWord = top.ChipConfig();
-  EXPECT_EQ(top.Run(VerifyClick), CommandResult::Ok);
+  EXPECT_EQ(top.Run(VerifyChip), CommandResult::Ok);
   top.chipState().program[0xFBF] = 0;
-  EXPECT_EQ(top.Run(VerifyClick), CommandResult::Failed);
+  EXPECT_EQ(top.Run(VerifyChip), CommandResult::Failed);
 
   // Upper three digits of ID words, and configuration bits outside ConfigMask.
   OpsRig id("16F628");
@@ -95,21 +95,21 @@ TEST(VerifyRules, WhatVerifyLeavesOut) {
   id.buffers.SetIdDigits("1FFF");
   sim::ConfigWord(id.chipState()) = 0x3DFF & ~0x0200;  // bit 9 is not implemented
   id.buffers.FuseWord = 0x3FFF;
-  EXPECT_EQ(id.Run(VerifyClick), CommandResult::Ok);
+  EXPECT_EQ(id.Run(VerifyChip), CommandResult::Ok);
   id.buffers.SetIdDigits("2FFF");
-  EXPECT_EQ(id.Run(VerifyClick), CommandResult::Failed);
+  EXPECT_EQ(id.Run(VerifyChip), CommandResult::Failed);
 
   // No data EEPROM: the data grid does not count.
   OpsRig eprom("16C74");
   eprom.buffers.DataCell(0, 1) = "00";
   eprom.buffers.FuseWord = eprom.ChipConfig();
-  EXPECT_EQ(eprom.Run(VerifyClick), CommandResult::Ok);
+  EXPECT_EQ(eprom.Run(VerifyChip), CommandResult::Ok);
 }
 
 TEST(VerifyRules, SuccessFlashesOkFor300ms) {
   OpsRig rig("16F84");
   rig.clock.SetRecording(true);
-  ASSERT_EQ(rig.Run(VerifyClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(VerifyChip), CommandResult::Ok);
   EXPECT_EQ(rig.hooks.okHistory, (std::vector<bool>{true, false}));
   ASSERT_FALSE(rig.clock.Waits().empty());
   EXPECT_EQ(rig.clock.Waits().back(), (VirtualClock::Wait{VirtualClock::Wait::Unit::Ms, 300}));
@@ -137,7 +137,7 @@ TEST(BlankRules, EachPassNamesItselfInAPlainBox) {
     SCOPED_TRACE(std::string(c.name) + ": " + c.message);
     OpsRig rig(c.name);
     c.spoil(rig);
-    EXPECT_EQ(rig.Run(BlankClick), CommandResult::Failed);
+    EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Failed);
     EXPECT_THAT(rig.hooks.plains, ElementsAre(c.message));
     EXPECT_THAT(rig.hooks.errors, IsEmpty());
   }
@@ -161,7 +161,7 @@ TEST(BlankRules, WhatBlankCheckLeavesOut) {
     SCOPED_TRACE(c.name);
     OpsRig rig(c.name);
     c.spoil(rig);
-    EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok);
+    EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     EXPECT_THAT(rig.hooks.plains, IsEmpty());
   }
 }

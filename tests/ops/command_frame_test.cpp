@@ -13,9 +13,8 @@ using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr Command kAllCommands[] = {ReadClick,         ProgramAllClick, ProgramDataClick,
-                                    ProgramFusesClick, VerifyClick,     BlankClick,
-                                    EraseClick};
+constexpr Command kAllCommands[] = {ReadChip,   ProgramAll, ProgramDataOnly, ProgramFusesOnly,
+                                    VerifyChip, BlankCheck, EraseChip};
 
 TEST(CommandFrame, ABusyProgrammerIgnoresEveryCommand) {
   OpsRig rig("16F84");
@@ -60,7 +59,7 @@ TEST(CommandFrame, AMissingAdapterShowsItsMessageOnceForEachCommand) {
 
   OpsRig noAdapter("16F628A");
   noAdapter.chipState().adapterMissing = true;
-  EXPECT_EQ(noAdapter.Run(ProgramAllClick), CommandResult::NoDevice);
+  EXPECT_EQ(noAdapter.Run(ProgramAll), CommandResult::NoDevice);
   EXPECT_THAT(noAdapter.hooks.errors, ElementsAre("Device is not found !"));
 }
 
@@ -68,13 +67,13 @@ TEST(CommandFrame, PanelGaugeAndPowerAroundACommand) {
   OpsRig rig("16F84");
   std::vector<bool> panelDuringEvents;
   rig.hooks.onEvents = [&] { panelDuringEvents.push_back(rig.hooks.panelShown); };
-  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
   // Once after raising the panel and once after lowering it, nothing in
   // between: Read lets no message through.
   EXPECT_THAT(panelDuringEvents, ElementsAre(true, false));
-  EXPECT_EQ(rig.hooks.progressMax, rig.device.ProgramRows - 1);
-  ASSERT_EQ(rig.hooks.progressHistory.size(), 1u + rig.device.ProgramRows);
-  for (int row = 0; row < rig.device.ProgramRows; ++row)
+  EXPECT_EQ(rig.hooks.progressMax, rig.device.programRows - 1);
+  ASSERT_EQ(rig.hooks.progressHistory.size(), 1u + rig.device.programRows);
+  for (int row = 0; row < rig.device.programRows; ++row)
     EXPECT_EQ(rig.hooks.progressHistory[1 + row], row);
   EXPECT_EQ(rig.port->ReadPort(0x378), 0x08);
   EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
@@ -92,17 +91,17 @@ TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
   rig.hooks.onEvents = [&] {
     if (rig.state.ContinueFlag && ++rowsSeen == 1) rig.state.ContinueFlag = false;
   };
-  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_THAT(rig.hooks.errors, IsEmpty()) << "stopping is no error";
   EXPECT_EQ(rig.ChipWord(0), 0x2804);
   EXPECT_EQ(rig.ChipWord(800), 0x3FFF) << "left unwritten";
   EXPECT_EQ(rig.chipState().data[0], 0x12) << "Program All went on with the data";
   EXPECT_EQ(rig.chipState().config[3] & 0xF, 0x4) << "... the ID";
-  EXPECT_EQ(rig.ChipConfig() & rig.device.ConfigMask, 0x3F71 & rig.device.ConfigMask);
+  EXPECT_EQ(rig.ChipConfig() & rig.device.configMask, 0x3F71 & rig.device.configMask);
 
   // The flag is set again by the next run of that pass.
   rig.hooks.onEvents = nullptr;
-  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(rig.ChipWord(800), 0x3000);
   EXPECT_TRUE(rig.state.ContinueFlag);
 
@@ -110,14 +109,14 @@ TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
   OpsRig other("16F628A");
   other.buffers.ProgramWord(800) = "3000";
   other.hooks.onEvents = [&] { other.state.ContinueFlag = false; };
-  EXPECT_EQ(other.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(other.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(other.ChipWord(800), 0x3000);
 }
 
 // The window may select another device while a pass lets it handle
 // messages; the pass must not reach past the resized buffers.
 TEST(CommandFrame, BuffersShrunkDuringAPassAreNotReadPastTheirEnd) {
-  for (Command command : {ProgramAllClick, VerifyClick, ReadClick}) {
+  for (Command command : {ProgramAll, VerifyChip, ReadChip}) {
     OpsRig rig("16F84");
     bool switched = false;
     rig.hooks.onEvents = [&] {
@@ -125,12 +124,12 @@ TEST(CommandFrame, BuffersShrunkDuringAPassAreNotReadPastTheirEnd) {
       switched = true;
       EditBuffers smaller;
       ActiveDevice device83;
-      InicChip(device83, smaller, "16F83");  // 64 rows instead of 128
+      SetUpDevice(device83, smaller, "16F83");  // 64 rows instead of 128
       rig.buffers = smaller;
     };
     const CommandResult result = rig.Run(command);
     EXPECT_TRUE(switched);
-    if (command != ReadClick) {
+    if (command != ReadChip) {
       EXPECT_EQ(result, CommandResult::Failed) << "the vanished words do not match";
     }
     EXPECT_EQ(rig.buffers.ProgramRows(), 64);
@@ -139,7 +138,7 @@ TEST(CommandFrame, BuffersShrunkDuringAPassAreNotReadPastTheirEnd) {
 
 TEST(CommandFrame, AnUnknownFamilyRunsNoPassAndReportsSuccess) {
   OpsRig rig("16F84");
-  rig.device.FamilyCode = 99;
+  rig.device.family = Family{99};
   rig.chipState().program[0] = 0;
   for (Command command : kAllCommands) {
     rig.clock.ClearRecord();

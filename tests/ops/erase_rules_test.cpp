@@ -29,10 +29,10 @@ TEST(EraseRules, CodeProtectedPartsEndUpBlank) {
     OpsRig rig(name);
     FillChip(rig);
     sim::SetCodeProtected(rig.chipState(), true);
-    ASSERT_EQ(rig.Run(BlankClick), CommandResult::Failed);
-    EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+    ASSERT_EQ(rig.Run(BlankCheck), CommandResult::Failed);
+    EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
     EXPECT_THAT(rig.hooks.errors, IsEmpty());
-    EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok) << "protection cleared, every memory blank";
+    EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok) << "protection cleared, every memory blank";
   }
 }
 
@@ -41,15 +41,15 @@ TEST(EraseRules, CodeProtectedPartsEndUpBlank) {
 TEST(EraseRules, AnyClearedProtectionBitErases) {
   for (const char* name : {"16F84", "16F628", "16F877"}) {
     OpsRig probe(name);
-    const std::uint16_t bits = FindMethods(probe.device.FamilyCode)->unprotectedBits;
+    const std::uint16_t bits = FindMethods(probe.device.family)->unprotectedBits;
     for (int bit = 0; bit < 14; ++bit) {
       if (!(bits & (1u << bit))) continue;
       SCOPED_TRACE(std::string(name) + " bit " + std::to_string(bit));
       OpsRig rig(name);
       FillChip(rig);
       sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
-      EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
-      EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok);
+      EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
+      EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     }
   }
 }
@@ -58,11 +58,11 @@ TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
   OpsRig rig("16F877");
   FillChip(rig);
   OpContext ctx = rig.Context();
-  Smazat_16F87x(ctx);
+  EraseChip16F87x(ctx);
   EXPECT_EQ(rig.chipState().config[0], 0x0001) << "left for the ID pass";
   EXPECT_EQ(rig.ChipWord(0), 0x3FFF);
   EXPECT_EQ(rig.chipState().data[0], 0xFF);
-  EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF);
 }
 
@@ -74,7 +74,7 @@ TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
   FillChip(rig);
   sim::ConfigWord(rig.chipState()) = static_cast<std::uint16_t>(bandgap | 0x0084);
 
-  EXPECT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
   EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration);
   EXPECT_EQ(rig.ChipConfig(), bandgap | 0x01FF) << "old first digit, then 1FF";
@@ -82,7 +82,7 @@ TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
 
   rig.buffers.ProgramWord(0) = "2805";
   rig.buffers.FuseWord = 0x3184;  // other bandgap bits in the buffer are not written
-  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
   EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration);
   EXPECT_EQ(rig.ChipConfig(), bandgap | 0x0184);
@@ -93,13 +93,13 @@ TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
   // An erased calibration word is written back as 3FFFh without a warning.
   OpsRig erased("12F629/675");
   erased.chipState().program.back() = 0x3FFF;
-  EXPECT_EQ(erased.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(erased.Run(EraseChip), CommandResult::Ok);
   EXPECT_THAT(erased.hooks.errors, IsEmpty());
   EXPECT_EQ(erased.ChipWord(erased.LastAddress()), 0x3FFF);
 
   // A calibration word that does not take its write-back: a warning, not a
   // failure, in Erase and in Program All alike.
-  for (Command command : {EraseClick, ProgramAllClick}) {
+  for (Command command : {EraseChip, ProgramAll}) {
     OpsRig oscCal("12F629/675");
     oscCal.chipState().neverPrograms.push_back(
         sim::Location{sim::Space::Program, static_cast<std::uint16_t>(oscCal.LastAddress())});
@@ -110,7 +110,7 @@ TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
   // A configuration bit that will not read 1 after the write-back.
   OpsRig bg("12F629/675");
   bg.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2007}, 0, false});
-  EXPECT_EQ(bg.Run(EraseClick), CommandResult::Ok);
+  EXPECT_EQ(bg.Run(EraseChip), CommandResult::Ok);
   EXPECT_THAT(bg.hooks.errors, ElementsAre("Error BG!"));
 }
 
@@ -119,8 +119,8 @@ TEST(EraseRules, FuseReadBackFailsOnlyForTheFamiliesThatCheckIt) {
     SCOPED_TRACE(name);
     OpsRig rig(name);
     rig.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2007}, 0, false});
-    const bool checks = FindFamily(rig.device.FamilyCode)->fuseEraseReadBack;
-    EXPECT_EQ(rig.Run(EraseClick), checks ? CommandResult::Failed : CommandResult::Ok);
+    const bool checks = FindFamily(rig.device.family)->fuseEraseReadBack;
+    EXPECT_EQ(rig.Run(EraseChip), checks ? CommandResult::Failed : CommandResult::Ok);
     if (checks) {
       EXPECT_THAT(rig.hooks.errors, ElementsAre("Error erasing Fuses!"));
     } else {
@@ -137,8 +137,8 @@ TEST(EraseRules, EpromFamiliesAreNotTouched) {
     const sim::ChipState before = rig.chipState();
     rig.clock.SetRecording(true);
     OpContext ctx = rig.Context();
-    EraseProgram_Data(ctx, rig.device.FamilyCode);
-    EXPECT_TRUE(EraseFuses(ctx, rig.device.FamilyCode));
+    EraseProgram_Data(ctx, rig.device.family);
+    EXPECT_TRUE(EraseFuses(ctx, rig.device.family));
     EXPECT_THAT(rig.clock.Waits(), IsEmpty()) << "no protocol operation at all";
     EXPECT_EQ(rig.chipState(), before);
   }
@@ -147,10 +147,10 @@ TEST(EraseRules, EpromFamiliesAreNotTouched) {
 TEST(EraseRules, EraseCommandShowsAFullBar) {
   OpsRig rig("16F628A");
   FillChip(rig);
-  ASSERT_EQ(rig.Run(EraseClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(EraseChip), CommandResult::Ok);
   EXPECT_EQ(rig.hooks.progressMax, 3);
   EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, 3}));
-  EXPECT_EQ(rig.Run(BlankClick), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
 }
 
 }  // namespace

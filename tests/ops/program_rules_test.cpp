@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "devices/family.h"
 #include "support/ops_rig.h"
 
 namespace lpt::opstest {
@@ -32,16 +33,16 @@ TEST(ProgramRules, Family1WritesOnlyChangedWordsButAlwaysIdAndConfig) {
   OpsRig rig("16F84");
   rig.buffers.ProgramWord(0) = "2804";
   rig.buffers.DataByte(1) = "5A";
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
 
   StartRecording(rig);
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(CountMsWaits(rig.clock, 20), 4u + 1u) << "only the 4 ID words and the fuses";
 
   rig.buffers.ProgramWord(100) = "0000";
   rig.buffers.DataByte(2) = "00";
   StartRecording(rig);
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(CountMsWaits(rig.clock, 20), 2u + 4u + 1u);
   EXPECT_EQ(rig.ChipWord(100), 0);
   EXPECT_EQ(rig.chipState().data[2], 0);
@@ -50,7 +51,7 @@ TEST(ProgramRules, Family1WritesOnlyChangedWordsButAlwaysIdAndConfig) {
 TEST(ProgramRules, Family1WritesABlankCellOverAProgrammedWord) {
   OpsRig rig("16F84");
   rig.chipState().program[5] = 0x1234;
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(rig.ChipWord(5), 0x3FFF);
 }
 
@@ -60,7 +61,7 @@ TEST(ProgramRules, EpromFamiliesNeverWriteABlankCell) {
     OpsRig rig(name);
     rig.chipState().program[5] = 0x1234;
     rig.buffers.ProgramWord(6) = "0123";
-    EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+    EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
     EXPECT_EQ(rig.Pulses(5), 0);
     EXPECT_EQ(rig.ChipWord(5), 0x1234) << "left as the chip holds it";
     EXPECT_EQ(rig.Pulses(6), 1 + 3) << "one pulse to take, three more";
@@ -81,13 +82,13 @@ TEST(ProgramRules, Families27And28SkipBlankCells) {
     SCOPED_TRACE(c.name);
     OpsRig rig(c.name);
     StartRecording(rig);
-    ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+    ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
     EXPECT_EQ(CountMsWaits(rig.clock, 20), c.cyclesWithoutProgramWords);
 
     rig.buffers.ProgramWord(9) = "0000";
     rig.buffers.DataByte(0) = "00";
     StartRecording(rig);
-    ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+    ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
     EXPECT_EQ(CountMsWaits(rig.clock, 20), c.cyclesWithoutProgramWords + 2);
   }
 }
@@ -96,9 +97,9 @@ TEST(ProgramRules, Family30WritesEveryWordAndByte) {
   OpsRig rig("16F877A");
   rig.chipState().program[3] = 0x0000;
   StartRecording(rig);
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
-  const std::size_t words = 8u * static_cast<std::size_t>(rig.device.ProgramRows);
-  const std::size_t bytes = 8u * static_cast<std::size_t>(rig.device.DataRows);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
+  const std::size_t words = 8u * static_cast<std::size_t>(rig.device.programRows);
+  const std::size_t bytes = 8u * static_cast<std::size_t>(rig.device.dataRows);
   EXPECT_EQ(CountMsWaits(rig.clock, 2), words + bytes) << "one cycle each, blank ones included";
   EXPECT_EQ(rig.ChipWord(3), 0x3FFF) << "chip erase first";
 }
@@ -109,7 +110,7 @@ TEST(ProgramRules, Word12SkipsBlankCellsIdDigitFAndTheLastWord) {
   rig.buffers.ProgramWord(3) = "ABC";
   rig.buffers.ProgramWord(rig.LastAddress()) = "123";
   rig.buffers.SetIdDigits("F1F2");
-  ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+  ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
 
   EXPECT_EQ(rig.ChipWord(3), 0xABC);
   EXPECT_EQ(rig.Pulses(3), 1 + 11);
@@ -130,10 +131,10 @@ TEST(ProgramRules, LastWordRuleKeepsTheCalibrationWord) {
     SCOPED_TRACE(name);
     OpsRig rig(name);
     const std::uint16_t calibration = rig.ChipWord(rig.LastAddress());
-    rig.buffers.ProgramWord(rig.LastAddress()) = rig.device.FamilyCode == 21 ? "000" : "0000";
-    ASSERT_EQ(rig.Run(ProgramAllClick), CommandResult::Ok);
+    rig.buffers.ProgramWord(rig.LastAddress()) = IsWord12Family(rig.device.family) ? "000" : "0000";
+    ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
     EXPECT_EQ(rig.ChipWord(rig.LastAddress()), calibration);
-    EXPECT_EQ(rig.Run(VerifyClick), CommandResult::Ok) << "and verify does not compare it";
+    EXPECT_EQ(rig.Run(VerifyChip), CommandResult::Ok) << "and verify does not compare it";
   }
 }
 
@@ -155,7 +156,7 @@ TEST(ProgramRules, EpromPulseCounts) {
     rig.buffers.ProgramWord(7) = c.cell;
     rig.buffers.FuseWord = 0;
     const std::uint16_t blankConfig = rig.ChipConfig();
-    EXPECT_EQ(rig.Run(ProgramAllClick), c.ok ? CommandResult::Ok : CommandResult::Failed);
+    EXPECT_EQ(rig.Run(ProgramAll), c.ok ? CommandResult::Ok : CommandResult::Failed);
     EXPECT_EQ(rig.Pulses(7), c.pulses);
     if (c.ok) continue;
     EXPECT_THAT(rig.hooks.errors, ElementsAre("Error programming Program Memory!"));
@@ -176,9 +177,9 @@ TEST(ProgramRules, FuseWordAdjustmentsStayInTheBuffer) {
     SCOPED_TRACE(c.name);
     OpsRig rig(c.name);
     rig.buffers.FuseWord = c.before;
-    EXPECT_EQ(rig.Run(ProgramFusesClick), CommandResult::Ok);
+    EXPECT_EQ(rig.Run(ProgramFusesOnly), CommandResult::Ok);
     EXPECT_EQ(rig.buffers.FuseWord, c.after);
-    const std::uint16_t mask = rig.device.ConfigMask;
+    const std::uint16_t mask = rig.device.configMask;
     EXPECT_EQ(rig.ChipConfig() & mask, c.after & mask);
     EXPECT_THAT(rig.hooks.shownFuses, IsEmpty()) << "programming does not redraw the switches";
   }
@@ -190,7 +191,7 @@ TEST(ProgramRules, FailingDataPassSkipsIdAndFuses) {
   rig.buffers.DataByte(3) = "00";
   rig.buffers.SetIdDigits("1234");
   rig.buffers.FuseWord = 0x3FF1;
-  EXPECT_EQ(rig.Run(ProgramAllClick), CommandResult::Failed);
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Failed);
   EXPECT_THAT(rig.hooks.errors, ElementsAre("Error programming Data Memory!"));
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF) << "ID not written";
   EXPECT_EQ(rig.ChipConfig(), 0x3FFF) << "configuration word not written";
@@ -202,13 +203,13 @@ TEST(ProgramRules, FailingIdAndFusePassesNameThemselves) {
   OpsRig rig("16F628");
   rig.chipState().neverPrograms.push_back(Location{Space::Config, 0x2002});
   rig.buffers.SetIdDigits("1234");
-  EXPECT_EQ(rig.Run(ProgramFusesClick), CommandResult::Failed);
+  EXPECT_EQ(rig.Run(ProgramFusesOnly), CommandResult::Failed);
   EXPECT_THAT(rig.hooks.errors, ElementsAre("Error programming ID!"));
 
   OpsRig fuses("16F628");
   fuses.chipState().neverPrograms.push_back(Location{Space::Config, 0x2007});
   fuses.buffers.FuseWord = 0x3F61;
-  EXPECT_EQ(fuses.Run(ProgramAllClick), CommandResult::Failed);
+  EXPECT_EQ(fuses.Run(ProgramAll), CommandResult::Failed);
   EXPECT_THAT(fuses.hooks.errors, ElementsAre("Error programming Fuses!"));
 }
 
@@ -217,15 +218,15 @@ TEST(ProgramRules, OnlyCommandsFillTheBarAndRunTheirPasses) {
   rig.buffers.ProgramWord(0) = "0000";
   rig.buffers.DataByte(0) = "12";
   rig.buffers.SetIdDigits("4321");
-  ASSERT_EQ(rig.Run(ProgramDataClick), CommandResult::Ok);
-  EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, rig.device.ProgramRows - 1}));
+  ASSERT_EQ(rig.Run(ProgramDataOnly), CommandResult::Ok);
+  EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, rig.device.programRows - 1}));
   EXPECT_EQ(rig.chipState().data[0], 0x12);
   EXPECT_EQ(rig.ChipWord(0), 0x3FFF) << "program memory untouched";
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF) << "ID untouched";
 
   rig.hooks.progressHistory.clear();
-  ASSERT_EQ(rig.Run(ProgramFusesClick), CommandResult::Ok);
-  EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, rig.device.ProgramRows - 1}));
+  ASSERT_EQ(rig.Run(ProgramFusesOnly), CommandResult::Ok);
+  EXPECT_EQ(rig.hooks.progressHistory, (std::vector<int>{0, rig.device.programRows - 1}));
   EXPECT_EQ(rig.chipState().config[0] & 0xF, 0x4);
   EXPECT_EQ(rig.chipState().config[3] & 0xF, 0x1);
   EXPECT_EQ(rig.ChipWord(0), 0x3FFF);

@@ -43,94 +43,110 @@ Seq Repeat(int times, const Seq& part) {
   return all;
 }
 
-const Seq kConfigRead = {"ResetPic", "LoadConfig 3FFF", "CLK*7", "ReadDataM"};
-const Seq kFuseErase = {"ResetPic",       "LoadConfig 3FFF", "CLK*7",
-                        "BeginEraseProg", "Wait 20ms",       "ReadDataM"};
-const Seq kSetupCycle = {"BulkEraseSetup1", "BulkEraseSetup2", "BeginEraseProg",
+const Seq kConfigRead = {"ResetPic", "LoadConfiguration 3FFF", "IncrementAddress*7",
+                         "ReadDataFromProgramMemory"};
+const Seq kFuseErase = {"ResetPic",           "LoadConfiguration 3FFF",
+                        "IncrementAddress*7", "BeginEraseProgrammingCycle",
+                        "Wait 20ms",          "ReadDataFromProgramMemory"};
+const Seq kSetupCycle = {"BulkEraseSetup1", "BulkEraseSetup2", "BeginEraseProgrammingCycle",
                          "Wait 20ms",       "BulkEraseSetup1", "BulkEraseSetup2"};
 
 TEST(Sequences, EraseOfEachFlashFamily) {
   // The presence test's power-up comes first, the idle write last.
   SequenceRig f84("16F84");
-  EXPECT_THAT(f84.Logged(EraseClick),
-              ElementsAreArray(Join({{"ResetPic*2", "LoadConfig 3FFF", "CLK*7", "ReadDataM"},
-                                     {"ResetPic", "LoadConfig 3FFF", "LoadDataM 3FFF", "BulkEraseM",
-                                      "BeginEraseProg", "Wait 20ms", "ResetPic", "LoadDataD FF",
-                                      "BulkEraseD", "BeginEraseProg", "Wait 20ms"},
-                                     kFuseErase,
-                                     {"Off"}})));
+  EXPECT_THAT(
+      f84.Logged(EraseChip),
+      ElementsAreArray(Join({{"ResetPic*2", "LoadConfiguration 3FFF", "IncrementAddress*7",
+                              "ReadDataFromProgramMemory"},
+                             {"ResetPic", "LoadConfiguration 3FFF", "LoadDataForProgramMemory 3FFF",
+                              "BulkEraseProgramMemory", "BeginEraseProgrammingCycle", "Wait 20ms",
+                              "ResetPic", "LoadDataForDataMemory FF", "BulkEraseDataMemory",
+                              "BeginEraseProgrammingCycle", "Wait 20ms"},
+                             kFuseErase,
+                             {"Off"}})));
 
   SequenceRig protectedF84("16F84");
   sim::SetCodeProtected(protectedF84.chipState(), true);
-  EXPECT_THAT(protectedF84.Logged(EraseClick),
-              ElementsAreArray(Join({{"ResetPic*2", "LoadConfig 3FFF", "CLK*7", "ReadDataM"},
-                                     {"ResetPic", "LoadConfig 3FFF", "CLK*7"},
+  EXPECT_THAT(protectedF84.Logged(EraseChip),
+              ElementsAreArray(Join({{"ResetPic*2", "LoadConfiguration 3FFF", "IncrementAddress*7",
+                                      "ReadDataFromProgramMemory"},
+                                     {"ResetPic", "LoadConfiguration 3FFF", "IncrementAddress*7"},
                                      kSetupCycle,
                                      kFuseErase,
                                      {"Off"}})));
 
   SequenceRig f877("16F877");
-  EXPECT_THAT(
-      f877.Logged(EraseClick),
-      ElementsAreArray(Join({{"ResetPic*2", "LoadConfig 3FFF", "CLK*7", "ReadDataM"},
-                             {"ResetPic", "LoadDataM 3FFF"},
-                             kSetupCycle,
-                             {"ResetPic", "LoadDataD FF"},
-                             kSetupCycle,
-                             {"ResetPic", "LoadConfig 3FFF"},
-                             Repeat(4, {"LoadDataM 3FFF", "BeginEraseProg", "Wait 20ms", "CLK"}),
-                             kFuseErase,
-                             {"Off"}})));
+  EXPECT_THAT(f877.Logged(EraseChip),
+              ElementsAreArray(
+                  Join({{"ResetPic*2", "LoadConfiguration 3FFF", "IncrementAddress*7",
+                         "ReadDataFromProgramMemory"},
+                        {"ResetPic", "LoadDataForProgramMemory 3FFF"},
+                        kSetupCycle,
+                        {"ResetPic", "LoadDataForDataMemory FF"},
+                        kSetupCycle,
+                        {"ResetPic", "LoadConfiguration 3FFF"},
+                        Repeat(4, {"LoadDataForProgramMemory 3FFF", "BeginEraseProgrammingCycle",
+                                   "Wait 20ms", "IncrementAddress"}),
+                        kFuseErase,
+                        {"Off"}})));
 
   SequenceRig f877a("16F877A");
-  EXPECT_THAT(f877a.Logged(EraseClick),
-              ElementsAre("ResetPic*2", "LoadConfig 3FFF", "ChipErase", "Wait 10ms", "Off"));
+  EXPECT_THAT(f877a.Logged(EraseChip),
+              ElementsAre("ResetPic*2", "LoadConfiguration 3FFF", "ChipErase", "Wait 10ms", "Off"));
 
   SequenceRig f628a("16F628A");
-  EXPECT_THAT(f628a.Logged(EraseClick),
-              ElementsAre("ResetPic*2", "LoadConfig 3FFF", "LoadDataM 3FFF",
-                          "BulkEraseProgramMemory", "Wait 10ms", "ResetPic", "LoadDataD FF",
-                          "BulkEraseDataMemory", "Wait 10ms", "Off"));
+  EXPECT_THAT(f628a.Logged(EraseChip),
+              ElementsAre("ResetPic*2", "LoadConfiguration 3FFF", "LoadDataForProgramMemory 3FFF",
+                          "BulkEraseProgramMemoryReleasingData", "Wait 10ms", "ResetPic",
+                          "LoadDataForDataMemory FF", "BulkEraseDataMemoryReleasingData",
+                          "Wait 10ms", "Off"));
 
   SequenceRig f675("12F629/675");
   sim::ConfigWord(f675.chipState()) = 0x2084;
-  EXPECT_THAT(f675.Logged(EraseClick),
-              ElementsAre("ResetPic*2", "CLK*1023", "ReadDataM", "ResetPic", "LoadConfig 3FFF",
-                          "CLK*7", "ReadDataM", "BulkEraseM", "Wait 20ms", "BulkEraseD",
-                          "Wait 20ms", "ResetPic", "CLK*1023", "LoadDataM 3480", "BeginEraseProg",
-                          "Wait 20ms", "ReadDataM", "ResetPic", "LoadConfig 21FF", "CLK*7",
-                          "BeginEraseProg", "Wait 20ms", "ReadDataM", "Off"));
+  EXPECT_THAT(
+      f675.Logged(EraseChip),
+      ElementsAre("ResetPic*2", "IncrementAddress*1023", "ReadDataFromProgramMemory", "ResetPic",
+                  "LoadConfiguration 3FFF", "IncrementAddress*7", "ReadDataFromProgramMemory",
+                  "BulkEraseProgramMemory", "Wait 20ms", "BulkEraseDataMemory", "Wait 20ms",
+                  "ResetPic", "IncrementAddress*1023", "LoadDataForProgramMemory 3480",
+                  "BeginEraseProgrammingCycle", "Wait 20ms", "ReadDataFromProgramMemory",
+                  "ResetPic", "LoadConfiguration 21FF", "IncrementAddress*7",
+                  "BeginEraseProgrammingCycle", "Wait 20ms", "ReadDataFromProgramMemory", "Off"));
 }
 
 TEST(Sequences, EpromIdAndConfigurationPasses) {
   SequenceRig rig("16C74");
   rig.buffers.SetIdDigits("FFFF");
   rig.buffers.FuseWord = 0x3FB1;
-  const Seq pulse = {"BeginEraseProg", "Wait 200us", "EndProg"};
-  const Seq idPulse = Join({{"LoadDataM 3FFF"}, pulse});
+  const Seq pulse = {"BeginEraseProgrammingCycle", "Wait 200us", "EndProgrammingEprom"};
+  const Seq idPulse = Join({{"LoadDataForProgramMemory 3FFF"}, pulse});
   // A blank ID word reads back right after its first pulse: then 3 more.
-  EXPECT_THAT(
-      rig.Logged(ProgramFusesClick),
-      ElementsAreArray(Join({{"ResetPic*2", "LoadConfig 3FFF"},
-                             Repeat(4, Join({idPulse, {"ReadDataM"}, Repeat(3, idPulse), {"CLK"}})),
-                             {"ResetPic", "LoadConfig 3FB1", "CLK*7"},
-                             Repeat(101, pulse),
-                             {"ReadDataM", "Off"}})));
+  EXPECT_THAT(rig.Logged(ProgramFusesOnly),
+              ElementsAreArray(Join({{"ResetPic*2", "LoadConfiguration 3FFF"},
+                                     Repeat(4, Join({idPulse,
+                                                     {"ReadDataFromProgramMemory"},
+                                                     Repeat(3, idPulse),
+                                                     {"IncrementAddress"}})),
+                                     {"ResetPic", "LoadConfiguration 3FB1", "IncrementAddress*7"},
+                                     Repeat(101, pulse),
+                                     {"ReadDataFromProgramMemory", "Off"}})));
 }
 
 TEST(Sequences, TwelveBitConfigurationWord) {
   SequenceRig rig("12C508");
   rig.buffers.FuseWord = 0x0FEA;  // kept to its low five bits: 000A
   rig.buffers.SetIdDigits("FFFF");
-  const Seq pulse = {"LoadDataM 000A", "BeginEraseProg", "Wait 200us", "EndProg"};
-  EXPECT_THAT(rig.Logged(ProgramFusesClick),
+  const Seq pulse = {"LoadDataForProgramMemory 000A", "BeginEraseProgrammingCycle", "Wait 200us",
+                     "EndProgrammingEprom"};
+  EXPECT_THAT(rig.Logged(ProgramFusesOnly),
               // To address 0, past 512 program words, and past the four ID words whose
               // digit F is not written.
-              ElementsAreArray(Join({{"ResetPic*2", "CLK*517"},
-                                     {"ResetPic", "ReadDataM", "LoadDataM 000A", "BeginEraseProg",
-                                      "Wait 20ms", "EndProg"},
-                                     Repeat(11, pulse),
-                                     {"ReadDataM", "Off"}})));
+              ElementsAreArray(
+                  Join({{"ResetPic*2", "IncrementAddress*517"},
+                        {"ResetPic", "ReadDataFromProgramMemory", "LoadDataForProgramMemory 000A",
+                         "BeginEraseProgrammingCycle", "Wait 20ms", "EndProgrammingEprom"},
+                        Repeat(11, pulse),
+                        {"ReadDataFromProgramMemory", "Off"}})));
 }
 
 TEST(Sequences, FlashRetriesOfThe16F877A) {
@@ -140,15 +156,17 @@ TEST(Sequences, FlashRetriesOfThe16F877A) {
   rig.buffers.SetIdDigits("1234");
   Seq id;
   for (char d : std::string("1234"))
-    id = Join(
-        {id,
-         {std::string("LoadDataM 3FF") + d, "BeginEraseProg", "Wait 10ms", "ReadDataM", "CLK"}});
-  EXPECT_THAT(rig.Logged(ProgramFusesClick),
-              ElementsAreArray(Join({{"ResetPic*2", "LoadConfig 3FFF"},
-                                     id,
-                                     {"ResetPic", "LoadConfig 3FFF", "CLK*7"},
-                                     Repeat(5, {"BeginEraseProg", "Wait 10ms", "ReadDataM"}),
-                                     {"Off"}})));
+    id = Join({id,
+               {std::string("LoadDataForProgramMemory 3FF") + d, "BeginEraseProgrammingCycle",
+                "Wait 10ms", "ReadDataFromProgramMemory", "IncrementAddress"}});
+  EXPECT_THAT(
+      rig.Logged(ProgramFusesOnly),
+      ElementsAreArray(
+          Join({{"ResetPic*2", "LoadConfiguration 3FFF"},
+                id,
+                {"ResetPic", "LoadConfiguration 3FFF", "IncrementAddress*7"},
+                Repeat(5, {"BeginEraseProgrammingCycle", "Wait 10ms", "ReadDataFromProgramMemory"}),
+                {"Off"}})));
   EXPECT_THAT(rig.hooks.errors, ElementsAre("Error programming Fuses!"));
 }
 

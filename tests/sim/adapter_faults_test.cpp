@@ -72,7 +72,7 @@ TEST(PresenceTest, EmptySocketReadsWhatThePcDrives) {
   rig.proto->ResetPic();
   // Nothing drives the line during a read frame, so every bit reads as the
   // PC's data bit: 0.
-  EXPECT_EQ(rig.proto->ReadDataM(), "0000");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0000");
 }
 
 // Raw supply-first entry: supply on, then Vpp.
@@ -104,9 +104,9 @@ TEST(EntryOrder, InternalOscillatorWithMclrOffNeedsVppBeforeSupply) {
     rig.state().program[0] = 0x0155;
     sim::ConfigWord(rig.state()) = c.config;
     SupplyFirstEntry(rig);
-    EXPECT_EQ(rig.proto->ReadDataM() == "0155", c.supplyFirstWorks);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory() == "0155", c.supplyFirstWorks);
     rig.proto->ResetPic();  // the program's own entry for the family
-    EXPECT_EQ(rig.proto->ReadDataM(), "0155");
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0155");
   }
 }
 
@@ -140,15 +140,15 @@ TEST(Faults, StuckBitAndNeverProgrammingWordFailProgramAndVerify) {
     const bool w12 = b.rig.chip().family().word12;
     b.buffers.ProgramWord(8) = w12 ? "123" : "0123";
     b.buffers.ProgramWord(9) = w12 ? "020" : "0020";  // bit 2 must read 0
-    b.buffers.FuseWord = b.rig.device.ConfigMask;
+    b.buffers.FuseWord = b.rig.device.configMask;
     OpContext ctx = b.ctx();
-    EXPECT_EQ(ProgramAllClick(ctx), CommandResult::Failed);
+    EXPECT_EQ(ProgramAll(ctx), CommandResult::Failed);
     ASSERT_FALSE(b.rig.hooks.errors.empty());
     EXPECT_EQ(b.rig.hooks.errors.back(), "Error programming Program Memory!");
     // The word before the fault was written; the faulty one is not right.
     EXPECT_EQ(b.rig.state().program[8], w12 ? 0x123 : 0x0123);
     EXPECT_NE(b.rig.chip().Peek(at), w12 ? 0x020 : 0x0020);
-    EXPECT_EQ(VerifyClick(ctx), CommandResult::Failed);
+    EXPECT_EQ(VerifyChip(ctx), CommandResult::Failed);
     EXPECT_EQ(b.rig.hooks.errors.back(), "Error verify Program Memory!");
   }
 }
@@ -160,14 +160,14 @@ TEST(Faults, CodeProtectedChipReadsZerosThroughTheProgram) {
   sim::SetCodeProtected(chip, true);
   SimBench b("16F877", chip);
   OpContext ctx = b.ctx();
-  ASSERT_EQ(ReadClick(ctx), CommandResult::Ok);
+  ASSERT_EQ(ReadChip(ctx), CommandResult::Ok);
   EXPECT_EQ(b.buffers.ProgramWord(0), "0000");
   EXPECT_EQ(b.buffers.ProgramWord(100), "0000");
   EXPECT_EQ(b.buffers.DataByte(0), "00");
   EXPECT_EQ(b.buffers.FuseWord & 0x0130, 0);
   // Erase takes the protection-clear path and leaves a blank chip.
-  EXPECT_EQ(EraseClick(ctx), CommandResult::Ok);
-  EXPECT_EQ(BlankClick(ctx), CommandResult::Ok);
+  EXPECT_EQ(EraseChip(ctx), CommandResult::Ok);
+  EXPECT_EQ(BlankCheck(ctx), CommandResult::Ok);
 }
 
 TEST(Faults, TwelveBitProtectionKeepsTheFirst40hWordsReadable) {
@@ -179,9 +179,9 @@ TEST(Faults, TwelveBitProtectionKeepsTheFirst40hWordsReadable) {
   rig.proto->ResetPic();
   EXPECT_EQ(rig.ReadWord() & 0x0008, 0);  // CP bit
   rig.Clk(0x40);
-  EXPECT_EQ(rig.proto->ReadDataM(), "00AB");
-  rig.proto->CLK();
-  EXPECT_EQ(rig.proto->ReadDataM(), "0000");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "00AB");
+  rig.proto->IncrementAddress();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0000");
 }
 
 }  // namespace

@@ -15,30 +15,30 @@ TEST(Counter14, EntryStartsAtZeroAndLoadConfigJumpsTo2000h) {
   rig.state().config[3] = 0x3FF4;
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0AAA");
-  rig.proto->CLK();
-  EXPECT_EQ(rig.proto->ReadDataM(), "0BBB");
-  rig.proto->LoadConfig("3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0AAA");
+  rig.proto->IncrementAddress();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0BBB");
+  rig.proto->LoadConfiguration("3FFF");
   EXPECT_EQ(rig.chip().counter(), 0x2000);
-  EXPECT_EQ(rig.proto->ReadDataM(), "3FF1");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FF1");
   rig.Clk(3);
-  EXPECT_EQ(rig.proto->ReadDataM(), "3FF4");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FF4");
 }
 
 TEST(Counter14, OnlyReentryLeavesTheConfigurationArea) {
   SimRig rig("16F84");
   rig.state().program[0] = 0x0123;
   rig.proto->ResetPic();
-  rig.proto->LoadConfig("3FFF");
+  rig.proto->LoadConfiguration("3FFF");
   // However far it counts, the counter stays in the configuration area.
   rig.Clk(0x2000 + 5);
   EXPECT_GE(rig.chip().counter(), 0x2000);
   EXPECT_EQ(rig.chip().counter(), 0x2005);
-  rig.proto->LoadDataM("0000");  // a load does not move it either
+  rig.proto->LoadDataForProgramMemory("0000");  // a load does not move it either
   EXPECT_EQ(rig.chip().counter(), 0x2005);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0123");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0123");
 }
 
 TEST(Counter14, ProgramMemoryAliasesAboveItsSizeAndTheCounterWrapsAt13Bits) {
@@ -46,7 +46,7 @@ TEST(Counter14, ProgramMemoryAliasesAboveItsSizeAndTheCounterWrapsAt13Bits) {
   rig.state().program[2] = 0x1002;
   rig.proto->ResetPic();
   rig.Clk(512 + 2);
-  EXPECT_EQ(rig.proto->ReadDataM(), "1002");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1002");
   rig.Clk(0x2000 - 514);  // 1FFFh -> 0
   EXPECT_EQ(rig.chip().counter(), 0);
 }
@@ -55,18 +55,18 @@ TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
   SimRig rig("16F877");
   sim::ConfigWord(rig.state()) = 0x3F7A;
   rig.proto->ResetPic();
-  rig.proto->LoadConfig("3FFF");
+  rig.proto->LoadConfiguration("3FFF");
   rig.Clk(6);
-  EXPECT_EQ(rig.proto->ReadDataM(), "09A0");  // device ID at 2006h
-  rig.proto->CLK();
-  EXPECT_EQ(rig.proto->ReadDataM(), "3F7A");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");  // device ID at 2006h
+  rig.proto->IncrementAddress();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3F7A");
   // The device ID cannot be written.
   rig.proto->ResetPic();
-  rig.proto->LoadConfig("0000");
+  rig.proto->LoadConfiguration("0000");
   rig.Clk(6);
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
-  EXPECT_EQ(rig.proto->ReadDataM(), "09A0");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");
 }
 
 TEST(Counter14, DataEepromHasItsOwnPositionFromZero) {
@@ -75,12 +75,12 @@ TEST(Counter14, DataEepromHasItsOwnPositionFromZero) {
   rig.state().data[2] = 0x33;
   rig.state().program[0] = 0x2000;
   rig.proto->ResetPic();
-  EXPECT_EQ(rig.proto->ReadDataD(), "11");
-  EXPECT_EQ(rig.proto->ReadDataM(), "2000");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "11");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "2000");
   rig.Clk(2);
-  EXPECT_EQ(rig.proto->ReadDataD(), "33");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "33");
   rig.Clk(64 - 2);  // 64 bytes: the position wraps
-  EXPECT_EQ(rig.proto->ReadDataD(), "11");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "11");
 }
 
 TEST(Counter12, StartsOnConfigurationWordThenProgramMemoryThenIds) {
@@ -92,33 +92,33 @@ TEST(Counter12, StartsOnConfigurationWordThenProgramMemoryThenIds) {
   rig.state().config[3] = 0x0004;
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0x0FFF);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0FEA");
-  rig.proto->CLK();
-  EXPECT_EQ(rig.proto->ReadDataM(), "0A01");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0FEA");
+  rig.proto->IncrementAddress();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0A01");
   rig.Clk(511);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0C42");
-  rig.proto->CLK();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0C42");
+  rig.proto->IncrementAddress();
   EXPECT_EQ(rig.chip().counter(), 0x200);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0001");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0001");
   rig.Clk(3);
-  EXPECT_EQ(rig.proto->ReadDataM(), "0004");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0004");
   // It never wraps back onto the configuration word.
   rig.Clk(0x1000);
   EXPECT_NE(rig.chip().counter(), 0x0FFF);
-  EXPECT_NE(rig.proto->ReadDataM(), "0FEA");
+  EXPECT_NE(rig.proto->ReadDataFromProgramMemory(), "0FEA");
 }
 
 TEST(Counter12, TopBitsOfTheFieldAreIgnoredOnLoadAndReadAsZero) {
   SimRig rig("16C505");
   rig.proto->ResetPic();
-  rig.proto->CLK();
-  rig.proto->LoadDataM("3ABC");
-  rig.proto->BeginEraseProg();
+  rig.proto->IncrementAddress();
+  rig.proto->LoadDataForProgramMemory("3ABC");
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAYUS(200);
-  rig.proto->EndProg();
-  EXPECT_EQ(rig.proto->ReadDataM(), "0ABC");
+  rig.proto->EndProgrammingEprom();
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0ABC");
   // There is no Load Configuration: 00h leaves the counter alone.
-  rig.proto->LoadConfig("3FFF");
+  rig.proto->LoadConfiguration("3FFF");
   EXPECT_EQ(rig.chip().counter(), 0);
 }
 

@@ -25,10 +25,10 @@ class ChipFile : public ::testing::Test {
   std::unique_ptr<Port> Open(const std::string& device, const std::string& path,
                              std::string* error) {
     SelectDevice(active_, device);
-    PortChoice spec;
-    spec.kind = PortChoice::Kind::SimulatorFile;
-    spec.path = path;
-    return OpenPort(spec, clock_, active_, error);
+    PortChoice choice;
+    choice.kind = PortChoice::Kind::SimulatorFile;
+    choice.path = path;
+    return OpenPort(choice, clock_, active_, error);
   }
   std::string Write(const std::string& text) {
     const std::string path = (dir_ / "chip.txt").string();
@@ -72,9 +72,9 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     SimRigHooks hooks;
     Protocol proto(*port, clock_, hooks, device);
     proto.ResetPic();
-    proto.CLK();
-    proto.LoadDataM("2A55");
-    proto.BeginEraseProg();
+    proto.IncrementAddress();
+    proto.LoadDataForProgramMemory("2A55");
+    proto.BeginEraseProgrammingCycle();
     clock_.DELAY(20);
     proto.Idle();
     sim::ChipState& s = adapter.chip().state();
@@ -106,7 +106,7 @@ TEST_F(ChipFile, EveryFamilyRoundTripsThroughText) {
     std::stringstream text;
     sim::WriteChip(text, chip);
     std::string error;
-    std::optional<sim::ChipState> back = sim::ReadChip(text, &error);
+    std::optional<sim::ChipState> back = sim::ParseChipText(text, &error);
     ASSERT_TRUE(back) << error;
     EXPECT_EQ(*back, chip);
   }
@@ -170,14 +170,14 @@ TEST(OpenPortKinds, SimAndAddressZeroAreFreshChipsAtTheSpecAddress) {
   VirtualClock clock;
   ActiveDevice device;
   SelectDevice(device, "16F628A");
-  for (PortChoice spec : {PortChoice{PortChoice::Kind::Simulator, 0x278, ""},
-                          PortChoice{PortChoice::Kind::Address, 0, ""}}) {
+  for (PortChoice choice : {PortChoice{PortChoice::Kind::Simulator, 0x278, ""},
+                            PortChoice{PortChoice::Kind::Address, 0, ""}}) {
     std::string error;
-    auto port = OpenPort(spec, clock, device, &error);
+    auto port = OpenPort(choice, clock, device, &error);
     ASSERT_TRUE(port) << error;
     EXPECT_TRUE(port->Opened());
     auto& adapter = static_cast<sim::SimAdapter&>(*port);
-    EXPECT_EQ(adapter.base(), spec.address);
+    EXPECT_EQ(adapter.base(), choice.address);
     EXPECT_EQ(adapter.chip().state(), *sim::MakeBlankChip("16F628A"));
   }
 }

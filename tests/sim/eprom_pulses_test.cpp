@@ -14,39 +14,39 @@ using sim::Location;
 using sim::Space;
 
 void Pulse(SimRig& rig, const std::string& word, std::uint32_t us = 200) {
-  rig.proto->LoadDataM(word);
-  rig.proto->BeginEraseProg();
+  rig.proto->LoadDataForProgramMemory(word);
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAYUS(us);
-  rig.proto->EndProg();
+  rig.proto->EndProgrammingEprom();
 }
 
 TEST(EpromCells, BitsOnlyGoFromOneToZeroAndNothingErases) {
   SimRig rig("16C61");
   rig.proto->ResetPic();
   Pulse(rig, "0F0F");
-  EXPECT_EQ(rig.proto->ReadDataM(), "0F0F");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0F0F");
   Pulse(rig, "00FF");
-  EXPECT_EQ(rig.proto->ReadDataM(), "000F");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
   Pulse(rig, "3FFF");
-  EXPECT_EQ(rig.proto->ReadDataM(), "000F");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
   // Bulk erase and the setup sequence do nothing on an EPROM part.
-  rig.proto->BulkEraseM();
+  rig.proto->BulkEraseProgramMemory();
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->BulkEraseSetup1();
-  EXPECT_EQ(rig.proto->ReadDataM(), "000F");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
 }
 
 TEST(EpromCells, ShortPulseCountsButDoesNotProgram) {
   SimRig rig("12C671");
   rig.proto->ResetPic();
   Pulse(rig, "1111", 50);
-  EXPECT_EQ(rig.proto->ReadDataM(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 0}), 1);
   Pulse(rig, "1111", 100);
-  EXPECT_EQ(rig.proto->ReadDataM(), "1111");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1111");
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 0}), 2);
 }
 
@@ -57,15 +57,15 @@ TEST(EpromCells, WordTakesItsValueAfterThePulsesItNeeds) {
   rig.Clk(3);
   for (int i = 1; i <= 3; ++i) {
     Pulse(rig, "0001");
-    EXPECT_EQ(rig.proto->ReadDataM(), "3FFF") << "after pulse " << i;
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF") << "after pulse " << i;
   }
   Pulse(rig, "0001");
-  EXPECT_EQ(rig.proto->ReadDataM(), "0001");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0001");
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 3}), 4);
   // Other words keep the default of one pulse.
-  rig.proto->CLK();
+  rig.proto->IncrementAddress();
   Pulse(rig, "0002");
-  EXPECT_EQ(rig.proto->ReadDataM(), "0002");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0002");
 }
 
 // The program's EPROM algorithm against words that need n pulses: the
@@ -87,10 +87,10 @@ TEST_P(PulseLimits, ProgramAllPassesWithinTheLimitAndFailsBeyondIt) {
   OpContext ctx = b.ctx();
   const bool w12 = rig.chip().family().word12;
   buffers.ProgramWord(5) = w12 ? "0A5" : "00A5";
-  buffers.FuseWord = rig.device.ConfigMask;
+  buffers.FuseWord = rig.device.configMask;
   rig.state().pulsesNeeded[{Space::Program, 5}] = c.needed;
 
-  const CommandResult result = ProgramAllClick(ctx);
+  const CommandResult result = ProgramAll(ctx);
   if (c.programs) {
     EXPECT_EQ(result, CommandResult::Ok);
     EXPECT_EQ(rig.chip().PulseCount({Space::Program, 5}), c.totalPulses);
@@ -117,7 +117,7 @@ TEST(EpromConfig, ConfigurationWordGetsItsPulsesFromTheLatch) {
   b.buffers.FuseWord = 0x3F75;
   b.rig.state().pulsesNeeded[{Space::Config, 0x2007}] = 100;
   OpContext ctx = b.ctx();
-  EXPECT_EQ(ProgramFusesClick(ctx), CommandResult::Ok);
+  EXPECT_EQ(ProgramFusesOnly(ctx), CommandResult::Ok);
   EXPECT_EQ(b.rig.chip().PulseCount({Space::Config, 0x2007}), 101);
   EXPECT_EQ(sim::ConfigWord(b.rig.state()), 0x3F75);
 }

@@ -46,15 +46,15 @@ TEST_P(SetupSequence, ClearsWhatItIsAimedAt) {
   Dirty(rig);
   const std::string aim = c.aim;
   rig.proto->ResetPic();
-  if (aim == "program") rig.proto->LoadDataM("3FFF");
-  if (aim == "data") rig.proto->LoadDataD("FF");
+  if (aim == "program") rig.proto->LoadDataForProgramMemory("3FFF");
+  if (aim == "data") rig.proto->LoadDataForDataMemory("FF");
   if (aim == "config") {
-    rig.proto->LoadConfig("3FFF");
+    rig.proto->LoadConfiguration("3FFF");
     rig.Clk(7);
   }
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
@@ -91,14 +91,14 @@ TEST(SetupSequenceTiming, ShortWaitOrBrokenSequenceErasesNothing) {
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(5);  // less than the 10 ms the erase takes
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, false});
   // 07h without 01h before it does not arm the erase: 08h writes the latch.
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup2();
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, true});
@@ -119,10 +119,10 @@ TEST_P(BulkErase, ProgramEraseClearsConfigAreaOnlyWhenAimedThere) {
   Dirty(rig);
   const bool needsBegin = rig.chip().family().erase.bulkNeedsBegin;
   rig.proto->ResetPic();
-  if (c.aimAtConfig) rig.proto->LoadConfig("3FFF");
-  rig.proto->LoadDataM("3FFF");
-  rig.proto->BulkEraseM();
-  if (needsBegin) rig.proto->BeginEraseProg();
+  if (c.aimAtConfig) rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadDataForProgramMemory("3FFF");
+  rig.proto->BulkEraseProgramMemory();
+  if (needsBegin) rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->ResetPic();
   ExpectCleared(rig, c.cleared);
@@ -142,8 +142,9 @@ TEST(BulkErase, DataEraseAndChipErase) {
   SimRig rig("16F628A");
   Dirty(rig);
   rig.proto->ResetPic();
-  rig.proto->LoadDataD("FF");
-  rig.proto->BulkEraseDataMemory();  // data line falling with the clock still sends 0Bh
+  rig.proto->LoadDataForDataMemory("FF");
+  rig.proto
+      ->BulkEraseDataMemoryReleasingData();  // data line falling with the clock still sends 0Bh
   rig.clock.DELAY(10);
   rig.proto->ResetPic();
   ExpectCleared(rig, {false, true, false, false});
@@ -151,7 +152,7 @@ TEST(BulkErase, DataEraseAndChipErase) {
   SimRig a("16F877A");
   Dirty(a);
   a.proto->ResetPic();
-  a.proto->LoadConfig("3FFF");
+  a.proto->LoadConfiguration("3FFF");
   a.proto->ChipErase();  // 3Fh: the top bit is don't-care on this part
   a.clock.DELAY(10);
   a.proto->ResetPic();
@@ -163,9 +164,9 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   Dirty(rig);
   sim::SetCodeProtected(rig.state(), true);
   rig.proto->ResetPic();
-  rig.proto->LoadConfig("3FFF");
-  rig.proto->BulkEraseM();
-  rig.proto->BeginEraseProg();
+  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->BulkEraseProgramMemory();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.state().program[0], 0x0123);
@@ -173,13 +174,13 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
-  rig.proto->BeginEraseProg();
+  rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, {true, true, true, true});
   rig.proto->ResetPic();
-  EXPECT_EQ(rig.proto->ReadDataM(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
 }
 
 // 12F629/675 and 16F630/676: a bare bulk erase destroys the oscillator
@@ -194,9 +195,9 @@ TEST(FactoryWords, BareBulkEraseDestroysCalibrationAndBandgap) {
     EXPECT_EQ(*s.factoryCalibration & 0x3F00, 0x3400);  // RETLW
     EXPECT_EQ(sim::ConfigWord(s) >> 12, *s.factoryBandgap);
     rig.GoToConfigWord();
-    rig.proto->BulkEraseM();
+    rig.proto->BulkEraseProgramMemory();
     rig.clock.DELAY(20);
-    rig.proto->BulkEraseD();
+    rig.proto->BulkEraseDataMemory();
     rig.clock.DELAY(20);
     rig.proto->ResetPic();
     EXPECT_EQ(s.program.back(), 0x3FFF);

@@ -1,4 +1,4 @@
-// A catalogue device set up the way the program sets one up (InicChip): the
+// A catalogue device set up the way the program sets one up (SetUpDevice): the
 // active-device fields and blank edit buffers of that size.
 #pragma once
 
@@ -10,7 +10,7 @@
 namespace lpt::testing_buffers {
 
 struct DeviceBuffers {
-  explicit DeviceBuffers(std::string_view name) { InicChip(device, buffers, name); }
+  explicit DeviceBuffers(std::string_view name) { SetUpDevice(device, buffers, name); }
   ActiveDevice device;
   EditBuffers buffers;
 };

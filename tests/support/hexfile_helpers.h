@@ -15,10 +15,10 @@ using Chip = testing_buffers::DeviceBuffers;
 // Every program and data cell with its address, for EXPECT_EQ diffs.
 inline std::string GridText(const Chip& chip) {
   std::string text;
-  for (int a = 0; a < 8 * chip.device.ProgramRows; ++a)
+  for (int a = 0; a < 8 * chip.device.programRows; ++a)
     text += std::to_string(a) + ":" + chip.buffers.ProgramWord(a) + " ";
   text += "| ";
-  for (int a = 0; a < 8 * chip.device.DataRows; ++a)
+  for (int a = 0; a < 8 * chip.device.dataRows; ++a)
     text += std::to_string(a) + ":" + chip.buffers.DataByte(a) + " ";
   return text;
 }

@@ -27,7 +27,7 @@ using Command = CommandResult (*)(OpContext&);
 struct OpsRig {
   explicit OpsRig(const std::string& name) : OpsRig(name, *sim::MakeBlankChip(name)) {}
   OpsRig(const std::string& name, sim::ChipState chip) {
-    InicChip(device, buffers, name);
+    SetUpDevice(device, buffers, name);
     port = std::make_unique<sim::SimAdapter>(clock, 0x378, std::move(chip));
     port->SetOpened(true);
     proto = std::make_unique<Protocol>(*port, clock, hooks, device);
@@ -47,7 +47,7 @@ struct OpsRig {
     return chip().PulseCount(
         sim::Location{sim::Space::Program, static_cast<std::uint16_t>(address)});
   }
-  int LastAddress() const { return device.ProgramRows * 8 - 1; }
+  int LastAddress() const { return device.programRows * 8 - 1; }
 
   VirtualClock clock;
   test::OpsHooksRecorder hooks;

@@ -1,8 +1,8 @@
 // Turns the port writes and waits of a device command back into the
-// protocol operations they carry ("ResetPic", "LoadConfig 3FFF", "CLK",
-// "BulkEraseProgramMemory", "Wait 20ms", "Off"), so a test can compare a
+// protocol operations they carry ("ResetPic", "LoadConfiguration 3FFF", "IncrementAddress",
+// "BulkEraseProgramMemoryReleasingData", "Wait 20ms", "Off"), so a test can compare a
 // pass with its written sequence. A Port and a Delay decorator sharing one
-// log; repeated entries are folded ("CLK*7"). Header-only.
+// log; repeated entries are folded ("IncrementAddress*7"). Header-only.
 #pragma once
 
 #include <cstdint>
@@ -127,17 +127,18 @@ class SequencePort : public Port {
       case 0x00:
       case 0x02:
         std::snprintf(text, sizeof text, "%04X", frame_);
-        log_.Add(std::string(command_ == 0 ? "LoadConfig " : "LoadDataM ") + text);
+        log_.Add(std::string(command_ == 0 ? "LoadConfiguration " : "LoadDataForProgramMemory ") +
+                 text);
         break;
       case 0x03:
         std::snprintf(text, sizeof text, "%02X", frame_ & 0xFF);
-        log_.Add(std::string("LoadDataD ") + text);
+        log_.Add(std::string("LoadDataForDataMemory ") + text);
         break;
       case 0x04:
-        log_.Add("ReadDataM");
+        log_.Add("ReadDataFromProgramMemory");
         break;
       default:
-        log_.Add("ReadDataD");
+        log_.Add("ReadDataFromDataMemory");
         break;
     }
     command_ = 0;
@@ -147,21 +148,21 @@ class SequencePort : public Port {
   std::string CommandName() const {
     switch (command_) {
       case 0x06:
-        return "CLK";
+        return "IncrementAddress";
       case 0x08:
-        return "BeginEraseProg";
+        return "BeginEraseProgrammingCycle";
       case 0x18:
-        return "BeginProg";
+        return "BeginProgrammingOnlyCycle";
       case 0x0E:
-        return "EndProg";
+        return "EndProgrammingEprom";
       case 0x37:
-        return "EndProgramming";
+        return "EndProgramming16F87xA";
       case 0x3F:
         return "ChipErase";
       case 0x09:
-        return variant_ ? "BulkEraseProgramMemory" : "BulkEraseM";
+        return variant_ ? "BulkEraseProgramMemoryReleasingData" : "BulkEraseProgramMemory";
       case 0x0B:
-        return variant_ ? "BulkEraseDataMemory" : "BulkEraseD";
+        return variant_ ? "BulkEraseDataMemoryReleasingData" : "BulkEraseDataMemory";
       case 0x01:
         return "BulkEraseSetup1";
       case 0x07:

@@ -37,18 +37,18 @@ struct SimRig {
   sim::ChipState& state() { return port->chip().state(); }
 
   std::uint16_t ReadWord() {
-    return static_cast<std::uint16_t>(std::stoul(proto->ReadDataM(), nullptr, 16));
+    return static_cast<std::uint16_t>(std::stoul(proto->ReadDataFromProgramMemory(), nullptr, 16));
   }
   std::uint8_t ReadByte() {
-    return static_cast<std::uint8_t>(std::stoul(proto->ReadDataD(), nullptr, 16));
+    return static_cast<std::uint8_t>(std::stoul(proto->ReadDataFromDataMemory(), nullptr, 16));
   }
   void Clk(int n) {
-    for (int i = 0; i < n; ++i) proto->CLK();
+    for (int i = 0; i < n; ++i) proto->IncrementAddress();
   }
   // Counter on 2007h after ResetPic.
   void GoToConfigWord() {
     proto->ResetPic();
-    proto->LoadConfig("3FFF");
+    proto->LoadConfiguration("3FFF");
     Clk(7);
   }
 
@@ -64,7 +64,7 @@ struct SimRig {
 struct SimBench {
   explicit SimBench(const std::string& name) : SimBench(name, *sim::MakeBlankChip(name)) {}
   SimBench(const std::string& name, sim::ChipState chip) : rig(name, std::move(chip)) {
-    InicChip(rig.device, buffers, name);
+    SetUpDevice(rig.device, buffers, name);
   }
   OpContext ctx() { return {*rig.proto, rig.clock, rig.hooks, rig.device, buffers, state}; }
 
