@@ -11,7 +11,10 @@
 namespace lpt::cli {
 
 void AddDevicesCommand(CLI::App& app, Action& action) {
-  auto* cmd = app.add_subcommand("devices", "list the device catalogue");
+  auto* cmd =
+      app.add_subcommand("devices",
+                         "list the device catalogue: name, family, program words, data bytes, "
+                         "configuration mask, fuse layout, information page");
   cmd->callback([&action] {
     action = [](const GlobalOptions&) {
       for (const CatalogueRow& row : CatalogueRows())
