@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QToolBar>
 
+#include "app/chip_save_box.h"
 #include "app/click_panel.h"
 #include "app/dialog_id.h"
 #include "app/dialog_support.h"
@@ -267,6 +268,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::FormClose() {
   exitDone_ = true;
+  SaveSimulatedChipOrTell(this, port_.get());
   if (port_) port_->SetOpened(false);
   const Settings out =
       SettingsAtExit(settings_, startSettings_, Action(QStringLiteral("ss1"))->isChecked());

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/chip_save_box.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
 #include "hexfile/hex_file.h"
@@ -24,6 +25,7 @@ void MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
+  SaveSimulatedChipOrTell(this, port_.get());
   if (port_) port_->SetOpened(false);
   port_.reset();
 
@@ -78,6 +80,7 @@ void MainWindow::LoadHexPath(const QString& path) {
   if (result.fuseWordLoaded) ShowFusesWord(buffers_.FuseWord);
   switch (result.status) {
     case HexLoadResult::Status::Ok:
+      WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:
       hooks_->ErrorBox(result.message);

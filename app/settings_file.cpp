@@ -9,6 +9,9 @@
 #include <system_error>
 #include <vector>
 
+#include "fileio/bounded_read.h"
+#include "fileio/replace_file.h"
+
 namespace lpt::app {
 
 namespace fs = std::filesystem;
@@ -77,27 +80,19 @@ std::string FormatSettings(const Settings& settings) {
 }
 
 Settings ReadSettingsFile(const std::string& path, const std::string& exeDir) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return DefaultSettings(exeDir);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return DefaultSettings(exeDir);
-  return ParseSettings(text.str()).value_or(DefaultSettings(exeDir));
+  // A FIFO, a device or a huge file in its place is no settings file: the
+  // defaults apply, as for a missing one, and start-up never waits on it.
+  std::string text;
+  if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, nullptr))
+    return DefaultSettings(exeDir);
+  return ParseSettings(text).value_or(DefaultSettings(exeDir));
 }
 
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    if (error) *error = path + ": " + std::strerror(errno);
-    return false;
-  }
-  out << FormatSettings(settings);
-  out.close();
-  if (!out) {
-    if (error) *error = path + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
+  std::string reason;
+  if (fileio::ReplaceFile(path, FormatSettings(settings), &reason)) return true;
+  if (error) *error = path + ": " + reason;
+  return false;
 }
 
 Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool saveOnExit) {
@@ -123,15 +118,11 @@ bool SettingsLocation::PrimaryUsable() const {
     if (!fs::is_regular_file(primary, ec)) return false;
     // Opening for append changes nothing but tells whether we may write.
     std::ofstream probe(primary, std::ios::binary | std::ios::app);
-    return static_cast<bool>(probe);
-  }
-  const fs::path probePath = primary.string() + ".probe";
-  {
-    std::ofstream probe(probePath, std::ios::binary);
     if (!probe) return false;
   }
-  fs::remove(probePath, ec);
-  return true;
+  // The file is replaced through a new file beside it: the folder must take
+  // one (tried under a unique name, never through a planted link).
+  return fileio::CanCreateFileIn(exeDir_);
 }
 
 std::string SettingsLocation::PathToRead() const {

@@ -6,9 +6,11 @@
 #include <iostream>
 
 #include "cli/cli_device.h"
+#include "cli/stop_signal.h"
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
+#include "ops/stop_check.h"
 #include "sim/open_port.h"
 
 #ifdef _WIN32
@@ -79,6 +81,8 @@ void CliHooks::SetProgressMax(int max) {
   Draw();
 }
 
+bool CliHooks::StopRequested() { return StopSignalled(); }
+
 void CliHooks::SetProgress(int position) {
   position_ = position;
   Draw();
@@ -116,8 +120,28 @@ CliSession::~CliSession() {
   protocol_.reset();
   guardPort_.reset();
   tracePort_.reset();
-  rawPort_.reset();  // closes the port; a sim:FILE chip is saved here
+  rawPort_.reset();  // closes the port and lets a chip file go
   if (traceFile_.is_open()) traceFile_.flush();
+}
+
+int CliSession::Finish(int code, const std::string& traceName) {
+  if (protocol_ && guardPort_ && static_cast<SwitchOffGuard&>(*guardPort_).LeftPowered())
+    protocol_->Idle();
+  std::string error;
+  if (rawPort_ && !SaveSimulatedChip(*rawPort_, &error)) {
+    std::cerr << error << "\n";
+    if (code == kExitOk || code == kExitFailed) code = kExitUsage;
+  }
+  if (!TraceOk()) {
+    std::cerr << "Cannot write the trace file \"" << traceName << "\".\n";
+    if (code == kExitOk || code == kExitFailed) code = kExitUsage;
+  }
+  if (state_.Stopped || StopSignalled()) {
+    std::cerr << (state_.Stopped ? StoppedMessage(state_) : std::string("Stopped by the user."))
+              << "\n";
+    return kExitStopped;
+  }
+  return code;
 }
 
 std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* exitCode) {
@@ -152,9 +176,13 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->delay_ = s->traceDelay_.get();
   }
 
-  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, &error);
+  // From here on Ctrl+C stops the command instead of the program.
+  CatchStopSignals();
+  bool inUse = false;
+  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, &error, &inUse);
   if (!s->rawPort_) {
     std::cerr << error << '\n';
+    if (inUse) *exitCode = kExitNoDevice;
     return nullptr;
   }
   s->port_ = s->rawPort_.get();
@@ -190,6 +218,8 @@ int ExitCodeFor(CommandResult result) {
     case CommandResult::Failed:
     case CommandResult::Ignored:
       return kExitFailed;
+    case CommandResult::Stopped:
+      return kExitStopped;
   }
   return kExitFailed;
 }

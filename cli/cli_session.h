@@ -8,11 +8,12 @@
 //   auto session = CliSession::Open(options, &code);
 //   if (!session) return code;           // why is already on standard error
 //   OpContext ctx = session->Context();  // for ReadChip, ProgramAll ...
-//   return ExitCodeFor(VerifyChip(ctx));
+//   return session->Finish(ExitCodeFor(VerifyChip(ctx)));
 //
-// Destroying the session switches the chip off (08h) if a command left it
-// powered (a failed presence test does), closes the port (a sim:FILE chip
-// is saved then) and finishes the trace file.
+// Finish switches the chip off (08h) if a command left it powered (a failed
+// presence test does), saves a sim:FILE chip and reports a save that
+// failed, checks the trace file and reports a stop by Ctrl+C or SIGTERM.
+// Destroying the session closes the port and lets the chip file go.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +47,8 @@ class CliHooks : public Hooks {
   void ShowProgressPanel(bool shown) override;
   void SetProgressMax(int max) override;
   void SetProgress(int position) override;
+  // Ctrl+C or SIGTERM (stop_signal.h).
+  bool StopRequested() override;
 
   // How many boxes were shown.
   int MessagesShown() const { return messages_; }
@@ -69,7 +72,8 @@ class CliSession {
  public:
   // Builds the session. nullptr, with the reason printed on standard error
   // and *exitCode set to kExitUsage, for a bad device, ID, port spec, chip
-  // file or trace file. A hardware port that cannot be opened is no error
+  // file or trace file, or to kExitNoDevice when the chip file stayed in use
+  // by another process. A hardware port that cannot be opened is no error
   // here: the presence test then fails with the port's reason (exit 3).
   static std::unique_ptr<CliSession> Open(const GlobalOptions& options, int* exitCode);
   ~CliSession();
@@ -91,6 +95,11 @@ class CliSession {
 
   // False when writing the trace failed (disk full...); say so and exit 2.
   bool TraceOk();
+
+  // Ends the command whose exit code is `code`: switch-off, chip save,
+  // trace check, stop message. Returns the exit code of the run: 2 when the
+  // chip or the trace could not be written, 130 after a stop.
+  int Finish(int code, const std::string& traceName);
 
  private:
   explicit CliSession(bool showProgress) : hooks_(std::cerr, showProgress) {}

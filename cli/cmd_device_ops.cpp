@@ -24,12 +24,7 @@ int WithSession(const GlobalOptions& options, const SessionCommand& command) {
   int code = kExitOk;
   auto session = CliSession::Open(options, &code);
   if (!session) return code;
-  code = command(*session);
-  if (!session->TraceOk()) {
-    std::cerr << "Cannot write the trace file \"" << options.trace << "\".\n";
-    return kExitUsage;
-  }
-  return code;
+  return session->Finish(command(*session), options.trace);
 }
 
 int Run(CliSession& session, CommandResult (*command)(OpContext&)) {
@@ -48,9 +43,16 @@ bool Offered(CliSession& session, bool offered, const char* what) {
 Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session.device()); }
 
 // Loads the HEX file into the session's buffers; the chip is not touched
-// when the file is bad.
+// when the file is bad, empty or cut off (an empty download would erase a
+// programmed chip and report success).
 bool LoadFile(CliSession& session, const std::string& path) {
-  return LoadHexForCommand(path, session.device(), session.buffers());
+  const HexLoadResult result = LoadHexFile(path, session.device(), session.buffers());
+  const std::string problem = result.status == HexLoadResult::Status::Ok
+                                  ? IncompleteHexWarning(path, result)
+                                  : result.message;
+  if (problem.empty()) return true;
+  std::cerr << problem << "\n";
+  return false;
 }
 
 void AddRead(CLI::App& app, Action& action) {

@@ -18,13 +18,9 @@ void AddProbeCommand(CLI::App& app, Action& action) {
       // Nothing follows the presence test: switch the chip off now, so the
       // trace shows it before the file is checked.
       session->protocol().Idle();
-      if (!session->TraceOk()) {
-        std::cerr << "Cannot write the trace file \"" << options.trace << "\".\n";
-        return kExitUsage;
-      }
-      if (!found) return kExitNoDevice;
-      std::cout << "Device found.\n";
-      return kExitOk;
+      code = session->Finish(found ? kExitOk : kExitNoDevice, options.trace);
+      if (code == kExitOk) std::cout << "Device found.\n";
+      return code;
     };
   });
 }

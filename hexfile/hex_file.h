@@ -18,11 +18,23 @@ struct HexLoadResult {
   int line = 0;         // ChecksumError: 1-based line number
   std::string message;  // the text to show: "Error CheckSum on line N !" or the system message
   bool fuseWordLoaded = false;  // a configuration record set FuseWord
+  bool endRecordSeen = false;   // the end-of-file record was reached
+  int dataRecords = 0;          // data records read (in range or not)
 };
+
+// What a file to be programmed or verified must have beyond a clean read:
+// data records and the end record. Empty when it has them; otherwise the
+// warning, naming `path` ("FILE has no end-of-file record: it may be cut
+// off"). A cut-off or empty download would otherwise erase a chip.
+std::string IncompleteHexWarning(const std::string& path, const HexLoadResult& result);
 
 // The Load1Click flow without the dialog: SetUpBuffers, then decode line by line
 // until the end record. Buffers filled before an error stay filled.
+// Lines longer than any record, non-hex characters and checksum failures
+// are all "Error CheckSum on line N !". Data records whose INHX32 address
+// lies at or above 64 KB are out of range and ignored.
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers);
+// Only a regular file up to 16 MB, or standard input for "-".
 HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
                           EditBuffers& buffers);
 
@@ -30,7 +42,8 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers);
 
 // The Save1Click flow without the dialog. The target is replaced only when
-// the whole file was written; false with *error (the system message) else.
+// the whole file was written (fileio::ReplaceFile); false with *error (the
+// system message) else. "-" writes to standard output.
 bool SaveHexFile(const std::string& path, const ActiveDevice& device, const EditBuffers& buffers,
                  std::string* error);
 

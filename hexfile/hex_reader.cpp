@@ -1,13 +1,21 @@
 // Load1Click without the dialog: blank the grids, then decode the file line
 // by line until the end record.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
+#include "fileio/bounded_read.h"
 #include "hexfile/hex_file.h"
 #include "hexfile/hex_record.h"
+#include "hexfile/record_checks.h"
 
 namespace lpt {
+namespace {
+
+HexLoadResult BadLine(HexLoadResult result, int lineNumber) {
+  result.status = HexLoadResult::Status::ChecksumError;
+  result.line = lineNumber;
+  result.message = "Error CheckSum on line " + std::to_string(lineNumber) + " !";
+  return result;
+}
+
+}  // namespace
 
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers) {
   HexLoadResult result;
@@ -17,23 +25,35 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
   buffers.SetUpBuffers(device);
   int lineNumber = 0;
   std::size_t start = 0;
+  // The upper part of the byte address (INHX32). No part has memory at or
+  // above 64 KB, so a record there is out of range, never wrapped onto 0.
+  std::uint32_t addressBase = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    start = end + 1;
+    // A line is looked for only as far as the longest record (and its CR)
+    // reaches: a longer line is bad at once, however long it goes on.
+    const std::string_view rest = text.substr(start);
+    std::size_t end = rest.substr(0, kMaxRecordChars + 2).find('\n');
     ++lineNumber;
+    if (end == std::string_view::npos) {
+      if (rest.size() > kMaxRecordChars + 1) return BadLine(result, lineNumber);
+      end = rest.size();
+    }
+    std::string_view line = rest.substr(0, end);
+    start += end + 1;
     // Both CR LF and LF files are read; the CR is not part of the record.
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // An empty line carries no record (a blank line at the end of a file
     // written by hand is common); it still counts for the line numbers.
     if (line.empty()) continue;
-    if (!RecordFitsLine(line) || !CheckSum(line)) {
-      result.status = HexLoadResult::Status::ChecksumError;
-      result.line = lineNumber;
-      result.message = "Error CheckSum on line " + std::to_string(lineNumber) + " !";
-      return result;
+    if (line.size() > kMaxRecordChars || !RecordFitsLine(line) || !CheckSum(line) ||
+        !RecordDigitsValid(line))
+      return BadLine(result, lineNumber);
+    if (const auto base = AddressBaseOf(line)) addressBase = *base;
+    if (IsDataRecord(line)) {
+      ++result.dataRecords;
+      if (addressBase != 0) continue;
     }
+    if (IsEndRecord(line)) result.endRecordSeen = true;
     if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded)) break;
   }
   return result;
@@ -42,24 +62,13 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
 HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
                           EditBuffers& buffers) {
   // The whole file is read before the buffers are touched: a file that
-  // cannot be opened or read (a folder, no permission) leaves them as they
-  // were.
-  std::string content;
-  int error = 0;
-  errno = 0;
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) content.append(chunk, got);
-    if (std::ferror(file)) error = errno != 0 ? errno : EIO;
-    std::fclose(file);
-  } else {
-    error = errno != 0 ? errno : ENOENT;
-  }
-  if (error != 0) {
+  // cannot be opened or read (a folder, a FIFO, no permission, too large)
+  // leaves them as they were.
+  std::string content, reason;
+  if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &content, &reason)) {
     HexLoadResult result;
     result.status = HexLoadResult::Status::FileError;
-    result.message = "Cannot open file \"" + path + "\". " + std::strerror(error);
+    result.message = "Cannot open file \"" + path + "\". " + reason;
     return result;
   }
   return LoadHexText(content, device, buffers);

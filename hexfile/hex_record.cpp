@@ -59,10 +59,12 @@ void PutProgramWord(std::string& cell, bool word12, const Record& rec, int lowK,
 
 bool CheckSum(std::string_view line) {
   const Record rec(line);
-  int sum = 0;
+  // Kept modulo 256 as it goes: a line of millions of characters must not
+  // overflow the sum.
+  unsigned sum = 0;
   for (std::size_t position = 2; position <= line.size(); position += 2)
-    sum += 16 * rec.Digit(position) + rec.Digit(position + 1);
-  return sum % 256 == 0;
+    sum = (sum + static_cast<unsigned>(16 * rec.Digit(position) + rec.Digit(position + 1))) & 0xFF;
+  return sum == 0;
 }
 
 bool RecordFitsLine(std::string_view line) {

@@ -31,10 +31,9 @@ void AppendRecord(std::string& out, std::string_view record) {
 }  // namespace
 
 std::string HexChecksum(std::string_view record) {
-  int sum = 0;
+  int s = 0;
   for (std::size_t i = 0; i + 1 < record.size(); i += 2)
-    sum += 16 * HexDigitValue(record[i]) + HexDigitValue(record[i + 1]);
-  const int s = sum % 256;
+    s = (s + 16 * HexDigitValue(record[i]) + HexDigitValue(record[i + 1])) % 256;
   return s == 0 ? "00" : ToHex(static_cast<std::uint32_t>(256 - s), 2);
 }
 

@@ -30,6 +30,12 @@ class Hooks {
   // Let the window handle pending messages (repaint, clicks).
   virtual void ProcessEvents() {}
 
+  // Whether the user asked the running device command to stop (Ctrl+C or
+  // SIGTERM in the CLI, a click in the GUI). Asked before every word; once
+  // true the command ends after switching the chip off, and no later pass
+  // runs.
+  virtual bool StopRequested() { return false; }
+
   // An operation changed the grids or the ID caption.
   virtual void BuffersChanged() {}
   // Show a configuration word on the fuse switches.

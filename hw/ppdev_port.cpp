@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "hw/parport_check.h"
+
 #ifdef __linux__
 #include <fcntl.h>
 #include <linux/parport.h>
@@ -34,8 +36,16 @@ std::optional<unsigned long> FirstNumber(const std::filesystem::path& file) {
 class LinuxPpdevSystem : public PpdevSystem {
  public:
   int Open(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    return fd >= 0 ? fd : -errno;
+    // Checked before the read-write open, and again on what was opened.
+    int error = 0;
+    if (!IsParportDevice(path, &error)) return -error;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return -errno;
+    if (!IsParportDescriptor(fd)) {
+      ::close(fd);
+      return -ENOTTY;
+    }
+    return fd;
   }
   int Ioctl(int fd, PpdevRequest request, std::uint8_t& value) override {
     unsigned char byte = value;
@@ -134,6 +144,10 @@ void PpdevPort::Open() {
       return OpenFailed(error, "Permission denied on " + devicePath_ +
                                    ": add your user to group lp (sudo usermod -aG lp $USER) "
                                    "and log in again.");
+    if (error == ENOTTY)
+      return OpenFailed(error, devicePath_ +
+                                   " is not a parallel port: only ppdev character devices "
+                                   "(/dev/parportN) are opened.");
     if (error == ENOENT || error == ENXIO || error == ENODEV)
       return OpenFailed(error, devicePath_ +
                                    " does not exist or has no port behind it (is the ppdev "

@@ -37,6 +37,7 @@ bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedCell& expect
 
 bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected) {
   if (!FindFamily(family)) return true;
+  if (StopBefore(ctx, ConfigWordAddress(ctx))) return false;
   const std::uint16_t mask = ctx.device.configMask;
   return (ReadBackValue(ReadConfigWord(ctx, family)) & mask) == (expected & mask);
 }
@@ -51,6 +52,7 @@ bool CompareIdDigits(OpContext& ctx, Family family, const std::string& digits) {
     ctx.proto.LoadConfiguration("3FFF");  // 2000h
   }
   for (std::size_t i = 0; i < 4; ++i) {
+    if (StopBefore(ctx, IdWordAddress(ctx, static_cast<int>(i)))) return false;
     const char digit = i < digits.size() ? digits[i] : '\0';
     if (LastDigit(ctx.proto.ReadDataFromProgramMemory()) != digit) return false;
     ctx.proto.IncrementAddress();

@@ -6,6 +6,7 @@
 #include "ops/erase_passes.h"
 #include "ops/program_passes.h"
 #include "ops/read_passes.h"
+#include "ops/stop_check.h"
 #include "ops/verify_passes.h"
 
 namespace lpt {
@@ -41,6 +42,8 @@ void HideProgressPanel(OpContext& ctx) {
 // command may go on.
 CommandResult Begin(OpContext& ctx) {
   if (!ctx.state.IdleFlag) return CommandResult::Ignored;
+  ctx.state.Stopped = false;
+  ctx.state.StoppedAt = -1;
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -62,6 +65,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
     if (step.pass(ctx, family)) continue;
+    if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
     if (box == Box::Error) {
       ctx.hooks.ErrorBox(step.failure);
     } else {
@@ -105,12 +109,14 @@ CommandResult ReadChip(OpContext& ctx) {
   ctx.hooks.SetCaption("Pic" + ctx.device.name);
   ShowProgressPanel(ctx);
   const Family family = ctx.device.family;
-  ReadProgramMemory(ctx, family);
-  ReadDataMemory(ctx, family);
-  ReadFusesID(ctx, family);
+  // A stopped read keeps what it read so far; no later pass runs.
+  for (auto pass : {ReadProgramMemory, ReadDataMemory, ReadFusesID}) {
+    pass(ctx, family);
+    if (ctx.state.Stopped) break;
+  }
   ctx.hooks.BuffersChanged();
   HideProgressPanel(ctx);
-  return CommandResult::Ok;
+  return ctx.state.Stopped ? CommandResult::Stopped : CommandResult::Ok;
 }
 
 CommandResult ProgramAll(OpContext& ctx) {
@@ -146,8 +152,12 @@ CommandResult EraseChip(OpContext& ctx) {
   ShowProgressPanel(ctx);
   ctx.hooks.SetProgressMax(3);  // the bar stands full during the erase
   ctx.hooks.SetProgress(3);
-  EraseProgram_Data(ctx, ctx.device.family);
-  const CommandResult result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!"}}, Box::Error);
+  CommandResult result = CommandResult::Stopped;
+  if (!StopBefore(ctx, 0)) {
+    EraseProgram_Data(ctx, ctx.device.family);
+    if (!StopBefore(ctx, ConfigWordAddress(ctx)))
+      result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!"}}, Box::Error);
+  }
   HideProgressPanel(ctx);
   return result;
 }

@@ -16,6 +16,8 @@ namespace lpt {
 struct OpState {
   bool IdleFlag = true;       // no device command running
   bool ContinueFlag = false;  // cleared by a click on the progress panel
+  bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
+  int StoppedAt = -1;         // ... before the word at this address
 };
 
 struct OpContext {
@@ -32,6 +34,7 @@ enum class CommandResult {
   NoDevice,  // the presence test failed ("Device is not found !" shown)
   Failed,    // a pass failed; its message was shown
   Ok,
+  Stopped,  // stopped by the user before a word (OpState::StoppedAt); no box shown
 };
 
 CommandResult ReadChip(OpContext& ctx);

@@ -85,6 +85,7 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return true;
   if (methods->program == ProgramMethod::ProgramOnly) ctx.state.ContinueFlag = true;
+  if (StopBefore(ctx, 0)) return false;  // before the erase some families start with
   RunPreErase(ctx, methods->preErase);
   ctx.proto.ResetPic();
   if (IsWord12Family(family))

@@ -5,6 +5,7 @@
 #include "devices/family.h"
 #include "ops/family_methods.h"
 #include "ops/row_walk.h"
+#include "ops/stop_check.h"
 #include "ops/word_text.h"
 
 namespace lpt {
@@ -82,6 +83,7 @@ bool ProgramID(OpContext& ctx, Family family) {
   }
   const std::string digits = ctx.buffers.IdDigits();
   for (std::size_t i = 0; i < 4; ++i) {
+    if (StopBefore(ctx, IdWordAddress(ctx, static_cast<int>(i)))) return false;
     const char d = i < digits.size() ? digits[i] : '\0';
     const std::string digit = d ? std::string(1, d) : std::string();
     const auto lastDigitIs = [d](const std::string& read) { return LastDigit(read) == d; };
@@ -113,6 +115,7 @@ bool ProgramID(OpContext& ctx, Family family) {
 bool ProgramFuses(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->fuses == FuseMethod::None) return true;
+  if (StopBefore(ctx, ConfigWordAddress(ctx))) return false;
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
   fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
   const std::string fuseText = Hex4Text(fuseWord);

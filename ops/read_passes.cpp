@@ -2,6 +2,7 @@
 
 #include "devices/family.h"
 #include "ops/row_walk.h"
+#include "ops/stop_check.h"
 #include "ops/word_text.h"
 
 namespace lpt {
@@ -35,6 +36,7 @@ namespace {
 void ReadIdWords(OpContext& ctx) {
   std::string digits;
   for (int i = 0; i < 4; ++i) {
+    if (StopBefore(ctx, IdWordAddress(ctx, i))) return;  // the caption stays as it was
     const std::string word = ctx.proto.ReadDataFromProgramMemory();
     if (!word.empty()) digits += word.back();
     ctx.proto.IncrementAddress();
@@ -53,6 +55,7 @@ void ReadFusesID(OpContext& ctx, Family family) {
   const FamilyTraits* traits = FindFamily(family);
   if (!traits) return;
   if (traits->word12) {
+    if (StopBefore(ctx, ConfigWordAddress(ctx))) return;
     ctx.proto.ResetPic();
     TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
     // Program address 0, then past program memory to the first ID word.
@@ -63,6 +66,7 @@ void ReadFusesID(OpContext& ctx, Family family) {
     ctx.proto.LoadConfiguration("3FFF");  // 2000h, the first ID word
     ReadIdWords(ctx);
     Clocks(ctx.proto, 3);  // 2004h .. 2007h
+    if (StopBefore(ctx, ConfigWordAddress(ctx))) return;
     TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ops/device_commands.h"
+#include "ops/stop_check.h"
 
 namespace lpt {
 
@@ -24,12 +25,14 @@ struct RowWalk {
   bool wordEvents = false;    // ... and after each word
 };
 
-// Calls step(row, col) for every word (col 1..8); true unless a step failed.
+// Calls step(row, col) for every word (col 1..8); true unless a step failed
+// or the user stopped the command before a word (the word at 8 row + col - 1).
 template <class Step>
 bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
   for (int row = 0; row < walk.rows; ++row) {
     for (int col = 1; col <= 8; ++col) {
       if (walk.lastWordRule && row == walk.rows - 1 && col == 8) return true;
+      if (StopBefore(ctx, 8 * row + col - 1)) return false;
       const WordStep result = step(row, col);
       if (result == WordStep::Fail) return false;
       if (result == WordStep::EndPass) return true;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-compiles the hardware layer for Windows with MinGW-w64: every
-# hw/*.cpp (so the Windows branches of the port factory and the waits
-# build too) and the real Win32 calls of the port driver client, and links
+# Cross-compiles the hardware layer and the file helpers for Windows with
+# MinGW-w64: every hw/*.cpp and fileio/*.cpp (so the Windows branches of
+# the port factory, the waits and the file replacement build too) and the real Win32 calls of the port driver client, and links
 # the small smport-check tool, so that code keeps building against the real
 # windows.h.
 set -euo pipefail
@@ -14,7 +14,7 @@ fi
 out=${1:-build-windows-cross}
 mkdir -p "$out"
 flags=(-std=c++20 -O1 -Wall -Wextra -I .)
-for src in hw/*.cpp hw/win/*.cpp; do
+for src in hw/*.cpp hw/win/*.cpp fileio/*.cpp; do
   "$cxx" "${flags[@]}" -c "$src" -o "$out/$(basename "${src%.cpp}").o"
 done
 "$cxx" -static -o "$out/smport-check.exe" "$out/small_port.o" "$out/small_port_win32.o" \

@@ -1,11 +1,12 @@
 #include "sim/chip_file.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
+
+#include "fileio/bounded_read.h"
+#include "fileio/replace_file.h"
 
 namespace lpt::sim {
 namespace {
@@ -75,6 +76,12 @@ void WriteChip(std::ostream& out, const ChipState& chip) {
     out << "pulses " << LocationText(at) << ' ' << n << "\n";
 }
 
+std::string ChipText(const ChipState& chip) {
+  std::ostringstream out;
+  WriteChip(out, chip);
+  return out.str();
+}
+
 std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error) {
   if (error) error->clear();
   std::error_code ec;
@@ -83,35 +90,30 @@ std::optional<ChipState> LoadChipFile(const std::string& path, std::string* erro
     if (error) *error = "Chip file " + path + " is a folder, not a file.";
     return std::nullopt;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "Chip file " + path + " cannot be read: " + std::strerror(errno);
+  // Bounded and regular files only: /dev/zero or a FIFO is refused at once
+  // instead of being read for ever.
+  std::string text, reason;
+  if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, &reason)) {
+    if (error) *error = "Chip file " + path + " cannot be read: " + reason;
     return std::nullopt;
   }
+  std::istringstream in(text);
   std::string why;
   std::optional<ChipState> chip = ParseChipText(in, &why);
   if (!chip && error) *error = "Chip file " + path + ", " + why;
   return chip;
 }
 
-bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* error) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) WriteChip(out, chip);
-    out.flush();
-    if (!out) {
-      if (error) *error = "Cannot write chip file " + temp + ": " + std::strerror(errno);
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    if (error) *error = "Cannot replace chip file " + path + ": " + std::strerror(errno);
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* error,
+                  fileio::FileLock* heldLock) {
+  // With the lock held, temporary files beside the chip file are no one's:
+  // a killed run left them.
+  std::string reason;
+  const fileio::ReplaceOptions options{.removeStaleTemporaries = heldLock != nullptr,
+                                       .heldLock = heldLock};
+  if (fileio::ReplaceFile(path, ChipText(chip), &reason, options)) return true;
+  if (error) *error = "Cannot save chip file " + path + ": " + reason;
+  return false;
 }
 
 }  // namespace lpt::sim

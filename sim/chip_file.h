@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "fileio/file_lock.h"
 #include "sim/chip_state.h"
 
 namespace lpt::sim {
@@ -19,11 +20,18 @@ void WriteChip(std::ostream& out, const ChipState& chip);
 // line and what is wrong with it ("line 4: ..."). `error` may be null.
 std::optional<ChipState> ParseChipText(std::istream& in, std::string* error);
 
-// File versions. LoadChipFile returns nullopt with *error empty when the file
+// LoadChipFile returns nullopt with *error empty when the file
 // does not exist, and with *error set when it exists but cannot be used.
 std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error);
-// Writes through a temporary file beside `path`, so a failed save never
-// leaves half a chip behind.
-bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* error);
+// The text WriteChip gives.
+std::string ChipText(const ChipState& chip);
+
+// File versions. LoadChipFile only reads a regular file of at most 16 MB.
+// SaveChipFile replaces the file in one step (fileio::ReplaceFile), so a
+// failed save never leaves half a chip behind. A caller holding the file's
+// lock passes it: the lock then stays on the new file, and temporary files
+// a killed run left beside it are removed.
+bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* error,
+                  fileio::FileLock* heldLock = nullptr);
 
 }  // namespace lpt::sim

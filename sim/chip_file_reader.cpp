@@ -1,6 +1,8 @@
 // Reading the chip file: strict, line-numbered errors, nothing half-read
 // is ever returned.
 #include <algorithm>
+#include <cstdio>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -11,7 +13,8 @@ namespace {
 
 constexpr std::size_t kMaxLine = 1024;
 
-// getline that refuses overlong lines instead of growing without bound.
+// getline that refuses an overlong line as soon as it is too long, without
+// reading on to its end.
 bool ReadLine(std::istream& in, std::string& line, bool* tooLong) {
   line.clear();
   *tooLong = false;
@@ -22,11 +25,33 @@ bool ReadLine(std::istream& in, std::string& line, bool* tooLong) {
     if (c == '\n') return true;
     if (line.size() >= kMaxLine) {
       *tooLong = true;
-      continue;
+      return true;
     }
     if (c != '\r') line.push_back(c);
   }
   return any;
+}
+
+// Control characters (a NUL, an escape sequence) from the file are shown as
+// \xNN, so a message cannot hide text or drive the terminal.
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c < 0x20 || c == 0x7F) {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", c);
+      out += code;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+std::string Hex4(unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", value);
+  return text;
 }
 
 std::vector<std::string> Split(const std::string& line) {
@@ -92,8 +117,16 @@ class Parser {
 
  private:
   std::nullopt_t Fail(const std::string& what) {
-    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + what;
+    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + Escaped(what);
     return std::nullopt;
+  }
+
+  // A place (a word, a fault on a bit, a setting) may be given once: a
+  // second statement for it would silently win over the first.
+  bool FirstFor(const std::string& place) {
+    const auto [it, added] = placeLines_.emplace(place, lineNo_);
+    if (added) return true;
+    return Bad(place + " is already given on line " + std::to_string(it->second));
   }
   bool Bad(const std::string& what) {
     Fail(what);
@@ -142,6 +175,7 @@ class Parser {
     for (std::size_t i = 2; i < t.size(); ++i) {
       unsigned v;
       if (!ParseHex(t[i], limit, &v)) return Bad("\"" + t[i] + "\" is not a " + t[0] + " value");
+      if (!FirstFor(t[0] + " " + Hex4(static_cast<unsigned>(address + i - 2)))) return false;
       if (program)
         chip_->program[address + i - 2] = static_cast<std::uint16_t>(v);
       else
@@ -152,6 +186,7 @@ class Parser {
 
   bool Config(const std::vector<std::string>& t) {
     if (t.size() != 9) return Bad("expected \"config\" and 8 words");
+    if (!FirstFor("config")) return false;
     for (std::size_t i = 0; i < 8; ++i) {
       unsigned v;
       if (!ParseHex(t[i + 1], WordMask(*family_), &v))
@@ -164,10 +199,12 @@ class Parser {
   bool Factory(const std::vector<std::string>& t) {
     unsigned v;
     if (t.size() == 3 && t[1] == "calibration" && ParseHex(t[2], 0x3FFF, &v)) {
+      if (!FirstFor("factory calibration")) return false;
       chip_->factoryCalibration = static_cast<std::uint16_t>(v);
       return true;
     }
     if (t.size() == 3 && t[1] == "bandgap" && ParseHex(t[2], 3, &v)) {
+      if (!FirstFor("factory bandgap")) return false;
       chip_->factoryBandgap = static_cast<std::uint8_t>(v);
       return true;
     }
@@ -198,8 +235,10 @@ class Parser {
 
   bool Fault(const std::vector<std::string>& t) {
     const std::string kind = t.size() > 1 ? t[1] : "";
-    if (kind == "no-chip" && t.size() == 2) return chip_->socketEmpty = true;
-    if (kind == "no-adapter" && t.size() == 2) return chip_->adapterMissing = true;
+    if (kind == "no-chip" && t.size() == 2)
+      return FirstFor("fault no-chip") && (chip_->socketEmpty = true);
+    if (kind == "no-adapter" && t.size() == 2)
+      return FirstFor("fault no-adapter") && (chip_->adapterMissing = true);
     if (kind == "stuck") {
       StuckBit s;
       int bit, level;
@@ -208,6 +247,9 @@ class Parser {
         return Bad("expected \"fault stuck MEMORY ADDRESS BIT(0-13) LEVEL(0|1)\"");
       s.bit = bit;
       s.level = level == 1;
+      if (!FirstFor("fault stuck " + t[2] + " " + Hex4(s.at.address) + " bit " +
+                    std::to_string(bit)))
+        return false;
       chip_->stuckBits.push_back(s);
       return true;
     }
@@ -215,6 +257,7 @@ class Parser {
       Location at;
       if (!At(t, 2, &at)) return false;
       if (t.size() != 4) return Bad("expected \"fault never-programs MEMORY ADDRESS\"");
+      if (!FirstFor("fault never-programs " + t[2] + " " + Hex4(at.address))) return false;
       chip_->neverPrograms.push_back(at);
       return true;
     }
@@ -225,6 +268,7 @@ class Parser {
     int n;
     if (t.size() == 3 && t[1] == "default") {
       if (!ParseDecimal(t[2], 1, 10000, &n)) return Bad("pulse count must be 1 to 10000");
+      if (!FirstFor("pulses default")) return false;
       chip_->defaultPulsesNeeded = n;
       return true;
     }
@@ -232,6 +276,7 @@ class Parser {
     if (!At(t, 1, &at)) return false;
     if (t.size() != 4 || !ParseDecimal(t[3], 1, 10000, &n))
       return Bad("expected \"pulses MEMORY ADDRESS COUNT(1-10000)\"");
+    if (!FirstFor("pulses " + t[1] + " " + Hex4(at.address))) return false;
     chip_->pulsesNeeded[at] = n;
     return true;
   }
@@ -240,6 +285,7 @@ class Parser {
   int lineNo_ = 0;
   std::optional<ChipState> chip_;
   const FamilyModel* family_ = nullptr;
+  std::map<std::string, int> placeLines_;  // place -> the line that gave it
 };
 
 }  // namespace

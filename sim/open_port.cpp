@@ -1,5 +1,8 @@
 #include "sim/open_port.h"
 
+#include <chrono>
+
+#include "fileio/file_lock.h"
 #include "sim/chip_file.h"
 #include "sim/sim_adapter.h"
 
@@ -12,40 +15,56 @@ std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::stri
   return chip;
 }
 
-// The chip of a `sim:FILE` port: the file's chip, or a blank one when the
-// file does not exist yet. nullopt when the file exists but is unusable.
-std::optional<sim::ChipState> ChipFromFile(const std::string& path, const ActiveDevice& device,
-                                           std::string* error) {
-  std::string why;
-  std::optional<sim::ChipState> chip = sim::LoadChipFile(path, &why);
-  if (chip) return chip;
-  if (!why.empty()) {
-    if (error) *error = why;
-    return std::nullopt;
-  }
-  return BlankChipFor(device, error);
-}
-
 }  // namespace
 
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
-                               std::string* error) {
+                               std::string* error, bool* inUse) {
+  if (inUse) *inUse = false;
   std::unique_ptr<Port> port;
   if (choice.IsSimulator() && choice.kind != PortChoice::Kind::SimulatorFile) {
     std::optional<sim::ChipState> chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
     port = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
   } else if (choice.kind == PortChoice::Kind::SimulatorFile) {
-    std::optional<sim::ChipState> chip = ChipFromFile(choice.path, device, error);
+    // One process per chip file, from before it is read until the port goes.
+    fileio::FileLock::Outcome outcome;
+    std::string why;
+    auto lock = fileio::FileLock::Acquire(choice.path, std::chrono::milliseconds(kChipFileWaitMs),
+                                          &outcome, &why);
+    if (outcome == fileio::FileLock::Outcome::Busy) {
+      if (error) *error = "chip file " + choice.path + " is in use by another process";
+      if (inUse) *inUse = true;
+      return nullptr;
+    }
+    if (outcome == fileio::FileLock::Outcome::Failed) {
+      if (error) *error = "Chip file " + choice.path + " cannot be locked: " + why;
+      return nullptr;
+    }
+    std::string loadError;
+    std::optional<sim::ChipState> chip = sim::LoadChipFile(choice.path, &loadError);
+    const bool fromFile = chip.has_value();
+    if (!chip && !loadError.empty()) {
+      if (error) *error = loadError;
+      return nullptr;
+    }
+    if (!chip) chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
     auto adapter = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
-    adapter->SetChipFile(choice.path);
+    adapter->SetChipFile(choice.path, fromFile);
+    adapter->HoldChipFileLock(std::move(lock));
     port = std::move(adapter);
   } else {
     port = MakeHardwarePort(choice);
   }
   if (port) port->SetOpened(true);
   return port;
+}
+
+bool SaveSimulatedChip(Port& port, std::string* error) {
+  auto* adapter = dynamic_cast<sim::SimAdapter*>(&port);
+  if (adapter == nullptr || adapter->SaveChip()) return true;
+  if (error) *error = adapter->FailureReason();
+  return false;
 }
 
 }  // namespace lpt

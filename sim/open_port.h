@@ -13,13 +13,24 @@
 
 namespace lpt {
 
+// How long a second program waits for a chip file another one is using.
+inline constexpr int kChipFileWaitMs = 5000;
+
 // The port is returned opened (Opened() may still be false for hardware that
 // could not be opened; FailureReason() says why). For Kind::SimulatorFile
-// the chip is loaded from choice.path, created blank for `device` when
-// missing, and saved back when the port is destroyed or closed.
-// `delay` is the clock the simulated chip times its cycles with; it must
-// outlive the port. nullptr with *error set when the chip file is bad.
+// the chip file is locked for as long as the port lives (waiting up to
+// kChipFileWaitMs for another process to let it go), the chip is loaded
+// from choice.path, or created blank for `device` when missing; it is saved
+// only by SaveSimulatedChip. `delay` is the clock the simulated chip times
+// its cycles with; it must outlive the port. nullptr with *error set when
+// the chip file is bad, and *inUse set too when another process still
+// held it ("chip file FILE is in use by another process").
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
-                               std::string* error);
+                               std::string* error, bool* inUse = nullptr);
+
+// Saves the chip of a `sim:FILE` port to its file (when it changed); true
+// for every other port. False with *error (the file and the reason) when the
+// file could not be written: the caller must tell the user.
+bool SaveSimulatedChip(Port& port, std::string* error);
 
 }  // namespace lpt

@@ -7,16 +7,15 @@ namespace lpt::sim {
 SimAdapter::SimAdapter(Delay& clock, std::uint16_t base, ChipState chip)
     : clock_(clock), base_(base), chip_(std::move(chip)) {}
 
-SimAdapter::~SimAdapter() {
-  // Destruction cannot report a failed save; SetOpened(false) before it can.
-  if (opened_) SaveChip();
-}
-
 void SimAdapter::SetOpened(bool open) {
   if (open == opened_) return;
-  if (!open) SaveChip();
   opened_ = open;
   lastError_ = 0;
+}
+
+void SimAdapter::SetChipFile(std::string path, bool fromFile) {
+  chipFile_ = std::move(path);
+  savedText_ = fromFile ? ChipText(chip_.state()) : std::string();
 }
 
 bool SimAdapter::SaveChip() {
@@ -24,10 +23,15 @@ bool SimAdapter::SaveChip() {
   // A cycle still running when the port goes away finishes or is cut
   // short now, as it would when the adapter loses power.
   chip_.Settle(clock_.NowUs());
+  const std::string text = ChipText(chip_.state());
+  if (text == savedText_) return true;
   std::string error;
-  if (SaveChipFile(chipFile_, chip_.state(), &error)) return true;
-  failure_ = error;
-  return false;
+  if (!SaveChipFile(chipFile_, chip_.state(), &error, lock_.get())) {
+    failure_ = error;
+    return false;
+  }
+  savedText_ = text;
+  return true;
 }
 
 bool SimAdapter::DataLine() const {

@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "fileio/file_lock.h"
 #include "hw/delay.h"
 #include "hw/port.h"
 #include "sim/sim_chip.h"
@@ -36,8 +37,9 @@ class SimAdapter : public Port {
   // always present as state; its faults decide whether it sits in the
   // socket and whether the adapter is attached at all.
   SimAdapter(Delay& clock, std::uint16_t base, ChipState chip);
-  // Saves the chip when a file is attached (see SetChipFile).
-  ~SimAdapter() override;
+  // Nothing is saved here: a save whose failure no one could read would
+  // lose the chip silently. Whoever owns the adapter calls SaveChip.
+  ~SimAdapter() override = default;
 
   bool Opened() const override { return opened_; }
   void SetOpened(bool open) override;
@@ -47,9 +49,15 @@ class SimAdapter : public Port {
   bool LastIoOk() const override { return lastIoOk_; }
   std::string FailureReason() const override { return failure_; }
 
-  // The file the chip is saved to when the port is closed or destroyed.
-  void SetChipFile(std::string path) { chipFile_ = std::move(path); }
-  // Saves now; false with FailureReason set when the file cannot be written.
+  // The file SaveChip writes the chip to. `fromFile`: the chip was read
+  // from that file, which is then written only when the chip changed, so a
+  // command that only reads the chip leaves the file byte for byte as it
+  // was (comments included).
+  void SetChipFile(std::string path, bool fromFile = false);
+  // Holds the chip file's lock for as long as the adapter lives.
+  void HoldChipFileLock(std::unique_ptr<fileio::FileLock> lock) { lock_ = std::move(lock); }
+  // Saves now (when a file is attached and the chip changed); false with
+  // FailureReason set when the file cannot be written.
   bool SaveChip();
 
   SimChip& chip() { return chip_; }
@@ -67,6 +75,8 @@ class SimAdapter : public Port {
   bool lastIoOk_ = false;
   std::uint32_t lastError_ = 0;
   std::string chipFile_;
+  std::string savedText_;  // the chip as the file holds it; empty: not saved yet
+  std::unique_ptr<fileio::FileLock> lock_;
   std::string failure_;
 };
 

@@ -42,7 +42,7 @@ class ChipFile : public ::testing::Test {
   ActiveDevice active_;
 };
 
-TEST_F(ChipFile, MissingFileIsABlankChipSavedWhenThePortCloses) {
+TEST_F(ChipFile, MissingFileIsABlankChipSavedWhenAsked) {
   const std::string path = (dir_ / "new.chip").string();
   std::string error;
   {
@@ -50,6 +50,7 @@ TEST_F(ChipFile, MissingFileIsABlankChipSavedWhenThePortCloses) {
     ASSERT_TRUE(port) << error;
     EXPECT_TRUE(port->Opened());
     EXPECT_FALSE(fs::exists(path));
+    ASSERT_TRUE(SaveSimulatedChip(*port, &error)) << error;
   }
   ASSERT_TRUE(fs::exists(path));
   std::string why;
@@ -88,7 +89,7 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     s.socketEmpty = true;
     before = s;
     EXPECT_EQ(before.program[1], 0x2A55);
-    port->SetOpened(false);  // close saves
+    ASSERT_TRUE(SaveSimulatedChip(*port, &error)) << error;  // saving is an explicit step
   }
   auto again = Open("16F84", path, &error);  // the file's device wins
   ASSERT_TRUE(again) << error;
@@ -155,15 +156,15 @@ TEST_F(ChipFile, BadFilesAreRefusedWithTheLineNamed) {
   EXPECT_NE(error.find("line 2: line is too long"), std::string::npos) << error;
 }
 
-TEST_F(ChipFile, UnwritableFileIsReportedAndLeavesNoTemporaryBehind) {
+TEST_F(ChipFile, FileInAMissingFolderIsRefusedWhenThePortOpens) {
+  // The chip file is locked before it is read; a folder that is not there
+  // cannot hold the file, so the port is refused up front instead of
+  // losing the chip at the end.
   const std::string path = (dir_ / "no_such_dir" / "chip.txt").string();
   std::string error;
-  auto port = Open("16F84", path, &error);
-  ASSERT_TRUE(port) << error;
-  auto& adapter = static_cast<sim::SimAdapter&>(*port);
-  EXPECT_FALSE(adapter.SaveChip());
-  EXPECT_NE(adapter.FailureReason().find("no_such_dir"), std::string::npos);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  EXPECT_FALSE(Open("16F84", path, &error));
+  EXPECT_NE(error.find("no_such_dir"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(dir_ / "no_such_dir"));
 }
 
 TEST(OpenPortKinds, SimAndAddressZeroAreFreshChipsAtTheSpecAddress) {

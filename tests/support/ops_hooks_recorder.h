@@ -34,6 +34,9 @@ class OpsHooksRecorder : public Hooks {
     ++eventCalls;
     if (onEvents) onEvents();
   }
+  // The user's stop: asked before every word; true once `stopAfter`
+  // questions were answered no (never while it is negative).
+  bool StopRequested() override { return stopAfter >= 0 && stopQuestions++ >= stopAfter; }
   void BuffersChanged() override { ++buffersChanged; }
   void ShowFuses(std::uint16_t value) override { shownFuses.push_back(value); }
   void SetCaption(const std::string& text) override { caption = text; }
@@ -49,6 +52,8 @@ class OpsHooksRecorder : public Hooks {
   int eventCalls = 0;
   std::function<void()> onEvents;
   int buffersChanged = 0;
+  int stopAfter = -1;
+  int stopQuestions = 0;
   std::vector<std::uint16_t> shownFuses;
   std::string caption;
 };

@@ -1,0 +1,47 @@
+#include "cli/stop_signal.h"
+
+#include <atomic>
+#include <csignal>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace lpt::cli {
+namespace {
+
+// Lock-free, so the handler may set it.
+std::atomic<bool> stopFlag{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+#ifdef _WIN32
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) return FALSE;
+  stopFlag.store(true);
+  return TRUE;
+}
+#else
+extern "C" void OnStopSignal(int) { stopFlag.store(true); }
+#endif
+
+}  // namespace
+
+void CatchStopSignals() {
+#ifdef _WIN32
+  SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+#else
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  // A second Ctrl+C is caught too: the adapter is switched off either way.
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+#endif
+}
+
+bool StopSignalled() { return stopFlag.load(); }
+
+void ClearStopSignal() { stopFlag.store(false); }
+
+}  // namespace lpt::cli

@@ -1,0 +1,27 @@
+// The user's stop: every pass asks before each word whether to go on, so a
+// stop lands between two words, never inside a write cycle, and the command
+// then ends the way a failed pass ends it (chip switched off, no later pass).
+#pragma once
+
+#include <string>
+
+#include "ops/device_commands.h"
+
+namespace lpt {
+
+// True when the command is to stop before the word at `address` (in the
+// memory the pass works on: program and data EEPROM from 0, the ID and
+// configuration words at their own addresses). The first stop records the
+// address; once stopped, every later check says so at once.
+bool StopBefore(OpContext& ctx, int address);
+
+// "Stopped by the user at address XXXXh." for a stopped command.
+std::string StoppedMessage(const OpState& state);
+
+// Where the ID words and the configuration word of the device sit for the
+// stop's address: 2000h and 2007h, or above program memory and FFFh on
+// 12-bit parts.
+int IdWordAddress(const OpContext& ctx, int index);
+int ConfigWordAddress(const OpContext& ctx);
+
+}  // namespace lpt
