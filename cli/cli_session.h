@@ -47,9 +47,6 @@ class CliHooks : public Hooks {
   void SetProgressMax(int max) override;
   void SetProgress(int position) override;
 
-  // How many boxes were shown.
-  int MessagesShown() const { return messages_; }
-
  private:
   void Message(const std::string& text);
   void Draw();
@@ -62,7 +59,6 @@ class CliHooks : public Hooks {
   int max_ = 100;
   int position_ = 0;
   int drawnCells_ = -1;
-  int messages_ = 0;
 };
 
 class CliSession {

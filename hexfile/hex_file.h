@@ -20,7 +20,7 @@ struct HexLoadResult {
   bool fuseWordLoaded = false;  // a configuration record set FuseWord
 };
 
-// The Load1Click flow without the dialog: SetUpBuffers, then decode line by line
+// File > Open without the dialog: SetUpBuffers, then decode line by line
 // until the end record. Buffers filled before an error stay filled.
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers);
 HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
@@ -29,7 +29,7 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
 // The whole INHX8M text the writer produces for the buffers.
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers);
 
-// The Save1Click flow without the dialog. The target is replaced only when
+// File > Save without the dialog. The target is replaced only when
 // the whole file was written; false with *error (the system message) else.
 bool SaveHexFile(const std::string& path, const ActiveDevice& device, const EditBuffers& buffers,
                  std::string* error);

@@ -1,4 +1,4 @@
-// Load1Click without the dialog: blank the grids, then decode the file line
+// File > Open without the dialog: blank the grids, then decode the file line
 // by line until the end record.
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-// Save1Click without the dialog. The three writing steps go into a new file
+// File > Save without the dialog. The three writing steps go into a new file
 // beside the target; only when all of them succeeded does it replace the
 // target, so a failing write (full disk, read-only folder) never leaves a
 // truncated file and never destroys the file that was there.
