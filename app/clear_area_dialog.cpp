@@ -61,8 +61,8 @@ ClearAreaDialog::ClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device
   // The fields sit over the spaces of the labels, before the trailing "h".
   QLabel* startLabel = MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
   QLabel* endLabel = MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
-  startEdit_ = MakeAddressEdit(startLabel, QStringLiteral("Edit1"));
-  endEdit_ = MakeAddressEdit(endLabel, QStringLiteral("Edit2"));
+  startEdit_ = MakeAddressEdit(startLabel, QStringLiteral("startEdit"));
+  endEdit_ = MakeAddressEdit(endLabel, QStringLiteral("endEdit"));
 
   const OkCancelButtons buttons =
       MakeOkCancel(this, QStringLiteral("Ok"), QRect(32, 80, 75, 25), QRect(120, 80, 75, 25));

@@ -14,7 +14,6 @@ ClickPanel::ClickPanel(QWidget* parent) : QLabel(parent) {
 }
 
 void ClickPanel::SetColor(unsigned rgb) {
-  color_ = rgb;
   SetPaletteColour(this, QPalette::Window, QColor::fromRgb(rgb));
 }
 

@@ -13,16 +13,12 @@ class ClickPanel : public QLabel {
 
   // Fill colour as RGB (RRGGBBh).
   void SetColor(unsigned rgb);
-  unsigned Color() const { return color_; }
 
  signals:
   void clicked();
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  unsigned color_ = 0;
 };
 
 }  // namespace lpt::app

@@ -25,50 +25,51 @@ DeviceDialog::DeviceDialog(const QString& deviceName, QWidget* parent) : QDialog
   SetUpDialog(this, QStringLiteral("Device"), QSize(), TitleButtons::WithSystemMenu);
   setAttribute(Qt::WA_DeleteOnClose, false);
 
-  ListBox1 = new QListWidget(this);
-  ListBox1->setGeometry(24, 40, 121, 121);
-  ListBox1->setUniformItemSizes(true);
+  deviceList_ = new QListWidget(this);
+  deviceList_->setGeometry(24, 40, 121, 121);
+  deviceList_->setUniformItemSizes(true);
   for (std::string_view name : DeviceListNames()) {
     auto* item = new QListWidgetItem(
-        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), ListBox1);
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), deviceList_);
     item->setSizeHint(QSize(0, kItemHeight));
   }
-  ListBox1->installEventFilter(this);
+  deviceList_->installEventFilter(this);
 
-  Panel1 = MakeSunkenPanel(this, QRect(24, 11, 121, 17), kNamePanelColour);
-  Panel1->setFont(BoldFont(font()));
-  Panel1->setAlignment(Qt::AlignCenter);
+  nameLabel_ = MakeSunkenPanel(this, QRect(24, 11, 121, 17), kNamePanelColour);
+  nameLabel_->setFont(BoldFont(font()));
+  nameLabel_->setAlignment(Qt::AlignCenter);
 
   const OkCancelButtons buttons =
       MakeOkCancel(this, QStringLiteral("OK"), QRect(16, 176, 57, 17), QRect(96, 176, 57, 17));
-  Button1 = buttons.ok;
-  Button2 = buttons.cancel;
-  for (QPushButton* button : {Button1, Button2}) {
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
+  for (QPushButton* button : {okButton_, cancelButton_}) {
     button->setFont(BoldFont(font()));
     button->setAutoDefault(false);  // Enter belongs to the list
   }
 
-  Image1 = new QLabel(this);
-  Image1->setGeometry(176, 104, kPictureWidth, kPictureHeight);
-  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture_ = new QLabel(this);
+  picture_->setGeometry(176, 104, kPictureWidth, kPictureHeight);
+  picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  connect(Button1, &QPushButton::clicked, this, &DeviceDialog::Confirm);
-  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &DeviceDialog::Confirm);
+  connect(okButton_, &QPushButton::clicked, this, &DeviceDialog::Confirm);
+  connect(deviceList_, &QListWidget::itemDoubleClicked, this, &DeviceDialog::Confirm);
 
-  // FormShow: select the active name by exact comparison.
-  const QList<QListWidgetItem*> matches = ListBox1->findItems(deviceName, Qt::MatchExactly);
-  if (!matches.isEmpty()) ListBox1->setCurrentItem(matches.front());
-  Panel1->setText(deviceName);
+  // When the dialog opens: select the active name by exact comparison.
+  const QList<QListWidgetItem*> matches = deviceList_->findItems(deviceName, Qt::MatchExactly);
+  if (!matches.isEmpty()) deviceList_->setCurrentItem(matches.front());
+  nameLabel_->setText(deviceName);
   RedrawPackage();
-  // Connected after the initial selection so that FormShow, not a list
+  // Connected after the initial selection so that the opening, not a list
   // click, decides the panel text.
   // Selection, not the current row: a list gaining focus makes its first
   // row current without selecting it, which must not blank the panel.
-  connect(ListBox1, &QListWidget::itemSelectionChanged, this, &DeviceDialog::ListBox1Click);
+  connect(deviceList_, &QListWidget::itemSelectionChanged, this,
+          &DeviceDialog::onDeviceHighlighted);
 }
 
 QString DeviceDialog::SelectedEntry() const {
-  const QListWidgetItem* item = ListBox1->currentItem();
+  const QListWidgetItem* item = deviceList_->currentItem();
   return item && item->isSelected() ? item->text() : QString();
 }
 
@@ -76,17 +77,17 @@ void DeviceDialog::RedrawPackage() {
   const QString name = SelectedEntry();
   setFixedSize(DeviceDialogWidth(name.toStdString()), kClientHeight);
   const QColor face = palette().color(QPalette::Button);
-  picture_ = DrawDevicePicture(name, face);
+  packageImage_ = DrawDevicePicture(name, face);
   // The picture area is transparent where it shows only the background, so
   // the board outline behind it stays whole.
-  QPixmap pixmap = QPixmap::fromImage(picture_);
+  QPixmap pixmap = QPixmap::fromImage(packageImage_);
   pixmap.setMask(pixmap.createMaskFromColor(face, Qt::MaskInColor));
-  Image1->setPixmap(pixmap);
+  picture_->setPixmap(pixmap);
 }
 
-void DeviceDialog::ListBox1Click() {
+void DeviceDialog::onDeviceHighlighted() {
   if (SelectedEntry().isEmpty()) return;
-  Panel1->setText(SelectedEntry());
+  nameLabel_->setText(SelectedEntry());
   RedrawPackage();
 }
 
@@ -102,7 +103,7 @@ void DeviceDialog::Confirm() {
 }
 
 bool DeviceDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
+  if (watched == deviceList_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Confirm();

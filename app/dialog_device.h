@@ -19,7 +19,7 @@ class DeviceDialog : public QDialog {
   static constexpr int kLeft = 160;
   static constexpr int kTop = 40;
 
-  // FormShow: selects `deviceName` if the list has it (otherwise nothing
+  // On opening: selects `deviceName` if the list has it (otherwise nothing
   // is selected), shows it in the name panel and draws the picture.
   explicit DeviceDialog(const QString& deviceName, QWidget* parent = nullptr);
 
@@ -27,16 +27,16 @@ class DeviceDialog : public QDialog {
   // selected.
   QString ConfirmedName() const { return confirmed_; }
 
-  // RedrawPackage (package): redraws the picture for the selected entry and sets
+  // RedrawPackage: redraws the picture for the selected entry and sets
   // the dialog width it needs.
   void RedrawPackage();
 
-  QListWidget* ListBox1 = nullptr;
-  QLabel* Panel1 = nullptr;        // the selected name
-  QPushButton* Button1 = nullptr;  // OK
-  QPushButton* Button2 = nullptr;  // Cancel
-  QLabel* Image1 = nullptr;        // the picture
-  const QImage& Picture() const { return picture_; }
+  QListWidget* deviceList_ = nullptr;
+  QLabel* nameLabel_ = nullptr;          // the selected name
+  QPushButton* okButton_ = nullptr;      // OK
+  QPushButton* cancelButton_ = nullptr;  // Cancel
+  QLabel* picture_ = nullptr;            // the picture
+  const QImage& Picture() const { return packageImage_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,10 +44,10 @@ class DeviceDialog : public QDialog {
 
  private:
   QString SelectedEntry() const;
-  void ListBox1Click();
+  void onDeviceHighlighted();
   void Confirm();
 
-  QImage picture_;
+  QImage packageImage_;
   QString confirmed_;
 };
 

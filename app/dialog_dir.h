@@ -24,7 +24,7 @@ class DirectoryDialog : public QDialog {
   static constexpr int kLeft = 66;
   static constexpr int kTop = -66;
 
-  // FormShow: shows `workDir`, or `exeDir` when `workDir` is no existing
+  // On opening: shows `workDir`, or `exeDir` when `workDir` is no existing
   // directory (FellBack() then tells the caller to store exeDir at once).
   DirectoryDialog(const QString& workDir, const QString& exeDir, QWidget* parent = nullptr);
 

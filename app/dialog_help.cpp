@@ -25,17 +25,17 @@ QString HelpText() {
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Help"), QSize(537, 560), TitleButtons::CloseOnly);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(8, 8, 521, 505);
+  helpText_ = new QPlainTextEdit(this);
+  helpText_->setGeometry(8, 8, 521, 505);
   const QFont bold = BoldFont(font());
-  Memo1->setFont(bold);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setPlainText(HelpText());
+  helpText_->setFont(bold);
+  helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  helpText_->setPlainText(HelpText());
 
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
-  Button1->setGeometry((width() - 113) / 2, 524, 113, 25);
-  Button1->setFont(bold);
-  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_->setGeometry((width() - 113) / 2, 524, 113, 25);
+  closeButton_->setFont(bold);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace lpt::app

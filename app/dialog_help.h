@@ -19,8 +19,8 @@ class HelpDialog : public QDialog {
   // Every opening shows the stored text; edits in the window are not kept.
   explicit HelpDialog(QWidget* parent = nullptr);
 
-  QPlainTextEdit* Memo1 = nullptr;
-  QPushButton* Button1 = nullptr;  // Close
+  QPlainTextEdit* helpText_ = nullptr;
+  QPushButton* closeButton_ = nullptr;  // Close
 };
 
 }  // namespace lpt::app

@@ -47,27 +47,27 @@ IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
   label->setFont(BoldFont(font()));
   label->setGeometry(24, 24, 30, 21);
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setGeometry(56, 22, 113, 21);
-  Edit1->setMaxLength(kMaxDigits);
-  Edit1->setValidator(new UpperCaseValidator(Edit1));
-  Edit1->setText(idDigits.left(kMaxDigits).toUpper());
+  idEdit_ = new QLineEdit(this);
+  idEdit_->setGeometry(56, 22, 113, 21);
+  idEdit_->setMaxLength(kMaxDigits);
+  idEdit_->setValidator(new UpperCaseValidator(idEdit_));
+  idEdit_->setText(idDigits.left(kMaxDigits).toUpper());
 
   const OkCancelButtons buttons =
       MakeOkCancel(this, QStringLiteral("OK"), QRect(16, 64, 75, 25), QRect(104, 64, 75, 25));
-  Button1 = buttons.ok;
-  Button2 = buttons.cancel;
-  for (QPushButton* button : {Button1, Button2}) {
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
+  for (QPushButton* button : {okButton_, cancelButton_}) {
     button->setFont(BoldFont(font()));
     button->setAutoDefault(false);
   }
 
-  connect(Button1, &QPushButton::clicked, this, &IdDialog::Accept);
-  connect(Edit1, &QLineEdit::returnPressed, this, &IdDialog::Accept);
+  connect(okButton_, &QPushButton::clicked, this, &IdDialog::Accept);
+  connect(idEdit_, &QLineEdit::returnPressed, this, &IdDialog::Accept);
 }
 
 void IdDialog::Accept() {
-  const QString caption = IdCaptionFor(Edit1->text());
+  const QString caption = IdCaptionFor(idEdit_->text());
   if (caption.isEmpty()) {
     // The dialog stays open and the ID is unchanged.
     ShowBox(this, BoxKind::Error, QStringLiteral("You can write only A..F, 0..9"));

@@ -29,7 +29,7 @@ class IdDialog : public QDialog {
   static constexpr int kLeft = 283;
   static constexpr int kTop = 97;
 
-  // FormCreate: the entry starts with the four digits of the ID caption.
+  // The entry starts with the four digits of the ID caption.
   explicit IdDialog(const QString& idDigits, QWidget* parent = nullptr);
 
   // The new caption after OK; empty otherwise.
@@ -37,9 +37,9 @@ class IdDialog : public QDialog {
   // Its four digits (caption positions 9 to 12); empty unless accepted.
   QString NewDigits() const { return caption_.mid(static_cast<qsizetype>(std::strlen(kIdPrefix))); }
 
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* Button1 = nullptr;  // OK
-  QPushButton* Button2 = nullptr;  // Cancel
+  QLineEdit* idEdit_ = nullptr;
+  QPushButton* okButton_ = nullptr;      // OK
+  QPushButton* cancelButton_ = nullptr;  // Cancel
 
  private:
   void Accept();

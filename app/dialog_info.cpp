@@ -33,10 +33,10 @@ FuseInfoDialog::FuseInfoDialog(int infoPage, const QString& deviceName, QWidget*
   // for, the box grows rather than cutting the longest lines.
   setFixedSize(std::max(559, widest + 16), 341);
 
-  Button1 = new QPushButton(QStringLiteral("Close"), this);
-  Button1->setGeometry(224, 304, 113, 25);
-  Button1->setFont(BoldFont(font()));
-  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_->setGeometry(224, 304, 113, 25);
+  closeButton_->setFont(BoldFont(font()));
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace lpt::app

@@ -17,12 +17,12 @@ class FuseInfoDialog : public QDialog {
   static constexpr int kLeft = 100;
   static constexpr int kTop = -130;
 
-  // FormCreate empties the eighteen labels; FormShow fills them with the
+  // The eighteen lines start empty; the dialog fills them with the
   // page chosen by `infoPage` (and for page 28 by `deviceName`).
   FuseInfoDialog(int infoPage, const QString& deviceName, QWidget* parent = nullptr);
 
-  std::array<QLabel*, 18> Labels{};  // Label1 .. Label18
-  QPushButton* Button1 = nullptr;    // Close
+  std::array<QLabel*, 18> Labels{};     // one per line of the page
+  QPushButton* closeButton_ = nullptr;  // Close
 };
 
 }  // namespace lpt::app

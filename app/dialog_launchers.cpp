@@ -3,11 +3,9 @@
 #include "app/dialog_launchers.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QImage>
-#include <QMap>
 #include <QUrl>
 #include <cstdio>
 #include <memory>
@@ -23,7 +21,6 @@
 #include "app/dialog_port.h"
 #include "app/dialog_support.h"
 #include "app/project_links.h"
-#include "devices/catalogue.h"
 
 namespace lpt::app {
 namespace {
@@ -52,46 +49,10 @@ std::unique_ptr<QDialog> MakePlaced(QWidget* mainWindow, Args&&... args) {
   return dialog;
 }
 
-DialogStateSource& StateSource() {
-  static DialogStateSource source;
-  return source;
-}
-
-QMap<QString, DialogFactory>& Factories() {
-  static QMap<QString, DialogFactory> factories;
-  return factories;
-}
-
-// The device named by the main window's caption "Pic" + DeviceName (a file
-// name may follow); the longest catalogue name that fits wins, so that
-// "16F84A" is not read as "16F84".
-std::string DeviceFromCaption(const QString& caption) {
-  if (!caption.startsWith(QStringLiteral("Pic"))) return {};
-  const std::string rest = caption.mid(3).toStdString();
-  std::string best;
-  for (std::string_view name : CatalogueNames()) {
-    if (rest.starts_with(name) && name.size() > best.size()) best = std::string(name);
-  }
-  return best;
-}
-
-DialogState CurrentState(QWidget* mainWindow) {
-  if (StateSource()) return StateSource()();
-  DialogState state;
-  const std::string name = mainWindow ? DeviceFromCaption(mainWindow->windowTitle()) : "";
-  SetUpDevice(state.device, state.buffers, name.empty() ? state.device.name : name);
-  state.exeDir = QCoreApplication::applicationDirPath().toStdString();
-  state.workDir = state.exeDir;
-  return state;
-}
-
 // A dialog as its command creates and places it, for the screenshot.
 // `state` must outlive the dialog (Clear Area keeps references to it).
 std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, DialogState& state) {
   QWidget* const parent = mainWindow;
-  if (Factories().contains(name)) {
-    return std::unique_ptr<QDialog>(Factories().value(name)(parent));
-  }
   if (name == QStringLiteral("device")) {
     return MakePlaced<DeviceDialog>(parent, FromStd(state.device.name), parent);
   }
@@ -179,8 +140,8 @@ void ShowAboutDialog(QWidget* mainWindow) {
 
 void OpenHomePage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
 
-bool ScreenshotDialog(QWidget* mainWindow, const QString& name, const QString& file) {
-  DialogState state = CurrentState(mainWindow);
+bool ScreenshotDialog(QWidget* mainWindow, const QString& name, DialogState state,
+                      const QString& file) {
   std::unique_ptr<QDialog> dialog = MakeDialog(mainWindow, name, state);
   if (!dialog) {
     std::fprintf(stderr,
@@ -195,12 +156,6 @@ bool ScreenshotDialog(QWidget* mainWindow, const QString& name, const QString& f
   dialog->close();
   if (!saved) std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
   return saved;
-}
-
-void SetDialogStateSource(DialogStateSource source) { StateSource() = std::move(source); }
-
-void RegisterDialogScreenshot(const QString& name, DialogFactory factory) {
-  Factories().insert(name, std::move(factory));
 }
 
 }  // namespace lpt::app

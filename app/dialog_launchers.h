@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <string>
 
 #include "buffers/edit_buffers.h"
@@ -30,11 +29,6 @@ void ShowHelpDialog(QWidget* mainWindow);
 void ShowAboutDialog(QWidget* mainWindow);
 void OpenHomePage();
 
-// --screenshot-dialog NAME FILE: opens dialog NAME (device, info, id, port,
-// dir, cleararea, about, help) as its menu command would, renders it to
-// FILE and closes it. False with a message on stderr for an unknown NAME.
-bool ScreenshotDialog(QWidget* mainWindow, const QString& name, const QString& file);
-
 // What the dialogs read from the main window when ScreenshotDialog opens
 // them without a menu command.
 struct DialogState {
@@ -45,16 +39,11 @@ struct DialogState {
   std::string exeDir;
 };
 
-// The main window registers where its state comes from. Without a source
-// the state is the start-up default, with the device taken from the main
-// window's caption ("Pic" + DeviceName).
-using DialogStateSource = std::function<DialogState()>;
-void SetDialogStateSource(DialogStateSource source);
-
-// Dialogs owned elsewhere (Clear Area) register how to create them for
-// ScreenshotDialog; the factory returns a new, not yet shown dialog placed
-// as its command places it.
-using DialogFactory = std::function<QDialog*(QWidget* mainWindow)>;
-void RegisterDialogScreenshot(const QString& name, DialogFactory factory);
+// --screenshot-dialog NAME FILE: opens dialog NAME (device, info, id, port,
+// dir, cleararea, about, help) over `state` as its menu command would,
+// renders it to FILE and closes it. False with a message on stderr for an
+// unknown NAME.
+bool ScreenshotDialog(QWidget* mainWindow, const QString& name, DialogState state,
+                      const QString& file);
 
 }  // namespace lpt::app

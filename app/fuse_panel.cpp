@@ -2,25 +2,26 @@
 
 #include "app/click_panel.h"
 #include "app/dialog_support.h"
-#include "devices/fuse_layouts.h"
+#include "app/fuse_panel_geometry.h"
 
 namespace lpt::app {
 
+static_assert(kFuseSlotRects.size() == FuseSwitches::kSlots);
+
 FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* parent)
     : QGroupBox(QStringLiteral("Fuses"), parent), switches_(switches), fuseWord_(fuseWord) {
-  setObjectName(QStringLiteral("GroupBox1"));
-  setGeometry(kFuseGroupRect.left, kFuseGroupRect.top, kFuseGroupRect.width, kFuseGroupRect.height);
+  setObjectName(QStringLiteral("fuseGroup"));
+  setGeometry(kFuseGroupRect);
   setAutoFillBackground(true);
   const QFont bold = BoldFont(font());
-  for (const FuseSlotPlace& place : FuseSlotPlaces()) {
+  for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) {
     auto* panel = new ClickPanel(this);
-    panel->setObjectName(QString::fromLatin1(place.panel.data(), place.panel.size()));
-    panel->setGeometry(place.left, place.top, place.width, place.height);
+    panel->setObjectName(QStringLiteral("fuseSlot%1").arg(slot));
+    panel->setGeometry(kFuseSlotRects[static_cast<std::size_t>(slot - 1)]);
     panel->setFont(bold);
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     panel->setCursor(Qt::PointingHandCursor);
     panel->hide();
-    const int slot = place.slot;
     panels_[static_cast<std::size_t>(slot - 1)] = panel;
     connect(panel, &ClickPanel::clicked, this, [this, slot] { Clicked(slot); });
   }

@@ -1,4 +1,4 @@
-// GroupBox1 "Fuses": twelve clickable switch panels drawn from the
+// The "Fuses" group: twelve clickable switch panels drawn from the
 // FuseSwitches model. The panel only draws and forwards clicks; what a click
 // does to the configuration word is the model's business.
 #pragma once
@@ -18,7 +18,7 @@ class FusePanel : public QGroupBox {
  public:
   FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* parent);
 
-  // Slot n (1..12): Panel1 .. Panel4, Panel7 .. Panel14.
+  // The panel of slot n (1..12).
   ClickPanel* SlotPanel(int n) const { return panels_[static_cast<std::size_t>(n - 1)]; }
 
   // Redraws every slot (visibility, caption, colour, hint) from the model.

@@ -92,18 +92,15 @@ int main(int argc, char* argv[]) {
   }
   if (parser.isSet(dialogOption)) {
     // The dialog shows what the window holds, as its menu command would.
-    lpt::app::SetDialogStateSource([&window] {
-      lpt::app::DialogState state;
-      state.device = window.Device();
-      state.buffers = window.Buffers();
-      state.portAddress = window.CurrentSettings().portAddress;
-      state.workDir = window.CurrentSettings().workDir;
-      state.exeDir = window.Location().ExeDir();
-      return state;
-    });
+    lpt::app::DialogState state;
+    state.device = window.Device();
+    state.buffers = window.Buffers();
+    state.portAddress = window.CurrentSettings().portAddress;
+    state.workDir = window.CurrentSettings().workDir;
+    state.exeDir = window.Location().ExeDir();
     QApplication::processEvents();
-    const bool saved =
-        lpt::app::ScreenshotDialog(&window, parser.value(dialogOption), positional.first());
+    const bool saved = lpt::app::ScreenshotDialog(&window, parser.value(dialogOption),
+                                                  std::move(state), positional.first());
     window.close();
     return saved ? 0 : 2;
   }

@@ -19,6 +19,7 @@
 #include "app/dialog_id.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel.h"
+#include "app/fuse_panel_geometry.h"
 #include "app/gui_hooks.h"
 #include "app/hint_delay_style.h"
 #include "app/memory_grid.h"
@@ -49,10 +50,10 @@ struct MemoryViewPlace {
   QRect geometry;
   int columnWidth;
 };
-constexpr MemoryViewPlace kProgramView{
-    GridKind::Program, "Program Memory ", "GroupBox2", "sg1", QRect(18, 32, 335, 154), 30};
-constexpr MemoryViewPlace kDataView{GridKind::Data, "Data Memory ",           "GroupBox3",
-                                    "sg2",          QRect(366, 32, 235, 154), 20};
+constexpr MemoryViewPlace kProgramView{GridKind::Program, "Program Memory ",       "programGroup",
+                                       "programGrid",     QRect(18, 32, 335, 154), 30};
+constexpr MemoryViewPlace kDataView{GridKind::Data, "Data Memory ",           "dataGroup",
+                                    "dataGrid",     QRect(366, 32, 235, 154), 20};
 
 QString ExecutableDir(const QString& configured) {
   QString dir = configured.isEmpty() ? QCoreApplication::applicationDirPath() : configured;
@@ -108,7 +109,7 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
     delay_ = ownDelay_.get();
   }
   hooks_ = std::make_unique<GuiHooks>(
-      this, panel6_,
+      this, progressPanel_,
       GuiHooks::Views{
           [this] { RefreshBufferViews(); }, [this](std::uint16_t word) { ShowFusesWord(word); },
           [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }});
@@ -146,27 +147,27 @@ void MainWindow::CreateClientArea(QWidget* client) {
   fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
 
   const QFont bold = BoldFont(font());
-  panel15_ = new ClickPanel(client);
-  panel15_->setObjectName(QStringLiteral("Panel15"));
-  panel15_->setText(QStringLiteral("?"));
-  panel15_->setFont(bold);
-  panel15_->setAlignment(Qt::AlignCenter);
-  panel15_->setGeometry(472, 209, 14, 17);
-  panel15_->SetColor(kInfoPanelColor);
-  panel15_->setCursor(Qt::PointingHandCursor);
-  panel15_->hide();
+  infoPanel_ = new ClickPanel(client);
+  infoPanel_->setObjectName(QStringLiteral("infoPanel"));
+  infoPanel_->setText(QStringLiteral("?"));
+  infoPanel_->setFont(bold);
+  infoPanel_->setAlignment(Qt::AlignCenter);
+  infoPanel_->setGeometry(kInfoPanelRect);
+  infoPanel_->SetColor(kInfoPanelColor);
+  infoPanel_->setCursor(Qt::PointingHandCursor);
+  infoPanel_->hide();
 
-  panel5_ = new ClickPanel(client);
-  panel5_->setObjectName(QStringLiteral("Panel5"));
-  panel5_->setText(IdPanelText(buffers_.IdDigits()));
-  panel5_->setFont(bold);
-  panel5_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  panel5_->setGeometry(492, 209, 109, 17);
-  panel5_->SetColor(kIdPanelColor);
-  panel5_->setToolTip(QStringLiteral("User data"));
-  panel5_->setCursor(Qt::PointingHandCursor);
+  idPanel_ = new ClickPanel(client);
+  idPanel_->setObjectName(QStringLiteral("idPanel"));
+  idPanel_->setText(IdPanelText(buffers_.IdDigits()));
+  idPanel_->setFont(bold);
+  idPanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  idPanel_->setGeometry(492, 209, 109, 17);
+  idPanel_->SetColor(kIdPanelColor);
+  idPanel_->setToolTip(QStringLiteral("User data"));
+  idPanel_->setCursor(Qt::PointingHandCursor);
 
-  panel6_ = new ProgressPanel(client);
+  progressPanel_ = new ProgressPanel(client);
 }
 
 void MainWindow::ReadSettings() {
@@ -184,9 +185,9 @@ void MainWindow::ReadSettings() {
 
   settings_ = ReadSettingsFile(location_.PathToRead(), location_.ExeDir());
   startSettings_ = settings_;
-  Action(QStringLiteral("ss1"))->setChecked(settings_.saveFlag != "NO");
+  actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");
-  Action(QStringLiteral("Delay1"))->setChecked(settings_.delayMode == "true");
+  actions_.delay->setChecked(settings_.delayMode == "true");
 }
 
 void MainWindow::ApplyColours(bool standard) {
@@ -199,7 +200,7 @@ void MainWindow::ApplyColours(bool standard) {
                    standard ? QColor(Qt::white) : QColor::fromRgb(kProgramGridColor));
   SetPaletteColour(data_.grid, QPalette::Base,
                    standard ? QColor(Qt::white) : QColor::fromRgb(kDataGridColor));
-  if (QAction* item = Action(QStringLiteral("ScW1"))) item->setChecked(standard);
+  if (actions_.standardColours != nullptr) actions_.standardColours->setChecked(standard);
 }
 
 void MainWindow::SetUpDevice(const std::string& name) {
@@ -215,18 +216,18 @@ void MainWindow::SetUpDevice(const std::string& name) {
 
 void MainWindow::ApplyCapabilities(const Capabilities& layout) {
   data_.group->setVisible(layout.dataEeprom);
-  Action(QStringLiteral("ProgramonlyDatamemory1"))->setEnabled(layout.programDataOnly);
-  Button(QStringLiteral("Button3"))->setVisible(layout.erase);
-  Action(QStringLiteral("Erase1"))->setEnabled(layout.erase);
-  Button(QStringLiteral("Button4"))->setVisible(layout.programFusesOnly);
-  Action(QStringLiteral("ProgramFuses1"))->setEnabled(layout.programFusesOnly);
-  panel15_->setVisible(layout.fuseInfoPage);
+  actions_.programDataOnly->setEnabled(layout.programDataOnly);
+  buttons_.erase->setVisible(layout.erase);
+  actions_.erase->setEnabled(layout.erase);
+  buttons_.programFusesOnly->setVisible(layout.programFusesOnly);
+  actions_.programFusesOnly->setEnabled(layout.programFusesOnly);
+  infoPanel_->setVisible(layout.fuseInfoPage);
 }
 
 void MainWindow::RefreshBufferViews() {
   program_.model->Refresh();
   data_.model->Refresh();
-  panel5_->setText(IdPanelText(buffers_.IdDigits()));
+  idPanel_->setText(IdPanelText(buffers_.IdDigits()));
 }
 
 void MainWindow::ShowFusesWord(std::uint16_t word) {
@@ -239,17 +240,16 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   // port. Help and About go too: their modal loops would stop the command
   // half-way with the chip powered. The device commands stay: a second one
   // is refused by IdleFlag.
-  static const char* const kEditing[] = {"Open1",       "Save1",      "ChangeDir1", "ClearBuffers1",
-                                         "ClearFuses1", "ClearArea1", "Device2",    "ID1",
-                                         "OutputPort1", "ScW1",       "ss1",        "Delay1",
-                                         "Help1",       "About1",     "HomePage1"};
-  for (const char* name : kEditing) {
-    if (QAction* item = Action(QLatin1String(name))) item->setEnabled(enabled);
+  const MenuActions& a = actions_;
+  for (QAction* item : {a.open, a.save, a.changeDir, a.clearBuffers, a.clearFuses, a.clearArea,
+                        a.selectDevice, a.id, a.outputPort, a.standardColours, a.saveSettingsOnExit,
+                        a.delay, a.help, a.about, a.homePage}) {
+    item->setEnabled(enabled);
   }
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
-  panel5_->setEnabled(enabled);
-  panel15_->setEnabled(enabled);
+  idPanel_->setEnabled(enabled);
+  infoPanel_->setEnabled(enabled);
   for (const MemoryView& view : {program_, data_}) {
     if (!enabled) view.grid->setCurrentIndex(QModelIndex());  // commits an open editor first
     view.model->SetReadOnly(!enabled);
@@ -262,16 +262,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!exitDone_) FormClose();
+  if (!exitDone_) SaveSettingsAndClosePort();
   event->accept();
 }
 
-void MainWindow::FormClose() {
+void MainWindow::SaveSettingsAndClosePort() {
   exitDone_ = true;
   SaveSimulatedChipOrTell(this, port_.get());
   if (port_) port_->SetOpened(false);
   const Settings out =
-      SettingsAtExit(settings_, startSettings_, Action(QStringLiteral("ss1"))->isChecked());
+      SettingsAtExit(settings_, startSettings_, actions_.saveSettingsOnExit->isChecked());
   std::string error;
   if (!location_.Write(out, &error)) {
     ShowBox(this, BoxKind::Warning,

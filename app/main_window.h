@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMap>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +38,43 @@ struct MemoryView {
   QGroupBox* group = nullptr;
   MemoryGridModel* model = nullptr;
   QTableView* grid = nullptr;
+};
+
+// The menu commands by role; the tool bar shares five of them.
+struct MenuActions {
+  QAction* open = nullptr;
+  QAction* save = nullptr;
+  QAction* changeDir = nullptr;
+  QAction* exit = nullptr;
+  QAction* clearBuffers = nullptr;
+  QAction* clearFuses = nullptr;
+  QAction* clearArea = nullptr;
+  QAction* programAll = nullptr;
+  QAction* programDataOnly = nullptr;
+  QAction* programFusesOnly = nullptr;
+  QAction* erase = nullptr;
+  QAction* verify = nullptr;
+  QAction* blankCheck = nullptr;
+  QAction* read = nullptr;
+  QAction* selectDevice = nullptr;
+  QAction* id = nullptr;
+  QAction* outputPort = nullptr;
+  QAction* standardColours = nullptr;
+  QAction* saveSettingsOnExit = nullptr;
+  QAction* delay = nullptr;
+  QAction* help = nullptr;
+  QAction* homePage = nullptr;
+  QAction* about = nullptr;
+};
+
+// The device command buttons under the grids.
+struct CommandButtons {
+  QPushButton* read = nullptr;
+  QPushButton* verify = nullptr;
+  QPushButton* programAll = nullptr;
+  QPushButton* programFusesOnly = nullptr;
+  QPushButton* erase = nullptr;
+  QPushButton* blankCheck = nullptr;
 };
 
 // How this run starts. The defaults are the program's; tests and the
@@ -79,20 +115,19 @@ class MainWindow : public QMainWindow {
   const FuseSwitches& Fuses() const { return fuses_; }
   OpState& State() { return opState_; }
   const Settings& CurrentSettings() const { return settings_; }
-  const Settings& StartSettings() const { return startSettings_; }
   const SettingsLocation& Location() const { return location_; }
   Port& CurrentPort() { return *port_; }
   bool Busy() const { return runner_.Running(); }
 
-  QAction* Action(const QString& name) const { return actions_.value(name); }
-  QPushButton* Button(const QString& name) const { return buttons_.value(name); }
-  QTableView* Sg1() const { return program_.grid; }
-  QTableView* Sg2() const { return data_.grid; }
+  const MenuActions& Actions() const { return actions_; }
+  const CommandButtons& Buttons() const { return buttons_; }
+  QTableView* ProgramGrid() const { return program_.grid; }
+  QTableView* DataGrid() const { return data_.grid; }
   FusePanel* FuseGroup() const { return fusePanel_; }
   QGroupBox* DataGroup() const { return data_.group; }
-  ClickPanel* IdPanel() const { return panel5_; }
-  ClickPanel* InfoPanel() const { return panel15_; }
-  ProgressPanel* Progress() const { return panel6_; }
+  ClickPanel* IdPanel() const { return idPanel_; }
+  ClickPanel* InfoPanel() const { return infoPanel_; }
+  ProgressPanel* Progress() const { return progressPanel_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,7 +138,7 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolBar(QWidget* client);
   void CreateButtons(QWidget* client);
-  QAction* AddAction(const QString& name, const QString& text);
+  QAction* AddAction(const char* name, const char* text);
 
   // Building and state (main_window.cpp).
   void CreateClientArea(QWidget* client);
@@ -113,31 +148,31 @@ class MainWindow : public QMainWindow {
   void RefreshBufferViews();
   void ShowFusesWord(std::uint16_t word);
   void SetEditingEnabled(bool enabled);
-  void FormClose();
+  void SaveSettingsAndClosePort();
 
   // Port and files (main_window_files.cpp).
   void OpenPortFromSettings();
-  void Load1Click();
-  void Save1Click();
+  void onOpenFile();
+  void onSaveFile();
 
   // Handlers (main_window_commands.cpp).
   void ConnectCommands();
-  void ClearBuffers1Click();
-  void ClearFuses1Click();
-  void ClearArea1Click();
-  void Device2Click();
-  void Panel5Click();
-  void Panel15Click();
-  void OutputPort1Click();
-  void ChangeDir1Click();
-  void ScW1Click();
-  void Delay1Click();
-  void Panel6Click();
+  void onClearBuffers();
+  void onClearFuses();
+  void onClearArea();
+  void onSelectDevice();
+  void onIdPanelClicked();
+  void onInfoPanelClicked();
+  void onOutputPort();
+  void onChangeDir();
+  void onToggleStandardColours();
+  void onToggleDelay();
+  void onProgressPanelClicked();
 
   AppOptions options_;
   SettingsLocation location_;
   Settings settings_;       // current values
-  Settings startSettings_;  // StartSettings: as read at start-up
+  Settings startSettings_;  // as read at start-up
   bool standardColours_ = false;
 
   ActiveDevice device_;
@@ -154,16 +189,16 @@ class MainWindow : public QMainWindow {
   bool exitDone_ = false;
   bool simulatedPort_ = false;  // the simulator models the device's chip
 
-  QMap<QString, QAction*> actions_;
-  QMap<QString, QPushButton*> buttons_;
+  MenuActions actions_;
+  CommandButtons buttons_;
   QWidget* client_ = nullptr;
   QToolBar* toolBar_ = nullptr;
-  MemoryView program_;  // sg1 in GroupBox2
-  MemoryView data_;     // sg2 in GroupBox3
+  MemoryView program_;
+  MemoryView data_;
   FusePanel* fusePanel_ = nullptr;
-  ClickPanel* panel5_ = nullptr;
-  ClickPanel* panel15_ = nullptr;
-  ProgressPanel* panel6_ = nullptr;
+  ClickPanel* idPanel_ = nullptr;
+  ClickPanel* infoPanel_ = nullptr;
+  ProgressPanel* progressPanel_ = nullptr;
 };
 
 }  // namespace lpt::app

@@ -14,53 +14,50 @@
 namespace lpt::app {
 
 void MainWindow::ConnectCommands() {
-  const auto on = [this](const char* name, void (MainWindow::*handler)()) {
-    connect(Action(QLatin1String(name)), &QAction::triggered, this,
-            [this, handler] { (this->*handler)(); });
+  const MenuActions& a = actions_;
+  const auto on = [this](QAction* action, void (MainWindow::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   };
-  on("Open1", &MainWindow::Load1Click);
-  on("Save1", &MainWindow::Save1Click);
-  on("ChangeDir1", &MainWindow::ChangeDir1Click);
-  on("ClearBuffers1", &MainWindow::ClearBuffers1Click);
-  on("ClearFuses1", &MainWindow::ClearFuses1Click);
-  on("ClearArea1", &MainWindow::ClearArea1Click);
-  on("Device2", &MainWindow::Device2Click);
-  on("ID1", &MainWindow::Panel5Click);
-  on("OutputPort1", &MainWindow::OutputPort1Click);
-  on("ScW1", &MainWindow::ScW1Click);
-  on("Delay1", &MainWindow::Delay1Click);
-  connect(Action(QStringLiteral("Exit1")), &QAction::triggered, this, &QWidget::close);
-  connect(Action(QStringLiteral("Help1")), &QAction::triggered, this,
-          [this] { ShowHelpDialog(this); });
-  connect(Action(QStringLiteral("About1")), &QAction::triggered, this,
-          [this] { ShowAboutDialog(this); });
-  connect(Action(QStringLiteral("HomePage1")), &QAction::triggered, this, [] { OpenHomePage(); });
+  on(a.open, &MainWindow::onOpenFile);
+  on(a.save, &MainWindow::onSaveFile);
+  on(a.changeDir, &MainWindow::onChangeDir);
+  on(a.clearBuffers, &MainWindow::onClearBuffers);
+  on(a.clearFuses, &MainWindow::onClearFuses);
+  on(a.clearArea, &MainWindow::onClearArea);
+  on(a.selectDevice, &MainWindow::onSelectDevice);
+  on(a.id, &MainWindow::onIdPanelClicked);
+  on(a.outputPort, &MainWindow::onOutputPort);
+  on(a.standardColours, &MainWindow::onToggleStandardColours);
+  on(a.delay, &MainWindow::onToggleDelay);
+  connect(a.exit, &QAction::triggered, this, &QWidget::close);
+  connect(a.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
+  connect(a.about, &QAction::triggered, this, [this] { ShowAboutDialog(this); });
+  connect(a.homePage, &QAction::triggered, this, [] { OpenHomePage(); });
 
   // Device commands: menu item and button run the same function.
+  const CommandButtons& b = buttons_;
   const struct {
-    const char* action;
-    const char* button;
+    QAction* action;
+    QPushButton* button;
     CommandResult (*command)(OpContext&);
   } kCommands[] = {
-      {"ProgramAll1", "Button1", &ProgramAll},
-      {"ProgramonlyDatamemory1", nullptr, &ProgramDataOnly},
-      {"ProgramFuses1", "Button4", &ProgramFusesOnly},
-      {"Erase1", "Button3", &EraseChip},
-      {"Verify1", "Button2", &VerifyChip},
-      {"Blankcheck1", "Button5", &BlankCheck},
-      {"Read1", "ReadButton", &ReadChip},
+      {a.programAll, b.programAll, &ProgramAll},
+      {a.programDataOnly, nullptr, &ProgramDataOnly},
+      {a.programFusesOnly, b.programFusesOnly, &ProgramFusesOnly},
+      {a.erase, b.erase, &EraseChip},
+      {a.verify, b.verify, &VerifyChip},
+      {a.blankCheck, b.blankCheck, &BlankCheck},
+      {a.read, b.read, &ReadChip},
   };
   for (const auto& item : kCommands) {
     const auto run = [this, command = item.command] { RunDeviceCommand(command); };
-    connect(Action(QLatin1String(item.action)), &QAction::triggered, this, run);
-    if (item.button != nullptr) {
-      connect(Button(QLatin1String(item.button)), &QPushButton::clicked, this, run);
-    }
+    connect(item.action, &QAction::triggered, this, run);
+    if (item.button != nullptr) connect(item.button, &QPushButton::clicked, this, run);
   }
 
-  connect(panel5_, &ClickPanel::clicked, this, &MainWindow::Panel5Click);
-  connect(panel15_, &ClickPanel::clicked, this, &MainWindow::Panel15Click);
-  connect(panel6_, &ClickPanel::clicked, this, &MainWindow::Panel6Click);
+  connect(idPanel_, &ClickPanel::clicked, this, &MainWindow::onIdPanelClicked);
+  connect(infoPanel_, &ClickPanel::clicked, this, &MainWindow::onInfoPanelClicked);
+  connect(progressPanel_, &ClickPanel::clicked, this, &MainWindow::onProgressPanelClicked);
 }
 
 CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
@@ -70,23 +67,23 @@ CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&))
   });
 }
 
-void MainWindow::ClearBuffers1Click() {
+void MainWindow::onClearBuffers() {
   SetBuffer(device_, buffers_);
   ShowFusesWord(buffers_.FuseWord);
   RefreshBufferViews();
 }
 
-void MainWindow::ClearFuses1Click() {
+void MainWindow::onClearFuses() {
   SetOnlyFusesId(buffers_);
   ShowFusesWord(buffers_.FuseWord);
   RefreshBufferViews();
 }
 
-void MainWindow::ClearArea1Click() {
+void MainWindow::onClearArea() {
   if (ShowClearAreaDialog(this, device_, buffers_)) RefreshBufferViews();
 }
 
-void MainWindow::Device2Click() {
+void MainWindow::onSelectDevice() {
   std::string name = device_.name;
   if (!ShowDeviceDialog(this, &name)) return;
   SetUpDevice(name);
@@ -96,13 +93,13 @@ void MainWindow::Device2Click() {
   if (simulatedPort_) OpenPortFromSettings();
 }
 
-void MainWindow::Panel5Click() {
+void MainWindow::onIdPanelClicked() {
   if (ShowIdDialog(this, buffers_)) RefreshBufferViews();
 }
 
-void MainWindow::Panel15Click() { ShowInfoDialog(this, device_); }
+void MainWindow::onInfoPanelClicked() { ShowInfoDialog(this, device_); }
 
-void MainWindow::OutputPort1Click() {
+void MainWindow::onOutputPort() {
   int address = settings_.portAddress;
   if (!ShowPortDialog(this, &address)) return;
   settings_.portAddress = address;
@@ -111,20 +108,20 @@ void MainWindow::OutputPort1Click() {
   OpenPortFromSettings();
 }
 
-void MainWindow::ChangeDir1Click() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }
+void MainWindow::onChangeDir() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }
 
-void MainWindow::ScW1Click() {
+void MainWindow::onToggleStandardColours() {
   const bool standard = !standardColours_;
   ApplyColours(standard);
   settings_.stdColors = standard ? "YES" : "NO";
 }
 
-void MainWindow::Delay1Click() {
-  const bool on = Action(QStringLiteral("Delay1"))->isChecked();
+void MainWindow::onToggleDelay() {
+  const bool on = actions_.delay->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
 }
 
-void MainWindow::Panel6Click() { opState_.ContinueFlag = false; }
+void MainWindow::onProgressPanelClicked() { opState_.ContinueFlag = false; }
 
 }  // namespace lpt::app

@@ -67,7 +67,7 @@ static QString AskHexPath(QWidget* parent, const std::string& workDir, const std
   return dialog.selectedFiles().first();
 }
 
-void MainWindow::Load1Click() {
+void MainWindow::onOpenFile() {
   const QString path =
       AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptOpen);
   if (!path.isEmpty()) LoadHexPath(path);
@@ -91,7 +91,7 @@ void MainWindow::LoadHexPath(const QString& path) {
   }
 }
 
-void MainWindow::Save1Click() {
+void MainWindow::onSaveFile() {
   const QString path =
       AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptSave);
   if (!path.isEmpty()) SaveHexPath(path);

@@ -12,137 +12,140 @@
 
 namespace lpt::app {
 
-QAction* MainWindow::AddAction(const QString& name, const QString& text) {
-  auto* action = new QAction(text, this);
-  action->setObjectName(name);
-  actions_.insert(name, action);
+QAction* MainWindow::AddAction(const char* name, const char* text) {
+  auto* action = new QAction(QLatin1String(text), this);
+  action->setObjectName(QLatin1String(name));
   return action;
 }
 
 void MainWindow::CreateActions() {
-  AddAction(QStringLiteral("Open1"), QStringLiteral("&Open"));
-  AddAction(QStringLiteral("Save1"), QStringLiteral("&Save"));
-  AddAction(QStringLiteral("ChangeDir1"), QStringLiteral("Change &Dir"));
-  AddAction(QStringLiteral("Exit1"), QStringLiteral("E&xit"));
-  AddAction(QStringLiteral("ClearBuffers1"), QStringLiteral("Set &Buffer"));
-  AddAction(QStringLiteral("ClearFuses1"), QStringLiteral("Set only &Fuses, ID"));
-  AddAction(QStringLiteral("ClearArea1"), QStringLiteral("Clear &Area"));
-  AddAction(QStringLiteral("ProgramAll1"), QStringLiteral("&Program All"));
-  AddAction(QStringLiteral("ProgramonlyDatamemory1"), QStringLiteral("Program only &Data memory"));
-  AddAction(QStringLiteral("ProgramFuses1"), QStringLiteral("Program only &Fuses + ID"));
-  AddAction(QStringLiteral("Erase1"), QStringLiteral("&Erase"));
-  AddAction(QStringLiteral("Verify1"), QStringLiteral("&Verify"));
-  AddAction(QStringLiteral("Blankcheck1"), QStringLiteral("&Blank check"));
-  AddAction(QStringLiteral("Read1"), QStringLiteral("&Read"));
-  AddAction(QStringLiteral("Device2"), QStringLiteral("&Device"));
-  AddAction(QStringLiteral("ID1"), QStringLiteral("I&D"));
-  AddAction(QStringLiteral("OutputPort1"), QStringLiteral("Output &Port"));
-  AddAction(QStringLiteral("ScW1"), QStringLiteral("Standart &color Windows"));
-  AddAction(QStringLiteral("ss1"), QStringLiteral("&Save settings on Exit"));
-  AddAction(QStringLiteral("Delay1"), QStringLiteral("&Delay"));
-  AddAction(QStringLiteral("Help1"), QStringLiteral("&Help"));
-  AddAction(QStringLiteral("HomePage1"), QStringLiteral("Home &Page"));
-  AddAction(QStringLiteral("About1"), QStringLiteral("&About"));
+  MenuActions& a = actions_;
+  a.open = AddAction("openAction", "&Open");
+  a.save = AddAction("saveAction", "&Save");
+  a.changeDir = AddAction("changeDirAction", "Change &Dir");
+  a.exit = AddAction("exitAction", "E&xit");
+  a.clearBuffers = AddAction("clearBuffersAction", "Set &Buffer");
+  a.clearFuses = AddAction("clearFusesAction", "Set only &Fuses, ID");
+  a.clearArea = AddAction("clearAreaAction", "Clear &Area");
+  a.programAll = AddAction("programAllAction", "&Program All");
+  a.programDataOnly = AddAction("programDataOnlyAction", "Program only &Data memory");
+  a.programFusesOnly = AddAction("programFusesOnlyAction", "Program only &Fuses + ID");
+  a.erase = AddAction("eraseAction", "&Erase");
+  a.verify = AddAction("verifyAction", "&Verify");
+  a.blankCheck = AddAction("blankCheckAction", "&Blank check");
+  a.read = AddAction("readAction", "&Read");
+  a.selectDevice = AddAction("selectDeviceAction", "&Device");
+  a.id = AddAction("idAction", "I&D");
+  a.outputPort = AddAction("outputPortAction", "Output &Port");
+  a.standardColours = AddAction("standardColoursAction", "Standart &color Windows");
+  a.saveSettingsOnExit = AddAction("saveSettingsOnExitAction", "&Save settings on Exit");
+  a.delay = AddAction("delayAction", "&Delay");
+  a.help = AddAction("helpAction", "&Help");
+  a.homePage = AddAction("homePageAction", "Home &Page");
+  a.about = AddAction("aboutAction", "&About");
 
-  Action(QStringLiteral("Open1"))->setShortcut(QKeySequence(Qt::Key_F4));
-  Action(QStringLiteral("Save1"))->setShortcut(QKeySequence(Qt::Key_F2));
-  Action(QStringLiteral("Exit1"))->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-  Action(QStringLiteral("Help1"))->setShortcut(QKeySequence(Qt::Key_F1));
+  a.open->setShortcut(QKeySequence(Qt::Key_F4));
+  a.save->setShortcut(QKeySequence(Qt::Key_F2));
+  a.exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+  a.help->setShortcut(QKeySequence(Qt::Key_F1));
 
-  for (const char* name : {"ScW1", "ss1", "Delay1"}) {
-    Action(QLatin1String(name))->setCheckable(true);
+  for (QAction* toggle : {a.standardColours, a.saveSettingsOnExit, a.delay}) {
+    toggle->setCheckable(true);
   }
-  Action(QStringLiteral("ss1"))->setChecked(true);
+  a.saveSettingsOnExit->setChecked(true);
 
   // The tool bar shares these actions; their tool tips are its hints.
   const struct {
-    const char* action;
+    QAction* action;
     const char* hint;
     CommandIcon icon;
   } kToolBarItems[] = {
-      {"ClearBuffers1", "Clear Buffers", CommandIcon::ClearBuffers},
-      {"Open1", "Open File", CommandIcon::Open},
-      {"Save1", "Save", CommandIcon::Save},
-      {"Device2", "Select processor", CommandIcon::Device},
-      {"Help1", "Help", CommandIcon::Help},
+      {a.clearBuffers, "Clear Buffers", CommandIcon::ClearBuffers},
+      {a.open, "Open File", CommandIcon::Open},
+      {a.save, "Save", CommandIcon::Save},
+      {a.selectDevice, "Select processor", CommandIcon::Device},
+      {a.help, "Help", CommandIcon::Help},
   };
   for (const auto& item : kToolBarItems) {
-    QAction* action = Action(QLatin1String(item.action));
-    action->setToolTip(QLatin1String(item.hint));
-    action->setIcon(MakeCommandIcon(item.icon));
+    item.action->setToolTip(QLatin1String(item.hint));
+    item.action->setIcon(MakeCommandIcon(item.icon));
   }
   const struct {
-    const char* action;
+    QAction* action;
     CommandIcon icon;
   } kMenuIcons[] = {
-      {"ProgramAll1", CommandIcon::Program},
-      {"ProgramonlyDatamemory1", CommandIcon::Program},
-      {"ProgramFuses1", CommandIcon::Program},
-      {"Erase1", CommandIcon::Erase},
-      {"Verify1", CommandIcon::Verify},
-      {"Blankcheck1", CommandIcon::Blank},
-      {"Read1", CommandIcon::Read},
+      {a.programAll, CommandIcon::Program},
+      {a.programDataOnly, CommandIcon::Program},
+      {a.programFusesOnly, CommandIcon::Program},
+      {a.erase, CommandIcon::Erase},
+      {a.verify, CommandIcon::Verify},
+      {a.blankCheck, CommandIcon::Blank},
+      {a.read, CommandIcon::Read},
   };
-  for (const auto& item : kMenuIcons) {
-    Action(QLatin1String(item.action))->setIcon(MakeCommandIcon(item.icon));
-  }
+  for (const auto& item : kMenuIcons) item.action->setIcon(MakeCommandIcon(item.icon));
 }
 
 void MainWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
-  const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-      if (name == nullptr) {
+  const auto add = [](QMenu* menu, std::initializer_list<QAction*> items) {
+    for (QAction* item : items) {
+      if (item == nullptr) {
         menu->addSeparator();
       } else {
-        menu->addAction(Action(QLatin1String(name)));
+        menu->addAction(item);
       }
     }
   };
+  const MenuActions& a = actions_;
   add(bar->addMenu(QStringLiteral("&File")),
-      {"Open1", nullptr, "Save1", "ChangeDir1", nullptr, "Exit1"});
-  add(bar->addMenu(QStringLiteral("&Edit")), {"ClearBuffers1", "ClearFuses1", "ClearArea1"});
+      {a.open, nullptr, a.save, a.changeDir, nullptr, a.exit});
+  add(bar->addMenu(QStringLiteral("&Edit")), {a.clearBuffers, a.clearFuses, a.clearArea});
   add(bar->addMenu(QStringLiteral("&Device")),
-      {"ProgramAll1", "ProgramonlyDatamemory1", "ProgramFuses1", nullptr, "Erase1", nullptr,
-       "Verify1", "Blankcheck1", "Read1"});
-  add(bar->addMenu(QStringLiteral("&Select")), {"Device2", "ID1"});
-  add(bar->addMenu(QStringLiteral("&Option")), {"OutputPort1", "ScW1", "ss1", "Delay1"});
-  add(bar->addMenu(QStringLiteral("&Help")), {"Help1", "HomePage1", nullptr, "About1"});
+      {a.programAll, a.programDataOnly, a.programFusesOnly, nullptr, a.erase, nullptr, a.verify,
+       a.blankCheck, a.read});
+  add(bar->addMenu(QStringLiteral("&Select")), {a.selectDevice, a.id});
+  add(bar->addMenu(QStringLiteral("&Option")),
+      {a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay});
+  add(bar->addMenu(QStringLiteral("&Help")), {a.help, a.homePage, nullptr, a.about});
 }
 
 void MainWindow::CreateToolBar(QWidget* client) {
   toolBar_ = new QToolBar(client);
-  toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
   toolBar_->setGeometry(0, 0, 618, 29);
   toolBar_->setMovable(false);
   toolBar_->setFloatable(false);
   toolBar_->setIconSize(QSize(20, 20));
   toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  const auto addButton = [this](const char* name) {
-    QAction* action = Action(QLatin1String(name));
+  const auto addButton = [this](QAction* action) {
     toolBar_->addAction(action);
     toolBar_->widgetForAction(action)->setFixedWidth(40);
   };
-  addButton("ClearBuffers1");
-  addButton("Open1");
-  addButton("Save1");
+  addButton(actions_.clearBuffers);
+  addButton(actions_.open);
+  addButton(actions_.save);
   // The separator pushes the last two buttons to the right edge.
   auto* spacer = new QWidget(toolBar_);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   toolBar_->addWidget(spacer);
-  addButton("Device2");
-  addButton("Help1");
+  addButton(actions_.selectDevice);
+  addButton(actions_.help);
 }
 
 void MainWindow::CreateButtons(QWidget* client) {
+  CommandButtons& b = buttons_;
   const struct {
+    QPushButton** button;
     const char* name;
     const char* caption;
     const char* hint;
   } kButtons[] = {
-      {"ReadButton", "Read", nullptr},     {"Button2", "Verify", nullptr},
-      {"Button1", "Program All", nullptr}, {"Button4", "Fuses", "Program only Fuses + ID"},
-      {"Button3", "Erase", "Erase All"},   {"Button5", "Blank?", "Check the device for Blank"},
+      {&b.read, "readButton", "Read", nullptr},
+      {&b.verify, "verifyButton", "Verify", nullptr},
+      {&b.programAll, "programAllButton", "Program All", nullptr},
+      {&b.programFusesOnly, "programFusesOnlyButton", "Fuses", "Program only Fuses + ID"},
+      {&b.erase, "eraseButton", "Erase", "Erase All"},
+      {&b.blankCheck, "blankCheckButton", "Blank?", "Check the device for Blank"},
   };
   const QFont bold = BoldFont(font());
   int left = 16;
@@ -152,7 +155,7 @@ void MainWindow::CreateButtons(QWidget* client) {
     button->setFont(bold);
     button->setGeometry(left, 264, 90, 17);
     if (item.hint != nullptr) button->setToolTip(QLatin1String(item.hint));
-    buttons_.insert(QLatin1String(item.name), button);
+    *item.button = button;
     left += 99;
   }
 }

@@ -1,4 +1,4 @@
-// The grid views sg1 / sg2 and their in-place editor: the look of the
+// The program and data memory grid views and their in-place editor: the look of the
 // grids (column widths, 15-pixel rows, vertical scroll bar only, hint
 // "Click to edit") and an editor that holds typing to the cell's format.
 #pragma once

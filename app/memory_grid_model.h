@@ -1,4 +1,4 @@
-// The grids sg1 (program memory) and sg2 (data EEPROM) as a table model
+// The program memory and data EEPROM grids as a table model
 // over EditBuffers: column 0 is the address label, columns 1..8 the cells
 // of row r at addresses 8r + c - 1. The buffers stay the single store;
 // a device change resets the model instead of building 8192 cell widgets.
@@ -29,9 +29,6 @@ class MemoryGridModel : public QAbstractTableModel {
 
   // The format typed text must keep in this grid for the active device.
   CellFormat Format() const;
-
-  // Colour of the address column (fixed) .
-  void SetAddressColor(QColor color) { addressColor_ = color; }
 
   // While a device command runs the cells cannot be edited.
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }

@@ -1,5 +1,5 @@
-// Panel6: the dark-blue panel that every device command shows while it
-// runs, with the gauge Gauge1 and the "Ok" label Label9. A click on it asks
+// The dark-blue panel that every device command shows while it runs, with
+// its progress bar and the "Ok" label. A click on it asks
 // a running family-27 program pass to stop (ContinueFlag).
 #pragma once
 
@@ -14,15 +14,15 @@ class ProgressPanel : public ClickPanel {
  public:
   explicit ProgressPanel(QWidget* parent);
 
-  QProgressBar* Gauge1() const { return gauge_; }
-  QLabel* Label9() const { return okLabel_; }
+  QProgressBar* ProgressBar() const { return progressBar_; }
+  QLabel* OkLabel() const { return okLabel_; }
 
   void SetMax(int max);
   void SetPosition(int position);
   void ShowOk(bool shown);
 
  private:
-  QProgressBar* gauge_;
+  QProgressBar* progressBar_;
   QLabel* okLabel_;
 };
 

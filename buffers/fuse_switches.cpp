@@ -12,7 +12,7 @@ std::size_t StepIndexFrom(int k) { return static_cast<std::size_t>(3 - k); }
 }  // namespace
 
 void FuseSwitches::ApplyLayout(FuseLayout layout) {
-  // PlochaStandart: every slot hidden. Hidden slots keep whatever an
+  // Every slot hidden first. Hidden slots keep whatever an
   // earlier layout left in them; ShowFuses and Click never touch them.
   for (FuseSlot& slot : slots_) slot.visible = false;
 

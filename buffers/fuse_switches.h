@@ -30,7 +30,7 @@ class FuseSwitches {
  public:
   static constexpr int kSlots = 12;
 
-  // PlochaStandart then the layout routine: shows the layout's slots with
+  // Hides every slot, then shows the layout's slots with
   // their set captions (the picture of 3FFFh), colours and hints.
   void ApplyLayout(FuseLayout layout);
 

@@ -62,7 +62,6 @@ void CliHooks::Message(const std::string& text) {
   ClearBar();
   err_ << text << '\n';
   err_.flush();
-  ++messages_;
 }
 
 void CliHooks::ShowProgressPanel(bool shown) {

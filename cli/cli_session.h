@@ -50,9 +50,6 @@ class CliHooks : public Hooks {
   // Ctrl+C or SIGTERM (stop_signal.h).
   bool StopRequested() override;
 
-  // How many boxes were shown.
-  int MessagesShown() const { return messages_; }
-
  private:
   void Message(const std::string& text);
   void Draw();
@@ -65,7 +62,6 @@ class CliHooks : public Hooks {
   int max_ = 100;
   int position_ = 0;
   int drawnCells_ = -1;
-  int messages_ = 0;
 };
 
 class CliSession {

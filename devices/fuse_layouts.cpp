@@ -142,21 +142,6 @@ constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
     {L::L40, &kOscFosc0, p40},
 }};
 
-constexpr std::array<FuseSlotPlace, 12> kSlotPlaces{{
-    {1, "Panel1", 8, 16, 72, 15},
-    {2, "Panel2", 80, 16, 72, 15},
-    {3, "Panel3", 152, 16, 72, 15},
-    {4, "Panel4", 224, 16, 72, 15},
-    {5, "Panel7", 296, 16, 72, 15},
-    {6, "Panel8", 368, 16, 73, 15},
-    {7, "Panel9", 8, 32, 72, 15},
-    {8, "Panel10", 80, 32, 72, 15},
-    {9, "Panel11", 152, 32, 73, 15},
-    {10, "Panel12", 224, 32, 73, 15},
-    {11, "Panel13", 296, 32, 73, 15},
-    {12, "Panel14", 368, 32, 73, 15},
-}};
-
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",
                                                         "Cpd", "CPP0", "CPP1", "CPC"};
 
@@ -178,7 +163,5 @@ bool IsProtectCaption(std::string_view caption) {
     if (name == protect) return true;
   return false;
 }
-
-std::span<const FuseSlotPlace> FuseSlotPlaces() { return kSlotPlaces; }
 
 }  // namespace lpt

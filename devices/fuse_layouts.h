@@ -1,8 +1,6 @@
-// The data of the fuse-panel layout routines L1 ... L40
-// (Plocha: panel area): for each layout the oscillator switch of slot 1 and
-// the two-state switches of slots 2 onward, plus where the twelve switch
-// slots sit in the "Fuses" group. FuseSwitches applies these; the window
-// places its panels from FuseSlotPlaces().
+// The data of the fuse-panel layout routines L1 ... L40: for each layout
+// the oscillator switch of slot 1 and the two-state switches of slots 2
+// onward. FuseSwitches applies these.
 #pragma once
 
 #include <array>
@@ -48,22 +46,5 @@ std::span<const FuseLayoutSpec> AllFuseLayouts();
 // Code-protection switches are the ones whose caption names CP, CP0, CP1,
 // CPD, Cpd, CPP0, CPP1 or CPC (before the colon, leading spaces ignored).
 bool IsProtectCaption(std::string_view caption);
-
-// Where slot n (1..12) sits: its panel's form name and geometry inside the
-// "Fuses" group. Slots 5..12 are Panel7..Panel14 because Panel5 and Panel6
-// are the ID and progress panels.
-struct FuseSlotPlace {
-  int slot;
-  std::string_view panel;
-  int left, top, width, height;
-};
-std::span<const FuseSlotPlace> FuseSlotPlaces();
-
-// The "Fuses" group GroupBox1 and the "?" panel Panel15 on the main window.
-struct Rect {
-  int left, top, width, height;
-};
-inline constexpr Rect kFuseGroupRect{16, 192, 449, 53};
-inline constexpr Rect kInfoPanelRect{472, 209, 14, 17};
 
 }  // namespace lpt

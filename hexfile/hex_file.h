@@ -28,7 +28,7 @@ struct HexLoadResult {
 // off"). A cut-off or empty download would otherwise erase a chip.
 std::string IncompleteHexWarning(const std::string& path, const HexLoadResult& result);
 
-// The Load1Click flow without the dialog: SetUpBuffers, then decode line by line
+// File > Open without the dialog: SetUpBuffers, then decode line by line
 // until the end record. Buffers filled before an error stay filled.
 // Lines longer than any record, non-hex characters and checksum failures
 // are all "Error CheckSum on line N !". Data records whose INHX32 address
@@ -41,8 +41,8 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
 // The whole INHX8M text the writer produces for the buffers.
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers);
 
-// The Save1Click flow without the dialog. The target is replaced only when
-// the whole file was written (fileio::ReplaceFile); false with *error (the
+// File > Save without the dialog. The target is replaced only when the
+// whole file was written (fileio::ReplaceFile); false with *error (the
 // system message) else. "-" writes to standard output.
 bool SaveHexFile(const std::string& path, const ActiveDevice& device, const EditBuffers& buffers,
                  std::string* error);

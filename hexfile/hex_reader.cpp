@@ -1,4 +1,4 @@
-// Load1Click without the dialog: blank the grids, then decode the file line
+// File > Open without the dialog: blank the grids, then decode the file line
 // by line until the end record.
 #include "fileio/bounded_read.h"
 #include "hexfile/hex_file.h"

@@ -1,4 +1,4 @@
-// Save1Click without the dialog. The three writing steps make the whole
+// File > Save without the dialog. The three writing steps make the whole
 // text first; it then replaces the target in one step, so a failing write
 // (full disk, read-only folder) never leaves a truncated file and never
 // destroys the file that was there.

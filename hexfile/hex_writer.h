@@ -1,5 +1,6 @@
-// The INHX8M text the writer produces, in its three steps (Uloz...: "save
-// ..."). Each step appends its records, lines ended by CR LF, to `out`.
+// The INHX8M text the writer produces, in its three steps (program,
+// configuration, data). Each step appends its records, lines ended by
+// CR LF, to `out`.
 #pragma once
 
 #include <string>

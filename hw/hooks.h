@@ -21,7 +21,7 @@ class Hooks {
   // General error box for file input/output errors with the system message.
   virtual void FileErrorBox(const std::string& text) { (void)text; }
 
-  // Progress panel Panel6 with gauge Gauge1 and the "Ok" label Label9.
+  // The progress panel with its progress bar and the "Ok" label.
   virtual void ShowProgressPanel(bool shown) { (void)shown; }
   virtual void SetProgressMax(int max) { (void)max; }
   virtual void SetProgress(int position) { (void)position; }

@@ -65,7 +65,6 @@ class SmallPort : public Port {
   const std::array<std::uint32_t, 6>& IoCodes() const { return ioCodes_; }
   bool RemoveServiceOnClose() const { return removeServiceOnClose_; }
   bool StopServiceOnClose() const { return stopServiceOnClose_; }
-  const std::string& ServiceName() const { return serviceName_; }
 
  private:
   void OpenDriver();

@@ -1,5 +1,5 @@
 // Erase of the electrically erasable families, and the erase routines the
-// program-memory pass of families 27, 28 and 40 starts with. Smazat: erase.
+// program-memory pass of families 27, 28 and 40 starts with.
 #pragma once
 
 #include "ops/device_commands.h"

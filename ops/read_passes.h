@@ -5,9 +5,9 @@
 
 namespace lpt {
 
-// Program memory into sg1; the gauge follows the rows.
+// Program memory into the program grid; the progress bar follows the rows.
 void ReadProgramMemory(OpContext& ctx, Family family);
-// Data EEPROM into sg2 (families with data EEPROM; sg2 kept otherwise).
+// Data EEPROM into the data grid (families with data EEPROM; kept otherwise).
 void ReadDataMemory(OpContext& ctx, Family family);
 // Configuration word into FuseWord (shown on the fuse switches) and the
 // lowest digit of each ID word into the ID caption.

@@ -181,22 +181,12 @@ TEST(FuseSwitches, UnmatchedOscCaptionAndBadSlotsDoNothing) {
   EXPECT_EQ(s.Slot(1).caption, " Osc:  HS");
 }
 
-TEST(FuseLayouts, ProtectionKindAndSlotPlaces) {
+TEST(FuseLayouts, ProtectionKind) {
   for (const char* c : {"   CP:  OFF", "  CP0: OFF", " CPD: ON", "  Cpd:  OFF", " CPP1:  ON",
                         " CPC: ON", "  CP: ON"})
     EXPECT_TRUE(IsProtectCaption(c)) << c;
   for (const char* c : {"  Wdt:  ON", " MCLR: Ex", "Debug: OFF", " BOD: ON", "CPX: 1", "", "CP"})
     EXPECT_FALSE(IsProtectCaption(c)) << c;
-
-  const auto places = FuseSlotPlaces();
-  ASSERT_EQ(places.size(), 12u);
-  EXPECT_EQ(places[4].panel, "Panel7");
-  EXPECT_EQ(places[5].width, 73);
-  EXPECT_EQ(places[11].panel, "Panel14");
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    EXPECT_EQ(places[i].slot, static_cast<int>(i) + 1);
-    EXPECT_LE(places[i].left + places[i].width, kFuseGroupRect.width) << "slot outside the group";
-  }
 }
 
 }  // namespace

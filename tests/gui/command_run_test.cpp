@@ -67,25 +67,25 @@ class CommandRunTest : public QObject {
     buffers.DataCell(0, 2) = "5A";
     buffers.SetIdDigits("12AB");
     Click(window_->FuseGroup()->SlotPanel(2));  // watchdog off: 3FFBh
-    Click(window_->Button(QStringLiteral("Button1")));
+    Click(window_->Buttons().programAll);
     QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFB});
 
-    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
-    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("3FFF"));
-    Click(window_->Button(QStringLiteral("ReadButton")));
+    window_->Actions().clearBuffers->trigger();
+    QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("3FFF"));
+    Click(window_->Buttons().read);
     QVERIFY2(boxes.boxes.empty(), boxes.boxes.empty() ? "" : qPrintable(boxes.boxes[0].text));
-    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
-    QCOMPARE(CellText(window_->Sg2(), 0, 2), QStringLiteral("5A"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("2805"));
+    QCOMPARE(CellText(window_->DataGrid(), 0, 2), QStringLiteral("5A"));
     QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  12AB"));
     QCOMPARE(window_->Buffers().FuseWord & 0x3FFF, 0x3FFB);
     QCOMPARE(window_->FuseGroup()->SlotPanel(2)->text(), QStringLiteral("  Wdt:  OFF"));
     QVERIFY(window_->Progress()->isHidden());
     QVERIFY(window_->State().IdleFlag);
 
-    Click(window_->Button(QStringLiteral("Button2")));  // Verify
+    Click(window_->Buttons().verify);  // Verify
     QVERIFY(boxes.boxes.empty());
     window_->Buffers().ProgramCell(0, 1) = "2806";
-    window_->Action(QStringLiteral("Verify1"))->trigger();
+    window_->Actions().verify->trigger();
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error verify Program Memory!"));
@@ -97,17 +97,19 @@ class CommandRunTest : public QObject {
     clock_.Arm([&] {
       probed = true;
       QVERIFY(window_->Busy());
-      for (const char* name :
-           {"Open1", "Save1", "ClearBuffers1", "ClearFuses1", "ClearArea1", "Device2", "ID1",
-            "OutputPort1", "ScW1", "ss1", "Delay1", "ChangeDir1"}) {
-        QVERIFY2(!window_->Action(QLatin1String(name))->isEnabled(), name);
+      const auto& a = window_->Actions();
+      for (QAction* item :
+           {a.open, a.save, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice, a.id,
+            a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay, a.changeDir}) {
+        QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
       }
       QVERIFY(!window_->findChild<QToolBar*>()->isEnabled());
       QVERIFY(!window_->FuseGroup()->isEnabled());
       QVERIFY(!window_->IdPanel()->isEnabled());
-      const QModelIndex cell = window_->Sg1()->model()->index(0, 1);
-      QVERIFY(!(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable));
-      QVERIFY(!window_->Sg1()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
+      const QModelIndex cell = window_->ProgramGrid()->model()->index(0, 1);
+      QVERIFY(!(window_->ProgramGrid()->model()->flags(cell) & Qt::ItemIsEditable));
+      QVERIFY(
+          !window_->ProgramGrid()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
       // A second command is refused by the idle flag, not run.
       QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ignored);
       window_->close();
@@ -126,20 +128,20 @@ class CommandRunTest : public QObject {
   void editingComesBackAfterTheCommand() {
     window_->RunDeviceCommand(&ReadChip);
     QVERIFY(!window_->Busy());
-    QVERIFY(window_->Action(QStringLiteral("Open1"))->isEnabled());
+    QVERIFY(window_->Actions().open->isEnabled());
     QVERIFY(window_->FuseGroup()->isEnabled());
-    const QModelIndex cell = window_->Sg1()->model()->index(0, 1);
-    QVERIFY(window_->Sg1()->model()->flags(cell) & Qt::ItemIsEditable);
+    const QModelIndex cell = window_->ProgramGrid()->model()->index(0, 1);
+    QVERIFY(window_->ProgramGrid()->model()->flags(cell) & Qt::ItemIsEditable);
     // The layout's own disabling survives the re-enabling.
     window_->SetUpDevice("12F629/675");
     window_->RunDeviceCommand(&ReadChip);
-    QVERIFY(!window_->Action(QStringLiteral("ProgramFuses1"))->isEnabled());
+    QVERIFY(!window_->Actions().programFusesOnly->isEnabled());
   }
 
   void progressPanelClickClearsContinueFlag() {
     window_->State().ContinueFlag = true;
     window_->Progress()->show();
-    Click(window_->Progress()->Gauge1());
+    Click(window_->Progress()->ProgressBar());
     QVERIFY(!window_->State().ContinueFlag);
   }
 
@@ -161,10 +163,10 @@ class CommandRunTest : public QObject {
     window_->SaveHexPath(file);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F84 - test.hex"));
 
-    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    window_->Actions().clearBuffers->trigger();
     window_->LoadHexPath(file);
     QVERIFY(boxes.boxes.empty());
-    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("2805"));
     QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x000F});
     QCOMPARE(window_->FuseGroup()->SlotPanel(4)->text(), QStringLiteral("   CP:  ON"));
 
@@ -177,7 +179,7 @@ class CommandRunTest : public QObject {
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error CheckSum on line 2 !"));
     // The first line was taken before the error.
-    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("2805"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("2805"));
 
     window_->LoadHexPath(QDir(dirs_->exe.path()).filePath(QStringLiteral("missing.hex")));
     QCOMPARE(boxes.boxes.size(), std::size_t{2});

@@ -56,38 +56,37 @@ class DeviceLayoutTest : public QObject {
       const bool home = name == QStringLiteral("16F84");
       QCOMPARE(window_->windowTitle(), QStringLiteral("Pic") + name);
       QCOMPARE(Shown(window_->DataGroup()), home || dataGroup);
-      QCOMPARE(window_->Action(QStringLiteral("ProgramonlyDatamemory1"))->isEnabled(),
-               home || programData);
-      QCOMPARE(Shown(window_->Button(QStringLiteral("Button3"))), home || erase);
-      QCOMPARE(window_->Action(QStringLiteral("Erase1"))->isEnabled(), home || erase);
-      QCOMPARE(Shown(window_->Button(QStringLiteral("Button4"))), home || fuses);
-      QCOMPARE(window_->Action(QStringLiteral("ProgramFuses1"))->isEnabled(), home || fuses);
+      QCOMPARE(window_->Actions().programDataOnly->isEnabled(), home || programData);
+      QCOMPARE(Shown(window_->Buttons().erase), home || erase);
+      QCOMPARE(window_->Actions().erase->isEnabled(), home || erase);
+      QCOMPARE(Shown(window_->Buttons().programFusesOnly), home || fuses);
+      QCOMPARE(window_->Actions().programFusesOnly->isEnabled(), home || fuses);
       QCOMPARE(Shown(window_->InfoPanel()), !home && info);
     }
   }
 
   void gridsFollowTheDevice() {
     window_->SetUpDevice("16C505");
-    QTableView* sg1 = window_->Sg1();
-    QCOMPARE(sg1->model()->rowCount(), 128);
-    QCOMPARE(CellText(sg1, 0, 0), QStringLiteral("000"));
-    QCOMPARE(CellText(sg1, 0, 1), QStringLiteral("FFF"));
-    QCOMPARE(CellText(sg1, 127, 8), QStringLiteral("FFF"));
-    QCOMPARE(CellText(sg1, 127, 0), QStringLiteral("3F8"));
+    QTableView* programGrid = window_->ProgramGrid();
+    QCOMPARE(programGrid->model()->rowCount(), 128);
+    QCOMPARE(CellText(programGrid, 0, 0), QStringLiteral("000"));
+    QCOMPARE(CellText(programGrid, 0, 1), QStringLiteral("FFF"));
+    QCOMPARE(CellText(programGrid, 127, 8), QStringLiteral("FFF"));
+    QCOMPARE(CellText(programGrid, 127, 0), QStringLiteral("3F8"));
 
     window_->SetUpDevice("16F877");
-    QCOMPARE(sg1->model()->rowCount(), 1024);
-    QCOMPARE(CellText(sg1, 1023, 0), QStringLiteral("1FF8"));
-    QCOMPARE(CellText(sg1, 1023, 8), QStringLiteral("3FFF"));
-    QCOMPARE(CellText(sg1, 511, 0), QStringLiteral("FF8"));
-    QTableView* sg2 = window_->Sg2();
-    QCOMPARE(sg2->model()->rowCount(), 32);
-    QCOMPARE(CellText(sg2, 31, 0), QStringLiteral("F8"));
-    QCOMPARE(CellText(sg2, 31, 8), QStringLiteral("FF"));
+    QCOMPARE(programGrid->model()->rowCount(), 1024);
+    QCOMPARE(CellText(programGrid, 1023, 0), QStringLiteral("1FF8"));
+    QCOMPARE(CellText(programGrid, 1023, 8), QStringLiteral("3FFF"));
+    QCOMPARE(CellText(programGrid, 511, 0), QStringLiteral("FF8"));
+    QTableView* dataGrid = window_->DataGrid();
+    QCOMPARE(dataGrid->model()->rowCount(), 32);
+    QCOMPARE(CellText(dataGrid, 31, 0), QStringLiteral("F8"));
+    QCOMPARE(CellText(dataGrid, 31, 8), QStringLiteral("FF"));
     // The view scrolls to the last row without trouble.
-    sg1->scrollToBottom();
+    programGrid->scrollToBottom();
     QApplication::processEvents();
-    QVERIFY(sg1->rowAt(sg1->viewport()->height() - 1) > 1000);
+    QVERIFY(programGrid->rowAt(programGrid->viewport()->height() - 1) > 1000);
   }
 
   // Whatever face is installed, every word keeps two pixels clear on both
@@ -101,7 +100,7 @@ class DeviceLayoutTest : public QObject {
   void cellTextFitsItsCell() {
     QFETCH(bool, dataGrid);
     QFETCH(int, digits);
-    QTableView* grid = dataGrid ? window_->Sg2() : window_->Sg1();
+    QTableView* grid = dataGrid ? window_->DataGrid() : window_->ProgramGrid();
     const int width = grid->visualRect(grid->model()->index(0, 1)).width();
     for (QChar digit : QStringLiteral("0123456789ABCDEF")) {
       const QString text(digits, digit);
@@ -122,14 +121,14 @@ class DeviceLayoutTest : public QObject {
     Click(window_->FuseGroup()->SlotPanel(2));  // FOSC1 -> 0
     QCOMPARE(buffers.FuseWord, std::uint16_t{0x3FFD});
 
-    window_->Action(QStringLiteral("ClearFuses1"))->trigger();
+    window_->Actions().clearFuses->trigger();
     QCOMPARE(buffers.FuseWord, std::uint16_t{0x3FFF});
     QCOMPARE(window_->FuseGroup()->SlotPanel(2)->text(), QStringLiteral(" FOSC1: 1"));
     QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  FFFF"));
-    QCOMPARE(CellText(window_->Sg1(), 3, 2), QStringLiteral("123"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 3, 2), QStringLiteral("123"));
 
-    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
-    QCOMPARE(CellText(window_->Sg1(), 3, 2), QStringLiteral("FFF"));
+    window_->Actions().clearBuffers->trigger();
+    QCOMPARE(CellText(window_->ProgramGrid(), 3, 2), QStringLiteral("FFF"));
     QVERIFY(!Shown(window_->DataGroup()));
   }
 
@@ -143,8 +142,13 @@ class DeviceLayoutTest : public QObject {
   void fusePanelClicksEditTheWord() {
     window_->SetUpDevice("16F84");
     FusePanel* fuses = window_->FuseGroup();
-    QCOMPARE(fuses->SlotPanel(4)->objectName(), QStringLiteral("Panel4"));
-    QCOMPARE(fuses->SlotPanel(5)->objectName(), QStringLiteral("Panel7"));
+    QCOMPARE(fuses->SlotPanel(4)->objectName(), QStringLiteral("fuseSlot4"));
+    QCOMPARE(fuses->SlotPanel(5)->objectName(), QStringLiteral("fuseSlot5"));
+    QCOMPARE(fuses->SlotPanel(6)->width(), 73);
+    for (int slot = 1; slot <= 12; ++slot) {
+      QVERIFY2(fuses->rect().contains(fuses->SlotPanel(slot)->geometry()),
+               "slot outside the group");
+    }
     QVERIFY(!Shown(fuses->SlotPanel(5)));
     QCOMPARE(fuses->SlotPanel(4)->toolTip(), QStringLiteral("Code protect"));
 

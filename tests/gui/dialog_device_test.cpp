@@ -58,8 +58,8 @@ class DeviceDialogTest : public QObject {
 
   void eighteenPinsOverHolesTwelveToTwenty() {
     DeviceDialog dialog(QStringLiteral("16F84"));
-    QCOMPARE(dialog.ListBox1->currentItem()->text(), QStringLiteral("16F84"));
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F84"));
+    QCOMPARE(dialog.deviceList_->currentItem()->text(), QStringLiteral("16F84"));
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F84"));
     QCOMPARE(dialog.width(), 371);
     const QImage& image = dialog.Picture();
     ExpectStrip(image, 1, 12, 20);
@@ -74,9 +74,9 @@ class DeviceDialogTest : public QObject {
 
   void movingRedrawsFortyPinsThenEightPins() {
     DeviceDialog dialog(QStringLiteral("16F84"));
-    dialog.ListBox1->setCurrentItem(
-        dialog.ListBox1->findItems(QStringLiteral("16F877"), Qt::MatchExactly).front());
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F877"));
+    dialog.deviceList_->setCurrentItem(
+        dialog.deviceList_->findItems(QStringLiteral("16F877"), Qt::MatchExactly).front());
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F877"));
     QImage image = dialog.Picture();
     ExpectStrip(image, 1, 1, 20);
     ExpectStrip(image, 3, 1, 20);
@@ -84,8 +84,8 @@ class DeviceDialogTest : public QObject {
     QCOMPARE_EQ(At(image, 14, 24), kPin1MarkColour);  // mark at (x - 3, y + 13)-(x + 2, y + 18)
     QVERIFY(HasColourIn(image, QRect(41, 18, 30, 13), 0xFFFFFF));  // "Pic . . ."
 
-    dialog.ListBox1->setCurrentItem(
-        dialog.ListBox1->findItems(QStringLiteral("12C508"), Qt::MatchExactly).front());
+    dialog.deviceList_->setCurrentItem(
+        dialog.deviceList_->findItems(QStringLiteral("12C508"), Qt::MatchExactly).front());
     image = dialog.Picture();
     ExpectStrip(image, 1, 12, 15);
     ExpectStrip(image, 2, 12, 15);
@@ -139,20 +139,20 @@ class DeviceDialogTest : public QObject {
     for (int r = 1; r <= 3; ++r)
       QCOMPARE_NE(Hole(image, 14, r), kPinColour);  // nothing in the socket
 
-    dialog.ListBox1->setCurrentItem(
-        dialog.ListBox1->findItems(QStringLiteral("16C505"), Qt::MatchExactly).front());
+    dialog.deviceList_->setCurrentItem(
+        dialog.deviceList_->findItems(QStringLiteral("16C505"), Qt::MatchExactly).front());
     QCOMPARE(dialog.width(), 371);
     QCOMPARE_EQ(At(dialog.Picture(), 175, 35), At(dialog.Picture(), 290, 95));  // cleared
   }
 
   void keyboardMovesRedrawAndEnterConfirms() {
     DeviceDialog dialog(QStringLiteral("16F84"));
-    QTest::keyClick(dialog.ListBox1, Qt::Key_Down);
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F84A"));
-    QTest::keyClick(dialog.ListBox1, Qt::Key_Up);
-    QTest::keyClick(dialog.ListBox1, Qt::Key_Up);
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F83"));
-    QTest::keyClick(dialog.ListBox1, Qt::Key_Return);
+    QTest::keyClick(dialog.deviceList_, Qt::Key_Down);
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F84A"));
+    QTest::keyClick(dialog.deviceList_, Qt::Key_Up);
+    QTest::keyClick(dialog.deviceList_, Qt::Key_Up);
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F83"));
+    QTest::keyClick(dialog.deviceList_, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.ConfirmedName(), QStringLiteral("16F83"));
   }
@@ -160,17 +160,17 @@ class DeviceDialogTest : public QObject {
   void launcherOkCancelAndUnlistedName() {
     std::string name = "16F84";
     lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
-      d->ListBox1->setCurrentItem(
-          d->ListBox1->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
-      d->Button2->click();
+      d->deviceList_->setCurrentItem(
+          d->deviceList_->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
+      d->cancelButton_->click();
     });
     QVERIFY(!ShowDeviceDialog(nullptr, &name));
     QCOMPARE(name, std::string("16F84"));
 
     lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
-      d->ListBox1->setCurrentItem(
-          d->ListBox1->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
-      d->Button1->click();
+      d->deviceList_->setCurrentItem(
+          d->deviceList_->findItems(QStringLiteral("12C672"), Qt::MatchExactly).front());
+      d->okButton_->click();
     });
     QVERIFY(ShowDeviceDialog(nullptr, &name));
     QCOMPARE(name, std::string("12C672"));
@@ -179,10 +179,10 @@ class DeviceDialogTest : public QObject {
     // OK changes nothing.
     name = "16F877A";
     lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
-      QVERIFY(d->ListBox1->selectedItems().isEmpty());
-      QCOMPARE(d->Panel1->text(), QStringLiteral("16F877A"));
+      QVERIFY(d->deviceList_->selectedItems().isEmpty());
+      QCOMPARE(d->nameLabel_->text(), QStringLiteral("16F877A"));
       QCOMPARE_EQ(d->Picture().pixel(HoleCentreX(15), HoleCentreY(1)) & 0xFFFFFF, kHoleColour);
-      d->Button1->click();
+      d->okButton_->click();
     });
     QVERIFY(!ShowDeviceDialog(nullptr, &name));
     QCOMPARE(name, std::string("16F877A"));
@@ -191,20 +191,20 @@ class DeviceDialogTest : public QObject {
   void unlistedNameKeepsThePanelUntilAnEntryIsChosen() {
     DeviceDialog dialog(QStringLiteral("16F877A"));
     dialog.show();
-    dialog.ListBox1->setFocus();
+    dialog.deviceList_->setFocus();
     QApplication::processEvents();
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("16F877A"));
-    dialog.ListBox1->setCurrentRow(3);
-    QCOMPARE(dialog.Panel1->text(), QStringLiteral("12C509A"));
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F877A"));
+    dialog.deviceList_->setCurrentRow(3);
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("12C509A"));
     QCOMPARE_EQ(dialog.Picture().pixel(HoleCentreX(12), HoleCentreY(1)) & 0xFFFFFF, kPinColour);
   }
 
   void doubleClickConfirms() {
     DeviceDialog dialog(QStringLiteral("16F84"));
     QListWidgetItem* item =
-        dialog.ListBox1->findItems(QStringLiteral("16C74A"), Qt::MatchExactly).front();
-    dialog.ListBox1->setCurrentItem(item);
-    emit dialog.ListBox1->itemDoubleClicked(item);
+        dialog.deviceList_->findItems(QStringLiteral("16C74A"), Qt::MatchExactly).front();
+    dialog.deviceList_->setCurrentItem(item);
+    emit dialog.deviceList_->itemDoubleClicked(item);
     QCOMPARE(dialog.ConfirmedName(), QStringLiteral("16C74A"));
   }
 
@@ -212,11 +212,12 @@ class DeviceDialogTest : public QObject {
     QWidget main;
     const QString file = QDir::temp().filePath(QStringLiteral("lptpic_device_shot.png"));
     for (auto [device, width] : {std::pair{"16C924", 470}, {"16F84", 371}, {"14C000", 455}}) {
-      main.setWindowTitle(QStringLiteral("Pic") + QLatin1String(device));
-      QVERIFY(ScreenshotDialog(&main, QStringLiteral("device"), file));
+      DialogState state;
+      lpt::SetUpDevice(state.device, state.buffers, device);
+      QVERIFY(ScreenshotDialog(&main, QStringLiteral("device"), std::move(state), file));
       QCOMPARE(QImage(file).width(), width);
     }
-    QVERIFY(!ScreenshotDialog(&main, QStringLiteral("nosuch"), file));
+    QVERIFY(!ScreenshotDialog(&main, QStringLiteral("nosuch"), DialogState{}, file));
     QFile::remove(file);
   }
 };

@@ -83,15 +83,15 @@ class HelpAboutTest : public QObject {
 
   void helpTextRestoredOnEveryOpening() {
     WhenOpen([](HelpDialog* d) {
-      QCOMPARE(d->Memo1->toPlainText(), HelpText());
-      QCOMPARE(d->Memo1->document()->blockCount(), 43);
-      d->Memo1->setPlainText(QStringLiteral("scribbled over"));
-      d->Button1->click();
+      QCOMPARE(d->helpText_->toPlainText(), HelpText());
+      QCOMPARE(d->helpText_->document()->blockCount(), 43);
+      d->helpText_->setPlainText(QStringLiteral("scribbled over"));
+      d->closeButton_->click();
     });
     ShowHelpDialog(nullptr);
     WhenOpen([](HelpDialog* d) {
-      QCOMPARE(d->Memo1->toPlainText(), HelpText());
-      d->Button1->click();
+      QCOMPARE(d->helpText_->toPlainText(), HelpText());
+      d->closeButton_->click();
     });
     ShowHelpDialog(nullptr);
   }
@@ -189,7 +189,10 @@ class HelpAboutTest : public QObject {
   void screenshotsOfEveryOwnDialog() {
     QTemporaryDir dir;
     QWidget main;
-    main.setWindowTitle(QStringLiteral("Pic16F628 - test.hex"));
+    DialogState state;
+    lpt::SetUpDevice(state.device, state.buffers, "16F628");
+    state.exeDir = QDir::tempPath().toStdString();
+    state.workDir = state.exeDir;
     const struct {
       const char* name;
       QSize size;
@@ -198,7 +201,7 @@ class HelpAboutTest : public QObject {
                    {"help", {537, 560}}};
     for (const auto& d : dialogs) {
       const QString file = dir.filePath(QLatin1String(d.name) + QStringLiteral(".png"));
-      QVERIFY2(ScreenshotDialog(&main, QLatin1String(d.name), file), d.name);
+      QVERIFY2(ScreenshotDialog(&main, QLatin1String(d.name), state, file), d.name);
       const QSize size = QImage(file).size();
       QCOMPARE(size.height(), d.size.height());
       // The information box may grow to fit a wide font, never shrink.
@@ -208,24 +211,9 @@ class HelpAboutTest : public QObject {
     }
     // Clear Area belongs to the main window but is captured the same way.
     const QString clearArea = dir.filePath(QStringLiteral("cleararea.png"));
-    QVERIFY(ScreenshotDialog(&main, QStringLiteral("cleararea"), clearArea));
+    QVERIFY(ScreenshotDialog(&main, QStringLiteral("cleararea"), state, clearArea));
     QVERIFY(!QImage(clearArea).isNull());
     QVERIFY(QApplication::topLevelWidgets().size() <= 2);  // every dialog destroyed
-  }
-
-  void registeredDialogsAreCaptured() {
-    QTemporaryDir dir;
-    int made = 0;
-    RegisterDialogScreenshot(QStringLiteral("custom"), [&made](QWidget* parent) {
-      ++made;
-      auto* dialog = new QDialog(parent);
-      dialog->setFixedSize(120, 80);
-      return dialog;
-    });
-    const QString file = dir.filePath(QStringLiteral("custom.png"));
-    QVERIFY(ScreenshotDialog(nullptr, QStringLiteral("custom"), file));
-    QCOMPARE(made, 1);
-    QCOMPARE(QImage(file).size(), QSize(120, 80));
   }
 
  private:

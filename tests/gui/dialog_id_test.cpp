@@ -50,11 +50,11 @@ class IdDialogTest : public QObject {
 
   void entryStartsWithTheDigitsAndTypesUpperCase() {
     IdDialog dialog(QStringLiteral("12AB"));
-    QCOMPARE(dialog.Edit1->text(), QStringLiteral("12AB"));
-    dialog.Edit1->clear();
-    QTest::keyClicks(dialog.Edit1, QStringLiteral("c0ffee"));
-    QCOMPARE(dialog.Edit1->text(), QStringLiteral("C0FF"));  // at most four, upper case
-    QTest::keyClick(dialog.Edit1, Qt::Key_Return);           // Enter = OK
+    QCOMPARE(dialog.idEdit_->text(), QStringLiteral("12AB"));
+    dialog.idEdit_->clear();
+    QTest::keyClicks(dialog.idEdit_, QStringLiteral("c0ffee"));
+    QCOMPARE(dialog.idEdit_->text(), QStringLiteral("C0FF"));  // at most four, upper case
+    QTest::keyClick(dialog.idEdit_, Qt::Key_Return);           // Enter = OK
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.NewCaption(), QStringLiteral("   ID:  C0FF"));
     QCOMPARE(dialog.NewDigits(), QStringLiteral("C0FF"));
@@ -63,9 +63,9 @@ class IdDialogTest : public QObject {
   void okWithTwelveSetsFF12() {
     lpt::EditBuffers buffers;
     lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
-      QCOMPARE(d->Edit1->text(), QStringLiteral("FFFF"));
-      d->Edit1->setText(QStringLiteral("12"));
-      d->Button1->click();
+      QCOMPARE(d->idEdit_->text(), QStringLiteral("FFFF"));
+      d->idEdit_->setText(QStringLiteral("12"));
+      d->okButton_->click();
     });
     QVERIFY(ShowIdDialog(nullptr, buffers));
     QCOMPARE(buffers.IdDigits(), std::string("FF12"));
@@ -76,13 +76,13 @@ class IdDialogTest : public QObject {
     lpt::EditBuffers buffers;
     buffers.SetIdDigits("1234");
     lpt::testing::WhenModalOpens<IdDialog>([this](IdDialog* d) {
-      d->Edit1->setText(QStringLiteral("G1"));
-      d->Button1->click();
+      d->idEdit_->setText(QStringLiteral("G1"));
+      d->okButton_->click();
       QCOMPARE(boxes_->Texts(), QStringList{QStringLiteral("You can write only A..F, 0..9")});
       QCOMPARE(boxes_->boxes.front().kind, BoxKind::Error);
       QVERIFY(d->isVisible());
-      QCOMPARE(d->Edit1->text(), QStringLiteral("G1"));
-      d->Button2->click();
+      QCOMPARE(d->idEdit_->text(), QStringLiteral("G1"));
+      d->cancelButton_->click();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
     QCOMPARE(boxes_->boxes.size(), std::size_t{1});
@@ -93,13 +93,13 @@ class IdDialogTest : public QObject {
     lpt::EditBuffers buffers;
     buffers.SetIdDigits("BEEF");
     lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
-      d->Edit1->setText(QStringLiteral("1"));
-      d->Button2->click();
+      d->idEdit_->setText(QStringLiteral("1"));
+      d->cancelButton_->click();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));
     lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
-      QCOMPARE(d->Edit1->text(), QStringLiteral("BEEF"));  // reopened from the ID field
-      d->Edit1->setText(QStringLiteral("2"));
+      QCOMPARE(d->idEdit_->text(), QStringLiteral("BEEF"));  // reopened from the ID field
+      d->idEdit_->setText(QStringLiteral("2"));
       d->close();
     });
     QVERIFY(!ShowIdDialog(nullptr, buffers));

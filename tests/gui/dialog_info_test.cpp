@@ -86,7 +86,7 @@ class InfoDialogTest : public QObject {
     auto record = [&where](FuseInfoDialog* d) {
       where = d->frameGeometry().topLeft();
       QCOMPARE(d->Labels[0]->text().left(7), QStringLiteral("FOSC0=1"));
-      d->Button1->click();
+      d->closeButton_->click();
     };
     lpt::testing::WhenModalOpens<FuseInfoDialog>(record);
     ShowInfoDialog(&main, device);

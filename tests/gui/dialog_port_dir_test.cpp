@@ -35,7 +35,7 @@ class PortDirDialogTest : public QObject {
     PortDialog dialog(address);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Output  Port"));
     int count = 0;
-    for (QRadioButton* button : {dialog.Lpt1, dialog.Lpt2, dialog.Simulator}) {
+    for (QRadioButton* button : {dialog.lpt1Button_, dialog.lpt2Button_, dialog.Simulator}) {
       if (button->isChecked()) {
         ++count;
         QCOMPARE(button->text(), checked);
@@ -64,7 +64,7 @@ class PortDirDialogTest : public QObject {
     QCOMPARE(address, 0);
     WhenModalOpens<PortDialog>([](PortDialog* d) {
       QVERIFY(d->Simulator->isChecked());
-      d->Lpt1->click();
+      d->lpt1Button_->click();
       d->ButtonOk->click();
     });
     QVERIFY(ShowPortDialog(nullptr, &address));

@@ -128,22 +128,22 @@ class EditingTest : public QObject {
 
   void clearAreaThroughTheMenu() {
     const QPoint expected = window_->pos() + QPoint(100, -53);
-    WithModal<ClearAreaDialog>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
+    WithModal<ClearAreaDialog>([&] { window_->Actions().clearArea->trigger(); },
                                [&](ClearAreaDialog* dialog) {
                                  QCOMPARE(dialog->pos(), expected);
                                  dialog->StartEdit()->setText(QStringLiteral("8"));
                                  dialog->EndEdit()->setText(QStringLiteral("8"));
                                  dialog->OkButton()->click();
                                });
-    QCOMPARE(CellText(window_->Sg1(), 1, 1), QStringLiteral("0000"));
-    QCOMPARE(CellText(window_->Sg1(), 1, 2), QStringLiteral("3FFF"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 1, 1), QStringLiteral("0000"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 1, 2), QStringLiteral("3FFF"));
 
-    WithModal<ClearAreaDialog>([&] { window_->Action(QStringLiteral("ClearArea1"))->trigger(); },
+    WithModal<ClearAreaDialog>([&] { window_->Actions().clearArea->trigger(); },
                                [&](ClearAreaDialog* dialog) {
                                  dialog->EndEdit()->setText(QStringLiteral("3FF"));
                                  dialog->CancelButton()->click();
                                });
-    QCOMPARE(CellText(window_->Sg1(), 0, 1), QStringLiteral("3FFF"));
+    QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("3FFF"));
   }
 
   void typedCellsKeepTheirFormat_data() {
@@ -184,7 +184,7 @@ class EditingTest : public QObject {
     QFETCH(QString, shown);
     QFETCH(QString, stored);
     window_->SetUpDevice(device.toStdString());
-    QTableView* grid = dataGrid ? window_->Sg2() : window_->Sg1();
+    QTableView* grid = dataGrid ? window_->DataGrid() : window_->ProgramGrid();
     QCOMPARE(TypeIntoCell(grid, 2, 3, keys), shown);
     QCOMPARE(CellText(grid, 2, 3), stored);
     // Row 2, column 3 is address 8 * 2 + 3 - 1.
@@ -194,7 +194,7 @@ class EditingTest : public QObject {
   }
 
   void addressColumnIsNotEditable() {
-    QTableView* grid = window_->Sg1();
+    QTableView* grid = window_->ProgramGrid();
     const QModelIndex label = grid->model()->index(1, 0);
     QVERIFY(!(grid->model()->flags(label) & Qt::ItemIsEditable));
     QVERIFY(!grid->model()->setData(label, QStringLiteral("123"), Qt::EditRole));

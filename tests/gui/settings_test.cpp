@@ -36,9 +36,9 @@ class SettingsTest : public QObject {
     QCOMPARE(window->CurrentSettings().portAddress, 888);
     QCOMPARE(window->Device().name, std::string("16F84"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Pic16F84"));
-    QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
-    QVERIFY(!window->Action(QStringLiteral("ScW1"))->isChecked());
-    QVERIFY(!window->Action(QStringLiteral("Delay1"))->isChecked());
+    QVERIFY(window->Actions().saveSettingsOnExit->isChecked());
+    QVERIFY(!window->Actions().standardColours->isChecked());
+    QVERIFY(!window->Actions().delay->isChecked());
     QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
     QCOMPARE(qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     window->close();
@@ -51,8 +51,8 @@ class SettingsTest : public QObject {
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings(), app::DefaultSettings(ExeDirLine(dirs).toStdString()));
     QCOMPARE(window->Device().name, std::string("16F84"));
-    QVERIFY(window->Action(QStringLiteral("ss1"))->isChecked());
-    QVERIFY(!window->Action(QStringLiteral("Delay1"))->isChecked());
+    QVERIFY(window->Actions().saveSettingsOnExit->isChecked());
+    QVERIFY(!window->Actions().delay->isChecked());
   }
 
   void flagsCompareExactLiterals_data() {
@@ -82,10 +82,10 @@ class SettingsTest : public QObject {
     dirs.WritePathDat("/w\r\n956\r\n" + save + "\r\n16F84\r\n" + colors + "\r\n" + delay + "\r\n");
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings().portAddress, 956);
-    QCOMPARE(window->Action(QStringLiteral("ss1"))->isChecked(), saveChecked);
-    QCOMPARE(window->Action(QStringLiteral("ScW1"))->isChecked(), standardColours);
+    QCOMPARE(window->Actions().saveSettingsOnExit->isChecked(), saveChecked);
+    QCOMPARE(window->Actions().standardColours->isChecked(), standardColours);
     QCOMPARE(ClientColor(*window) == QColor(0xB8, 0xA0, 0xA5), !standardColours);
-    QCOMPARE(window->Action(QStringLiteral("Delay1"))->isChecked(), delayChecked);
+    QCOMPARE(window->Actions().delay->isChecked(), delayChecked);
   }
 
   void exitWritesCurrentOrStartValues_data() {
@@ -101,10 +101,10 @@ class SettingsTest : public QObject {
     SettingsDirs dirs;
     dirs.WritePathDat("/w\r\n632\r\nYES\r\n16F628\r\nNO\r\nfalse\r\n");
     auto window = MakeWindow(dirs.Options());
-    window->Action(QStringLiteral("ScW1"))->trigger();
-    window->Action(QStringLiteral("Delay1"))->trigger();
-    if (!saveOnExit) window->Action(QStringLiteral("ss1"))->trigger();
-    window->Action(QStringLiteral("Exit1"))->trigger();
+    window->Actions().standardColours->trigger();
+    window->Actions().delay->trigger();
+    if (!saveOnExit) window->Actions().saveSettingsOnExit->trigger();
+    window->Actions().exit->trigger();
     QVERIFY(!window->isVisible());
     QCOMPARE(dirs.ReadPathDat(), expected);
   }
@@ -132,7 +132,7 @@ class SettingsTest : public QObject {
     BoxRecorder boxes;
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->Device().name, std::string("16F628"));
-    window->Action(QStringLiteral("Delay1"))->trigger();
+    window->Actions().delay->trigger();
     window->close();
     QVERIFY(boxes.boxes.empty());
     QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()),
@@ -160,16 +160,16 @@ class SettingsTest : public QObject {
   void colourToggleTwiceRestoresOwnColours() {
     SettingsDirs dirs;
     auto window = MakeWindow(dirs.Options());
-    QAction* toggle = window->Action(QStringLiteral("ScW1"));
+    QAction* toggle = window->Actions().standardColours;
     toggle->trigger();
     QVERIFY(toggle->isChecked());
-    QCOMPARE(window->Sg1()->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(window->ProgramGrid()->palette().color(QPalette::Base), QColor(Qt::white));
     QCOMPARE(window->CurrentSettings().stdColors, std::string("YES"));
     toggle->trigger();
     QVERIFY(!toggle->isChecked());
     QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
-    QCOMPARE(window->Sg1()->palette().color(QPalette::Base), QColor(0xAE, 0xBD, 0xB0));
-    QCOMPARE(window->Sg2()->palette().color(QPalette::Base), QColor(0xDE, 0xAD, 0x98));
+    QCOMPARE(window->ProgramGrid()->palette().color(QPalette::Base), QColor(0xAE, 0xBD, 0xB0));
+    QCOMPARE(window->DataGrid()->palette().color(QPalette::Base), QColor(0xDE, 0xAD, 0x98));
     QCOMPARE(window->CurrentSettings().stdColors, std::string("NO"));
   }
 

@@ -30,16 +30,16 @@ class WindowWiringTest : public QObject {
   }
 
   void chosenDeviceIsSetUpSimulatedAndSaved() {
-    WithModal<app::DeviceDialog>([&] { window_->Action(QStringLiteral("Device2"))->trigger(); },
+    WithModal<app::DeviceDialog>([&] { window_->Actions().selectDevice->trigger(); },
                                  [](app::DeviceDialog* dialog) {
-                                   const auto items = dialog->ListBox1->findItems(
+                                   const auto items = dialog->deviceList_->findItems(
                                        QStringLiteral("16F877"), Qt::MatchExactly);
                                    QCOMPARE(items.size(), 1);
-                                   dialog->ListBox1->setCurrentItem(items.first());
-                                   dialog->Button1->click();
+                                   dialog->deviceList_->setCurrentItem(items.first());
+                                   dialog->okButton_->click();
                                  });
     QCOMPARE(window_->windowTitle(), QStringLiteral("Pic16F877"));
-    QCOMPARE(window_->Sg1()->model()->rowCount(), 1024);
+    QCOMPARE(window_->ProgramGrid()->model()->rowCount(), 1024);
 
     // The simulated socket now holds a 16F877: words 1000h apart, which
     // would share one cell of a 16F84's 1K words, keep their own values.
@@ -47,7 +47,7 @@ class WindowWiringTest : public QObject {
     window_->Buffers().ProgramWord(0x0234) = "0234";
     window_->Buffers().ProgramWord(0x1234) = "1234";
     QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
-    window_->Action(QStringLiteral("ClearBuffers1"))->trigger();
+    window_->Actions().clearBuffers->trigger();
     QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
     QCOMPARE(window_->Buffers().ProgramWord(0x0234), std::string("0234"));
@@ -60,8 +60,8 @@ class WindowWiringTest : public QObject {
   void idPanelOpensTheIdDialog() {
     WithModal<app::IdDialog>([&] { Click(window_->IdPanel()); },
                              [](app::IdDialog* dialog) {
-                               dialog->Edit1->setText(QStringLiteral("12"));
-                               dialog->Button1->click();
+                               dialog->idEdit_->setText(QStringLiteral("12"));
+                               dialog->okButton_->click();
                              });
     QCOMPARE(window_->IdPanel()->text(), QStringLiteral("   ID:  FF12"));
     QCOMPARE(window_->Buffers().IdDigits(), std::string("FF12"));
@@ -72,7 +72,7 @@ class WindowWiringTest : public QObject {
     QCOMPARE(client->size(), QSize(618, 296));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(window_->Button(QStringLiteral("Button4"))->geometry(), QRect(313, 264, 90, 17));
+    QCOMPARE(window_->Buttons().programFusesOnly->geometry(), QRect(313, 264, 90, 17));
   }
 
  private:

@@ -1,0 +1,30 @@
+// Where the fuse switches and the "?" panel sit on the main window: the
+// "Fuses" group in the client area and the twelve switch slots inside it.
+#pragma once
+
+#include <QRect>
+#include <array>
+
+namespace lpt::app {
+
+inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
+inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};
+
+// Slot n (1..12) is element n - 1: two rows of six, the last column one
+// pixel wider in the top row and the right half one wider in the bottom row.
+inline constexpr std::array<QRect, 12> kFuseSlotRects{{
+    {8, 16, 72, 15},
+    {80, 16, 72, 15},
+    {152, 16, 72, 15},
+    {224, 16, 72, 15},
+    {296, 16, 72, 15},
+    {368, 16, 73, 15},
+    {8, 32, 72, 15},
+    {80, 32, 72, 15},
+    {152, 32, 73, 15},
+    {224, 32, 73, 15},
+    {296, 32, 73, 15},
+    {368, 32, 73, 15},
+}};
+
+}  // namespace lpt::app
