@@ -42,7 +42,13 @@ TEST(HexRecordExamples, DecodeIntoCells) {
        "05 FF FF FF FF FF FF FF 00", -1},
       {"16F84", ":04000E000528FF3F83", 6, "0000 2805 3FFF 0000", -1, "", -1},  // across a row end
       {"12C509", ":02000000250ACF", 0, "A25 000", -1, "", -1},
-      {"16F84", ":02000000FFFF00", 0, "FFFF 0000", -1, "", -1},
+      // FFFFh fill: only bits 13..0 exist in a 14-bit word, 11..0 in a 12-bit one.
+      {"16F84", ":02000000FFFF00", 0, "3FFF 0000", -1, "", -1},
+      {"16F877", ":040000000528FFFFD1", 0, "2805 3FFF 0000", -1, "", -1},
+      {"16F84", ":02000100FF00FE", 0, "3F00 0000", -1, "", -1},  // a lone high byte
+      {"12C508", ":02000000FFFF00", 0, "FFF 000", -1, "", -1},
+      {"16F84", ":02400E00FFFFB2", 0, "0000", -1, "", 0x3FFF},
+      {"12C508", ":021FFE00FFFFE3", 0, "000", -1, "", 0x0FFF},
       {"16F84", ":020000040000FA", 0, "0000", -1, "", -1},  // INHX32 address record: skipped
       {"16C61", ":02420000AB0011", 0, "0000", -1, "", -1},  // EEPROM record, no EEPROM
       // ID locations and the configuration word in one record.
