@@ -1,5 +1,6 @@
 #include "ops/device_commands.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "ops/blank_passes.h"
@@ -41,6 +42,7 @@ void HideProgressPanel(OpContext& ctx) {
 // command may go on.
 CommandResult Begin(OpContext& ctx) {
   if (!ctx.state.IdleFlag) return CommandResult::Ignored;
+  ctx.failure.reset();
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -61,8 +63,16 @@ void FlashOk(OpContext& ctx) {
 CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
+    ctx.failure.reset();
     if (step.pass(ctx, family)) continue;
-    if (box == Box::Error) {
+    if (ctx.failure) {
+      const std::string detail = DescribeFailure(*ctx.failure);
+      if (box == Box::Error) {
+        ctx.hooks.ErrorBoxWithDetail(step.failure, detail);
+      } else {
+        ctx.hooks.PlainBoxWithDetail(step.failure, detail);
+      }
+    } else if (box == Box::Error) {
       ctx.hooks.ErrorBox(step.failure);
     } else {
       ctx.hooks.PlainBox(step.failure);
@@ -93,6 +103,19 @@ CommandResult CheckCommand(OpContext& ctx, std::initializer_list<PassStep> steps
   return result;
 }
 
+// A chip missing from the socket reads as zeros everywhere; its
+// configuration word 0000 would show code protection on.
+bool EveryWordReadZero(const OpContext& ctx) {
+  if (ctx.buffers.FuseWord != 0) return false;
+  const int words = 8 * std::min(ctx.device.programRows, ctx.buffers.ProgramRows());
+  if (words <= 0) return false;
+  for (int a = 0; a < words; ++a) {
+    const std::string& cell = ctx.buffers.ProgramWord(a);
+    if (cell.empty() || cell.find_first_not_of('0') != std::string::npos) return false;
+  }
+  return true;
+}
+
 constexpr PassStep kProgramMemory{ProgramProgramMemory, "Error programming Program Memory!"};
 constexpr PassStep kProgramData{ProgramDataMemory, "Error programming Data Memory!"};
 constexpr PassStep kProgramId{ProgramID, "Error programming ID!"};
@@ -110,6 +133,8 @@ CommandResult ReadChip(OpContext& ctx) {
   ReadFusesID(ctx, family);
   ctx.hooks.BuffersChanged();
   HideProgressPanel(ctx);
+  if (EveryWordReadZero(ctx))
+    ctx.hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
   return CommandResult::Ok;
 }
 
