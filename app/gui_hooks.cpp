@@ -19,6 +19,18 @@ void GuiHooks::PlainBox(const std::string& text) {
   ShowBox(window_, BoxKind::Plain, QString::fromStdString(text));
 }
 
+void GuiHooks::ErrorBoxWithDetail(const std::string& text, const std::string& detail) {
+  ShowBox(window_, BoxKind::Error, QString::fromStdString(text), QString::fromStdString(detail));
+}
+
+void GuiHooks::PlainBoxWithDetail(const std::string& text, const std::string& detail) {
+  ShowBox(window_, BoxKind::Plain, QString::fromStdString(text), QString::fromStdString(detail));
+}
+
+void GuiHooks::WarningBox(const std::string& text) {
+  ShowBox(window_, BoxKind::Warning, QString::fromStdString(text));
+}
+
 void GuiHooks::FileErrorBox(const std::string& text) {
   ShowBox(window_, BoxKind::FileError, QString::fromStdString(text));
 }

@@ -24,6 +24,9 @@ class GuiHooks : public Hooks {
 
   void ErrorBox(const std::string& text) override;
   void PlainBox(const std::string& text) override;
+  void ErrorBoxWithDetail(const std::string& text, const std::string& detail) override;
+  void PlainBoxWithDetail(const std::string& text, const std::string& detail) override;
+  void WarningBox(const std::string& text) override;
   void FileErrorBox(const std::string& text) override;
 
   void ShowProgressPanel(bool shown) override;

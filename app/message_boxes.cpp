@@ -11,6 +11,10 @@ BoxObserver& Observer() {
   static BoxObserver observer;
   return observer;
 }
+BoxDetailObserver& DetailObserver() {
+  static BoxDetailObserver observer;
+  return observer;
+}
 }  // namespace
 
 QString ApplicationTitle() {
@@ -19,9 +23,11 @@ QString ApplicationTitle() {
   return name.left(1) + name.mid(1).toLower();
 }
 
-std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text) {
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text,
+                                     const QString& detail) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setText(text);
+  if (!detail.isEmpty()) box->setInformativeText(detail);
   box->setStandardButtons(QMessageBox::Ok);
   switch (kind) {
     case BoxKind::Error:
@@ -44,14 +50,20 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
   return box;
 }
 
-void ShowBox(QWidget* parent, BoxKind kind, const QString& text) {
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail) {
+  if (DetailObserver()) {
+    DetailObserver()(kind, text, detail);
+    return;
+  }
   if (Observer()) {
     Observer()(kind, text);
     return;
   }
-  MakeBox(parent, kind, text)->exec();
+  MakeBox(parent, kind, text, detail)->exec();
 }
 
 void SetBoxObserver(BoxObserver observer) { Observer() = std::move(observer); }
+
+void SetBoxDetailObserver(BoxDetailObserver observer) { DetailObserver() = std::move(observer); }
 
 }  // namespace lpt::app

@@ -22,14 +22,20 @@ enum class BoxKind {
 // "lptpic": the executable's base name, lower case after its first letter.
 QString ApplicationTitle();
 
-// The box as it would be shown (not yet shown); tests inspect it.
-std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text);
+// The box as it would be shown (not yet shown); tests inspect it. A
+// non-empty `detail` is the informative text under the message, shown with
+// it (a device command's first failing location).
+std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text,
+                                     const QString& detail = {});
 
 // Shows the box modally, or hands it to the observer when one is set.
-void ShowBox(QWidget* parent, BoxKind kind, const QString& text);
+void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail = {});
 
 // Test seam: while set, ShowBox calls the observer instead of showing a box.
 using BoxObserver = std::function<void(BoxKind, const QString&)>;
 void SetBoxObserver(BoxObserver observer);
+// The same with the box's detail; when both are set this one is called.
+using BoxDetailObserver = std::function<void(BoxKind, const QString&, const QString&)>;
+void SetBoxDetailObserver(BoxDetailObserver observer);
 
 }  // namespace lpt::app

@@ -38,15 +38,16 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+// A decimal number at the start of the line (blanks and a sign before it
+// allowed); whatever follows it, such as "632 LPT2", is skipped as a reader
+// of a number and then the line's end would skip it.
 std::optional<int> ParseDecimal(std::string_view text) {
   const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (ec != std::errc{}) return std::nullopt;
   return value;
 }
 

@@ -26,7 +26,8 @@ struct Settings {
 Settings DefaultSettings(const std::string& exeDir);
 
 // The file's text as read: line 1 WorkDir, line 2 a decimal integer (spaces
-// around it allowed), lines 3..6 as they are. Lines end in CR LF or LF; a
+// before it allowed, the rest of the line after it skipped), lines 3..6 as
+// they are. Lines end in CR LF or LF; a
 // file that stops early leaves the missing text lines empty. nullopt when
 // line 2 is missing or not a number: the caller then takes the defaults
 // for all six values.

@@ -20,6 +20,7 @@ struct GlobalOptions {
   bool delay = false;
   std::string trace;
   std::string id = "FFFF";
+  bool idGiven = false;  // --id was on the command line: verify compares the ID
   bool quiet = false;
 };
 

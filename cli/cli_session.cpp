@@ -58,9 +58,10 @@ class SwitchOffGuard : public Port {
 
 // --- CliHooks ---
 
-void CliHooks::Message(const std::string& text) {
+void CliHooks::Message(const std::string& text, const std::string& detail) {
   ClearBar();
   err_ << text << '\n';
+  if (!detail.empty()) err_ << detail << '\n';
   err_.flush();
 }
 

@@ -43,6 +43,14 @@ class CliHooks : public Hooks {
 
   void ErrorBox(const std::string& text) override { Message(text); }
   void PlainBox(const std::string& text) override { Message(text); }
+  // The failing location goes on the line after the message.
+  void ErrorBoxWithDetail(const std::string& text, const std::string& detail) override {
+    Message(text, detail);
+  }
+  void PlainBoxWithDetail(const std::string& text, const std::string& detail) override {
+    Message(text, detail);
+  }
+  void WarningBox(const std::string& text) override { Message(text); }
   void FileErrorBox(const std::string& text) override { Message(text); }
   void ShowProgressPanel(bool shown) override;
   void SetProgressMax(int max) override;
@@ -51,7 +59,7 @@ class CliHooks : public Hooks {
   bool StopRequested() override;
 
  private:
-  void Message(const std::string& text);
+  void Message(const std::string& text, const std::string& detail = {});
   void Draw();
   void ClearBar();
 

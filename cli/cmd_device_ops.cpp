@@ -27,8 +27,9 @@ int WithSession(const GlobalOptions& options, const SessionCommand& command) {
   return session->Finish(command(*session), options.trace);
 }
 
-int Run(CliSession& session, CommandResult (*command)(OpContext&)) {
+int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true) {
   OpContext ctx = session.Context();
+  ctx.compareId = compareId;
   return ExitCodeFor(command(ctx));
 }
 
@@ -107,9 +108,12 @@ void AddVerify(CLI::App& app, Action& action) {
   verify->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
   verify->callback([&action, file] {
     action = [file](const GlobalOptions& options) {
-      return WithSession(options, [file](CliSession& session) {
+      // A chip programmed with an ID would fail against the default FFFF:
+      // without --id the ID words are read but not compared.
+      return WithSession(options, [file, idGiven = options.idGiven](CliSession& session) {
         if (!LoadFile(session, *file)) return kExitUsage;
-        return Run(session, VerifyChip);
+        if (!idGiven) std::cerr << "The ID is not compared: give --id to compare it.\n";
+        return Run(session, VerifyChip, idGiven);
       });
     };
   });

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
                  "sim, sim:FILE, a port address (888, 0x378; 0 = sim) or /dev/parportN");
   app.add_flag("--delay", options.delay, "the slower timing mode");
   app.add_option("--trace", options.trace, "write every port access and wait to FILE");
-  app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
+  const CLI::Option* id = app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
   app.add_flag("-q,--quiet", options.quiet, "no progress output");
 
   Action action;
@@ -32,5 +32,6 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   if (!action) return kExitUsage;
+  options.idGiven = id->count() > 0;
   return action(options);
 }

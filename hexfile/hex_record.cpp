@@ -55,6 +55,15 @@ void PutProgramWord(std::string& cell, bool word12, const Record& rec, int lowK,
   if (hasHigh) cell.replace(0, word12 ? 1 : 2, word12 ? high.substr(1) : high);
 }
 
+// A 14-bit word keeps bits 13..0: a file that fills unused memory with FFFFh
+// would otherwise ask the chip for bits it does not have and never verify.
+// 12-bit cells already hold only three digits. A first character that is no
+// hex digit is left as the file gave it.
+void KeepWordWidth(std::string& cell, bool word12) {
+  if (word12 || cell.size() != 4 || !IsHexDigit(cell[0])) return;
+  cell[0] = "0123"[HexDigitValue(cell[0]) & 3];
+}
+
 }  // namespace
 
 bool CheckSum(std::string_view line) {
@@ -96,14 +105,17 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
     const int lowK = 2 * w - address;  // index of the low byte in the record
     const bool hasLow = lowK >= 0;
     const bool hasHigh = lowK + 1 < n;
-    if (w < programWords)
+    if (w < programWords) {
       PutProgramWord(buffers.ProgramWord(w), family->word12, rec, lowK, hasLow, hasHigh);
+      KeepWordWidth(buffers.ProgramWord(w), family->word12);
+    }
     if (w == fuseAddress) {
-      // Taken whole as the arithmetic gives it, high byte times 256 plus
-      // low byte; only the width of the buffer limits it.
+      // High byte times 256 plus low byte, kept to the word width as the
+      // program words are.
       const int lowValue = hasLow ? rec.ByteValue(lowK) : buffers.FuseWord & 0xFF;
       const int highValue = hasHigh ? rec.ByteValue(lowK + 1) : buffers.FuseWord >> 8;
-      buffers.FuseWord = static_cast<std::uint16_t>(256 * highValue + lowValue);
+      const int widthMask = family->word12 ? 0x0FFF : 0x3FFF;
+      buffers.FuseWord = static_cast<std::uint16_t>((256 * highValue + lowValue) & widthMask);
       if (fuseWordSet) *fuseWordSet = true;
     }
     // Data EEPROM: one byte per word, the low byte; the high byte is dropped.

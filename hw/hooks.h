@@ -18,6 +18,19 @@ class Hooks {
   virtual void ErrorBox(const std::string& text) { (void)text; }
   // Plain box captioned with the application title (blank check).
   virtual void PlainBox(const std::string& text) { (void)text; }
+  // The same boxes with the first failing location as a second line under
+  // the message; a front end that shows no such line shows the message.
+  virtual void ErrorBoxWithDetail(const std::string& text, const std::string& detail) {
+    (void)detail;
+    ErrorBox(text);
+  }
+  virtual void PlainBoxWithDetail(const std::string& text, const std::string& detail) {
+    (void)detail;
+    PlainBox(text);
+  }
+  // Warning box captioned with the application title: the command worked
+  // but its result looks wrong (a read of an empty socket).
+  virtual void WarningBox(const std::string& text) { (void)text; }
   // General error box for file input/output errors with the system message.
   virtual void FileErrorBox(const std::string& text) { (void)text; }
 

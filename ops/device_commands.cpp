@@ -1,5 +1,6 @@
 #include "ops/device_commands.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "ops/blank_passes.h"
@@ -44,6 +45,7 @@ CommandResult Begin(OpContext& ctx) {
   if (!ctx.state.IdleFlag) return CommandResult::Ignored;
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
+  ctx.failure.reset();
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -64,9 +66,17 @@ void FlashOk(OpContext& ctx) {
 CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
+    ctx.failure.reset();
     if (step.pass(ctx, family)) continue;
     if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
-    if (box == Box::Error) {
+    if (ctx.failure) {
+      const std::string detail = DescribeFailure(*ctx.failure);
+      if (box == Box::Error) {
+        ctx.hooks.ErrorBoxWithDetail(step.failure, detail);
+      } else {
+        ctx.hooks.PlainBoxWithDetail(step.failure, detail);
+      }
+    } else if (box == Box::Error) {
       ctx.hooks.ErrorBox(step.failure);
     } else {
       ctx.hooks.PlainBox(step.failure);
@@ -97,6 +107,19 @@ CommandResult CheckCommand(OpContext& ctx, std::initializer_list<PassStep> steps
   return result;
 }
 
+// A chip missing from the socket reads as zeros everywhere; its
+// configuration word 0000 would show code protection on.
+bool EveryWordReadZero(const OpContext& ctx) {
+  if (ctx.buffers.FuseWord != 0) return false;
+  const int words = 8 * std::min(ctx.device.programRows, ctx.buffers.ProgramRows());
+  if (words <= 0) return false;
+  for (int a = 0; a < words; ++a) {
+    const std::string& cell = ctx.buffers.ProgramWord(a);
+    if (cell.empty() || cell.find_first_not_of('0') != std::string::npos) return false;
+  }
+  return true;
+}
+
 constexpr PassStep kProgramMemory{ProgramProgramMemory, "Error programming Program Memory!"};
 constexpr PassStep kProgramData{ProgramDataMemory, "Error programming Data Memory!"};
 constexpr PassStep kProgramId{ProgramID, "Error programming ID!"};
@@ -116,7 +139,10 @@ CommandResult ReadChip(OpContext& ctx) {
   }
   ctx.hooks.BuffersChanged();
   HideProgressPanel(ctx);
-  return ctx.state.Stopped ? CommandResult::Stopped : CommandResult::Ok;
+  if (ctx.state.Stopped) return CommandResult::Stopped;
+  if (EveryWordReadZero(ctx))
+    ctx.hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
+  return CommandResult::Ok;
 }
 
 CommandResult ProgramAll(OpContext& ctx) {

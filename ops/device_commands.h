@@ -5,11 +5,14 @@
 // chip switched off at the end.
 #pragma once
 
+#include <optional>
+
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/protocol.h"
+#include "ops/failure_detail.h"
 
 namespace lpt {
 
@@ -21,12 +24,27 @@ struct OpState {
 };
 
 struct OpContext {
+  OpContext(Protocol& protocol, Delay& waits, Hooks& ui, ActiveDevice& active, EditBuffers& edit,
+            OpState& commandState)
+      : proto(protocol),
+        delay(waits),
+        hooks(ui),
+        device(active),
+        buffers(edit),
+        state(commandState) {}
+
   Protocol& proto;
   Delay& delay;
   Hooks& hooks;
   ActiveDevice& device;
   EditBuffers& buffers;
   OpState& state;
+  // Verify compares the ID words; without it they are still read (the same
+  // port traffic) but any ID passes.
+  bool compareId = true;
+  // After a command: the first failing location of the pass that failed,
+  // when that pass knows one (cleared when a command begins).
+  std::optional<FailureDetail> failure;
 };
 
 enum class CommandResult {

@@ -31,8 +31,9 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
   }
 }
 
-// One write cycle: load, begin, wait, read back.
-bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::uint32_t waitMs) {
+// One write cycle: load, begin, wait, read back (into `read`).
+bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::uint32_t waitMs,
+                std::string& read) {
   ctx.proto.LoadDataForProgramMemory(word);
   if (eraseFirst) {
     ctx.proto.BeginEraseProgrammingCycle();
@@ -40,41 +41,52 @@ bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::u
     ctx.proto.BeginProgrammingOnlyCycle();
   }
   ctx.delay.DELAY(waitMs);
-  return ctx.proto.ReadDataFromProgramMemory() == word;
+  read = ctx.proto.ReadDataFromProgramMemory();
+  return read == word;
 }
 
-WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& w) {
+// One word of the pass; `read` ends holding the last read-back, which is
+// what a failing word shows.
+WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& w,
+                     std::string& read) {
   const auto verdict = [](bool ok) { return ok ? WordStep::Next : WordStep::Fail; };
   switch (m.program) {
     case ProgramMethod::None:
       return WordStep::Next;
     case ProgramMethod::ReadCompareWrite:
-      if (ctx.proto.ReadDataFromProgramMemory() == w) return WordStep::Next;
-      return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
+      read = ctx.proto.ReadDataFromProgramMemory();
+      if (read == w) return WordStep::Next;
+      return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::ProgramOnly:
       if (w == "3FFF") return WordStep::Next;
       if (!ctx.state.ContinueFlag) return WordStep::EndPass;  // stopped by a panel click
-      return verdict(WriteCycle(ctx, w, false, m.programWaitMs));
+      return verdict(WriteCycle(ctx, w, false, m.programWaitMs, read));
     case ProgramMethod::EraseProgram:
       if (w == "3FFF") return WordStep::Next;
-      return verdict(WriteCycle(ctx, w, true, m.programWaitMs));
+      return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::WriteEveryWord:
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.LoadDataForProgramMemory(w);
         ctx.proto.BeginProgrammingOnlyCycle();
         ctx.delay.DELAY(m.programWaitMs);
         ctx.proto.EndProgramming16F87xA();
-        if (ctx.proto.ReadDataFromProgramMemory() == w) return WordStep::Next;
+        read = ctx.proto.ReadDataFromProgramMemory();
+        if (read == w) return WordStep::Next;
       }
       return WordStep::Fail;
     case ProgramMethod::EpromPulses:
       if (w == "3FFF") return WordStep::Next;
-      return verdict(PulseUntil(ctx, w, kEpromTries14, kEpromExtra14,
-                                [&](const std::string& read) { return read == w; }));
+      return verdict(PulseUntil(ctx, w, kEpromTries14, kEpromExtra14, [&](const std::string& back) {
+        read = back;
+        return back == w;
+      }));
     case ProgramMethod::EpromPulses12:
       if (w == "FFF") return WordStep::Next;
-      return verdict(PulseUntil(ctx, "0" + w, kEpromTries12, kEpromExtra12,
-                                [&](const std::string& read) { return Drop1(read) == w; }));
+      return verdict(
+          PulseUntil(ctx, "0" + w, kEpromTries12, kEpromExtra12, [&](const std::string& back) {
+            read = Drop1(back);
+            return read == w;
+          }));
   }
   return WordStep::Fail;
 }
@@ -96,7 +108,14 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
                      .rowEvents = true,
                      .wordEvents = methods->program == ProgramMethod::WriteEveryWord};
   return WalkRows(ctx, walk, [&](int row, int col) {
-    return ProgramWord(ctx, *methods, ProgramCellText(ctx.buffers, row, col));
+    std::string word = ProgramCellText(ctx.buffers, row, col);
+    std::string read;
+    const WordStep step = ProgramWord(ctx, *methods, word, read);
+    if (step == WordStep::Fail)
+      ctx.failure =
+          FailureDetail{MemoryKind::Program, static_cast<std::uint32_t>(8 * row + col - 1),
+                        std::move(word), std::move(read)};
+    return step;
   });
 }
 

@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kEpromFusePulses = 101;
 
-WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
+// One byte of the pass; `read` ends holding the last read-back.
+WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, std::string& read) {
   const auto cycle = [&](bool eraseFirst) {
     ctx.proto.LoadDataForDataMemory(b);
     if (eraseFirst) {
@@ -22,13 +23,15 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
       ctx.proto.BeginProgrammingOnlyCycle();
     }
     ctx.delay.DELAY(20);
-    return ctx.proto.ReadDataFromDataMemory() == b ? WordStep::Next : WordStep::Fail;
+    read = ctx.proto.ReadDataFromDataMemory();
+    return read == b ? WordStep::Next : WordStep::Fail;
   };
   switch (method) {
     case DataMethod::None:
       return WordStep::Next;
     case DataMethod::ReadCompareWrite:
-      if (ctx.proto.ReadDataFromDataMemory() == b) return WordStep::Next;
+      read = ctx.proto.ReadDataFromDataMemory();
+      if (read == b) return WordStep::Next;
       return cycle(true);
     case DataMethod::ProgramOnly:
       return b == "FF" ? WordStep::Next : cycle(false);
@@ -40,20 +43,24 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
         ctx.proto.BeginProgrammingOnlyCycle();
         ctx.delay.DELAY(2);
         ctx.proto.EndProgramming16F87xA();
-        if (ctx.proto.ReadDataFromDataMemory() == b) return WordStep::Next;
+        read = ctx.proto.ReadDataFromDataMemory();
+        if (read == b) return WordStep::Next;
       }
       return WordStep::Fail;
   }
   return WordStep::Fail;
 }
 
-// One ID word by erase/program cycles; the whole read-back must match.
-bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uint32_t waitMs) {
+// One ID word by erase/program cycles; the whole read-back (left in `read`)
+// must match.
+bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uint32_t waitMs,
+                 std::string& read) {
   for (int attempt = 0; attempt < attempts; ++attempt) {
     ctx.proto.LoadDataForProgramMemory(word);
     ctx.proto.BeginEraseProgrammingCycle();
     ctx.delay.DELAY(waitMs);
-    if (ctx.proto.ReadDataFromProgramMemory() == word) return true;
+    read = ctx.proto.ReadDataFromProgramMemory();
+    if (read == word) return true;
   }
   return false;
 }
@@ -68,7 +75,13 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
                      .rowEvents = methods->dataRowEvents,
                      .wordEvents = methods->data == DataMethod::WriteEveryByte};
   return WalkRows(ctx, walk, [&](int row, int col) {
-    return ProgramByte(ctx, methods->data, DataCellText(ctx.buffers, row, col));
+    std::string byte = DataCellText(ctx.buffers, row, col);
+    std::string read;
+    const WordStep step = ProgramByte(ctx, methods->data, byte, read);
+    if (step == WordStep::Fail)
+      ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(8 * row + col - 1),
+                                  std::move(byte), std::move(read)};
+    return step;
   });
 }
 
@@ -76,26 +89,33 @@ bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
   ctx.proto.ResetPic();
+  const int programWords = 8 * ctx.device.programRows;
   if (methods->id == IdMethod::EpromPulses12) {
-    Clocks(ctx.proto, 1 + 8 * ctx.device.programRows);  // the ID words follow program memory
+    Clocks(ctx.proto, 1 + programWords);  // the ID words follow program memory
   } else {
     ctx.proto.LoadConfiguration("3FFF");  // 2000h
   }
+  const std::uint32_t first =
+      methods->id == IdMethod::EpromPulses12 ? static_cast<std::uint32_t>(programWords) : 0x2000;
   const std::string digits = ctx.buffers.IdDigits();
   for (std::size_t i = 0; i < 4; ++i) {
     if (StopBefore(ctx, IdWordAddress(ctx, static_cast<int>(i)))) return false;
     const char d = i < digits.size() ? digits[i] : '\0';
     const std::string digit = d ? std::string(1, d) : std::string();
-    const auto lastDigitIs = [d](const std::string& read) { return LastDigit(read) == d; };
+    std::string read;
+    const auto lastDigitIs = [d, &read](const std::string& back) {
+      read = back;
+      return LastDigit(back) == d;
+    };
     bool ok = true;
     switch (methods->id) {
       case IdMethod::None:
         break;
       case IdMethod::Flash:
-        ok = WriteIdWord(ctx, "3FF" + digit, 1, methods->idWaitMs);
+        ok = WriteIdWord(ctx, "3FF" + digit, 1, methods->idWaitMs, read);
         break;
       case IdMethod::FlashRetry:
-        ok = WriteIdWord(ctx, "3FF" + digit, kFlashAttempts, methods->idWaitMs);
+        ok = WriteIdWord(ctx, "3FF" + digit, kFlashAttempts, methods->idWaitMs, read);
         break;
       case IdMethod::EpromPulses:
         ok = PulseUntil(ctx, "3FF" + digit, kEpromTries14, kEpromExtra14, lastDigitIs);
@@ -105,7 +125,12 @@ bool ProgramID(OpContext& ctx, Family family) {
           ok = PulseUntil(ctx, "000" + digit, kEpromTries12, kEpromExtra12, lastDigitIs);
         break;
     }
-    if (!ok) return false;
+    if (!ok) {
+      const char got = LastDigit(read);
+      ctx.failure = FailureDetail{MemoryKind::Id, first + static_cast<std::uint32_t>(i), digit,
+                                  got ? std::string(1, got) : std::string()};
+      return false;
+    }
     ctx.proto.IncrementAddress();
     if (methods->idWordEvents) ctx.hooks.ProcessEvents();
   }

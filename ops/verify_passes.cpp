@@ -23,7 +23,7 @@ bool VerifyFuses(OpContext& ctx, Family family) {
 }
 
 bool VerifyID(OpContext& ctx, Family family) {
-  return CompareIdDigits(ctx, family, ctx.buffers.IdDigits());
+  return CompareIdDigits(ctx, family, ctx.buffers.IdDigits(), ctx.compareId);
 }
 
 }  // namespace lpt

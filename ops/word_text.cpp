@@ -47,7 +47,15 @@ std::string ReadConfigWord(OpContext& ctx, Family family) {
 
 bool FuseCheck(OpContext& ctx, std::uint16_t expected) {
   const std::uint16_t mask = ctx.device.configMask;
-  return (ReadBackValue(ctx.proto.ReadDataFromProgramMemory()) & mask) == (expected & mask);
+  const auto read =
+      static_cast<std::uint16_t>(ReadBackValue(ctx.proto.ReadDataFromProgramMemory()) & mask);
+  const auto want = static_cast<std::uint16_t>(expected & mask);
+  if (read == want) return true;
+  ctx.failure = FailureDetail{MemoryKind::Config, ConfigWordAddress(ctx.device.family),
+                              Hex4Text(want), Hex4Text(read)};
+  return false;
 }
+
+std::uint32_t ConfigWordAddress(Family family) { return IsWord12Family(family) ? 0x0FFF : 0x2007; }
 
 }  // namespace lpt

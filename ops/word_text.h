@@ -29,7 +29,12 @@ void GoToConfigWord(Protocol& proto);
 std::string ReadConfigWord(OpContext& ctx, Family family);
 
 // Fuse check on the word under the counter: ReadDataFromProgramMemory, then
-// (read AND ConfigMask) == (expected AND ConfigMask).
+// (read AND ConfigMask) == (expected AND ConfigMask); a difference is left
+// in ctx.failure.
 bool FuseCheck(OpContext& ctx, std::uint16_t expected);
+
+// Where the configuration word is, as the failure detail names it: 2007h, or
+// FFFh on 12-bit parts.
+std::uint32_t ConfigWordAddress(Family family);
 
 }  // namespace lpt

@@ -13,6 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 using lpt::testing_files::CliRun;
 
@@ -102,6 +103,67 @@ TEST_F(DeviceOpsCli, FailuresAndBadInputGiveTheirExitCodes) {
   EXPECT_EQ(Cli(sim + "program missing.hex").code, 2);
   EXPECT_EQ(Cli(sim + "program 16f84.hex --only everything").code, 2);
   EXPECT_EQ(Cli(sim + "read no_such_dir/out.hex").code, 2);
+}
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// 2805h at word 01A3h (byte address 0346h), written by hand.
+constexpr const char* kOneWordHex = ":02034600052888\n:00000001FF\n";
+
+TEST_F(DeviceOpsCli, VerifyNamesTheFirstDifferenceAfterItsMessage) {
+  Write("one.hex", kOneWordHex);
+  const std::string sim = "-q --port sim:chip.txt --id FFFF ";
+  ASSERT_EQ(Cli(sim + "program one.hex").code, 0);
+  // The chip's word changes behind the program's back.
+  std::string chip = ReadText(dir_ / "chip.txt");
+  const auto at = chip.find("2805");
+  ASSERT_NE(at, std::string::npos) << chip;
+  chip.replace(at, 4, "2804");
+  Write("chip.txt", chip);
+
+  CliRun run = Cli(sim + "verify one.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("Error verify Program Memory!\n"
+                                 "Program memory 01A3h: expected 2805, read 2804\n"));
+  run = Cli(sim + "blank");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("Program Memory is not blank\n"
+                                 "Program memory 01A3h: expected 3FFF, read 2804\n"));
+}
+
+TEST_F(DeviceOpsCli, VerifyComparesTheIdOnlyWhenGiven) {
+  Write("one.hex", kOneWordHex);
+  const std::string sim = "-q --port sim:chip.txt ";
+  ASSERT_EQ(Cli(sim + "--id 1234 program one.hex").code, 0);
+
+  CliRun run = Cli(sim + "--trace without.txt verify one.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("The ID is not compared: give --id to compare it."));
+  run = Cli(sim + "--id 1234 --trace with.txt verify one.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, Not(HasSubstr("not compared")));
+  const std::string trace = ReadText(dir_ / "with.txt");
+  EXPECT_FALSE(trace.empty());
+  EXPECT_EQ(ReadText(dir_ / "without.txt"), trace) << "the ID words are read all the same";
+
+  run = Cli(sim + "--id 1235 verify one.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("Error verify ID!\nID 2003h: expected 5, read 4\n"));
+}
+
+// A file that fills unused program memory with FFFFh programs: the fill
+// loads as the blank word.
+TEST_F(DeviceOpsCli, FilledFileLoadsBlankWordsAndPrograms) {
+  Write("filled.hex", ":040000000528FFFFD1\n:00000001FF\n");
+  for (const std::string device : {"16F84", "16F877"}) {
+    CliRun run = Cli("--device " + device + " dump filled.hex");
+    EXPECT_THAT(run.out, HasSubstr("\nprogram\n000 2805 3FFF 3FFF ")) << device;
+    run = Cli("-q --port sim --device " + device + " program filled.hex");
+    EXPECT_EQ(run.code, 0) << device << ": " << run.err;
+  }
 }
 
 TEST_F(DeviceOpsCli, CommandsTheDeviceDoesNotOfferAreRefused) {

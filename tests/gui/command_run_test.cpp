@@ -2,6 +2,7 @@
 // adapter on a virtual clock: what is held while a command runs, a close
 // that waits for the command, and the views after a command or a file.
 #include <QAction>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -10,6 +11,8 @@
 
 #include "app/click_panel.h"
 #include "app/fuse_panel.h"
+#include "app/gui_hooks.h"
+#include "app/message_boxes.h"
 #include "app/progress_panel.h"
 #include "gui_test_support.h"
 #include "hw/virtual_clock.h"
@@ -89,6 +92,31 @@ class CommandRunTest : public QObject {
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error verify Program Memory!"));
+    QCOMPARE(boxes.boxes[0].detail,
+             QStringLiteral("Program memory 0000h: expected 2806, read 2805"));
+  }
+
+  // The failing location is shown with the message, not behind a button; the
+  // hooks give each kind of box its own look.
+  void failureDetailIsTheBoxsInformativeText() {
+    const auto box = app::MakeBox(nullptr, app::BoxKind::Error, QStringLiteral("Error verify ID!"),
+                                  QStringLiteral("ID 2003h: expected 5, read 4"));
+    QCOMPARE(box->text(), QStringLiteral("Error verify ID!"));
+    QCOMPARE(box->informativeText(), QStringLiteral("ID 2003h: expected 5, read 4"));
+    QVERIFY(box->detailedText().isEmpty());
+
+    BoxRecorder boxes;
+    app::GuiHooks hooks(nullptr, nullptr, {});
+    hooks.PlainBoxWithDetail("Data Memory is not blank", "Data memory 3Fh: expected FF, read 05");
+    hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
+    QCOMPARE(boxes.boxes.size(), std::size_t{2});
+    QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Plain);
+    QCOMPARE(boxes.boxes[0].text, QStringLiteral("Data Memory is not blank"));
+    QCOMPARE(boxes.boxes[0].detail, QStringLiteral("Data memory 3Fh: expected FF, read 05"));
+    QCOMPARE(boxes.boxes[1].kind, app::BoxKind::Warning);
+    QCOMPARE(boxes.boxes[1].text,
+             QStringLiteral("Every word read as 0000: is the chip in the socket?"));
+    QVERIFY(boxes.boxes[1].detail.isEmpty());
   }
 
   void commandsAreHeldWhileRunningAndCloseWaits() {

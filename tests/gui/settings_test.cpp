@@ -181,8 +181,25 @@ class SettingsTest : public QObject {
     QCOMPARE(parsed->saveFlag, std::string("NO"));
     QCOMPARE(parsed->deviceName, std::string());
     for (const char* bad :
-         {"", "/w", "/w\r\n888abc\r\n", "/w\r\n\r\nYES", "/w\r\n99999999999\r\n"}) {
+         {"", "/w", "/w\r\n\r\nYES", "/w\r\nLPT2\r\n", "/w\r\n - 5\r\n", "/w\r\n99999999999\r\n"}) {
       QVERIFY2(!app::ParseSettings(bad).has_value(), bad);
+    }
+  }
+
+  void portLineKeepsItsNumberAndSkipsTheRest() {
+    // Whatever follows the number on line 2 is skipped; the four lines
+    // after it are still read as they are.
+    const struct {
+      const char* line2;
+      int port;
+    } cases[] = {
+        {"632 LPT2", 632}, {"888abc", 888}, {"\t+956;LPT3", 956}, {"0 sim", 0}, {"0x378", 0}};
+    for (const auto& c : cases) {
+      const std::string text =
+          std::string("/w\r\n") + c.line2 + "\r\nNO\r\n16F877\r\nYES\r\ntrue\r\n";
+      const auto parsed = app::ParseSettings(text);
+      QVERIFY2(parsed.has_value(), c.line2);
+      QCOMPARE(*parsed, (app::Settings{"/w", c.port, "NO", "16F877", "YES", "true"}));
     }
   }
 

@@ -42,15 +42,21 @@ TEST(HexRecordExamples, DecodeIntoCells) {
        "05 FF FF FF FF FF FF FF 00", -1},
       {"16F84", ":04000E000528FF3F83", 6, "0000 2805 3FFF 0000", -1, "", -1},  // across a row end
       {"12C509", ":02000000250ACF", 0, "A25 000", -1, "", -1},
-      {"16F84", ":02000000FFFF00", 0, "FFFF 0000", -1, "", -1},
+      // FFFFh fill: only bits 13..0 exist in a 14-bit word, 11..0 in a 12-bit one.
+      {"16F84", ":02000000FFFF00", 0, "3FFF 0000", -1, "", -1},
+      {"16F877", ":040000000528FFFFD1", 0, "2805 3FFF 0000", -1, "", -1},
+      {"16F84", ":02000100FF00FE", 0, "3F00 0000", -1, "", -1},  // a lone high byte
+      {"12C508", ":02000000FFFF00", 0, "FFF 000", -1, "", -1},
+      {"16F84", ":02400E00FFFFB2", 0, "0000", -1, "", 0x3FFF},
+      {"12C508", ":021FFE00FFFFE3", 0, "000", -1, "", 0x0FFF},
       {"16F84", ":020000040000FA", 0, "0000", -1, "", -1},  // INHX32 address record: skipped
       {"16C61", ":02420000AB0011", 0, "0000", -1, "", -1},  // EEPROM record, no EEPROM
       // ID locations and the configuration word in one record.
       {"16F84", ":10400000010002000300040000000000FFFFF13F78", 0, "0000", -1, "", 0x3FF1},
       // Odd count: the lone last byte is the low half of its word.
       {"16F84", ":03000000052807C9", 0, "2805 0007 0000", -1, "", -1},
-      // Odd address: the first byte is the high half of word 0.
-      {"16F84", ":02000100AB1240", 0, "AB00 0012 0000", -1, "", -1},
+      // Odd address: the first byte is the high half of word 0 (bits 13..8 kept).
+      {"16F84", ":02000100AB1240", 0, "2B00 0012 0000", -1, "", -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.device) + " " + c.line);

@@ -14,17 +14,19 @@ namespace lpt::testing {
 struct RecordedBox {
   app::BoxKind kind;
   QString text;
+  QString detail;  // the informative text under the message, if any
 };
 
 // Records every box instead of showing it, for the lifetime of the object.
 class BoxRecorder {
  public:
   BoxRecorder() {
-    app::SetBoxObserver([this](app::BoxKind kind, const QString& text) {
-      boxes.push_back({kind, text});
-    });
+    app::SetBoxDetailObserver(
+        [this](app::BoxKind kind, const QString& text, const QString& detail) {
+          boxes.push_back({kind, text, detail});
+        });
   }
-  ~BoxRecorder() { app::SetBoxObserver({}); }
+  ~BoxRecorder() { app::SetBoxDetailObserver({}); }
   BoxRecorder(const BoxRecorder&) = delete;
   BoxRecorder& operator=(const BoxRecorder&) = delete;
 

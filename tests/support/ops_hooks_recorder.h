@@ -18,6 +18,15 @@ class OpsHooksRecorder : public Hooks {
   void ErrorBox(const std::string& text) override { errors.push_back(text); }
   void PlainBox(const std::string& text) override { plains.push_back(text); }
   void FileErrorBox(const std::string& text) override { fileErrors.push_back(text); }
+  void ErrorBoxWithDetail(const std::string& text, const std::string& detail) override {
+    errors.push_back(text);
+    details.push_back(detail);
+  }
+  void PlainBoxWithDetail(const std::string& text, const std::string& detail) override {
+    plains.push_back(text);
+    details.push_back(detail);
+  }
+  void WarningBox(const std::string& text) override { warnings.push_back(text); }
 
   void ShowProgressPanel(bool shown) override {
     panelShown = shown;
@@ -43,6 +52,8 @@ class OpsHooksRecorder : public Hooks {
 
   // Every box of either kind, in the order shown per kind.
   std::vector<std::string> errors, plains, fileErrors;
+  std::vector<std::string> details;  // the failing location of either kind of box
+  std::vector<std::string> warnings;
   bool panelShown = false;
   int panelShows = 0;
   int progressMax = -1;
