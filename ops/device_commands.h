@@ -10,12 +10,17 @@
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/protocol.h"
+#include "ops/write_waits.h"
 
 namespace lpt {
 
 struct OpState {
   bool IdleFlag = true;       // no device command running
   bool ContinueFlag = false;  // cleared by a click on the progress panel
+  TimingProfile timing = TimingProfile::Standard;
+  // Used instead of the family's datasheet waits when set: lets a check run
+  // the passes with waits shorter than the chip needs.
+  const WriteWaits* datasheetOverride = nullptr;
 };
 
 struct OpContext {
@@ -33,6 +38,11 @@ enum class CommandResult {
   Failed,    // a pass failed; its message was shown
   Ok,
 };
+
+// The wait after a write, erase or bulk command: `standardMs` in the
+// standard profile (and for families without datasheet waits), the
+// family's datasheet figure for `kind` otherwise.
+void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

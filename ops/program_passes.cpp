@@ -20,7 +20,7 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
     } else {
       ctx.proto.BeginProgrammingOnlyCycle();
     }
-    ctx.delay.DELAY(20);
+    WaitAfter(ctx, WaitKind::DataByte, 20);
     return ctx.proto.ReadDataFromDataMemory() == b ? WordStep::Next : WordStep::Fail;
   };
   switch (method) {
@@ -37,7 +37,7 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b) {
       ctx.proto.LoadDataForDataMemory(b);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.BeginProgrammingOnlyCycle();
-        ctx.delay.DELAY(2);
+        WaitAfter(ctx, WaitKind::DataByte, 2);
         ctx.proto.EndProgramming16F87xA();
         if (ctx.proto.ReadDataFromDataMemory() == b) return WordStep::Next;
       }
@@ -51,7 +51,7 @@ bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uin
   for (int attempt = 0; attempt < attempts; ++attempt) {
     ctx.proto.LoadDataForProgramMemory(word);
     ctx.proto.BeginEraseProgrammingCycle();
-    ctx.delay.DELAY(waitMs);
+    WaitAfter(ctx, WaitKind::IdWord, waitMs);
     if (ctx.proto.ReadDataFromProgramMemory() == word) return true;
   }
   return false;
@@ -129,7 +129,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       const bool retry = methods->fuses == FuseMethod::FlashRetry;
       for (int attempt = 0; attempt < (retry ? kFlashAttempts : 1); ++attempt) {
         ctx.proto.BeginEraseProgrammingCycle();
-        ctx.delay.DELAY(retry ? 10 : 20);
+        WaitAfter(ctx, WaitKind::ConfigWord, retry ? 10 : 20);
         if (FuseCheck(ctx, fuseWord)) return true;
       }
       return false;
@@ -141,7 +141,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       ctx.proto.LoadConfiguration(current.substr(0, 1) + fuseText.substr(1));
       Clocks(ctx.proto, 7);
       ctx.proto.BeginEraseProgrammingCycle();
-      ctx.delay.DELAY(20);
+      WaitAfter(ctx, WaitKind::ConfigWord, 20);
       return FuseCheck(ctx, fuseWord);  // ConfigMask keeps the bandgap bits out
     }
     case FuseMethod::EpromPulses:
