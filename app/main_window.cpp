@@ -186,6 +186,12 @@ void MainWindow::ReadSettings() {
   Action(QStringLiteral("ss1"))->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");
   Action(QStringLiteral("Delay1"))->setChecked(settings_.delayMode == "true");
+  SetTiming(ParseTimingProfile(settings_.timing).value_or(TimingProfile::Standard));
+  if (options_.timing) {  // this run only: path.dat keeps its profile
+    const std::string saved = settings_.timing;
+    SetTiming(*options_.timing);
+    settings_.timing = saved;
+  }
 }
 
 void MainWindow::ApplyColours(bool standard) {
@@ -244,6 +250,9 @@ void MainWindow::SetEditingEnabled(bool enabled) {
                                          "Help1",       "About1",     "HomePage1"};
   for (const char* name : kEditing) {
     if (QAction* item = Action(QLatin1String(name))) item->setEnabled(enabled);
+  }
+  for (const char* name : {"TimingStandard1", "TimingDatasheet1"}) {
+    Action(QLatin1String(name))->setEnabled(enabled);  // a setting, like Delay
   }
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);

@@ -53,6 +53,8 @@ struct AppOptions {
   // --port SPEC and --device NAME: this run only; path.dat keeps its values.
   std::optional<std::string> portChoice;
   std::optional<std::string> deviceName;
+  // --timing standard|datasheet: this run only, like --port.
+  std::optional<TimingProfile> timing;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;
 };
@@ -132,6 +134,7 @@ class MainWindow : public QMainWindow {
   void ChangeDir1Click();
   void ScW1Click();
   void Delay1Click();
+  void SetTiming(TimingProfile profile);
   void Panel6Click();
 
   AppOptions options_;

@@ -29,6 +29,10 @@ void MainWindow::ConnectCommands() {
   on("OutputPort1", &MainWindow::OutputPort1Click);
   on("ScW1", &MainWindow::ScW1Click);
   on("Delay1", &MainWindow::Delay1Click);
+  connect(Action(QStringLiteral("TimingStandard1")), &QAction::triggered, this,
+          [this] { SetTiming(TimingProfile::Standard); });
+  connect(Action(QStringLiteral("TimingDatasheet1")), &QAction::triggered, this,
+          [this] { SetTiming(TimingProfile::Datasheet); });
   connect(Action(QStringLiteral("Exit1")), &QAction::triggered, this, &QWidget::close);
   connect(Action(QStringLiteral("Help1")), &QAction::triggered, this,
           [this] { ShowHelpDialog(this); });
@@ -123,6 +127,14 @@ void MainWindow::Delay1Click() {
   const bool on = Action(QStringLiteral("Delay1"))->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
+}
+
+void MainWindow::SetTiming(TimingProfile profile) {
+  opState_.timing = profile;
+  settings_.timing = std::string(TimingProfileName(profile));
+  const bool datasheet = profile == TimingProfile::Datasheet;
+  Action(QStringLiteral("TimingDatasheet1"))->setChecked(datasheet);
+  Action(QStringLiteral("TimingStandard1"))->setChecked(!datasheet);
 }
 
 void MainWindow::Panel6Click() { opState_.ContinueFlag = false; }

@@ -2,6 +2,7 @@
 // keys, shortcuts and hints. What the commands do is wired in
 // main_window_commands.cpp.
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -40,6 +41,8 @@ void MainWindow::CreateActions() {
   AddAction(QStringLiteral("ScW1"), QStringLiteral("Standart &color Windows"));
   AddAction(QStringLiteral("ss1"), QStringLiteral("&Save settings on Exit"));
   AddAction(QStringLiteral("Delay1"), QStringLiteral("&Delay"));
+  AddAction(QStringLiteral("TimingStandard1"), QStringLiteral("&Standard"));
+  AddAction(QStringLiteral("TimingDatasheet1"), QStringLiteral("&Datasheet"));
   AddAction(QStringLiteral("Help1"), QStringLiteral("&Help"));
   AddAction(QStringLiteral("HomePage1"), QStringLiteral("Home &Page"));
   AddAction(QStringLiteral("About1"), QStringLiteral("&About"));
@@ -53,6 +56,13 @@ void MainWindow::CreateActions() {
     Action(QLatin1String(name))->setCheckable(true);
   }
   Action(QStringLiteral("ss1"))->setChecked(true);
+  auto* timing = new QActionGroup(this);  // exactly one profile is checked
+  for (const char* name : {"TimingStandard1", "TimingDatasheet1"}) {
+    QAction* item = Action(QLatin1String(name));
+    item->setCheckable(true);
+    timing->addAction(item);
+  }
+  Action(QStringLiteral("TimingStandard1"))->setChecked(true);
 
   // The tool bar shares these actions; their tool tips are its hints.
   const struct {
@@ -106,7 +116,9 @@ void MainWindow::CreateMenus() {
       {"ProgramAll1", "ProgramonlyDatamemory1", "ProgramFuses1", nullptr, "Erase1", nullptr,
        "Verify1", "Blankcheck1", "Read1"});
   add(bar->addMenu(QStringLiteral("&Select")), {"Device2", "ID1"});
-  add(bar->addMenu(QStringLiteral("&Option")), {"OutputPort1", "ScW1", "ss1", "Delay1"});
+  QMenu* options = bar->addMenu(QStringLiteral("&Option"));
+  add(options, {"OutputPort1", "ScW1", "ss1", "Delay1"});
+  add(options->addMenu(QStringLiteral("&Timing")), {"TimingStandard1", "TimingDatasheet1"});
   add(bar->addMenu(QStringLiteral("&Help")), {"Help1", "HomePage1", nullptr, "About1"});
 }
 
