@@ -43,7 +43,11 @@ int main(int argc, char* argv[]) {
       QStringLiteral("screenshot-dialog"),
       QStringLiteral("Render dialog NAME to the FILE given after it and exit."),
       QStringLiteral("NAME"));
-  parser.addOptions({portOption, deviceOption, screenshotOption, dialogOption});
+  const QCommandLineOption timingOption(
+      QStringLiteral("timing"),
+      QStringLiteral("Waits for this run: standard, or datasheet (the makers' cycle times)."),
+      QStringLiteral("PROFILE"));
+  parser.addOptions({portOption, deviceOption, timingOption, screenshotOption, dialogOption});
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Picture file of --screenshot-dialog."));
   parser.process(app);
@@ -65,6 +69,14 @@ int main(int argc, char* argv[]) {
                       .arg(parser.value(deviceOption)));
     }
     options.deviceName = name;
+  }
+  if (parser.isSet(timingOption)) {
+    const auto profile = lpt::ParseTimingProfile(parser.value(timingOption).toStdString());
+    if (!profile) {
+      return Fail(QStringLiteral("--timing %1: give standard or datasheet")
+                      .arg(parser.value(timingOption)));
+    }
+    options.timing = profile;
   }
   const QStringList positional = parser.positionalArguments();
   if (parser.isSet(dialogOption) && positional.size() != 1) {

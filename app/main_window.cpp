@@ -188,6 +188,12 @@ void MainWindow::ReadSettings() {
   actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");
   actions_.delay->setChecked(settings_.delayMode == "true");
+  SetTiming(ParseTimingProfile(settings_.timing).value_or(TimingProfile::Standard));
+  if (options_.timing) {  // this run only: path.dat keeps its profile
+    const std::string saved = settings_.timing;
+    SetTiming(*options_.timing);
+    settings_.timing = saved;
+  }
 }
 
 void MainWindow::ApplyColours(bool standard) {
@@ -241,9 +247,10 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   // half-way with the chip powered. The device commands stay: a second one
   // is refused by IdleFlag.
   const MenuActions& a = actions_;
-  for (QAction* item : {a.open, a.save, a.changeDir, a.clearBuffers, a.clearFuses, a.clearArea,
-                        a.selectDevice, a.id, a.outputPort, a.standardColours, a.saveSettingsOnExit,
-                        a.delay, a.help, a.about, a.homePage}) {
+  for (QAction* item :
+       {a.open, a.save, a.changeDir, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice,
+        a.id, a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay, a.timingStandard,
+        a.timingDatasheet, a.help, a.about, a.homePage}) {
     item->setEnabled(enabled);
   }
   toolBar_->setEnabled(enabled);

@@ -62,6 +62,8 @@ struct MenuActions {
   QAction* standardColours = nullptr;
   QAction* saveSettingsOnExit = nullptr;
   QAction* delay = nullptr;
+  QAction* timingStandard = nullptr;
+  QAction* timingDatasheet = nullptr;
   QAction* help = nullptr;
   QAction* homePage = nullptr;
   QAction* about = nullptr;
@@ -89,6 +91,8 @@ struct AppOptions {
   // --port SPEC and --device NAME: this run only; path.dat keeps its values.
   std::optional<std::string> portChoice;
   std::optional<std::string> deviceName;
+  // --timing standard|datasheet: this run only, like --port.
+  std::optional<TimingProfile> timing;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;
 };
@@ -167,6 +171,7 @@ class MainWindow : public QMainWindow {
   void onChangeDir();
   void onToggleStandardColours();
   void onToggleDelay();
+  void SetTiming(TimingProfile profile);
   void onProgressPanelClicked();
 
   AppOptions options_;

@@ -29,6 +29,10 @@ void MainWindow::ConnectCommands() {
   on(a.outputPort, &MainWindow::onOutputPort);
   on(a.standardColours, &MainWindow::onToggleStandardColours);
   on(a.delay, &MainWindow::onToggleDelay);
+  connect(a.timingStandard, &QAction::triggered, this,
+          [this] { SetTiming(TimingProfile::Standard); });
+  connect(a.timingDatasheet, &QAction::triggered, this,
+          [this] { SetTiming(TimingProfile::Datasheet); });
   connect(a.exit, &QAction::triggered, this, &QWidget::close);
   connect(a.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
   connect(a.about, &QAction::triggered, this, [this] { ShowAboutDialog(this); });
@@ -120,6 +124,14 @@ void MainWindow::onToggleDelay() {
   const bool on = actions_.delay->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
+}
+
+void MainWindow::SetTiming(TimingProfile profile) {
+  opState_.timing = profile;
+  settings_.timing = std::string(TimingProfileName(profile));
+  const bool datasheet = profile == TimingProfile::Datasheet;
+  actions_.timingDatasheet->setChecked(datasheet);
+  actions_.timingStandard->setChecked(!datasheet);
 }
 
 void MainWindow::onProgressPanelClicked() { opState_.ContinueFlag = false; }

@@ -2,6 +2,7 @@
 // keys, shortcuts and hints. What the commands do is wired in
 // main_window_commands.cpp.
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -40,6 +41,8 @@ void MainWindow::CreateActions() {
   a.standardColours = AddAction("standardColoursAction", "Standart &color Windows");
   a.saveSettingsOnExit = AddAction("saveSettingsOnExitAction", "&Save settings on Exit");
   a.delay = AddAction("delayAction", "&Delay");
+  a.timingStandard = AddAction("timingStandardAction", "&Standard");
+  a.timingDatasheet = AddAction("timingDatasheetAction", "&Datasheet");
   a.help = AddAction("helpAction", "&Help");
   a.homePage = AddAction("homePageAction", "Home &Page");
   a.about = AddAction("aboutAction", "&About");
@@ -53,6 +56,12 @@ void MainWindow::CreateActions() {
     toggle->setCheckable(true);
   }
   a.saveSettingsOnExit->setChecked(true);
+  auto* timing = new QActionGroup(this);  // exactly one profile is checked
+  for (QAction* item : {a.timingStandard, a.timingDatasheet}) {
+    item->setCheckable(true);
+    timing->addAction(item);
+  }
+  a.timingStandard->setChecked(true);
 
   // The tool bar shares these actions; their tool tips are its hints.
   const struct {
@@ -104,8 +113,9 @@ void MainWindow::CreateMenus() {
       {a.programAll, a.programDataOnly, a.programFusesOnly, nullptr, a.erase, nullptr, a.verify,
        a.blankCheck, a.read});
   add(bar->addMenu(QStringLiteral("&Select")), {a.selectDevice, a.id});
-  add(bar->addMenu(QStringLiteral("&Option")),
-      {a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay});
+  QMenu* options = bar->addMenu(QStringLiteral("&Option"));
+  add(options, {a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay});
+  add(options->addMenu(QStringLiteral("&Timing")), {a.timingStandard, a.timingDatasheet});
   add(bar->addMenu(QStringLiteral("&Help")), {a.help, a.homePage, nullptr, a.about});
 }
 

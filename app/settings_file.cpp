@@ -66,6 +66,7 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   settings.deviceName = line(3);
   settings.stdColors = line(4);
   settings.delayMode = line(5);
+  settings.timing = line(6) == "Datasheet" ? "Datasheet" : "Standard";
   return settings;
 }
 
@@ -73,7 +74,7 @@ std::string FormatSettings(const Settings& settings) {
   std::string text;
   for (const std::string& line :
        {settings.workDir, std::to_string(settings.portAddress), settings.saveFlag,
-        settings.deviceName, settings.stdColors, settings.delayMode}) {
+        settings.deviceName, settings.stdColors, settings.delayMode, settings.timing}) {
     text += line;
     text += "\r\n";
   }

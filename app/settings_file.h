@@ -1,4 +1,4 @@
-// path.dat: the six-line settings file beside the executable. Plain C++ so
+// path.dat: the settings file beside the executable, seven lines. Plain C++ so
 // the parsing rules can be tested without a window.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace lpt::app {
 
-// The six lines, as text where the file holds text. The flags stay text:
+// The lines, as text where the file holds text. The flags stay text:
 // they are compared with their exact literals ("YES", "NO", "true") where
 // they are used, so "yes" or "True" count as the other value.
 struct Settings {
@@ -18,6 +18,7 @@ struct Settings {
   std::string deviceName = "16F84";
   std::string stdColors = "NO";
   std::string delayMode = "false";
+  std::string timing = "Standard";  // "Standard" or "Datasheet"
 
   bool operator==(const Settings&) const = default;
 };
@@ -27,13 +28,15 @@ Settings DefaultSettings(const std::string& exeDir);
 
 // The file's text as read: line 1 WorkDir, line 2 a decimal integer (spaces
 // before it allowed, the rest of the line after it skipped), lines 3..6 as
-// they are. Lines end in CR LF or LF; a
-// file that stops early leaves the missing text lines empty. nullopt when
+// they are, line 7 the timing profile ("Datasheet", anything else or
+// nothing is "Standard", so a six-line file keeps the standard waits).
+// Lines end in CR LF or LF; a file that stops early leaves the missing text
+// lines empty. nullopt when
 // line 2 is missing or not a number: the caller then takes the defaults
-// for all six values.
+// for all values.
 std::optional<Settings> ParseSettings(std::string_view text);
 
-// The whole file: six lines, each ended by CR LF.
+// The whole file: seven lines, each ended by CR LF.
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.

@@ -18,6 +18,7 @@ struct GlobalOptions {
   std::string device = "16F84";
   std::string port = "888";
   bool delay = false;
+  std::string timing = "standard";  // "standard" or "datasheet"
   std::string trace;
   std::string id = "FFFF";
   bool idGiven = false;  // --id was on the command line: verify compares the ID

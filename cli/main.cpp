@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   app.add_option("--port", options.port,
                  "sim, sim:FILE, a port address (888, 0x378; 0 = sim) or /dev/parportN");
   app.add_flag("--delay", options.delay, "the slower timing mode");
+  app.add_option("--timing", options.timing,
+                 "waits after writes and erases: standard, or datasheet (the makers' cycle times)")
+      ->check(CLI::IsMember({"standard", "datasheet"}, CLI::ignore_case));
   app.add_option("--trace", options.trace, "write every port access and wait to FILE");
   const CLI::Option* id = app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
   app.add_flag("-q,--quiet", options.quiet, "no progress output");

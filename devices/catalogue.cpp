@@ -49,10 +49,15 @@ constexpr string_view r35[] = {"16F628A"};
 constexpr string_view r36[] = {"16F870", "16F871", "16F872"};
 constexpr string_view r37[] = {"16F873", "16F874"};
 constexpr string_view r38[] = {"16F876", "16F877"};
+// The 16F877A's 28-pin and 4K siblings and the 16F627A/628A's 4K sibling,
+// placed after the older rows so that those keep their order.
+constexpr string_view r39[] = {"16F873A", "16F874A"};
+constexpr string_view r40[] = {"16F876A"};
+constexpr string_view r41[] = {"16F648A"};
 
 // Program and data sizes are in rows of eight words or bytes.
 // clang-format off
-constexpr std::array<CatalogueRow, 38> kRows{{
+constexpr std::array<CatalogueRow, 41> kRows{{
     {.names = r1, .family = F::Pic16F87xA, .programRows = 1024, .dataRows = 32, .configMask = 0x2FCF, .layout = L::L30, .infoPage = 30},
     {.names = r2, .family = F::Pic12F6xx, .programRows = 128, .dataRows = 16, .configMask = 0x01FF, .layout = L::L28, .infoPage = 28},
     {.names = r3, .family = F::Pic16F84, .programRows = 128, .dataRows = 8},
@@ -91,6 +96,9 @@ constexpr std::array<CatalogueRow, 38> kRows{{
     {.names = r36, .family = F::Pic16F87x, .programRows = 256, .dataRows = 8, .configMask = 0x33FF, .layout = L::L27, .infoPage = 18},
     {.names = r37, .family = F::Pic16F87x, .programRows = 512, .dataRows = 16, .configMask = 0x33FF, .layout = L::L27, .infoPage = 19},
     {.names = r38, .family = F::Pic16F87x, .programRows = 1024, .dataRows = 32, .configMask = 0x33FF, .layout = L::L27, .infoPage = 20},
+    {.names = r39, .family = F::Pic16F87xA, .programRows = 512, .dataRows = 16, .configMask = 0x2FCF, .layout = L::L30, .infoPage = 31},
+    {.names = r40, .family = F::Pic16F87xA, .programRows = 1024, .dataRows = 32, .configMask = 0x2FCF, .layout = L::L30, .infoPage = 30},
+    {.names = r41, .family = F::Pic16F62xA, .programRows = 512, .dataRows = 32, .configMask = 0x21FF, .layout = L::L40, .infoPage = 40},
 }};
 // clang-format on
 

@@ -54,7 +54,7 @@ struct CatalogueRow {
 // All rows in table order (the order device selection searches them in).
 std::span<const CatalogueRow> CatalogueRows();
 
-// Every name, in table order (78 names).
+// Every name, in table order (82 names).
 std::vector<std::string_view> CatalogueNames();
 
 // Row holding exactly this name (case-sensitive), or nullptr.

@@ -155,6 +155,20 @@ constexpr string_view kP30[] = {
     "WRT0=ON,  WRT1=ON - 0000h to 0FFFh write protected, 1000h to 1FFFh may be modified by "
     "EECON conrol"};
 
+// The 4K parts of the same family: the same bits, half the address ranges.
+constexpr string_view kP31[] = {
+    "CP=OFF - Code protection OFF",
+    "CP=ON  - Code protected",
+    "BkBug=OFF - Background debugger functions not enabled",
+    "BkBug=ON - Background debugger functional",
+    "WRT0=OFF, WRT1=OFF - Write protection OFF",
+    "WRT0=ON,  WRT1=OFF - 0000h to 00FFh write protected, 0100h to 0FFFh may be modified by "
+    "EECON control",
+    "WRT0=OFF, WRT1=ON  - 0000h to 03FFh write protected, 0400h to 0FFFh may be modified by "
+    "EECON control",
+    "WRT0=ON,  WRT1=ON - 0000h to 07FFh write protected, 0800h to 0FFFh may be modified by "
+    "EECON control"};
+
 struct Page {
   int number;
   std::initializer_list<Block> blocks;
@@ -183,6 +197,7 @@ const Page kPages[] = {
     {20, {kLvp, kWrt, kP20}},
     {28, {kP28Gp, kSep, kMclr, kSep}},
     {30, {kP30, kLvp}},
+    {31, {kP31, kLvp}},
     {40, {kFoscRa6, kSep, kMclr, kSep, kLvp}},
 };
 const Page kPage28Ra{28, {kP28Ra, kSep, kP28RaMclr, kSep}};

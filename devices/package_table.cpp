@@ -41,24 +41,20 @@ const PackageGroup kGroups[] = {
     {PackageKind::IO1, 80, 9, {"16C554",  "16C556",  "16C558",  "16C61",   "16C620",  "16C620A",
                                "16C621",  "16C621A", "16C622",  "16C622A", "16C71",   "16C710",
                                "16C711",  "16C712",  "16C716",  "16C84",   "16CE623", "16CE624",
-                               "16CE625", "16F627",  "16F627A", "16F628",  "16F628A", "16F83",
-                               "16F84",   "16F84A"}},
-    {PackageKind::IO5,
-     14,
-     27,
-     {"16C62", "16C62A", "16C62B", "16C63", "16C63A", "16C66", "16C72", "16C72A", "16C73", "16C73A",
-      "16C73B", "16C745", "16C76", "16C773", "16F870", "16F872", "16F873", "16F876"}},
+                               "16CE625", "16F627",  "16F627A", "16F628",  "16F628A", "16F648A",
+                               "16F83",   "16F84",   "16F84A"}},
+    {PackageKind::IO5, 14, 27, {"16C62",  "16C62A", "16C62B",  "16C63",  "16C63A",
+                                "16C66",  "16C72",  "16C72A",  "16C73",  "16C73A",
+                                "16C73B", "16C745", "16C76",   "16C773", "16F870",
+                                "16F872", "16F873", "16F873A", "16F876", "16F876A"}},
     {PackageKind::IO3,
      14,
      9,
      {"16C64", "16C64A", "16C65", "16C65A", "16C65B", "16C67", "16C74", "16C74A", "16C74B",
-      "16C765", "16C77", "16C774", "16F871", "16F874", "16F877"}},
+      "16C765", "16C77", "16C774", "16F871", "16F874", "16F874A", "16F877", "16F877A"}},
 };
 
 constexpr string_view k16C92x[] = {"16C923", "16C924", "16C925", "16C926"};
-
-// The catalogue knows it, but the socket drawing and the list never did.
-constexpr string_view kUnlisted = "16F877A";
 
 bool LessIgnoringCase(string_view a, string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char l, char r) {
@@ -106,10 +102,7 @@ int DeviceDialogWidth(string_view name) {
 }
 
 std::vector<string_view> DeviceListNames() {
-  std::vector<string_view> names;
-  for (string_view name : CatalogueNames()) {
-    if (name != kUnlisted) names.push_back(name);
-  }
+  std::vector<string_view> names = CatalogueNames();
   std::sort(names.begin(), names.end(), LessIgnoringCase);
   return names;
 }

@@ -46,8 +46,8 @@ Wiring WiringOf(std::string_view name);
 // for 14C000 and 470 for the 16C92x so their wiring is visible.
 int DeviceDialogWidth(std::string_view name);
 
-// The names the device dialog lists: the catalogue less "16F877A", sorted
-// as the list box sorts (case-insensitive, character by character).
+// The names the device dialog lists: every catalogue name, sorted as the
+// list box sorts (case-insensitive, character by character).
 std::vector<std::string_view> DeviceListNames();
 
 }  // namespace lpt

@@ -39,6 +39,16 @@ void HideProgressPanel(OpContext& ctx) {
   ctx.hooks.ProcessEvents();
 }
 
+// Whole milliseconds stay DELAY calls, so that a trace reads like the
+// standard profile's.
+void WaitUs(Delay& delay, std::uint32_t us) {
+  if (us % 1000 == 0) {
+    delay.DELAY(us / 1000);
+  } else {
+    delay.DELAYUS(us);
+  }
+}
+
 // The idle test and the presence test every command starts with; Ok when the
 // command may go on.
 CommandResult Begin(OpContext& ctx) {
@@ -126,6 +136,16 @@ constexpr PassStep kProgramId{ProgramID, "Error programming ID!"};
 constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!"};
 
 }  // namespace
+
+void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
+  const WriteWaits* waits = nullptr;
+  if (ctx.state.timing == TimingProfile::Datasheet) {
+    waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
+                                        : DatasheetWaits(ctx.device.family);
+  }
+  if (waits == nullptr) return ctx.delay.DELAY(standardMs);
+  WaitUs(ctx.delay, waits->Of(kind));
+}
 
 CommandResult ReadChip(OpContext& ctx) {
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;

@@ -13,6 +13,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "ops/failure_detail.h"
+#include "ops/write_waits.h"
 
 namespace lpt {
 
@@ -21,6 +22,10 @@ struct OpState {
   bool ContinueFlag = false;  // cleared by a click on the progress panel
   bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
   int StoppedAt = -1;         // ... before the word at this address
+  TimingProfile timing = TimingProfile::Standard;
+  // Used instead of the family's datasheet waits when set: lets a check run
+  // the passes with waits shorter than the chip needs.
+  const WriteWaits* datasheetOverride = nullptr;
 };
 
 struct OpContext {
@@ -54,6 +59,11 @@ enum class CommandResult {
   Ok,
   Stopped,  // stopped by the user before a word (OpState::StoppedAt); no box shown
 };
+
+// The wait after a write, erase or bulk command: `standardMs` in the
+// standard profile (and for families without datasheet waits), the
+// family's datasheet figure for `kind` otherwise.
+void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

@@ -25,7 +25,7 @@ void SetupEraseCycle(OpContext& ctx) {
   ctx.proto.BulkEraseSetup1();
   ctx.proto.BulkEraseSetup2();
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
   ctx.proto.BulkEraseSetup1();
   ctx.proto.BulkEraseSetup2();
 }
@@ -42,12 +42,12 @@ void BulkErasePath(OpContext& ctx) {
   ctx.proto.LoadDataForProgramMemory("3FFF");
   ctx.proto.BulkEraseProgramMemory();
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
   ctx.proto.ResetPic();
   ctx.proto.LoadDataForDataMemory("FF");
   ctx.proto.BulkEraseDataMemory();
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
 }
 
 // Family 27, unprotected: program memory, then data EEPROM.
@@ -67,7 +67,7 @@ void BlankIdWords(OpContext& ctx) {
   for (int i = 0; i < 4; ++i) {
     ctx.proto.LoadDataForProgramMemory("3FFF");
     ctx.proto.BeginEraseProgrammingCycle();
-    ctx.delay.DELAY(kEraseCycleMs);
+    WaitAfter(ctx, WaitKind::IdWord, kEraseCycleMs);
     ctx.proto.IncrementAddress();
   }
 }
@@ -105,7 +105,7 @@ bool EraseFuses(OpContext& ctx, Family family) {
   if (!traits || !traits->fuseEraseReadBack) return true;
   GoToConfigWord(ctx.proto);
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
   return FuseCheck(ctx, 0x3FFF);
 }
 
@@ -113,7 +113,7 @@ void ChipEraseAll(OpContext& ctx) {
   ctx.proto.ResetPic();
   ctx.proto.LoadConfiguration("3FFF");
   ctx.proto.ChipErase();
-  ctx.delay.DELAY(10);
+  WaitAfter(ctx, WaitKind::Erase, 10);
 }
 
 void EraseChip16F62xA(OpContext& ctx) {
@@ -121,11 +121,11 @@ void EraseChip16F62xA(OpContext& ctx) {
   ctx.proto.LoadConfiguration("3FFF");
   ctx.proto.LoadDataForProgramMemory("3FFF");
   ctx.proto.BulkEraseProgramMemoryReleasingData();
-  ctx.delay.DELAY(10);
+  WaitAfter(ctx, WaitKind::Erase, 10);
   ctx.proto.ResetPic();
   ctx.proto.LoadDataForDataMemory("FF");
   ctx.proto.BulkEraseDataMemoryReleasingData();
-  ctx.delay.DELAY(10);
+  WaitAfter(ctx, WaitKind::Erase, 10);
 }
 
 void EraseChip16F87x(OpContext& ctx) {
@@ -144,14 +144,14 @@ void EraseKeepingCalibration(OpContext& ctx) {
   const std::string config = ctx.proto.ReadDataFromProgramMemory();
 
   ctx.proto.BulkEraseProgramMemory();  // with the counter on 2007h: configuration and ID words too
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
   ctx.proto.BulkEraseDataMemory();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
 
   GoToLastProgramWord(ctx);
   ctx.proto.LoadDataForProgramMemory(calibration);
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::ProgramWord, kEraseCycleMs);
   if (ctx.proto.ReadDataFromProgramMemory() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
 
   // Bandgap bits (the first digit) kept, every fuse in the erased state.
@@ -160,7 +160,7 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.LoadConfiguration(restored);
   Clocks(ctx.proto, 7);
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAY(kEraseCycleMs);
+  WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
   if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.ErrorBox("Error BG!");
 }
 

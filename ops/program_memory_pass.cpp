@@ -40,7 +40,7 @@ bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::u
   } else {
     ctx.proto.BeginProgrammingOnlyCycle();
   }
-  ctx.delay.DELAY(waitMs);
+  WaitAfter(ctx, WaitKind::ProgramWord, waitMs);
   read = ctx.proto.ReadDataFromProgramMemory();
   return read == word;
 }
@@ -68,7 +68,7 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.LoadDataForProgramMemory(w);
         ctx.proto.BeginProgrammingOnlyCycle();
-        ctx.delay.DELAY(m.programWaitMs);
+        WaitAfter(ctx, WaitKind::ProgramWord, m.programWaitMs);
         ctx.proto.EndProgramming16F87xA();
         read = ctx.proto.ReadDataFromProgramMemory();
         if (read == w) return WordStep::Next;

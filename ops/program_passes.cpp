@@ -22,7 +22,7 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, st
     } else {
       ctx.proto.BeginProgrammingOnlyCycle();
     }
-    ctx.delay.DELAY(20);
+    WaitAfter(ctx, WaitKind::DataByte, 20);
     read = ctx.proto.ReadDataFromDataMemory();
     return read == b ? WordStep::Next : WordStep::Fail;
   };
@@ -41,7 +41,7 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, st
       ctx.proto.LoadDataForDataMemory(b);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.BeginProgrammingOnlyCycle();
-        ctx.delay.DELAY(2);
+        WaitAfter(ctx, WaitKind::DataByte, 2);
         ctx.proto.EndProgramming16F87xA();
         read = ctx.proto.ReadDataFromDataMemory();
         if (read == b) return WordStep::Next;
@@ -58,7 +58,7 @@ bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uin
   for (int attempt = 0; attempt < attempts; ++attempt) {
     ctx.proto.LoadDataForProgramMemory(word);
     ctx.proto.BeginEraseProgrammingCycle();
-    ctx.delay.DELAY(waitMs);
+    WaitAfter(ctx, WaitKind::IdWord, waitMs);
     read = ctx.proto.ReadDataFromProgramMemory();
     if (read == word) return true;
   }
@@ -157,7 +157,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       const bool retry = methods->fuses == FuseMethod::FlashRetry;
       for (int attempt = 0; attempt < (retry ? kFlashAttempts : 1); ++attempt) {
         ctx.proto.BeginEraseProgrammingCycle();
-        ctx.delay.DELAY(retry ? 10 : 20);
+        WaitAfter(ctx, WaitKind::ConfigWord, retry ? 10 : 20);
         if (FuseCheck(ctx, fuseWord)) return true;
       }
       return false;
@@ -169,7 +169,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       ctx.proto.LoadConfiguration(current.substr(0, 1) + fuseText.substr(1));
       Clocks(ctx.proto, 7);
       ctx.proto.BeginEraseProgrammingCycle();
-      ctx.delay.DELAY(20);
+      WaitAfter(ctx, WaitKind::ConfigWord, 20);
       return FuseCheck(ctx, fuseWord);  // ConfigMask keeps the bandgap bits out
     }
     case FuseMethod::EpromPulses:

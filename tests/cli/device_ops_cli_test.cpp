@@ -185,3 +185,40 @@ TEST_F(DeviceOpsCli, MissingAdapterExitsThreeWithItsMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+// --timing: both profiles program and verify; the datasheet one waits the
+// 16F87x's 4 ms after a program-only write and 8 ms after the other writes
+// where the standard one waits 20 ms; an unknown profile is bad usage.
+class TimingCli : public DeviceOpsCli {};
+
+TEST_F(TimingCli, DatasheetProfileProgramsWithShorterWaits) {
+  Assemble("16f877");
+  const auto count = [](const std::string& text, const std::string& line) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+      ++n;
+    return n;
+  };
+  for (const char* profile : {"standard", "datasheet"}) {
+    SCOPED_TRACE(profile);
+    const std::string chip = std::string(profile) + ".txt";
+    const std::string sim = "-q --port sim:" + chip + " --device 16F877 --timing " + profile;
+    CliRun run = Cli(sim + " --trace " + profile + ".trace program 16f877.hex");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(Cli(sim + " verify 16f877.hex").code, 0);
+    const std::string trace =
+        lpt::testing_files::ReadFile(dir_ / (std::string(profile) + ".trace"));
+    const bool datasheet = std::string(profile) == "datasheet";
+    // The image: 8 non-blank program words, 4 data bytes, then 4 ID words,
+    // the configuration word and the 2 setup-erase cycles before programming.
+    EXPECT_EQ(count(trace, "\nM 4\n"), datasheet ? 8u : 0u);
+    EXPECT_EQ(count(trace, "\nM 8\n"), datasheet ? 4u + 4u + 1u : 0u);
+    EXPECT_EQ(count(trace, "\nM 20\n"), datasheet ? 0u : 8u + 4u + 4u + 1u + 2u);
+  }
+  const CliRun bad = Cli("-q --port sim --timing fast blank");
+  EXPECT_EQ(bad.code, 2);
+}
+
+}  // namespace

@@ -48,7 +48,7 @@ class DeviceDialogTest : public QObject {
 
  private slots:
   void socketAloneForUnknownNames() {
-    const QImage image = DrawDevicePicture(QStringLiteral("16F877A"), QColor(kFace));
+    const QImage image = DrawDevicePicture(QStringLiteral("16F999"), QColor(kFace));
     for (int r = 1; r <= 3; ++r) ExpectStrip(image, r, 0, -1);
     QCOMPARE_EQ(At(image, 5, 20), kBoardColour);               // board left of the strips
     QCOMPARE_EQ(At(image, 6 * 3 + 17, 7), kStripColour);       // strip between holes 3 and 4
@@ -175,25 +175,35 @@ class DeviceDialogTest : public QObject {
     QVERIFY(ShowDeviceDialog(nullptr, &name));
     QCOMPARE(name, std::string("12C672"));
 
-    // 16F877A is known but not listed: nothing selected, socket only, and
-    // OK changes nothing.
+    // 16F877A is listed: selected on opening, drawn, and confirmed by OK.
     name = "16F877A";
     lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
+      QCOMPARE(d->deviceList_->currentItem()->text(), QStringLiteral("16F877A"));
+      QCOMPARE_EQ(d->Picture().pixel(HoleCentreX(15), HoleCentreY(1)) & 0xFFFFFF, kPinColour);
+      d->okButton_->click();
+    });
+    QVERIFY(ShowDeviceDialog(nullptr, &name));
+    QCOMPARE(name, std::string("16F877A"));
+
+    // A name outside the list: nothing selected, socket only, and OK
+    // changes nothing.
+    name = "16F999";
+    lpt::testing::WhenModalOpens<DeviceDialog>([](DeviceDialog* d) {
       QVERIFY(d->deviceList_->selectedItems().isEmpty());
-      QCOMPARE(d->nameLabel_->text(), QStringLiteral("16F877A"));
+      QCOMPARE(d->nameLabel_->text(), QStringLiteral("16F999"));
       QCOMPARE_EQ(d->Picture().pixel(HoleCentreX(15), HoleCentreY(1)) & 0xFFFFFF, kHoleColour);
       d->okButton_->click();
     });
     QVERIFY(!ShowDeviceDialog(nullptr, &name));
-    QCOMPARE(name, std::string("16F877A"));
+    QCOMPARE(name, std::string("16F999"));
   }
 
   void unlistedNameKeepsThePanelUntilAnEntryIsChosen() {
-    DeviceDialog dialog(QStringLiteral("16F877A"));
+    DeviceDialog dialog(QStringLiteral("16F999"));
     dialog.show();
     dialog.deviceList_->setFocus();
     QApplication::processEvents();
-    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F877A"));
+    QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F999"));
     dialog.deviceList_->setCurrentRow(3);
     QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("12C509A"));
     QCOMPARE_EQ(dialog.Picture().pixel(HoleCentreX(12), HoleCentreY(1)) & 0xFFFFFF, kPinColour);
@@ -218,6 +228,46 @@ class DeviceDialogTest : public QObject {
       QCOMPARE(QImage(file).width(), width);
     }
     QVERIFY(!ScreenshotDialog(&main, QStringLiteral("nosuch"), DialogState{}, file));
+    QFile::remove(file);
+  }
+
+  // The 16F877A in its 40-pin package and the 16F876A in its 28-pin package,
+  // as --screenshot-dialog shows them: the pins over the same holes as the
+  // 16F877's and 16F876's, the list on the chosen name.
+  void screenshotsOfSixteenF877AAndSixteenF876A() {
+    const struct {
+      const char* device;
+      const char* sibling;
+      int firstStrip;  // strips 1 and 3 (40 pins) or 2 and 3 (28 pins)
+      int lastHole;
+    } cases[] = {{"16F877A", "16F877", 1, 20}, {"16F876A", "16F876", 2, 14}};
+    QWidget main;
+    const QString file = QDir::temp().filePath(QStringLiteral("lptpic_device_new_shot.png"));
+    const auto shoot = [&](const char* device) {
+      DialogState state;
+      lpt::SetUpDevice(state.device, state.buffers, device);
+      return ScreenshotDialog(&main, QStringLiteral("device"), std::move(state), file);
+    };
+    for (const auto& c : cases) {
+      QVERIFY(shoot(c.device));
+      const QImage shot = QImage(file).convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(shot.width(), 371);
+      const QPoint picture(176, 104);  // where the picture sits in the dialog
+      for (int r : {c.firstStrip, 3}) {
+        for (int h = 1; h <= 20; ++h) {
+          const QRgb hole = At(shot, picture.x() + HoleCentreX(h), picture.y() + HoleCentreY(r));
+          QCOMPARE_EQ(hole == kPinColour, h <= c.lastHole);
+        }
+      }
+      QVERIFY(shoot(c.sibling));
+      const QImage siblingShot = QImage(file).convertToFormat(QImage::Format_RGB32);
+      const QRect area =
+          QRect(picture, QSize(kPictureWidth, kPictureHeight)).intersected(shot.rect());
+      QCOMPARE(shot.copy(area), siblingShot.copy(area));
+
+      DeviceDialog dialog(QLatin1String(c.device));
+      QCOMPARE(dialog.deviceList_->currentItem()->text(), QLatin1String(c.device));
+    }
     QFile::remove(file);
   }
 };

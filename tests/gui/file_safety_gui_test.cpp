@@ -40,7 +40,7 @@ class FileSafetyGuiTest : public QObject {
     window->close();
     QVERIFY(std::filesystem::is_symlink(dirs.PathDat().toStdString()));
     QCOMPARE(SettingsDirs::ReadFile(QString::fromStdString(real)),
-             QByteArray("/w\r\n632\r\nYES\r\n16F877\r\nNO\r\nfalse\r\n"));
+             QByteArray("/w\r\n632\r\nYES\r\n16F877\r\nNO\r\nfalse\r\nStandard\r\n"));
   }
 
   void aChipThatCannotBeSavedIsShownInABox() {

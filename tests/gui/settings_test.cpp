@@ -30,7 +30,7 @@ QByteArray ExeDirLine(const SettingsDirs& dirs) {
 class SettingsTest : public QObject {
   Q_OBJECT
  private slots:
-  void firstStartTakesDefaultsAndWritesSixLines() {
+  void firstStartTakesDefaultsAndWritesSevenLines() {
     SettingsDirs dirs;
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings().portAddress, 888);
@@ -42,7 +42,8 @@ class SettingsTest : public QObject {
     QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
     QCOMPARE(qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     window->close();
-    QCOMPARE(dirs.ReadPathDat(), ExeDirLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    QCOMPARE(dirs.ReadPathDat(),
+             ExeDirLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n");
   }
 
   void secondLineNotANumberDefaultsAllSix() {
@@ -91,9 +92,12 @@ class SettingsTest : public QObject {
   void exitWritesCurrentOrStartValues_data() {
     QTest::addColumn<bool>("saveOnExit");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("save on") << true << QByteArray("/w\r\n632\r\nYES\r\n16F628\r\nYES\r\ntrue\r\n");
+    QTest::newRow("save on") << true
+                             << QByteArray(
+                                    "/w\r\n632\r\nYES\r\n16F628\r\nYES\r\ntrue\r\nStandard\r\n");
     QTest::newRow("save off") << false
-                              << QByteArray("/w\r\n632\r\nNO\r\n16F628\r\nNO\r\nfalse\r\n");
+                              << QByteArray(
+                                     "/w\r\n632\r\nNO\r\n16F628\r\nNO\r\nfalse\r\nStandard\r\n");
   }
   void exitWritesCurrentOrStartValues() {
     QFETCH(bool, saveOnExit);
@@ -118,7 +122,45 @@ class SettingsTest : public QObject {
     QCOMPARE(window->windowTitle(), QStringLiteral("Pic16C505"));
     window->close();
     // The file's unknown "16f84" is saved as the catalogue makes it.
-    QCOMPARE(dirs.ReadPathDat(), QByteArray("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n"));
+    QCOMPARE(dirs.ReadPathDat(),
+             QByteArray("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n"));
+  }
+
+  // Option > Timing: a six-line file starts in the standard profile; the
+  // choice reaches the device commands and line 7 at exit, and a file that
+  // names the datasheet profile starts in it.
+  void timingProfileFromMenuAndLineSeven() {
+    SettingsDirs dirs;
+    dirs.WritePathDat("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    auto window = MakeWindow(dirs.Options());
+    QVERIFY(window->Actions().timingStandard->isChecked());
+    QCOMPARE(window->State().timing, TimingProfile::Standard);
+    window->Actions().timingDatasheet->trigger();
+    QVERIFY(!window->Actions().timingStandard->isChecked());
+    QCOMPARE(window->State().timing, TimingProfile::Datasheet);
+    window->close();
+    const QByteArray saved("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nDatasheet\r\n");
+    QCOMPARE(dirs.ReadPathDat(), saved);
+
+    auto again = MakeWindow(dirs.Options());
+    QVERIFY(again->Actions().timingDatasheet->isChecked());
+    QCOMPARE(again->State().timing, TimingProfile::Datasheet);
+    again->Actions().timingStandard->trigger();
+    QCOMPARE(again->State().timing, TimingProfile::Standard);
+    again->close();
+    QVERIFY(dirs.ReadPathDat().endsWith("\r\nStandard\r\n"));
+  }
+
+  void commandLineTimingIsNotSaved() {
+    SettingsDirs dirs;
+    dirs.WritePathDat("/w\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n");
+    app::AppOptions options = dirs.Options();
+    options.timing = TimingProfile::Datasheet;
+    auto window = MakeWindow(options);
+    QCOMPARE(window->State().timing, TimingProfile::Datasheet);
+    QVERIFY(window->Actions().timingDatasheet->isChecked());
+    window->close();
+    QVERIFY(dirs.ReadPathDat().endsWith("\r\nStandard\r\n"));
   }
 
   void unwritableFolderUsesFallback() {
@@ -136,7 +178,7 @@ class SettingsTest : public QObject {
     window->close();
     QVERIFY(boxes.boxes.empty());
     QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()),
-             QByteArray("/w\r\n888\r\nYES\r\n16F628\r\nNO\r\ntrue\r\n"));
+             QByteArray("/w\r\n888\r\nYES\r\n16F628\r\nNO\r\ntrue\r\nStandard\r\n"));
   }
 
   void exitThatCannotWriteWarnsOnceAndCloses() {

@@ -54,7 +54,8 @@ class WindowWiringTest : public QObject {
     QCOMPARE(window_->Buffers().ProgramWord(0x1234), std::string("1234"));
 
     window_->close();
-    QCOMPARE(dirs_->ReadPathDat(), QByteArray("/w\r\n0\r\nYES\r\n16F877\r\nNO\r\nfalse\r\n"));
+    QCOMPARE(dirs_->ReadPathDat(),
+             QByteArray("/w\r\n0\r\nYES\r\n16F877\r\nNO\r\nfalse\r\nStandard\r\n"));
   }
 
   void idPanelOpensTheIdDialog() {

@@ -137,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Round{"14C000", 24, "14c000", 0}, Round{"16F628", 25, "16f628", 0},
                       Round{"16F877", 27, "16f877", 0}, Round{"12F629/675", 28, "12f675", 0},
                       Round{"16F877A", 30, "16f877a", 0}, Round{"16F628A", 40, "16f628a", 0},
+                      Round{"16F873A", 30, "16f873a", 0}, Round{"16F874A", 30, "16f874a", 0},
+                      Round{"16F876A", 30, "16f876a", 0}, Round{"16F648A", 40, "16f648a", 0},
                       Round{"16F84", 1, nullptr, 0x3FF1}, Round{"16C84", 1, nullptr, 0x3FF1},
                       Round{"16C61", 4, nullptr, 0x3FF1}, Round{"16C62A", 4, nullptr, 0x3F7D},
                       Round{"16C558", 17, nullptr, 0x3F3D}, Round{"12C508", 20, nullptr, 0x001A},
@@ -144,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Round{"14C000", 24, nullptr, 0x3FBD}, Round{"16F627", 25, nullptr, 0x3FF9},
                       Round{"16F870", 27, nullptr, 0x3FF9},
                       Round{"12F629/675", 28, nullptr, 0x01F4},
-                      Round{"16F877A", 30, nullptr, 0x3FF9}, Round{"16F628A", 40, nullptr, 0x3FF9}),
+                      Round{"16F877A", 30, nullptr, 0x3FF9}, Round{"16F628A", 40, nullptr, 0x3FF9},
+                      Round{"16F873A", 30, nullptr, 0x3FF9}, Round{"16F876A", 30, nullptr, 0x3FF9},
+                      Round{"16F648A", 40, nullptr, 0x3FF9}),
     [](const auto& info) {
       std::string name = std::string(info.param.device) + (info.param.image ? "" : "_pattern");
       for (char& ch : name)

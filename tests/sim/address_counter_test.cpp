@@ -69,6 +69,41 @@ TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");
 }
 
+// The 16F87xA and 16F62xA siblings: the device ID their programming
+// specifications give (revision 0), and program memory and data EEPROM of
+// the sizes their data sheets give, seen where the counter wraps.
+TEST(Counter14, NewerFlashPartsHaveTheirIdAndSizes) {
+  const struct {
+    const char* name;
+    const char* id;
+    int words;
+    int bytes;
+  } parts[] = {{"16F873A", "0E40", 4096, 128}, {"16F874A", "0E60", 4096, 128},
+               {"16F876A", "0E00", 8192, 256}, {"16F877A", "0E20", 8192, 256},
+               {"16F648A", "1100", 4096, 256}, {"16F628A", "1060", 2048, 128}};
+  for (const auto& p : parts) {
+    SCOPED_TRACE(p.name);
+    SimRig rig(p.name);
+    ASSERT_EQ(rig.state().program.size(), static_cast<std::size_t>(p.words));
+    ASSERT_EQ(rig.state().data.size(), static_cast<std::size_t>(p.bytes));
+    rig.state().program[0] = 0x1234;
+    rig.state().data[0] = 0x5A;
+    rig.proto->ResetPic();
+    rig.Clk(p.words - 1);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "FF");
+    rig.Clk(1);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1234");
+    rig.proto->ResetPic();
+    rig.Clk(p.bytes);
+    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "5A");
+    rig.proto->ResetPic();
+    rig.proto->LoadConfiguration("3FFF");
+    rig.Clk(6);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), p.id);
+  }
+}
+
 TEST(Counter14, DataEepromHasItsOwnPositionFromZero) {
   SimRig rig("16F84");
   rig.state().data[0] = 0x11;

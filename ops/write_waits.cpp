@@ -1,0 +1,127 @@
+#include "ops/write_waits.h"
+
+#include <array>
+#include <cctype>
+
+namespace lpt {
+namespace {
+
+struct FamilyWaits {
+  Family family;
+  WriteWaits waits;
+};
+
+// Every figure is what the maker states the cycle needs: the maximum of an
+// internally timed cycle, the minimum programming time of an externally
+// timed one. Where the simulated chip is modelled slower than that figure
+// (an erase that the setup sequence must hold for 10 ms), its time is taken
+// instead, so the profile is never shorter than either.
+constexpr std::array<FamilyWaits, 6> kDatasheet{{
+    // 16F83/84/84A, 16C84: PIC16F8X / PIC16F84A EEPROM memory programming
+    // specifications, AC/DC characteristics table: erase/program cycle
+    // ≤ 10 ms for program memory, IDs and configuration word, bulk and setup
+    // erase ≤ 10 ms. The 16F83/84 data EEPROM needs up to 20 ms, so data
+    // bytes keep the standard wait.
+    {Family::Pic16F84,
+     {.programWordUs = 10000,
+      .dataByteUs = 20000,
+      .idWordUs = 10000,
+      .configWordUs = 10000,
+      .eraseUs = 10000}},
+    // 16F627/628: PIC16F62X EEPROM memory programming specification, AC/DC
+    // characteristics table: erase ≤ 5 ms, programming ≤ 8 ms. Begin
+    // Erase/Programming (08h) runs both, so every write waits 13 ms; the
+    // setup-sequence erase is held 10 ms.
+    {Family::Pic16F62x,
+     {.programWordUs = 13000,
+      .dataByteUs = 13000,
+      .idWordUs = 13000,
+      .configWordUs = 13000,
+      .eraseUs = 10000}},
+    // 16F870-877: PIC16F87X EEPROM memory programming specification, AC/DC
+    // characteristics table: Begin Programming Only (18h) ≤ 4 ms, Begin
+    // Erase/Programming (08h) ≤ 8 ms; data EEPROM ≤ 8 ms; the setup-sequence
+    // erase is held 10 ms.
+    {Family::Pic16F87x,
+     {.programWordUs = 4000,
+      .dataByteUs = 8000,
+      .idWordUs = 8000,
+      .configWordUs = 8000,
+      .eraseUs = 10000}},
+    // 12F629/675, 16F630/676: PIC12F629/675/PIC16F630/676 memory programming
+    // specification, AC/DC characteristics table: program memory write
+    // ≤ 3 ms, data EEPROM write ≤ 6 ms, bulk erase ≤ 6 ms.
+    {Family::Pic12F6xx,
+     {.programWordUs = 3000,
+      .dataByteUs = 6000,
+      .idWordUs = 3000,
+      .configWordUs = 3000,
+      .eraseUs = 6000}},
+    // 16F873A/874A/876A/877A: PIC16F87XA flash memory programming
+    // specification DS39589, AC/DC characteristics table: externally timed
+    // Begin Programming (18h) ... End Programming (17h) at least 1 ms for
+    // program memory and data EEPROM; internally timed Begin
+    // Erase/Programming (08h) ≤ 8 ms; chip erase held 10 ms.
+    {Family::Pic16F87xA,
+     {.programWordUs = 1000,
+      .dataByteUs = 1000,
+      .idWordUs = 8000,
+      .configWordUs = 8000,
+      .eraseUs = 10000}},
+    // 16F627A/628A/648A: PIC16F627A/628A/648A EEPROM memory programming
+    // specification DS41196, AC/DC characteristics table: Begin
+    // Erase/Programming (08h) ≤ 6 ms for program memory, data EEPROM, IDs
+    // and configuration word; bulk erase held 10 ms.
+    {Family::Pic16F62xA,
+     {.programWordUs = 6000,
+      .dataByteUs = 6000,
+      .idWordUs = 6000,
+      .configWordUs = 6000,
+      .eraseUs = 10000}},
+}};
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<TimingProfile> ParseTimingProfile(std::string_view name) {
+  if (SameIgnoringCase(name, "standard")) return TimingProfile::Standard;
+  if (SameIgnoringCase(name, "datasheet")) return TimingProfile::Datasheet;
+  return std::nullopt;
+}
+
+std::string_view TimingProfileName(TimingProfile profile) {
+  return profile == TimingProfile::Datasheet ? "Datasheet" : "Standard";
+}
+
+std::uint32_t WriteWaits::Of(WaitKind kind) const {
+  switch (kind) {
+    case WaitKind::ProgramWord:
+      return programWordUs;
+    case WaitKind::DataByte:
+      return dataByteUs;
+    case WaitKind::IdWord:
+      return idWordUs;
+    case WaitKind::ConfigWord:
+      return configWordUs;
+    case WaitKind::Erase:
+      return eraseUs;
+  }
+  return 0;
+}
+
+const WriteWaits* DatasheetWaits(Family family) {
+  for (const FamilyWaits& row : kDatasheet)
+    if (row.family == family) return &row.waits;
+  return nullptr;
+}
+
+}  // namespace lpt
