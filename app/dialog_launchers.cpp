@@ -146,14 +146,18 @@ bool ScreenshotDialog(QWidget* mainWindow, const QString& name, DialogState stat
   if (!dialog) {
     std::fprintf(stderr,
                  "--screenshot-dialog: unknown dialog '%s' (device, info, id, port, dir, "
-                 "cleararea, about, help)\n",
+                 "cleararea, about, help, adapter, pintest)\n",
                  name.toLocal8Bit().constData());
     return false;
   }
-  dialog->show();
+  return ScreenshotOf(*dialog, file);
+}
+
+bool ScreenshotOf(QDialog& dialog, const QString& file) {
+  dialog.show();
   QApplication::processEvents();
-  const bool saved = dialog->grab().save(file);
-  dialog->close();
+  const bool saved = dialog.grab().save(file);
+  dialog.close();
   if (!saved) std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
   return saved;
 }

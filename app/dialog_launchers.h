@@ -45,5 +45,7 @@ struct DialogState {
 // unknown NAME.
 bool ScreenshotDialog(QWidget* mainWindow, const QString& name, DialogState state,
                       const QString& file);
+// Renders an open-ready dialog to FILE and closes it.
+bool ScreenshotOf(QDialog& dialog, const QString& file);
 
 }  // namespace lpt::app

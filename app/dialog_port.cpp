@@ -1,44 +1,105 @@
 #include "app/dialog_port.h"
 
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/dialog_support.h"
+#include "app/message_boxes.h"
+#include "app/other_port_entry.h"
 
 namespace lpt::app {
+namespace {
 
-PortDialog::PortDialog(int portAddress, QWidget* parent) : QDialog(parent) {
-  SetUpDialog(this, QStringLiteral("Output  Port"), QSize(188, 105), TitleButtons::CloseOnly);
+// Legacy ISA parallel ports sit below 400h; a PCI card's ports above.
+constexpr int kFirstCardAddress = 0x400;
+
+std::vector<FoundPort> PortsOfThisMachine() {
+  const auto os = MakeSystemDiscoveryOs();
+  return DiscoverPorts(*os);
+}
+
+}  // namespace
+
+PortDialog::PortDialog(int portAddress, QWidget* parent)
+    : PortDialog(portAddress, PortsOfThisMachine(), parent) {}
+
+PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* parent)
+    : QDialog(parent), ports_(std::move(ports)) {
+  SetUpDialog(this, QStringLiteral("Output  Port"), QSize(188, 160), TitleButtons::CloseOnly);
 
   auto* group = new QGroupBox(this);
-  group->setGeometry(8, 4, 105, 93);
+  group->setGeometry(8, 4, 105, 119);
   lpt1Button_ = new QRadioButton(QStringLiteral("LPT 1   (378)"), group);
   lpt2Button_ = new QRadioButton(QStringLiteral("LPT 2   (278) "), group);
   Simulator = new QRadioButton(QStringLiteral("Simulator"), group);
+  Other = new QRadioButton(QStringLiteral("Other:"), group);
   lpt1Button_->setGeometry(8, 12, 92, 20);
   lpt2Button_->setGeometry(8, 38, 92, 20);
   Simulator->setGeometry(8, 64, 92, 20);
+  Other->setGeometry(8, 90, 92, 20);
+
+  OtherPort = new QComboBox(this);
+  OtherPort->setObjectName(QStringLiteral("OtherPort"));
+  OtherPort->setEditable(true);
+  OtherPort->setInsertPolicy(QComboBox::NoInsert);
+  OtherPort->setGeometry(8, 130, 172, 22);
+  OtherPort->lineEdit()->setPlaceholderText(QStringLiteral("D010 or /dev/parport1"));
+  for (const FoundPort& port : ports_)
+    OtherPort->addItem(QString::fromStdString(OtherPortItem(port)), port.base);
 
   const OkCancelButtons buttons =
       MakeOkCancel(this, QStringLiteral("Ok"), QRect(120, 16, 60, 25), QRect(120, 56, 60, 25));
   ButtonOk = buttons.ok;
   ButtonCancel = buttons.cancel;
-  connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-
+  connect(ButtonOk, &QPushButton::clicked, this, &PortDialog::OkClicked);
+  bool listed = false;
+  for (const FoundPort& port : ports_) listed = listed || port.base == portAddress;
   if (portAddress == kLpt1PortAddress) {
     lpt1Button_->setChecked(true);
   } else if (portAddress == kSimulatorAddress) {
     Simulator->setChecked(true);
+  } else if (portAddress != kLpt2PortAddress && (listed || portAddress >= kFirstCardAddress)) {
+    const int index = OtherPort->findData(portAddress);
+    if (index >= 0)
+      OtherPort->setCurrentIndex(index);
+    else
+      OtherPort->setEditText(
+          QStringLiteral("%1").arg(portAddress, 4, 16, QLatin1Char('0')).toUpper());
+    Other->setChecked(true);
   } else {
     lpt2Button_->setChecked(true);
   }
+  if (!Other->isChecked()) {
+    OtherPort->setCurrentIndex(-1);
+    OtherPort->setEditText(QString());
+  }
+  // Typing or choosing a port from now on means the "Other:" choice.
+  connect(OtherPort, &QComboBox::currentTextChanged, this, [this] { Other->setChecked(true); });
+}
+
+std::optional<int> PortDialog::ChosenAddress(std::string* error) const {
+  if (lpt1Button_->isChecked()) return kLpt1PortAddress;
+  if (Simulator->isChecked()) return kSimulatorAddress;
+  if (Other->isChecked())
+    return ParseOtherPort(OtherPort->currentText().toStdString(), ports_, error);
+  return kLpt2PortAddress;
 }
 
 int PortDialog::SelectedAddress() const {
-  if (lpt1Button_->isChecked()) return kLpt1PortAddress;
-  if (Simulator->isChecked()) return kSimulatorAddress;
-  return kLpt2PortAddress;
+  return ChosenAddress(nullptr).value_or(kLpt2PortAddress);
+}
+
+void PortDialog::OkClicked() {
+  std::string error;
+  if (!ChosenAddress(&error)) {
+    // Nothing changes: the dialog stays open for a correction.
+    ShowBox(this, BoxKind::Warning, QString::fromStdString(error));
+    return;
+  }
+  accept();
 }
 
 }  // namespace lpt::app

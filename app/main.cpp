@@ -47,7 +47,12 @@ int main(int argc, char* argv[]) {
       QStringLiteral("timing"),
       QStringLiteral("Waits for this run: standard, or datasheet (the makers' cycle times)."),
       QStringLiteral("PROFILE"));
-  parser.addOptions({portOption, deviceOption, timingOption, screenshotOption, dialogOption});
+  const QCommandLineOption adapterOption(
+      QStringLiteral("adapter"),
+      QStringLiteral("Adapter wiring for this run, e.g. \"Tait classic\"."),
+      QStringLiteral("NAME"));
+  parser.addOptions(
+      {portOption, deviceOption, timingOption, adapterOption, screenshotOption, dialogOption});
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Picture file of --screenshot-dialog."));
   parser.process(app);
@@ -78,6 +83,7 @@ int main(int argc, char* argv[]) {
     }
     options.timing = profile;
   }
+  if (parser.isSet(adapterOption)) options.adapterName = parser.value(adapterOption).toStdString();
   const QStringList positional = parser.positionalArguments();
   if (parser.isSet(dialogOption) && positional.size() != 1) {
     return Fail(QStringLiteral("--screenshot-dialog NAME FILE: give exactly one FILE"));
@@ -93,6 +99,11 @@ int main(int argc, char* argv[]) {
     });
   }
   lpt::app::MainWindow window(std::move(options));
+  if (parser.isSet(adapterOption) && !window.AdapterProblem().empty()) {
+    return Fail(
+        QStringLiteral("--adapter %1: %2")
+            .arg(parser.value(adapterOption), QString::fromStdString(window.AdapterProblem())));
+  }
   window.show();
 
   if (parser.isSet(screenshotOption)) {
@@ -110,6 +121,20 @@ int main(int argc, char* argv[]) {
     state.portAddress = window.CurrentSettings().portAddress;
     state.workDir = window.CurrentSettings().workDir;
     state.exeDir = window.Location().ExeDir();
+    // The adapter dialogs belong to the window: it knows the adapters file.
+    const QString dialogName = parser.value(dialogOption);
+    if (dialogName == QLatin1String("adapter") || dialogName == QLatin1String("pintest")) {
+      QApplication::processEvents();
+      std::unique_ptr<QDialog> dialog;
+      if (dialogName == QLatin1String("adapter")) {
+        dialog = window.NewAdapterDialog();
+      } else {
+        dialog = window.NewPinTestDialog();
+      }
+      const bool saved = lpt::app::ScreenshotOf(*dialog, positional.first());
+      window.close();
+      return saved ? 0 : 2;
+    }
     QApplication::processEvents();
     const bool saved = lpt::app::ScreenshotDialog(&window, parser.value(dialogOption),
                                                   std::move(state), positional.first());

@@ -253,6 +253,8 @@ void MainWindow::SetEditingEnabled(bool enabled) {
         a.timingDatasheet, a.help, a.about, a.homePage}) {
     item->setEnabled(enabled);
   }
+  // The adapter and its test change the port too.
+  for (QAction* item : {a.adapter, a.adapterTest}) item->setEnabled(enabled);
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
   idPanel_->setEnabled(enabled);

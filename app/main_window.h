@@ -3,6 +3,7 @@
 // button and panel to the domain function that does the work.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <memory>
 #include <optional>
@@ -14,7 +15,9 @@
 #include "buffers/fuse_switches.h"
 #include "devices/active_device.h"
 #include "devices/capabilities.h"
+#include "hw/adapter.h"
 #include "hw/delay.h"
+#include "hw/pin_test.h"
 #include "hw/port.h"
 #include "hw/protocol.h"
 #include "ops/device_commands.h"
@@ -59,6 +62,8 @@ struct MenuActions {
   QAction* selectDevice = nullptr;
   QAction* id = nullptr;
   QAction* outputPort = nullptr;
+  QAction* adapter = nullptr;
+  QAction* adapterTest = nullptr;
   QAction* standardColours = nullptr;
   QAction* saveSettingsOnExit = nullptr;
   QAction* delay = nullptr;
@@ -93,6 +98,8 @@ struct AppOptions {
   std::optional<std::string> deviceName;
   // --timing standard|datasheet: this run only, like --port.
   std::optional<TimingProfile> timing;
+  // --adapter NAME: this run only; path.dat keeps its adapter.
+  std::optional<std::string> adapterName;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;
 };
@@ -121,6 +128,16 @@ class MainWindow : public QMainWindow {
   const Settings& CurrentSettings() const { return settings_; }
   const SettingsLocation& Location() const { return location_; }
   Port& CurrentPort() { return *port_; }
+  const Adapter& CurrentAdapter() const { return adapter_; }
+  // Why the adapter asked for could not be used (unknown name, a bad
+  // adapters.conf); empty when it could.
+  const std::string& AdapterProblem() const { return adapterProblem_; }
+  // adapters.conf beside path.dat.
+  std::string AdaptersFilePath() const;
+  // The adapter dialog and the adapter test as their menu items create
+  // them, placed and not yet shown (also for --screenshot-dialog).
+  std::unique_ptr<QDialog> NewAdapterDialog();
+  std::unique_ptr<QDialog> NewPinTestDialog();
   bool Busy() const { return runner_.Running(); }
 
   const MenuActions& Actions() const { return actions_; }
@@ -174,6 +191,11 @@ class MainWindow : public QMainWindow {
   void SetTiming(TimingProfile profile);
   void onProgressPanelClicked();
 
+  // The adapter (main_window_adapter.cpp).
+  bool ResolveAdapter();
+  void onChooseAdapter();
+  void onAdapterTest();
+
   AppOptions options_;
   SettingsLocation location_;
   Settings settings_;       // current values
@@ -188,6 +210,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Delay> ownDelay_;
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> port_;
+  std::unique_ptr<Port> wiredPort_;  // the adapter's pins over port_
+  Adapter adapter_ = DefaultAdapter();
+  std::vector<Adapter> userAdapters_;
+  std::string adaptersFileError_;
+  std::string adapterProblem_;
+  std::unique_ptr<PinTest> pinTest_;  // the adapter test's lines
   std::unique_ptr<GuiHooks> hooks_;
   std::unique_ptr<Protocol> protocol_;
   CommandRunner runner_;

@@ -27,6 +27,8 @@ void MainWindow::ConnectCommands() {
   on(a.selectDevice, &MainWindow::onSelectDevice);
   on(a.id, &MainWindow::onIdPanelClicked);
   on(a.outputPort, &MainWindow::onOutputPort);
+  on(a.adapter, &MainWindow::onChooseAdapter);
+  on(a.adapterTest, &MainWindow::onAdapterTest);
   on(a.standardColours, &MainWindow::onToggleStandardColours);
   on(a.delay, &MainWindow::onToggleDelay);
   connect(a.timingStandard, &QAction::triggered, this,

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
+#include "hw/wired_port.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
@@ -26,6 +27,7 @@ void MainWindow::OpenPortFromSettings() {
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
   SaveSimulatedChipOrTell(this, port_.get());
+  wiredPort_.reset();
   if (port_) port_->SetOpened(false);
   port_.reset();
 
@@ -35,14 +37,20 @@ void MainWindow::OpenPortFromSettings() {
   if (const std::optional<PortChoice> choice = ParsePortChoice(text, &error)) {
     address = choice->address;
     simulatedPort_ = choice->IsSimulator();
-    port = OpenPort(*choice, *delay_, device_, &error);
+    // A wiring that cannot be had opens nothing: no pin of the wrong
+    // adapter is ever driven.
+    if (ResolveAdapter())
+      port = OpenPort(*choice, *delay_, device_, adapter_, &error);
+    else
+      port = MakeUnavailablePort(adapterProblem_);
   }
   // A port that cannot be had at all (a bad address in path.dat, an
   // unreadable simulator file) fails every access, so the presence test
   // reports "Device is not found !" with the reason.
   if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
   port_ = std::move(port);
-  protocol_ = std::make_unique<Protocol>(*port_, *delay_, *hooks_, device_);
+  wiredPort_ = std::make_unique<WiredPort>(*port_, address, adapter_);
+  protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *hooks_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
 }

@@ -41,6 +41,8 @@ void MainWindow::CreateActions() {
   a.standardColours = AddAction("standardColoursAction", "Standart &color Windows");
   a.saveSettingsOnExit = AddAction("saveSettingsOnExitAction", "&Save settings on Exit");
   a.delay = AddAction("delayAction", "&Delay");
+  a.adapter = AddAction("adapterAction", "&Adapter…");
+  a.adapterTest = AddAction("adapterTestAction", "Adapter &test…");
   a.timingStandard = AddAction("timingStandardAction", "&Standard");
   a.timingDatasheet = AddAction("timingDatasheetAction", "&Datasheet");
   a.help = AddAction("helpAction", "&Help");
@@ -114,7 +116,8 @@ void MainWindow::CreateMenus() {
        a.blankCheck, a.read});
   add(bar->addMenu(QStringLiteral("&Select")), {a.selectDevice, a.id});
   QMenu* options = bar->addMenu(QStringLiteral("&Option"));
-  add(options, {a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay});
+  add(options,
+      {a.outputPort, a.adapter, a.adapterTest, a.standardColours, a.saveSettingsOnExit, a.delay});
   add(options->addMenu(QStringLiteral("&Timing")), {a.timingStandard, a.timingDatasheet});
   add(bar->addMenu(QStringLiteral("&Help")), {a.help, a.homePage, nullptr, a.about});
 }

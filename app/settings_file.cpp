@@ -67,6 +67,7 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   settings.stdColors = line(4);
   settings.delayMode = line(5);
   settings.timing = line(6) == "Datasheet" ? "Datasheet" : "Standard";
+  settings.adapterName = line(7);
   return settings;
 }
 
@@ -78,6 +79,9 @@ std::string FormatSettings(const Settings& settings) {
     text += line;
     text += "\r\n";
   }
+  // The default adapter leaves line 8 out, so the file stays as short as
+  // the wiring allows.
+  if (!settings.adapterName.empty()) text += settings.adapterName + "\r\n";
   return text;
 }
 

@@ -1,4 +1,4 @@
-// path.dat: the settings file beside the executable, seven lines. Plain C++ so
+// path.dat: the settings file beside the executable, seven or eight lines. Plain C++ so
 // the parsing rules can be tested without a window.
 #pragma once
 
@@ -18,7 +18,9 @@ struct Settings {
   std::string deviceName = "16F84";
   std::string stdColors = "NO";
   std::string delayMode = "false";
+  // Lines 7 and 8; earlier versions read six lines and ignore these.
   std::string timing = "Standard";  // "Standard" or "Datasheet"
+  std::string adapterName;          // empty: the default adapter
 
   bool operator==(const Settings&) const = default;
 };
@@ -29,14 +31,15 @@ Settings DefaultSettings(const std::string& exeDir);
 // The file's text as read: line 1 WorkDir, line 2 a decimal integer (spaces
 // before it allowed, the rest of the line after it skipped), lines 3..6 as
 // they are, line 7 the timing profile ("Datasheet", anything else or
-// nothing is "Standard", so a six-line file keeps the standard waits).
-// Lines end in CR LF or LF; a file that stops early leaves the missing text
-// lines empty. nullopt when
+// nothing is "Standard", so a six-line file keeps the standard waits), line
+// 8 the adapter's name. Lines end in CR LF or LF; a file that stops early
+// leaves the missing text lines empty. nullopt when
 // line 2 is missing or not a number: the caller then takes the defaults
 // for all values.
 std::optional<Settings> ParseSettings(std::string_view text);
 
-// The whole file: seven lines, each ended by CR LF.
+// The whole file: seven lines, or eight when an adapter is chosen, each
+// ended by CR LF.
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.

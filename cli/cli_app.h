@@ -23,6 +23,8 @@ struct GlobalOptions {
   std::string id = "FFFF";
   bool idGiven = false;  // --id was on the command line: verify compares the ID
   bool quiet = false;
+  std::string adapter;   // empty: the default adapter
+  std::string adapters;  // the user's adapters file
 };
 
 // The action of the sub-command that was given; returns the exit code.
@@ -34,5 +36,7 @@ void AddDevicesCommand(CLI::App& app, Action& action);
 void AddHexFileCommands(CLI::App& app, Action& action);   // dump, convert
 void AddProbeCommand(CLI::App& app, Action& action);      // probe
 void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, verify, blank, erase
+void AddPortsCommand(CLI::App& app, Action& action);      // ports
+void AddPinsCommand(CLI::App& app, Action& action);       // pins
 
 }  // namespace lpt::cli

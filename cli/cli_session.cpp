@@ -7,9 +7,11 @@
 
 #include "cli/cli_device.h"
 #include "cli/stop_signal.h"
+#include "hw/adapter_file.h"
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
+#include "hw/wired_port.h"
 #include "ops/stop_check.h"
 #include "sim/open_port.h"
 
@@ -55,6 +57,30 @@ class SwitchOffGuard : public Port {
 };
 
 }  // namespace
+
+bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter) {
+  std::string error;
+  std::vector<Adapter> user;
+  if (!options.adapters.empty()) {
+    auto loaded = LoadAdapterFile(options.adapters, false, &error);
+    if (!loaded) {
+      std::cerr << error << '\n';
+      return false;
+    }
+    user = std::move(*loaded);
+  }
+  if (options.adapter.empty()) {
+    *adapter = DefaultAdapter();
+    return true;
+  }
+  auto found = FindAdapter(options.adapter, user, &error);
+  if (!found) {
+    std::cerr << error << '\n';
+    return false;
+  }
+  *adapter = std::move(*found);
+  return true;
+}
 
 // --- CliHooks ---
 
@@ -119,6 +145,7 @@ CliSession::~CliSession() {
     protocol_->Idle();
   protocol_.reset();
   guardPort_.reset();
+  wiredPort_.reset();
   tracePort_.reset();
   rawPort_.reset();  // closes the port and lets a chip file go
   if (traceFile_.is_open()) traceFile_.flush();
@@ -157,6 +184,8 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   }
   s->choice_ = *choice;
 
+  if (!ChooseAdapter(options, &s->adapter_)) return nullptr;
+
   // A simulated chip needs no real time to pass: its clock advances by the
   // waits asked, so a simulated Program All takes milliseconds, not seconds.
   if (s->choice_.IsSimulator())
@@ -179,7 +208,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   // From here on Ctrl+C stops the command instead of the program.
   CatchStopSignals();
   bool inUse = false;
-  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, &error, &inUse);
+  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, s->adapter_, &error, &inUse);
   if (!s->rawPort_) {
     std::cerr << error << '\n';
     if (inUse) *exitCode = kExitNoDevice;
@@ -190,6 +219,9 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->traceFile_);
     s->port_ = s->tracePort_.get();
   }
+  s->adapterPort_ = s->port_;
+  s->wiredPort_ = std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_);
+  s->port_ = s->wiredPort_.get();
   s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->choice_.address);
   s->port_ = s->guardPort_.get();
 

@@ -25,6 +25,7 @@
 #include "buffers/edit_buffers.h"
 #include "cli/cli_app.h"
 #include "devices/active_device.h"
+#include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/port.h"
@@ -76,8 +77,9 @@ class CliSession {
  public:
   // Builds the session. nullptr, with the reason printed on standard error
   // and *exitCode set to kExitUsage, for a bad device, ID, port spec, chip
-  // file or trace file, or to kExitNoDevice when the chip file stayed in use
-  // by another process. A hardware port that cannot be opened is no error
+  // file, trace file, adapter or adapters file, or to kExitNoDevice when the
+  // chip file stayed in use by another process. A hardware port that cannot
+  // be opened is no error
   // here: the presence test then fails with the port's reason (exit 3).
   static std::unique_ptr<CliSession> Open(const GlobalOptions& options, int* exitCode);
   ~CliSession();
@@ -93,6 +95,10 @@ class CliSession {
   CliHooks& hooks() { return hooks_; }
   OpState& state() { return state_; }
   const PortChoice& portChoice() const { return choice_; }
+  // The chosen adapter, and the port its registers are written to (below
+  // the wiring, traced with --trace).
+  const Adapter& adapter() const { return adapter_; }
+  Port& adapterPort() { return *adapterPort_; }
 
   // Everything the device commands of ops/device_commands.h take.
   OpContext Context();
@@ -119,10 +125,18 @@ class CliSession {
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> rawPort_;
   std::unique_ptr<Port> tracePort_;
+  std::unique_ptr<Port> wiredPort_;  // the adapter's pins
+  Port* adapterPort_ = nullptr;
+  Adapter adapter_;
   std::unique_ptr<Port> guardPort_;  // remembers whether the chip was left on
   Port* port_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
 };
+
+// The adapter --adapter names (the default without it), looked up among
+// the built-in ones and those of --adapters FILE. False with the reason on
+// standard error.
+bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter);
 
 // The exit code of a device command's result.
 int ExitCodeFor(CommandResult result);

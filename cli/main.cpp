@@ -19,12 +19,17 @@ int main(int argc, char** argv) {
   app.add_option("--trace", options.trace, "write every port access and wait to FILE");
   const CLI::Option* id = app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
   app.add_flag("-q,--quiet", options.quiet, "no progress output");
+  app.add_option("--adapter", options.adapter,
+                 "adapter wiring by name, e.g. \"Tait classic\" (default: lptpic)");
+  app.add_option("--adapters", options.adapters, "file of your own adapter wirings");
 
   Action action;
   AddDevicesCommand(app, action);
   AddHexFileCommands(app, action);
   AddProbeCommand(app, action);
   AddDeviceOpCommands(app, action);
+  AddPortsCommand(app, action);
+  AddPinsCommand(app, action);
 
   try {
     app.parse(argc, argv);

@@ -19,12 +19,19 @@ std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::stri
 
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
                                std::string* error, bool* inUse) {
+  return OpenPort(choice, delay, device, DefaultAdapter(), error, inUse);
+}
+
+std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
+                               const Adapter& adapter, std::string* error, bool* inUse) {
   if (inUse) *inUse = false;
   std::unique_ptr<Port> port;
   if (choice.IsSimulator() && choice.kind != PortChoice::Kind::SimulatorFile) {
     std::optional<sim::ChipState> chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
-    port = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
+    auto fresh = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
+    fresh->SetWiring(adapter);
+    port = std::move(fresh);
   } else if (choice.kind == PortChoice::Kind::SimulatorFile) {
     // One process per chip file, from before it is read until the port goes.
     fileio::FileLock::Outcome outcome;
@@ -49,10 +56,11 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
     }
     if (!chip) chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
-    auto adapter = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
-    adapter->SetChipFile(choice.path, fromFile);
-    adapter->HoldChipFileLock(std::move(lock));
-    port = std::move(adapter);
+    auto simulated = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
+    simulated->SetChipFile(choice.path, fromFile);
+    simulated->HoldChipFileLock(std::move(lock));
+    simulated->SetWiring(adapter);
+    port = std::move(simulated);
   } else {
     port = MakeHardwarePort(choice);
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "devices/active_device.h"
+#include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/port.h"
 #include "hw/port_choice.h"
@@ -27,6 +28,10 @@ inline constexpr int kChipFileWaitMs = 5000;
 // held it ("chip file FILE is in use by another process").
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
                                std::string* error, bool* inUse = nullptr);
+// The same, for a simulated adapter wired as `adapter` (hardware is wired
+// as it is: put a WiredPort over the port returned).
+std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
+                               const Adapter& adapter, std::string* error, bool* inUse = nullptr);
 
 // Saves the chip of a `sim:FILE` port to its file (when it changed); true
 // for every other port. False with *error (the file and the reason) when the

@@ -34,6 +34,20 @@ bool SimAdapter::SaveChip() {
   return true;
 }
 
+void SimAdapter::SetWiring(Adapter wiring) {
+  wiring_ = std::move(wiring);
+  dataMask_ = DataRegisterMask(wiring_);
+}
+
+// The chip's four lines in the default adapter's bits (01h clock, 02h data,
+// 04h Vpp, 08h supply off). A released data line floats high.
+void SimAdapter::DecodeLines() {
+  const AdapterOutputs out = DecodeOutputs(wiring_, dataRegister_, controlRegister_);
+  lines_ = static_cast<std::uint8_t>((out.clock ? 0x01 : 0) |
+                                     (out.dataOut || !out.dataOutEnable ? 0x02 : 0) |
+                                     (out.vpp ? 0x04 : 0) | (out.vdd ? 0 : 0x08));
+}
+
 bool SimAdapter::DataLine() const {
   if (!chip_.state().socketEmpty && chip_.Driving()) return chip_.Level();
   return (lines_ & 0x02) != 0;
@@ -46,10 +60,12 @@ std::uint8_t SimAdapter::ReadPort(std::uint16_t address) {
     return 0;
   }
   lastIoOk_ = true;
-  if (address == base_) return lines_;
+  if (address == base_) return dataRegister_ & dataMask_;
+  if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControlRegister(wiring_))
+    return controlRegister_;
   if (address != static_cast<std::uint16_t>(base_ + 1)) return 0xFF;
   if (chip_.state().adapterMissing) return kStatusNoAdapter;
-  return DataLine() ? kStatusLineHigh : kStatusLineLow;
+  return EncodeStatus(wiring_, DataLine());
 }
 
 void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
@@ -59,8 +75,14 @@ void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
     return;
   }
   lastIoOk_ = true;
-  if (address != base_) return;
-  lines_ = value & 0x0F;  // bits 4-7 are not wired
+  if (address == base_) {
+    dataRegister_ = value;
+  } else if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControlRegister(wiring_)) {
+    controlRegister_ = value;
+  } else {
+    return;
+  }
+  DecodeLines();
   const ChipState& state = chip_.state();
   if (!state.adapterMissing && !state.socketEmpty) chip_.OnLines(lines_, clock_.NowUs());
 }

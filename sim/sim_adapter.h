@@ -10,6 +10,10 @@
 //   the other status inputs are tied low on the adapter). With no adapter
 //   attached the status register reads 00h.
 // - any other address reads FFh and ignores writes.
+// That is the default wiring; SetWiring gives the adapter another one: the
+// lines are then decoded from the data and control registers (B + 2) as the
+// chosen adapter connects them, and the data line is answered on its
+// data-in pin (the other status inputs low).
 // The data line is the chip's output while the chip drives it and follows
 // the PC's data bit otherwise, so the presence test passes on an adapter
 // with or without a chip in its socket.
@@ -20,6 +24,7 @@
 #include <string>
 
 #include "fileio/file_lock.h"
+#include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/port.h"
 #include "sim/sim_chip.h"
@@ -56,6 +61,10 @@ class SimAdapter : public Port {
   void SetChipFile(std::string path, bool fromFile = false);
   // Holds the chip file's lock for as long as the adapter lives.
   void HoldChipFileLock(std::unique_ptr<fileio::FileLock> lock) { lock_ = std::move(lock); }
+  // The adapter whose pins the registers drive; the default until set.
+  void SetWiring(Adapter wiring);
+  const Adapter& wiring() const { return wiring_; }
+
   // Saves now (when a file is attached and the chip changed); false with
   // FailureReason set when the file cannot be written.
   bool SaveChip();
@@ -66,11 +75,16 @@ class SimAdapter : public Port {
 
  private:
   bool DataLine() const;
+  void DecodeLines();
 
   Delay& clock_;
   std::uint16_t base_;
   SimChip chip_;
   std::uint8_t lines_ = 0;
+  Adapter wiring_ = DefaultAdapter();
+  std::uint8_t dataMask_ = 0x0F;  // data register bits the wiring uses
+  std::uint8_t dataRegister_ = 0;
+  std::uint8_t controlRegister_ = 0x0B;  // every control pin low
   bool opened_ = false;
   bool lastIoOk_ = false;
   std::uint32_t lastError_ = 0;

@@ -197,7 +197,7 @@ class HelpAboutTest : public QObject {
       const char* name;
       QSize size;
     } dialogs[] = {{"device", {371, 205}}, {"info", {559, 341}}, {"id", {193, 107}},
-                   {"port", {188, 105}},   {"dir", {355, 307}},  {"about", {355, 149}},
+                   {"port", {188, 160}},   {"dir", {355, 307}},  {"about", {355, 149}},
                    {"help", {537, 560}}};
     for (const auto& d : dialogs) {
       const QString file = dir.filePath(QLatin1String(d.name) + QStringLiteral(".png"));

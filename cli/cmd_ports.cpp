@@ -1,0 +1,37 @@
+// ports: the parallel ports this machine has and whether they can be used.
+#include <iostream>
+
+#include "cli/cli_app.h"
+#include "hw/port_discovery.h"
+
+namespace lpt::cli {
+
+void AddPortsCommand(CLI::App& app, Action& action) {
+  auto* ports = app.add_subcommand("ports", "list the parallel ports and whether you may use them");
+  // Where the kernel's list and the devices are: for tests and unusual
+  // systems.
+  auto places = std::make_shared<DiscoveryPlaces>();
+  ports->add_option("--proc-root", places->procRoot, "the kernel's port list")
+      ->capture_default_str();
+  ports->add_option("--dev-dir", places->devDir, "where /dev/parportN are")->capture_default_str();
+  ports->callback([&action, places] {
+    action = [places](const GlobalOptions&) {
+#ifdef _WIN32
+      std::cout << "Ports are not listed on Windows: give the port address with --port "
+                   "(for example 0x378 or 0xD010).\n";
+      return kExitOk;
+#else
+      const auto os = MakeSystemDiscoveryOs();
+      const std::vector<FoundPort> found = DiscoverPorts(*os, *places);
+      if (found.empty()) {
+        std::cout << "No parallel port found.\n";
+        return kExitOk;
+      }
+      for (const FoundPort& port : found) std::cout << PortLine(port) << '\n';
+      return kExitOk;
+#endif
+    };
+  });
+}
+
+}  // namespace lpt::cli
