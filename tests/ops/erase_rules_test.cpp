@@ -68,8 +68,8 @@ TEST(EraseRules, ProtectedFamily27TakesANewImage) {
     OpsRig rig("16F877");
     FillChip(rig);
     sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
-    rig.buffers.ProgramCell(0, 0) = "1234";
-    rig.buffers.DataCell(0, 0) = "5A";
+    rig.buffers.ProgramWord(0) = "1234";
+    rig.buffers.DataByte(0) = "5A";
     EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
     EXPECT_THAT(rig.hooks.errors, IsEmpty());
     EXPECT_EQ(rig.ChipWord(0), 0x1234);

@@ -2,6 +2,8 @@
 // helpers the sequence tables are written with. Header-only.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -41,6 +43,24 @@ inline Seq Repeat(int times, const Seq& part) {
   Seq all;
   for (int i = 0; i < times; ++i) all.insert(all.end(), part.begin(), part.end());
   return all;
+}
+
+// Long sequences compared with a readable failure: the first entry that
+// differs, with a few entries of context on both sides.
+inline ::testing::AssertionResult SameSequence(const Seq& actual, const Seq& expected) {
+  std::size_t i = 0;
+  while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
+  if (i == actual.size() && i == expected.size()) return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure();
+  failure << "sequences differ at entry " << i << " (lengths " << actual.size() << " and "
+          << expected.size() << ")\n";
+  const std::size_t from = i < 4 ? 0 : i - 4;
+  for (std::size_t k = from; k < i + 4; ++k) {
+    failure << (k == i ? "> " : "  ") << k << ": "
+            << (k < actual.size() ? actual[k] : std::string("(end)")) << "  |  expected "
+            << (k < expected.size() ? expected[k] : std::string("(end)")) << "\n";
+  }
+  return failure;
 }
 
 }  // namespace lpt::opstest
