@@ -4,9 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "devices/family.h"
 #include "ops/erase_passes.h"
-#include "support/ops_rig.h"
+#include "support/ops_sequence_rig.h"
 
 namespace lpt::opstest {
 namespace {
@@ -50,10 +52,14 @@ TEST(EraseRules, AnyClearedProtectionBitErases) {
   for (const ProtectionBits& part : kProtectionBits) {
     for (int bit : part.bits) {
       SCOPED_TRACE(std::string(part.name) + " bit " + std::to_string(bit));
-      OpsRig rig(part.name);
+      SequenceRig rig(part.name);
       FillChip(rig);
       sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
       EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
+      // The setup cycle aimed at 2007h: the protection-clear path.
+      const Seq sent = rig.log.Folded();
+      const Seq aimed = {"IncrementAddress*7", "BulkEraseSetup1"};
+      EXPECT_NE(std::search(sent.begin(), sent.end(), aimed.begin(), aimed.end()), sent.end());
       EXPECT_THAT(rig.hooks.errors, IsEmpty());
       EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     }
