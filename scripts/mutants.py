@@ -18,6 +18,7 @@ Run by hand or from a scheduled job (it takes about an hour): see mutants.sh.
 import argparse
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -209,7 +210,12 @@ def tests_pass(build_dir, suites, timeout):
     return True, ""
 
 
+def interrupted(signum, frame):
+    raise KeyboardInterrupt  # restores the mutated file on the way out
+
+
 def main():
+    signal.signal(signal.SIGTERM, interrupted)
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", default=os.path.join(ROOT, "scripts", "mutants.txt"))
@@ -218,6 +224,8 @@ def main():
     parser.add_argument("--sample", type=int, default=0,
                         help="run every k-th generated mutant so that about this many run")
     parser.add_argument("--timeout", type=int, default=300, help="seconds per test program")
+    parser.add_argument("--match", default="",
+                        help="only the mutants whose file and description match this regex")
     parser.add_argument("--show", action="store_true", help="print the mutants and stop")
     args = parser.parse_args()
 
@@ -230,6 +238,8 @@ def main():
             step = len(gen) / args.sample
             gen = [gen[int(i * step)] for i in range(args.sample)]
         mutants += gen
+    if args.match:
+        mutants = [m for m in mutants if re.search(args.match, m.label())]
     if args.show:
         for m in mutants:
             print(f"[{m.origin}] {m.label()}")
