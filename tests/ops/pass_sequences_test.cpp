@@ -321,5 +321,18 @@ TEST(PassSequences, IdAndConfigurationPassesOfEveryFamily) {
   }
 }
 
+// Only the 16F877A tries an ID word again: the other flash parts fail the
+// pass on the first word that does not read back.
+TEST(PassSequences, FlashIdWordThatDoesNotTakeFailsAtOnce) {
+  for (const char* device : {"16F83", "16F627", "16F627A", "16F870", "12F629/675"}) {
+    SCOPED_TRACE(device);
+    SequenceRig rig(device);
+    rig.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2000}, 0, false});
+    rig.buffers.SetIdDigits("1234");
+    EXPECT_TRUE(SameSequence(rig.Logged(IdPass), Join({{"ResetPic", "LoadConfiguration 3FFF"},
+                                                       Cycle("3FF1", E, "20ms")})));
+  }
+}
+
 }  // namespace
 }  // namespace lpt::opstest
