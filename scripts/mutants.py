@@ -30,7 +30,7 @@ SUITES = {
     "hw/": ["test_hw", "test_sim", "test_ops"],
     "sim/": ["test_sim", "test_ops"],
     "ops/": ["test_ops"],
-    "buffers/": ["test_buffers", "test_ops", "test_hexfile"],
+    "buffers/": ["test_buffers", "test_devices", "test_ops", "test_hexfile"],
     "hexfile/": ["test_hexfile"],
     "devices/": ["test_devices", "test_buffers", "test_ops"],
 }

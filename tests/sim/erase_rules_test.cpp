@@ -176,6 +176,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.GoToConfigWord();
   rig.proto->BeginEraseProgrammingCycle();
   rig.clock.DELAY(20);
+  rig.proto->ResetPic();
   EXPECT_EQ(sim::ConfigWord(rig.state()), protectedWord);
   // The configuration-word aimed sequence lifts protection and clears all.
   rig.GoToConfigWord();
