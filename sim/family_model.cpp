@@ -33,6 +33,9 @@ using C = FactoryCalibration;
 // Cycle times are the makers' maximums, taken as the least time the host
 // must wait (microseconds). Only what differs from FamilyModel's defaults
 // is written.
+// Protection masks hold every code-protection bit the makers' headers give,
+// the repeated copies of a CP field included: a part left with any one of
+// them at 0 is protected, whichever bit the programmer looked at.
 constexpr std::array<FamilyModel, 12> kModels{{
     // 16C84, 16F83, 16F84, 16F84A
     {.family = F::Pic16F84,
@@ -43,7 +46,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
                .hasSetupErase = true},
      .times =
          {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 10000},
-     .protection = {.cpMask = 0x0010, .cpdMask = 0x0010}},
+     .protection = {.cpMask = 0x3FF0, .cpdMask = 0x3FF0}},
 
     // 14-bit EPROM parts (16C6x/7x/62x/71x/77x/745/765/92x)
     {.family = F::Pic16C6x,
@@ -51,7 +54,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .commands = kEprom14,
      .endProgramming = serial::EndProgrammingEprom,
      .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0010}},
+     .protection = {.cpMask = 0x3F30}},
 
     // 16C55x
     {.family = F::Pic16C55x,
@@ -59,7 +62,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .commands = kEprom14,
      .endProgramming = serial::EndProgrammingEprom,
      .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0030}},
+     .protection = {.cpMask = 0x3F30}},
 
     // 12C508/509, 12CE518/519: 000h-03Fh stay readable when protected
     {.family = F::Pic12C50x,
@@ -79,7 +82,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .commands = kEprom12,
      .endProgramming = serial::EndProgrammingEprom,
      .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0010, .readableWhenProtected = 0x40},
+     .protection = {.cpMask = 0x0FD0, .readableWhenProtected = 0x40},
      .configImplemented = 0x0FFF,
      .calibration = C::MovlwLastWord},
 
@@ -89,7 +92,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .commands = kEprom14,
      .endProgramming = serial::EndProgrammingEprom,
      .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0060},
+     .protection = {.cpMask = 0x3F60},
      .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0080},
      .calibration = C::RetlwLastWord},
 
@@ -99,7 +102,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .commands = kEprom14,
      .endProgramming = serial::EndProgrammingEprom,
      .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0030}},
+     .protection = {.cpMask = 0x3FB0}},
 
     // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5
     {.family = F::Pic16F62x,
@@ -110,7 +113,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
                .hasSetupErase = true},
      .times =
          {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 10000},
-     .protection = {.cpMask = 0x0C00, .cpdMask = 0x0100},
+     .protection = {.cpMask = 0x3C00, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 
     // 16F87x: no bulk erase commands, only the setup sequence
@@ -119,7 +122,7 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .erase = {.beginEraseErases = true, .hasSetupErase = true},
      .times =
          {.eraseProgramUs = 8000, .programOnlyUs = 4000, .dataWriteUs = 8000, .eraseUs = 10000},
-     .protection = {.cpMask = 0x0030, .cpdMask = 0x0100}},
+     .protection = {.cpMask = 0x3030, .cpdMask = 0x0100}},
 
     // 12F629/675, 16F630/676: programming only clears bits; bulk erase also
     // destroys the calibration word and the bandgap bits

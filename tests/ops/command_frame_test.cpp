@@ -65,12 +65,17 @@ TEST(CommandFrame, AMissingAdapterShowsItsMessageOnceForEachCommand) {
 
 TEST(CommandFrame, PanelGaugeAndPowerAroundACommand) {
   OpsRig rig("16F84");
-  std::vector<bool> panelDuringEvents;
-  rig.hooks.onEvents = [&] { panelDuringEvents.push_back(rig.hooks.panelShown); };
+  std::vector<bool> panelDuringEvents, idleDuringEvents;
+  rig.hooks.onEvents = [&] {
+    panelDuringEvents.push_back(rig.hooks.panelShown);
+    idleDuringEvents.push_back(rig.state.IdleFlag);
+  };
   ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
   // Once after raising the panel and once after lowering it, nothing in
-  // between: Read lets no message through.
+  // between: Read lets no message through. Input queued during the command
+  // is handled as if the programmer were idle.
   EXPECT_THAT(panelDuringEvents, ElementsAre(true, false));
+  EXPECT_THAT(idleDuringEvents, ElementsAre(false, true));
   EXPECT_EQ(rig.hooks.progressMax, rig.device.programRows - 1);
   ASSERT_EQ(rig.hooks.progressHistory.size(), 1u + rig.device.programRows);
   for (int row = 0; row < rig.device.programRows; ++row)

@@ -4,10 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "devices/family.h"
 #include "ops/erase_passes.h"
-#include "ops/family_methods.h"
-#include "support/ops_rig.h"
+#include "support/ops_sequence_rig.h"
 
 namespace lpt::opstest {
 namespace {
@@ -37,20 +38,48 @@ TEST(EraseRules, CodeProtectedPartsEndUpBlank) {
 }
 
 // Every single protection bit cleared sends the chip down the
-// protection-clear path, which must leave it blank as well.
+// protection-clear path, which must leave it blank as well. The bits are the
+// ones the erase tests by (bits 4 and 7; 8, 10 and 11; 4, 5 and 8); the chip
+// model protects on every CP and CPD bit the makers' headers give.
+struct ProtectionBits {
+  const char* name;
+  std::initializer_list<int> bits;
+};
+const ProtectionBits kProtectionBits[] = {
+    {"16F84", {4, 7}}, {"16F628", {8, 10, 11}}, {"16F877", {4, 5, 8}}};
+
 TEST(EraseRules, AnyClearedProtectionBitErases) {
-  for (const char* name : {"16F84", "16F628", "16F877"}) {
-    OpsRig probe(name);
-    const std::uint16_t bits = FindMethods(probe.device.family)->unprotectedBits;
-    for (int bit = 0; bit < 14; ++bit) {
-      if (!(bits & (1u << bit))) continue;
-      SCOPED_TRACE(std::string(name) + " bit " + std::to_string(bit));
-      OpsRig rig(name);
+  for (const ProtectionBits& part : kProtectionBits) {
+    for (int bit : part.bits) {
+      SCOPED_TRACE(std::string(part.name) + " bit " + std::to_string(bit));
+      SequenceRig rig(part.name);
       FillChip(rig);
       sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
       EXPECT_EQ(rig.Run(EraseChip), CommandResult::Ok);
+      // The setup cycle aimed at 2007h: the protection-clear path.
+      const Seq sent = rig.log.Folded();
+      const Seq aimed = {"IncrementAddress*7", "BulkEraseSetup1"};
+      EXPECT_NE(std::search(sent.begin(), sent.end(), aimed.begin(), aimed.end()), sent.end());
+      EXPECT_THAT(rig.hooks.errors, IsEmpty());
       EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     }
+  }
+}
+
+// The 16F87x erases before it programs: a chip left protected by any of its
+// bits must still take the new image, data EEPROM included.
+TEST(EraseRules, ProtectedFamily27TakesANewImage) {
+  for (int bit : {4, 5, 8}) {
+    SCOPED_TRACE("bit " + std::to_string(bit));
+    OpsRig rig("16F877");
+    FillChip(rig);
+    sim::ConfigWord(rig.chipState()) &= static_cast<std::uint16_t>(~(1u << bit));
+    rig.buffers.ProgramWord(0) = "1234";
+    rig.buffers.DataByte(0) = "5A";
+    EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
+    EXPECT_THAT(rig.hooks.errors, IsEmpty());
+    EXPECT_EQ(rig.ChipWord(0), 0x1234);
+    EXPECT_EQ(rig.chipState().data[0], 0x5A);
   }
 }
 

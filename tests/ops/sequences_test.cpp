@@ -4,44 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/ops_rig.h"
-#include "support/ops_sequence_log.h"
+#include "support/ops_sequence_rig.h"
 
 namespace lpt::opstest {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-using Seq = std::vector<std::string>;
-
-struct SequenceRig : OpsRig {
-  explicit SequenceRig(const std::string& name) : OpsRig(name) {
-    seqPort = std::make_unique<SequencePort>(*port, log);
-    seqDelay = std::make_unique<SequenceDelay>(clock, log);
-    proto = std::make_unique<Protocol>(*seqPort, *seqDelay, hooks, device);
-  }
-  Seq Logged(Command command) {
-    log.Clear();
-    OpContext ctx{*proto, *seqDelay, hooks, device, buffers, state};
-    command(ctx);
-    return log.Folded();
-  }
-  SequenceLog log;
-  std::unique_ptr<SequencePort> seqPort;
-  std::unique_ptr<SequenceDelay> seqDelay;
-};
-
-Seq Join(std::initializer_list<Seq> parts) {
-  Seq all;
-  for (const Seq& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-Seq Repeat(int times, const Seq& part) {
-  Seq all;
-  for (int i = 0; i < times; ++i) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 const Seq kConfigRead = {"ResetPic", "LoadConfiguration 3FFF", "IncrementAddress*7",
                          "ReadDataFromProgramMemory"};
@@ -147,6 +116,10 @@ TEST(Sequences, TwelveBitConfigurationWord) {
                          "BeginEraseProgrammingCycle", "Wait 20ms", "EndProgrammingEprom"},
                         Repeat(11, pulse),
                         {"ReadDataFromProgramMemory", "Off"}})));
+  // The chip now holds the word: it is checked and not written again.
+  EXPECT_THAT(rig.Logged(ProgramFusesOnly),
+              ElementsAre("ResetPic*2", "IncrementAddress*517", "ResetPic",
+                          "ReadDataFromProgramMemory", "Off"));
 }
 
 TEST(Sequences, FlashRetriesOfThe16F877A) {

@@ -97,7 +97,7 @@ TEST(EntryOrder, InternalOscillatorWithMclrOffNeedsVppBeforeSupply) {
            Case{"12F629/675", 0x21D2, true},   // HS oscillator, MCLRE 0
            Case{"16F628A", 0x3FD0, false},     // INTOSC (FOSC2 bit 4), MCLRE 0
            Case{"16F627", 0x3FD1, false}, Case{"12C671", 0x3F74, false},  // INTRC, MCLRE (bit 7) 0
-           Case{"16F84", 0x3FD0, true},  // no such rule on this part
+           Case{"16F84", 0x3FF0, true},  // no such rule on this part (bits 13-4 are CP)
        }) {
     SCOPED_TRACE(::testing::Message() << c.device << " " << std::hex << c.config);
     SimRig rig(c.device);

@@ -170,6 +170,14 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.clock.DELAY(20);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.state().program[0], 0x0123);
+  // Nor does writing 3FFFh over the configuration word: a protected part
+  // cannot set its own protection bits back to 1.
+  const std::uint16_t protectedWord = sim::ConfigWord(rig.state());
+  rig.GoToConfigWord();
+  rig.proto->BeginEraseProgrammingCycle();
+  rig.clock.DELAY(20);
+  rig.proto->ResetPic();
+  EXPECT_EQ(sim::ConfigWord(rig.state()), protectedWord);
   // The configuration-word aimed sequence lifts protection and clears all.
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup1();
