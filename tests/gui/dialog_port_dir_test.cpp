@@ -104,6 +104,22 @@ class PortDirDialogTest : public QObject {
     QCOMPARE(QString::fromStdString(workDir), sub);
   }
 
+  // Sixty sibling folders: the one chosen is far below the tree's first
+  // screen once the folders above it are read.
+  void currentFolderIsScrolledIntoView() {
+    QTemporaryDir root;
+    for (int i = 0; i < 60; ++i)
+      QVERIFY(QDir(root.path()).mkpath(QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'))));
+    const QString work = root.filePath(QStringLiteral("d55"));
+    DirectoryDialog dialog(work, work);
+    dialog.show();
+    QTreeView* tree = dialog.DirectoryTree;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())), 10000);
+    QCOMPARE(QDir(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString()),
+             QDir(work));
+  }
+
   void cancelKeepsWorkDir() {
     QTemporaryDir root;
     std::string workDir = root.path().toStdString();
