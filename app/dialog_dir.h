@@ -45,7 +45,6 @@ class DirectoryDialog : public QDialog {
   void DirectoryChanged();
 
   QFileSystemModel* model_ = nullptr;
-  QMetaObject::Connection scrollUntilLoaded_;  // until the chosen folder is read
   QString selected_;
   bool fellBack_ = false;
 };
