@@ -73,6 +73,11 @@ ClearAreaDialog::ClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device
   const ClearAreaFields fields = InitialClearAreaFields(device_);
   startEdit_->setText(QString::fromStdString(fields.start));
   endEdit_->setText(QString::fromStdString(fields.end));
+  // Typing replaces what a field shows: appended to the "0" it used to
+  // make a different, shifted address.
+  startEdit_->selectAll();
+  endEdit_->selectAll();
+  startEdit_->setFocus();
 
   connect(okButton_, &QPushButton::clicked, this, &ClearAreaDialog::OkClick);
 }
@@ -85,6 +90,8 @@ void ClearAreaDialog::OkClick() {
   endEdit_->setText(QString::fromStdString(fields.end));
   if (!result.ok) {
     ShowBox(this, BoxKind::Error, QString::fromStdString(result.message));
+    startEdit_->setFocus();
+    startEdit_->selectAll();
     return;
   }
   accept();

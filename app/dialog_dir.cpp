@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 
 #include "app/dialog_support.h"
@@ -69,6 +70,21 @@ DirectoryDialog::DirectoryDialog(const QString& workDir, const QString& exeDir, 
     fellBack_ = true;
   }
   SetDirectory(start);
+  // The model reads folders in the background: until the folders above
+  // the chosen one are read and sorted its row is not where it ends up,
+  // so the first scroll leaves it out of view. Each folder read on its
+  // path scrolls again (they are read in no set order, and a folder the
+  // user picks later has its path read already).
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    const QString target = QDir::fromNativeSeparators(selected_);
+    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(loaded));
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');  // "/" and "C:/" do
+    if (target != folder.chopped(1) && !target.startsWith(folder)) return;
+    // After the model's own delayed sort, which is queued the same way.
+    QTimer::singleShot(0, this, [this] {
+      DirectoryTree->scrollTo(DirectoryTree->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+  });
 
   connect(DriveBox, &QComboBox::activated, this, &DirectoryDialog::DriveChosen);
   connect(DirectoryTree->selectionModel(), &QItemSelectionModel::currentChanged, this,

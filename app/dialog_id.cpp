@@ -52,6 +52,8 @@ IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
   idEdit_->setMaxLength(kMaxDigits);
   idEdit_->setValidator(new UpperCaseValidator(idEdit_));
   idEdit_->setText(idDigits.left(kMaxDigits).toUpper());
+  // The entry opens full: selected, so typing replaces the old ID.
+  idEdit_->selectAll();
 
   const OkCancelButtons buttons =
       MakeOkCancel(this, QStringLiteral("OK"), QRect(16, 64, 75, 25), QRect(104, 64, 75, 25));

@@ -34,7 +34,8 @@ FuseInfoDialog::FuseInfoDialog(int infoPage, const QString& deviceName, QWidget*
   setFixedSize(std::max(559, widest + 16), 341);
 
   closeButton_ = new QPushButton(QStringLiteral("Close"), this);
-  closeButton_->setGeometry(224, 304, 113, 25);
+  // Centred, also in a box grown for a wider font.
+  closeButton_->setGeometry((width() - 113) / 2, 304, 113, 25);
   closeButton_->setFont(BoldFont(font()));
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -112,9 +112,7 @@ bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
   PortDialog dialog(*portAddress, mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted) return false;
-  const int chosen = dialog.SelectedAddress();
-  if (chosen == *portAddress) return false;
-  *portAddress = chosen;
+  *portAddress = dialog.SelectedAddress();
   return true;
 }
 

@@ -20,7 +20,8 @@ bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName);
 bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers);
 // The "?" panel: the fuse information page of the device.
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device);
-// Option > "Output &Port": true when *portAddress was changed by OK.
+// Option > "Output &Port", opened on *portAddress: true on OK, with the
+// choice in *portAddress, changed or not (OK on the same port reopens it).
 bool ShowPortDialog(QWidget* mainWindow, int* portAddress);
 // File > "Change &Dir": may change *workDir (falls back to exeDir).
 void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir);

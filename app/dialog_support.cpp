@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -74,6 +75,15 @@ void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
   QPalette pal = widget->palette();
   pal.setColor(role, colour);
   widget->setPalette(pal);
+}
+
+void SetGroupFrame(QGroupBox* group) {
+  // The style's frame is a shade of the window colour (hardly seen on the
+  // window's own scheme) and its top line runs below the caption, through
+  // the first row of what the group holds.
+  group->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid #6E5A5E; margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; top: -1px; }"));
 }
 
 QLabel* MakeSunkenPanel(QWidget* parent, const QRect& geometry, QRgb colour) {

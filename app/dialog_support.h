@@ -11,6 +11,7 @@
 #include <QSize>
 
 class QDialog;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QString;
@@ -46,6 +47,11 @@ void SetUpDialog(QDialog* dialog, const QString& title, QSize clientSize, TitleB
 
 // Sets one colour of a widget's palette.
 void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+// A group frame that shows on the window's own colours, its top line 6
+// pixels down so that what sits from y 16 on is inside it, the caption
+// on the line.
+void SetGroupFrame(QGroupBox* group);
 
 // A sunken panel filled with `colour` (RGB): the device name and the path.
 QLabel* MakeSunkenPanel(QWidget* parent, const QRect& geometry, QRgb colour);

@@ -12,6 +12,7 @@ FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* p
     : QGroupBox(QStringLiteral("Fuses"), parent), switches_(switches), fuseWord_(fuseWord) {
   setObjectName(QStringLiteral("fuseGroup"));
   setGeometry(kFuseGroupRect);
+  SetGroupFrame(this);
   setAutoFillBackground(true);
   const QFont bold = BoldFont(font());
   for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) {

@@ -138,6 +138,7 @@ void MainWindow::CreateClientArea(QWidget* client) {
     view->group = new QGroupBox(QLatin1String(place->caption), client);
     view->group->setObjectName(QLatin1String(place->groupName));
     view->group->setGeometry(place->geometry);
+    SetGroupFrame(view->group);
     view->model = new MemoryGridModel(place->kind, buffers_, device_, this);
     view->grid = MakeMemoryGrid(view->group, QLatin1String(place->gridName), view->model,
                                 place->columnWidth);

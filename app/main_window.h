@@ -154,6 +154,8 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // "Pic" + device + " - " + the file, relative to WorkDir.
+  void ShowFileInCaption(const QString& path);
   // Building (main_window_menus.cpp).
   void CreateActions();
   void CreateMenus();

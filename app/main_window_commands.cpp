@@ -2,14 +2,19 @@
 // call into the domain or a dialog, then the views follow the buffers.
 #include <QAction>
 #include <QPushButton>
+#include <optional>
+#include <string>
 
 #include "app/clear_area_dialog.h"
 #include "app/click_panel.h"
 #include "app/dialog_launchers.h"
+#include "app/dialog_port.h"
 #include "app/fuse_panel.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
 #include "app/progress_panel.h"
+#include "hw/port_choice.h"
+#include "sim/sim_adapter.h"
 
 namespace lpt::app {
 
@@ -96,7 +101,19 @@ void MainWindow::onSelectDevice() {
   // A device the user chose is what path.dat keeps.
   settings_.deviceName = device_.name;
   // The simulator holds a chip of the old device: put the new one in.
-  if (simulatedPort_) OpenPortFromSettings();
+  if (!simulatedPort_) return;
+  OpenPortFromSettings();
+  // A chip file keeps the chip it names whatever is selected; every
+  // command would then fail against it, so the user hears why now.
+  auto* adapter = dynamic_cast<sim::SimAdapter*>(port_.get());
+  std::string error;
+  const std::optional<PortChoice> given =
+      options_.portChoice ? ParsePortChoice(*options_.portChoice, &error) : std::nullopt;
+  if (adapter == nullptr || !given || given->kind != PortChoice::Kind::SimulatorFile) return;
+  const std::string& chip = adapter->chip().state().device;
+  if (chip == device_.name) return;
+  hooks_->WarningBox("The simulated chip in " + given->path + " is a " + chip + ", not the " +
+                     device_.name + " selected: it stays in the socket.");
 }
 
 void MainWindow::onIdPanelClicked() {
@@ -106,11 +123,22 @@ void MainWindow::onIdPanelClicked() {
 void MainWindow::onInfoPanelClicked() { ShowInfoDialog(this, device_); }
 
 void MainWindow::onOutputPort() {
-  int address = settings_.portAddress;
+  // The dialog shows the port in use, which a command-line port overrides.
+  int inUse = settings_.portAddress;
+  std::string error;
+  const std::optional<PortChoice> given =
+      options_.portChoice ? ParsePortChoice(*options_.portChoice, &error) : std::nullopt;
+  if (given) inUse = given->IsSimulator() ? kSimulatorAddress : given->address;
+  int address = inUse;
   if (!ShowPortDialog(this, &address)) return;
-  settings_.portAddress = address;
-  // A port chosen now replaces one given on the command line.
-  options_.portChoice.reset();
+  // Another port chosen now replaces one given on the command line; the
+  // same one is kept with its details (a chip file, a device path).
+  if (!given || address != inUse) {
+    settings_.portAddress = address;
+    options_.portChoice.reset();
+  }
+  // Always reopened, the same port too: that is how a user retries after
+  // fixing what kept it from opening.
   OpenPortFromSettings();
 }
 

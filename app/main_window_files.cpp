@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <utility>
 
 #include "app/chip_save_box.h"
 #include "app/gui_hooks.h"
@@ -82,12 +83,16 @@ void MainWindow::onOpenFile() {
 }
 
 void MainWindow::LoadHexPath(const QString& path) {
-  const HexLoadResult result = LoadHexFile(path.toStdString(), device_, buffers_);
-  // Whatever was read before an error stays in the buffers and is shown.
-  RefreshBufferViews();
-  if (result.fuseWordLoaded) ShowFusesWord(buffers_.FuseWord);
+  // Read into a copy: a file that fails half-way must not cost the user
+  // the edits the buffers held.
+  EditBuffers loaded = buffers_;
+  const HexLoadResult result = LoadHexFile(path.toStdString(), device_, loaded);
   switch (result.status) {
     case HexLoadResult::Status::Ok:
+      buffers_ = std::move(loaded);
+      RefreshBufferViews();
+      if (result.fuseWordLoaded) ShowFusesWord(buffers_.FuseWord);
+      ShowFileInCaption(path);
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:
@@ -111,6 +116,10 @@ void MainWindow::SaveHexPath(const QString& path) {
     hooks_->FileErrorBox(error);
     return;
   }
+  ShowFileInCaption(path);
+}
+
+void MainWindow::ShowFileInCaption(const QString& path) {
   const QString relative = QDir(QString::fromStdString(settings_.workDir))
                                .relativeFilePath(QFileInfo(path).absoluteFilePath());
   setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name) +

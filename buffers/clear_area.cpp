@@ -34,9 +34,21 @@ ClearAreaResult ApplyClearArea(ClearAreaFields& fields, const ActiveDevice& devi
   }
   const int start = HexWordValue(fields.start);
   const int end = HexWordValue(fields.end);
+  const int last = std::max(device.programRows * 8 - 1, 0);
+  // A range the user did not mean is refused with its reason: a typo
+  // that cleared nothing, or only part of what was typed, went unnoticed.
+  const auto hex = [](int value) { return ToHex(static_cast<std::uint32_t>(value), 4) + "h"; };
+  if (end > last) {
+    result.message = "End address " + hex(end) + " is past the last address " + hex(last) + ".";
+    return result;
+  }
+  if (start > end) {
+    result.message = "Start address " + hex(start) + " is after end address " + hex(end) + ".";
+    return result;
+  }
   const std::string zero(static_cast<std::size_t>(ProgramDigits(device.family)), '0');
   const int words = buffers.ProgramRows() * 8;
-  for (int a = std::max(start, 0); a <= end && a < words; ++a) {
+  for (int a = start; a <= end && a < words; ++a) {
     buffers.ProgramWord(a) = zero;
     ++result.cleared;
   }

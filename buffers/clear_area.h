@@ -33,9 +33,10 @@ struct ClearAreaResult {
 
 // "Ok": checks the start field and pads it to four digits (shown in the
 // field), then the same for the end field, then sets every program word
-// with start <= address <= end to "0000" ("000" for 12-bit words). A
-// start above the end clears nothing; an end beyond memory clears to the
-// end. On a bad character the fields keep what has been done to them so
+// with start <= address <= end to "0000" ("000" for 12-bit words). An
+// end past the last program address or a start above the end is refused
+// with a message naming both addresses, and nothing is cleared. On a bad
+// character the fields keep what has been done to them so
 // far (a valid start is already padded) and no cell changes. A field
 // longer than four characters, which the dialog cannot produce, is
 // refused with the same message rather than read as its first four

@@ -67,12 +67,10 @@ TEST_F(ClearArea, RangesAtTheEdges) {
     int first, last;  // cleared addresses (last < first: none)
   };
   for (const Case& c : {
-           Case{"A", "A", 0xA, 0xA},           // typed "a", upper-cased by the dialog
-           Case{"", "", 0, 0},                 // empty fields mean 0000
-           Case{"20", "10", 1, 0},             // start above end: nothing
-           Case{"3F0", "FFFF", 0x3F0, 0x3FF},  // end beyond memory: to the end
-           Case{"400", "FFFF", 1, 0},          // start beyond memory: nothing
-           Case{"0", "03FF", 0, 0x3FF},        // the dialog's initial range
+           Case{"A", "A", 0xA, 0xA},          // typed "a", upper-cased by the dialog
+           Case{"", "", 0, 0},                // empty fields mean 0000
+           Case{"3F0", "3FF", 0x3F0, 0x3FF},  // up to the last word
+           Case{"0", "03FF", 0, 0x3FF},       // the dialog's initial range
        }) {
     SCOPED_TRACE(std::string(c.start) + ".." + c.end);
     Select("16F84");
@@ -82,6 +80,30 @@ TEST_F(ClearArea, RangesAtTheEdges) {
     EXPECT_EQ(r.cleared, c.last >= c.first ? c.last - c.first + 1 : 0);
     EXPECT_EQ(f.start.size(), 4u);
     ExpectCleared(c.first, c.last, "0000");
+  }
+}
+
+// A 16F84 has 1024 words, 0000h to 03FFh (datasheet memory map).
+TEST_F(ClearArea, RangesOutsideTheDeviceAreRefusedWithTheReason) {
+  struct Case {
+    const char* start;
+    const char* end;
+    const char* message;
+  };
+  for (const Case& c : {
+           Case{"20", "10", "Start address 0020h is after end address 0010h."},
+           Case{"3F0", "FFFF", "End address FFFFh is past the last address 03FFh."},
+           Case{"0", "400", "End address 0400h is past the last address 03FFh."},
+           Case{"400", "400", "End address 0400h is past the last address 03FFh."},
+       }) {
+    SCOPED_TRACE(std::string(c.start) + ".." + c.end);
+    Select("16F84");
+    ClearAreaFields f{c.start, c.end};
+    const ClearAreaResult r = ApplyClearArea(f, device_, buffers_);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.cleared, 0);
+    ExpectCleared(1, 0, "0000");
   }
 }
 
@@ -119,7 +141,7 @@ TEST_F(ClearArea, NeverTouchesDataFusesOrId) {
   buffers_.DataByte(0) = "12";
   buffers_.FuseWord = 0x0005;
   buffers_.SetIdDigits("ABCD");
-  ClearAreaFields f{"0", "FFFF"};
+  ClearAreaFields f{"0", "3FF"};
   ASSERT_TRUE(ApplyClearArea(f, device_, buffers_).ok);
   EXPECT_EQ(buffers_.DataByte(0), "12");
   EXPECT_EQ(buffers_.FuseWord, 0x0005);

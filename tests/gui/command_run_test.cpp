@@ -206,7 +206,7 @@ class CommandRunTest : public QObject {
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error CheckSum on line 2 !"));
-    // The first line was taken before the error.
+    // A failed load leaves the buffers as they were.
     QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("2805"));
 
     window_->LoadHexPath(QDir(dirs_->exe.path()).filePath(QStringLiteral("missing.hex")));

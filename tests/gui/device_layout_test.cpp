@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
 #include <QTableView>
 #include <QtTest>
+#include <cstdlib>
 
 #include "app/click_panel.h"
 #include "app/fuse_panel.h"
@@ -28,6 +30,36 @@ class DeviceLayoutTest : public QObject {
  private slots:
   void init() { window_ = MakeWindow(dirs_.Options()); }
   void cleanup() { window_.reset(); }
+
+  // Each group's frame stands out from the window colour and holds what
+  // the group shows (the switches and the grids sat across its top line).
+  void groupFramesAreSeenAndHoldTheirContents() {
+    window_->SetUpDevice("16F877");
+    QApplication::processEvents();
+    for (QGroupBox* group : {static_cast<QGroupBox*>(window_->FuseGroup()), window_->DataGroup(),
+                             qobject_cast<QGroupBox*>(window_->ProgramGrid()->parentWidget())}) {
+      QVERIFY(group != nullptr);
+      QStyleOptionGroupBox option;
+      option.initFrom(group);
+      option.text = group->title();
+      option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+      const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxFrame, group);
+      for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) continue;
+        QVERIFY2(frame.adjusted(1, 1, -1, -1).contains(child->geometry()),
+                 qPrintable(group->title() + QStringLiteral(": frame top %1, child top %2")
+                                                 .arg(frame.top())
+                                                 .arg(child->geometry().top())));
+      }
+      const QImage image = group->grab().toImage();
+      const QColor line = image.pixelColor(frame.left(), frame.center().y());
+      const QColor window = group->palette().color(QPalette::Window);
+      QVERIFY2(std::abs(qGray(line.rgb()) - qGray(window.rgb())) >= 48,
+               qPrintable(group->title() +
+                          QStringLiteral(": frame %1 on %2").arg(line.name(), window.name())));
+    }
+  }
 
   void layoutsHideAndRestoreControls_data() {
     QTest::addColumn<QString>("device");

@@ -72,6 +72,18 @@ class IdDialogTest : public QObject {
     QCOMPARE(buffers.IdDigits(), std::string("FF12"));
   }
 
+  // The entry opens full and selected: the keys typed replace the old ID.
+  void typedA5AndEnterSetsFFA5() {
+    lpt::EditBuffers buffers;
+    lpt::testing::WhenModalOpens<IdDialog>([](IdDialog* d) {
+      QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->idEdit_));
+      QTest::keyClicks(d->focusWidget(), QStringLiteral("a5"));
+      QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    QVERIFY(ShowIdDialog(nullptr, buffers));
+    QCOMPARE(buffers.IdDigits(), std::string("FFA5"));
+  }
+
   void invalidEntryRefusedOnceAndDialogStays() {
     lpt::EditBuffers buffers;
     buffers.SetIdDigits("1234");

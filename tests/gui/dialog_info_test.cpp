@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+#include <cstdlib>
 
 #include "app/dialog_launchers.h"
 #include "devices/active_device.h"
@@ -39,6 +40,19 @@ class InfoDialogTest : public QObject {
     QCOMPARE(dialog->size(), QSize(559, 341));
     for (int i = 0; i < 18; ++i) QCOMPARE(dialog->Labels[i]->pos(), QPoint(16, 8 + 16 * i));
     QCOMPARE(LabelTexts(*dialog), QStringList(18, QString()));  // 16F84 has no page
+  }
+
+  void closeButtonIsCentred_data() {
+    QTest::addColumn<QString>("device");
+    QTest::newRow("no page") << "16F84";
+    QTest::newRow("long lines") << "16F877A";
+  }
+  void closeButtonIsCentred() {
+    QFETCH(QString, device);
+    std::unique_ptr<FuseInfoDialog> dialog(OpenFor(device.toLatin1().constData()));
+    const QRect close = dialog->closeButton_->geometry();
+    QVERIFY2(std::abs(close.left() - (dialog->width() - close.right() - 1)) <= 1,
+             qPrintable(QStringLiteral("%1 in %2").arg(close.left()).arg(dialog->width())));
   }
 
   void sixteenF628FillsEighteenLabels() {

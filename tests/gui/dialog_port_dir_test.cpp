@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -70,7 +71,7 @@ class PortDirDialogTest : public QObject {
     QVERIFY(ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 888);
     WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonOk->click(); });
-    QVERIFY(!ShowPortDialog(nullptr, &address));  // OK without a change
+    QVERIFY(ShowPortDialog(nullptr, &address));  // OK without a change: reopen
     QCOMPARE(address, 888);
   }
 
@@ -102,6 +103,34 @@ class PortDirDialogTest : public QObject {
     });
     ShowDirDialog(nullptr, &workDir, "/nonexistent-exe-dir/");
     QCOMPARE(QString::fromStdString(workDir), sub);
+  }
+
+  // Sixty sibling folders: the one chosen is far below the tree's first
+  // screen once the folders above it are read.
+  void currentFolderIsScrolledIntoView() {
+    QTemporaryDir root;
+    for (int i = 0; i < 60; ++i)
+      QVERIFY(QDir(root.path()).mkpath(QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'))));
+    const QString work = root.filePath(QStringLiteral("d55"));
+    DirectoryDialog dialog(work, work);
+    QTreeView* tree = dialog.DirectoryTree;
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    dialog.show();
+    // Until its siblings are read the folder is the first row and in view;
+    // what counts is where it is once they are read and sorted.
+    const auto siblingsRead = [&] {
+      for (const QList<QVariant>& args : loaded)
+        if (QDir(args.at(0).toString()) == QDir(root.path())) return true;
+      return false;
+    };
+    const auto inView = [&] {
+      return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
+    };
+    // The folders above it may be read later still, each moving it again.
+    QTRY_VERIFY_WITH_TIMEOUT(siblingsRead() && inView(), 10000);
+    QCOMPARE(QDir(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString()),
+             QDir(work));
   }
 
   void cancelKeepsWorkDir() {

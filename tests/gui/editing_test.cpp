@@ -60,14 +60,6 @@ class EditingTest : public QObject {
                             << "0"
                             << "7" << 0 << 7 << "000"
                             << "0000";
-    QTest::newRow("start above end") << "16F84"
-                                     << "20"
-                                     << "10" << -1 << -1 << "0000"
-                                     << "0020";
-    QTest::newRow("end beyond memory") << "16F83"
-                                       << "1F8"
-                                       << "FFFF" << 0x1F8 << 0x1FF << "0000"
-                                       << "01F8";
     QTest::newRow("empty start") << "16F84"
                                  << ""
                                  << "3" << 0 << 3 << "0000"
@@ -109,8 +101,65 @@ class EditingTest : public QObject {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Clear Area"));
     QCOMPARE(dialog.StartEdit()->text(), QStringLiteral("0"));
     QCOMPARE(dialog.EndEdit()->text(), QStringLiteral("1FFF"));
+    // Both fields open selected: typing replaces, at most four digits.
+    QCOMPARE(dialog.StartEdit()->selectedText(), QStringLiteral("0"));
+    QCOMPARE(dialog.EndEdit()->selectedText(), QStringLiteral("1FFF"));
     QTest::keyClicks(dialog.StartEdit(), QStringLiteral("12345"));
-    QCOMPARE(dialog.StartEdit()->text(), QStringLiteral("0123"));
+    QCOMPARE(dialog.StartEdit()->text(), QStringLiteral("1234"));
+  }
+
+  // Keys as a user types them into the open dialog, to the focused field.
+  void clearAreaTypedRangeOn16F877() {
+    window_->SetUpDevice("16F877");
+    const std::string blank = window_->Buffers().ProgramWord(0);
+    WithModal<ClearAreaDialog>([&] { window_->Actions().clearArea->trigger(); },
+                               [](ClearAreaDialog* dialog) {
+                                 QTest::keyClicks(dialog->focusWidget(), QStringLiteral("1234"));
+                                 QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+                                 QCOMPARE(dialog->focusWidget(), dialog->EndEdit());
+                                 QTest::keyClicks(dialog->focusWidget(), QStringLiteral("1FFF"));
+                                 QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+                               });
+    // 16F877: 8K words, 0000h-1FFFh.
+    for (int a = 0; a < 0x2000; ++a) {
+      const std::string expected = a >= 0x1234 ? "0000" : blank;
+      if (window_->Buffers().ProgramWord(a) != expected) {
+        QFAIL(qPrintable(QStringLiteral("address %1 holds %2")
+                             .arg(a, 0, 16)
+                             .arg(QString::fromStdString(window_->Buffers().ProgramWord(a)))));
+      }
+    }
+    QCOMPARE(CellText(window_->ProgramGrid(), 0x1234 / 8, 0x1234 % 8 + 1), QStringLiteral("0000"));
+  }
+
+  void clearAreaRefusesARangeOutsideTheDevice_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("end past memory") << "0"
+                                     << "2000"
+                                     << "End address 2000h is past the last address 1FFFh.";
+    QTest::newRow("start after end") << "20"
+                                     << "10"
+                                     << "Start address 0020h is after end address 0010h.";
+  }
+  void clearAreaRefusesARangeOutsideTheDevice() {
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(QString, message);
+    window_->SetUpDevice("16F877");
+    BoxRecorder boxes;
+    ClearAreaDialog dialog(window_.get(), window_->Device(), window_->Buffers());
+    QTest::keyClicks(dialog.StartEdit(), start);
+    QTest::keyClicks(dialog.EndEdit(), end);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));  // still open
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
+    QCOMPARE(boxes.boxes[0].text, message);
+    for (int a = 0; a < 0x2000; ++a) {
+      if (window_->Buffers().ProgramWord(a) != "3FFF") QFAIL(qPrintable(QString::number(a, 16)));
+    }
   }
 
   void clearAreaRefusesNonHexAndStaysOpen() {
