@@ -7,19 +7,12 @@
 #include "app/chip_save_box.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
+#include "app/translation.h"
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
-
-namespace {
-
-// The filter lists of the open and save dialogs, in Qt's syntax.
-const char* const kOpenFilters = "soubory *.hex (*.hex);;všechny soubory *.* (*)";
-const char* const kSaveFilters = "soubory *.hex (*.hex);;všechny soubory (*)";
-
-}  // namespace
 
 void MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
@@ -58,8 +51,7 @@ static QString AskHexPath(QWidget* parent, const std::string& workDir, const std
   QFileDialog dialog(parent, QString(), start);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(
-      QString::fromUtf8(open ? kOpenFilters : kSaveFilters).split(QStringLiteral(";;")));
+  dialog.setNameFilters(HexFileFilters(open).split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("hex"));
   // Qt asks before an existing file is replaced unless told not to.
   if (!open) dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
