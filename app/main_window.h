@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "app/command_runner.h"
@@ -95,6 +96,8 @@ struct AppOptions {
   std::optional<TimingProfile> timing;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;
+  // Every port access is written here too (hw/trace.h) when set.
+  std::ostream* portTrace = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -188,6 +191,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Delay> ownDelay_;
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> port_;
+  std::unique_ptr<Port> tracePort_;  // over port_ when options_.portTrace is set
   std::unique_ptr<GuiHooks> hooks_;
   std::unique_ptr<Protocol> protocol_;
   CommandRunner runner_;

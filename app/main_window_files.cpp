@@ -10,6 +10,7 @@
 #include "app/translation.h"
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
+#include "hw/trace.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
@@ -18,6 +19,7 @@ void MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
+  tracePort_.reset();
   SaveSimulatedChipOrTell(this, port_.get());
   if (port_) port_->SetOpened(false);
   port_.reset();
@@ -35,7 +37,9 @@ void MainWindow::OpenPortFromSettings() {
   // reports "Device is not found !" with the reason.
   if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
   port_ = std::move(port);
-  protocol_ = std::make_unique<Protocol>(*port_, *delay_, *hooks_, device_);
+  if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
+  protocol_ =
+      std::make_unique<Protocol>(tracePort_ ? *tracePort_ : *port_, *delay_, *hooks_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
 }

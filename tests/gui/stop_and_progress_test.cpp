@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QtTest>
 #include <cmath>
+#include <sstream>
 
 #include "app/fuse_panel.h"
 #include "app/progress_panel.h"
@@ -53,6 +54,46 @@ double Contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The serial commands in a port trace ("W aaaa vv" lines), decoded as a
+// 14-bit chip hears them: the data bit is the one that stood while the clock was high, six
+// bits make a command, and the load and read commands are followed by a
+// 16-clock frame. Switching the supply or Vpp starts afresh.
+// Each command with the trace offset where its last bit ends.
+struct SerialCommand {
+  std::size_t offset;
+  int code;
+};
+std::vector<SerialCommand> SerialCommands(const std::string& trace) {
+  std::vector<SerialCommand> commands;
+  std::istringstream in(trace);
+  std::string kind, address, value;
+  int lines = -1, bits = 0, code = 0, frameClocks = 0;
+  while (in >> kind >> address) {
+    if (kind != "W") {
+      in >> value;
+      continue;
+    }
+    in >> value;
+    const int now = std::stoi(value, nullptr, 16);
+    if (lines < 0 || ((now ^ lines) & 0x0C) != 0) {
+      bits = code = frameClocks = 0;
+    } else if ((lines & 1) && !(now & 1)) {  // clock falls
+      if (frameClocks > 0) {
+        --frameClocks;
+      } else {
+        code |= ((lines >> 1) & 1) << bits;  // as it stood while the clock was high
+        if (++bits == 6) {
+          commands.push_back({static_cast<std::size_t>(in.tellg()), code});
+          if (code <= 0x05 && code != 0x01) frameClocks = 16;
+          bits = code = 0;
+        }
+      }
+    }
+    lines = now;
+  }
+  return commands;
+}
+
 QByteArray PathDat(const SettingsDirs& dirs, const char* device) {
   return QDir::toNativeSeparators(dirs.exe.path()).toUtf8() + "\r\n0\r\nYES\r\n" + device +
          "\r\nNO\r\nfalse\r\n";
@@ -85,14 +126,28 @@ class StopAndProgressTest : public QObject {
     buffers.FuseWord = 0x3FF1;
     BoxRecorder boxes;
     QString tip;
+    std::size_t clickedAt = 0;
     clock_.Arm([&] {
       if (window_->Progress()->ProgressBar()->value() < 2) return false;
       tip = window_->Progress()->toolTip();
+      clickedAt = trace_.str().size();
       Click(window_->Progress());
       return true;
     });
     QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Stopped);
     QCOMPARE(tip, QStringLiteral("Click to stop"));
+    // After the click only the word under way finishes: no command of the
+    // data, ID or configuration passes reaches the port.
+    constexpr int kLoadConfiguration = 0x00, kLoadData = 0x03, kReadData = 0x05;
+    std::vector<int> before, after;
+    for (const SerialCommand& c : SerialCommands(trace_.str()))
+      (c.offset <= clickedAt ? before : after).push_back(c.code);
+    QVERIFY(std::count(before.begin(), before.end(), 0x06) >= 16);  // IncrementAddress
+    for (int code : after) {
+      QVERIFY2(code != kLoadConfiguration && code != kLoadData && code != kReadData,
+               qPrintable(QString::number(code, 16)));
+    }
+    QVERIFY(after.size() <= 4);
 
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     const QRegularExpression told(
@@ -116,8 +171,14 @@ class StopAndProgressTest : public QObject {
     QCOMPARE(adapter->chip().mode(), sim::SimChip::Mode::Off);
     QVERIFY(window_->Progress()->isHidden());
 
-    // The next command is not stopped by the old click.
+    // The next command is not stopped by the old click, and its trace has
+    // the later passes' commands the stopped one lacked.
+    trace_.str({});
     QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
+    std::vector<int> whole;
+    for (const SerialCommand& c : SerialCommands(trace_.str())) whole.push_back(c.code);
+    QVERIFY(std::count(whole.begin(), whole.end(), kLoadData) > 0);
+    QVERIFY(std::count(whole.begin(), whole.end(), kLoadConfiguration) > 0);
     QCOMPARE(chip.data.at(0), std::uint8_t{0x5A});
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
   }
@@ -212,7 +273,12 @@ class StopAndProgressTest : public QObject {
  private:
   void Open(const char* device) {
     dirs_ = std::make_unique<SettingsDirs>();
-    window_ = MakeWindow(*dirs_, PathDat(*dirs_, device), clock_);
+    trace_.str({});
+    dirs_->WritePathDat(PathDat(*dirs_, device));
+    app::AppOptions options = dirs_->Options();
+    options.delay = &clock_;
+    options.portTrace = &trace_;
+    window_ = MakeWindow(std::move(options));
   }
 
   // Checks made inside a probe, which cannot return from the test.
@@ -222,6 +288,7 @@ class StopAndProgressTest : public QObject {
 
   QStringList failures_;
   PollClock clock_;
+  std::ostringstream trace_;
   std::unique_ptr<SettingsDirs> dirs_;
   std::unique_ptr<app::MainWindow> window_;
 };
