@@ -11,6 +11,11 @@ ClickPanel::ClickPanel(QWidget* parent) : QLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(1);
   setAutoFillBackground(true);
+  // A disabled panel keeps its fill; the default grey caption would be
+  // unreadable on the light fills, so it stays dark (4.5:1 on every fill).
+  QPalette pal = palette();
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledCaptionColour);
+  setPalette(pal);
 }
 
 void ClickPanel::SetColor(unsigned rgb) {

@@ -6,6 +6,8 @@
 
 namespace lpt::app {
 
+inline const QColor kDisabledCaptionColour{0x28, 0x28, 0x28};
+
 class ClickPanel : public QLabel {
   Q_OBJECT
  public:

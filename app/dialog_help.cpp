@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/dialog_support.h"
+#include "app/translation.h"
 
 // The resource lives in the static app library; naming it keeps the linker
 // from dropping it.
@@ -14,7 +15,7 @@ namespace lpt::app {
 
 QString HelpText() {
   InitDialogResources();
-  QFile file(QStringLiteral(":/lptpic/help_text_cs.txt"));
+  QFile file(HelpTextResource());
   if (!file.open(QIODevice::ReadOnly)) return {};
   QString text = QString::fromUtf8(file.readAll());
   // Each of the 43 lines ends in a newline; the window shows them joined.

@@ -38,6 +38,8 @@ void GuiHooks::FileErrorBox(const std::string& text) {
 void GuiHooks::ShowProgressPanel(bool shown) {
   if (shown) {
     panel_->ShowOk(false);
+    panel_->SetPassName({});
+    panel_->ShowClosingNotice(false);
     panel_->raise();
   }
   panel_->setVisible(shown);
@@ -46,6 +48,9 @@ void GuiHooks::ShowProgressPanel(bool shown) {
 void GuiHooks::SetProgressMax(int max) { panel_->SetMax(max); }
 void GuiHooks::SetProgress(int position) { panel_->SetPosition(position); }
 void GuiHooks::ShowOk(bool shown) { panel_->ShowOk(shown); }
+void GuiHooks::PassStarted(const std::string& name) {
+  panel_->SetPassName(QString::fromStdString(name));
+}
 
 void GuiHooks::ProcessEvents() { QCoreApplication::processEvents(); }
 

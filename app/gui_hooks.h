@@ -33,8 +33,13 @@ class GuiHooks : public Hooks {
   void SetProgressMax(int max) override;
   void SetProgress(int position) override;
   void ShowOk(bool shown) override;
+  void PassStarted(const std::string& name) override;
 
   void ProcessEvents() override;
+  // True once RequestStop was called since the last ClearStop.
+  bool StopRequested() override { return stopRequested_; }
+  void RequestStop() { stopRequested_ = true; }
+  void ClearStop() { stopRequested_ = false; }
 
   void BuffersChanged() override;
   void ShowFuses(std::uint16_t value) override;
@@ -44,6 +49,7 @@ class GuiHooks : public Hooks {
   QWidget* window_;
   ProgressPanel* panel_;
   Views views_;
+  bool stopRequested_ = false;
 };
 
 }  // namespace lpt::app

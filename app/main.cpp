@@ -10,6 +10,7 @@
 #include "app/dialog_launchers.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/translation.h"
 #include "devices/catalogue.h"
 #include "hw/port_choice.h"
 
@@ -25,6 +26,7 @@ int Fail(const QString& message) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  lpt::app::InstallTranslation(QLocale::system());
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("PIC programmer for the parallel port"));

@@ -245,8 +245,7 @@ void MainWindow::ShowFusesWord(std::uint16_t word) {
 void MainWindow::SetEditingEnabled(bool enabled) {
   // Everything that changes the buffers, the device, the settings or the
   // port. Help and About go too: their modal loops would stop the command
-  // half-way with the chip powered. The device commands stay: a second one
-  // is refused by IdleFlag.
+  // half-way with the chip powered.
   const MenuActions& a = actions_;
   for (QAction* item :
        {a.open, a.save, a.changeDir, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice,
@@ -256,6 +255,18 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   }
   // The adapter and its test change the port too.
   for (QAction* item : {a.adapter, a.adapterTest}) item->setEnabled(enabled);
+  // The device commands too: a second one would be refused by IdleFlag, so
+  // they look as they act.
+  for (QAction* item : {a.programAll, a.programDataOnly, a.programFusesOnly, a.erase, a.verify,
+                        a.blankCheck, a.read}) {
+    item->setEnabled(enabled);
+  }
+  const CommandButtons& b = buttons_;
+  for (QPushButton* button :
+       {b.read, b.verify, b.programAll, b.programFusesOnly, b.erase, b.blankCheck}) {
+    button->setEnabled(enabled);
+  }
+  if (enabled) ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
   idPanel_->setEnabled(enabled);
@@ -263,12 +274,14 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   for (const MemoryView& view : {program_, data_}) {
     if (!enabled) view.grid->setCurrentIndex(QModelIndex());  // commits an open editor first
     view.model->SetReadOnly(!enabled);
+    view.grid->setEnabled(enabled);
   }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A running command has the port; the window closes when it has ended.
   if (!runner_.RequestClose()) {
+    progressPanel_->ShowClosingNotice(true);
     event->ignore();
     return;
   }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "app/command_runner.h"
@@ -102,6 +103,8 @@ struct AppOptions {
   std::optional<std::string> adapterName;
   // The clock the waits run on. Null: real time. Tests pass a virtual clock.
   Delay* delay = nullptr;
+  // Every port access is written here too (hw/trace.h) when set.
+  std::ostream* portTrace = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -212,7 +215,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Delay> ownDelay_;
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> port_;
-  std::unique_ptr<Port> wiredPort_;  // the adapter's pins over port_
+  std::unique_ptr<Port> tracePort_;  // over port_ when options_.portTrace is set
+  std::unique_ptr<Port> wiredPort_;  // the adapter's pins over port_ (or tracePort_)
   Adapter adapter_ = DefaultAdapter();
   std::vector<Adapter> userAdapters_;
   std::string adaptersFileError_;

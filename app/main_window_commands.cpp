@@ -12,8 +12,10 @@
 #include "app/fuse_panel.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
+#include "app/message_boxes.h"
 #include "app/progress_panel.h"
 #include "hw/port_choice.h"
+#include "ops/stop_check.h"
 #include "sim/sim_adapter.h"
 
 namespace lpt::app {
@@ -72,9 +74,15 @@ void MainWindow::ConnectCommands() {
 }
 
 CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
+  // A click left over from an earlier command stops nothing.
+  if (!runner_.Running()) hooks_->ClearStop();
   return runner_.Run([this, command] {
     OpContext context{*protocol_, *delay_, *hooks_, device_, buffers_, opState_};
-    return command(context);
+    const CommandResult result = command(context);
+    // The chip is off by now; a stop is told, never passed off as success.
+    if (result == CommandResult::Stopped)
+      ShowBox(this, BoxKind::Plain, QString::fromStdString(StoppedMessage(opState_)));
+    return result;
   });
 }
 
@@ -164,6 +172,9 @@ void MainWindow::SetTiming(TimingProfile profile) {
   actions_.timingStandard->setChecked(!datasheet);
 }
 
-void MainWindow::onProgressPanelClicked() { opState_.ContinueFlag = false; }
+void MainWindow::onProgressPanelClicked() {
+  opState_.ContinueFlag = false;
+  if (runner_.Running()) hooks_->RequestStop();
+}
 
 }  // namespace lpt::app

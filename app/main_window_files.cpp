@@ -8,20 +8,14 @@
 #include "app/chip_save_box.h"
 #include "app/gui_hooks.h"
 #include "app/main_window.h"
+#include "app/translation.h"
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
+#include "hw/trace.h"
 #include "hw/wired_port.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
-
-namespace {
-
-// The filter lists of the open and save dialogs, in Qt's syntax.
-const char* const kOpenFilters = "soubory *.hex (*.hex);;všechny soubory *.* (*)";
-const char* const kSaveFilters = "soubory *.hex (*.hex);;všechny soubory (*)";
-
-}  // namespace
 
 void MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
@@ -29,6 +23,7 @@ void MainWindow::OpenPortFromSettings() {
   protocol_.reset();
   SaveSimulatedChipOrTell(this, port_.get());
   wiredPort_.reset();
+  tracePort_.reset();
   if (port_) port_->SetOpened(false);
   port_.reset();
 
@@ -50,7 +45,8 @@ void MainWindow::OpenPortFromSettings() {
   // reports "Device is not found !" with the reason.
   if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
   port_ = std::move(port);
-  wiredPort_ = std::make_unique<WiredPort>(*port_, address, adapter_);
+  if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
+  wiredPort_ = std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_);
   protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *hooks_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
@@ -67,8 +63,7 @@ static QString AskHexPath(QWidget* parent, const std::string& workDir, const std
   QFileDialog dialog(parent, QString(), start);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(
-      QString::fromUtf8(open ? kOpenFilters : kSaveFilters).split(QStringLiteral(";;")));
+  dialog.setNameFilters(HexFileFilters(open).split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("hex"));
   // Qt asks before an existing file is replaced unless told not to.
   if (!open) dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

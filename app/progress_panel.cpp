@@ -6,11 +6,26 @@
 
 namespace lpt::app {
 
+namespace {
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setStyleSheet(QStringLiteral("color: white;"));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+}  // namespace
+
 ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   setObjectName(QStringLiteral("progressPanel"));
-  setGeometry(192, 96, 270, 41);
+  // Taller than the bar alone: the pass name and the closing notice sit under it.
+  setGeometry(192, 96, 270, 66);
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   SetColor(0x004080);
+  setToolTip(tr("Click to stop"));
 
   progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName(QStringLiteral("progressBar"));
@@ -18,9 +33,18 @@ ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   progressBar_->setRange(0, 0);
   progressBar_->setTextVisible(true);
   progressBar_->setAlignment(Qt::AlignCenter);
-  progressBar_->setStyleSheet(QStringLiteral(
-      "QProgressBar { background: #004080; border: 1px solid #002040; color: white; }"
-      "QProgressBar::chunk { background: #FF8080; }"));
+  QPalette bar = progressBar_->palette();
+  bar.setColor(QPalette::Highlight, kBarChunkColour);
+  bar.setColor(QPalette::Base, kBarGrooveColour);
+  bar.setColor(QPalette::Text, kBarTextColour);
+  bar.setColor(QPalette::HighlightedText, kBarTextColour);
+  progressBar_->setPalette(bar);
+  // The style sheet draws what the palette says, on every platform style.
+  progressBar_->setStyleSheet(
+      QStringLiteral("QProgressBar { background: %1; border: 1px solid "
+                     "#002040; color: %2; }"
+                     "QProgressBar::chunk { background: %3; }")
+          .arg(kBarGrooveColour.name(), kBarTextColour.name(), kBarChunkColour.name()));
   // A click on the bar counts as a click on the panel.
   progressBar_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -31,6 +55,11 @@ ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   okLabel_->setStyleSheet(QStringLiteral("color: #C0C0C0;"));
   okLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
   okLabel_->hide();
+
+  passLabel_ = MakeCaption(this, "passLabel", QRect(21, 32, 225, 15));
+  noticeLabel_ = MakeCaption(this, "noticeLabel", QRect(21, 47, 225, 15));
+  noticeLabel_->setText(tr("Closing when the command ends…"));
+  noticeLabel_->hide();
 
   hide();
 }
@@ -49,6 +78,16 @@ void ProgressPanel::SetPosition(int position) {
 void ProgressPanel::ShowOk(bool shown) {
   okLabel_->setVisible(shown);
   okLabel_->repaint();
+}
+
+void ProgressPanel::SetPassName(const QString& name) {
+  passLabel_->setText(name);
+  passLabel_->repaint();
+}
+
+void ProgressPanel::ShowClosingNotice(bool shown) {
+  noticeLabel_->setVisible(shown);
+  noticeLabel_->repaint();
 }
 
 }  // namespace lpt::app

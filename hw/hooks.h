@@ -40,6 +40,10 @@ class Hooks {
   virtual void SetProgress(int position) { (void)position; }
   virtual void ShowOk(bool shown) { (void)shown; }
 
+  // A pass begins: "Program memory", "Data memory", "ID", "Configuration"
+  // (and "Erase" or "ID and configuration" where one pass does both).
+  virtual void PassStarted(const std::string& name) { (void)name; }
+
   // Let the window handle pending messages (repaint, clicks).
   virtual void ProcessEvents() {}
 

@@ -18,6 +18,7 @@ using Pass = bool (*)(OpContext&, Family);
 struct PassStep {
   Pass pass;
   const char* failure;  // text of the message when this pass fails
+  const char* name;     // shown while the pass runs
 };
 
 enum class Box { Error, Plain };
@@ -77,6 +78,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
     ctx.failure.reset();
+    ctx.hooks.PassStarted(step.name);
     if (step.pass(ctx, family)) continue;
     if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
     if (ctx.failure) {
@@ -130,10 +132,16 @@ bool EveryWordReadZero(const OpContext& ctx) {
   return true;
 }
 
-constexpr PassStep kProgramMemory{ProgramProgramMemory, "Error programming Program Memory!"};
-constexpr PassStep kProgramData{ProgramDataMemory, "Error programming Data Memory!"};
-constexpr PassStep kProgramId{ProgramID, "Error programming ID!"};
-constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!"};
+constexpr const char* kProgramPass = "Program memory";
+constexpr const char* kDataPass = "Data memory";
+constexpr const char* kIdPass = "ID";
+constexpr const char* kConfigPass = "Configuration";
+
+constexpr PassStep kProgramMemory{ProgramProgramMemory, "Error programming Program Memory!",
+                                  kProgramPass};
+constexpr PassStep kProgramData{ProgramDataMemory, "Error programming Data Memory!", kDataPass};
+constexpr PassStep kProgramId{ProgramID, "Error programming ID!", kIdPass};
+constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!", kConfigPass};
 
 }  // namespace
 
@@ -153,7 +161,14 @@ CommandResult ReadChip(OpContext& ctx) {
   ShowProgressPanel(ctx);
   const Family family = ctx.device.family;
   // A stopped read keeps what it read so far; no later pass runs.
-  for (auto pass : {ReadProgramMemory, ReadDataMemory, ReadFusesID}) {
+  const struct {
+    void (*pass)(OpContext&, Family);
+    const char* name;
+  } kReads[] = {{ReadProgramMemory, kProgramPass},
+                {ReadDataMemory, kDataPass},
+                {ReadFusesID, "ID and configuration"}};
+  for (const auto& [pass, name] : kReads) {
+    ctx.hooks.PassStarted(name);
     pass(ctx, family);
     if (ctx.state.Stopped) break;
   }
@@ -177,19 +192,19 @@ CommandResult ProgramFusesOnly(OpContext& ctx) {
 
 CommandResult VerifyChip(OpContext& ctx) {
   return CheckCommand(ctx,
-                      {{VerifyProgramMemory, "Error verify Program Memory!"},
-                       {VerifyDataMemory, "Error verify Data Memory!"},
-                       {VerifyFuses, "Error verify fuses!"},
-                       {VerifyID, "Error verify ID!"}},
+                      {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
+                       {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
+                       {VerifyFuses, "Error verify fuses!", kConfigPass},
+                       {VerifyID, "Error verify ID!", kIdPass}},
                       Box::Error);
 }
 
 CommandResult BlankCheck(OpContext& ctx) {
   return CheckCommand(ctx,
-                      {{BlankProgramMemory, "Program Memory is not blank"},
-                       {BlankDataMemory, "Data Memory is not blank"},
-                       {BlankFuses, "Fuses is not blank"},
-                       {BlankID, "ID is not blank"}},
+                      {{BlankProgramMemory, "Program Memory is not blank", kProgramPass},
+                       {BlankDataMemory, "Data Memory is not blank", kDataPass},
+                       {BlankFuses, "Fuses is not blank", kConfigPass},
+                       {BlankID, "ID is not blank", kIdPass}},
                       Box::Plain);
 }
 
@@ -200,9 +215,10 @@ CommandResult EraseChip(OpContext& ctx) {
   ctx.hooks.SetProgress(3);
   CommandResult result = CommandResult::Stopped;
   if (!StopBefore(ctx, 0)) {
+    ctx.hooks.PassStarted("Erase");
     EraseProgram_Data(ctx, ctx.device.family);
     if (!StopBefore(ctx, ConfigWordAddress(ctx)))
-      result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!"}}, Box::Error);
+      result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
   }
   HideProgressPanel(ctx);
   return result;

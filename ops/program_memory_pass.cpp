@@ -59,7 +59,6 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::ProgramOnly:
       if (w == "3FFF") return WordStep::Next;
-      if (!ctx.state.ContinueFlag) return WordStep::EndPass;  // stopped by a panel click
       return verdict(WriteCycle(ctx, w, false, m.programWaitMs, read));
     case ProgramMethod::EraseProgram:
       if (w == "3FFF") return WordStep::Next;
@@ -108,6 +107,12 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
                      .rowEvents = true,
                      .wordEvents = methods->program == ProgramMethod::WriteEveryWord};
   return WalkRows(ctx, walk, [&](int row, int col) {
+    // A cleared ContinueFlag is the user's stop, as Hooks::StopRequested is.
+    if (!ctx.state.ContinueFlag && methods->program == ProgramMethod::ProgramOnly) {
+      ctx.state.Stopped = true;
+      ctx.state.StoppedAt = 8 * row + col - 1;
+      return WordStep::Fail;
+    }
     std::string word = ProgramCellText(ctx.buffers, row, col);
     std::string read;
     const WordStep step = ProgramWord(ctx, *methods, word, read);

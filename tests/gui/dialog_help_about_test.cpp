@@ -64,7 +64,7 @@ class HelpAboutTest : public QObject {
                  {28, "--->  Select"},
                  {34, "--->  Option"},
                  {6, "Open:  "},
-                 {9, "Exit:  ukončení programu"},
+                 {9, "Exit:  quits the program"},
                  {15, "Clear area:  "},
                  {19, "PROGRAM ALL:  "},
                  {24, "BLANK?:  "},

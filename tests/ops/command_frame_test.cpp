@@ -84,7 +84,7 @@ TEST(CommandFrame, PanelGaugeAndPowerAroundACommand) {
   EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
 }
 
-TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
+TEST(CommandFrame, AClearedContinueFlagStopsTheWholeFamily27Command) {
   OpsRig rig("16F877");
   rig.buffers.ProgramWord(0) = "2804";    // row 0: written before the click
   rig.buffers.ProgramWord(800) = "3000";  // row 100: after it
@@ -96,19 +96,23 @@ TEST(CommandFrame, AClickOnThePanelStopsOnlyTheFamily27ProgramMemoryPass) {
   rig.hooks.onEvents = [&] {
     if (rig.state.ContinueFlag && ++rowsSeen == 1) rig.state.ContinueFlag = false;
   };
-  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Stopped);
   EXPECT_THAT(rig.hooks.errors, IsEmpty()) << "stopping is no error";
+  EXPECT_EQ(rig.state.StoppedAt, 8) << "before the first word of row 1";
   EXPECT_EQ(rig.ChipWord(0), 0x2804);
   EXPECT_EQ(rig.ChipWord(800), 0x3FFF) << "left unwritten";
-  EXPECT_EQ(rig.chipState().data[0], 0x12) << "Program All went on with the data";
-  EXPECT_EQ(rig.chipState().config[3] & 0xF, 0x4) << "... the ID";
-  EXPECT_EQ(rig.ChipConfig() & rig.device.configMask, 0x3F71 & rig.device.configMask);
+  EXPECT_EQ(rig.chipState().data[0], 0xFF) << "no data pass after the stop";
+  EXPECT_EQ(rig.ChipConfig() & rig.device.configMask, 0x3FFF & rig.device.configMask);
+  EXPECT_EQ(rig.hooks.passes, std::vector<std::string>{"Program memory"});
 
   // The flag is set again by the next run of that pass.
   rig.hooks.onEvents = nullptr;
+  rig.hooks.passes.clear();
   EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(rig.ChipWord(800), 0x3000);
   EXPECT_TRUE(rig.state.ContinueFlag);
+  EXPECT_EQ(rig.hooks.passes,
+            (std::vector<std::string>{"Program memory", "Data memory", "ID", "Configuration"}));
 
   // Any other family ignores the flag.
   OpsRig other("16F628A");

@@ -38,6 +38,7 @@ class OpsHooksRecorder : public Hooks {
     progressHistory.push_back(position);
   }
   void ShowOk(bool shown) override { okHistory.push_back(shown); }
+  void PassStarted(const std::string& name) override { passes.push_back(name); }
 
   void ProcessEvents() override {
     ++eventCalls;
@@ -60,6 +61,7 @@ class OpsHooksRecorder : public Hooks {
   int progress = -1;
   std::vector<int> progressHistory;
   std::vector<bool> okHistory;
+  std::vector<std::string> passes;
   int eventCalls = 0;
   std::function<void()> onEvents;
   int buffersChanged = 0;
