@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "app/dialog_launchers.h"
 #include "app/main_window.h"
@@ -24,6 +25,14 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before the window system is reached, so it works without a
+  // display (package checks, scripts over ssh).
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("lptpic %s\n", LPTPIC_VERSION);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   lpt::app::InstallTranslation(QLocale::system());
@@ -31,6 +40,8 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("PIC programmer for the parallel port"));
   parser.addHelpOption();
+  QApplication::setApplicationVersion(QStringLiteral(LPTPIC_VERSION));
+  parser.addVersionOption();
   const QCommandLineOption portOption(
       QStringLiteral("port"),
       QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, /dev/parport0."),

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
   using namespace lpt::cli;
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("lptpic-cli ") + LPTPIC_VERSION);
   GlobalOptions options;
   app.add_option("--device", options.device, "catalogue name, e.g. 16F84 or 12F629/675");
   app.add_option("--port", options.port,
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "hw/fallback_port.h"
+#include "hw/inpout_port.h"
 #include "hw/ppdev_port.h"
 #include "hw/small_port.h"
 
@@ -106,7 +108,12 @@ std::unique_ptr<Port> MakeHardwarePort(const PortChoice& choice) {
     return std::make_unique<UnavailablePort>(
         "Device paths name Linux parallel ports; on Windows give the port address (888 or "
         "0x378).");
-  return std::make_unique<SmallPort>(MakeWin32SmallPortOs());
+  // The Smport driver where it still loads (32-bit Windows), then InpOut,
+  // whose signed driver also loads on 64-bit Windows.
+  std::vector<std::unique_ptr<Port>> choices;
+  choices.push_back(std::make_unique<SmallPort>(MakeWin32SmallPortOs()));
+  choices.push_back(std::make_unique<InpOutPort>(MakeWin32InpOutOs()));
+  return std::make_unique<FallbackPort>(std::move(choices));
 #else
   auto sys = MakeLinuxPpdevSystem();
   if (!sys)

@@ -15,6 +15,8 @@ constexpr std::uint32_t kFileAttributeNormal = 0x80;
 constexpr std::uint32_t kErrorInvalidHandle = 6;
 constexpr std::uint32_t kErrorAccessDenied = 5;
 constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorBadExeFormat = 193;
+constexpr std::uint32_t kErrorInvalidImageHash = 577;
 constexpr std::uint32_t kErrorServiceAlreadyRunning = 1056;
 constexpr std::uint32_t kErrorServiceExists = 1073;
 
@@ -36,7 +38,8 @@ PlatformKind ClassifyPlatform(const OsVersion& v) {
     case 2:
       if (v.major == 4) return PlatformNT4;
       if (v.major == 5) return PlatformNT5;
-      return PlatformUnknown;
+      // Every NT takes the service path: a VxD cannot load on any of them.
+      return PlatformNTOther;
     default:
       return PlatformUnknown;
   }
@@ -224,6 +227,8 @@ std::string SmallPort::FailureReason() const {
     text += " Registering the driver service needs administrator rights.";
   else if (openError_ == kErrorFileNotFound && UsesDriverService(platform_))
     text += " Is Smport.sys in the program's directory?";
+  else if (openError_ == kErrorBadExeFormat || openError_ == kErrorInvalidImageHash)
+    text += " 64-bit Windows loads only signed 64-bit drivers: use InpOut (inpoutx64.dll).";
   else if (!UsesDriverService(platform_) && platform_ == PlatformUnknown)
     text += " This Windows version is not one the driver supports.";
   return text;

@@ -1,8 +1,8 @@
 // SmallPort: the client of the Smport kernel port driver on Windows. On the
-// NT family (4 and 5) it registers and starts the driver service itself and
-// opens the device "\\.\Smport"; on every other system kind it opens the
-// virtual device smport.vxd. Each port byte is one I/O control request.
-// Failures are recorded in LastError/LastIoOk and never shown.
+// NT family (every version) it registers and starts the driver service
+// itself and opens the device "\\.\Smport"; on Windows 9x and any other
+// system kind it opens the virtual device smport.vxd. Each port byte is one
+// I/O control request. Failures are recorded in LastError/LastIoOk and never shown.
 #pragma once
 
 #include <array>
@@ -23,6 +23,7 @@ enum PlatformKind : std::int32_t {
   PlatformNT4 = 4,
   PlatformNT5 = 5,
   PlatformWinMe = 6,
+  PlatformNTOther = 7,  // NT 3.x, and NT 6 onwards: Vista, 7, 8, 10, 11
 };
 
 // The system kind of a version record.
@@ -38,7 +39,7 @@ constexpr std::uint32_t MakeControlCode(std::uint32_t deviceType, std::uint32_t 
 
 // True for the kinds that register the driver as a service.
 constexpr bool UsesDriverService(PlatformKind kind) {
-  return kind == PlatformNT4 || kind == PlatformNT5;
+  return kind == PlatformNT4 || kind == PlatformNT5 || kind == PlatformNTOther;
 }
 
 // The six I/O codes of a kind: read byte, write byte, then two unused pairs.

@@ -10,7 +10,7 @@ constexpr std::uint8_t kVppBit = 0x04;
 constexpr std::uint8_t kVddOffBit = 0x08;
 constexpr std::uint8_t kStatusDataIn = 0x80;
 
-constexpr int kCommandBits = 6;
+constexpr int kWiredCommandBits = 6;
 constexpr int kFrameClocks = 16;
 
 bool IsControlPin(int pin) { return pin == 1 || pin == 14 || pin == 16 || pin == 17; }
@@ -100,7 +100,7 @@ void WiredPort::Follow(std::uint8_t value) {
   }
   // The chip takes the bit that was on the data line while the clock was high.
   if (last_ & kDataBit) code_ |= 1u << bits_;
-  if (++bits_ < kCommandBits) return;
+  if (++bits_ < kWiredCommandBits) return;
   if (IsReadCommand(code_))
     phase_ = Phase::ReadFrame;
   else if (IsLoadCommand(code_))

@@ -10,5 +10,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev clang-format \
   gputils srecord \
-  g++-mingw-w64-x86-64-posix \
+  g++-mingw-w64-x86-64-posix googletest wine wine64 \
+  dpkg-dev file lintian desktop-file-utils appstream \
   xvfb xauth

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything with AddressSanitizer and UBSan
-# and runs every test: formatting, the test suites, the fuzz smoke run and
-# the Windows cross-compile of the driver client.
+# and runs every test: formatting, the test suites, the fuzz smoke run, the
+# Windows cross-build run under wine, and the Debian package checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,6 +18,9 @@ if [ -f scripts/windows-cross.sh ]; then
   echo "== Windows cross-compile"
   bash scripts/windows-cross.sh
 fi
+
+echo "== Debian package"
+bash scripts/package-check.sh
 
 if [ -f fuzz/CMakeLists.txt ]; then
   echo "== fuzz smoke run"

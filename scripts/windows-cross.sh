@@ -1,22 +1,62 @@
 #!/usr/bin/env bash
-# Cross-compiles the hardware layer and the file helpers for Windows with
-# MinGW-w64: every hw/*.cpp and fileio/*.cpp (so the Windows branches of
-# the port factory, the waits and the file replacement build too) and the real Win32 calls of the port driver client, and links
-# the small smport-check tool, so that code keeps building against the real
-# windows.h.
+# Cross-builds the Qt-free core, lptpic-cli.exe and the core's GoogleTest
+# suites for 64-bit Windows with MinGW-w64, runs them under wine, and packs
+# lptpic-cli.exe with its Windows README into a zip.
+#
+#   bash scripts/windows-cross.sh [BUILD_FOLDER]     (default build-windows-cross)
+#
+# Needs g++-mingw-w64-x86-64-posix, googletest (sources in /usr/src/googletest),
+# libcli11-dev, gputils, wine and wine64 (scripts/install-deps.sh installs them).
+# LPTPIC_WINE=0 builds and packs without running anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cxx=${CXX_MINGW:-x86_64-w64-mingw32-g++-posix}
-if ! command -v "$cxx" >/dev/null; then
-  echo "windows-cross: $cxx not installed (apt-get install g++-mingw-w64-x86-64-posix)" >&2
-  exit 1
-fi
+root=$PWD
 out=${1:-build-windows-cross}
 mkdir -p "$out"
-flags=(-std=c++20 -O1 -Wall -Wextra -I .)
-for src in hw/*.cpp hw/win/*.cpp fileio/*.cpp; do
-  "$cxx" "${flags[@]}" -c "$src" -o "$out/$(basename "${src%.cpp}").o"
+out=$(cd "$out" && pwd)
+gtest_source=${LPTPIC_GTEST_SOURCE:-/usr/src/googletest}
+
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-strip gpasm; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "windows-cross: $tool is not installed (run scripts/install-deps.sh)" >&2
+    exit 1
+  fi
 done
-"$cxx" -static -o "$out/smport-check.exe" "$out/small_port.o" "$out/small_port_win32.o" \
-  "$out/smport_check_main.o" -ladvapi32
-echo "windows-cross: built $out/smport-check.exe"
+if [ ! -f "$gtest_source/CMakeLists.txt" ]; then
+  echo "windows-cross: no GoogleTest sources in $gtest_source (apt-get install googletest)" >&2
+  exit 1
+fi
+
+# CLI11 is header-only, but its CMake package points at /usr/include, which
+# must not reach a MinGW compile (glibc's headers would shadow MinGW's): a
+# package of its own that sees only the CLI folder.
+mkdir -p "$out/cli11/include"
+ln -sfn /usr/include/CLI "$out/cli11/include/CLI"
+cat >"$out/cli11/CLI11Config.cmake" <<'CMAKE'
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+set_target_properties(CLI11::CLI11 PROPERTIES
+  INTERFACE_INCLUDE_DIRECTORIES "${CMAKE_CURRENT_LIST_DIR}/include")
+CMAKE
+
+echo "== Windows cross-build (MinGW-w64)"
+# Lean: -O1, no sanitizers, no GUI. No unity build: each file keeps its own
+# anonymous namespace, as in the native build.
+cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+  -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_UNITY_BUILD=OFF \
+  -DLPTPIC_GUI=OFF -DLPTPIC_CLI=ON -DLPTPIC_TESTS=ON -DLPTPIC_BENCH=OFF \
+  -DLPTPIC_GTEST_SOURCE="$gtest_source" -DCLI11_DIR="$out/cli11" >/dev/null
+cmake --build "$out" -j "$(nproc)"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
+zip_name=lptpic-cli-$version-windows-x64
+stage="$out/$zip_name"
+rm -rf "$stage" "$out/$zip_name.zip"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/lptpic-cli.exe" "$out/cli/lptpic-cli.exe"
+# Windows users open it with Notepad: CRLF line ends.
+sed 's/$/\r/' packaging/windows/README-Windows.txt >"$stage/README.txt"
+(cd "$out" && cmake -E tar cf "$zip_name.zip" --format=zip "$zip_name")
+echo "windows-cross: packed $out/$zip_name.zip"
+
+if [ "${LPTPIC_WINE:-1}" = 0 ]; then exit 0; fi
+bash scripts/windows-wine-check.sh "$out"

@@ -143,11 +143,52 @@ TEST(SmallPortPlatform, ClassifiesTheVersionRecord) {
   const Case cases[] = {{{0, 3, 10}, PlatformWin32s},  {{1, 4, 0}, PlatformWin95},
                         {{1, 4, 10}, PlatformWin98},   {{1, 4, 90}, PlatformWinMe},
                         {{1, 4, 3}, PlatformUnknown},  {{2, 4, 0}, PlatformNT4},
-                        {{2, 5, 1}, PlatformNT5},      {{2, 6, 2}, PlatformUnknown},
-                        {{2, 10, 0}, PlatformUnknown}, {{3, 5, 0}, PlatformUnknown}};
+                        {{2, 5, 1}, PlatformNT5},      {{2, 6, 2}, PlatformNTOther},
+                        {{2, 10, 0}, PlatformNTOther}, {{3, 5, 0}, PlatformUnknown}};
   for (const Case& c : cases) {
     EXPECT_EQ(ClassifyPlatform(c.v), c.kind)
         << c.v.platformId << "." << c.v.major << "." << c.v.minor;
+  }
+}
+
+// The version records Windows reports (GetVersionExA: platform id, major,
+// minor). Windows 8.1, 10 and 11 report 6.2 to a program without a
+// compatibility manifest and their real numbers (10.0 for both 10 and 11)
+// to one with it; either way they are NT.
+TEST(SmallPortPlatform, EveryNtTakesTheServicePathAnd9xTheVxd) {
+  struct Case {
+    const char* name;
+    OsVersion v;
+    bool service;
+  };
+  const Case cases[] = {
+      {"95", {1, 4, 0}, false},
+      {"98", {1, 4, 10}, false},
+      {"ME", {1, 4, 90}, false},
+      {"NT 3.51", {2, 3, 51}, true},
+      {"NT 4", {2, 4, 0}, true},
+      {"2000", {2, 5, 0}, true},
+      {"XP", {2, 5, 1}, true},
+      {"XP x64", {2, 5, 2}, true},
+      {"Vista", {2, 6, 0}, true},
+      {"7", {2, 6, 1}, true},
+      {"8 / 10 unmanifested", {2, 6, 2}, true},
+      {"8.1", {2, 6, 3}, true},
+      {"10 and 11", {2, 10, 0}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(UsesDriverService(ClassifyPlatform(c.v)), c.service);
+    FakeWindows w;
+    w.version = c.v;
+    w.openableDevices = {"\\\\.\\Smport", "\\\\.\\smport.vxd"};
+    auto port = MakePort(w);
+    port->SetOpened(true);
+    EXPECT_TRUE(port->Opened());
+    ASSERT_EQ(w.opens.size(), 1u);
+    EXPECT_EQ(w.opens[0].name, c.service ? "\\\\.\\Smport" : "\\\\.\\smport.vxd");
+    EXPECT_EQ(Count(w.calls, "StartService"), c.service ? 1 : 0);
+    EXPECT_EQ(port->IoCodes()[0], c.service ? 0xF1006404u : 2u);
   }
 }
 
@@ -159,6 +200,7 @@ TEST(SmallPortPlatform, ControlCodesByKind) {
   const std::array<std::uint32_t, 6> small = {2, 3, 4, 5, 6, 7};
   EXPECT_EQ(IoCodesFor(PlatformNT4), service);
   EXPECT_EQ(IoCodesFor(PlatformNT5), service);
+  EXPECT_EQ(IoCodesFor(PlatformNTOther), service);
   for (PlatformKind k :
        {PlatformUnknown, PlatformWin32s, PlatformWin95, PlatformWin98, PlatformWinMe})
     EXPECT_EQ(IoCodesFor(k), small) << k;
@@ -292,7 +334,7 @@ TEST(SmallPortVxd, OtherKindsOpenTheVirtualDevice) {
     OsVersion v;
     bool inSystemDir;
   };
-  for (const Case& c : {Case{{1, 4, 10}, false}, Case{{2, 6, 1}, false}, Case{{1, 4, 0}, true}}) {
+  for (const Case& c : {Case{{1, 4, 10}, false}, Case{{1, 4, 90}, false}, Case{{1, 4, 0}, true}}) {
     SCOPED_TRACE(c.v.major);
     FakeWindows w;
     w.version = c.v;
@@ -316,7 +358,7 @@ TEST(SmallPortVxd, OtherKindsOpenTheVirtualDevice) {
   }
 
   FakeWindows none;
-  none.version = {2, 6, 2};
+  none.version = {1, 4, 3};
   none.openableDevices.clear();
   auto port = MakePort(none);
   port->SetOpened(true);

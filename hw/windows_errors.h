@@ -1,0 +1,13 @@
+// The Windows error codes (winerror.h) the portable port code gives or
+// recognises, so it needs no windows.h.
+#pragma once
+
+#include <cstdint>
+
+namespace lpt::windows_error {
+
+inline constexpr std::uint32_t kInvalidHandle = 6;
+inline constexpr std::uint32_t kProcedureNotFound = 127;
+inline constexpr std::uint32_t kBadExeFormat = 193;
+
+}  // namespace lpt::windows_error

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs the Windows build of scripts/windows-cross.sh under wine: the core's
+# test suites, the Windows-only port tests, and lptpic-cli.exe programming,
+# verifying and reading a 16F877 on the simulated adapter from a gpasm file.
+#
+#   bash scripts/windows-wine-check.sh BUILD_FOLDER
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$(cd "${1:?usage: windows-wine-check.sh BUILD_FOLDER}" && pwd)
+if ! command -v wine >/dev/null; then
+  echo "windows-wine-check: wine is not installed (apt-get install wine wine64)" >&2
+  exit 1
+fi
+
+# A scratch prefix: nothing of a user's wine set-up is touched or needed.
+scratch=$(mktemp -d)
+export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+echo "== wine: preparing a fresh prefix"
+wine wineboot --init >/dev/null 2>&1 || true
+
+# Tests that run host tools (gpasm, srec_cat, the POSIX shell) or the Linux
+# ppdev backend stay with the Linux build; the gpasm file is checked here
+# through lptpic-cli.exe instead.
+filter='-GpasmFiles.*:EveryFamily/EndToEnd.*:Ppdev*'
+failed=0
+for suite in devices buffers hw sim hexfile ops win; do
+  echo "== wine: test_$suite.exe"
+  if ! (cd "$out/tests" && wine "./test_$suite.exe" --gtest_brief=1 --gtest_filter="$filter"); then
+    echo "windows-wine-check: test_$suite.exe failed" >&2
+    failed=1
+  fi
+done
+[ "$failed" = 0 ] || exit 1
+
+echo "== wine: lptpic-cli.exe on the simulated adapter"
+work="$scratch/cli"
+mkdir -p "$work"
+cp "$out/cli/lptpic-cli.exe" "$work/"
+gpasm -a inhx32 -o "$work/prog.hex" "$root/tests/data/hex/ops_16f877.asm" >/dev/null
+cli() { (cd "$work" && wine ./lptpic-cli.exe "$@"); }
+expect() {
+  local want=$1
+  shift
+  local got=0
+  cli "$@" >"$work/stdout" 2>"$work/stderr" || got=$?
+  tr -d '\r' <"$work/stdout" >"$work/out.txt"
+  tr -d '\r' <"$work/stderr" >"$work/err.txt"
+  if [ "$got" != "$want" ]; then
+    echo "windows-wine-check: lptpic-cli.exe $* exited $got, not $want" >&2
+    cat "$work/err.txt" >&2
+    exit 1
+  fi
+  echo "lptpic-cli.exe $*: exit $got"
+}
+expect 0 --quiet --port sim:chip.txt --device 16F877 program prog.hex
+expect 0 --quiet --port sim:chip.txt --device 16F877 verify prog.hex
+expect 0 --quiet --port sim:chip.txt --device 16F877 read back.hex
+expect 0 --device 16F877 dump prog.hex
+cp "$work/out.txt" "$work/written.txt"
+expect 0 --device 16F877 dump back.hex
+if ! diff -u "$work/written.txt" "$work/out.txt"; then
+  echo "windows-wine-check: the chip read back differs from the file programmed" >&2
+  exit 1
+fi
+grep -q '^fuses 3F71$' "$work/written.txt" || {
+  echo "windows-wine-check: dump of the gpasm file lacks its configuration word 3F71" >&2
+  exit 1
+}
+
+# No parallel port and no InpOut under wine: exit 3, "not found", and why.
+must_say() {
+  grep -qF "$1" "$work/err.txt" || {
+    echo "windows-wine-check: standard error lacks \"$1\":" >&2
+    cat "$work/err.txt" >&2
+    exit 1
+  }
+}
+expect 3 --quiet --port 0x378 --device 16F84 probe
+must_say 'Device is not found !'
+must_say 'The port driver could not be opened (Windows error'
+must_say 'inpoutx64.dll could not be loaded (Windows error 126)'
+cat "$work/err.txt"
+expect 3 --quiet --port /dev/parport0 --device 16F84 probe
+must_say 'Device is not found !'
+must_say 'Device paths name Linux parallel ports'
+echo "windows-wine-check: all passed"
