@@ -62,8 +62,8 @@ export LD_LIBRARY_PATH="$root/usr/lib/x86_64-linux-gnu${LD_LIBRARY_PATH:+:$LD_LI
 "$root/usr/bin/lptpic-cli" --version
 "$root/usr/bin/lptpic" --version
 count=$("$root/usr/bin/lptpic-cli" devices | wc -l)
-[ "$count" -eq 78 ] || {
-  echo "package-check: installed lptpic-cli lists $count devices, not 78" >&2
+[ "$count" -eq 82 ] || {
+  echo "package-check: installed lptpic-cli lists $count devices, not 82" >&2
   exit 1
 }
 echo "lptpic-cli devices: $count devices"
