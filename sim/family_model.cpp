@@ -30,6 +30,30 @@ using F = Family;
 using T = Technology;
 using C = FactoryCalibration;
 
+// The EPROM parts share everything but their protection bits and a few
+// quirks; a row is written as one of these with its differences.
+constexpr FamilyModel kEprom14Part{.technology = T::Eprom,
+                                   .commands = kEprom14,
+                                   .endProgramming = serial::EndProgrammingEprom,
+                                   .times = {.epromPulseUs = 100}};
+// 12-bit parts keep 000h-03Fh readable when protected and their calibration
+// MOVLW in the last word.
+constexpr FamilyModel kEprom12Part{.technology = T::Eprom,
+                                   .word12 = true,
+                                   .commands = kEprom12,
+                                   .endProgramming = serial::EndProgrammingEprom,
+                                   .times = {.epromPulseUs = 100},
+                                   .protection = {.readableWhenProtected = 0x40},
+                                   .configImplemented = 0x0FFF,
+                                   .calibration = C::MovlwLastWord};
+
+template <typename Edit>
+constexpr FamilyModel Like(FamilyModel row, Family family, Edit edit) {
+  row.family = family;
+  edit(row);
+  return row;
+}
+
 // Cycle times are the makers' maximums, taken as the least time the host
 // must wait (microseconds). Only what differs from FamilyModel's defaults
 // is written.
@@ -49,60 +73,27 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .protection = {.cpMask = 0x3FF0, .cpdMask = 0x3FF0}},
 
     // 14-bit EPROM parts (16C6x/7x/62x/71x/77x/745/765/92x)
-    {.family = F::Pic16C6x,
-     .technology = T::Eprom,
-     .commands = kEprom14,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x3F30}},
+    Like(kEprom14Part, F::Pic16C6x, [](FamilyModel& m) { m.protection.cpMask = 0x3F30; }),
 
     // 16C55x
-    {.family = F::Pic16C55x,
-     .technology = T::Eprom,
-     .commands = kEprom14,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x3F30}},
+    Like(kEprom14Part, F::Pic16C55x, [](FamilyModel& m) { m.protection.cpMask = 0x3F30; }),
 
     // 12C508/509, 12CE518/519: 000h-03Fh stay readable when protected
-    {.family = F::Pic12C50x,
-     .technology = T::Eprom,
-     .word12 = true,
-     .commands = kEprom12,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0008, .readableWhenProtected = 0x40},
-     .configImplemented = 0x0FFF,
-     .calibration = C::MovlwLastWord},
+    Like(kEprom12Part, F::Pic12C50x, [](FamilyModel& m) { m.protection.cpMask = 0x0008; }),
 
     // 16C505
-    {.family = F::Pic16C505,
-     .technology = T::Eprom,
-     .word12 = true,
-     .commands = kEprom12,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x0FD0, .readableWhenProtected = 0x40},
-     .configImplemented = 0x0FFF,
-     .calibration = C::MovlwLastWord},
+    Like(kEprom12Part, F::Pic16C505, [](FamilyModel& m) { m.protection.cpMask = 0x0FD0; }),
 
     // 12C67x, 12CE67x: FOSC2:0 = 10x is the internal RC, MCLRE bit 7
-    {.family = F::Pic12C67x,
-     .technology = T::Eprom,
-     .commands = kEprom14,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x3F60},
-     .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0080},
-     .calibration = C::RetlwLastWord},
+    Like(kEprom14Part, F::Pic12C67x,
+         [](FamilyModel& m) {
+           m.protection.cpMask = 0x3F60;
+           m.entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0080};
+           m.calibration = C::RetlwLastWord;
+         }),
 
     // 14C000
-    {.family = F::Pic14C000,
-     .technology = T::Eprom,
-     .commands = kEprom14,
-     .endProgramming = serial::EndProgrammingEprom,
-     .times = {.epromPulseUs = 100},
-     .protection = {.cpMask = 0x3FB0}},
+    Like(kEprom14Part, F::Pic14C000, [](FamilyModel& m) { m.protection.cpMask = 0x3FB0; }),
 
     // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5
     {.family = F::Pic16F62x,
