@@ -52,11 +52,7 @@ class CommandRunTest : public QObject {
  private slots:
   void init() {
     dirs_ = std::make_unique<SettingsDirs>();
-    // WorkDir is the temporary folder; the port is the simulator.
-    window_ = MakeWindow(*dirs_,
-                         QDir::toNativeSeparators(dirs_->exe.path()).toUtf8() +
-                             "\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n",
-                         clock_);
+    window_ = MakeSimulatorWindow(*dirs_, clock_);
   }
   void cleanup() {
     window_.reset();

@@ -69,6 +69,15 @@ inline std::unique_ptr<app::MainWindow> MakeWindow(const SettingsDirs& dirs,
   return MakeWindow(std::move(options));
 }
 
+// A 16F84 window on the simulator (port 0), WorkDir the temporary folder.
+inline std::unique_ptr<app::MainWindow> MakeSimulatorWindow(const SettingsDirs& dirs,
+                                                            Delay& clock) {
+  return MakeWindow(dirs,
+                    QDir::toNativeSeparators(dirs.exe.path()).toUtf8() +
+                        "\r\n0\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n",
+                    clock);
+}
+
 // The text a grid shows in one cell.
 inline QString CellText(QTableView* grid, int row, int col) {
   return grid->model()->index(row, col).data().toString();
