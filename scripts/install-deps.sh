@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
-  build-essential cmake ninja-build pkg-config \
+  build-essential cmake ninja-build pkg-config ccache \
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev libgl-dev fonts-dejavu-core \
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev clang-format \
