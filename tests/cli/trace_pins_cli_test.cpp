@@ -37,10 +37,9 @@ struct Part {
 // One part of every family (and the 16F84A's 64-byte-data sibling 16F83
 // is left out: it shares the 16F84's row of methods).
 constexpr Part kParts[] = {
-    {"16F84", "16f84"},     {"16C74", "16c74"},     {"16C554", "16c554"},
-    {"12C508", "12c508"},   {"16C505", "16c505"},   {"12C671", "12c671"},
-    {"14C000", "14c000"},   {"16F628", "16f628"},   {"16F877", "16f877"},
-    {"12F675", "12f675"},   {"16F877A", "16f877a"}, {"16F628A", "16f628a"},
+    {"16F84", "16f84"},     {"16C74", "16c74"},     {"16C554", "16c554"},   {"12C508", "12c508"},
+    {"16C505", "16c505"},   {"12C671", "12c671"},   {"14C000", "14c000"},   {"16F628", "16f628"},
+    {"16F877", "16f877"},   {"12F675", "12f675"},   {"16F877A", "16f877a"}, {"16F628A", "16f628a"},
     {"16F648A", "16f648a"}, {"16F873A", "16f873a"},
 };
 
@@ -58,7 +57,12 @@ constexpr const char* kRound[] = {
     "blank",
     "--delay program a.hex",
     "verify a.hex",
+    "read r.hex",
 };
+
+// Files the round leaves, pinned as the traces are: the HEX file the last
+// read saved and the chip file of the simulated chip.
+constexpr const char* kFiles[] = {"r.hex", "chip.txt"};
 
 // FNV-1a, 64 bits: enough to tell two traces apart, short to keep in a table.
 std::uint64_t Digest(const std::string& text) {
@@ -137,16 +141,27 @@ TEST_P(TracePins, SendsWhatItSentBefore) {
         << part.device << ": `" << kRound[step] << "` (step " << step
         << ") sends other traffic than before (exit code, trace lines, digest)";
   }
+  for (std::size_t i = 0; i < std::size(kFiles); ++i) {
+    const std::string bytes = ReadFile(scratch.path / kFiles[i]);
+    std::ostringstream got;
+    got << "file\t" << std::count(bytes.begin(), bytes.end(), '\n') << "\t" << std::hex
+        << std::uppercase << Digest(bytes);
+    const std::size_t step = std::size(kRound) + i;
+    table << part.device << "\t" << step << "\t" << kFiles[i] << "\t" << got.str() << "\n";
+    if (writeTo) continue;
+    const auto pin = pins.find(PinKey(part, step));
+    ASSERT_NE(pin, pins.end()) << part.device << " file " << kFiles[i];
+    EXPECT_EQ(got.str(), pin->second) << part.device << ": " << kFiles[i] << " differs from before";
+  }
   // Each part appends its rows; sort the file afterwards if order matters.
   if (writeTo) std::ofstream(writeTo, std::ios::app) << table.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFamily, TracePins, ::testing::ValuesIn(kParts),
-                         [](const auto& info) {
-                           std::string name;
-                           for (char c : std::string(info.param.device))
-                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                           return "PIC" + name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryFamily, TracePins, ::testing::ValuesIn(kParts), [](const auto& info) {
+  std::string name;
+  for (char c : std::string(info.param.device))
+    if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+  return "PIC" + name;
+});
 
 }  // namespace
