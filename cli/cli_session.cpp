@@ -91,31 +91,25 @@ void CliHooks::Message(const std::string& text, const std::string& detail) {
   err_.flush();
 }
 
-void CliHooks::ShowProgressPanel(bool shown) {
-  panelShown_ = shown;
-  if (shown) {
-    position_ = 0;
-    drawnCells_ = -1;
-    Draw();
-  } else {
-    ClearBar();
-  }
+void CliHooks::CommandStarted() {
+  running_ = true;
+  position_ = 0;
+  drawnCells_ = -1;
 }
 
-void CliHooks::SetProgressMax(int max) {
-  max_ = max;
-  Draw();
+void CliHooks::CommandEnded(CommandResult) {
+  running_ = false;
+  ClearBar();
 }
 
-bool CliHooks::StopRequested() { return StopSignalled(); }
-
-void CliHooks::SetProgress(int position) {
+void CliHooks::Progress(int position, int maximum) {
   position_ = position;
+  max_ = maximum;
   Draw();
 }
 
 void CliHooks::Draw() {
-  if (!showProgress_ || !panelShown_) return;
+  if (!showProgress_ || !running_) return;
   const int max = max_ > 0 ? max_ : 1;
   const int pos = position_ < 0 ? 0 : (position_ > max ? max : position_);
   const int cells = static_cast<int>(static_cast<long long>(pos) * kBarCells / max);
@@ -138,6 +132,7 @@ void CliHooks::ClearBar() {
 // --- CliSession ---
 
 CliSession::~CliSession() {
+  ForwardStopSignalsTo(nullptr);
   // The presence test leaves the chip powered with Vpp on for the command
   // that would follow it; when nothing followed, nothing may stay on after
   // the program ends.
@@ -206,6 +201,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   }
 
   // From here on Ctrl+C stops the command instead of the program.
+  ForwardStopSignalsTo(&s->state_.stopRequested);
   CatchStopSignals();
   bool inUse = false;
   s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, s->adapter_, &error, &inUse);
@@ -249,7 +245,6 @@ int ExitCodeFor(CommandResult result) {
     case CommandResult::NoDevice:
       return kExitNoDevice;
     case CommandResult::Failed:
-    case CommandResult::Ignored:
       return kExitFailed;
     case CommandResult::Stopped:
       return kExitStopped;

@@ -4,6 +4,8 @@
 // adapter off, saves a simulated chip and exits 130.
 #pragma once
 
+#include <atomic>
+
 namespace lpt::cli {
 
 // Exit code of a run stopped by Ctrl+C or SIGTERM.
@@ -15,6 +17,11 @@ void CatchStopSignals();
 
 // Whether one of them came since CatchStopSignals.
 bool StopSignalled();
+
+// From now on a stop signal also sets `request` (the running command's stop
+// request, asked before every word); one that came already sets it at once.
+// nullptr forgets the request, which must be done before it goes away.
+void ForwardStopSignalsTo(std::atomic<bool>* request);
 
 // Clears the flag (tests run several sessions in one process).
 void ClearStopSignal();

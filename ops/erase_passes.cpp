@@ -152,7 +152,8 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.LoadDataForProgramMemory(calibration);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ProgramWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
+  if (ctx.proto.ReadDataFromProgramMemory() != calibration)
+    ctx.hooks.Failed(Failure("Error OscCal!"));
 
   // Bandgap bits (the first digit) kept, every fuse in the erased state.
   const std::string restored = config.substr(0, 1) + "1FF";
@@ -161,7 +162,7 @@ void EraseKeepingCalibration(OpContext& ctx) {
   Clocks(ctx.proto, 7);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.ErrorBox("Error BG!");
+  if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.Failed(Failure("Error BG!"));
 }
 
 }  // namespace lpt

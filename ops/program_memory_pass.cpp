@@ -95,7 +95,6 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
 bool ProgramProgramMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return true;
-  if (methods->program == ProgramMethod::ProgramOnly) ctx.state.ContinueFlag = true;
   if (StopBefore(ctx, 0)) return false;  // before the erase some families start with
   RunPreErase(ctx, methods->preErase);
   ctx.proto.ResetPic();
@@ -107,12 +106,6 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
                      .rowEvents = true,
                      .wordEvents = methods->program == ProgramMethod::WriteEveryWord};
   return WalkRows(ctx, walk, [&](int row, int col) {
-    // A cleared ContinueFlag is the user's stop, as Hooks::StopRequested is.
-    if (!ctx.state.ContinueFlag && methods->program == ProgramMethod::ProgramOnly) {
-      ctx.state.Stopped = true;
-      ctx.state.StoppedAt = 8 * row + col - 1;
-      return WordStep::Fail;
-    }
     std::string word = ProgramCellText(ctx.buffers, row, col);
     std::string read;
     const WordStep step = ProgramWord(ctx, *methods, word, read);

@@ -132,7 +132,6 @@ bool ProgramID(OpContext& ctx, Family family) {
       return false;
     }
     ctx.proto.IncrementAddress();
-    if (methods->idWordEvents) ctx.hooks.ProcessEvents();
   }
   return true;
 }

@@ -46,7 +46,7 @@ void ReadIdWords(OpContext& ctx) {
 
 void TakeFuseWord(OpContext& ctx, const std::string& word) {
   ctx.buffers.FuseWord = ReadBackValue(word);  // the whole 14-bit value, no mask
-  ctx.hooks.ShowFuses(ctx.buffers.FuseWord);
+  ctx.hooks.ConfigurationRead(ctx.buffers.FuseWord);
 }
 
 }  // namespace

@@ -37,10 +37,8 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
       if (result == WordStep::Fail) return false;
       if (result == WordStep::EndPass) return true;
       ctx.proto.IncrementAddress();
-      if (walk.wordEvents) ctx.hooks.ProcessEvents();
     }
-    if (walk.rowProgress) ctx.hooks.SetProgress(row);
-    if (walk.rowEvents) ctx.hooks.ProcessEvents();
+    if (walk.rowProgress) ctx.hooks.Progress(row, ctx.device.programRows - 1);
   }
   return true;
 }
