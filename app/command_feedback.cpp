@@ -76,7 +76,9 @@ void CommandFeedback::EndOkMark() {
   panel_->hide();
 }
 
-void CommandFeedback::ShowBoxes(const QString& closing) {
+void CommandFeedback::Finish(const QString& closing) {
+  // Down already, unless the command ended without telling (it threw).
+  if (!markShown_) panel_->hide();
   // Taken first: a box's own event loop must not see them again.
   const std::vector<Box> boxes = std::move(boxes_);
   boxes_.clear();

@@ -29,9 +29,9 @@ class CommandFeedback : public QObject {
 
   // A command is about to run; `okMark`: it shows "Ok" when it succeeds.
   void Begin(bool okMark);
-  // The command's thread has ended: its failures, then `closing` (the
-  // stop's message), each in its box.
-  void ShowBoxes(const QString& closing = {});
+  // The command's thread has ended: the panel is down (unless "Ok" shows),
+  // then its failures and `closing` (the stop's message) each in its box.
+  void Finish(const QString& closing = {});
 
   // The "Ok" mark's time; its end lowers the panel.
   const QTimer& OkMarkTimer() const { return okMarkTimer_; }

@@ -71,9 +71,9 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
   RefreshBufferViews();
   ShowOnFuseSwitches(buffers_.FuseWord);
   // The chip is off by now; a stop is told, never passed off as success.
-  feedback_->ShowBoxes(result == CommandResult::Stopped
-                           ? QString::fromStdString(StoppedMessage(opState_))
-                           : QString());
+  feedback_->Finish(result == CommandResult::Stopped
+                        ? QString::fromStdString(StoppedMessage(opState_))
+                        : QString());
   emit deviceCommandEnded(result);
   if (runner_.ClosePending()) close();
 }
