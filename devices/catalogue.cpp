@@ -169,6 +169,8 @@ constexpr std::array kDevices{
     Like(k16F873A, "16F874A", [](R& r) { r.package = P::Dip40; r.deviceIds = {0x0E60}; }),
     Like(k16F877A, "16F876A", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0E00}; }),
     Like(k16F627A, "16F648A", [](R& r) { r.programWords = 4096; r.dataBytes = 256; r.deviceIds = {0x1100}; }),
+    // 16C642: 16c642_g.lkr (4096 words), p16c642.inc (every bit used: MPEEN is bit 7).
+    Like(k16C63, "16C642", [](R& r) { r.configMasks = {0x3FFF}; }),
 };
 
 // clang-format on
