@@ -137,7 +137,7 @@ QFont PictureFont() {
 int HoleCentreX(int h) { return 6 * h + 14; }
 int HoleCentreY(int r) { return 18 * r - 11; }
 
-void SocketPicture(QPainter& p) {
+void DrawSocket(QPainter& p) {
   Shape(p, 0x000000, kBoardColour);
   p.drawRoundedRect(Box(0, 0, 155, 50), 3.5, 3.5);
   TextAt(p, 6, 36, QStringLiteral("1"), 0x000000, QColor(kBoardColour));
@@ -165,7 +165,7 @@ QImage DrawDevicePicture(const QString& deviceName, QColor face) {
   image.fill(face);
   QPainter p(&image);
   p.setFont(PictureFont());
-  SocketPicture(p);
+  DrawSocket(p);
   const DeviceRecord* device = FindDevice(deviceName.toStdString());
   if (device == nullptr) return image;
   switch (device->wiring) {

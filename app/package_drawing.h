@@ -26,14 +26,14 @@ inline constexpr QRgb kHoleColour = 0xC0C0C0;
 inline constexpr QRgb kPinColour = 0xFFFF00;  // pins and wires
 inline constexpr QRgb kPin1MarkColour = 0xB8A0A5;
 
-// RedrawPackage (package): the whole picture for a device name, on a background
+// The whole picture for a device name, on a background
 // of `face` (the button face colour). Unknown names get the socket only.
 QImage DrawDevicePicture(const QString& deviceName, QColor face);
 // As above with the application's button face colour.
 QImage DrawDevicePicture(const QString& deviceName);
 
 // The socket: board, the "1" mark, three strips of twenty holes.
-void SocketPicture(QPainter& p);
+void DrawSocket(QPainter& p);
 
 // A dual-in-line package at anchor (x, y), the top-left corner of its body:
 // body, pins, pin-1 mark, label. Pin k of a row spans x - 3 + 6k .. x + 2 + 6k.
