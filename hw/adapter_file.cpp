@@ -124,6 +124,9 @@ class LineParser {
     if (Lower(words_[0]) != "adapter")
       return "expected \"adapter NAME signal=pin ...\", found " + Quoted(words_[0]);
     if (words_.size() < 2 || words_[1].empty()) return "the adapter has no name";
+    // A quote inside a name could not be written back to the file.
+    if (words_[1].find('"') != std::string::npos)
+      return "the name " + Quoted(words_[1]) + " holds a quote";
     std::vector<Field> fields;
     bool minus = false, tilde = false;
     for (std::size_t i = 2; i < words_.size(); ++i) {

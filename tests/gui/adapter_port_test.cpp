@@ -1,6 +1,8 @@
 // Other ports and other adapters in the window: the "Other:" choice of the
 // Output Port dialog, Option > Adapter… with path.dat lines 7 and 8 and
 // adapters.conf, and the adapter test dialog on the simulated adapter.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -189,6 +191,23 @@ class AdapterPortTest : public QObject {
     window->close();
     // Nothing the user wrote is lost.
     QVERIFY(dirs.ReadPathDat().endsWith("Standard\r\nmine\r\n"));
+  }
+
+  void anAdaptersFileThatIsAFifoHoldsNothingUp() {
+    SettingsDirs dirs;
+    VirtualClock clock;
+    const QString fifo = QDir(dirs.exe.path()).filePath(QStringLiteral("adapters.conf"));
+    QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    // No writer ever comes: a blocking read would hang the start.
+    auto window = MakeWindow(dirs, kSixLines, clock);
+    QCOMPARE(window->CurrentAdapter().name, std::string("lptpic"));
+    QVERIFY(window->CurrentPort().Opened());
+    WithModal<AdapterDialog>([&] { window->Actions().adapter->trigger(); },
+                             [](AdapterDialog* d) {
+                               QVERIFY(d->FileNote->text().endsWith(QStringLiteral(
+                                   "Not a regular file (a device, FIFO or folder).")));
+                               d->ButtonCancel->click();
+                             });
   }
 
   void adapterTestSwitchesLinesAndEndsIdle() {
