@@ -267,12 +267,13 @@ std::optional<AdapterFile> LoadAdapterFile(const std::string& path, bool missing
   std::error_code ec;
   if (missingOk && path != fileio::kStandardStream && !std::filesystem::exists(path, ec) && !ec)
     return AdapterFile{};
+  const std::string name = path == fileio::kStandardStream ? "standard input" : path;
   std::string text, reason;
   if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, &reason)) {
-    if (error) *error = "Cannot read the adapters file " + path + ": " + reason;
+    if (error) *error = "Cannot read the adapters file " + name + ": " + reason;
     return std::nullopt;
   }
-  return ParseAdapters(text, path, error);
+  return ParseAdapters(text, name, error);
 }
 
 }  // namespace lpt
