@@ -74,6 +74,7 @@ void MainWindow::ConnectCommands() {
 }
 
 CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
+  WarnIfTheBoardCannotPowerTheChip();
   // A click left over from an earlier command stops nothing.
   if (!runner_.Running()) hooks_->ClearStop();
   return runner_.Run([this, command] {

@@ -11,6 +11,7 @@
 
 #include "fileio/bounded_read.h"
 #include "fileio/replace_file.h"
+#include "hw/adapter.h"
 
 namespace lpt::app {
 
@@ -51,6 +52,18 @@ std::optional<int> ParseDecimal(std::string_view text) {
   return value;
 }
 
+// Line 9: digits only, at most the largest clock delay.
+std::optional<std::uint32_t> ParseClockDelay(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  if (value > kMaxClockDelayUs) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 std::optional<Settings> ParseSettings(std::string_view text) {
@@ -68,6 +81,7 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   settings.delayMode = line(5);
   settings.timing = line(6) == "Datasheet" ? "Datasheet" : "Standard";
   settings.adapterName = line(7);
+  settings.clockDelayUs = ParseClockDelay(line(8));
   return settings;
 }
 
@@ -81,7 +95,8 @@ std::string FormatSettings(const Settings& settings) {
   }
   // The default adapter leaves line 8 out, so the file stays as short as
   // the wiring allows.
-  if (!settings.adapterName.empty()) text += settings.adapterName + "\r\n";
+  if (!settings.adapterName.empty() || settings.clockDelayUs) text += settings.adapterName + "\r\n";
+  if (settings.clockDelayUs) text += std::to_string(*settings.clockDelayUs) + "\r\n";
   return text;
 }
 

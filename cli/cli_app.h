@@ -38,5 +38,6 @@ void AddProbeCommand(CLI::App& app, Action& action);      // probe
 void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, verify, blank, erase
 void AddPortsCommand(CLI::App& app, Action& action);      // ports
 void AddPinsCommand(CLI::App& app, Action& action);       // pins
+void AddAdaptersCommand(CLI::App& app, Action& action);   // adapters
 
 }  // namespace lpt::cli

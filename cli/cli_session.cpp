@@ -8,6 +8,7 @@
 #include "cli/cli_device.h"
 #include "cli/stop_signal.h"
 #include "hw/adapter_file.h"
+#include "hw/adapter_power_order.h"
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
@@ -58,17 +59,24 @@ class SwitchOffGuard : public Port {
 
 }  // namespace
 
+bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user) {
+  user->clear();
+  if (options.adapters.empty()) return true;
+  std::string error;
+  auto loaded = LoadAdapterFile(options.adapters, false, &error);
+  if (!loaded) {
+    std::cerr << error << '\n';
+    return false;
+  }
+  for (const std::string& warning : loaded->warnings) std::cerr << warning << '\n';
+  *user = std::move(loaded->adapters);
+  return true;
+}
+
 bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter) {
   std::string error;
   std::vector<Adapter> user;
-  if (!options.adapters.empty()) {
-    auto loaded = LoadAdapterFile(options.adapters, false, &error);
-    if (!loaded) {
-      std::cerr << error << '\n';
-      return false;
-    }
-    user = std::move(*loaded);
-  }
+  if (!LoadUserAdapters(options, &user)) return false;
   if (options.adapter.empty()) {
     *adapter = DefaultAdapter();
     return true;
@@ -220,7 +228,8 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->port_ = s->tracePort_.get();
   }
   s->adapterPort_ = s->port_;
-  s->wiredPort_ = std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_);
+  s->wiredPort_ =
+      std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_, s->delay_);
   s->port_ = s->wiredPort_.get();
   s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->choice_.address);
   s->port_ = s->guardPort_.get();
@@ -231,6 +240,11 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   s->state_.timing = ParseTimingProfile(options.timing).value_or(TimingProfile::Standard);
   *exitCode = kExitOk;
   return s;
+}
+
+void CliSession::WarnIfTheBoardCannotPowerTheChip() {
+  if (auto warning = PowerOrderWarning(adapter_, device_, buffers_.FuseWord))
+    hooks_.WarningBox(*warning);
 }
 
 OpContext CliSession::Context() {

@@ -21,6 +21,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buffers/edit_buffers.h"
 #include "cli/cli_app.h"
@@ -103,6 +104,10 @@ class CliSession {
   // Everything the device commands of ops/device_commands.h take.
   OpContext Context();
 
+  // Says on standard error when the adapter cannot power the chip the way
+  // its configuration (the buffers' word) needs; the command still runs.
+  void WarnIfTheBoardCannotPowerTheChip();
+
   // False when writing the trace failed (disk full...); say so and exit 2.
   bool TraceOk();
 
@@ -132,6 +137,10 @@ class CliSession {
   Port* port_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
 };
+
+// The adapters of --adapters FILE (none without it), with the file's
+// warnings on standard error. False with the reason on standard error.
+bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user);
 
 // The adapter --adapter names (the default without it), looked up among
 // the built-in ones and those of --adapters FILE. False with the reason on

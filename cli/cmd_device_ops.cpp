@@ -28,6 +28,7 @@ int WithSession(const GlobalOptions& options, const SessionCommand& command) {
 }
 
 int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true) {
+  session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   ctx.compareId = compareId;
   return ExitCodeFor(command(ctx));

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
   AddDeviceOpCommands(app, action);
   AddPortsCommand(app, action);
   AddPinsCommand(app, action);
+  AddAdaptersCommand(app, action);
 
   try {
     app.parse(argc, argv);

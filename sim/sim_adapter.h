@@ -11,9 +11,11 @@
 //   attached the status register reads 00h.
 // - any other address reads FFh and ignores writes.
 // That is the default wiring; SetWiring gives the adapter another one: the
-// lines are then decoded from the data and control registers (B + 2) as the
-// chosen adapter connects them, and the data line is answered on its
-// data-in pin (the other status inputs low).
+// lines are then decoded from the data and control registers (B + 2) into
+// connector pins and through the board to the chip, and the data line is
+// answered on its data-in pin (the other status inputs low). A built-in
+// adapter is decoded with the simulator's own copy of its board
+// (sim_board.h), not with the wiring the program drives.
 // The data line is the chip's output while the chip drives it and follows
 // the PC's data bit otherwise, so the presence test passes on an adapter
 // with or without a chip in its socket.
@@ -27,6 +29,7 @@
 #include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/port.h"
+#include "sim/sim_board.h"
 #include "sim/sim_chip.h"
 
 namespace lpt::sim {
@@ -82,9 +85,10 @@ class SimAdapter : public Port {
   SimChip chip_;
   std::uint8_t lines_ = 0;
   Adapter wiring_ = DefaultAdapter();
-  std::uint8_t dataMask_ = 0x0F;  // data register bits the wiring uses
+  Board board_ = BoardFor(DefaultAdapter());
+  std::uint8_t dataMask_ = 0x0F;  // data register bits the board uses
   std::uint8_t dataRegister_ = 0;
-  std::uint8_t controlRegister_ = 0x0B;  // every control pin low
+  std::uint8_t controlRegister_ = 0x00;
   bool opened_ = false;
   bool lastIoOk_ = false;
   std::uint32_t lastError_ = 0;
