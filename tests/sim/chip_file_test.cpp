@@ -140,6 +140,10 @@ TEST_F(ChipFile, BadFilesAreRefusedWithTheLineNamed) {
       {"device 16F84\nfault stuck program 0000 14 1\n", "line 2: expected \"fault stuck"},
       {"device 16F84\nfault stuck config 2008 1 1\n", "line 2: address 2008 is not in config"},
       {"device 16F84\nfault melted\n", "line 2: unknown fault \"melted\""},
+      {"device 16F84\nfault no-chip extra\n",
+       "line 2: unexpected \"extra\" after \"fault no-chip\""},
+      // 12-bit words have bits 0 to 11.
+      {"device 12C508\nfault stuck program 0000 12 1\n", "line 2: expected \"fault stuck"},
       {"device 16F84\npulses program 0001 0\n", "line 2: expected \"pulses MEMORY"},
       {"device 16F84\nfactory bandgap 4\n", "line 2: expected \"factory calibration"},
       {"device 16F84\nerase all\n", "line 2: unknown keyword \"erase\""},
