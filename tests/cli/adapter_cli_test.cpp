@@ -61,10 +61,11 @@ TEST(PortsCli, KernelFilesThatAreNoRegularFilesAreSkippedAtOnce) {
     const ScratchDir dir("lptpic_ports_");
     const fs::path proc = dir.path / "proc";
     fs::create_directories(proc / "parport0");
-    if (std::string(bad) == "fifo")
+    if (std::string(bad) == "fifo") {
       ASSERT_EQ(::mkfifo((proc / "parport0" / "base-addr").c_str(), 0644), 0);
-    else
+    } else {
       fs::create_symlink("/dev/zero", proc / "parport0" / "base-addr");
+    }
     Write(proc / "parport1" / "base-addr", "888\t1912\n");
     const pid_t pid = lpt::testing_files::StartCli(
         dir.path, dir.path, "ports --proc-root proc --dev-dir " + dir.path.string());

@@ -71,9 +71,10 @@ TEST_F(StopSignals, ASignalStopsBeforeTheNextWordNamingItOrAfterTheLastWordNothi
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.command) + " signalled at " + c.at);
     fs::remove(dir_ / "chip.txt");
-    if (c.code == 0)
+    if (c.code == 0) {
       ASSERT_EQ(lpt::testing_files::RunCliIn(dir_, "-q --port sim:chip.txt program image.hex").code,
                 0);
+    }
     const ChildRun run = Run(std::string(kSim) + c.command + (c.code == 0 ? " > /dev/null" : ""),
                              {.testSignal = c.at});
     EXPECT_EQ(run.code, c.code);

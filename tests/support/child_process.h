@@ -30,8 +30,8 @@ struct ChildLimits {
   // SIGXFSZ keeps its default action (ending the process), as under a
   // user's `ulimit -f`: the program must ignore it itself.
   bool fileSizeSignalKills = false;
-  std::string testSignal;  // LPTPIC_TEST_SIGNAL for the child: where it signals itself
-  int standardInput = -1;  // a descriptor the child reads as standard input
+  std::string testSignal = {};  // LPTPIC_TEST_SIGNAL for the child: where it signals itself
+  int standardInput = -1;       // a descriptor the child reads as standard input
 };
 
 // Applies the limits in the child; false when they could not be applied.
