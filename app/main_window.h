@@ -122,6 +122,9 @@ class MainWindow : public QMainWindow {
 
   // Runs a device command as its button does.
   CommandResult RunDeviceCommand(CommandResult (*command)(OpContext&));
+  // A close asked from outside (a signal): a running command is stopped
+  // first, then the window closes as its close button closes it.
+  void StopAndClose();
 
   // Read access for the views' owners and tests.
   const ActiveDevice& Device() const { return device_; }

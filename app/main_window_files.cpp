@@ -92,6 +92,7 @@ void MainWindow::LoadHexPath(const QString& path) {
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:
+    case HexLoadResult::Status::BadRecord:
       hooks_->ErrorBox(result.message);
       break;
     case HexLoadResult::Status::FileError:

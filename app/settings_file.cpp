@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -100,13 +101,22 @@ std::string FormatSettings(const Settings& settings) {
   return text;
 }
 
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir) {
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir, bool* notSettings) {
+  if (notSettings) *notSettings = false;
   // A FIFO, a device or a huge file in its place is no settings file: the
   // defaults apply, as for a missing one, and start-up never waits on it.
   std::string text;
   if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, nullptr))
     return DefaultSettings(exeDir);
-  return ParseSettings(text).value_or(DefaultSettings(exeDir));
+  // Text lines only: a NUL or an escape is a binary file that happens to
+  // have a number on its second line.
+  const bool binary = std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7F;
+  });
+  std::optional<Settings> parsed = binary ? std::nullopt : ParseSettings(text);
+  if (!parsed && notSettings) *notSettings = true;
+  return parsed.value_or(DefaultSettings(exeDir));
 }
 
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error) {

@@ -47,7 +47,11 @@ std::optional<Settings> ParseSettings(std::string_view text);
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir);
+// *notSettings (when given) tells a regular file that is there but cannot be
+// read as settings (no number on line 2, control characters of a binary
+// file) from a missing one or one that is no file at all.
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir,
+                          bool* notSettings = nullptr);
 
 // Writes the whole file; false with the system's reason in *error.
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error);

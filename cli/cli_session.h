@@ -17,7 +17,6 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -25,6 +24,7 @@
 
 #include "buffers/edit_buffers.h"
 #include "cli/cli_app.h"
+#include "cli/trace_output.h"
 #include "devices/active_device.h"
 #include "hw/adapter.h"
 #include "hw/delay.h"
@@ -59,6 +59,9 @@ class CliHooks : public Hooks {
   void SetProgress(int position) override;
   // Ctrl+C or SIGTERM (stop_signal.h).
   bool StopRequested() override;
+  void PassStarted(const std::string& name) override { pass_ = name; }
+  // The pass that ran last ("Program memory", "Data memory" ...).
+  const std::string& pass() const { return pass_; }
 
  private:
   void Message(const std::string& text, const std::string& detail = {});
@@ -72,14 +75,16 @@ class CliHooks : public Hooks {
   int max_ = 100;
   int position_ = 0;
   int drawnCells_ = -1;
+  std::string pass_;
 };
 
 class CliSession {
  public:
   // Builds the session. nullptr, with the reason printed on standard error
   // and *exitCode set to kExitUsage, for a bad device, ID, port spec, chip
-  // file, trace file, adapter or adapters file, or to kExitNoDevice when the
-  // chip file stayed in use by another process. A hardware port that cannot
+  // file, trace file, adapter or adapters file, to kExitNoDevice when the
+  // chip file stayed in use by another process, or to kExitStopped when
+  // Ctrl+C or SIGTERM ended the wait for it. A hardware port that cannot
   // be opened is no error
   // here: the presence test then fails with the port's reason (exit 3).
   static std::unique_ptr<CliSession> Open(const GlobalOptions& options, int* exitCode);
@@ -125,7 +130,7 @@ class CliSession {
   OpState state_;
   PortChoice choice_;
   std::unique_ptr<Delay> clock_;  // real waits, or virtual time for the simulator
-  std::ofstream traceFile_;
+  TraceOutput trace_;
   std::unique_ptr<Delay> traceDelay_;
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> rawPort_;

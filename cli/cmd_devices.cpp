@@ -3,10 +3,11 @@
 // configuration mask (four upper-case hex digits; a second word's mask after
 // a "/"), fuse layout number, information page number, and how far the part
 // has been tested ("simulator" or "silicon").
-#include <iostream>
+#include <sstream>
 
 #include "buffers/hex_text.h"
 #include "cli/cli_app.h"
+#include "cli/standard_streams.h"
 #include "devices/catalogue.h"
 
 namespace lpt::cli {
@@ -18,14 +19,17 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
                          "configuration mask, fuse layout, information page, tested");
   cmd->callback([&action] {
     action = [](const GlobalOptions&) {
+      std::ostringstream text;
       for (const DeviceRecord& r : AllDevices()) {
-        std::cout << r.name << '\t' << r.family << '\t' << r.programWords << '\t' << r.dataBytes
-                  << '\t' << ToHex(r.configMasks[0], 4);
-        if (r.configMasks[1] != 0) std::cout << '/' << ToHex(r.configMasks[1], 4);
-        std::cout << '\t' << FuseLayoutNumber(r.fuseLayout) << '\t' << InfoPageNumber(r.infoPage)
-                  << '\t' << (r.tested == Tested::RealSilicon ? "silicon" : "simulator") << '\n';
+        text << r.name << '	' << r.family << '	' << r.programWords << '	'
+             << r.dataBytes << '	' << ToHex(r.configMasks[0], 4);
+        if (r.configMasks[1] != 0) text << '/' << ToHex(r.configMasks[1], 4);
+        text << '	' << FuseLayoutNumber(r.fuseLayout) << '	'
+             << InfoPageNumber(r.infoPage) << '	'
+             << (r.tested == Tested::RealSilicon ? "silicon" : "simulator") << '
+';
       }
-      return std::cout.good() ? kExitOk : kExitFailed;
+      return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
     };
   });
 }

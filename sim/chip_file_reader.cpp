@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "fileio/shown_text.h"
 #include "sim/chip_file.h"
 
 namespace lpt::sim {
@@ -30,22 +31,6 @@ bool ReadLine(std::istream& in, std::string& line, bool* tooLong) {
     if (c != '\r') line.push_back(c);
   }
   return any;
-}
-
-// Control characters (a NUL, an escape sequence) from the file are shown as
-// \xNN, so a message cannot hide text or drive the terminal.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (unsigned char c : text) {
-    if (c < 0x20 || c == 0x7F) {
-      char code[8];
-      std::snprintf(code, sizeof code, "\\x%02X", c);
-      out += code;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
 }
 
 std::string Hex4(unsigned value) {
@@ -117,7 +102,7 @@ class Parser {
 
  private:
   std::nullopt_t Fail(const std::string& what) {
-    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + Escaped(what);
+    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + fileio::Shown(what);
     return std::nullopt;
   }
 
@@ -235,16 +220,23 @@ class Parser {
 
   bool Fault(const std::vector<std::string>& t) {
     const std::string kind = t.size() > 1 ? t[1] : "";
-    if (kind == "no-chip" && t.size() == 2)
-      return FirstFor("fault no-chip") && (chip_->socketEmpty = true);
-    if (kind == "no-adapter" && t.size() == 2)
-      return FirstFor("fault no-adapter") && (chip_->adapterMissing = true);
+    if (kind == "no-chip" || kind == "no-adapter") {
+      if (t.size() > 2) return Bad("unexpected \"" + t[2] + "\" after \"fault " + kind + "\"");
+      if (!FirstFor("fault " + kind)) return false;
+      (kind == "no-chip" ? chip_->socketEmpty : chip_->adapterMissing) = true;
+      return true;
+    }
     if (kind == "stuck") {
       StuckBit s;
       int bit, level;
       if (!At(t, 2, &s.at)) return false;
-      if (t.size() != 6 || !ParseDecimal(t[4], 0, 13, &bit) || !ParseDecimal(t[5], 0, 1, &level))
-        return Bad("expected \"fault stuck MEMORY ADDRESS BIT(0-13) LEVEL(0|1)\"");
+      // A 12-bit part's words have no bits 12 and 13 to stick.
+      const int topBit = family_->word12 ? 11 : 13;
+      const std::string usage = "expected \"fault stuck MEMORY ADDRESS BIT(0-" +
+                                std::to_string(topBit) + ") LEVEL(0|1)\"";
+      if (t.size() != 6 || !ParseDecimal(t[4], 0, topBit, &bit) ||
+          !ParseDecimal(t[5], 0, 1, &level))
+        return Bad(usage);
       s.bit = bit;
       s.level = level == 1;
       if (!FirstFor("fault stuck " + t[2] + " " + Hex4(s.at.address) + " bit " +

@@ -13,9 +13,9 @@ void SimAdapter::SetOpened(bool open) {
   lastError_ = 0;
 }
 
-void SimAdapter::SetChipFile(std::string path, bool fromFile) {
+void SimAdapter::SetChipFile(std::string path) {
   chipFile_ = std::move(path);
-  savedText_ = fromFile ? ChipText(chip_.state()) : std::string();
+  savedText_ = ChipText(chip_.state());
 }
 
 bool SimAdapter::SaveChip() {

@@ -57,11 +57,11 @@ class SimAdapter : public Port {
   bool LastIoOk() const override { return lastIoOk_; }
   std::string FailureReason() const override { return failure_; }
 
-  // The file SaveChip writes the chip to. `fromFile`: the chip was read
-  // from that file, which is then written only when the chip changed, so a
-  // command that only reads the chip leaves the file byte for byte as it
-  // was (comments included).
-  void SetChipFile(std::string path, bool fromFile = false);
+  // The file SaveChip writes the chip to, from the chip as it is now: the
+  // file is written only once the chip changed, so a command that only
+  // reads the chip leaves the file byte for byte as it was (comments
+  // included), and never creates a file for a new chip it did not change.
+  void SetChipFile(std::string path);
   // Holds the chip file's lock for as long as the adapter lives.
   void HoldChipFileLock(std::unique_ptr<fileio::FileLock> lock) { lock_ = std::move(lock); }
   // The adapter whose pins the registers drive; the default until set.
@@ -93,7 +93,7 @@ class SimAdapter : public Port {
   bool lastIoOk_ = false;
   std::uint32_t lastError_ = 0;
   std::string chipFile_;
-  std::string savedText_;  // the chip as the file holds it; empty: not saved yet
+  std::string savedText_;  // the chip as the file holds it (or a new chip as it came)
   std::unique_ptr<fileio::FileLock> lock_;
   std::string failure_;
 };

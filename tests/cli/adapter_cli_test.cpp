@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/child_process.h"
 #include "support/cli_run.h"
 
 namespace {
@@ -49,6 +50,31 @@ TEST(PortsCli, FakeTreeShowsEachState) {
                        "/parport1  0xD010  in use by lp: unload it\n" + dev.string() +
                        "/parport2  0xEC10  " + third + "\n");
   fs::permissions(dev / "parport2", fs::perms::owner_all);
+}
+
+// A tree given by --proc-root is read as the kernel's would be: a line a
+// file. A base-addr that is a FIFO or a link to /dev/zero is no port, and
+// neither hangs nor grows without end.
+TEST(PortsCli, KernelFilesThatAreNoRegularFilesAreSkippedAtOnce) {
+  for (const char* bad : {"fifo", "zero"}) {
+    SCOPED_TRACE(bad);
+    const ScratchDir dir("lptpic_ports_");
+    const fs::path proc = dir.path / "proc";
+    fs::create_directories(proc / "parport0");
+    if (std::string(bad) == "fifo") {
+      ASSERT_EQ(::mkfifo((proc / "parport0" / "base-addr").c_str(), 0644), 0);
+    } else {
+      fs::create_symlink("/dev/zero", proc / "parport0" / "base-addr");
+    }
+    Write(proc / "parport1" / "base-addr", "888\t1912\n");
+    const pid_t pid = lpt::testing_files::StartCli(
+        dir.path, dir.path, "ports --proc-root proc --dev-dir " + dir.path.string());
+    const auto run = lpt::testing_files::WaitCliWithin(pid, dir.path, 60);
+    // A hang or a run out of memory stops the loop before the next one.
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, dir.path.string() + "/parport1  0x0378  no " + dir.path.string() +
+                           "/parport1: load ppdev\n");
+  }
 }
 
 TEST(PortsCli, NoPortsIsNoError) {
