@@ -139,7 +139,7 @@ class Transfer {
   // Every transfer ends with the closing wait. A command-only transfer
   // reaches it after its last write's own 1 µs (Delay mode); a frame's stop
   // bit skips that 1 µs.
-  void Close() { p_.delay().DELAYUS(kClosingUs); }
+  void Close() { p_.delay().WaitUs(kClosingUs); }
 
  private:
   std::uint16_t DataAddress() const { return p_.PortAddress(); }
@@ -147,7 +147,7 @@ class Transfer {
 
   void Write(std::uint8_t value) {
     p_.port().WritePort(DataAddress(), value);
-    if (delayMode_) p_.delay().DELAYUS(kAfterEachWriteUs);
+    if (delayMode_) p_.delay().WaitUs(kAfterEachWriteUs);
   }
   void ClockBit(int bit) {
     Write(HighValue(bit));
@@ -157,7 +157,7 @@ class Transfer {
     Write(HighValue(0));
     p_.port().WritePort(DataAddress(), LowValue(0));
   }
-  void Gap() { p_.delay().DELAYUS(delayMode_ ? kDelayGapUs : kFastGapUs); }
+  void Gap() { p_.delay().WaitUs(delayMode_ ? kDelayGapUs : kFastGapUs); }
 
   Protocol& p_;
   const bool delayMode_;
@@ -237,18 +237,18 @@ void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
 void Protocol::ResetPic() {
   port_.WritePort(portAddress_, kIdleValue);
-  delay_.DELAY(10);  // power-off hold
+  delay_.WaitMs(10);  // power-off hold
   if (VppBeforeVdd(device_.family)) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
     port_.WritePort(portAddress_, LineVpp | LineVddOff);
-    delay_.DELAYUS(6);
+    delay_.WaitUs(6);
   } else {
     port_.WritePort(portAddress_, 0x00);
-    delay_.DELAYUS(2);
+    delay_.WaitUs(2);
   }
   port_.WritePort(portAddress_, LowValue(0));
-  delay_.DELAY(1);
+  delay_.WaitMs(1);
 }
 
 bool Protocol::Device() {
@@ -257,10 +257,10 @@ bool Protocol::Device() {
   // Drive the data line both ways and expect the adapter to echo it (the
   // status bit is inverted). Both reads are always made.
   port_.WritePort(portAddress_, LowValue(1));
-  delay_.DELAYUS(1);
+  delay_.WaitUs(1);
   const bool highSeen = port_.ReadPort(status) < StatusDataIn;
   port_.WritePort(portAddress_, LowValue(0));
-  delay_.DELAYUS(1);
+  delay_.WaitUs(1);
   const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
   if (highSeen && lowSeen) return true;
 

@@ -40,13 +40,13 @@ void HideProgressPanel(OpContext& ctx) {
   ctx.hooks.ProcessEvents();
 }
 
-// Whole milliseconds stay DELAY calls, so that a trace reads like the
+// Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
 void WaitUs(Delay& delay, std::uint32_t us) {
   if (us % 1000 == 0) {
-    delay.DELAY(us / 1000);
+    delay.WaitMs(us / 1000);
   } else {
-    delay.DELAYUS(us);
+    delay.WaitUs(us);
   }
 }
 
@@ -69,7 +69,7 @@ CommandResult Begin(OpContext& ctx) {
 void FlashOk(OpContext& ctx) {
   ctx.hooks.ShowOk(true);
   ctx.hooks.ProcessEvents();
-  ctx.delay.DELAY(300);
+  ctx.delay.WaitMs(300);
   ctx.hooks.ShowOk(false);
 }
 
@@ -151,7 +151,7 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
     waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
                                         : DatasheetWaits(ctx.device.family);
   }
-  if (waits == nullptr) return ctx.delay.DELAY(standardMs);
+  if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
   WaitUs(ctx.delay, waits->Of(kind));
 }
 

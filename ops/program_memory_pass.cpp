@@ -10,7 +10,7 @@ namespace lpt {
 void EpromPulse(OpContext& ctx, const std::string& word) {
   ctx.proto.LoadDataForProgramMemory(word);
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAYUS(200);
+  ctx.delay.WaitUs(200);
   ctx.proto.EndProgrammingEprom();
 }
 

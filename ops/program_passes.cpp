@@ -178,7 +178,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       Clocks(ctx.proto, 7);
       for (int i = 0; i < kEpromFusePulses; ++i) {
         ctx.proto.BeginEraseProgrammingCycle();
-        ctx.delay.DELAYUS(200);
+        ctx.delay.WaitUs(200);
         ctx.proto.EndProgrammingEprom();
       }
       return FuseCheck(ctx, fuseWord);
@@ -187,7 +187,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       if (FuseCheck(ctx, fuseWord)) return true;
       ctx.proto.LoadDataForProgramMemory(fuseText);
       ctx.proto.BeginEraseProgrammingCycle();
-      ctx.delay.DELAY(20);  // one long pulse
+      ctx.delay.WaitMs(20);  // one long pulse
       ctx.proto.EndProgrammingEprom();
       for (int i = 0; i < kEpromExtra12; ++i) EpromPulse(ctx, fuseText);
       return FuseCheck(ctx, fuseWord);

@@ -78,11 +78,11 @@ TEST(PresenceTest, EmptySocketReadsWhatThePcDrives) {
 // Raw supply-first entry: supply on, then Vpp.
 void SupplyFirstEntry(SimRig& rig) {
   rig.port->WritePort(0x378, 0x08);
-  rig.clock.DELAY(10);
+  rig.clock.WaitMs(10);
   rig.port->WritePort(0x378, 0x00);
-  rig.clock.DELAYUS(2);
+  rig.clock.WaitUs(2);
   rig.port->WritePort(0x378, 0x04);
-  rig.clock.DELAY(1);
+  rig.clock.WaitMs(1);
 }
 
 TEST(EntryOrder, InternalOscillatorWithMclrOffNeedsVppBeforeSupply) {

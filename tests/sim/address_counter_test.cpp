@@ -65,7 +65,7 @@ TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
   rig.proto->LoadConfiguration("0000");
   rig.Clk(6);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");
 }
 
@@ -149,7 +149,7 @@ TEST(Counter12, TopBitsOfTheFieldAreIgnoredOnLoadAndReadAsZero) {
   rig.proto->IncrementAddress();
   rig.proto->LoadDataForProgramMemory("3ABC");
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(200);
+  rig.clock.WaitUs(200);
   rig.proto->EndProgrammingEprom();
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0ABC");
   // There is no Load Configuration: 00h leaves the counter alone.

@@ -76,7 +76,7 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     proto.IncrementAddress();
     proto.LoadDataForProgramMemory("2A55");
     proto.BeginEraseProgrammingCycle();
-    clock_.DELAY(20);
+    clock_.WaitMs(20);
     proto.Idle();
     sim::ChipState& s = adapter.chip().state();
     s.data[7] = 0x42;

@@ -16,7 +16,7 @@ using sim::Space;
 void Pulse(SimRig& rig, const std::string& word, std::uint32_t us = 200) {
   rig.proto->LoadDataForProgramMemory(word);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(us);
+  rig.clock.WaitUs(us);
   rig.proto->EndProgrammingEprom();
 }
 
@@ -34,7 +34,7 @@ TEST(EpromCells, BitsOnlyGoFromOneToZeroAndNothingErases) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
 }

@@ -55,7 +55,7 @@ TEST_P(SetupSequence, ClearsWhatItIsAimedAt) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, c.cleared);
@@ -92,14 +92,14 @@ TEST(SetupSequenceTiming, ShortWaitOrBrokenSequenceErasesNothing) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(5);  // less than the 10 ms the erase takes
+  rig.clock.WaitMs(5);  // less than the 10 ms the erase takes
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, false});
   // 07h without 01h before it does not arm the erase: 08h writes the latch.
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, true});
 }
@@ -123,7 +123,7 @@ TEST_P(BulkErase, ProgramEraseClearsConfigAreaOnlyWhenAimedThere) {
   rig.proto->LoadDataForProgramMemory("3FFF");
   rig.proto->BulkEraseProgramMemory();
   if (needsBegin) rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   ExpectCleared(rig, c.cleared);
 }
@@ -145,7 +145,7 @@ TEST(BulkErase, DataEraseAndChipErase) {
   rig.proto->LoadDataForDataMemory("FF");
   rig.proto
       ->BulkEraseDataMemoryReleasingData();  // data line falling with the clock still sends 0Bh
-  rig.clock.DELAY(10);
+  rig.clock.WaitMs(10);
   rig.proto->ResetPic();
   ExpectCleared(rig, {false, true, false, false});
 
@@ -154,7 +154,7 @@ TEST(BulkErase, DataEraseAndChipErase) {
   a.proto->ResetPic();
   a.proto->LoadConfiguration("3FFF");
   a.proto->ChipErase();  // 3Fh: the top bit is don't-care on this part
-  a.clock.DELAY(10);
+  a.clock.WaitMs(10);
   a.proto->ResetPic();
   ExpectCleared(a, {true, true, true, true});
 }
@@ -167,7 +167,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.proto->LoadConfiguration("3FFF");
   rig.proto->BulkEraseProgramMemory();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.state().program[0], 0x0123);
   // Nor does writing 3FFFh over the configuration word: a protected part
@@ -175,7 +175,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   const std::uint16_t protectedWord = sim::ConfigWord(rig.state());
   rig.GoToConfigWord();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   EXPECT_EQ(sim::ConfigWord(rig.state()), protectedWord);
   // The configuration-word aimed sequence lifts protection and clears all.
@@ -183,7 +183,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, {true, true, true, true});
@@ -204,9 +204,9 @@ TEST(FactoryWords, BareBulkEraseDestroysCalibrationAndBandgap) {
     EXPECT_EQ(sim::ConfigWord(s) >> 12, *s.factoryBandgap);
     rig.GoToConfigWord();
     rig.proto->BulkEraseProgramMemory();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     rig.proto->BulkEraseDataMemory();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     rig.proto->ResetPic();
     EXPECT_EQ(s.program.back(), 0x3FFF);
     EXPECT_EQ(sim::ConfigWord(s) >> 12, 0x3);

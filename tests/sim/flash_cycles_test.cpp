@@ -22,7 +22,7 @@ TEST_P(FlashFamilies, EraseProgramCycleStoresWordAndDataByte) {
   rig.Clk(5);
   rig.proto->LoadDataForProgramMemory("1234");
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(GetParam().programWaitMs);
+  rig.clock.WaitMs(GetParam().programWaitMs);
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1234");
   rig.proto->IncrementAddress();
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
@@ -31,7 +31,7 @@ TEST_P(FlashFamilies, EraseProgramCycleStoresWordAndDataByte) {
   rig.Clk(3);
   rig.proto->LoadDataForDataMemory("A5");
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "A5");
   EXPECT_EQ(rig.state().data[3], 0xA5);
   EXPECT_EQ(rig.state().program[5], 0x1234);
@@ -46,7 +46,7 @@ TEST_P(FlashFamilies, CycleCutShortLeavesWordUnchanged) {
   rig.proto->ResetPic();
   rig.proto->LoadDataForProgramMemory("0123");
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(500);
+  rig.clock.WaitUs(500);
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
   rig.proto->ResetPic();
   rig.proto->LoadDataForProgramMemory("0123");
@@ -73,7 +73,7 @@ TEST(FlashProgramOnly, BeginProgrammingOnlyAndsTheLatchIntoTheWord) {
   rig.proto->ResetPic();
   rig.proto->LoadDataForProgramMemory("30FF");
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "300F");
 }
 
@@ -82,14 +82,14 @@ TEST(FlashProgramOnly, ExternallyTimedCycleEndsWithEndProgramming) {
   rig.proto->ResetPic();
   rig.proto->LoadDataForProgramMemory("2AAA");
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAY(2);
+  rig.clock.WaitMs(2);
   rig.proto->EndProgramming16F87xA();  // 37h: the top bit is don't-care on this part
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "2AAA");
   // Ended too early: nothing is written.
   rig.proto->IncrementAddress();
   rig.proto->LoadDataForProgramMemory("1555");
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAYUS(300);
+  rig.clock.WaitUs(300);
   rig.proto->EndProgramming16F87xA();
   EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
 }
@@ -111,7 +111,7 @@ TEST(FlashProtection, ProtectedProgramMemoryReadsZerosAndIgnoresWrites) {
     EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), c.dataProtectedToo ? "00" : "22");
     rig.proto->LoadDataForProgramMemory("0000");
     rig.proto->BeginEraseProgrammingCycle();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     EXPECT_EQ(rig.state().program[0], 0x1111);
     // The configuration word still reads, protection bits cleared.
     rig.GoToConfigWord();
