@@ -216,7 +216,7 @@ CommandResult EraseChip(OpContext& ctx) {
   CommandResult result = CommandResult::Stopped;
   if (!StopBefore(ctx, 0)) {
     ctx.hooks.PassStarted("Erase");
-    EraseProgram_Data(ctx, ctx.device.family);
+    EraseProgramAndData(ctx, ctx.device.family);
     if (!StopBefore(ctx, ConfigWordAddress(ctx)))
       result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
   }

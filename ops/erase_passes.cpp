@@ -35,7 +35,7 @@ void ProtectionClearPath(OpContext& ctx) {
   SetupEraseCycle(ctx);
 }
 
-// Families 1 and 25, unprotected.
+// 16F84 and 16F62x families, unprotected.
 void BulkErasePath(OpContext& ctx) {
   ctx.proto.ResetPic();
   ctx.proto.LoadConfiguration("3FFF");
@@ -50,7 +50,7 @@ void BulkErasePath(OpContext& ctx) {
   WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
 }
 
-// Family 27, unprotected: program memory, then data EEPROM.
+// 16F87x family, unprotected: program memory, then data EEPROM.
 void SetupErasePrograms(OpContext& ctx) {
   ctx.proto.ResetPic();
   ctx.proto.LoadDataForProgramMemory("3FFF");
@@ -60,7 +60,7 @@ void SetupErasePrograms(OpContext& ctx) {
   SetupEraseCycle(ctx);
 }
 
-// Family 27's Erase command also writes 3FFFh into the four ID words.
+// The 16F87x's Erase command also writes 3FFFh into the four ID words.
 void BlankIdWords(OpContext& ctx) {
   ctx.proto.ResetPic();
   ctx.proto.LoadConfiguration("3FFF");
@@ -79,7 +79,7 @@ void GoToLastProgramWord(OpContext& ctx) {
 
 }  // namespace
 
-void EraseProgram_Data(OpContext& ctx, Family family) {
+void EraseProgramAndData(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return;
   switch (methods->erase) {

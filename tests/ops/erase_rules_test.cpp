@@ -68,7 +68,7 @@ TEST(EraseRules, AnyClearedProtectionBitErases) {
 
 // The 16F87x erases before it programs: a chip left protected by any of its
 // bits must still take the new image, data EEPROM included.
-TEST(EraseRules, ProtectedFamily27TakesANewImage) {
+TEST(EraseRules, AProtected16F87xTakesANewImage) {
   for (int bit : {4, 5, 8}) {
     SCOPED_TRACE("bit " + std::to_string(bit));
     OpsRig rig("16F877");
@@ -83,7 +83,7 @@ TEST(EraseRules, ProtectedFamily27TakesANewImage) {
   }
 }
 
-TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
+TEST(EraseRules, The16F87xEraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
   OpsRig rig("16F877");
   FillChip(rig);
   OpContext ctx = rig.Context();
@@ -95,7 +95,7 @@ TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF);
 }
 
-TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
+TEST(EraseRules, The12F6xxFamilyKeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
   OpsRig rig("12F629/675");
   const std::uint16_t calibration = rig.ChipWord(rig.LastAddress());
   const std::uint16_t bandgap = rig.ChipConfig() & 0x3000;
@@ -118,7 +118,7 @@ TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
   EXPECT_EQ(rig.ChipWord(0), 0x2805);
 }
 
-TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
+TEST(EraseRules, The12F6xxFamilyWarnsOnlyWhenTheWriteBackFails) {
   // An erased calibration word is written back as 3FFFh without a warning.
   OpsRig erased("12F629/675");
   erased.chipState().program.back() = 0x3FFF;
@@ -166,7 +166,7 @@ TEST(EraseRules, EpromFamiliesAreNotTouched) {
     const sim::ChipState before = rig.chipState();
     rig.clock.SetRecording(true);
     OpContext ctx = rig.Context();
-    EraseProgram_Data(ctx, rig.device.family);
+    EraseProgramAndData(ctx, rig.device.family);
     EXPECT_TRUE(EraseFuses(ctx, rig.device.family));
     EXPECT_THAT(rig.clock.Waits(), IsEmpty()) << "no protocol operation at all";
     EXPECT_EQ(rig.chipState(), before);
