@@ -5,6 +5,7 @@
 
 #include "ops/blank_passes.h"
 #include "ops/erase_passes.h"
+#include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
 #include "ops/read_passes.h"
 #include "ops/stop_check.h"
@@ -217,7 +218,7 @@ CommandResult EraseChip(OpContext& ctx) {
   if (!StopBefore(ctx, 0)) {
     ctx.hooks.PassStarted("Erase");
     EraseProgramAndData(ctx, ctx.device.family);
-    if (!StopBefore(ctx, ConfigWordAddress(ctx)))
+    if (!StopBefore(ctx, ConfigWordAddress(ctx.device.family)))
       result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
   }
   HideProgressPanel(ctx);

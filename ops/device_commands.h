@@ -19,7 +19,7 @@ namespace lpt {
 
 struct OpState {
   bool IdleFlag = true;       // no device command running
-  bool ContinueFlag = false;  // cleared: stop the family-27 program pass (as StopRequested)
+  bool ContinueFlag = false;  // cleared by a panel click; the passes stop on StopRequested
   bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
   int StoppedAt = -1;         // ... before the word at this address
   TimingProfile timing = TimingProfile::Standard;

@@ -74,7 +74,7 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     Protocol proto(*port, clock_, hooks, device);
     proto.ResetPic();
     proto.IncrementAddress();
-    proto.LoadDataForProgramMemory("2A55");
+    proto.LoadDataForProgramMemory(0x2A55);
     proto.BeginEraseProgrammingCycle();
     clock_.WaitMs(20);
     proto.Idle();

@@ -46,10 +46,10 @@ TEST_P(SetupSequence, ClearsWhatItIsAimedAt) {
   Dirty(rig);
   const std::string aim = c.aim;
   rig.proto->ResetPic();
-  if (aim == "program") rig.proto->LoadDataForProgramMemory("3FFF");
-  if (aim == "data") rig.proto->LoadDataForDataMemory("FF");
+  if (aim == "program") rig.proto->LoadDataForProgramMemory(0x3FFF);
+  if (aim == "data") rig.proto->LoadDataForDataMemory(0xFF);
   if (aim == "config") {
-    rig.proto->LoadConfiguration("3FFF");
+    rig.proto->LoadConfiguration(0x3FFF);
     rig.Clk(7);
   }
   rig.proto->BulkEraseSetup1();
@@ -119,8 +119,8 @@ TEST_P(BulkErase, ProgramEraseClearsConfigAreaOnlyWhenAimedThere) {
   Dirty(rig);
   const bool needsBegin = rig.chip().family().erase.bulkNeedsBegin;
   rig.proto->ResetPic();
-  if (c.aimAtConfig) rig.proto->LoadConfiguration("3FFF");
-  rig.proto->LoadDataForProgramMemory("3FFF");
+  if (c.aimAtConfig) rig.proto->LoadConfiguration(0x3FFF);
+  rig.proto->LoadDataForProgramMemory(0x3FFF);
   rig.proto->BulkEraseProgramMemory();
   if (needsBegin) rig.proto->BeginEraseProgrammingCycle();
   rig.clock.WaitMs(20);
@@ -142,7 +142,7 @@ TEST(BulkErase, DataEraseAndChipErase) {
   SimRig rig("16F628A");
   Dirty(rig);
   rig.proto->ResetPic();
-  rig.proto->LoadDataForDataMemory("FF");
+  rig.proto->LoadDataForDataMemory(0xFF);
   rig.proto
       ->BulkEraseDataMemoryReleasingData();  // data line falling with the clock still sends 0Bh
   rig.clock.WaitMs(10);
@@ -152,7 +152,7 @@ TEST(BulkErase, DataEraseAndChipErase) {
   SimRig a("16F877A");
   Dirty(a);
   a.proto->ResetPic();
-  a.proto->LoadConfiguration("3FFF");
+  a.proto->LoadConfiguration(0x3FFF);
   a.proto->ChipErase();  // 3Fh: the top bit is don't-care on this part
   a.clock.WaitMs(10);
   a.proto->ResetPic();
@@ -164,7 +164,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   Dirty(rig);
   sim::SetCodeProtected(rig.state(), true);
   rig.proto->ResetPic();
-  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadConfiguration(0x3FFF);
   rig.proto->BulkEraseProgramMemory();
   rig.proto->BeginEraseProgrammingCycle();
   rig.clock.WaitMs(20);
@@ -188,7 +188,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, {true, true, true, true});
   rig.proto->ResetPic();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
 }
 
 // 12F629/675 and 16F630/676: a bare bulk erase destroys the oscillator
