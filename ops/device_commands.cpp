@@ -58,6 +58,7 @@ CommandResult Begin(OpContext& ctx) {
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
+  ctx.calibrationLost = false;
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -96,7 +97,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
     }
     return CommandResult::Failed;
   }
-  return CommandResult::Ok;
+  return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
 // Program commands: the frame around their passes. `barFull` sets the gauge

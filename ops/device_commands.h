@@ -50,6 +50,10 @@ struct OpContext {
   // After a command: the first failing location of the pass that failed,
   // when that pass knows one (cleared when a command begins).
   std::optional<FailureDetail> failure;
+  // A calibration word or the bandgap bits did not take their write-back
+  // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
+  // ends as failed, since the chip lost what no file can give back.
+  bool calibrationLost = false;
 };
 
 enum class CommandResult {

@@ -155,7 +155,10 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.LoadDataForProgramMemory(calibration);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ProgramWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
+  if (ctx.proto.ReadDataFromProgramMemory() != calibration) {
+    ctx.hooks.ErrorBox("Error OscCal!");
+    ctx.calibrationLost = true;
+  }
 
   // Bandgap bits (13 and 12) kept, every fuse in the erased state.
   const auto restored = static_cast<std::uint16_t>((config & kBandgapBits) | kErasedFuses);
@@ -164,7 +167,10 @@ void EraseKeepingCalibration(OpContext& ctx) {
   Clocks(ctx.proto, 7);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.ErrorBox("Error BG!");
+  if (ctx.proto.ReadDataFromProgramMemory() != restored) {
+    ctx.hooks.ErrorBox("Error BG!");
+    ctx.calibrationLost = true;
+  }
 }
 
 }  // namespace lpt

@@ -23,7 +23,8 @@ void EraseChip16F62xA(OpContext& ctx);
 void EraseChip16F87x(OpContext& ctx);
 // 12F629/675, 16F630/676 erase that writes the oscillator calibration word
 // and the bandgap bits back; "Error OscCal!" / "Error BG!" when the
-// write-back does not read back, without stopping.
+// write-back does not read back, without stopping: the command that runs it
+// then ends as failed after its other passes (OpContext::calibrationLost).
 void EraseKeepingCalibration(OpContext& ctx);
 
 }  // namespace lpt
