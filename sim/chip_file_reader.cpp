@@ -33,7 +33,7 @@ bool ReadLine(std::istream& in, std::string& line, bool* tooLong) {
   return any;
 }
 
-std::string Hex4(unsigned value) {
+std::string AddressText(unsigned value) {
   char text[8];
   std::snprintf(text, sizeof text, "%04X", value);
   return text;
@@ -160,7 +160,7 @@ class Parser {
     for (std::size_t i = 2; i < t.size(); ++i) {
       unsigned v;
       if (!ParseHex(t[i], limit, &v)) return Bad("\"" + t[i] + "\" is not a " + t[0] + " value");
-      if (!FirstFor(t[0] + " " + Hex4(static_cast<unsigned>(address + i - 2)))) return false;
+      if (!FirstFor(t[0] + " " + AddressText(static_cast<unsigned>(address + i - 2)))) return false;
       if (program)
         chip_->program[address + i - 2] = static_cast<std::uint16_t>(v);
       else
@@ -239,7 +239,7 @@ class Parser {
         return Bad(usage);
       s.bit = bit;
       s.level = level == 1;
-      if (!FirstFor("fault stuck " + t[2] + " " + Hex4(s.at.address) + " bit " +
+      if (!FirstFor("fault stuck " + t[2] + " " + AddressText(s.at.address) + " bit " +
                     std::to_string(bit)))
         return false;
       chip_->stuckBits.push_back(s);
@@ -249,7 +249,7 @@ class Parser {
       Location at;
       if (!At(t, 2, &at)) return false;
       if (t.size() != 4) return Bad("expected \"fault never-programs MEMORY ADDRESS\"");
-      if (!FirstFor("fault never-programs " + t[2] + " " + Hex4(at.address))) return false;
+      if (!FirstFor("fault never-programs " + t[2] + " " + AddressText(at.address))) return false;
       chip_->neverPrograms.push_back(at);
       return true;
     }
@@ -268,7 +268,7 @@ class Parser {
     if (!At(t, 1, &at)) return false;
     if (t.size() != 4 || !ParseDecimal(t[3], 1, 10000, &n))
       return Bad("expected \"pulses MEMORY ADDRESS COUNT(1-10000)\"");
-    if (!FirstFor("pulses " + t[1] + " " + Hex4(at.address))) return false;
+    if (!FirstFor("pulses " + t[1] + " " + AddressText(at.address))) return false;
     chip_->pulsesNeeded[at] = n;
     return true;
   }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "devices/like_row.h"
+
 namespace lpt::sim {
 namespace {
 
@@ -46,16 +48,11 @@ constexpr FamilyModel kEprom12Part{.technology = T::Eprom,
                                    .configImplemented = 0x0FFF,
                                    .calibration = C::MovlwLastWord};
 
-template <typename Edit>
-constexpr FamilyModel Like(FamilyModel row, Family family, Edit edit) {
-  row.family = family;
-  edit(row);
-  return row;
-}
-
 // Cycle times are the makers' maximums, taken as the least time the host
 // must wait (microseconds). Only what differs from FamilyModel's defaults
-// is written.
+// is written. They are kept here on purpose, apart from the waits the
+// operations ask for (ops/write_waits.cpp): the simulated chip checks the
+// programmer's waits, and a shared table would let a wrong figure pass both.
 // Protection masks hold every code-protection bit the makers' headers give,
 // the repeated copies of a CP field included: a part left with any one of
 // them at 0 is protected, whichever bit the programmer looked at.

@@ -145,7 +145,7 @@ TEST(AdapterTrace, PresenceAndReadDataOnEveryAdapter) {
     Protocol protocol(wired, delay, hooks, device);
 
     EXPECT_TRUE(protocol.Device()) << hooks.errors;
-    EXPECT_EQ(protocol.ReadDataFromProgramMemory(), "3FFF");
+    EXPECT_EQ(protocol.ReadDataFromProgramMemory(), 0x3FFF);
     EXPECT_EQ(trace.str(), ExpectedTrace(h));
   }
 }

@@ -80,9 +80,9 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     Protocol proto(*port, clock_, hooks, device);
     proto.ResetPic();
     proto.IncrementAddress();
-    proto.LoadDataForProgramMemory("2A55");
+    proto.LoadDataForProgramMemory(0x2A55);
     proto.BeginEraseProgrammingCycle();
-    clock_.DELAY(20);
+    clock_.WaitMs(20);
     proto.Idle();
     sim::ChipState& s = adapter.chip().state();
     s.data[7] = 0x42;
