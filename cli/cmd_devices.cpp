@@ -21,13 +21,11 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
     action = [](const GlobalOptions&) {
       std::ostringstream text;
       for (const DeviceRecord& r : AllDevices()) {
-        text << r.name << '	' << r.family << '	' << r.programWords << '	'
-             << r.dataBytes << '	' << ToHex(r.configMasks[0], 4);
+        text << r.name << '\t' << r.family << '\t' << r.programWords << '\t' << r.dataBytes << '\t'
+             << ToHex(r.configMasks[0], 4);
         if (r.configMasks[1] != 0) text << '/' << ToHex(r.configMasks[1], 4);
-        text << '	' << FuseLayoutNumber(r.fuseLayout) << '	'
-             << InfoPageNumber(r.infoPage) << '	'
-             << (r.tested == Tested::RealSilicon ? "silicon" : "simulator") << '
-';
+        text << '\t' << FuseLayoutNumber(r.fuseLayout) << '\t' << InfoPageNumber(r.infoPage) << '\t'
+             << (r.tested == Tested::RealSilicon ? "silicon" : "simulator") << '\n';
       }
       return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
     };

@@ -63,7 +63,7 @@ void WiredPort::WritePort(std::uint16_t address, std::uint8_t value) {
   last_ = value;
   written_ = true;
   if (clockDelay_ != nullptr && clockHigh != clockWasHigh)
-    clockDelay_->DELAYUS(adapter_.clockDelayUs);
+    clockDelay_->WaitUs(adapter_.clockDelayUs);
 }
 
 void WiredPort::Put(const AdapterOutputs& outputs, bool clockRises) {

@@ -23,8 +23,8 @@ namespace {
 class ProbeClock : public VirtualClock {
  public:
   void Arm(std::function<bool()> probe) { probe_ = std::move(probe); }
-  void DELAY(std::uint32_t ms) override {
-    VirtualClock::DELAY(ms);
+  void WaitMs(std::uint32_t ms) override {
+    VirtualClock::WaitMs(ms);
     if (probe_ && probe_()) probe_ = nullptr;
   }
 
