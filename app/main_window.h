@@ -127,6 +127,10 @@ class MainWindow : public QMainWindow {
   // Starts a device command as its button does and returns at once; false
   // while another command runs. deviceCommandEnded tells the end.
   bool StartDeviceCommand(DeviceCommand command);
+  // A close asked from outside (a signal): a running command is stopped
+  // before its next word, then the window closes as its close button
+  // closes it, once the command has ended.
+  void StopAndClose();
 
   // The window's commands: menus, tool bar, buttons and panels are made and
   // switched from this list (app/command_table.cpp).
@@ -225,6 +229,9 @@ class MainWindow : public QMainWindow {
   // The adapter (main_window_adapter.cpp).
   bool ResolveAdapter();
   void onChooseAdapter();
+  // A box before a device command whose chip this board cannot power up
+  // the way its configuration needs (hw/adapter_power_order.h).
+  void WarnIfTheBoardCannotPowerTheChip();
   void onAdapterTest();
 
   AppOptions options_;
@@ -249,6 +256,7 @@ class MainWindow : public QMainWindow {
   Adapter adapter_ = DefaultAdapter();
   std::vector<Adapter> userAdapters_;
   std::string adaptersFileError_;
+  std::vector<std::string> adaptersFileWarnings_;
   std::string adapterProblem_;
   std::unique_ptr<PinTest> pinTest_;  // the adapter test's lines
   CommandEvents* events_ = nullptr;
@@ -257,7 +265,8 @@ class MainWindow : public QMainWindow {
   CommandRunner runner_;
   const WindowCommand* running_ = nullptr;  // the device command under way
   bool exitDone_ = false;
-  bool simulatedPort_ = false;  // the simulator models the device's chip
+  bool closeFromOutside_ = false;  // StopAndClose asked: no stop message to read
+  bool simulatedPort_ = false;     // the simulator models the device's chip
 
   MenuActions actions_;
   CommandButtons buttons_;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/chip_save_box.h"
 #include "app/clear_area_dialog.h"
 #include "app/click_panel.h"
 #include "app/command_events.h"
@@ -51,6 +52,9 @@ bool MainWindow::StartDeviceCommand(DeviceCommand command) {
 
 bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (runner_.Running()) return false;
+  WarnIfTheBoardCannotPowerTheChip();
+  // The warning's box lets a signal close the window meanwhile.
+  if (exitDone_) return false;
   // A click left over from an earlier command stops nothing.
   opState_.stopRequested = false;
   running_ = &command;
@@ -70,10 +74,13 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
   // all. The views follow once the buffers are the window's again.
   RefreshBufferViews();
   ShowOnFuseSwitches(buffers_.FuseWord);
-  // The chip is off by now; a stop is told, never passed off as success.
-  feedback_->Finish(result == CommandResult::Stopped
-                        ? QString::fromStdString(StoppedMessage(opState_))
-                        : QString());
+  // What the command did to a simulated chip is kept even if the program
+  // is killed later.
+  SaveSimulatedChipOrTell(this, port_.get());
+  // The chip is off by now; a stop is told, never passed off as success
+  // (a signal's stop is no one's to read: the window closes).
+  const bool toldStop = result == CommandResult::Stopped && !closeFromOutside_;
+  feedback_->Finish(toldStop ? QString::fromStdString(StoppedMessage(opState_)) : QString());
   emit deviceCommandEnded(result);
   if (runner_.ClosePending()) close();
 }
@@ -172,6 +179,12 @@ void MainWindow::onHomePage() { OpenHomePage(); }
 
 void MainWindow::onProgressPanelClicked() {
   if (runner_.Running()) opState_.stopRequested = true;
+}
+
+void MainWindow::StopAndClose() {
+  closeFromOutside_ = true;
+  onProgressPanelClicked();
+  close();
 }
 
 }  // namespace lpt::app

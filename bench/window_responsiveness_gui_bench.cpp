@@ -38,8 +38,8 @@ double MsSince(Clock::time_point then) {
 // scaled down, while the chip still judges its cycles on virtual time.
 class SlowClock : public VirtualClock {
  public:
-  void DELAY(std::uint32_t ms) override {
-    VirtualClock::DELAY(ms);
+  void WaitMs(std::uint32_t ms) override {
+    VirtualClock::WaitMs(ms);
     std::this_thread::sleep_for(std::chrono::microseconds(50) * ms);
   }
 };

@@ -1,7 +1,8 @@
 // ports: the parallel ports this machine has and whether they can be used.
-#include <iostream>
+#include <string>
 
 #include "cli/cli_app.h"
+#include "cli/standard_streams.h"
 #include "hw/port_discovery.h"
 
 namespace lpt::cli {
@@ -17,19 +18,16 @@ void AddPortsCommand(CLI::App& app, Action& action) {
   ports->callback([&action, places] {
     action = [places](const GlobalOptions&) {
 #ifdef _WIN32
-      std::cout << "Ports are not listed on Windows: give the port address with --port "
-                   "(for example 0x378 or 0xD010).\n";
-      return kExitOk;
+      const std::string text =
+          "Ports are not listed on Windows: give the port address with --port "
+          "(for example 0x378 or 0xD010).\n";
 #else
       const auto os = MakeSystemDiscoveryOs();
-      const std::vector<FoundPort> found = DiscoverPorts(*os, *places);
-      if (found.empty()) {
-        std::cout << "No parallel port found.\n";
-        return kExitOk;
-      }
-      for (const FoundPort& port : found) std::cout << PortLine(port) << '\n';
-      return kExitOk;
+      std::string text;
+      for (const FoundPort& port : DiscoverPorts(*os, *places)) text += PortLine(port) + '\n';
+      if (text.empty()) text = "No parallel port found.\n";
 #endif
+      return WriteStandardOutput(text) ? kExitOk : kExitUsage;
     };
   });
 }

@@ -3,9 +3,11 @@
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/standard_streams.h"
 
 int main(int argc, char** argv) {
   using namespace lpt::cli;
+  PrepareStandardStreams();
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("lptpic-cli ") + LPTPIC_VERSION);
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
   AddDeviceOpCommands(app, action);
   AddPortsCommand(app, action);
   AddPinsCommand(app, action);
+  AddAdaptersCommand(app, action);
 
   try {
     app.parse(argc, argv);
@@ -44,5 +47,5 @@ int main(int argc, char** argv) {
   }
   if (!action) return kExitUsage;
   options.idGiven = id->count() > 0;
-  return action(options);
+  return CheckStandardOutput(action(options));
 }

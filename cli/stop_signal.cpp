@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
+#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -31,6 +33,17 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 extern "C" void OnStopSignal(int) { Signalled(); }
 #endif
 
+// The point LPTPIC_TEST_SIGNAL names; empty without it.
+const std::string& TestPoint() {
+  static const std::string point = [] {
+    const char* text = std::getenv("LPTPIC_TEST_SIGNAL");
+    return std::string(text ? text : "");
+  }();
+  return point;
+}
+
+long wordsAnswered = 0;
+
 }  // namespace
 
 void CatchStopSignals() {
@@ -49,11 +62,20 @@ void CatchStopSignals() {
 
 bool StopSignalled() { return stopFlag.load(); }
 
+void WordAhead() {
+  ++wordsAnswered;
+  if (!TestPoint().empty()) SignalPoint("word:" + std::to_string(wordsAnswered));
+}
+
 void ClearStopSignal() { stopFlag.store(false); }
 
 void ForwardStopSignalsTo(std::atomic<bool>* request) {
   forwardedTo.store(request);
   if (request != nullptr && stopFlag.load()) request->store(true);
+}
+
+void SignalPoint(std::string_view point) {
+  if (!TestPoint().empty() && TestPoint() == point) std::raise(SIGTERM);
 }
 
 }  // namespace lpt::cli

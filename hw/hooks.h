@@ -19,7 +19,7 @@ namespace lpt {
 // How a device command ended.
 enum class CommandResult {
   NoDevice,  // the presence test failed (AdapterNotFound was reported)
-  Failed,    // a pass failed (Failed was reported)
+  Failed,    // a pass failed, or a calibration word lost its value (Failed was reported)
   Ok,
   Stopped,  // stopped by the user before a word; nothing was reported
 };

@@ -5,6 +5,7 @@
 
 #include "ops/blank_passes.h"
 #include "ops/erase_passes.h"
+#include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
 #include "ops/read_passes.h"
 #include "ops/stop_check.h"
@@ -21,13 +22,13 @@ struct PassStep {
   const char* name;     // shown while the pass runs
 };
 
-// Whole milliseconds stay DELAY calls, so that a trace reads like the
+// Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
 void WaitUs(Delay& delay, std::uint32_t us) {
   if (us % 1000 == 0) {
-    delay.DELAY(us / 1000);
+    delay.WaitMs(us / 1000);
   } else {
-    delay.DELAYUS(us);
+    delay.WaitUs(us);
   }
 }
 
@@ -41,6 +42,7 @@ CommandResult Framed(OpContext& ctx, Work&& work) {
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
+  ctx.calibrationLost = false;
   if (!ctx.proto.AdapterPresent()) {
     ctx.hooks.CommandEnded(CommandResult::NoDevice);
     return CommandResult::NoDevice;
@@ -65,7 +67,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, F
         Failure(step.failure, ctx.failure ? DescribeFailure(*ctx.failure) : std::string(), kind));
     return CommandResult::Failed;
   }
-  return CommandResult::Ok;
+  return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
 // Program commands. `barFull` sets the bar to its maximum at once (commands
@@ -109,7 +111,7 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
     waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
                                         : DatasheetWaits(ctx.device.family);
   }
-  if (waits == nullptr) return ctx.delay.DELAY(standardMs);
+  if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
   WaitUs(ctx.delay, waits->Of(kind));
 }
 
@@ -175,8 +177,8 @@ CommandResult EraseChip(OpContext& ctx) {
     ctx.hooks.Progress(3, 3);  // the bar stands full during the erase
     if (StopBefore(ctx, 0)) return CommandResult::Stopped;
     ctx.hooks.PassStarted("Erase");
-    EraseProgram_Data(ctx, ctx.device.family);
-    if (StopBefore(ctx, ConfigWordAddress(ctx))) return CommandResult::Stopped;
+    EraseProgramAndData(ctx, ctx.device.family);
+    if (StopBefore(ctx, ConfigWordAddress(ctx.device.family))) return CommandResult::Stopped;
     return RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, FailureKind::Error);
   });
 }

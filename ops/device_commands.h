@@ -20,10 +20,15 @@
 namespace lpt {
 
 struct OpState {
-  // The user's stop (a click on the progress panel, Ctrl+C): set from any
-  // thread, asked before every word (ops/stop_check.h). The front end
-  // clears it before a command; a command never does.
+  // The user's stop (a click on the progress panel, Ctrl+C, a signal that
+  // closes the window): set from any thread, asked before every word
+  // (ops/stop_check.h). The front end clears it before a command; a
+  // command never does.
   std::atomic<bool> stopRequested{false};
+  // Called, when set, each time the stop question lets the command go on
+  // to its next word: a front end's count of words (the CLI places its
+  // test signals by it), on the command's thread.
+  void (*wordAhead)() = nullptr;
   bool Stopped = false;  // the last command was stopped by the user
   int StoppedAt = -1;    // ... before the word at this address
   TimingProfile timing = TimingProfile::Standard;
@@ -54,6 +59,10 @@ struct OpContext {
   // After a command: the first failing location of the pass that failed,
   // when that pass knows one (cleared when a command begins).
   std::optional<FailureDetail> failure;
+  // A calibration word or the bandgap bits did not take their write-back
+  // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
+  // ends as failed, since the chip lost what no file can give back.
+  bool calibrationLost = false;
 };
 
 // The wait after a write, erase or bulk command: `standardMs` in the

@@ -1,8 +1,9 @@
 // What each built-in adapter sees on its pins: the presence test and one
 // Read Data of a blank 16F84 on the simulated adapter wired as that
 // adapter, traced below the wiring. The register values of each state were
-// worked out by hand from the adapter's pin table (docs/adapters.md) and
-// the port's register map, not taken from the program's table.
+// worked out by hand from the published tables in their own convention (the
+// register bit is the minus sign XOR the level; see
+// tests/data/adapter_registers.tsv), not taken from the program's table.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -51,10 +52,14 @@ const Hand kHand[] = {
     {"Propic2 Vpp-1", false, 0x0C, 0x08, 0x00, 0x01, 0x02, 0x03, 0x03, 0x01, 0xC7, 0x87},
     {"Propic2 Vpp-2", false, 0x14, 0x10, 0x00, 0x01, 0x02, 0x03, 0x03, 0x01, 0xC7, 0x87},
     {"Propic2 Vpp-3", false, 0x24, 0x20, 0x00, 0x01, 0x02, 0x03, 0x03, 0x01, 0xC7, 0x87},
-    {"Asix Piccolo", false, 0x3A, 0x1A, 0x0A, 0x08, 0x02, 0x00, 0x01, 0x09, 0x87, 0xC7},
-    {"Asix Piccolo Grande", false, 0x3A, 0x1A, 0x0A, 0x08, 0x02, 0x00, 0x01, 0x09, 0x87, 0xC7},
-    {"Myke's EL Cheapo", true, 0x02, 0x02, 0x06, 0x0E, 0x07, 0x0F, 0x0F, 0x0E, 0x97, 0x87},
-    {"EL Cheapo classic", true, 0x0B, 0x0B, 0x0F, 0x07, 0x0E, 0x06, 0x06, 0x07, 0x87, 0x97},
+    // Data R/W on pin 2 (bit 0) set while the PC drives, clear while the
+    // chip answers or the chip is off.
+    {"Asix Piccolo", false, 0x3A, 0x1B, 0x0B, 0x09, 0x03, 0x01, 0x00, 0x08, 0x87, 0xC7},
+    {"Asix Piccolo Grande", false, 0x3A, 0x1B, 0x0B, 0x09, 0x03, 0x01, 0x00, 0x08, 0x87, 0xC7},
+    // Control register: a minus on pins 1 and 17 (port-inverted) is a
+    // clear bit while the signal is on; unused pin 14 stays 0.
+    {"Myke's EL Cheapo", true, 0x09, 0x09, 0x0D, 0x05, 0x0C, 0x04, 0x04, 0x05, 0x97, 0x87},
+    {"EL Cheapo classic", true, 0x00, 0x00, 0x04, 0x0C, 0x05, 0x0D, 0x0D, 0x0C, 0x87, 0x97},
     {"Monty-Robot programmer", false, 0x08, 0x0C, 0x04, 0x06, 0x05, 0x07, 0x07, 0x06, 0xC7, 0x87},
 };
 
@@ -142,7 +147,7 @@ TEST(AdapterTrace, PresenceAndReadDataOnEveryAdapter) {
     Protocol protocol(wired, delay, hooks, device);
 
     EXPECT_TRUE(protocol.AdapterPresent()) << hooks.errors;
-    EXPECT_EQ(protocol.ReadDataFromProgramMemory(), "3FFF");
+    EXPECT_EQ(protocol.ReadDataFromProgramMemory(), 0x3FFF);
     EXPECT_EQ(trace.str(), ExpectedTrace(h));
   }
 }

@@ -37,12 +37,12 @@ class PausingClock : public VirtualClock {
   // Millisecond waits since PauseWhen, for its condition.
   int MsWaits() const { return msWaits_; }
 
-  void DELAY(std::uint32_t ms) override {
-    VirtualClock::DELAY(ms);
+  void WaitMs(std::uint32_t ms) override {
+    VirtualClock::WaitMs(ms);
     MaybePause(1);
   }
-  void DELAYUS(std::uint32_t us) override {
-    VirtualClock::DELAYUS(us);
+  void WaitUs(std::uint32_t us) override {
+    VirtualClock::WaitUs(us);
     MaybePause(0);
   }
 
