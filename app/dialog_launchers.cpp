@@ -107,9 +107,11 @@ void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device) {
   RunModal(dialog);
 }
 
-bool ShowPortDialog(QWidget* mainWindow, int* portAddress) {
+bool ShowPortDialog(QWidget* mainWindow, int* portAddress,
+                    const std::function<std::string(int)>& openPort) {
   PortDialog dialog(*portAddress, mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
+  if (openPort) dialog.SetPortOpener(openPort);
   if (RunModal(dialog) != QDialog::Accepted) return false;
   *portAddress = dialog.SelectedAddress();
   return true;

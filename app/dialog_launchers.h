@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "buffers/edit_buffers.h"
@@ -21,8 +22,10 @@ bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers);
 // The "?" panel: the fuse information page of the device.
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device);
 // Option > "Output &Port", opened on *portAddress: true on OK, with the
-// choice in *portAddress, changed or not (OK on the same port reopens it).
-bool ShowPortDialog(QWidget* mainWindow, int* portAddress);
+// choice in *portAddress, changed or not. `openPort` (when given) opens the
+// chosen port on OK and returns why it cannot, which keeps the dialog open.
+bool ShowPortDialog(QWidget* mainWindow, int* portAddress,
+                    const std::function<std::string(int)>& openPort = {});
 // File > "Change &Dir": may change *workDir (falls back to exeDir).
 void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir);
 // Help > "&Help", "&About", "Home &Page".

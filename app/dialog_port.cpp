@@ -13,9 +13,6 @@
 namespace lpt::app {
 namespace {
 
-// Legacy ISA parallel ports sit below 400h; a PCI card's ports above.
-constexpr int kFirstCardAddress = 0x400;
-
 std::vector<FoundPort> PortsOfThisMachine() {
   const auto os = MakeSystemDiscoveryOs();
   return DiscoverPorts(*os);
@@ -61,7 +58,8 @@ PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* p
     lpt1Button_->setChecked(true);
   } else if (portAddress == kSimulatorAddress) {
     Simulator->setChecked(true);
-  } else if (portAddress != kLpt2PortAddress && (listed || portAddress >= kFirstCardAddress)) {
+  } else if (portAddress != kLpt2PortAddress && (listed || (portAddress >= kLowestOtherAddress &&
+                                                            portAddress <= kHighestOtherAddress))) {
     const int index = OtherPort->findData(portAddress);
     if (index >= 0)
       OtherPort->setCurrentIndex(index);
@@ -94,8 +92,10 @@ int PortDialog::SelectedAddress() const {
 
 void PortDialog::OkClicked() {
   std::string error;
-  if (!ChosenAddress(&error)) {
-    // Nothing changes: the dialog stays open for a correction.
+  const std::optional<int> address = ChosenAddress(&error);
+  if (address && opener_) error = opener_(*address);
+  if (!address || !error.empty()) {
+    // The dialog stays open for a correction.
     ShowBox(this, BoxKind::Warning, QString::fromStdString(error));
     return;
   }

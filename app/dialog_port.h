@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "hw/port_discovery.h"
@@ -26,12 +28,21 @@ class PortDialog : public QDialog {
   static constexpr int kLeft = 100;
   static constexpr int kTop = -53;
 
-  // On opening: LPT 1 for 888, the simulator for 0, "Other:" for a port this
-  // machine lists or an address from 400h up (PCI cards), LPT 2 for any
-  // other address (a port address from the settings file is kept until OK).
-  // The ports of this machine fill the drop-down.
+  // Tries the chosen address when OK is pressed: the reason it cannot be
+  // opened, or empty when it is now the port in use.
+  using PortOpener = std::function<std::string(int address)>;
+
+  // On opening: LPT 1 for 888, LPT 2 for 632, the simulator for 0,
+  // "Other:" for a port this machine lists or any address "Other:" takes
+  // (0100h to FFF8h), so OK without a change keeps the port in use. LPT 2
+  // for an address "Other:" would refuse (one from the settings file is
+  // kept until OK). The ports of this machine fill the drop-down.
   explicit PortDialog(int portAddress, QWidget* parent = nullptr);
   PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* parent = nullptr);
+
+  // From now on OK closes the dialog only once `opener` has the port open;
+  // otherwise a box says why and the dialog stays open.
+  void SetPortOpener(PortOpener opener) { opener_ = std::move(opener); }
 
   // The address the selected choice stands for; nullopt with *error when
   // "Other:" holds something that is not a usable port.
@@ -51,6 +62,7 @@ class PortDialog : public QDialog {
   void OkClicked();
 
   std::vector<FoundPort> ports_;
+  PortOpener opener_;
 };
 
 }  // namespace lpt::app

@@ -198,8 +198,10 @@ class MainWindow : public QMainWindow {
   void OnDeviceCommandFinished(CommandResult result);
   void SaveSettingsAndClosePort();
 
-  // Port and files (main_window_files.cpp).
-  void OpenPortFromSettings();
+  // Port and files (main_window_files.cpp). Opening returns why the port
+  // could not be opened (empty when it could, or when the adapter is what
+  // failed: AdapterProblem).
+  std::string OpenPortFromSettings();
   void onOpenFile();
   void onSaveFile();
 

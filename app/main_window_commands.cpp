@@ -139,16 +139,28 @@ void MainWindow::onOutputPort() {
       options_.portChoice ? ParsePortChoice(*options_.portChoice, &error) : std::nullopt;
   if (given) inUse = given->IsSimulator() ? kSimulatorAddress : given->address;
   int address = inUse;
-  if (!ShowPortDialog(this, &address)) return;
-  // Another port chosen now replaces one given on the command line; the
-  // same one is kept with its details (a chip file, a device path).
-  if (!given || address != inUse) {
-    settings_.portAddress = address;
-    options_.portChoice.reset();
-  }
-  // Always reopened, the same port too: that is how a user retries after
-  // fixing what kept it from opening.
-  OpenPortFromSettings();
+  // Always reopened on OK, the same port too: that is how a user retries
+  // after fixing what kept it from opening. A port that does not open is
+  // told while the dialog is still there to choose another; the port in
+  // use before comes back.
+  const auto openPort = [&](int chosen) {
+    const int oldAddress = settings_.portAddress;
+    const std::optional<std::string> oldChoice = options_.portChoice;
+    // Another port chosen now replaces one given on the command line; the
+    // same one is kept with its details (a chip file, a device path).
+    if (!given || chosen != inUse) {
+      settings_.portAddress = chosen;
+      options_.portChoice.reset();
+    }
+    const std::string problem = OpenPortFromSettings();
+    if (!problem.empty()) {
+      settings_.portAddress = oldAddress;
+      options_.portChoice = oldChoice;
+      OpenPortFromSettings();
+    }
+    return problem;
+  };
+  ShowPortDialog(this, &address, openPort);
 }
 
 void MainWindow::onChangeDir() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }

@@ -18,7 +18,7 @@
 
 namespace lpt::app {
 
-void MainWindow::OpenPortFromSettings() {
+std::string MainWindow::OpenPortFromSettings() {
   const std::string text = options_.portChoice.value_or(std::to_string(settings_.portAddress));
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
@@ -29,6 +29,7 @@ void MainWindow::OpenPortFromSettings() {
   port_.reset();
 
   std::string error;
+  std::string problem;
   std::uint16_t address = 0x378;
   std::unique_ptr<Port> port;
   if (const std::optional<PortChoice> choice = ParsePortChoice(text, &error)) {
@@ -36,15 +37,23 @@ void MainWindow::OpenPortFromSettings() {
     simulatedPort_ = choice->IsSimulator();
     // A wiring that cannot be had opens nothing: no pin of the wrong
     // adapter is ever driven.
-    if (ResolveAdapter())
+    if (ResolveAdapter()) {
       port = OpenPort(*choice, *delay_, device_, adapter_, &error);
-    else
+      if (port && !port->Opened()) {
+        const std::string why = port->FailureReason();
+        problem = "Port " + text + ": " + (why.empty() ? "it cannot be opened." : why);
+      }
+    } else {
       port = MakeUnavailablePort(adapterProblem_);
+    }
   }
   // A port that cannot be had at all (a bad address in path.dat, an
   // unreadable simulator file) fails every access, so the presence test
   // reports "Device is not found !" with the reason.
-  if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
+  if (!port) {
+    problem = "Port " + text + ": " + error;
+    port = MakeUnavailablePort(problem);
+  }
   port_ = std::move(port);
   if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
   wiredPort_ =
@@ -52,6 +61,7 @@ void MainWindow::OpenPortFromSettings() {
   protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *events_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
+  return problem;
 }
 
 // The HEX file dialog of File > Open or Save, started in WorkDir (or the

@@ -86,8 +86,8 @@ class AdapterPortTest : public QObject {
     PortDialog listed(0x3BC, {Card("/dev/parport2", 0x3BC)});
     QVERIFY(listed.Other->isChecked());
     QCOMPARE(listed.OtherPort->currentText(), QStringLiteral("/dev/parport2  03BCh  ready"));
-    // Legacy addresses keep their old choice and leave the field empty.
-    PortDialog legacy(956, {Card("/dev/parport0", 0x378)});
+    // LPT 2 keeps its own choice and leaves the field empty.
+    PortDialog legacy(632, {Card("/dev/parport0", 0x378)});
     QVERIFY(legacy.lpt2Button_->isChecked());
     QVERIFY(legacy.OtherPort->currentText().isEmpty());
     QCOMPARE(legacy.OtherPort->count(), 1);

@@ -13,9 +13,11 @@
 #include "app/dialog_dir.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
+#include "support/gui_box_recorder.h"
 #include "support/gui_modal_dialog.h"
 
 using namespace lpt::app;
+using lpt::testing::BoxRecorder;
 using lpt::testing::WhenModalOpens;
 
 class PortDirDialogTest : public QObject {
@@ -27,7 +29,8 @@ class PortDirDialogTest : public QObject {
     QTest::addColumn<QString>("checked");
     QTest::newRow("378h") << 888 << "LPT 1   (378)";
     QTest::newRow("278h") << 632 << "LPT 2   (278) ";
-    QTest::newRow("956 from the settings file") << 956 << "LPT 2   (278) ";
+    QTest::newRow("3BCh, an ISA port") << 0x3BC << "Other:";
+    QTest::newRow("80 from the settings file") << 80 << "LPT 2   (278) ";
     QTest::newRow("simulator") << 0 << "Simulator";
   }
   void choiceShownForEachAddress() {
@@ -36,7 +39,8 @@ class PortDirDialogTest : public QObject {
     PortDialog dialog(address);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Output  Port"));
     int count = 0;
-    for (QRadioButton* button : {dialog.lpt1Button_, dialog.lpt2Button_, dialog.Simulator}) {
+    for (QRadioButton* button :
+         {dialog.lpt1Button_, dialog.lpt2Button_, dialog.Simulator, dialog.Other}) {
       if (button->isChecked()) {
         ++count;
         QCOMPARE(button->text(), checked);
@@ -45,14 +49,62 @@ class PortDirDialogTest : public QObject {
     QCOMPARE(count, 1);
   }
 
-  void port956CancelKeepsOkSetsLpt2() {
-    int address = 956;
+  // An address "Other:" cannot take, from the settings file.
+  void port80CancelKeepsOkSetsLpt2() {
+    int address = 80;
     WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonCancel->click(); });
     QVERIFY(!ShowPortDialog(nullptr, &address));
-    QCOMPARE(address, 956);
+    QCOMPARE(address, 80);
     WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonOk->click(); });
     QVERIFY(ShowPortDialog(nullptr, &address));
     QCOMPARE(address, 632);
+  }
+
+  // Typed in "Other:", OK, reopened, OK untouched: still the same port.
+  void otherAddressSurvivesReopening_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("address");
+    QTest::newRow("lowest") << "0100" << 0x100;
+    QTest::newRow("ISA 3BC") << "3BC" << 0x3BC;
+    QTest::newRow("COM-like 2F8h") << "2F8h" << 0x2F8;
+    QTest::newRow("PCI card") << "0xD010" << 0xD010;
+    QTest::newRow("highest") << "FFF8" << 0xFFF8;
+  }
+  void otherAddressSurvivesReopening() {
+    QFETCH(QString, typed);
+    QFETCH(int, address);
+    int inUse = 888;
+    WhenModalOpens<PortDialog>([&](PortDialog* d) {
+      d->OtherPort->setEditText(typed);
+      d->ButtonOk->click();
+    });
+    QVERIFY(ShowPortDialog(nullptr, &inUse));
+    QCOMPARE(inUse, address);
+    WhenModalOpens<PortDialog>([](PortDialog* d) { d->ButtonOk->click(); });
+    QVERIFY(ShowPortDialog(nullptr, &inUse));
+    QCOMPARE(inUse, address);
+  }
+
+  // OK tries the port: one that does not open keeps the dialog open with
+  // the reason; another choice that opens closes it.
+  void okKeepsTheDialogOpenWhileThePortFails() {
+    BoxRecorder boxes;
+    int address = 888;
+    std::vector<int> tried;
+    const auto opener = [&](int chosen) {
+      tried.push_back(chosen);
+      return chosen == 888 ? std::string("no parallel port at 0378h") : std::string();
+    };
+    WhenModalOpens<PortDialog>([](PortDialog* d) {
+      d->ButtonOk->click();
+      QVERIFY(d->isVisible());
+      d->Simulator->click();
+      d->ButtonOk->click();
+    });
+    QVERIFY(ShowPortDialog(nullptr, &address, opener));
+    QCOMPARE(address, 0);
+    QCOMPARE(tried, (std::vector<int>{888, 0}));
+    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("no parallel port at 0378h")});
   }
 
   void eachChoiceStoresItsAddress() {

@@ -3,6 +3,7 @@
 // OK always reopens the choice; a chip file whose chip is not the device
 // selected says so when the device is selected.
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,19 +37,18 @@ class PortInUseTest : public QObject {
     dirs_.reset();
   }
 
-  // path.dat names LPT 1, the command line the simulator.
-  void dialogShowsTheCommandLinePortAndLpt1Replaces() {
-    Open("sim");
-    QVERIFY(Simulator(*window_) != nullptr);
+  // path.dat names LPT 1, the command line a port at 3BCh.
+  void dialogShowsTheCommandLinePortAndAnotherReplaces() {
+    Open("0x3BC");
     WithModal<app::PortDialog>([&] { window_->Actions().outputPort->trigger(); },
                                [](app::PortDialog* d) {
-                                 QVERIFY(d->Simulator->isChecked());
-                                 QVERIFY(!d->lpt1Button_->isChecked());
-                                 d->lpt1Button_->click();
+                                 QVERIFY(d->Other->isChecked());
+                                 QCOMPARE(d->OtherPort->currentText(), QStringLiteral("03BC"));
+                                 d->Simulator->click();
                                  d->ButtonOk->click();
                                });
-    QVERIFY(Simulator(*window_) == nullptr);  // the hardware port now
-    QCOMPARE(window_->CurrentSettings().portAddress, 888);
+    QVERIFY(Simulator(*window_) != nullptr);
+    QCOMPARE(window_->CurrentSettings().portAddress, 0);
   }
 
   void okOnThePortInUseReopensIt() {
@@ -62,6 +62,36 @@ class PortInUseTest : public QObject {
     QVERIFY(Simulator(*window_) != nullptr);
     // A fresh simulated chip: the old one's word is gone.
     QCOMPARE(Simulator(*window_)->chip().state().program.at(0), std::uint16_t{0x3FFF});
+  }
+
+  // A chip file that cannot be read is told on OK, with the dialog still
+  // open; once the file is repaired, OK opens it.
+  void aPortThatDoesNotOpenIsToldOnOk() {
+    const QString chipPath = QDir(dirs_->exe.path()).filePath(QStringLiteral("chip.txt"));
+    Open("sim:" + chipPath.toStdString());
+    QFile bad(chipPath);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a chip file\n");
+    bad.close();
+    BoxRecorder boxes;
+    WithModal<app::PortDialog>([&] { window_->Actions().outputPort->trigger(); },
+                               [&](app::PortDialog* d) {
+                                 d->ButtonOk->click();
+                                 QVERIFY(d->isVisible());
+                                 QCOMPARE(boxes.boxes.size(), std::size_t{1});
+                                 QVERIFY(boxes.boxes[0].text.contains(chipPath));
+                                 d->ButtonCancel->click();
+                               });
+    QCOMPARE(window_->CurrentSettings().portAddress, 888);
+    std::string error;
+    QVERIFY(sim::SaveChipFile(chipPath.toStdString(), *sim::MakeBlankChip("16F84"), &error));
+    WithModal<app::PortDialog>([&] { window_->Actions().outputPort->trigger(); },
+                               [&](app::PortDialog* d) {
+                                 d->ButtonOk->click();
+                                 QVERIFY(!d->isVisible());
+                               });
+    QVERIFY(Simulator(*window_) != nullptr);
+    QCOMPARE(boxes.boxes.size(), std::size_t{1});
   }
 
   void aChipFileOfAnotherDeviceIsNamedOnce() {
