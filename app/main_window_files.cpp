@@ -104,7 +104,8 @@ void MainWindow::LoadHexPath(const QString& path) {
       break;
     case HexLoadResult::Status::ChecksumError:
     case HexLoadResult::Status::BadRecord:
-      ShowBox(this, BoxKind::Error, QString::fromStdString(result.message));
+      ShowBox(this, BoxKind::Error, QString::fromStdString(result.message),
+              QString::fromStdString(result.detail));
       break;
     case HexLoadResult::Status::FileError:
       ShowBox(this, BoxKind::FileError, QString::fromStdString(result.message));

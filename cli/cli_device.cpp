@@ -66,6 +66,7 @@ bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, Edit
   const HexLoadResult result = LoadHexFile(path, device, buffers);
   if (result.status == HexLoadResult::Status::Ok) return true;
   std::cerr << result.message << "\n";
+  if (!result.detail.empty()) std::cerr << result.detail << "\n";
   return false;
 }
 

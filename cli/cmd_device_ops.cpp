@@ -81,6 +81,7 @@ int LoadFile(CliSession& session, const std::string& path) {
                                   : result.message;
   if (problem.empty()) return kExitOk;
   std::cerr << problem << "\n";
+  if (!result.detail.empty()) std::cerr << result.detail << "\n";
   return kExitUsage;
 }
 

@@ -35,6 +35,7 @@ int Convert(const GlobalOptions& options, const ConvertFiles& files) {
   const HexLoadResult result = LoadHexFile(files.in, device, buffers);
   if (result.status != HexLoadResult::Status::Ok) {
     std::cerr << result.message << "\n";
+    if (!result.detail.empty()) std::cerr << result.detail << "\n";
     return kExitUsage;
   }
   if (!result.endRecordSeen) {

@@ -19,6 +19,10 @@ struct HexLoadResult {
   // The text to show: "Error CheckSum on line N !", the file, line and
   // reason of a bad record, or the system message.
   std::string message;
+  // ChecksumError: what is wrong with the line, shown under the message
+  // ("HEX file "a.hex", line 1: not an Intel HEX record: it does not start
+  // with ':'"; LoadHexText gives it without the file).
+  std::string detail;
   bool fuseWordLoaded = false;  // a configuration record set FuseWord
   bool endRecordSeen = false;   // the end-of-file record was reached
   int dataRecords = 0;          // data records read (in range or not)

@@ -9,10 +9,23 @@
 namespace lpt {
 namespace {
 
-HexLoadResult BadLine(HexLoadResult result, int lineNumber) {
+// Why a line the reader refuses as a checksum error is no record, in the
+// order a reader of the line would notice it.
+std::string BadLineReason(std::string_view line) {
+  if (line.empty() || line.front() != ':')
+    return "not an Intel HEX record: it does not start with ':'";
+  if (line.size() > kMaxRecordChars)
+    return "longer than any Intel HEX record (" + std::to_string(kMaxRecordChars) + " characters)";
+  if (!RecordFitsLine(line)) return "shorter than its byte count says";
+  if (!RecordDigitsValid(line)) return "holds characters that are not hex digits";
+  return "its checksum does not match its bytes";
+}
+
+HexLoadResult BadLine(HexLoadResult result, int lineNumber, std::string_view line) {
   result.status = HexLoadResult::Status::ChecksumError;
   result.line = lineNumber;
   result.message = "Error CheckSum on line " + std::to_string(lineNumber) + " !";
+  result.detail = "line " + std::to_string(lineNumber) + ": " + BadLineReason(line);
   return result;
 }
 
@@ -44,7 +57,7 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
     std::size_t end = rest.substr(0, kMaxRecordChars + 2).find('\n');
     ++lineNumber;
     if (end == std::string_view::npos) {
-      if (rest.size() > kMaxRecordChars + 1) return BadLine(result, lineNumber);
+      if (rest.size() > kMaxRecordChars + 1) return BadLine(result, lineNumber, rest);
       end = rest.size();
     }
     std::string_view line = rest.substr(0, end);
@@ -56,7 +69,7 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
     if (line.empty()) continue;
     if (line.size() > kMaxRecordChars || !RecordFitsLine(line) || !CheckSum(line) ||
         !RecordDigitsValid(line))
-      return BadLine(result, lineNumber);
+      return BadLine(result, lineNumber, line);
     if (const std::string reason = MisplacingRecordReason(line); !reason.empty())
       return BadRecord(result, lineNumber, reason);
     if (const auto base = AddressBaseOf(line)) addressBase = *base;
@@ -89,6 +102,8 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
   HexLoadResult result = LoadHexText(content, device, buffers);
   if (result.status == HexLoadResult::Status::BadRecord)
     result.message = "HEX file \"" + fileio::Shown(path) + "\", " + result.message;
+  if (!result.detail.empty())
+    result.detail = "HEX file \"" + fileio::Shown(path) + "\", " + result.detail;
   return result;
 }
 

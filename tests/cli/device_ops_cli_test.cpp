@@ -97,7 +97,8 @@ TEST_F(DeviceOpsCli, FailuresAndBadInputGiveTheirExitCodes) {
   ASSERT_EQ(run.code, 0) << run.err;
   run = Cli(sim + "program bad.hex");
   EXPECT_EQ(run.code, 2);
-  EXPECT_THAT(run.err, HasSubstr("Error CheckSum on line 1 !"));
+  EXPECT_THAT(run.err, HasSubstr("Error CheckSum on line 1 !\nHEX file \"bad.hex\", line 1: its "
+                                 "checksum does not match its bytes\n"));
   EXPECT_EQ(Cli(sim + "blank").code, 0);
 
   EXPECT_EQ(Cli(sim + "program missing.hex").code, 2);

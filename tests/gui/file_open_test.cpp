@@ -90,8 +90,12 @@ class FileOpenTest : public QObject {
 
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QCOMPARE(int(boxes.boxes[0].kind), boxKind);
-    if (!text.isEmpty())
+    if (!text.isEmpty()) {
       QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error CheckSum on line 3 !"));
+      QCOMPARE(boxes.boxes[0].detail, QStringLiteral("HEX file \"") + path +
+                                          QStringLiteral("\", line 3: its checksum does not match "
+                                                         "its bytes"));
+    }
     const WindowImage after = WindowImage::Of(*window_);
     QCOMPARE(after.programCells, before.programCells);
     QCOMPARE(after.dataCells, before.dataCells);

@@ -23,19 +23,26 @@ using Status = HexLoadResult::Status;
 
 constexpr const char* kEnd = ":00000001FF\n";
 
-TEST(HexInputLimits, RecordsThatAreNoDataAreBadLinesWithTheirNumber) {
+TEST(HexInputLimits, RecordsThatAreNoDataAreBadLinesWithTheirNumberAndReason) {
+  constexpr const char* kNoDigits = "holds characters that are not hex digits";
+  constexpr const char* kTooLong = "longer than any Intel HEX record (521 characters)";
   struct Case {
     const char* what;
     std::string text;
     int line;  // 0: loads
+    const char* reason = "";
   } cases[] = {
       // Checksums hand-computed: two's complement of the byte sum.
-      {"GGGG passes the checksum", ":02000000GGGGBC\n" + std::string(kEnd), 1},
-      {"lower-case digits are not digits here", ":020010003412A8\n:02000000ab0cCC\n", 2},
-      {"a digit in the address", ":1000G000" + std::string(32, 'F') + "00\n", 1},
-      {"longer than any record", ":020010003412A8\n:" + std::string(600, '0') + "\n", 2},
-      {"a long line at the very end", ":" + std::string(522, '0'), 1},
+      {"GGGG passes the checksum", ":02000000GGGGBC\n" + std::string(kEnd), 1, kNoDigits},
+      {"lower-case digits are not digits here", ":020010003412A8\n:02000000ab0cCC\n", 2, kNoDigits},
+      {"a digit in the address", ":1000G000" + std::string(32, 'F') + "00\n", 1, kNoDigits},
+      {"longer than any record", ":020010003412A8\n:" + std::string(600, '0') + "\n", 2, kTooLong},
+      {"a long line at the very end", ":" + std::string(522, '0'), 1, kTooLong},
       {"the longest record is still read", ":FF000000" + std::string(510, '0') + "01\n", 0},
+      {"a text file", "Hello, world\n", 1, "not an Intel HEX record: it does not start with ':'"},
+      {"a count past the line end", ":020010003412A8\n:FF000000FF\n", 2,
+       "shorter than its byte count says"},
+      {"a wrong checksum", ":02400E00F13F81\n", 1, "its checksum does not match its bytes"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -47,6 +54,7 @@ TEST(HexInputLimits, RecordsThatAreNoDataAreBadLinesWithTheirNumber) {
     }
     EXPECT_EQ(result.status, Status::ChecksumError);
     EXPECT_EQ(result.message, "Error CheckSum on line " + std::to_string(c.line) + " !");
+    EXPECT_EQ(result.detail, "line " + std::to_string(c.line) + ": " + c.reason);
     EXPECT_NE(chip.buffers.ProgramWord(0), "GGGG");
   }
 }
