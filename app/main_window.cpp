@@ -64,7 +64,7 @@ QString ExecutableDir(const QString& configured) {
 
 QString FallbackDir(const QString& configured) {
   if (!configured.isEmpty()) return configured;
-  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return QString::fromStdString(UserSettingsFolder());
 }
 
 }  // namespace
