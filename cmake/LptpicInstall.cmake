@@ -13,6 +13,30 @@ if(TARGET lptpic)
   install(FILES ${_pkg}/lptpic.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${_pkg}/lptpic.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # AppStream takes screenshots only from the web: given the address where
+  # the docs/ folder is published, the metainfo lists its pictures.
+  set(LPTPIC_SCREENSHOT_URL "" CACHE STRING
+      "Web address of the published docs/ folder, for the AppStream screenshots")
+  set(LPTPIC_METAINFO_SCREENSHOTS "")
+  if(LPTPIC_SCREENSHOT_URL)
+    set(_shots "main-window.png|The main window with a 16F84"
+               "main-window-running.png|Program All running, with its pass and progress"
+               "verify-failed.png|A failed verify names the first place that differs"
+               "device-dialog-40pin.png|Choosing the part: where it sits in the socket"
+               "adapter-test-dialog.png|The adapter test of a Tait board")
+    string(APPEND LPTPIC_METAINFO_SCREENSHOTS "  <screenshots>\n")
+    set(_type " type=\"default\"")
+    foreach(_shot IN LISTS _shots)
+      string(REPLACE "|" ";" _shot "${_shot}")
+      list(GET _shot 0 _file)
+      list(GET _shot 1 _caption)
+      string(APPEND LPTPIC_METAINFO_SCREENSHOTS
+             "    <screenshot${_type}>\n      <caption>${_caption}</caption>\n"
+             "      <image>${LPTPIC_SCREENSHOT_URL}/${_file}</image>\n    </screenshot>\n")
+      set(_type "")
+    endforeach()
+    string(APPEND LPTPIC_METAINFO_SCREENSHOTS "  </screenshots>\n")
+  endif()
   configure_file(${_pkg}/io.github.lptpic.lptpic.metainfo.xml ${_gen}/io.github.lptpic.lptpic.metainfo.xml @ONLY)
   install(FILES ${_gen}/io.github.lptpic.lptpic.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
