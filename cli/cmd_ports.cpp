@@ -3,6 +3,7 @@
 
 #include "cli/cli_app.h"
 #include "hw/port_discovery.h"
+#include "hw/windows_ports.h"
 
 namespace lpt::cli {
 
@@ -17,8 +18,19 @@ void AddPortsCommand(CLI::App& app, Action& action) {
   ports->callback([&action, places] {
     action = [places](const GlobalOptions&) {
 #ifdef _WIN32
-      std::cout << "Ports are not listed on Windows: give the port address with --port "
-                   "(for example 0x378 or 0xD010).\n";
+      // Device Manager's list: name, address, I/O ranges, description.
+      std::vector<PortsClassDevice> devices;
+      std::string error;
+      if (!MakeWin32PortsOs()->PortsClassDevices(&devices, &error)) {
+        std::cerr << error << '\n';
+        return kExitFailed;
+      }
+      const std::vector<WindowsPort> found = ParallelPorts(devices);
+      if (found.empty()) {
+        std::cout << "No parallel port found.\n";
+        return kExitOk;
+      }
+      for (const WindowsPort& port : found) std::cout << WindowsPortLine(port) << '\n';
       return kExitOk;
 #else
       const auto os = MakeSystemDiscoveryOs();

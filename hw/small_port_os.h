@@ -63,7 +63,8 @@ class SmallPortOs {
   virtual bool CloseServiceHandle(OsHandle handle) = 0;
 
   virtual bool FileExists(const std::string& path) = 0;
-  virtual std::string CurrentDirectory() = 0;
+  // The folder of the running program, without a trailing backslash.
+  virtual std::string ProgramDirectory() = 0;
   virtual std::string SystemDirectory() = 0;
 
   virtual OsHandle CreateFile(const OpenFileRequest& request) = 0;

@@ -7,6 +7,8 @@
 namespace lpt::windows_error {
 
 inline constexpr std::uint32_t kInvalidHandle = 6;
+// LoadLibrary found no such file.
+inline constexpr std::uint32_t kModuleNotFound = 126;
 inline constexpr std::uint32_t kProcedureNotFound = 127;
 inline constexpr std::uint32_t kBadExeFormat = 193;
 

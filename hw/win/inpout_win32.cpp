@@ -22,6 +22,12 @@ class Win32InpOutOs : public InpOutOs {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
   }
 
+  std::string SystemDirectory() override {
+    char buffer[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryA(buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+  }
+
   OsHandle LoadLibrary(const std::string& name) override {
     // No "cannot find the DLL" box from the system: the caller explains.
     const UINT previous = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

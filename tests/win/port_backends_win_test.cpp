@@ -60,7 +60,7 @@ class LoggingOs : public SmallPortOs {
   }
   bool CloseServiceHandle(OsHandle h) override { return real_->CloseServiceHandle(h); }
   bool FileExists(const std::string& path) override { return real_->FileExists(path); }
-  std::string CurrentDirectory() override { return real_->CurrentDirectory(); }
+  std::string ProgramDirectory() override { return real_->ProgramDirectory(); }
   std::string SystemDirectory() override { return real_->SystemDirectory(); }
   OsHandle CreateFile(const OpenFileRequest& r) override {
     const OsHandle h = real_->CreateFile(r);
