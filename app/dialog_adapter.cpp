@@ -3,19 +3,21 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "app/dialog_support.h"
 
 namespace lpt::app {
 
 AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& current,
-                             const QString& fileNote, QWidget* parent)
+                             std::uint32_t currentClockDelayUs, const QString& fileNote,
+                             QWidget* parent)
     : QDialog(parent), adapters_(std::move(adapters)) {
-  SetUpDialog(this, QStringLiteral("Adapter"), QSize(340, 262), TitleButtons::CloseOnly);
+  SetUpDialog(this, QStringLiteral("Adapter"), QSize(420, 372), TitleButtons::CloseOnly);
 
   List = new QListWidget(this);
   List->setObjectName(QStringLiteral("AdapterList"));
-  List->setGeometry(8, 8, 250, 170);
+  List->setGeometry(8, 8, 330, 170);
   int selected = 0;
   for (std::size_t i = 0; i < adapters_.size(); ++i) {
     List->addItem(QString::fromStdString(adapters_[i].name));
@@ -25,31 +27,60 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
 
   Pins = new QLabel(this);
   Pins->setObjectName(QStringLiteral("AdapterPins"));
-  Pins->setGeometry(8, 184, 324, 36);
+  Pins->setGeometry(8, 184, 404, 36);
   Pins->setWordWrap(true);
   Pins->setFrameShape(QFrame::Panel);
   Pins->setFrameShadow(QFrame::Sunken);
 
+  Notes = new QLabel(this);
+  Notes->setObjectName(QStringLiteral("AdapterNotes"));
+  Notes->setGeometry(8, 224, 404, 68);
+  Notes->setWordWrap(true);
+  Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  auto* delayCaption = new QLabel(QStringLiteral("Clock delay:"), this);
+  delayCaption->setGeometry(8, 300, 90, 24);
+  ClockDelay = new QSpinBox(this);
+  ClockDelay->setObjectName(QStringLiteral("ClockDelay"));
+  ClockDelay->setGeometry(100, 300, 100, 24);
+  ClockDelay->setRange(0, static_cast<int>(kMaxClockDelayUs));
+  ClockDelay->setSuffix(QStringLiteral(" µs"));
+  ClockDelay->setToolTip(
+      QStringLiteral("Waited after every clock edge, on top of Option > Delay: for boards with "
+                     "slow buffers or long cables."));
+  delayCaption->setBuddy(ClockDelay);
+
   FileNote = new QLabel(fileNote, this);
   FileNote->setObjectName(QStringLiteral("AdaptersFile"));
-  FileNote->setGeometry(8, 224, 324, 34);
+  FileNote->setGeometry(8, 330, 404, 38);
   FileNote->setWordWrap(true);
 
   const OkCancelButtons buttons =
-      MakeOkCancel(this, QStringLiteral("Ok"), QRect(268, 8, 64, 25), QRect(268, 44, 64, 25));
+      MakeOkCancel(this, QStringLiteral("Ok"), QRect(348, 8, 64, 25), QRect(348, 44, 64, 25));
   ButtonOk = buttons.ok;
   ButtonCancel = buttons.cancel;
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(List, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) Pins->setText(PinSummary(adapters_[static_cast<std::size_t>(row)]));
+    if (row < 0) return;
+    const Adapter& a = adapters_[static_cast<std::size_t>(row)];
+    Pins->setText(PinSummary(a));
+    QString notes = QStringLiteral("Source: %1").arg(QString::fromStdString(a.source));
+    if (!a.notes.empty()) notes += QStringLiteral("\n") + QString::fromStdString(a.notes);
+    Notes->setText(notes);
+    ClockDelay->setValue(static_cast<int>(a.clockDelayUs));
   });
   connect(List, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   List->setCurrentRow(selected);
+  ClockDelay->setValue(static_cast<int>(currentClockDelayUs));
 }
 
 const Adapter& AdapterDialog::Selected() const {
   const int row = List->currentRow();
   return adapters_[row < 0 ? 0 : static_cast<std::size_t>(row)];
+}
+
+std::uint32_t AdapterDialog::ClockDelayUs() const {
+  return static_cast<std::uint32_t>(ClockDelay->value());
 }
 
 QString AdapterDialog::PinSummary(const Adapter& a) {

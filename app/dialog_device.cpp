@@ -9,16 +9,31 @@
 
 #include "app/dialog_support.h"
 #include "app/package_drawing.h"
-#include "devices/package_table.h"
+#include "devices/catalogue.h"
 
 namespace lpt::app {
 namespace {
 
 constexpr int kClientHeight = 205;
+constexpr int kWidth = 371;
 constexpr int kItemHeight = 13;
 constexpr QRgb kNamePanelColour = 0xAEBDB0;
 
 }  // namespace
+
+int DeviceDialogWidth(const QString& deviceName) {
+  const DeviceRecord* device = FindDevice(deviceName.toStdString());
+  // Wide enough for the wires and the chip or pin labels beside the socket.
+  switch (device ? device->wiring : Wiring::None) {
+    case Wiring::Pic14C000:
+      return 455;
+    case Wiring::Pic16C92x:
+      return 470;
+    case Wiring::None:
+      break;
+  }
+  return kWidth;
+}
 
 DeviceDialog::DeviceDialog(const QString& deviceName, QWidget* parent) : QDialog(parent) {
   // The width follows the picture (RedrawPackage); the height is fixed there too.
@@ -75,7 +90,7 @@ QString DeviceDialog::SelectedEntry() const {
 
 void DeviceDialog::RedrawPackage() {
   const QString name = SelectedEntry();
-  setFixedSize(DeviceDialogWidth(name.toStdString()), kClientHeight);
+  setFixedSize(DeviceDialogWidth(name), kClientHeight);
   const QColor face = palette().color(QPalette::Button);
   packageImage_ = DrawDevicePicture(name, face);
   // The picture area is transparent where it shows only the background, so

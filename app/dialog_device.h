@@ -11,6 +11,10 @@ class QPushButton;
 
 namespace lpt::app {
 
+// The dialog's width while `deviceName` is selected: 371, widened for the
+// chips wired to the socket so that their wiring shows.
+int DeviceDialogWidth(const QString& deviceName);
+
 class DeviceDialog : public QDialog {
   Q_OBJECT
 

@@ -5,13 +5,10 @@
 #include <algorithm>
 
 #include "app/dialog_support.h"
-#include "devices/info_pages.h"
 
 namespace lpt::app {
 
-FuseInfoDialog::FuseInfoDialog(int infoPage, const QString& deviceName, QWidget* parent)
-    : QDialog(parent) {
-  static_assert(std::tuple_size_v<decltype(Labels)> == kInfoLabelCount);
+FuseInfoDialog::FuseInfoDialog(InfoPage page, QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Info"), QSize(559, 341), TitleButtons::WithSystemMenu);
 
   for (std::size_t i = 0; i < Labels.size(); ++i) {
@@ -20,7 +17,7 @@ FuseInfoDialog::FuseInfoDialog(int infoPage, const QString& deviceName, QWidget*
     Labels[i]->move(16, 8 + 16 * static_cast<int>(i));
   }
 
-  const std::vector<std::string_view> lines = InfoPageLines(infoPage, deviceName.toStdString());
+  const std::vector<std::string_view> lines = InfoPageLines(page);
   for (std::size_t i = 0; i < lines.size() && i < Labels.size(); ++i) {
     Labels[i]->setText(QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
   }

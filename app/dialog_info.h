@@ -2,8 +2,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 #include <array>
+
+#include "devices/info_pages.h"
 
 class QLabel;
 class QPushButton;
@@ -17,12 +18,12 @@ class FuseInfoDialog : public QDialog {
   static constexpr int kLeft = 100;
   static constexpr int kTop = -130;
 
-  // The eighteen lines start empty; the dialog fills them with the
-  // page chosen by `infoPage` (and for page 28 by `deviceName`).
-  FuseInfoDialog(int infoPage, const QString& deviceName, QWidget* parent = nullptr);
+  // The eighteen lines start empty; the dialog fills them with the page.
+  explicit FuseInfoDialog(InfoPage page, QWidget* parent = nullptr);
 
-  std::array<QLabel*, 18> Labels{};     // one per line of the page
-  QPushButton* closeButton_ = nullptr;  // Close
+  static constexpr int kLabelCount = 18;      // the longest page fits exactly
+  std::array<QLabel*, kLabelCount> Labels{};  // one per line of the page
+  QPushButton* closeButton_ = nullptr;        // Close
 };
 
 }  // namespace lpt::app

@@ -57,8 +57,7 @@ std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, Di
     return MakePlaced<DeviceDialog>(parent, FromStd(state.device.name), parent);
   }
   if (name == QStringLiteral("info")) {
-    return MakePlaced<FuseInfoDialog>(parent, state.device.infoPage, FromStd(state.device.name),
-                                      parent);
+    return MakePlaced<FuseInfoDialog>(parent, state.device.infoPage, parent);
   }
   if (name == QStringLiteral("id")) {
     return MakePlaced<IdDialog>(parent, FromStd(state.buffers.IdDigits()), parent);
@@ -103,7 +102,7 @@ bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
 }
 
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device) {
-  FuseInfoDialog dialog(device.infoPage, FromStd(device.name), mainWindow);
+  FuseInfoDialog dialog(device.infoPage, mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   RunModal(dialog);
 }

@@ -17,46 +17,55 @@ QString PinName(const AdapterPin& pin) {
                             .arg(pin.inverted ? QStringLiteral(", inverted") : QString());
 }
 
-// The voltage on the pin for a signal level: what the multimeter shows.
-QString PinLevel(const AdapterPin& pin, bool level) {
-  if (pin.pin == 0) return QStringLiteral("always on");
-  return level != pin.inverted ? QStringLiteral("pin %1 high").arg(pin.pin)
-                               : QStringLiteral("pin %1 low").arg(pin.pin);
+QString Level(const Adapter& a, Line line, bool level) {
+  return QString::fromStdString(LevelText(a, line, level));
 }
 
 }  // namespace
 
 PinTestDialog::PinTestDialog(PinTest& test, QWidget* parent) : QDialog(parent), test_(test) {
-  SetUpDialog(this, QStringLiteral("Adapter test"), QSize(330, 232), TitleButtons::CloseOnly);
   const Adapter& a = test_.adapter();
+  const bool hasEnable = a.dataOutEnable.pin != 0;
+  const int rowCount = hasEnable ? 5 : 4;
+  const int height = 44 + rowCount * 28 + 68;
+  SetUpDialog(this, QStringLiteral("Adapter test"), QSize(540, height), TitleButtons::CloseOnly);
 
   auto* warning = new QLabel(QStringLiteral("Take the chip out of the socket first.\nAdapter: %1")
                                  .arg(QString::fromStdString(a.name)),
                              this);
   warning->setObjectName(QStringLiteral("ChipWarning"));
-  warning->setGeometry(8, 6, 314, 32);
+  warning->setGeometry(8, 6, 524, 32);
   warning->setWordWrap(true);
   warning->setFont(BoldFont(font()));
 
   const struct {
     QCheckBox** box;
     QLabel** level;
-    const char* caption;
-    const AdapterPin* pin;
+    Line line;
+    const char* objectName;
   } rows[] = {
-      {&Vpp, &VppLevel, "Vpp", &a.vpp},
-      {&Vdd, &VddLevel, "Vdd", &a.vdd},
-      {&Clock, &ClockLevel, "Clock", &a.clock},
-      {&DataOut, &DataOutLevel, "Data out", &a.dataOut},
+      {&Vpp, &VppLevel, Line::Vpp, "Vpp"},
+      {&Vdd, &VddLevel, Line::Vdd, "Vdd"},
+      {&Clock, &ClockLevel, Line::Clock, "Clock"},
+      {&DataOut, &DataOutLevel, Line::DataOut, "DataOut"},
+      {&DataOutEnable, &DataOutEnableLevel, Line::DataOutEnable, "DataOutEnable"},
   };
   int top = 44;
   for (const auto& row : rows) {
     *row.box = new QCheckBox(
-        QStringLiteral("%1  (%2)").arg(QLatin1String(row.caption), PinName(*row.pin)), this);
-    (*row.box)->setObjectName(QString::fromLatin1(row.caption).remove(QLatin1Char(' ')));
-    (*row.box)->setGeometry(8, top, 200, 22);
+        QStringLiteral("%1  (%2)")
+            .arg(QString::fromStdString(LineName(row.line)), PinName(LinePin(a, row.line))),
+        this);
+    (*row.box)->setObjectName(QLatin1String(row.objectName));
     *row.level = new QLabel(this);
-    (*row.level)->setGeometry(216, top, 106, 22);
+    (*row.level)->setObjectName(QLatin1String(row.objectName) + QStringLiteral("Level"));
+    if (row.line == Line::DataOutEnable && !hasEnable) {
+      (*row.box)->hide();
+      (*row.level)->hide();
+      continue;
+    }
+    (*row.box)->setGeometry(8, top, 200, 22);
+    (*row.level)->setGeometry(212, top, 320, 22);
     connect(*row.box, &QCheckBox::toggled, this, [this] { Apply(); });
     top += 28;
   }
@@ -64,12 +73,12 @@ PinTestDialog::PinTestDialog(PinTest& test, QWidget* parent) : QDialog(parent), 
 
   DataIn = new QLabel(this);
   DataIn->setObjectName(QStringLiteral("DataInLevel"));
-  DataIn->setGeometry(8, top + 4, 314, 24);
+  DataIn->setGeometry(8, top + 4, 524, 24);
   DataIn->setFrameShape(QFrame::Panel);
   DataIn->setFrameShadow(QFrame::Sunken);
 
   ButtonClose = new QPushButton(QStringLiteral("Close"), this);
-  ButtonClose->setGeometry(254, top + 36, 68, 25);
+  ButtonClose->setGeometry(464, top + 36, 68, 25);
   connect(ButtonClose, &QPushButton::clicked, this, &QDialog::reject);
 
   test_.Off();
@@ -86,6 +95,7 @@ void PinTestDialog::Apply() {
   out.vdd = Vdd->isChecked();
   out.clock = Clock->isChecked();
   out.dataOut = DataOut->isChecked();
+  out.dataOutEnable = DataOutEnable->isChecked();
   test_.Set(out);
   ShowLevels();
   Poll();
@@ -94,17 +104,17 @@ void PinTestDialog::Apply() {
 void PinTestDialog::ShowLevels() {
   const Adapter& a = test_.adapter();
   const AdapterOutputs& out = test_.Outputs();
-  VppLevel->setText(PinLevel(a.vpp, out.vpp));
-  VddLevel->setText(PinLevel(a.vdd, out.vdd));
-  ClockLevel->setText(PinLevel(a.clock, out.clock));
-  DataOutLevel->setText(PinLevel(a.dataOut, out.dataOut));
+  VppLevel->setText(Level(a, Line::Vpp, out.vpp));
+  VddLevel->setText(Level(a, Line::Vdd, out.vdd));
+  ClockLevel->setText(Level(a, Line::Clock, out.clock));
+  DataOutLevel->setText(Level(a, Line::DataOut, out.dataOut));
+  DataOutEnableLevel->setText(Level(a, Line::DataOutEnable, out.dataOutEnable));
 }
 
 void PinTestDialog::Poll() {
-  const AdapterPin& pin = test_.adapter().dataIn;
-  DataIn->setText(
-      QStringLiteral("Data in  (%1):  %2")
-          .arg(PinName(pin), test_.DataIn() ? QStringLiteral("1") : QStringLiteral("0")));
+  const Adapter& a = test_.adapter();
+  DataIn->setText(QStringLiteral("Data in  (%1):  %2")
+                      .arg(PinName(a.dataIn), Level(a, Line::DataIn, test_.DataIn())));
 }
 
 void PinTestDialog::done(int result) {

@@ -1,7 +1,8 @@
 // Option > Adapter test…: a switch for each output line of the adapter with
-// the pin it drives and the level on that pin, and data in read a few times
-// a second, for following each signal with a multimeter. Opening and
-// closing leave everything off (the idle state).
+// the pin it drives and what that pin measures (the level at the connector,
+// and on a published board the voltage the chip gets), and data in read a
+// few times a second, for following each signal with a multimeter. Opening
+// and closing leave everything off (the idle state).
 #pragma once
 
 #include <QDialog>
@@ -36,10 +37,13 @@ class PinTestDialog : public QDialog {
   QCheckBox* Vdd = nullptr;
   QCheckBox* Clock = nullptr;
   QCheckBox* DataOut = nullptr;
+  // Shown only for a board with a data-out enable (direction) pin.
+  QCheckBox* DataOutEnable = nullptr;
   QLabel* VppLevel = nullptr;
   QLabel* VddLevel = nullptr;
   QLabel* ClockLevel = nullptr;
   QLabel* DataOutLevel = nullptr;
+  QLabel* DataOutEnableLevel = nullptr;
   QLabel* DataIn = nullptr;
   QPushButton* ButtonClose = nullptr;
 

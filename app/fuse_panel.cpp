@@ -33,7 +33,7 @@ void FusePanel::RefreshSlot(int slot) {
   if (panel == nullptr) return;
   const FuseSlot& model = switches_.Slot(slot);
   panel->setText(QString::fromStdString(model.caption));
-  panel->SetColor(model.color);
+  panel->SetColor(model.protects ? kProtectColour : kSwitchColour);
   panel->setToolTip(QString::fromStdString(model.hint));
   panel->setVisible(model.visible);
 }

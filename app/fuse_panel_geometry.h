@@ -1,11 +1,16 @@
 // Where the fuse switches and the "?" panel sit on the main window: the
-// "Fuses" group in the client area and the twelve switch slots inside it.
+// "Fuses" group in the client area and the twelve switch slots inside it,
+// and the colours of the switches.
 #pragma once
 
 #include <QRect>
 #include <array>
 
 namespace lpt::app {
+
+// RGB colours of the switches.
+inline constexpr unsigned kSwitchColour = 0xFDC795;   // ordinary switch
+inline constexpr unsigned kProtectColour = 0x7495B6;  // code protection
 
 inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
 inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};

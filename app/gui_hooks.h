@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/close_signals.h"
 #include "hw/hooks.h"
 
 class QWidget;
@@ -36,8 +37,9 @@ class GuiHooks : public Hooks {
   void PassStarted(const std::string& name) override;
 
   void ProcessEvents() override;
-  // True once RequestStop was called since the last ClearStop.
-  bool StopRequested() override { return stopRequested_; }
+  // True once RequestStop was called since the last ClearStop, or a signal
+  // asked the program to end.
+  bool StopRequested() override { return stopRequested_ || CloseSignalled(); }
   void RequestStop() { stopRequested_ = true; }
   void ClearStop() { stopRequested_ = false; }
 

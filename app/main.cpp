@@ -5,9 +5,11 @@
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
+#include "app/close_signals.h"
 #include "app/dialog_launchers.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
@@ -172,5 +174,10 @@ int main(int argc, char* argv[]) {
     window.close();
     return saved ? 0 : 2;
   }
+  const lpt::app::CloseOnSignals closeOnSignals([&window] { window.StopAndClose(); });
+#ifdef SIGXFSZ
+  // A file-size limit makes a save fail (and say so) instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   return QApplication::exec();
 }

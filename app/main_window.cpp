@@ -26,6 +26,7 @@
 #include "app/memory_grid_model.h"
 #include "app/message_boxes.h"
 #include "app/progress_panel.h"
+#include "app/unreadable_settings.h"
 #include "app/window_placement.h"
 #include "hw/real_delay.h"
 
@@ -184,7 +185,10 @@ void MainWindow::ReadSettings() {
     move(desk.left() + at.left, desk.top() + at.top);
   }
 
-  settings_ = ReadSettingsFile(location_.PathToRead(), location_.ExeDir());
+  bool notSettings = false;
+  const std::string settingsPath = location_.PathToRead();
+  settings_ = ReadSettingsFile(settingsPath, location_.ExeDir(), &notSettings);
+  if (notSettings) SetAsideUnreadableSettings(this, settingsPath);
   startSettings_ = settings_;
   actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");

@@ -122,6 +122,9 @@ class MainWindow : public QMainWindow {
 
   // Runs a device command as its button does.
   CommandResult RunDeviceCommand(CommandResult (*command)(OpContext&));
+  // A close asked from outside (a signal): a running command is stopped
+  // first, then the window closes as its close button closes it.
+  void StopAndClose();
 
   // Read access for the views' owners and tests.
   const ActiveDevice& Device() const { return device_; }
@@ -199,6 +202,9 @@ class MainWindow : public QMainWindow {
   // The adapter (main_window_adapter.cpp).
   bool ResolveAdapter();
   void onChooseAdapter();
+  // A box before a device command whose chip this board cannot power up
+  // the way its configuration needs (hw/adapter_power_order.h).
+  void WarnIfTheBoardCannotPowerTheChip();
   void onAdapterTest();
 
   AppOptions options_;
@@ -220,6 +226,7 @@ class MainWindow : public QMainWindow {
   Adapter adapter_ = DefaultAdapter();
   std::vector<Adapter> userAdapters_;
   std::string adaptersFileError_;
+  std::vector<std::string> adaptersFileWarnings_;
   std::string adapterProblem_;
   std::unique_ptr<PinTest> pinTest_;  // the adapter test's lines
   std::unique_ptr<GuiHooks> hooks_;

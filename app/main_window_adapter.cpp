@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "hw/adapter_file.h"
+#include "hw/adapter_power_order.h"
 
 namespace lpt::app {
 
@@ -21,20 +22,28 @@ bool MainWindow::ResolveAdapter() {
   // Read again each time: the user may just have edited the file.
   std::string error;
   adaptersFileError_.clear();
+  adaptersFileWarnings_.clear();
   if (auto loaded = LoadAdapterFile(AdaptersFilePath(), true, &error)) {
-    userAdapters_ = std::move(*loaded);
+    userAdapters_ = std::move(loaded->adapters);
+    adaptersFileWarnings_ = std::move(loaded->warnings);
   } else {
     userAdapters_.clear();
     adaptersFileError_ = error;
   }
   adapterProblem_.clear();
   const std::string name = options_.adapterName.value_or(settings_.adapterName);
+  // The clock delay of the Adapter dialog goes with path.dat's adapter.
+  const auto withDelay = [this](Adapter adapter) {
+    if (settings_.clockDelayUs && !options_.adapterName)
+      adapter.clockDelayUs = *settings_.clockDelayUs;
+    return adapter;
+  };
   if (name.empty()) {
-    adapter_ = DefaultAdapter();
+    adapter_ = withDelay(DefaultAdapter());
     return true;
   }
   if (auto found = FindAdapter(name, userAdapters_, &error)) {
-    adapter_ = std::move(*found);
+    adapter_ = withDelay(std::move(*found));
     return true;
   }
   adapter_ = DefaultAdapter();
@@ -47,14 +56,16 @@ std::unique_ptr<QDialog> MainWindow::NewAdapterDialog() {
   ResolveAdapter();
   std::vector<Adapter> all = BuiltInAdapters();
   all.insert(all.end(), userAdapters_.begin(), userAdapters_.end());
-  const QString note =
+  QString note =
       adaptersFileError_.empty()
           ? QStringLiteral("Your own adapters: %1").arg(QString::fromStdString(AdaptersFilePath()))
           : QString::fromStdString(adaptersFileError_);
+  for (const std::string& warning : adaptersFileWarnings_)
+    note += QStringLiteral("\n") + QString::fromStdString(warning);
   const std::string current = options_.adapterName.value_or(settings_.adapterName);
   auto dialog = std::make_unique<AdapterDialog>(
-      std::move(all), QString::fromStdString(current.empty() ? adapter_.name : current), note,
-      this);
+      std::move(all), QString::fromStdString(current.empty() ? adapter_.name : current),
+      adapter_.clockDelayUs, note, this);
   PlaceDialog(dialog.get(), this, AdapterDialog::kLeft, AdapterDialog::kTop);
   return dialog;
 }
@@ -64,12 +75,22 @@ void MainWindow::onChooseAdapter() {
   std::unique_ptr<QDialog> dialog = NewAdapterDialog();
   dialog->setModal(true);
   if (dialog->exec() != QDialog::Accepted) return;
-  const Adapter& chosen = static_cast<AdapterDialog&>(*dialog).Selected();
+  const auto& chosenIn = static_cast<AdapterDialog&>(*dialog);
+  const Adapter& chosen = chosenIn.Selected();
   // The default adapter is kept as no line 8, so the file stays as older
-  // versions wrote it.
+  // versions wrote it; the adapter's own clock delay as no line 9.
   settings_.adapterName = chosen == DefaultAdapter() ? std::string() : chosen.name;
+  const std::uint32_t delay = chosenIn.ClockDelayUs();
+  settings_.clockDelayUs =
+      delay == chosen.clockDelayUs ? std::nullopt : std::optional<std::uint32_t>(delay);
   options_.adapterName.reset();
   OpenPortFromSettings();
+}
+
+void MainWindow::WarnIfTheBoardCannotPowerTheChip() {
+  if (Busy()) return;
+  if (auto warning = PowerOrderWarning(adapter_, device_, buffers_.FuseWord))
+    ShowBox(this, BoxKind::Warning, QString::fromStdString(*warning));
 }
 
 std::unique_ptr<QDialog> MainWindow::NewPinTestDialog() {

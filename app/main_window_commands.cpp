@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "app/chip_save_box.h"
 #include "app/clear_area_dialog.h"
 #include "app/click_panel.h"
+#include "app/close_signals.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
 #include "app/fuse_panel.h"
@@ -74,14 +76,19 @@ void MainWindow::ConnectCommands() {
 }
 
 CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
+  WarnIfTheBoardCannotPowerTheChip();
   // A click left over from an earlier command stops nothing.
   if (!runner_.Running()) hooks_->ClearStop();
   return runner_.Run([this, command] {
     OpContext context{*protocol_, *delay_, *hooks_, device_, buffers_, opState_};
     const CommandResult result = command(context);
     // The chip is off by now; a stop is told, never passed off as success.
-    if (result == CommandResult::Stopped)
+    // (A signal's stop is no one's to read: the window closes.)
+    if (result == CommandResult::Stopped && !CloseSignalled())
       ShowBox(this, BoxKind::Plain, QString::fromStdString(StoppedMessage(opState_)));
+    // What the command did to a simulated chip is kept even if the program
+    // is killed later.
+    SaveSimulatedChipOrTell(this, port_.get());
     return result;
   });
 }
@@ -175,6 +182,11 @@ void MainWindow::SetTiming(TimingProfile profile) {
 void MainWindow::onProgressPanelClicked() {
   opState_.ContinueFlag = false;
   if (runner_.Running()) hooks_->RequestStop();
+}
+
+void MainWindow::StopAndClose() {
+  if (runner_.Running()) onProgressPanelClicked();
+  close();
 }
 
 }  // namespace lpt::app

@@ -46,7 +46,8 @@ void MainWindow::OpenPortFromSettings() {
   if (!port) port = MakeUnavailablePort("Port " + text + ": " + error);
   port_ = std::move(port);
   if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
-  wiredPort_ = std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_);
+  wiredPort_ =
+      std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);
   protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *hooks_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
@@ -91,6 +92,7 @@ void MainWindow::LoadHexPath(const QString& path) {
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:
+    case HexLoadResult::Status::BadRecord:
       hooks_->ErrorBox(result.message);
       break;
     case HexLoadResult::Status::FileError:

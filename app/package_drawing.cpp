@@ -9,7 +9,7 @@
 #include <initializer_list>
 
 #include "app/dialog_support.h"
-#include "devices/package_table.h"
+#include "devices/catalogue.h"
 
 namespace lpt::app {
 namespace {
@@ -33,13 +33,38 @@ void TextAt(QPainter& p, int x, int y, const QString& text, QRgb colour, QColor 
   p.setBackgroundMode(Qt::TransparentMode);
 }
 
-// The package routines differ only in their shape (pins, body, label).
-void Package(QPainter& p, PackageKind kind, int x, int y) {
-  const PackageShape& shape = ShapeOf(kind);
+// How each package is drawn: body size, label and its place, pin-1 mark.
+struct PackageShape {
+  Package package;
+  int bodyWidth;
+  int bodyHeight;
+  const char* label;
+  int labelDx;  // label position relative to the anchor
+  int labelDy;
+  int markDy;  // pin-1 mark (x - 3, y + markDy)-(x + 2, y + markDy + 5)
+};
+
+// Bodies span the gap between the strips their pin rows sit on: 14 pixels
+// between neighbouring strips, 32 across the middle one.
+constexpr PackageShape kShapes[] = {
+    {Package::Dip8, 30, 14, "Pic", 7, 0, 5},
+    {Package::Dip14, 45, 14, "Pic", 7, 0, 5},
+    {Package::Dip18, 60, 14, "Pic ...", 10, 0, 5},
+    {Package::Dip28, 87, 14, "Pic ...", 10, 0, 5},
+    {Package::Dip40, 126, 32, "Pic . . .", 27, 9, 13},
+};
+
+const PackageShape* ShapeOf(Package package) {
+  for (const PackageShape& shape : kShapes)
+    if (shape.package == package) return &shape;
+  return nullptr;
+}
+
+void DrawShape(QPainter& p, const PackageShape& shape, int pins, int x, int y) {
   Shape(p, 0x000000, 0x000000);
   p.drawRect(Box(x, y, x + shape.bodyWidth, y + shape.bodyHeight));
   Shape(p, 0x000000, kPinColour);
-  for (int k = 1; k <= shape.pins / 2; ++k) {
+  for (int k = 1; k <= pins / 2; ++k) {
     const int left = x - 3 + 6 * k;
     const int right = x + 2 + 6 * k;
     p.drawRect(Box(left, y - 4, right, y));
@@ -90,7 +115,7 @@ void Wiring16C92x(QPainter& p, QColor face) {
 // 14C000: a 28-pin package beside the socket, wired to lower-row pins 14,
 // 12, 11, 9 and upper-row pin 9.
 void Wiring14C000(QPainter& p) {
-  IO5(p, 170, 25);
+  DrawPackage(p, Package::Dip28, 170, 25);
   DrawWires(p, {
                    {Box(18, 41, 22, 45), {{19, 45}, {19, 80}, {253, 80}, {253, 42}}},
                    {Box(120, 5, 124, 9), {{121, 9}, {121, 70}, {241, 70}, {241, 42}}},
@@ -112,7 +137,7 @@ QFont PictureFont() {
 int HoleCentreX(int h) { return 6 * h + 14; }
 int HoleCentreY(int r) { return 18 * r - 11; }
 
-void SocketPicture(QPainter& p) {
+void DrawSocket(QPainter& p) {
   Shape(p, 0x000000, kBoardColour);
   p.drawRoundedRect(Box(0, 0, 155, 50), 3.5, 3.5);
   TextAt(p, 6, 36, QStringLiteral("1"), 0x000000, QColor(kBoardColour));
@@ -125,20 +150,25 @@ void SocketPicture(QPainter& p) {
   }
 }
 
-void IO1(QPainter& p, int x, int y) { Package(p, PackageKind::IO1, x, y); }
-void IO2(QPainter& p, int x, int y) { Package(p, PackageKind::IO2, x, y); }
-void IO3(QPainter& p, int x, int y) { Package(p, PackageKind::IO3, x, y); }
-void IO5(QPainter& p, int x, int y) { Package(p, PackageKind::IO5, x, y); }
-void IO6(QPainter& p, int x, int y) { Package(p, PackageKind::IO6, x, y); }
+void DrawPackage(QPainter& p, Package package, int x, int y) {
+  if (const PackageShape* shape = ShapeOf(package)) DrawShape(p, *shape, PinCount(package), x, y);
+}
+
+// Hole h of strip r spans x 6h + 12 .. 6h + 16 and y 18r - 13 .. 18r - 9;
+// a body's top edge lies 5 pixels below its upper strip's holes.
+QPoint SeatAnchor(const SocketSeat& seat) {
+  return QPoint(6 * seat.firstHole + 8, 18 * seat.upperStrip - 9);
+}
 
 QImage DrawDevicePicture(const QString& deviceName, QColor face) {
   QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
   image.fill(face);
   QPainter p(&image);
   p.setFont(PictureFont());
-  SocketPicture(p);
-  const std::string name = deviceName.toStdString();
-  switch (WiringOf(name)) {
+  DrawSocket(p);
+  const DeviceRecord* device = FindDevice(deviceName.toStdString());
+  if (device == nullptr) return image;
+  switch (device->wiring) {
     case Wiring::Pic16C92x:
       Wiring16C92x(p, face);
       break;
@@ -146,10 +176,11 @@ QImage DrawDevicePicture(const QString& deviceName, QColor face) {
       Wiring14C000(p);
       break;
     case Wiring::None:
+      if (const std::optional<SocketSeat> seat = SeatOf(device->package)) {
+        const QPoint anchor = SeatAnchor(*seat);
+        DrawPackage(p, device->package, anchor.x(), anchor.y());
+      }
       break;
-  }
-  if (const auto placement = SocketPackageOf(name)) {
-    Package(p, placement->kind, placement->x, placement->y);
   }
   return image;
 }

@@ -6,7 +6,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QString>
+
+#include "devices/packages.h"
 
 class QPainter;
 
@@ -23,21 +26,21 @@ inline constexpr QRgb kHoleColour = 0xC0C0C0;
 inline constexpr QRgb kPinColour = 0xFFFF00;  // pins and wires
 inline constexpr QRgb kPin1MarkColour = 0xB8A0A5;
 
-// RedrawPackage (package): the whole picture for a device name, on a background
+// The whole picture for a device name, on a background
 // of `face` (the button face colour). Unknown names get the socket only.
 QImage DrawDevicePicture(const QString& deviceName, QColor face);
 // As above with the application's button face colour.
 QImage DrawDevicePicture(const QString& deviceName);
 
 // The socket: board, the "1" mark, three strips of twenty holes.
-void SocketPicture(QPainter& p);
+void DrawSocket(QPainter& p);
 
-// The package routines at anchor (x, y): body, pins, pin-1 mark, label.
-void IO1(QPainter& p, int x, int y);  // 18 pins
-void IO2(QPainter& p, int x, int y);  // 8 pins
-void IO3(QPainter& p, int x, int y);  // 40 pins
-void IO5(QPainter& p, int x, int y);  // 28 pins
-void IO6(QPainter& p, int x, int y);  // 14 pins
+// A dual-in-line package at anchor (x, y), the top-left corner of its body:
+// body, pins, pin-1 mark, label. Pin k of a row spans x - 3 + 6k .. x + 2 + 6k.
+void DrawPackage(QPainter& p, Package package, int x, int y);
+
+// The anchor that puts a package's pins over its seat in the socket.
+QPoint SeatAnchor(const SocketSeat& seat);
 
 // Centre of hole h (1..20) on strip r (1..3), for checks and wiring.
 int HoleCentreX(int h);

@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "app/settings_file_places.h"
 #include "fileio/bounded_read.h"
 #include "fileio/replace_file.h"
+#include "hw/adapter.h"
 
 namespace lpt::app {
 
@@ -52,6 +54,18 @@ std::optional<int> ParseDecimal(std::string_view text) {
   return value;
 }
 
+// Line 9: digits only, at most the largest clock delay.
+std::optional<std::uint32_t> ParseClockDelay(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  if (value > kMaxClockDelayUs) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 std::optional<Settings> ParseSettings(std::string_view text) {
@@ -69,6 +83,7 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   settings.delayMode = line(5);
   settings.timing = line(6) == "Datasheet" ? "Datasheet" : "Standard";
   settings.adapterName = line(7);
+  settings.clockDelayUs = ParseClockDelay(line(8));
   return settings;
 }
 
@@ -82,17 +97,27 @@ std::string FormatSettings(const Settings& settings) {
   }
   // The default adapter leaves line 8 out, so the file stays as short as
   // the wiring allows.
-  if (!settings.adapterName.empty()) text += settings.adapterName + "\r\n";
+  if (!settings.adapterName.empty() || settings.clockDelayUs) text += settings.adapterName + "\r\n";
+  if (settings.clockDelayUs) text += std::to_string(*settings.clockDelayUs) + "\r\n";
   return text;
 }
 
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir) {
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir, bool* notSettings) {
+  if (notSettings) *notSettings = false;
   // A FIFO, a device or a huge file in its place is no settings file: the
   // defaults apply, as for a missing one, and start-up never waits on it.
   std::string text;
   if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, nullptr))
     return DefaultSettings(exeDir);
-  return ParseSettings(text).value_or(DefaultSettings(exeDir));
+  // Text lines only: a NUL or an escape is a binary file that happens to
+  // have a number on its second line.
+  const bool binary = std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\r' && c != '\n' && c != '\t') || byte == 0x7F;
+  });
+  std::optional<Settings> parsed = binary ? std::nullopt : ParseSettings(text);
+  if (!parsed && notSettings) *notSettings = true;
+  return parsed.value_or(DefaultSettings(exeDir));
 }
 
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error) {

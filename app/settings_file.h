@@ -1,8 +1,9 @@
-// path.dat: the settings file, seven or eight lines, in the user's
+// path.dat: the settings file, seven to nine lines, in the user's
 // configuration folder or beside a portable copy of the program. Plain C++
 // so the parsing rules can be tested without a window.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ struct Settings {
   // Lines 7 and 8; earlier versions read six lines and ignore these.
   std::string timing = "Standard";  // "Standard" or "Datasheet"
   std::string adapterName;          // empty: the default adapter
+  // Line 9: the clock delay chosen in the Adapter dialog (microseconds);
+  // none: the adapter's own (adapters.conf).
+  std::optional<std::uint32_t> clockDelayUs;
 
   bool operator==(const Settings&) const = default;
 };
@@ -36,18 +40,22 @@ Settings DefaultSettings(const std::string& exeDir);
 // before it allowed, the rest of the line after it skipped), lines 3..6 as
 // they are, line 7 the timing profile ("Datasheet", anything else or
 // nothing is "Standard", so a six-line file keeps the standard waits), line
-// 8 the adapter's name. Lines end in CR LF or LF; a file that stops early
-// leaves the missing text lines empty. nullopt when
-// line 2 is missing or not a number: the caller then takes the defaults
-// for all values.
+// 8 the adapter's name, line 9 the adapter's clock delay (a decimal number
+// of microseconds up to 1000; anything else is none). Lines end in CR LF or LF; a file that stops
+// early leaves the missing text lines empty. nullopt when line 2 is missing or not a number: the
+// caller then takes the defaults for all values.
 std::optional<Settings> ParseSettings(std::string_view text);
 
-// The whole file: seven lines, or eight when an adapter is chosen, each
-// ended by CR LF.
+// The whole file: seven lines, eight when an adapter is chosen, nine when
+// a clock delay is, each ended by CR LF.
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir);
+// *notSettings (when given) tells a regular file that is there but cannot be
+// read as settings (no number on line 2, control characters of a binary
+// file) from a missing one or one that is no file at all.
+Settings ReadSettingsFile(const std::string& path, const std::string& exeDir,
+                          bool* notSettings = nullptr);
 
 // Writes the whole file; false with the system's reason in *error.
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error);

@@ -33,7 +33,7 @@ double Percentile(std::vector<double>& values, double p) {
   return values[k];
 }
 
-// state.range(0): the wait; state.range(1): 1 for DELAY (ms), 0 for DELAYUS.
+// state.range(0): the wait; state.range(1): 1 for WaitMs (ms), 0 for WaitUs.
 void BM_Wait(benchmark::State& state) {
   const auto amount = static_cast<std::uint32_t>(state.range(0));
   const bool ms = state.range(1) != 0;
@@ -47,9 +47,9 @@ void BM_Wait(benchmark::State& state) {
   for (auto _ : state) {
     const auto t0 = Clock::now();
     if (ms)
-      delay.DELAY(amount);
+      delay.WaitMs(amount);
     else
-      delay.DELAYUS(amount);
+      delay.WaitUs(amount);
     const auto t1 = Clock::now();
     overshootUs.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count() - askedUs);
   }
@@ -59,7 +59,7 @@ void BM_Wait(benchmark::State& state) {
   state.counters["p99_overshoot_us"] = Percentile(overshootUs, 0.99);
   state.counters["min_overshoot_us"] = *std::min_element(overshootUs.begin(), overshootUs.end());
   state.counters["cpu_share_pct"] = wall > 0 ? 100.0 * cpu / wall : 0;
-  state.SetLabel(ms ? "DELAY ms" : "DELAYUS us");
+  state.SetLabel(ms ? "WaitMs ms" : "WaitUs us");
 }
 
 BENCHMARK(BM_Wait)

@@ -34,8 +34,8 @@ using namespace lpt;
 // rather than the simulator's clock reads (a hardware port has no such cost).
 class SummingDelay : public Delay {
  public:
-  void DELAY(std::uint32_t ms) override { Wait(std::uint64_t{ms} * 1000); }
-  void DELAYUS(std::uint32_t us) override { Wait(us); }
+  void WaitMs(std::uint32_t ms) override { Wait(std::uint64_t{ms} * 1000); }
+  void WaitUs(std::uint32_t us) override { Wait(us); }
   std::uint64_t NowUs() const override { return totalUs_; }
 
   void Start() {
@@ -48,7 +48,7 @@ class SummingDelay : public Delay {
   void Wait(std::uint64_t us) {
     askedUs_ += us;
     totalUs_ += us;
-    if (real_) realDelay_.DELAYUS(static_cast<std::uint32_t>(us));
+    if (real_) realDelay_.WaitUs(static_cast<std::uint32_t>(us));
   }
   RealDelay realDelay_;
   bool real_ = false;

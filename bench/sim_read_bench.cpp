@@ -35,8 +35,7 @@ void BM_Read16F877ProgramMemory(benchmark::State& state) {
   for (auto _ : state) {
     proto.ResetPic();
     for (int a = 0; a < words; ++a) {
-      const std::string word = proto.ReadDataFromProgramMemory();
-      checksum += static_cast<unsigned char>(word[3]);
+      checksum += proto.ReadDataFromProgramMemory();
       proto.IncrementAddress();
     }
   }

@@ -17,6 +17,40 @@ void EditBuffers::SetUpBuffers(const ActiveDevice& device) {
   if (device.dataRows > 0) std::fill(data_.begin(), data_.end(), "FF");
 }
 
+CellWord EditBuffers::ProgramWordValue(int address, Family family) const {
+  return HasProgramWord(address) ? ProgramCellWord(ProgramWord(address), family) : CellWord{};
+}
+
+CellWord EditBuffers::DataByteValue(int address) const {
+  return HasDataByte(address) ? DataCellWord(DataByte(address)) : CellWord{};
+}
+
+CellWord EditBuffers::IdWordValue(int index, Family family) const {
+  return IdCellWord(id_, index, family);
+}
+
+std::string EditBuffers::ProgramText(int address) const {
+  return HasProgramWord(address) ? ProgramWord(address) : std::string();
+}
+
+std::string EditBuffers::DataText(int address) const {
+  return HasDataByte(address) ? DataByte(address) : std::string();
+}
+
+void EditBuffers::StoreProgramWord(int address, Family family, std::uint16_t word) {
+  if (HasProgramWord(address)) ProgramWord(address) = ProgramCellText(word, family);
+}
+
+void EditBuffers::StoreDataByte(int address, std::uint16_t byte) {
+  if (HasDataByte(address)) DataByte(address) = DataCellText(byte);
+}
+
+void EditBuffers::StoreIdWords(const std::array<std::uint16_t, 4>& words) {
+  std::string digits;
+  for (std::uint16_t word : words) digits += IdDigitOf(word);
+  id_ = digits;
+}
+
 std::string EditBuffers::ProgramAddressLabel(int row) {
   char text[16];
   std::snprintf(text, sizeof text, "%03X", static_cast<unsigned>(row) * 8);

@@ -1,11 +1,15 @@
 // The edit buffers: program memory and data EEPROM as hex-text cells (the
-// memory grids are views of these), the configuration word and the ID.
+// memory grids are views of these), the configuration word and the ID. The
+// device commands take and give numbers; the cell rules of cell_word.h turn
+// one into the other here and nowhere else.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "buffers/cell_word.h"
 #include "devices/active_device.h"
 
 namespace lpt {
@@ -41,6 +45,22 @@ class EditBuffers {
     return data_[static_cast<std::size_t>(address)];
   }
 
+  // The words of the cells as a device command loads and compares them
+  // (cell_word.h). A cell past the end of the buffers loads 0 and matches
+  // nothing, so a command never reads past buffers resized under it.
+  CellWord ProgramWordValue(int address, Family family) const;
+  CellWord DataByteValue(int address) const;
+  CellWord IdWordValue(int index, Family family) const;
+  // A cell's text for a failure's message; empty past the end.
+  std::string ProgramText(int address) const;
+  std::string DataText(int address) const;
+  // Words read from the chip into the cells, in the family's width; nothing
+  // is stored past the end.
+  void StoreProgramWord(int address, Family family, std::uint16_t word);
+  void StoreDataByte(int address, std::uint16_t byte);
+  // The four ID words read: the ID becomes the low digit of each.
+  void StoreIdWords(const std::array<std::uint16_t, 4>& words);
+
   // Address labels of column 0: at least three (program) or two (data)
   // upper-case hex digits.
   static std::string ProgramAddressLabel(int row);
@@ -55,6 +75,12 @@ class EditBuffers {
   std::uint16_t FuseWord = 0x3FFF;
 
  private:
+  bool HasProgramWord(int address) const {
+    return address >= 0 && static_cast<std::size_t>(address) < program_.size();
+  }
+  bool HasDataByte(int address) const {
+    return address >= 0 && static_cast<std::size_t>(address) < data_.size();
+  }
   static std::size_t Index(int row, int col) {
     return static_cast<std::size_t>(row) * 8 + static_cast<std::size_t>(col - 1);
   }

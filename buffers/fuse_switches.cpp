@@ -24,8 +24,8 @@ void FuseSwitches::ApplyLayout(FuseLayout layout) {
   FuseSlot& osc = slots_[0];
   osc.visible = true;
   osc.caption = oscCaption_[3];  // the picture of 3FFFh
-  osc.color = SwitchColor;
-  osc.hint = std::string(kOscHint);
+  osc.protects = false;
+  osc.hint = std::string(kOscillatorHint);
   osc.setCaption.clear();
   osc.clearCaption.clear();
   osc.mask = 0;
@@ -39,7 +39,7 @@ void FuseSwitches::ApplyLayout(FuseLayout layout) {
     slot.clearCaption = std::string(sw.clearCaption);
     slot.mask = sw.mask;
     slot.caption = slot.setCaption;
-    slot.color = IsProtectCaption(slot.setCaption) ? ProtectColor : SwitchColor;
+    slot.protects = IsProtectCaption(slot.setCaption);
     slot.hint = std::string(sw.hint);
   }
 }

@@ -7,18 +7,14 @@
 #include <cstdint>
 #include <string>
 
-#include "devices/catalogue.h"
+#include "devices/fuse_layouts.h"
 
 namespace lpt {
-
-// RGB colours of the switches.
-inline constexpr std::uint32_t SwitchColor = 0xFDC795;   // ordinary switch
-inline constexpr std::uint32_t ProtectColor = 0x7495B6;  // code protection
 
 struct FuseSlot {
   bool visible = false;
   std::string caption;
-  std::uint32_t color = SwitchColor;
+  bool protects = false;  // a code-protection switch (the window sets these apart)
   std::string hint;
   // Slots 2..12 only.
   std::string setCaption;
@@ -31,7 +27,8 @@ class FuseSwitches {
   static constexpr int kSlots = 12;
 
   // Hides every slot, then shows the layout's slots with
-  // their set captions (the picture of 3FFFh), colours and hints.
+  // their set captions (the picture of 3FFFh) and hints, code-protection
+  // switches marked as such.
   void ApplyLayout(FuseLayout layout);
 
   // Paints `word`: slot 1 always, slots 2..12 only where visible.

@@ -1,6 +1,6 @@
-// Hex text: the form in which words pass between the grids, the protocol
-// and the comparisons. Only '0'-'9' and upper-case 'A'-'F' are hex digits;
-// lower-case letters are not, anywhere in the program.
+// Hex text: the form in which a person reads and types words (the grids,
+// the HEX files, the CLI's output). Only '0'-'9' and upper-case 'A'-'F' are
+// hex digits; lower-case letters are not, anywhere in the program.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace lpt::cli {
 
@@ -25,6 +26,9 @@ struct GlobalOptions {
   bool quiet = false;
   std::string adapter;   // empty: the default adapter
   std::string adapters;  // the user's adapters file
+  // Set by the command, not an option: the files it reads or writes, which
+  // the trace must not be.
+  std::vector<std::string> commandFiles;
 };
 
 // The action of the sub-command that was given; returns the exit code.
@@ -38,5 +42,6 @@ void AddProbeCommand(CLI::App& app, Action& action);      // probe
 void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, verify, blank, erase
 void AddPortsCommand(CLI::App& app, Action& action);      // ports
 void AddPinsCommand(CLI::App& app, Action& action);       // pins
+void AddAdaptersCommand(CLI::App& app, Action& action);   // adapters
 
 }  // namespace lpt::cli

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "devices/catalogue.h"
+#include "fileio/shown_text.h"
 #include "hexfile/hex_file.h"
 
 namespace lpt::cli {
@@ -43,7 +44,8 @@ std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::siz
 bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
                              EditBuffers& buffers) {
   if (FindDevice(options.device) == nullptr) {
-    std::cerr << "Unknown device \"" << options.device << "\". Nearest catalogue names:";
+    std::cerr << "Unknown device \"" << fileio::Shown(options.device)
+              << "\". Nearest catalogue names:";
     for (std::string_view n : NearestDeviceNames(options.device, 5)) std::cerr << ' ' << n;
     std::cerr << "\n";
     return false;
@@ -52,7 +54,7 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
   std::transform(id.begin(), id.end(), id.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   if (id.empty() || id.size() > 4 || !std::all_of(id.begin(), id.end(), IsUpperHex)) {
-    std::cerr << "Bad --id \"" << options.id << "\": give 1 to 4 hex digits.\n";
+    std::cerr << "Bad --id \"" << fileio::Shown(options.id) << "\": give 1 to 4 hex digits.\n";
     return false;
   }
   SetUpDevice(device, buffers, options.device);

@@ -6,8 +6,11 @@
 #include <iostream>
 
 #include "cli/cli_device.h"
+#include "cli/stop_place.h"
 #include "cli/stop_signal.h"
+#include "fileio/shown_text.h"
 #include "hw/adapter_file.h"
+#include "hw/adapter_power_order.h"
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
@@ -58,17 +61,24 @@ class SwitchOffGuard : public Port {
 
 }  // namespace
 
+bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user) {
+  user->clear();
+  if (options.adapters.empty()) return true;
+  std::string error;
+  auto loaded = LoadAdapterFile(options.adapters, false, &error);
+  if (!loaded) {
+    std::cerr << error << '\n';
+    return false;
+  }
+  for (const std::string& warning : loaded->warnings) std::cerr << warning << '\n';
+  *user = std::move(loaded->adapters);
+  return true;
+}
+
 bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter) {
   std::string error;
   std::vector<Adapter> user;
-  if (!options.adapters.empty()) {
-    auto loaded = LoadAdapterFile(options.adapters, false, &error);
-    if (!loaded) {
-      std::cerr << error << '\n';
-      return false;
-    }
-    user = std::move(*loaded);
-  }
+  if (!LoadUserAdapters(options, &user)) return false;
   if (options.adapter.empty()) {
     *adapter = DefaultAdapter();
     return true;
@@ -107,7 +117,7 @@ void CliHooks::SetProgressMax(int max) {
   Draw();
 }
 
-bool CliHooks::StopRequested() { return StopSignalled(); }
+bool CliHooks::StopRequested() { return StopSignalledBeforeWord(); }
 
 void CliHooks::SetProgress(int position) {
   position_ = position;
@@ -148,7 +158,6 @@ CliSession::~CliSession() {
   wiredPort_.reset();
   tracePort_.reset();
   rawPort_.reset();  // closes the port and lets a chip file go
-  if (traceFile_.is_open()) traceFile_.flush();
 }
 
 int CliSession::Finish(int code, const std::string& traceName) {
@@ -160,12 +169,14 @@ int CliSession::Finish(int code, const std::string& traceName) {
     if (code == kExitOk || code == kExitFailed) code = kExitUsage;
   }
   if (!TraceOk()) {
-    std::cerr << "Cannot write the trace file \"" << traceName << "\".\n";
+    std::cerr << "Cannot write the trace file \"" << fileio::Shown(traceName) << "\".\n";
     if (code == kExitOk || code == kExitFailed) code = kExitUsage;
   }
-  if (state_.Stopped || StopSignalled()) {
-    std::cerr << (state_.Stopped ? StoppedMessage(state_) : std::string("Stopped by the user."))
-              << "\n";
+  // A signal after the command's last word stops nothing: the command is
+  // done, and says so by its own exit code.
+  if (state_.Stopped) {
+    std::cerr << StoppedMessage(state_) << "\n"
+              << "Next word: " << StopPlace(hooks_.pass(), state_.StoppedAt, device_) << "\n";
     return kExitStopped;
   }
   return code;
@@ -194,33 +205,45 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->clock_ = std::make_unique<RealDelay>();
   s->delay_ = s->clock_.get();
 
-  if (!options.trace.empty()) {
-    s->traceFile_.open(options.trace, std::ios::out | std::ios::trunc);
-    if (!s->traceFile_) {
-      std::cerr << "Cannot write the trace file \"" << options.trace
-                << "\": " << std::strerror(errno) << ".\n";
-      return nullptr;
-    }
-    s->traceDelay_ = std::make_unique<TraceDelay>(*s->clock_, s->traceFile_);
-    s->delay_ = s->traceDelay_.get();
+  std::vector<std::string> files = options.commandFiles;
+  if (s->choice_.kind == PortChoice::Kind::SimulatorFile) files.push_back(s->choice_.path);
+  if (!options.trace.empty() && !TraceOutput::Check(options.trace, files, &error)) {
+    std::cerr << error << '\n';
+    return nullptr;
   }
 
   // From here on Ctrl+C stops the command instead of the program.
   CatchStopSignals();
   bool inUse = false;
-  s->rawPort_ = OpenPort(s->choice_, *s->clock_, s->device_, s->adapter_, &error, &inUse);
+  const auto stopWaiting = [] {
+    SignalPoint("lock");
+    return StopSignalled();
+  };
+  s->rawPort_ =
+      OpenPort(s->choice_, *s->clock_, s->device_, s->adapter_, &error, &inUse, stopWaiting);
   if (!s->rawPort_) {
     std::cerr << error << '\n';
     if (inUse) *exitCode = kExitNoDevice;
+    if (StopSignalled()) *exitCode = kExitStopped;
     return nullptr;
   }
+  // The trace is made only now, with the chip file locked.
+  if (!options.trace.empty()) {
+    if (!s->trace_.Open(options.trace, &error)) {
+      std::cerr << error << '\n';
+      return nullptr;
+    }
+    s->traceDelay_ = std::make_unique<TraceDelay>(*s->clock_, s->trace_.stream());
+    s->delay_ = s->traceDelay_.get();
+  }
   s->port_ = s->rawPort_.get();
-  if (s->traceFile_.is_open()) {
-    s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->traceFile_);
+  if (s->trace_.IsOpen()) {
+    s->tracePort_ = std::make_unique<TracePort>(*s->rawPort_, s->trace_.stream());
     s->port_ = s->tracePort_.get();
   }
   s->adapterPort_ = s->port_;
-  s->wiredPort_ = std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_);
+  s->wiredPort_ =
+      std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_, s->delay_);
   s->port_ = s->wiredPort_.get();
   s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->choice_.address);
   s->port_ = s->guardPort_.get();
@@ -233,14 +256,16 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   return s;
 }
 
+void CliSession::WarnIfTheBoardCannotPowerTheChip() {
+  if (auto warning = PowerOrderWarning(adapter_, device_, buffers_.FuseWord))
+    hooks_.WarningBox(*warning);
+}
+
 OpContext CliSession::Context() {
   return OpContext{*protocol_, *delay_, hooks_, device_, buffers_, state_};
 }
 
-bool CliSession::TraceOk() {
-  if (!traceFile_.is_open()) return true;
-  return traceFile_.flush().good();
-}
+bool CliSession::TraceOk() { return trace_.Ok(); }
 
 int ExitCodeFor(CommandResult result) {
   switch (result) {

@@ -17,13 +17,14 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buffers/edit_buffers.h"
 #include "cli/cli_app.h"
+#include "cli/trace_output.h"
 #include "devices/active_device.h"
 #include "hw/adapter.h"
 #include "hw/delay.h"
@@ -58,6 +59,9 @@ class CliHooks : public Hooks {
   void SetProgress(int position) override;
   // Ctrl+C or SIGTERM (stop_signal.h).
   bool StopRequested() override;
+  void PassStarted(const std::string& name) override { pass_ = name; }
+  // The pass that ran last ("Program memory", "Data memory" ...).
+  const std::string& pass() const { return pass_; }
 
  private:
   void Message(const std::string& text, const std::string& detail = {});
@@ -71,14 +75,16 @@ class CliHooks : public Hooks {
   int max_ = 100;
   int position_ = 0;
   int drawnCells_ = -1;
+  std::string pass_;
 };
 
 class CliSession {
  public:
   // Builds the session. nullptr, with the reason printed on standard error
   // and *exitCode set to kExitUsage, for a bad device, ID, port spec, chip
-  // file, trace file, adapter or adapters file, or to kExitNoDevice when the
-  // chip file stayed in use by another process. A hardware port that cannot
+  // file, trace file, adapter or adapters file, to kExitNoDevice when the
+  // chip file stayed in use by another process, or to kExitStopped when
+  // Ctrl+C or SIGTERM ended the wait for it. A hardware port that cannot
   // be opened is no error
   // here: the presence test then fails with the port's reason (exit 3).
   static std::unique_ptr<CliSession> Open(const GlobalOptions& options, int* exitCode);
@@ -103,6 +109,10 @@ class CliSession {
   // Everything the device commands of ops/device_commands.h take.
   OpContext Context();
 
+  // Says on standard error when the adapter cannot power the chip the way
+  // its configuration (the buffers' word) needs; the command still runs.
+  void WarnIfTheBoardCannotPowerTheChip();
+
   // False when writing the trace failed (disk full...); say so and exit 2.
   bool TraceOk();
 
@@ -120,7 +130,7 @@ class CliSession {
   OpState state_;
   PortChoice choice_;
   std::unique_ptr<Delay> clock_;  // real waits, or virtual time for the simulator
-  std::ofstream traceFile_;
+  TraceOutput trace_;
   std::unique_ptr<Delay> traceDelay_;
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> rawPort_;
@@ -132,6 +142,10 @@ class CliSession {
   Port* port_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
 };
+
+// The adapters of --adapters FILE (none without it), with the file's
+// warnings on standard error. False with the reason on standard error.
+bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user);
 
 // The adapter --adapter names (the default without it), looked up among
 // the built-in ones and those of --adapters FILE. False with the reason on

@@ -2,13 +2,18 @@
 // buttons run, on the port and device of the global options.
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/buffer_dump.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
+#include "cli/standard_streams.h"
+#include "cli/stop_signal.h"
 #include "devices/capabilities.h"
+#include "fileio/bounded_read.h"
 #include "hexfile/hex_file.h"
 
 namespace lpt::cli {
@@ -20,14 +25,21 @@ using Text = std::shared_ptr<std::string>;
 // The command run on an open session; returns the exit code.
 using SessionCommand = std::function<int(CliSession&)>;
 
-int WithSession(const GlobalOptions& options, const SessionCommand& command) {
+// `files` are the command's own files, which the trace may not be.
+int WithSession(const GlobalOptions& options, const std::vector<std::string>& files,
+                const SessionCommand& command) {
+  GlobalOptions withFiles = options;
+  withFiles.commandFiles = files;
   int code = kExitOk;
-  auto session = CliSession::Open(options, &code);
+  auto session = CliSession::Open(withFiles, &code);
   if (!session) return code;
-  return session->Finish(command(*session), options.trace);
+  code = command(*session);
+  SignalPoint("end");
+  return session->Finish(code, options.trace);
 }
 
 int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true) {
+  session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   ctx.compareId = compareId;
   return ExitCodeFor(command(ctx));
@@ -44,16 +56,32 @@ bool Offered(CliSession& session, bool offered, const char* what) {
 Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session.device()); }
 
 // Loads the HEX file into the session's buffers; the chip is not touched
-// when the file is bad, empty or cut off (an empty download would erase a
-// programmed chip and report success).
-bool LoadFile(CliSession& session, const std::string& path) {
-  const HexLoadResult result = LoadHexFile(path, session.device(), session.buffers());
+// when the file is bad, cut off, or holds nothing for the device (an empty
+// download would erase a programmed chip and report success). Standard
+// input is waited for so that Ctrl+C or SIGTERM still ends the wait.
+int LoadFile(CliSession& session, const std::string& path) {
+  HexLoadResult result;
+  if (path == fileio::kStandardStream) {
+    std::string text, reason;
+    bool stopped = false;
+    if (!ReadStandardInput(&text, &reason, &stopped)) {
+      if (stopped) {
+        std::cerr << "Stopped by the user while waiting for standard input.\n";
+        return kExitStopped;
+      }
+      std::cerr << "Cannot open file \"-\". " << reason << "\n";
+      return kExitUsage;
+    }
+    result = LoadHexText(text, session.device(), session.buffers());
+  } else {
+    result = LoadHexFile(path, session.device(), session.buffers());
+  }
   const std::string problem = result.status == HexLoadResult::Status::Ok
                                   ? IncompleteHexWarning(path, result)
                                   : result.message;
-  if (problem.empty()) return true;
+  if (problem.empty()) return kExitOk;
   std::cerr << problem << "\n";
-  return false;
+  return kExitUsage;
 }
 
 void AddRead(CLI::App& app, Action& action) {
@@ -62,12 +90,13 @@ void AddRead(CLI::App& app, Action& action) {
   read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
   read->callback([&action, out] {
     action = [out](const GlobalOptions& options) {
-      return WithSession(options, [out](CliSession& session) {
+      return WithSession(options, {*out}, [out](CliSession& session) {
         const int code = Run(session, ReadChip);
         if (code != kExitOk) return code;
         if (out->empty()) {
-          DumpBuffers(std::cout, session.device(), session.buffers());
-          return kExitOk;
+          std::ostringstream text;
+          DumpBuffers(text, session.device(), session.buffers());
+          return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
         }
         std::string error;
         if (SaveHexFile(*out, session.device(), session.buffers(), &error)) return kExitOk;
@@ -87,13 +116,13 @@ void AddProgram(CLI::App& app, Action& action) {
       ->check(CLI::IsMember({"data", "fuses"}));
   program->callback([&action, file, only] {
     action = [file, only](const GlobalOptions& options) {
-      return WithSession(options, [file, only](CliSession& session) {
+      return WithSession(options, {*file}, [file, only](CliSession& session) {
         const Capabilities can = CapabilitiesOf(session);
         if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
           return kExitUsage;
         if (*only == "fuses" && !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
           return kExitUsage;
-        if (!LoadFile(session, *file)) return kExitUsage;
+        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
         if (*only == "data") return Run(session, ProgramDataOnly);
         if (*only == "fuses") return Run(session, ProgramFusesOnly);
         return Run(session, ProgramAll);
@@ -110,8 +139,8 @@ void AddVerify(CLI::App& app, Action& action) {
     action = [file](const GlobalOptions& options) {
       // A chip programmed with an ID would fail against the default FFFF:
       // without --id the ID words are read but not compared.
-      return WithSession(options, [file, idGiven = options.idGiven](CliSession& session) {
-        if (!LoadFile(session, *file)) return kExitUsage;
+      return WithSession(options, {*file}, [file, idGiven = options.idGiven](CliSession& session) {
+        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
         if (!idGiven) std::cerr << "The ID is not compared: give --id to compare it.\n";
         return Run(session, VerifyChip, idGiven);
       });
@@ -123,13 +152,13 @@ void AddBlankAndErase(CLI::App& app, Action& action) {
   auto* blank = app.add_subcommand("blank", "check that the chip is erased");
   blank->callback([&action] {
     action = [](const GlobalOptions& options) {
-      return WithSession(options, [](CliSession& session) { return Run(session, BlankCheck); });
+      return WithSession(options, {}, [](CliSession& session) { return Run(session, BlankCheck); });
     };
   });
   auto* erase = app.add_subcommand("erase", "erase the chip (electrically erasable parts)");
   erase->callback([&action] {
     action = [](const GlobalOptions& options) {
-      return WithSession(options, [](CliSession& session) {
+      return WithSession(options, {}, [](CliSession& session) {
         if (!Offered(session, CapabilitiesOf(session).erase, "Erase")) return kExitUsage;
         return Run(session, EraseChip);
       });

@@ -1,11 +1,13 @@
 // lptpic-cli devices: the catalogue, one TAB-separated line per name in
 // table order: name, family number, program words, data bytes,
-// configuration mask (four upper-case hex digits), fuse layout number,
-// information page.
-#include <iostream>
+// configuration mask (four upper-case hex digits; a second word's mask after
+// a "/"), fuse layout number, information page number, and how far the part
+// has been tested ("simulator" or "silicon").
+#include <sstream>
 
 #include "buffers/hex_text.h"
 #include "cli/cli_app.h"
+#include "cli/standard_streams.h"
 #include "devices/catalogue.h"
 
 namespace lpt::cli {
@@ -14,15 +16,18 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
   auto* cmd =
       app.add_subcommand("devices",
                          "list the device catalogue: name, family, program words, data bytes, "
-                         "configuration mask, fuse layout, information page");
+                         "configuration mask, fuse layout, information page, tested");
   cmd->callback([&action] {
     action = [](const GlobalOptions&) {
-      for (const CatalogueRow& row : CatalogueRows())
-        for (std::string_view name : row.names)
-          std::cout << name << '\t' << row.family << '\t' << row.programRows * 8 << '\t'
-                    << row.dataRows * 8 << '\t' << ToHex(row.configMask, 4) << '\t'
-                    << FuseLayoutNumber(row.layout) << '\t' << row.infoPage << '\n';
-      return std::cout.good() ? kExitOk : kExitFailed;
+      std::ostringstream text;
+      for (const DeviceRecord& r : AllDevices()) {
+        text << r.name << '\t' << r.family << '\t' << r.programWords << '\t' << r.dataBytes << '\t'
+             << ToHex(r.configMasks[0], 4);
+        if (r.configMasks[1] != 0) text << '/' << ToHex(r.configMasks[1], 4);
+        text << '\t' << FuseLayoutNumber(r.fuseLayout) << '\t' << InfoPageNumber(r.infoPage) << '\t'
+             << (r.tested == Tested::RealSilicon ? "silicon" : "simulator") << '\n';
+      }
+      return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
     };
   });
 }

@@ -1,11 +1,13 @@
 // dump and convert: a HEX file through the buffers of --device.
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "cli/buffer_dump.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
+#include "cli/standard_streams.h"
 #include "hexfile/hex_file.h"
 
 namespace lpt::cli {
@@ -17,6 +19,37 @@ bool LoadForCommand(const GlobalOptions& options, const std::string& path, Activ
                     EditBuffers& buffers) {
   return SelectDeviceFromOptions(options, device, buffers) &&
          LoadHexForCommand(path, device, buffers);
+}
+
+struct ConvertFiles {
+  std::string in, out;
+  bool allowTruncated = false;
+};
+
+// A file without its end record may be cut off: converted, it would come
+// out complete, with an end record of its own, and pass for whole.
+int Convert(const GlobalOptions& options, const ConvertFiles& files) {
+  ActiveDevice device;
+  EditBuffers buffers;
+  if (!SelectDeviceFromOptions(options, device, buffers)) return kExitUsage;
+  const HexLoadResult result = LoadHexFile(files.in, device, buffers);
+  if (result.status != HexLoadResult::Status::Ok) {
+    std::cerr << result.message << "\n";
+    return kExitUsage;
+  }
+  if (!result.endRecordSeen) {
+    std::cerr << IncompleteHexWarning(files.in, result) << "\n";
+    if (!files.allowTruncated) {
+      std::cerr << "Nothing written: give --allow-truncated to convert it all the same.\n";
+      return kExitUsage;
+    }
+  }
+  std::string error;
+  if (!SaveHexFile(files.out, device, buffers, &error)) {
+    std::cerr << error << "\n";
+    return kExitUsage;
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -31,28 +64,20 @@ void AddHexFileCommands(CLI::App& app, Action& action) {
       ActiveDevice device;
       EditBuffers buffers;
       if (!LoadForCommand(options, *dumpFile, device, buffers)) return kExitUsage;
-      DumpBuffers(std::cout, device, buffers);
-      return kExitOk;
+      std::ostringstream text;
+      DumpBuffers(text, device, buffers);
+      return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
     };
   });
 
-  auto inFile = std::make_shared<std::string>();
-  auto outFile = std::make_shared<std::string>();
+  auto files = std::make_shared<ConvertFiles>();
   auto* convert = app.add_subcommand("convert", "load a HEX file and save it as INHX8M");
-  convert->add_option("IN", *inFile, "Intel HEX file to read")->required();
-  convert->add_option("OUT", *outFile, "Intel HEX file to write")->required();
-  convert->callback([&action, inFile, outFile] {
-    action = [inFile, outFile](const GlobalOptions& options) {
-      ActiveDevice device;
-      EditBuffers buffers;
-      if (!LoadForCommand(options, *inFile, device, buffers)) return kExitUsage;
-      std::string error;
-      if (!SaveHexFile(*outFile, device, buffers, &error)) {
-        std::cerr << error << "\n";
-        return kExitUsage;
-      }
-      return kExitOk;
-    };
+  convert->add_option("IN", files->in, "Intel HEX file to read")->required();
+  convert->add_option("OUT", files->out, "Intel HEX file to write")->required();
+  convert->add_flag("--allow-truncated", files->allowTruncated,
+                    "convert a file without its end-of-file record (it may be cut off)");
+  convert->callback([&action, files] {
+    action = [files](const GlobalOptions& options) { return Convert(options, *files); };
   });
 }
 

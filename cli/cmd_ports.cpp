@@ -1,7 +1,10 @@
 // ports: the parallel ports this machine has and whether they can be used.
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/standard_streams.h"
 #include "hw/port_discovery.h"
 #include "hw/windows_ports.h"
 
@@ -25,23 +28,16 @@ void AddPortsCommand(CLI::App& app, Action& action) {
         std::cerr << error << '\n';
         return kExitFailed;
       }
-      const std::vector<WindowsPort> found = ParallelPorts(devices);
-      if (found.empty()) {
-        std::cout << "No parallel port found.\n";
-        return kExitOk;
-      }
-      for (const WindowsPort& port : found) std::cout << WindowsPortLine(port) << '\n';
-      return kExitOk;
+      std::string text;
+      for (const WindowsPort& port : ParallelPorts(devices)) text += WindowsPortLine(port) + '\n';
+      if (text.empty()) text = "No parallel port found.\n";
 #else
       const auto os = MakeSystemDiscoveryOs();
-      const std::vector<FoundPort> found = DiscoverPorts(*os, *places);
-      if (found.empty()) {
-        std::cout << "No parallel port found.\n";
-        return kExitOk;
-      }
-      for (const FoundPort& port : found) std::cout << PortLine(port) << '\n';
-      return kExitOk;
+      std::string text;
+      for (const FoundPort& port : DiscoverPorts(*os, *places)) text += PortLine(port) + '\n';
+      if (text.empty()) text = "No parallel port found.\n";
 #endif
+      return WriteStandardOutput(text) ? kExitOk : kExitUsage;
     };
   });
 }

@@ -5,6 +5,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/manual_page.h"
+#include "cli/standard_streams.h"
 #include "lptpic/program_info.h"
 
 namespace {
@@ -24,6 +25,7 @@ std::string VersionText() {
 
 int main(int argc, char** argv) {
   using namespace lpt::cli;
+  PrepareStandardStreams();
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
   app.set_version_flag("--version", VersionText());
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
   AddDeviceOpCommands(app, action);
   AddPortsCommand(app, action);
   AddPinsCommand(app, action);
+  AddAdaptersCommand(app, action);
 
   // For the build: the manual page's sections, from this very parser.
   if (argc == 2 && std::strcmp(argv[1], kManualPageOption) == 0) {
@@ -74,5 +77,5 @@ int main(int argc, char** argv) {
   }
   if (!action) return kExitUsage;
   options.idGiven = id->count() > 0;
-  return action(options);
+  return CheckStandardOutput(action(options));
 }

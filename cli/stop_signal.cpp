@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
+#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -24,6 +26,17 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 extern "C" void OnStopSignal(int) { stopFlag.store(true); }
 #endif
 
+// The point LPTPIC_TEST_SIGNAL names; empty without it.
+const std::string& TestPoint() {
+  static const std::string point = [] {
+    const char* text = std::getenv("LPTPIC_TEST_SIGNAL");
+    return std::string(text ? text : "");
+  }();
+  return point;
+}
+
+long wordsAnswered = 0;
+
 }  // namespace
 
 void CatchStopSignals() {
@@ -42,6 +55,17 @@ void CatchStopSignals() {
 
 bool StopSignalled() { return stopFlag.load(); }
 
+bool StopSignalledBeforeWord() {
+  if (StopSignalled()) return true;
+  ++wordsAnswered;
+  if (!TestPoint().empty()) SignalPoint("word:" + std::to_string(wordsAnswered));
+  return false;
+}
+
 void ClearStopSignal() { stopFlag.store(false); }
+
+void SignalPoint(std::string_view point) {
+  if (!TestPoint().empty() && TestPoint() == point) std::raise(SIGTERM);
+}
 
 }  // namespace lpt::cli

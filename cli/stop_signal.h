@@ -1,8 +1,11 @@
 // Ctrl+C and SIGTERM during a device command: instead of ending the program
 // with the adapter's last port value (Vpp possibly on), they ask the
 // command to stop before its next word; the session then switches the
-// adapter off, saves a simulated chip and exits 130.
+// adapter off, saves a simulated chip and exits 130. They also end the
+// waits before a command: for standard input and for a chip file in use.
 #pragma once
+
+#include <string_view>
 
 namespace lpt::cli {
 
@@ -16,7 +19,20 @@ void CatchStopSignals();
 // Whether one of them came since CatchStopSignals.
 bool StopSignalled();
 
+// The question a pass asks before each word: StopSignalled, and each
+// question answered "go on" counts a word for SignalPoint's "word:N".
+bool StopSignalledBeforeWord();
+
 // Clears the flag (tests run several sessions in one process).
 void ClearStopSignal();
+
+// Where a test wants the signal to come, so that it lands at a known moment
+// instead of after a guessed delay: the environment variable
+// LPTPIC_TEST_SIGNAL names a point, and the program sends itself SIGTERM
+// when it gets there. Points: "input" (waiting for standard input),
+// "lock" (waiting for a chip file in use), "word:N" (while the N-th word
+// of the command is worked on, after its question), "end" (after the
+// command's last word, before the session ends).
+void SignalPoint(std::string_view point);
 
 }  // namespace lpt::cli

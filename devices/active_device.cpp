@@ -3,24 +3,20 @@
 namespace lpt {
 
 void SelectDevice(ActiveDevice& device, std::string_view name) {
-  device.family = Family::None;
-  device.configMask = 0x3FFF;
-  device.infoPage = 0;
-  const CatalogueRow* row = FindDevice(name);
-  if (row == nullptr) {
+  const DeviceRecord* record = FindDevice(name);
+  if (record == nullptr) {
     // Unknown names fall back to the 16F84 rather than failing: the
     // settings file may name a part from a newer or older catalogue.
-    device.name = "16F84";
-    row = FindDevice("16F84");
-  } else {
-    device.name = std::string(name);
+    record = FindDevice("16F84");
   }
-  device.family = row->family;
-  device.programRows = row->programRows;
-  device.dataRows = row->dataRows;
-  device.configMask = row->configMask;
-  device.fuseLayout = row->layout;
-  device.infoPage = row->infoPage;
+  device.name = std::string(record->name);
+  device.family = record->family;
+  device.programRows = record->ProgramRows();
+  device.dataRows = record->DataRows();
+  device.configMask = record->ConfigMask();
+  device.fuseLayout = record->fuseLayout;
+  device.infoPage = record->infoPage;
+  device.record = record;
 }
 
 }  // namespace lpt

@@ -15,8 +15,9 @@ struct ActiveDevice {
   int programRows = 128;
   int dataRows = 8;
   std::uint16_t configMask = 0x3FFF;
-  int infoPage = 0;
-  FuseLayout fuseLayout = FuseLayout::L1;
+  InfoPage infoPage = InfoPage::None;
+  FuseLayout fuseLayout = FuseLayout::Pic16F84;
+  const DeviceRecord* record = nullptr;  // everything else about the part; set by SelectDevice
 };
 
 // Makes `name` the active device from the catalogue. An unknown or empty

@@ -27,119 +27,126 @@ constexpr S kWdt{"  Wdt:  ON", "  Wdt:  OFF", 0x0004, "Watchdog timer"};
 constexpr S kPwrLow{"  Pwr:  OFF", "  Pwr:  ON", 0x0008, "Power on timer"};   // active low
 constexpr S kPwrHigh{"  Pwr:  ON", "  Pwr:  OFF", 0x0008, "Power on timer"};  // active high
 constexpr S kBor{"  Bor:  ON", "  Bor:  OFF", 0x0040, "Brown-out Reset Enable bit"};
-constexpr S kFosc1{" FOSC1: 1", " FOSC1: 0", 0x0002, "Oscilator"};
-constexpr S kFosc2Bit2{" FOSC2: 1", " FOSC2: 0", 0x0004, "Oscilator"};
+constexpr S kFosc1{" FOSC1: 1", " FOSC1: 0", 0x0002, kOscillatorHint};
+constexpr S kFosc2Bit2{" FOSC2: 1", " FOSC2: 0", 0x0004, kOscillatorHint};
 
 constexpr S kCp0(std::uint16_t mask) { return {"  CP0: OFF", "  CP0:  ON", mask, "Code protect"}; }
 constexpr S kCp1(std::uint16_t mask) { return {"  CP1: OFF", "  CP1:  ON", mask, "Code protect"}; }
 
-constexpr S p1[] = {kWdt, kPwrLow, {"   CP:  OFF", "   CP:  ON", 0x3FF0, "Code protect"}};
-// L3 and L4: the power-up timer with the opposite polarity.
-constexpr S p3[] = {kWdt, kPwrHigh, {"   CP:  OFF", "   CP:  ON", 0x0010, "Code protect"}};
-constexpr S p5[] = {kWdt, kPwrHigh, kCp0(0x0010), kCp1(0x0020)};
-// L12, _13 and _17 use the first four entries of this list.
-constexpr S p7[] = {kWdt, kPwrLow, kCp0(0x1510), kCp1(0x2A20), kBor};
-constexpr S p10[] = {kWdt, kPwrLow, kCp0(0x3FB0), kBor};
-constexpr S p11[] = {kWdt,
-                     kPwrLow,
-                     kCp0(0x1110),
-                     kCp1(0x2220),
-                     kBor,
-                     {" BorV0: 1", " BorV0: 0", 0x0400, "Brown-out Reset Voltage bit"},
-                     {" BorV1: 1", " BorV1: 0", 0x0800, "Brown-out Reset Voltage bit"}};
-constexpr S p14[] = {kWdt, kPwrLow, kCp0(0x0010), kCp1(0x0020), kBor};
-constexpr S p20[] = {kWdt,
-                     {"  CP: OFF", "  CP:  ON", 0x0008, "Code protect"},
-                     {" MCLR: Ex", " MCLR: In", 0x0010, "Master clear"}};
-constexpr S p21[] = {kFosc1,
-                     kFosc2Bit2,
-                     {"  Wdt: ON", "  Wdt: OFF", 0x0008, "Watchdog timer"},
-                     {"  CP: OFF", "  CP:  ON", 0x0FD0, "Code protect"},
-                     {" MCLR: Ex", " MCLR: In", 0x0020, "Master clear"}};
-constexpr S p22[] = {kFosc1,
-                     kFosc2Bit2,
-                     {"  Wdt: ON", "  Wdt: OFF", 0x0008, "Watchdog timer"},
-                     {"  Pwr:  OFF", "  Pwr:  ON", 0x0010, "Power on timer"},
-                     kCp0(0x1520),
-                     kCp1(0x2A40),
-                     {" MCLR: Ex", " MCLR: In", 0x0080, "Master clear"}};
-constexpr S p24[] = {{"  Wdt: ON", "  Wdt: OFF", 0x0004, "Watchdog timer"},
-                     kPwrLow,
-                     {" CPP0: OFF", " CPP0:  ON", 0x0C10, "Code protect"},
-                     {" CPP1: OFF", " CPP1:  ON", 0x1220, "Code protect"},
-                     {" CPC: OFF", " CPC: ON", 0x2180, "Code protect Calibration area"}};
+constexpr S k16F84Switches[] = {
+    kWdt, kPwrLow, {"   CP:  OFF", "   CP:  ON", 0x3FF0, "Code protect"}};
+// The 16C84 and 16C61 layouts: the power-up timer with the opposite polarity.
+constexpr S k16C84Switches[] = {
+    kWdt, kPwrHigh, {"   CP:  OFF", "   CP:  ON", 0x0010, "Code protect"}};
+constexpr S k16C62Switches[] = {kWdt, kPwrHigh, kCp0(0x0010), kCp1(0x0020)};
+// The 16C745, 16C923 and 16C55x layouts use the first four entries of this list.
+constexpr S k16C62ASwitches[] = {kWdt, kPwrLow, kCp0(0x1510), kCp1(0x2A20), kBor};
+constexpr S k16C71xSwitches[] = {kWdt, kPwrLow, kCp0(0x3FB0), kBor};
+constexpr S k16C77xSwitches[] = {kWdt,
+                                 kPwrLow,
+                                 kCp0(0x1110),
+                                 kCp1(0x2220),
+                                 kBor,
+                                 {" BorV0: 1", " BorV0: 0", 0x0400, "Brown-out Reset Voltage bit"},
+                                 {" BorV1: 1", " BorV1: 0", 0x0800, "Brown-out Reset Voltage bit"}};
+constexpr S k16C925Switches[] = {kWdt, kPwrLow, kCp0(0x0010), kCp1(0x0020), kBor};
+constexpr S k12C50xSwitches[] = {kWdt,
+                                 {"  CP: OFF", "  CP:  ON", 0x0008, "Code protect"},
+                                 {" MCLR: Ex", " MCLR: In", 0x0010, "Master clear"}};
+constexpr S k16C505Switches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 {"  Wdt: ON", "  Wdt: OFF", 0x0008, "Watchdog timer"},
+                                 {"  CP: OFF", "  CP:  ON", 0x0FD0, "Code protect"},
+                                 {" MCLR: Ex", " MCLR: In", 0x0020, "Master clear"}};
+constexpr S k12C67xSwitches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 {"  Wdt: ON", "  Wdt: OFF", 0x0008, "Watchdog timer"},
+                                 {"  Pwr:  OFF", "  Pwr:  ON", 0x0010, "Power on timer"},
+                                 kCp0(0x1520),
+                                 kCp1(0x2A40),
+                                 {" MCLR: Ex", " MCLR: In", 0x0080, "Master clear"}};
+constexpr S k14C000Switches[] = {
+    {"  Wdt: ON", "  Wdt: OFF", 0x0004, "Watchdog timer"},
+    kPwrLow,
+    {" CPP0: OFF", " CPP0:  ON", 0x0C10, "Code protect"},
+    {" CPP1: OFF", " CPP1:  ON", 0x1220, "Code protect"},
+    {" CPC: OFF", " CPC: ON", 0x2180, "Code protect Calibration area"}};
 
-// Slots 2..9 of the 16F62x layouts; L25 adds CP0/CP1, L40 one CP.
-constexpr S kFosc2Bit4{" FOSC2: 1", " FOSC2: 0", 0x0010, "Oscilator"};
+// Slots 2..9 of the 16F62x layouts; the 16F627/628 add CP0/CP1, the 16F62xA one CP.
+constexpr S kFosc2Bit4{" FOSC2: 1", " FOSC2: 0", 0x0010, kOscillatorHint};
 constexpr S kWdt62x{"  Wdt: ON", "  Wdt: OFF", 0x0004, "Watchdog timer"};
 constexpr S kMclr62x{" MCLR: Ex", " MCLR: In", 0x0020, "Master Clear"};
 constexpr S kBod62x{" BOD: ON", " BOD: OFF", 0x0040, "Brown-out detect reset"};
 constexpr S kLvp62x{" LVP: ON", " LVP: OFF", 0x0080, "Low voltage programming enable"};
 constexpr S kCpd62x{" CPD: OFF", " CPD: ON", 0x0100, "Data code protection bit"};
-constexpr S p25[] = {kFosc1,
-                     kFosc2Bit4,
-                     kWdt62x,
-                     kPwrLow,
-                     kMclr62x,
-                     kBod62x,
-                     kLvp62x,
-                     kCpd62x,
-                     {"  CP0: OFF", "  CP0:  ON", 0x1400, "Code protection"},
-                     {"  CP1: OFF", "  CP1:  ON", 0x2800, "Code protection"}};
-constexpr S p40[] = {kFosc1,  kFosc2Bit4, kWdt62x,
-                     kPwrLow, kMclr62x,   kBod62x,
-                     kLvp62x, kCpd62x,    {"  CP: OFF", "  CP:  ON", 0x2000, "Code protection"}};
+constexpr S k16F62xSwitches[] = {kFosc1,
+                                 kFosc2Bit4,
+                                 kWdt62x,
+                                 kPwrLow,
+                                 kMclr62x,
+                                 kBod62x,
+                                 kLvp62x,
+                                 kCpd62x,
+                                 {"  CP0: OFF", "  CP0:  ON", 0x1400, "Code protection"},
+                                 {"  CP1: OFF", "  CP1:  ON", 0x2800, "Code protection"}};
+constexpr S k16F62xASwitches[] = {
+    kFosc1,  kFosc2Bit4, kWdt62x,
+    kPwrLow, kMclr62x,   kBod62x,
+    kLvp62x, kCpd62x,    {"  CP: OFF", "  CP:  ON", 0x2000, "Code protection"}};
 
-constexpr S p27[] = {kWdt,
-                     kPwrLow,
-                     kCp0(0x1010),
-                     kCp1(0x2020),
-                     {"  Bor:  ON", "  Bor:  OFF", 0x0040, "Brown-out reset enable bit"},
-                     {"  Lvp:  ON", "  Lvp:  OFF", 0x0080, "Low voltage programming enable"},
-                     {"  Cpd:  OFF", "  Cpd:  ON", 0x0100, "Data EEmemory code protection bit"},
-                     {"  Wrt:  ON", "  Wrt:  OFF", 0x0200, "Flash Program memory write enable"}};
-constexpr S p28[] = {kFosc1,
-                     kFosc2Bit2,
-                     {"  Wdt:  ON", "  Wdt:  OFF", 0x0008, "Watchdog timer"},
-                     {"  Pwr:  OFF", "  Pwr:  ON", 0x0010, "Power-up timer"},
-                     {" MCLR: Ex", " MCLR: In", 0x0020, "MCLR Pin Function Select"},
-                     {" BOD: ON", " BOD: OFF", 0x0040, "Brown-out Detect Reset"},
-                     {"  CP: OFF", "  CP: ON", 0x0080, "Code protection"},
-                     {" CPD: OFF", " CPD: ON", 0x0100, "Code protection Data"}};
-constexpr S p30[] = {kWdt,
-                     kPwrLow,
-                     kBor,
-                     {"  Lvp:  ON", "  Lvp:  OFF", 0x0080, "Low voltage programming Enable bit"},
-                     {"  Cpd:  OFF", "  Cpd:  ON", 0x0100, "Data EE memory Code Protection"},
-                     {" Wrt0:  OFF", " Wrt0:  ON", 0x0200, "Flash Program Memory Write Enable bit"},
-                     {" Wrt1:  OFF", " Wrt1:  ON", 0x0400, "Flash Program Memory Write Enable bit"},
-                     {"Debug: OFF", "Debug: ON", 0x0800, "Background Debugger Mode"},
-                     {"  CP: OFF", "  CP:  ON", 0x2000, "Code protect"}};
+constexpr S k16F87xSwitches[] = {
+    kWdt,
+    kPwrLow,
+    kCp0(0x1010),
+    kCp1(0x2020),
+    {"  Bor:  ON", "  Bor:  OFF", 0x0040, "Brown-out reset enable bit"},
+    {"  Lvp:  ON", "  Lvp:  OFF", 0x0080, "Low voltage programming enable"},
+    {"  Cpd:  OFF", "  Cpd:  ON", 0x0100, "Data EEmemory code protection bit"},
+    {"  Wrt:  ON", "  Wrt:  OFF", 0x0200, "Flash Program memory write enable"}};
+constexpr S k12F6xxSwitches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 {"  Wdt:  ON", "  Wdt:  OFF", 0x0008, "Watchdog timer"},
+                                 {"  Pwr:  OFF", "  Pwr:  ON", 0x0010, "Power-up timer"},
+                                 {" MCLR: Ex", " MCLR: In", 0x0020, "MCLR Pin Function Select"},
+                                 {" BOD: ON", " BOD: OFF", 0x0040, "Brown-out Detect Reset"},
+                                 {"  CP: OFF", "  CP: ON", 0x0080, "Code protection"},
+                                 {" CPD: OFF", " CPD: ON", 0x0100, "Code protection Data"}};
+constexpr S k16F87xASwitches[] = {
+    kWdt,
+    kPwrLow,
+    kBor,
+    {"  Lvp:  ON", "  Lvp:  OFF", 0x0080, "Low voltage programming Enable bit"},
+    {"  Cpd:  OFF", "  Cpd:  ON", 0x0100, "Data EE memory Code Protection"},
+    {" Wrt0:  OFF", " Wrt0:  ON", 0x0200, "Flash Program Memory Write Enable bit"},
+    {" Wrt1:  OFF", " Wrt1:  ON", 0x0400, "Flash Program Memory Write Enable bit"},
+    {"Debug: OFF", "Debug: ON", 0x0800, "Background Debugger Mode"},
+    {"  CP: OFF", "  CP:  ON", 0x2000, "Code protect"}};
 
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 
-// In Layout order, so FuseLayoutOf can index.
+// In FuseLayout order, so FuseLayoutOf can index. The numbers are the ones
+// `lptpic-cli devices` prints.
 constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
-    {L::L1, &kOscRcHsXtLp, p1},
-    {L::L3, &kOscRcHsXtLp, p3},
-    {L::L4, &kOscRcHsXtLp, p3},
-    {L::L5, &kOscRcHsXtLp, p5},
-    {L::L7, &kOscRcHsXtLp, p7},
-    {L::L10, &kOscRcHsXtLp, p10},
-    {L::L11, &kOscRcHsXtLp, p11},
-    {L::L12, &kOscUsb, First(p7, 4)},
-    {L::L13, &kOscRcHsXtLp, First(p7, 4)},
-    {L::L14, &kOscRcHsXtLp, p14},
-    {L::L17, &kOscRcHsXtLp, First(p7, 4)},
-    {L::L20, &kOsc12Bit, p20},
-    {L::L21, &kOscFosc0, p21},
-    {L::L22, &kOscFosc0, p22},
-    {L::L24, &kOsc14C000, p24},
-    {L::L25, &kOscFosc0, p25},
-    {L::L27, &kOscRcHsXtLp, p27},
-    {L::L28, &kOscFosc0, p28},
-    {L::L30, &kOscRcHsXtLp, p30},
-    {L::L40, &kOscFosc0, p40},
+    {L::Pic16F84, 1, &kOscRcHsXtLp, k16F84Switches},
+    {L::Pic16C84, 3, &kOscRcHsXtLp, k16C84Switches},
+    {L::Pic16C61, 4, &kOscRcHsXtLp, k16C84Switches},
+    {L::Pic16C62, 5, &kOscRcHsXtLp, k16C62Switches},
+    {L::Pic16C62A, 7, &kOscRcHsXtLp, k16C62ASwitches},
+    {L::Pic16C71x, 10, &kOscRcHsXtLp, k16C71xSwitches},
+    {L::Pic16C77x, 11, &kOscRcHsXtLp, k16C77xSwitches},
+    {L::Pic16C7x5, 12, &kOscUsb, First(k16C62ASwitches, 4)},
+    {L::Pic16C923, 13, &kOscRcHsXtLp, First(k16C62ASwitches, 4)},
+    {L::Pic16C925, 14, &kOscRcHsXtLp, k16C925Switches},
+    {L::Pic16C55x, 17, &kOscRcHsXtLp, First(k16C62ASwitches, 4)},
+    {L::Pic12C50x, 20, &kOsc12Bit, k12C50xSwitches},
+    {L::Pic16C505, 21, &kOscFosc0, k16C505Switches},
+    {L::Pic12C67x, 22, &kOscFosc0, k12C67xSwitches},
+    {L::Pic14C000, 24, &kOsc14C000, k14C000Switches},
+    {L::Pic16F62x, 25, &kOscFosc0, k16F62xSwitches},
+    {L::Pic16F87x, 27, &kOscRcHsXtLp, k16F87xSwitches},
+    {L::Pic12F6xx, 28, &kOscFosc0, k12F6xxSwitches},
+    {L::Pic16F87xA, 30, &kOscRcHsXtLp, k16F87xASwitches},
+    {L::Pic16F62xA, 40, &kOscFosc0, k16F62xASwitches},
 }};
 
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",
@@ -147,9 +154,17 @@ constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "
 
 }  // namespace
 
-const FuseLayoutSpec& FuseLayoutOf(FuseLayout layout) {
-  return kLayouts[static_cast<std::size_t>(layout)];
+const FuseLayoutSpec* FindFuseLayout(FuseLayout layout) {
+  const auto index = static_cast<std::size_t>(layout);
+  return index < kLayouts.size() ? &kLayouts[index] : nullptr;
 }
+
+const FuseLayoutSpec& FuseLayoutOf(FuseLayout layout) {
+  const FuseLayoutSpec* spec = FindFuseLayout(layout);
+  return spec ? *spec : kLayouts.front();
+}
+
+int FuseLayoutNumber(FuseLayout layout) { return FuseLayoutOf(layout).number; }
 
 std::span<const FuseLayoutSpec> AllFuseLayouts() { return kLayouts; }
 

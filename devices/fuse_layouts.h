@@ -1,6 +1,5 @@
-// The data of the fuse-panel layout routines L1 ... L40: for each layout
-// the oscillator switch of slot 1 and the two-state switches of slots 2
-// onward. FuseSwitches applies these.
+// The fuse-switch layouts: for each layout the oscillator switch of slot 1
+// and the two-state switches of slots 2 onward. FuseSwitches applies these.
 #pragma once
 
 #include <array>
@@ -8,9 +7,36 @@
 #include <span>
 #include <string_view>
 
-#include "devices/catalogue.h"
-
 namespace lpt {
+
+// A fuse-switch layout, named after the parts it serves: which switch sits
+// in which slot with which captions and masks.
+enum class FuseLayout : std::uint8_t {
+  Pic16F84,    // 16F83, 16F84(A)
+  Pic16C84,    // 16C84: power-up timer active high, one CP bit
+  Pic16C61,    // 16C61, 16C71: as the 16C84, without data EEPROM
+  Pic16C62,    // 16C62/64/65/73/74: CP0 and CP1 once each
+  Pic16C62A,   // the later 16C6x/7x/62x: CP pairs repeated, brown-out reset
+  Pic16C71x,   // 16C710/711: one CP field, brown-out reset
+  Pic16C77x,   // 16C773/774: brown-out voltage bits
+  Pic16C7x5,   // 16C745/765: USB oscillator modes
+  Pic16C923,   // 16C923/924
+  Pic16C925,   // 16C925/926: CP pair once, brown-out reset
+  Pic16C55x,   // 16C554/556/558
+  Pic12C50x,   // 12C508(A)/509(A), 12CE518/519
+  Pic16C505,   // 16C505
+  Pic12C67x,   // 12C671/672, 12CE673/674
+  Pic14C000,   // 14C000
+  Pic16F62x,   // 16F627/628
+  Pic16F87x,   // 16F870 to 16F877
+  Pic12F6xx,   // 12F629/675, 16F630/676
+  Pic16F87xA,  // 16F873A/874A/876A/877A
+  Pic16F62xA,  // 16F627A/628A/648A
+};
+inline constexpr int kFuseLayoutCount = 20;
+
+// The layout's number as `lptpic-cli devices` prints it.
+int FuseLayoutNumber(FuseLayout layout);
 
 // Slot 1: captions for each value of configuration bits 1..0 (index = the
 // value, as OscCaption[0..3]) and the steps added to the word on the
@@ -20,7 +46,8 @@ struct OscVariant {
   std::array<int, 4> step;
 };
 
-inline constexpr std::string_view kOscHint = "Oscilator";
+// The hint of the oscillator switch, as the window shows it (spelling included).
+inline constexpr std::string_view kOscillatorHint = "Oscilator";
 
 // A two-state switch: the set caption is shown while any bit of mask is 1.
 struct FuseSwitchSpec {
@@ -32,15 +59,19 @@ struct FuseSwitchSpec {
 
 struct FuseLayoutSpec {
   FuseLayout layout;
+  int number;  // as `lptpic-cli devices` prints it
   const OscVariant* osc;
   std::span<const FuseSwitchSpec> switches;  // slots 2, 3, ... in order
   int SlotCount() const { return 1 + static_cast<int>(switches.size()); }
 };
 
-// The data of one layout routine; every Layout value has one.
+// The switches of one layout; nullptr for a value outside the enumeration.
+const FuseLayoutSpec* FindFuseLayout(FuseLayout layout);
+// As FindFuseLayout for a layout known to exist (the catalogue's self-check
+// makes sure every part's does); an unknown value gives the first layout.
 const FuseLayoutSpec& FuseLayoutOf(FuseLayout layout);
 
-// All twenty layouts, in Layout order.
+// Every layout, in FuseLayout order.
 std::span<const FuseLayoutSpec> AllFuseLayouts();
 
 // Code-protection switches are the ones whose caption names CP, CP0, CP1,

@@ -43,32 +43,32 @@ constexpr string_view kFoscRa6[] = {
 constexpr string_view kSep[] = {kInfoSeparator};
 
 // Page-specific lines.
-constexpr string_view kP2[] = {
+constexpr string_view k16C620Protect[] = {
     "CP0=OFF, CP1=OFF - Code protection OFF", "CP0=ON, CP1=OFF  - Code protection OFF",
     "CP0=OFF, CP1=ON  - Code protection OFF", "CP0=ON, CP1=ON   - All memory is protected"};
-constexpr string_view kP3[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
-                               "CP0=ON, CP1=OFF  - Code protection OFF",
-                               "CP0=OFF, CP1=ON  - Upper 1/2 of program memory code protected",
-                               "CP0=ON, CP1=ON   - All memory is protected"};
-constexpr string_view kP4[] = {"CP0=OFF - Code protection OFF",
-                               "CP0=ON  - All memory is protected, but 00h-3Fh is writable"};
-constexpr string_view kP5[] = {
+constexpr string_view k16C621Protect[] = {
+    "CP0=OFF, CP1=OFF - Code protection OFF", "CP0=ON, CP1=OFF  - Code protection OFF",
+    "CP0=OFF, CP1=ON  - Upper 1/2 of program memory code protected",
+    "CP0=ON, CP1=ON   - All memory is protected"};
+constexpr string_view k16C71xProtect[] = {
+    "CP0=OFF - Code protection OFF", "CP0=ON  - All memory is protected, but 00h-3Fh is writable"};
+constexpr string_view kBrownOutVoltages[] = {
     "BorV0=1, BorV1=1 - VBor set to 2,5V", "BorV0=0, BorV1=1  - VBor set to 2,7V",
     "BorV0=1,  BorV1=0 - VBor set to 4,2V", "BorV0=0,  BorV1=0 -  VBor set to 4,5V"};
-constexpr string_view kP6[] = {"Osc E  - external clock with 4K PLL",
-                               "Osc H  - HS oscilator with 4K PL enabled",
-                               "Osc EC - external clock with CLKOUT on OSC2", "Osc HS - oscilator"};
-constexpr string_view kP7[] = {
+constexpr string_view kUsbOscillators[] = {
+    "Osc E  - external clock with 4K PLL", "Osc H  - HS oscilator with 4K PL enabled",
+    "Osc EC - external clock with CLKOUT on OSC2", "Osc HS - oscilator"};
+constexpr string_view k16C925Protect[] = {
     "CP0=OFF, CP1=OFF - Code protection OFF",
     "CP0=ON, CP1=OFF  - Lower 1/2 memory code protected (0000h-07FFh)",
     "CP0=OFF, CP1=ON  - All but last 256 bytes of memory code protected (0000h-0EFFh)",
     "CP0=ON, CP1=ON   - All memory is protected"};
-constexpr string_view kP8[] = {
+constexpr string_view k16C926Protect[] = {
     "CP0=OFF, CP1=OFF - Code protection OFF",
     "CP0=ON, CP1=OFF  - Lower 1/2 memory code protected (0000h-0FFFh)",
     "CP0=OFF, CP1=ON  - All but last 256 bytes of memory code protected (0000h-1EFFh)",
     "CP0=ON, CP1=ON   - All memory is protected"};
-constexpr string_view kP11[] = {
+constexpr string_view k16C505Oscillators[] = {
     "FOSC0=1 FOSC1=1 FOSC2=1 - External RC oscillator/CLKOUT function on RB4 pin",
     "FOSC0=0 FOSC1=1 FOSC2=1 - External RC oscillator/RB4 function on RB4 pin",
     "FOSC0=1 FOSC1=0 FOSC2=1 - Internal RC oscillator/CLKOUT function on RB4 pin",
@@ -76,13 +76,13 @@ constexpr string_view kP11[] = {
     "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
     "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
     "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
-constexpr string_view kP12[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
-                                "CP0=ON, CP1=OFF  - Do not use", "CP0=OFF, CP1=ON  - Do not use",
-                                "CP0=ON, CP1=ON   - All memory protected"};
-constexpr string_view kP13[] = {
+constexpr string_view k16C554Protect[] = {
+    "CP0=OFF, CP1=OFF - Code protection OFF", "CP0=ON, CP1=OFF  - Do not use",
+    "CP0=OFF, CP1=ON  - Do not use", "CP0=ON, CP1=ON   - All memory protected"};
+constexpr string_view k16C556Protect[] = {
     "CP0=OFF, CP1=OFF - Code protection OFF", "CP0=ON, CP1=OFF  - Do not use",
     "CP0=OFF, CP1=ON  - Upper 1/2 memory protected", "CP0=ON, CP1=ON   - All memory protected"};
-constexpr string_view kP14[] = {
+constexpr string_view k12C67xOscillatorsAndProtect[] = {
     "FOSC0=1 FOSC1=1 FOSC2=1 - External RC oscillator/CLKOUT function on GP4 pin",
     "FOSC0=0 FOSC1=1 FOSC2=1 - External RC oscillator/GP4 function on GP4 pin",
     "FOSC0=1 FOSC1=0 FOSC2=1 - Internal RC oscillator/CLKOUT function on GP4 pin",
@@ -94,32 +94,32 @@ constexpr string_view kP14[] = {
     "CP0=ON, CP1=OFF  - 0400h to 07FFh code protected",
     "CP0=OFF, CP1=ON  - 0200h to 07FFh code protected",
     "CP0=ON, CP1=ON   - 0000h to 07FFh code protected"};
-constexpr string_view kP15[] = {"CPP0=OFF, CPP1=OFF - All unprotected",
-                                "CPP0=OFF, CPP1=ON - N/A",
-                                "CPP0=ON, CPP1=OFF - N/A",
-                                "CPP0=ON, CPP1=ON - All protected",
-                                "Osc: HS - crystal/resonator",
-                                "Osc: In RC - Internal RC oscillator"};
-constexpr string_view kP16[] = {"CP0=OFF, CP1=OFF - Program memory code protection OFF",
-                                "CP0=OFF, CP1=ON - 0200h-03FFh code protected",
-                                "CP0=ON, CP1=OFF - Program memory code protection OFF",
-                                "CP0=ON, CP1=ON - 0000h-03FFh code protected"};
-constexpr string_view kP17[] = {"CP0=OFF, CP1=OFF - Program memory code protection OFF",
-                                "CP0=OFF, CP1=ON - 0200h-07FFh code protected",
-                                "CP0=ON, CP1=OFF - 0400h-07FFh code protected",
-                                "CP0=ON, CP1=ON - 0000h-07FFh code protected"};
-constexpr string_view kP18[] = {
+constexpr string_view k14C000ProtectAndOscillator[] = {"CPP0=OFF, CPP1=OFF - All unprotected",
+                                                       "CPP0=OFF, CPP1=ON - N/A",
+                                                       "CPP0=ON, CPP1=OFF - N/A",
+                                                       "CPP0=ON, CPP1=ON - All protected",
+                                                       "Osc: HS - crystal/resonator",
+                                                       "Osc: In RC - Internal RC oscillator"};
+constexpr string_view k16F627Protect[] = {"CP0=OFF, CP1=OFF - Program memory code protection OFF",
+                                          "CP0=OFF, CP1=ON - 0200h-03FFh code protected",
+                                          "CP0=ON, CP1=OFF - Program memory code protection OFF",
+                                          "CP0=ON, CP1=ON - 0000h-03FFh code protected"};
+constexpr string_view k16F628Protect[] = {"CP0=OFF, CP1=OFF - Program memory code protection OFF",
+                                          "CP0=OFF, CP1=ON - 0200h-07FFh code protected",
+                                          "CP0=ON, CP1=OFF - 0400h-07FFh code protected",
+                                          "CP0=ON, CP1=ON - 0000h-07FFh code protected"};
+constexpr string_view k16F87x2KProtect[] = {
     "CP0=OFF, CP1=OFF - Code protection OFF", "CP0=OFF, CP1=ON - Not supported",
     "CP0=ON, CP1=OFF - Not supported", "CP0=ON, CP1=ON - 0000h-7FFh - code protected"};
-constexpr string_view kP19[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
-                                "CP0=OFF, CP1=ON - 0800h-0FFFh - code protected",
-                                "CP0=ON, CP1=OFF - 0F00h-0FFFh - code protected",
-                                "CP0=ON, CP1=ON - 0000h-0FFFh - code protected"};
-constexpr string_view kP20[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
-                                "CP0=OFF, CP1=ON - 1000h-1FFFh - code protected",
-                                "CP0=ON, CP1=OFF - 1F00h-1FFFh - code protected",
-                                "CP0=ON, CP1=ON - 0000h-1FFFh - code protected"};
-constexpr string_view kP28Ra[] = {
+constexpr string_view k16F87x4KProtect[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
+                                            "CP0=OFF, CP1=ON - 0800h-0FFFh - code protected",
+                                            "CP0=ON, CP1=OFF - 0F00h-0FFFh - code protected",
+                                            "CP0=ON, CP1=ON - 0000h-0FFFh - code protected"};
+constexpr string_view k16F87x8KProtect[] = {"CP0=OFF, CP1=OFF - Code protection OFF",
+                                            "CP0=OFF, CP1=ON - 1000h-1FFFh - code protected",
+                                            "CP0=ON, CP1=OFF - 1F00h-1FFFh - code protected",
+                                            "CP0=ON, CP1=ON - 0000h-1FFFh - code protected"};
+constexpr string_view kFoscRa4[] = {
     "FOSC0=1 FOSC1=1 FOSC2=1 - External RC oscillator: CLKOUT function on RA4 pin",
     "FOSC0=0 FOSC1=1 FOSC2=1 - External RC oscillator: I/O function on RA4 pin",
     "FOSC0=1 FOSC1=0 FOSC2=1 - Internal RC oscillator: CLKOUT function on RA4 pin, I/O function "
@@ -129,10 +129,10 @@ constexpr string_view kP28Ra[] = {
     "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
     "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
     "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
-constexpr string_view kP28RaMclr[] = {
+constexpr string_view kMclrAlternate[] = {
     "MCLR=ON  - MCLR pin is  MCLR function",
     "MCLR=OFF - MCLR pin is alternate function, MCLR function is internally disabled"};
-constexpr string_view kP28Gp[] = {
+constexpr string_view kFoscGp4[] = {
     "FOSC0=1 FOSC1=1 FOSC2=1 - External RC oscillator: CLKOUT function on GP4 pin",
     "FOSC0=0 FOSC1=1 FOSC2=1 - External RC oscillator: I/O function on GP4 pin",
     "FOSC0=1 FOSC1=0 FOSC2=1 - Internal RC oscillator: CLKOUT function on GP4 pin, I/O function "
@@ -142,7 +142,7 @@ constexpr string_view kP28Gp[] = {
     "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
     "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
     "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
-constexpr string_view kP30[] = {
+constexpr string_view k16F87xA8KProtect[] = {
     "CP=OFF - Code protection OFF",
     "CP=ON  - Code protected",
     "BkBug=OFF - Background debugger functions not enabled",
@@ -156,7 +156,7 @@ constexpr string_view kP30[] = {
     "EECON conrol"};
 
 // The 4K parts of the same family: the same bits, half the address ranges.
-constexpr string_view kP31[] = {
+constexpr string_view k16F87xA4KProtect[] = {
     "CP=OFF - Code protection OFF",
     "CP=ON  - Code protected",
     "BkBug=OFF - Background debugger functions not enabled",
@@ -170,58 +170,61 @@ constexpr string_view kP31[] = {
     "EECON control"};
 
 struct Page {
-  int number;
+  InfoPage page;
+  int number;  // as `lptpic-cli devices` prints it
   std::initializer_list<Block> blocks;
 };
 
-// Page 28 is listed twice: the RA-pin text for 16F630/676 is chosen by name.
-const Page kPages[] = {
-    {1, {kCpQuarters}},
-    {2, {kP2}},
-    {3, {kP3}},
-    {4, {kP4}},
-    {5, {kCpQuarters, kP5}},
-    {6, {kCpQuarters, kP6}},
-    {7, {kP7}},
-    {8, {kP8}},
-    {10, {kMclr}},
-    {11, {kMclr, kP11}},
-    {12, {kP12}},
-    {13, {kP13}},
-    {14, {kMclr, kP14}},
-    {15, {kP15}},
-    {16, {kFoscRa6, kSep, kMclr, kSep, kP16, kLvp}},
-    {17, {kFoscRa6, kSep, kMclr, kSep, kP17, kLvp}},
-    {18, {kLvp, kWrt, kP18}},
-    {19, {kLvp, kWrt, kP19}},
-    {20, {kLvp, kWrt, kP20}},
-    {28, {kP28Gp, kSep, kMclr, kSep}},
-    {30, {kP30, kLvp}},
-    {31, {kP31, kLvp}},
-    {40, {kFoscRa6, kSep, kMclr, kSep, kLvp}},
-};
-const Page kPage28Ra{28, {kP28Ra, kSep, kP28RaMclr, kSep}};
+using P = InfoPage;
 
-std::vector<string_view> Flatten(const Page& page) {
-  std::vector<string_view> lines;
-  for (Block block : page.blocks) lines.insert(lines.end(), block.begin(), block.end());
-  return lines;
+const Page kPages[] = {
+    {P::None, 0, {}},
+    {P::CodeProtectQuarters, 1, {kCpQuarters}},
+    {P::Pic16C620, 2, {k16C620Protect}},
+    {P::Pic16C621, 3, {k16C621Protect}},
+    {P::Pic16C71x, 4, {k16C71xProtect}},
+    {P::Pic16C77x, 5, {kCpQuarters, kBrownOutVoltages}},
+    {P::Pic16C7x5, 6, {kCpQuarters, kUsbOscillators}},
+    {P::Pic16C925, 7, {k16C925Protect}},
+    {P::Pic16C926, 8, {k16C926Protect}},
+    {P::Pic12C50x, 10, {kMclr}},
+    {P::Pic16C505, 11, {kMclr, k16C505Oscillators}},
+    {P::Pic16C554, 12, {k16C554Protect}},
+    {P::Pic16C556, 13, {k16C556Protect}},
+    {P::Pic12C67x, 14, {kMclr, k12C67xOscillatorsAndProtect}},
+    {P::Pic14C000, 15, {k14C000ProtectAndOscillator}},
+    {P::Pic16F627, 16, {kFoscRa6, kSep, kMclr, kSep, k16F627Protect, kLvp}},
+    {P::Pic16F628, 17, {kFoscRa6, kSep, kMclr, kSep, k16F628Protect, kLvp}},
+    {P::Pic16F87x2K, 18, {kLvp, kWrt, k16F87x2KProtect}},
+    {P::Pic16F87x4K, 19, {kLvp, kWrt, k16F87x4KProtect}},
+    {P::Pic16F87x8K, 20, {kLvp, kWrt, k16F87x8KProtect}},
+    {P::Pic12F629, 28, {kFoscGp4, kSep, kMclr, kSep}},
+    {P::Pic16F630, 28, {kFoscRa4, kSep, kMclrAlternate, kSep}},
+    {P::Pic16F87xA8K, 30, {k16F87xA8KProtect, kLvp}},
+    {P::Pic16F87xA4K, 31, {k16F87xA4KProtect, kLvp}},
+    {P::Pic16F62xA, 40, {kFoscRa6, kSep, kMclr, kSep, kLvp}},
+};
+
+const Page* FindPage(InfoPage page) {
+  for (const Page& p : kPages)
+    if (p.page == page) return &p;
+  return nullptr;
 }
 
 }  // namespace
 
-std::vector<string_view> InfoPageLines(int infoPage, string_view deviceName) {
-  if (infoPage == 28 && deviceName == "16F630/676") return Flatten(kPage28Ra);
-  for (const Page& page : kPages) {
-    if (page.number == infoPage) return Flatten(page);
-  }
-  return {};
+int InfoPageNumber(InfoPage page) {
+  const Page* p = FindPage(page);
+  return p ? p->number : 0;
 }
 
-std::vector<int> InfoPageNumbers() {
-  std::vector<int> numbers;
-  for (const Page& page : kPages) numbers.push_back(page.number);
-  return numbers;
+std::vector<string_view> InfoPageLines(InfoPage page) {
+  std::vector<string_view> lines;
+  if (const Page* p = FindPage(page))
+    for (Block block : p->blocks) lines.insert(lines.end(), block.begin(), block.end());
+  return lines;
 }
+
+bool IsKnownInfoPage(InfoPage page) { return FindPage(page) != nullptr; }
 
 }  // namespace lpt

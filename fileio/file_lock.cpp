@@ -4,6 +4,8 @@
 #include <cstring>
 #include <thread>
 
+#include "fileio/link_target.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -29,22 +31,34 @@ std::unique_ptr<FileLock> Report(FileLock::Outcome value, FileLock::Outcome* out
 }
 
 #ifndef _WIN32
-std::string Folder(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Still the file (or the absence of one) the lock was taken for?
-bool StillCurrent(int fd, const std::string& path, bool onFolder) {
-  struct stat now {};
-  const bool exists = ::stat(path.c_str(), &now) == 0;
-  if (onFolder) return !exists;
-  struct stat held {};
-  return exists && ::fstat(fd, &held) == 0 && held.st_dev == now.st_dev &&
+// Still the file the lock was taken on? A rename or a removal while the
+// lock was awaited gives the name another file or none.
+bool StillCurrent(int fd, const std::string& path) {
+  struct stat now {
+  }, held{};
+  return ::stat(path.c_str(), &now) == 0 && ::fstat(fd, &held) == 0 && held.st_dev == now.st_dev &&
          held.st_ino == now.st_ino;
 }
+
+// Opens the file to lock, creating it empty when it does not exist: -1
+// with errno on failure. Read-only and non-blocking: a FIFO does not hold
+// the open up.
+int OpenOrCreate(const std::string& path, bool* created) {
+  for (;;) {
+    *created = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    const int made =
+        ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+    if (made >= 0) {
+      *created = true;
+      return made;
+    }
+    if (errno != EEXIST) return -1;  // else another process made it just now: open that
+  }
+}
+
+bool CannotCreate(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 #endif
 
 }  // namespace
@@ -52,47 +66,81 @@ bool StillCurrent(int fd, const std::string& path, bool onFolder) {
 #ifndef _WIN32
 
 std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono::milliseconds wait,
-                                            Outcome* outcome, std::string* reason) {
+                                            Outcome* outcome, std::string* reason,
+                                            const std::function<bool()>& stopWaiting) {
   const auto deadline = Clock::now() + wait;
+  std::string target;
+  if (!FollowLinks(path, target))
+    return Report(Outcome::Failed, outcome, reason, std::string(std::strerror(errno)) + ".");
   for (;;) {
-    // Read-only and non-blocking: a FIFO does not hold the open up, and
-    // nothing is created by taking a lock.
-    bool onFolder = false;
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-      onFolder = true;
-      fd = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool created = false;
+    const int fd = OpenOrCreate(target, &created);
+    if (fd < 0 && CannotCreate(errno)) {
+      // No file, and none can be made here: nothing can be saved here
+      // either, so there is nothing to take turns for.
+      if (outcome) *outcome = Outcome::Held;
+      return std::unique_ptr<FileLock>(new FileLock(-1, {}));
     }
     if (fd < 0)
       return Report(Outcome::Failed, outcome, reason, std::string(std::strerror(errno)) + ".");
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      if (StillCurrent(fd, path, onFolder)) {
-        if (outcome) *outcome = Outcome::Held;
-        return std::unique_ptr<FileLock>(new FileLock(fd));
-      }
-      ::close(fd);  // replaced or created meanwhile: lock what is there now
-      continue;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+      // A device, FIFO or folder is no chip file: the reader refuses it.
+      ::close(fd);
+      if (outcome) *outcome = Outcome::Held;
+      return std::unique_ptr<FileLock>(new FileLock(-1, {}));
     }
-    const int error = errno;
-    ::close(fd);
-    if (error != EWOULDBLOCK && error != EINTR)
+    int error = 0;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      error = errno;
+      if (error != EWOULDBLOCK && error != EINTR) break;
+      error = 0;
+      if (stopWaiting && stopWaiting()) {
+        ::close(fd);
+        return Report(Outcome::Stopped, outcome, reason, {});
+      }
+      if (Clock::now() >= deadline) {
+        ::close(fd);
+        return Report(Outcome::Busy, outcome, reason, {});
+      }
+      std::this_thread::sleep_for(kRetry);
+    }
+    if (error != 0) {
+      ::close(fd);
       return Report(Outcome::Failed, outcome, reason, std::string(std::strerror(error)) + ".");
-    if (Clock::now() >= deadline) return Report(Outcome::Busy, outcome, reason, {});
-    std::this_thread::sleep_for(kRetry);
+    }
+    if (StillCurrent(fd, target)) {
+      if (outcome) *outcome = Outcome::Held;
+      return std::unique_ptr<FileLock>(new FileLock(fd, created ? target : std::string()));
+    }
+    ::close(fd);  // replaced or removed meanwhile: lock what is there now
   }
 }
 
-FileLock::~FileLock() { ::close(static_cast<int>(handle_)); }
+FileLock::~FileLock() {
+  if (handle_ < 0) return;
+  const int fd = static_cast<int>(handle_);
+  // A file made only to carry the lock, still empty: the command saved
+  // nothing, and a command that saves nothing leaves no file behind. It
+  // goes while the lock is held, so no one can have written it meanwhile.
+  struct stat info {};
+  if (!created_.empty() && ::fstat(fd, &info) == 0 && info.st_size == 0 &&
+      StillCurrent(fd, created_))
+    ::unlink(created_.c_str());
+  ::close(fd);
+}
 
 void FileLock::MoveTo(std::intptr_t handle) {
-  ::close(static_cast<int>(handle_));
+  if (handle_ >= 0) ::close(static_cast<int>(handle_));
   handle_ = handle;
+  created_.clear();
 }
 
 #else
 
 std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono::milliseconds wait,
-                                            Outcome* outcome, std::string* reason) {
+                                            Outcome* outcome, std::string* reason,
+                                            const std::function<bool()>& stopWaiting) {
   const auto deadline = Clock::now() + wait;
   const std::filesystem::path lockPath = std::filesystem::u8path(path + ".lock");
   HANDLE file = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -105,7 +153,11 @@ std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono
     OVERLAPPED at{};
     if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
       if (outcome) *outcome = Outcome::Held;
-      return std::unique_ptr<FileLock>(new FileLock(reinterpret_cast<std::intptr_t>(file)));
+      return std::unique_ptr<FileLock>(new FileLock(reinterpret_cast<std::intptr_t>(file), {}));
+    }
+    if (stopWaiting && stopWaiting()) {
+      CloseHandle(file);
+      return Report(Outcome::Stopped, outcome, reason, {});
     }
     if (Clock::now() >= deadline) {
       CloseHandle(file);

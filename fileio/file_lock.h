@@ -2,14 +2,19 @@
 // lives, so that two programs working on the same chip file take turns
 // instead of losing one's update or splicing two chips into one file.
 //
-// The lock is on the file itself, and is taken again when the file was
-// replaced meanwhile (a rename gives the name a new file). While the file
-// does not exist yet, its folder is locked instead, until it does.
+// The lock is on the file a path leads to once symbolic links are followed,
+// so one file is one lock whatever names it (a link, a dangling link, the
+// file itself). A file that does not exist yet is created empty to carry
+// the lock, and removed again when the lock goes while it is still empty
+// (nothing was saved into it); where it cannot be created, nobody can
+// write it either, and no lock is needed. The lock is taken again when the
+// file was replaced meanwhile (a rename gives the name a new file).
 // On Windows a "NAME.lock" file beside it carries the lock (LockFileEx).
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,13 +22,15 @@ namespace lpt::fileio {
 
 class FileLock {
  public:
-  enum class Outcome { Held, Busy, Failed };
+  enum class Outcome { Held, Busy, Stopped, Failed };
 
   // Waits up to `wait` for the lock on `path`. Busy when another process
-  // still held it then; Failed with *reason when it could not be taken at
-  // all (a missing folder, no permission).
+  // still held it then; Stopped when `stopWaiting` (asked while waiting)
+  // said so; Failed with *reason when it could not be taken at all (a
+  // missing folder, a loop of links).
   static std::unique_ptr<FileLock> Acquire(const std::string& path, std::chrono::milliseconds wait,
-                                           Outcome* outcome, std::string* reason);
+                                           Outcome* outcome, std::string* reason,
+                                           const std::function<bool()>& stopWaiting = {});
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
@@ -34,8 +41,10 @@ class FileLock {
   void MoveTo(std::intptr_t handle);
 
  private:
-  explicit FileLock(std::intptr_t handle) : handle_(handle) {}
+  FileLock(std::intptr_t handle, std::string created)
+      : handle_(handle), created_(std::move(created)) {}
   std::intptr_t handle_;
+  std::string created_;  // the file this lock created, until something is saved in it
 };
 
 }  // namespace lpt::fileio

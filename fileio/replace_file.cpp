@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "fileio/link_target.h"
 #include "fileio/replace_file_os.h"
 
 namespace lpt::fileio {
@@ -36,6 +37,22 @@ bool IsTemporaryNameOf(std::string_view targetName, std::string_view name) {
 
 std::string ErrorReason(int error) {
   return std::string(std::strerror(error != 0 ? error : EIO)) + ".";
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::string target;
+  if (!FollowLinks(path, target)) return;
+  const fs::path file = fs::u8path(target);
+  const std::string name = file.filename().string();
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (IsTemporaryNameOf(name, it->path().filename().string())) {
+      std::error_code ignored;
+      fs::remove(it->path(), ignored);
+    }
+  }
 }
 
 bool ReplaceFile(const std::string& path, std::string_view content, std::string* reason,

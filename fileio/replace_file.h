@@ -36,6 +36,10 @@ struct ReplaceOptions {
 bool ReplaceFile(const std::string& path, std::string_view content, std::string* reason,
                  const ReplaceOptions& options = {});
 
+// Removes the temporary files that ReplaceFile runs killed meanwhile left
+// beside the file `path` leads to. Only the holder of its lock may call it.
+void RemoveStaleTemporaries(const std::string& path);
+
 // True when a new file can be made in `folder` (ReplaceFile needs that even
 // for a file that exists). Tried with a file of a unique name, created
 // exclusively and removed again: never through a link, never over a file.

@@ -1,9 +1,7 @@
 // ReplaceFile on POSIX systems.
 #ifndef _WIN32
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,12 +10,11 @@
 #include <string>
 
 #include "fileio/file_lock.h"
+#include "fileio/link_target.h"
 #include "fileio/replace_file_os.h"
 
 namespace lpt::fileio {
 namespace {
-
-constexpr int kMaxLinks = 40;  // as the kernel's own limit on nested links
 
 std::string Folder(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -29,25 +26,6 @@ std::string Folder(const std::string& path) {
 std::string BaseName(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The file a chain of symbolic links ends at (the path itself when it is
-// no link, or when it does not exist yet). False with errno on a loop.
-bool FollowLinks(std::string path, std::string& target) {
-  for (int depth = 0; depth < kMaxLinks; ++depth) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-      target = path;
-      return true;
-    }
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink(path.c_str(), buffer, sizeof buffer - 1);
-    if (length < 0) return false;
-    const std::string link(buffer, static_cast<std::size_t>(length));
-    path = link.front() == '/' ? link : Folder(path) + "/" + link;
-  }
-  errno = ELOOP;
-  return false;
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -69,16 +47,6 @@ void SyncFolder(const std::string& folder) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
-}
-
-void RemoveStaleTemporaries(const std::string& folder, const std::string& targetName) {
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return;
-  while (const dirent* entry = ::readdir(dir)) {
-    if (IsTemporaryNameOf(targetName, entry->d_name))
-      ::unlink((folder + "/" + entry->d_name).c_str());
-  }
-  ::closedir(dir);
 }
 
 // Creates a temporary file in `folder` that did not exist, never through a
@@ -128,7 +96,7 @@ bool ReplaceFileOnThisSystem(const std::string& path, std::string_view content, 
 
   const std::string folder = Folder(target);
   const std::string name = BaseName(target);
-  if (options.removeStaleTemporaries) RemoveStaleTemporaries(folder, name);
+  if (options.removeStaleTemporaries) RemoveStaleTemporaries(target);
 
   std::string tempPath;
   const int fd = CreateTemporary(folder, name, exists ? 0600 : 0666, tempPath);

@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SelectDevice(device, name);
   buffers.FuseWord = back.FuseWord = 0x3FFF;
   const HexLoadResult loaded = LoadHexText(text, device, buffers);
-  if (loaded.status == HexLoadResult::Status::ChecksumError && loaded.line < 1) std::abort();
+  const bool lineError = loaded.status == HexLoadResult::Status::ChecksumError ||
+                         loaded.status == HexLoadResult::Status::BadRecord;
+  if (lineError && loaded.line < 1) std::abort();
 
   // Round trip: the writer's records always pass the reader's checksum and
   // put every cell back (a 12-bit FuseWord loses its top digit in files).

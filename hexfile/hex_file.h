@@ -13,26 +13,38 @@
 namespace lpt {
 
 struct HexLoadResult {
-  enum class Status { Ok, ChecksumError, FileError };
+  enum class Status { Ok, ChecksumError, BadRecord, FileError };
   Status status = Status::Ok;
-  int line = 0;         // ChecksumError: 1-based line number
-  std::string message;  // the text to show: "Error CheckSum on line N !" or the system message
+  int line = 0;  // ChecksumError, BadRecord: 1-based line number
+  // The text to show: "Error CheckSum on line N !", the file, line and
+  // reason of a bad record, or the system message.
+  std::string message;
   bool fuseWordLoaded = false;  // a configuration record set FuseWord
   bool endRecordSeen = false;   // the end-of-file record was reached
   int dataRecords = 0;          // data records read (in range or not)
+  // What of them reached the device (named by `device`): program words,
+  // data bytes and configuration words set; and why the others did not.
+  std::string device;
+  int cellsSet = 0;
+  int recordsAbove64K = 0;  // above the reach of any part (INHX32)
+  int emptyRecords = 0;     // byte count 0
 };
 
 // What a file to be programmed or verified must have beyond a clean read:
-// data records and the end record. Empty when it has them; otherwise the
-// warning, naming `path` ("FILE has no end-of-file record: it may be cut
-// off"). A cut-off or empty download would otherwise erase a chip.
+// data for the device and the end record. Empty when it has them;
+// otherwise the warning, naming `path` ("FILE has no end-of-file record:
+// it may be cut off", "FILE holds no data for the 16F84 (...)"). A cut-off
+// or empty download, or one meant for another part, would otherwise erase
+// a programmed chip.
 std::string IncompleteHexWarning(const std::string& path, const HexLoadResult& result);
 
 // File > Open without the dialog: SetUpBuffers, then decode line by line
 // until the end record. Buffers filled before an error stay filled.
 // Lines longer than any record, non-hex characters and checksum failures
-// are all "Error CheckSum on line N !". Data records whose INHX32 address
-// lies at or above 64 KB are out of range and ignored.
+// are all "Error CheckSum on line N !". A record whose reading would put
+// data at an address the file does not mean (MisplacingRecordReason) is a
+// BadRecord. Data records whose INHX32 address lies at or above 64 KB are
+// out of range and ignored.
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers);
 // Only a regular file up to 16 MB, or standard input for "-".
 HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,

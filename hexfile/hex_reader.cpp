@@ -1,6 +1,7 @@
 // File > Open without the dialog: blank the grids, then decode the file line
 // by line until the end record.
 #include "fileio/bounded_read.h"
+#include "fileio/shown_text.h"
 #include "hexfile/hex_file.h"
 #include "hexfile/hex_record.h"
 #include "hexfile/record_checks.h"
@@ -15,10 +16,18 @@ HexLoadResult BadLine(HexLoadResult result, int lineNumber) {
   return result;
 }
 
+HexLoadResult BadRecord(HexLoadResult result, int lineNumber, const std::string& reason) {
+  result.status = HexLoadResult::Status::BadRecord;
+  result.line = lineNumber;
+  result.message = "line " + std::to_string(lineNumber) + ": " + reason;
+  return result;
+}
+
 }  // namespace
 
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers) {
   HexLoadResult result;
+  result.device = device.name;
   // Resize is a no-op for buffers already set up for the device; it keeps a
   // mismatched pair from indexing outside the grids.
   buffers.Resize(device);
@@ -48,13 +57,19 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
     if (line.size() > kMaxRecordChars || !RecordFitsLine(line) || !CheckSum(line) ||
         !RecordDigitsValid(line))
       return BadLine(result, lineNumber);
+    if (const std::string reason = MisplacingRecordReason(line); !reason.empty())
+      return BadRecord(result, lineNumber, reason);
     if (const auto base = AddressBaseOf(line)) addressBase = *base;
     if (IsDataRecord(line)) {
       ++result.dataRecords;
-      if (addressBase != 0) continue;
+      if (addressBase != 0) {
+        ++result.recordsAbove64K;
+        continue;
+      }
+      if (line.substr(1, 2) == "00") ++result.emptyRecords;
     }
     if (IsEndRecord(line)) result.endRecordSeen = true;
-    if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded)) break;
+    if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded, &result.cellsSet)) break;
   }
   return result;
 }
@@ -68,10 +83,13 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
   if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &content, &reason)) {
     HexLoadResult result;
     result.status = HexLoadResult::Status::FileError;
-    result.message = "Cannot open file \"" + path + "\". " + reason;
+    result.message = "Cannot open file \"" + fileio::Shown(path) + "\". " + reason;
     return result;
   }
-  return LoadHexText(content, device, buffers);
+  HexLoadResult result = LoadHexText(content, device, buffers);
+  if (result.status == HexLoadResult::Status::BadRecord)
+    result.message = "HEX file \"" + fileio::Shown(path) + "\", " + result.message;
+  return result;
 }
 
 }  // namespace lpt

@@ -82,7 +82,7 @@ bool RecordFitsLine(std::string_view line) {
 }
 
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                    bool* fuseWordSet) {
+                    bool* fuseWordSet, int* cellsSet) {
   if (!RecordFitsLine(line)) return true;
   const Record rec(line);
   if (rec.Char(8) == '0' && rec.Char(9) == '1') return false;
@@ -101,6 +101,7 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
   const int programWords = 8 * std::min(device.programRows, buffers.ProgramRows());
   const int dataBytes = 8 * std::min(device.dataRows, buffers.DataGridRows());
   const int fuseAddress = family->word12 ? kConfigWord12Address : kConfigWord14Address;
+  int set = 0;
   for (int w = address / 2; w <= (address + n - 1) / 2; ++w) {
     const int lowK = 2 * w - address;  // index of the low byte in the record
     const bool hasLow = lowK >= 0;
@@ -108,6 +109,7 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
     if (w < programWords) {
       PutProgramWord(buffers.ProgramWord(w), family->word12, rec, lowK, hasLow, hasHigh);
       KeepWordWidth(buffers.ProgramWord(w), family->word12);
+      ++set;
     }
     if (w == fuseAddress) {
       // High byte times 256 plus low byte, kept to the word width as the
@@ -117,12 +119,16 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
       const int widthMask = family->word12 ? 0x0FFF : 0x3FFF;
       buffers.FuseWord = static_cast<std::uint16_t>((256 * highValue + lowValue) & widthMask);
       if (fuseWordSet) *fuseWordSet = true;
+      ++set;
     }
     // Data EEPROM: one byte per word, the low byte; the high byte is dropped.
     const int eeprom = w - kDataEepromWordAddress;
-    if (!family->word12 && hasLow && eeprom >= 0 && eeprom < dataBytes)
+    if (!family->word12 && hasLow && eeprom >= 0 && eeprom < dataBytes) {
       buffers.DataByte(eeprom) = std::string(rec.ByteText(lowK));
+      ++set;
+    }
   }
+  if (cellsSet) *cellsSet += set;
   return true;
 }
 

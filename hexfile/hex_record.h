@@ -31,8 +31,10 @@ bool RecordFitsLine(std::string_view line);
 // ApplyHexRecord ("decode a line"): applies one record to the buffers of the
 // device. Returns false for the end-of-file record (which ends reading) and
 // true for every other line, including lines RecordFitsLine rejects (those
-// change nothing). *fuseWordSet becomes true when the record wrote FuseWord.
+// change nothing). *fuseWordSet becomes true when the record wrote FuseWord;
+// *cellsSet grows by the program words, data bytes and configuration words
+// of the device the record wrote (what lands outside them is not counted).
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                    bool* fuseWordSet = nullptr);
+                    bool* fuseWordSet = nullptr, int* cellsSet = nullptr);
 
 }  // namespace lpt

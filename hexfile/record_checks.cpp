@@ -29,6 +29,24 @@ std::optional<std::uint32_t> AddressBaseOf(std::string_view line) {
   return type == "04" ? *value << 16 : *value << 4;
 }
 
+std::string MisplacingRecordReason(std::string_view line) {
+  const std::string type(Field(line, 7, 2));
+  const std::string_view count = Field(line, 1, 2);
+  if (type.size() == 2 && type[1] == '0' && type[0] != '0')
+    return "record type " + type + " is no data record (only 00 is), yet it would be read as data";
+  if ((type == "02" || type == "04") && count != "02")
+    return "an extended address record (type " + type + ") holds 2 bytes, not " +
+           std::string(count) + ": the data after it would land at the wrong address";
+  if (type == "02" && count == "02") {
+    const std::optional<std::uint32_t> segment = ParseHex(Field(line, 9, 4));
+    if (segment && *segment % 0x1000 != 0)
+      return "extended segment address " + std::string(Field(line, 9, 4)) +
+             " moves the data after it off its 16-bit address: give the address with a type "
+             "04 record";
+  }
+  return {};
+}
+
 bool IsDataRecord(std::string_view line) { return Field(line, 7, 2) == "00"; }
 
 bool IsEndRecord(std::string_view line) { return Field(line, 7, 2) == "01"; }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lpt {
@@ -23,6 +24,18 @@ bool RecordDigitsValid(std::string_view line);
 // linear, upper 16 bits of a 32-bit byte address) and type 02 (extended
 // segment, times 16). nullopt for every other record.
 std::optional<std::uint32_t> AddressBaseOf(std::string_view line);
+
+// Why reading `line` by its character positions would put data at an
+// address the file does not mean; empty when it cannot. Such lines are
+// refused instead of read:
+// - a record of type 10h, 20h ... F0h: the reader takes any type ending in
+//   "0" as data, although only 00 is, and it would escape the 64 KB rule;
+// - an extended address record (02, 04) whose byte count is not 2: the
+//   reader would skip it and place the data after it by its 16-bit address;
+// - an extended segment address that is not a multiple of 1000h: it moves
+//   the data after it by an amount the 16-bit address field cannot carry.
+// The line must already be known to fit its count and hold only hex digits.
+std::string MisplacingRecordReason(std::string_view line);
 
 // True for a data record (type 00).
 bool IsDataRecord(std::string_view line);

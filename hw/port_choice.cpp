@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "fileio/shown_text.h"
 #include "hw/fallback_port.h"
 #include "hw/inpout_port.h"
 #include "hw/ppdev_port.h"
@@ -148,9 +149,11 @@ std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* e
   }
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   const auto number = hex ? ParseNumber(text.substr(2), 16) : ParseNumber(text, 10);
-  if (!number) return Fail(error, "Unknown port \"" + raw + "\": " + kUsage + ".");
+  if (!number)
+    return Fail(error, "Unknown port \"" + fileio::ShownShort(raw) + "\": " + kUsage + ".");
   if (*number > kHighestAddress)
-    return Fail(error, "Port address \"" + raw + "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");
+    return Fail(error, "Port address \"" + fileio::ShownShort(raw) +
+                           "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");
   choice.kind = PortChoice::Kind::Address;
   choice.address = static_cast<std::uint16_t>(*number);
   return choice;

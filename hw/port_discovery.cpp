@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "fileio/bounded_read.h"
+#include "fileio/shown_text.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -16,6 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::size_t kMaxKernelFileBytes = 4096;
+
 class SystemDiscoveryOs : public DiscoveryOs {
  public:
   std::vector<std::string> ListDir(const std::string& path) override {
@@ -25,12 +29,13 @@ class SystemDiscoveryOs : public DiscoveryOs {
       names.push_back(entry.path().filename().string());
     return names;
   }
+  // The kernel's files are a line each: a regular file of a few bytes. A
+  // link to /dev/zero or a FIFO in a tree given by --proc-root is refused
+  // at once instead of being read for ever or waited on.
   std::optional<std::string> ReadText(const std::string& path) override {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    if (!fileio::ReadWholeFile(path, kMaxKernelFileBytes, &text, nullptr)) return std::nullopt;
+    return text;
   }
   int Access(const std::string& path) override {
 #ifdef _WIN32
@@ -110,7 +115,7 @@ std::string StateText(const FoundPort& port) {
     case FoundPort::State::Busy:
       // ppdev registers one of these for every program that has the port.
       if (port.holder.rfind("ppdev", 0) == 0) return "in use by another program";
-      return "in use by " + port.holder + ": unload it";
+      return "in use by " + fileio::Shown(port.holder) + ": unload it";
     case FoundPort::State::NoDevice:
       return "no " + port.device + ": load ppdev";
   }

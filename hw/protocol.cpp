@@ -4,8 +4,6 @@
 // either direction. The timing mode only adds waits: the writes are the same.
 #include "hw/protocol.h"
 
-#include <cstdio>
-
 #include "devices/family.h"
 #include "hw/serial_command.h"
 
@@ -62,34 +60,7 @@ constexpr std::uint32_t kFastGapUs = 5;         // command to frame, fast mode
 constexpr std::uint32_t kDelayGapUs = 10;       // command to frame, Delay mode (after the 1 µs)
 constexpr std::uint32_t kClosingUs = 10;        // after the last edge of every transfer
 
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// The value of a digit as HexDigitBits sees it: anything but 0-9, A-F counts 0.
-unsigned DigitBits(char c) {
-  const int v = HexDigitValue(c);
-  return v < 0 ? 0u : static_cast<unsigned>(v);
-}
-
-std::string HexText(unsigned value, int digits) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%0*X", digits, value);
-  return text;
-}
-
 }  // namespace
-
-std::string HexDigitBits(char digit) {
-  const int v = HexDigitValue(digit);
-  if (v < 0) return "0000";
-  std::string bits(4, '0');
-  for (int i = 0; i < 4; ++i)
-    if (v & (8 >> i)) bits[i] = '1';
-  return bits;
-}
 
 Protocol::Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device)
     : port_(port), delay_(delay), hooks_(hooks), device_(device) {}
@@ -123,7 +94,7 @@ class Transfer {
   // Data frame in: start bit, `bits` sampled clocks, `ignored` clocks not
   // sampled, stop bit. The status line is inverted by the port: a byte
   // below 80h is a 1.
-  unsigned FrameIn(int bits, int ignored) {
+  std::uint16_t FrameIn(int bits, int ignored) {
     Gap();
     ClockBit(0);
     unsigned value = 0;
@@ -133,13 +104,13 @@ class Transfer {
     }
     for (int i = 0; i < ignored; ++i) ClockBit(0);
     StopBit();
-    return value;
+    return static_cast<std::uint16_t>(value);
   }
 
   // Every transfer ends with the closing wait. A command-only transfer
   // reaches it after its last write's own 1 µs (Delay mode); a frame's stop
   // bit skips that 1 µs.
-  void Close() { p_.delay().DELAYUS(kClosingUs); }
+  void Close() { p_.delay().WaitUs(kClosingUs); }
 
  private:
   std::uint16_t DataAddress() const { return p_.PortAddress(); }
@@ -147,7 +118,7 @@ class Transfer {
 
   void Write(std::uint8_t value) {
     p_.port().WritePort(DataAddress(), value);
-    if (delayMode_) p_.delay().DELAYUS(kAfterEachWriteUs);
+    if (delayMode_) p_.delay().WaitUs(kAfterEachWriteUs);
   }
   void ClockBit(int bit) {
     Write(HighValue(bit));
@@ -157,7 +128,7 @@ class Transfer {
     Write(HighValue(0));
     p_.port().WritePort(DataAddress(), LowValue(0));
   }
-  void Gap() { p_.delay().DELAYUS(delayMode_ ? kDelayGapUs : kFastGapUs); }
+  void Gap() { p_.delay().WaitUs(delayMode_ ? kDelayGapUs : kFastGapUs); }
 
   Protocol& p_;
   const bool delayMode_;
@@ -169,54 +140,45 @@ void CommandOnly(Protocol& p, CommandWord c) {
   t.Close();
 }
 
-// A 14-bit word from four hex characters; a wrong length sends 0. The top
-// two bits of the first character are not sent, so "FFFF" equals "3FFF".
-unsigned WordFromText(const std::string& word) {
-  if (word.size() != 4) return 0;
-  return ((DigitBits(word[0]) & 0x3) << 12) | (DigitBits(word[1]) << 8) |
-         (DigitBits(word[2]) << 4) | DigitBits(word[3]);
-}
-
-void LoadWord(Protocol& p, CommandWord c, const std::string& word) {
+void LoadWord(Protocol& p, CommandWord c, std::uint16_t word) {
   Transfer t(p);
   t.Command(c);
-  t.FrameOut(WordFromText(word), kWordBits, 0);
+  t.FrameOut(word, kWordBits, 0);
   t.Close();
 }
 
 }  // namespace
 
 void Protocol::IncrementAddress() { CommandOnly(*this, cmd::IncrementAddress); }
-void Protocol::LoadConfiguration(const std::string& word) {
+void Protocol::LoadConfiguration(std::uint16_t word) {
   LoadWord(*this, cmd::LoadConfiguration, word);
 }
-void Protocol::LoadDataForProgramMemory(const std::string& word) {
+void Protocol::LoadDataForProgramMemory(std::uint16_t word) {
   LoadWord(*this, cmd::LoadDataForProgramMemory, word);
 }
 
-void Protocol::LoadDataForDataMemory(const std::string& byte) {
-  const unsigned value = byte.size() == 2 ? (DigitBits(byte[0]) << 4) | DigitBits(byte[1]) : 0;
+void Protocol::LoadDataForDataMemory(std::uint16_t byte) {
   Transfer t(*this);
   t.Command(cmd::LoadDataForDataMemory);
   // The byte fills the low 8 bits of the 14-bit field; the rest is sent as 1.
-  t.FrameOut(value, kByteBits, kWordBits - kByteBits);
+  t.FrameOut(byte, kByteBits, kWordBits - kByteBits);
   t.Close();
 }
 
-std::string Protocol::ReadDataFromProgramMemory() {
+std::uint16_t Protocol::ReadDataFromProgramMemory() {
   Transfer t(*this);
   t.Command(cmd::ReadDataFromProgramMemory);
-  const unsigned value = t.FrameIn(kWordBits, 0);
+  const std::uint16_t value = t.FrameIn(kWordBits, 0);
   t.Close();
-  return HexText(value, 4);
+  return value;
 }
 
-std::string Protocol::ReadDataFromDataMemory() {
+std::uint16_t Protocol::ReadDataFromDataMemory() {
   Transfer t(*this);
   t.Command(cmd::ReadDataFromDataMemory);
-  const unsigned value = t.FrameIn(kByteBits, kWordBits - kByteBits);
+  const std::uint16_t value = t.FrameIn(kByteBits, kWordBits - kByteBits);
   t.Close();
-  return HexText(value, 2);
+  return value;
 }
 
 void Protocol::BeginEraseProgrammingCycle() { CommandOnly(*this, cmd::BeginEraseProgrammingCycle); }
@@ -237,18 +199,18 @@ void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
 void Protocol::ResetPic() {
   port_.WritePort(portAddress_, kIdleValue);
-  delay_.DELAY(10);  // power-off hold
+  delay_.WaitMs(10);  // power-off hold
   if (VppBeforeVdd(device_.family)) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
     port_.WritePort(portAddress_, LineVpp | LineVddOff);
-    delay_.DELAYUS(6);
+    delay_.WaitUs(6);
   } else {
     port_.WritePort(portAddress_, 0x00);
-    delay_.DELAYUS(2);
+    delay_.WaitUs(2);
   }
   port_.WritePort(portAddress_, LowValue(0));
-  delay_.DELAY(1);
+  delay_.WaitMs(1);
 }
 
 bool Protocol::Device() {
@@ -257,10 +219,10 @@ bool Protocol::Device() {
   // Drive the data line both ways and expect the adapter to echo it (the
   // status bit is inverted). Both reads are always made.
   port_.WritePort(portAddress_, LowValue(1));
-  delay_.DELAYUS(1);
+  delay_.WaitUs(1);
   const bool highSeen = port_.ReadPort(status) < StatusDataIn;
   port_.WritePort(portAddress_, LowValue(0));
-  delay_.DELAYUS(1);
+  delay_.WaitUs(1);
   const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
   if (highSeen && lowSeen) return true;
 

@@ -24,10 +24,6 @@ inline constexpr std::uint8_t StatusDataIn = 0x80;
 // Value that switches supply and programming voltage off.
 inline constexpr std::uint8_t kIdleValue = 0x08;
 
-// HexDigitBits: a hex digit as four "0"/"1" characters, most significant first;
-// anything but '0'-'9' and 'A'-'F' gives "0000".
-std::string HexDigitBits(char digit);
-
 class Protocol {
  public:
   Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device);
@@ -43,11 +39,13 @@ class Protocol {
   Hooks& hooks() { return hooks_; }
 
   void IncrementAddress();
-  void LoadConfiguration(const std::string& word);
-  void LoadDataForProgramMemory(const std::string& word);
-  void LoadDataForDataMemory(const std::string& byte);
-  std::string ReadDataFromProgramMemory();
-  std::string ReadDataFromDataMemory();
+  // The loads send the low 14 bits of a word, the low 8 bits of a byte (the
+  // frame's other six bits are 1); the reads return 14 and 8 bits.
+  void LoadConfiguration(std::uint16_t word);
+  void LoadDataForProgramMemory(std::uint16_t word);
+  void LoadDataForDataMemory(std::uint16_t byte);
+  std::uint16_t ReadDataFromProgramMemory();
+  std::uint16_t ReadDataFromDataMemory();
   void BeginEraseProgrammingCycle();
   void BeginProgrammingOnlyCycle();
   void EndProgrammingEprom();

@@ -39,8 +39,8 @@ RealDelay::~RealDelay() {
 #endif
 }
 
-void RealDelay::DELAY(std::uint32_t ms) { WaitUs(std::uint64_t{ms} * 1000); }
-void RealDelay::DELAYUS(std::uint32_t us) { WaitUs(us); }
+void RealDelay::WaitMs(std::uint32_t ms) { WaitFor(std::uint64_t{ms} * 1000); }
+void RealDelay::WaitUs(std::uint32_t us) { WaitFor(us); }
 
 std::uint64_t RealDelay::NowUs() const {
   return static_cast<std::uint64_t>(
@@ -48,7 +48,7 @@ std::uint64_t RealDelay::NowUs() const {
           .count());
 }
 
-void RealDelay::WaitUs(std::uint64_t us) {
+void RealDelay::WaitFor(std::uint64_t us) {
   if (us == 0) return;
   const Clock::time_point end = Clock::now() + std::chrono::microseconds(us);
   if (us > spinTailUs_) std::this_thread::sleep_until(end - std::chrono::microseconds(spinTailUs_));

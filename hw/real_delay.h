@@ -20,15 +20,15 @@ class RealDelay : public Delay {
   RealDelay(const RealDelay&) = delete;
   RealDelay& operator=(const RealDelay&) = delete;
 
-  void DELAY(std::uint32_t ms) override;
-  void DELAYUS(std::uint32_t us) override;
+  void WaitMs(std::uint32_t ms) override;
+  void WaitUs(std::uint32_t us) override;
   std::uint64_t NowUs() const override;
 
   // Waits shorter than this spin all the way.
   std::uint32_t SpinTailUs() const { return spinTailUs_; }
 
  private:
-  void WaitUs(std::uint64_t us);
+  void WaitFor(std::uint64_t us);
   std::uint32_t spinTailUs_;
 };
 

@@ -27,14 +27,14 @@ void TracePort::WritePort(std::uint16_t address, std::uint8_t value) {
 }
 
 // The wait is logged before it is made: it is the request that is traced.
-void TraceDelay::DELAY(std::uint32_t ms) {
+void TraceDelay::WaitMs(std::uint32_t ms) {
   sink_ << "M " << ms << '\n';
-  inner_.DELAY(ms);
+  inner_.WaitMs(ms);
 }
 
-void TraceDelay::DELAYUS(std::uint32_t us) {
+void TraceDelay::WaitUs(std::uint32_t us) {
   sink_ << "U " << us << '\n';
-  inner_.DELAYUS(us);
+  inner_.WaitUs(us);
 }
 
 }  // namespace lpt

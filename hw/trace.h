@@ -2,8 +2,8 @@
 // each, written to one sink shared by a Port and a Delay wrapper:
 //   W 0378 05   a port write: address, value
 //   R 0379 87   a port read: address, the byte read
-//   U 10        DELAYUS(10)
-//   M 20        DELAY(20)
+//   U 10        WaitUs(10)
+//   M 20        WaitMs(20)
 // Upper-case hex, four-digit addresses, two-digit values; waits in decimal.
 #pragma once
 
@@ -37,8 +37,8 @@ class TraceDelay : public Delay {
  public:
   TraceDelay(Delay& inner, std::ostream& sink) : inner_(inner), sink_(sink) {}
 
-  void DELAY(std::uint32_t ms) override;
-  void DELAYUS(std::uint32_t us) override;
+  void WaitMs(std::uint32_t ms) override;
+  void WaitUs(std::uint32_t us) override;
   std::uint64_t NowUs() const override { return inner_.NowUs(); }
 
  private:

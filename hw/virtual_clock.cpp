@@ -2,7 +2,7 @@
 
 namespace lpt {
 
-void VirtualClock::DELAY(std::uint32_t ms) {
+void VirtualClock::WaitMs(std::uint32_t ms) {
   const std::uint64_t us = std::uint64_t{ms} * 1000;
   nowUs_ += us;
   waitedUs_ += us;
@@ -10,7 +10,7 @@ void VirtualClock::DELAY(std::uint32_t ms) {
   if (recording_) waits_.push_back({Wait::Unit::Ms, ms});
 }
 
-void VirtualClock::DELAYUS(std::uint32_t us) {
+void VirtualClock::WaitUs(std::uint32_t us) {
   nowUs_ += us;
   waitedUs_ += us;
   ++usCount_;

@@ -21,8 +21,8 @@ class VirtualClock : public Delay {
     bool operator==(const Wait&) const = default;
   };
 
-  void DELAY(std::uint32_t ms) override;
-  void DELAYUS(std::uint32_t us) override;
+  void WaitMs(std::uint32_t ms) override;
+  void WaitUs(std::uint32_t us) override;
   std::uint64_t NowUs() const override { return nowUs_; }
 
   // Time passing without a wait being asked (e.g. a simulated user).

@@ -21,11 +21,12 @@ bool IsLoadCommand(unsigned code) { return code == 0x00 || code == 0x02 || code 
 
 }  // namespace
 
-WiredPort::WiredPort(Port& inner, std::uint16_t base, Adapter adapter)
+WiredPort::WiredPort(Port& inner, std::uint16_t base, Adapter adapter, Delay* clockDelay)
     : inner_(inner),
       base_(base),
       adapter_(std::move(adapter)),
-      passThrough_(adapter_ == DefaultAdapter()),
+      clockDelay_(adapter_.clockDelayUs > 0 ? clockDelay : nullptr),
+      passThrough_(SameWiring(adapter_, DefaultAdapter())),
       usesData_(UsesDataRegister(adapter_)),
       usesControl_(UsesControlRegister(adapter_)),
       clockOnControl_(IsControlPin(adapter_.clock.pin)) {}
@@ -40,22 +41,29 @@ std::uint8_t WiredPort::ReadPort(std::uint16_t address) {
 }
 
 void WiredPort::WritePort(std::uint16_t address, std::uint8_t value) {
-  if (passThrough_ || address != base_) {
+  if (address != base_) {
     inner_.WritePort(address, value);
     return;
   }
-  const bool release = adapter_.releaseToRead && InReadFrame();
-  AdapterOutputs outputs;
-  outputs.vpp = (value & kVppBit) != 0;
-  outputs.vdd = (value & kVddOffBit) == 0;
-  outputs.clock = (value & kClockBit) != 0;
-  outputs.dataOut = release || (value & kDataBit) != 0;
-  outputs.dataOutEnable = !release;
   const bool clockWasHigh = written_ && (last_ & kClockBit) != 0;
-  Put(outputs, outputs.clock && !clockWasHigh);
-  Follow(value);
+  const bool clockHigh = (value & kClockBit) != 0;
+  if (passThrough_) {
+    inner_.WritePort(address, value);
+  } else {
+    const bool release = adapter_.releaseToRead && InReadFrame();
+    AdapterOutputs outputs;
+    outputs.vpp = (value & kVppBit) != 0;
+    outputs.vdd = (value & kVddOffBit) == 0;
+    outputs.clock = clockHigh;
+    outputs.dataOut = release || (value & kDataBit) != 0;
+    outputs.dataOutEnable = (outputs.vpp || outputs.vdd) && !release;
+    Put(outputs, clockHigh && !clockWasHigh);
+    Follow(value);
+  }
   last_ = value;
   written_ = true;
+  if (clockDelay_ != nullptr && clockHigh != clockWasHigh)
+    clockDelay_->WaitUs(adapter_.clockDelayUs);
 }
 
 void WiredPort::Put(const AdapterOutputs& outputs, bool clockRises) {

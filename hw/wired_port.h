@@ -13,12 +13,19 @@
 // Adapters that must let go of the data line to read (releaseToRead) get
 // it driven high, and data-out-enable off, for the 16 clocks of every
 // read frame: the decorator follows the 6-bit commands as they are clocked
-// out to know when a Read Data frame comes.
+// out to know when a Read Data frame comes. The data-out enable is off too
+// while the chip has neither Vpp nor Vdd, as the published programmers
+// leave a board's buffer when idle.
+//
+// An adapter's clock delay is waited after every write that moves the
+// clock, on top of the protocol's own waits; with no delay (the default)
+// every access and wait is as the protocol made it.
 #pragma once
 
 #include <cstdint>
 
 #include "hw/adapter.h"
+#include "hw/delay.h"
 #include "hw/port.h"
 
 namespace lpt {
@@ -26,8 +33,9 @@ namespace lpt {
 class WiredPort : public Port {
  public:
   // `inner` must outlive the decorator; `base` is the port address the
-  // protocol writes to.
-  WiredPort(Port& inner, std::uint16_t base, Adapter adapter);
+  // protocol writes to. `clockDelay` waits the adapter's clock delay (it
+  // must outlive the decorator); without it no delay is waited.
+  WiredPort(Port& inner, std::uint16_t base, Adapter adapter, Delay* clockDelay = nullptr);
 
   bool Opened() const override { return inner_.Opened(); }
   void SetOpened(bool open) override { inner_.SetOpened(open); }
@@ -50,6 +58,7 @@ class WiredPort : public Port {
   Port& inner_;
   std::uint16_t base_;
   Adapter adapter_;
+  Delay* clockDelay_;
   bool passThrough_;  // the default adapter: every access exactly as asked
   bool usesData_;
   bool usesControl_;

@@ -1,17 +1,27 @@
 #include "ops/blank_passes.h"
 
-#include "devices/family.h"
+#include "buffers/cell_entry.h"
 #include "ops/compare_walk.h"
 
 namespace lpt {
+namespace {
+
+// Every address expects the blank word of the format: 3FFFh, FFFh or FFh.
+ExpectedWords EveryWordBlank(CellFormat format) {
+  return {[format](int) {
+            return CellWord{format.blank, true};
+          },
+          [format](int) { return BlankCellText(format); }};
+}
+
+}  // namespace
 
 bool BlankProgramMemory(OpContext& ctx, Family family) {
-  const std::string blank = BlankProgramText(family);  // "3FFF", or "FFF" for 12-bit words
-  return CompareProgramMemory(ctx, family, [&](int, int) { return blank; });
+  return CompareProgramMemory(ctx, family, EveryWordBlank(ProgramCellFormat(family)));
 }
 
 bool BlankDataMemory(OpContext& ctx, Family family) {
-  return CompareDataMemory(ctx, family, [](int, int) { return std::string("FF"); });
+  return CompareDataMemory(ctx, family, EveryWordBlank(DataCellFormat()));
 }
 
 bool BlankFuses(OpContext& ctx, Family family) { return CompareConfigWord(ctx, family, 0x3FFF); }

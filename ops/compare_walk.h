@@ -1,32 +1,39 @@
 // The read-only walks that Verify and Blank check share: each reads a memory
-// and compares it with expected texts, stopping at the first difference,
+// and compares it with the words expected, stopping at the first difference,
 // which it leaves in ctx.failure.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
+#include "buffers/cell_word.h"
 #include "ops/device_commands.h"
 
 namespace lpt {
 
-// Expected text of the word at row, column (1..8).
-using ExpectedCell = std::function<std::string(int row, int col)>;
+// What a walk expects at each address (from 0): the word, and the text a
+// failure there shows as expected.
+struct ExpectedWords {
+  std::function<CellWord(int address)> word;
+  std::function<std::string(int address)> text;
+};
 
-// Program memory: 14-bit words in four digits, 12-bit words in three (the
-// read-back's first digit dropped); last-word rule and the 14C000's top rows
-// as the family's row says. True for a code no family uses.
-bool CompareProgramMemory(OpContext& ctx, Family family, const ExpectedCell& expected);
+// Program memory: 14-bit words, or 12-bit words (the read-back's low 12
+// bits); last-word rule and the 14C000's top rows as the family's row says.
+// True for a code no family uses.
+bool CompareProgramMemory(OpContext& ctx, Family family, const ExpectedWords& expected);
 
 // Data EEPROM bytes; true without chip access for families without it.
-bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedCell& expected);
+bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedWords& expected);
 
 // Configuration word under ConfigMask.
 bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected);
 
-// The last digit of each of the four ID words against `digits`; without
-// `compare` the four words are read all the same and any ID passes.
-bool CompareIdDigits(OpContext& ctx, Family family, const std::string& digits, bool compare = true);
+// The low digit of each of the four ID words against `digits` (as the ID
+// holds them); without `compare` the four words are read all the same and
+// any ID passes.
+bool CompareIdDigits(OpContext& ctx, Family family, std::string_view digits, bool compare = true);
 
 }  // namespace lpt

@@ -5,6 +5,7 @@
 
 #include "ops/blank_passes.h"
 #include "ops/erase_passes.h"
+#include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
 #include "ops/read_passes.h"
 #include "ops/stop_check.h"
@@ -40,13 +41,13 @@ void HideProgressPanel(OpContext& ctx) {
   ctx.hooks.ProcessEvents();
 }
 
-// Whole milliseconds stay DELAY calls, so that a trace reads like the
+// Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
 void WaitUs(Delay& delay, std::uint32_t us) {
   if (us % 1000 == 0) {
-    delay.DELAY(us / 1000);
+    delay.WaitMs(us / 1000);
   } else {
-    delay.DELAYUS(us);
+    delay.WaitUs(us);
   }
 }
 
@@ -57,6 +58,7 @@ CommandResult Begin(OpContext& ctx) {
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
+  ctx.calibrationLost = false;
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -69,7 +71,7 @@ CommandResult Begin(OpContext& ctx) {
 void FlashOk(OpContext& ctx) {
   ctx.hooks.ShowOk(true);
   ctx.hooks.ProcessEvents();
-  ctx.delay.DELAY(300);
+  ctx.delay.WaitMs(300);
   ctx.hooks.ShowOk(false);
 }
 
@@ -95,7 +97,7 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
     }
     return CommandResult::Failed;
   }
-  return CommandResult::Ok;
+  return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
 // Program commands: the frame around their passes. `barFull` sets the gauge
@@ -151,7 +153,7 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
     waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
                                         : DatasheetWaits(ctx.device.family);
   }
-  if (waits == nullptr) return ctx.delay.DELAY(standardMs);
+  if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
   WaitUs(ctx.delay, waits->Of(kind));
 }
 
@@ -216,8 +218,8 @@ CommandResult EraseChip(OpContext& ctx) {
   CommandResult result = CommandResult::Stopped;
   if (!StopBefore(ctx, 0)) {
     ctx.hooks.PassStarted("Erase");
-    EraseProgram_Data(ctx, ctx.device.family);
-    if (!StopBefore(ctx, ConfigWordAddress(ctx)))
+    EraseProgramAndData(ctx, ctx.device.family);
+    if (!StopBefore(ctx, ConfigWordAddress(ctx.device.family)))
       result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
   }
   HideProgressPanel(ctx);

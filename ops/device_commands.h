@@ -19,7 +19,7 @@ namespace lpt {
 
 struct OpState {
   bool IdleFlag = true;       // no device command running
-  bool ContinueFlag = false;  // cleared: stop the family-27 program pass (as StopRequested)
+  bool ContinueFlag = false;  // cleared by a panel click; the passes stop on StopRequested
   bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
   int StoppedAt = -1;         // ... before the word at this address
   TimingProfile timing = TimingProfile::Standard;
@@ -50,6 +50,10 @@ struct OpContext {
   // After a command: the first failing location of the pass that failed,
   // when that pass knows one (cleared when a command begins).
   std::optional<FailureDetail> failure;
+  // A calibration word or the bandgap bits did not take their write-back
+  // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
+  // ends as failed, since the chip lost what no file can give back.
+  bool calibrationLost = false;
 };
 
 enum class CommandResult {

@@ -2,19 +2,23 @@
 
 #include "devices/family.h"
 #include "ops/family_methods.h"
+#include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
-#include "ops/word_text.h"
 
 namespace lpt {
 namespace {
 
 constexpr std::uint32_t kEraseCycleMs = 20;
+// 12F629/675, 16F630/676: the factory bandgap bits, and the configuration
+// bits below them as an erased chip has them.
+constexpr std::uint16_t kBandgapBits = 0x3000;
+constexpr std::uint16_t kErasedFuses = 0x01FF;
 
 // Configuration read and the family's protection test: unprotected only when
 // every one of the family's protection-off bits is 1.
 bool Unprotected(OpContext& ctx, const FamilyMethods& methods) {
   GoToConfigWord(ctx.proto);
-  const std::uint16_t config = ReadBackValue(ctx.proto.ReadDataFromProgramMemory());
+  const std::uint16_t config = ctx.proto.ReadDataFromProgramMemory();
   return (config & methods.unprotectedBits) == methods.unprotectedBits;
 }
 
@@ -35,37 +39,36 @@ void ProtectionClearPath(OpContext& ctx) {
   SetupEraseCycle(ctx);
 }
 
-// Families 1 and 25, unprotected.
+// 16F84 and 16F62x families, unprotected.
 void BulkErasePath(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfiguration("3FFF");
-  ctx.proto.LoadDataForProgramMemory("3FFF");
+  ctx.proto.LoadConfiguration(kErasedWord);
+  ctx.proto.LoadDataForProgramMemory(kErasedWord);
   ctx.proto.BulkEraseProgramMemory();
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataForDataMemory("FF");
+  ctx.proto.LoadDataForDataMemory(kErasedByte);
   ctx.proto.BulkEraseDataMemory();
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
 }
 
-// Family 27, unprotected: program memory, then data EEPROM.
+// 16F87x family, unprotected: program memory, then data EEPROM.
 void SetupErasePrograms(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataForProgramMemory("3FFF");
+  ctx.proto.LoadDataForProgramMemory(kErasedWord);
   SetupEraseCycle(ctx);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataForDataMemory("FF");
+  ctx.proto.LoadDataForDataMemory(kErasedByte);
   SetupEraseCycle(ctx);
 }
 
-// Family 27's Erase command also writes 3FFFh into the four ID words.
+// The 16F87x's Erase command also writes 3FFFh into the four ID words.
 void BlankIdWords(OpContext& ctx) {
-  ctx.proto.ResetPic();
-  ctx.proto.LoadConfiguration("3FFF");
+  GoToIdWords(ctx.proto, ctx.device);
   for (int i = 0; i < 4; ++i) {
-    ctx.proto.LoadDataForProgramMemory("3FFF");
+    ctx.proto.LoadDataForProgramMemory(kErasedWord);
     ctx.proto.BeginEraseProgrammingCycle();
     WaitAfter(ctx, WaitKind::IdWord, kEraseCycleMs);
     ctx.proto.IncrementAddress();
@@ -79,7 +82,7 @@ void GoToLastProgramWord(OpContext& ctx) {
 
 }  // namespace
 
-void EraseProgram_Data(OpContext& ctx, Family family) {
+void EraseProgramAndData(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return;
   switch (methods->erase) {
@@ -111,19 +114,19 @@ bool EraseFuses(OpContext& ctx, Family family) {
 
 void ChipEraseAll(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfiguration("3FFF");
+  ctx.proto.LoadConfiguration(kErasedWord);
   ctx.proto.ChipErase();
   WaitAfter(ctx, WaitKind::Erase, 10);
 }
 
 void EraseChip16F62xA(OpContext& ctx) {
   ctx.proto.ResetPic();
-  ctx.proto.LoadConfiguration("3FFF");
-  ctx.proto.LoadDataForProgramMemory("3FFF");
+  ctx.proto.LoadConfiguration(kErasedWord);
+  ctx.proto.LoadDataForProgramMemory(kErasedWord);
   ctx.proto.BulkEraseProgramMemoryReleasingData();
   WaitAfter(ctx, WaitKind::Erase, 10);
   ctx.proto.ResetPic();
-  ctx.proto.LoadDataForDataMemory("FF");
+  ctx.proto.LoadDataForDataMemory(kErasedByte);
   ctx.proto.BulkEraseDataMemoryReleasingData();
   WaitAfter(ctx, WaitKind::Erase, 10);
 }
@@ -139,9 +142,9 @@ void EraseChip16F87x(OpContext& ctx) {
 
 void EraseKeepingCalibration(OpContext& ctx) {
   GoToLastProgramWord(ctx);
-  const std::string calibration = ctx.proto.ReadDataFromProgramMemory();
+  const std::uint16_t calibration = ctx.proto.ReadDataFromProgramMemory();
   GoToConfigWord(ctx.proto);
-  const std::string config = ctx.proto.ReadDataFromProgramMemory();
+  const std::uint16_t config = ctx.proto.ReadDataFromProgramMemory();
 
   ctx.proto.BulkEraseProgramMemory();  // with the counter on 2007h: configuration and ID words too
   WaitAfter(ctx, WaitKind::Erase, kEraseCycleMs);
@@ -152,16 +155,22 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.LoadDataForProgramMemory(calibration);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ProgramWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != calibration) ctx.hooks.ErrorBox("Error OscCal!");
+  if (ctx.proto.ReadDataFromProgramMemory() != calibration) {
+    ctx.hooks.ErrorBox("Error OscCal!");
+    ctx.calibrationLost = true;
+  }
 
-  // Bandgap bits (the first digit) kept, every fuse in the erased state.
-  const std::string restored = config.substr(0, 1) + "1FF";
+  // Bandgap bits (13 and 12) kept, every fuse in the erased state.
+  const auto restored = static_cast<std::uint16_t>((config & kBandgapBits) | kErasedFuses);
   ctx.proto.ResetPic();
   ctx.proto.LoadConfiguration(restored);
   Clocks(ctx.proto, 7);
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
-  if (ctx.proto.ReadDataFromProgramMemory() != restored) ctx.hooks.ErrorBox("Error BG!");
+  if (ctx.proto.ReadDataFromProgramMemory() != restored) {
+    ctx.hooks.ErrorBox("Error BG!");
+    ctx.calibrationLost = true;
+  }
 }
 
 }  // namespace lpt

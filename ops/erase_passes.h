@@ -1,5 +1,5 @@
 // Erase of the electrically erasable families, and the erase routines the
-// program-memory pass of families 27, 28 and 40 starts with.
+// program-memory pass of the 16F87x, 12F6xx and 16F62xA families starts with.
 #pragma once
 
 #include "ops/device_commands.h"
@@ -9,9 +9,9 @@ namespace lpt {
 // Program memory and data EEPROM (and, by family, the ID and the
 // configuration word). Code-protected 16F8x, 16F62x and 16F87x take the
 // protection-clear path. Nothing for EPROM families.
-void EraseProgram_Data(OpContext& ctx, Family family);
+void EraseProgramAndData(OpContext& ctx, Family family);
 
-// The configuration-word erase of families 1, 25 and 27, true when every
+// The configuration-word erase of the 16F84, 16F62x and 16F87x families, true when every
 // implemented bit reads back as 1; true without chip access for the others.
 bool EraseFuses(OpContext& ctx, Family family);
 
@@ -23,7 +23,8 @@ void EraseChip16F62xA(OpContext& ctx);
 void EraseChip16F87x(OpContext& ctx);
 // 12F629/675, 16F630/676 erase that writes the oscillator calibration word
 // and the bandgap bits back; "Error OscCal!" / "Error BG!" when the
-// write-back does not read back, without stopping.
+// write-back does not read back, without stopping: the command that runs it
+// then ends as failed after its other passes (OpContext::calibrationLost).
 void EraseKeepingCalibration(OpContext& ctx);
 
 }  // namespace lpt

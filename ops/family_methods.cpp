@@ -2,122 +2,98 @@
 
 #include <array>
 
+#include "devices/like_row.h"
+
 namespace lpt {
 namespace {
-
-using F = Family;
-using PE = PreErase;
-using PM = ProgramMethod;
-using DM = DataMethod;
-using IM = IdMethod;
-using FM = FuseMethod;
-using EM = EraseMethod;
 
 // The 14C000's top 64 words (from FC0h) hold factory calibration data and are
 // neither verified nor blank-checked.
 constexpr int k14C000ComparedRows = 504;
 
-// A family whose row differs from another's in a few fields is written as
-// that row with the differences, so the shared choices are stated once.
-template <typename Edit>
-constexpr FamilyMethods Like(FamilyMethods row, Family family, Edit edit) {
-  row.family = family;
-  edit(row);
-  return row;
-}
-constexpr auto kSame = [](FamilyMethods&) {};
-
 // 16F83, 16F84, 16F84A, 16C84
-constexpr FamilyMethods k16F84{.family = F::Pic16F84,
-                               .program = PM::ReadCompareWrite,
+constexpr FamilyMethods k16F84{.family = Family::Pic16F84,
+                               .program = ProgramMethod::ReadCompareWrite,
                                .programWaitMs = 20,
-                               .data = DM::ReadCompareWrite,
-                               .dataRowEvents = true,
-                               .id = IM::Flash,
-                               .idWordEvents = true,
+                               .data = DataMethod::ReadCompareWrite,
+                               .id = IdMethod::Flash,
                                .idWaitMs = 20,
-                               .fuses = FM::Flash,
-                               .erase = EM::BulkErase,
+                               .fuses = FuseMethod::Flash,
+                               .erase = EraseMethod::BulkErase,
                                .unprotectedBits = 0x0090};
 
 // 14-bit EPROM parts
-constexpr FamilyMethods kEprom14{.family = F::Pic16C6x,
-                                 .program = PM::EpromPulses,
-                                 .id = IM::EpromPulses,
-                                 .fuses = FM::EpromPulses};
+constexpr FamilyMethods kEprom14{.family = Family::Pic16C6x,
+                                 .program = ProgramMethod::EpromPulses,
+                                 .id = IdMethod::EpromPulses,
+                                 .fuses = FuseMethod::EpromPulses};
 
 // 12C508(A), 12C509(A), 12CE518, 12CE519: five configuration bits
-constexpr FamilyMethods kEprom12{.family = F::Pic12C50x,
-                                 .program = PM::EpromPulses12,
-                                 .id = IM::EpromPulses12,
-                                 .fuses = FM::EpromPulses12,
+constexpr FamilyMethods kEprom12{.family = Family::Pic12C50x,
+                                 .program = ProgramMethod::EpromPulses12,
+                                 .id = IdMethod::EpromPulses12,
+                                 .fuses = FuseMethod::EpromPulses12,
                                  .fuseAnd = 0x001F};
 
 constexpr std::array<FamilyMethods, 12> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
-    Like(kEprom14, F::Pic16C55x, [](FamilyMethods& m) { m.fuseAnd = 0x3F3F; }),
+    Like(kEprom14, Family::Pic16C55x, [](FamilyMethods& m) { m.fuseAnd = 0x3F3F; }),
     kEprom12,
     // 16C505: twelve configuration bits
-    Like(kEprom12, F::Pic16C505, [](FamilyMethods& m) { m.fuseAnd = 0x0FFF; }),
+    Like(kEprom12, Family::Pic16C505, [](FamilyMethods& m) { m.fuseAnd = 0x0FFF; }),
     // 12C671, 12C672, 12CE673, 12CE674: calibration in the last word
-    Like(kEprom14, F::Pic12C67x, kSame),
+    Like(kEprom14, Family::Pic12C67x, kNoDifferences),
     // 14C000: bits 1 and 6 of the configuration word must stay set
-    Like(kEprom14, F::Pic14C000,
+    Like(kEprom14, Family::Pic14C000,
          [](FamilyMethods& m) {
            m.fuseOr = 0x0042;
            m.comparedRows = k14C000ComparedRows;
          }),
     // 16F627, 16F628: their own code-protection bits
-    Like(k16F84, F::Pic16F62x, [](FamilyMethods& m) { m.unprotectedBits = 0x0D00; }),
+    Like(k16F84, Family::Pic16F62x, [](FamilyMethods& m) { m.unprotectedBits = 0x0D00; }),
     // 16F870 to 16F877
-    {.family = F::Pic16F87x,
-     .preErase = PE::EraseChip16F87x,
-     .program = PM::ProgramOnly,
+    {.family = Family::Pic16F87x,
+     .preErase = PreErase::EraseChip16F87x,
+     .program = ProgramMethod::ProgramOnly,
      .programWaitMs = 20,
-     .data = DM::ProgramOnly,
-     .dataRowEvents = true,
-     .id = IM::Flash,
-     .idWordEvents = true,
+     .data = DataMethod::ProgramOnly,
+     .id = IdMethod::Flash,
      .idWaitMs = 20,
-     .fuses = FM::Flash,
-     .erase = EM::SetupErase,
+     .fuses = FuseMethod::Flash,
+     .erase = EraseMethod::SetupErase,
      .unprotectedBits = 0x0130},
     // 12F629/675, 16F630/676: calibration word and bandgap bits kept
-    {.family = F::Pic12F6xx,
-     .preErase = PE::EraseKeepingCalibration,
-     .program = PM::EraseProgram,
+    {.family = Family::Pic12F6xx,
+     .preErase = PreErase::EraseKeepingCalibration,
+     .program = ProgramMethod::EraseProgram,
      .programWaitMs = 20,
-     .data = DM::EraseProgram,
-     .id = IM::Flash,
+     .data = DataMethod::EraseProgram,
+     .id = IdMethod::Flash,
      .idWaitMs = 20,
-     .fuses = FM::KeepBandgap,
-     .erase = EM::EraseKeepingCalibration},
+     .fuses = FuseMethod::KeepBandgap,
+     .erase = EraseMethod::EraseKeepingCalibration},
     // 16F877A
-    {.family = F::Pic16F87xA,
-     .preErase = PE::ChipErase,
-     .program = PM::WriteEveryWord,
+    {.family = Family::Pic16F87xA,
+     .preErase = PreErase::ChipErase,
+     .program = ProgramMethod::WriteEveryWord,
      .programWaitMs = 2,
-     .data = DM::WriteEveryByte,
-     .dataRowEvents = true,
-     .id = IM::FlashRetry,
-     .idWordEvents = true,
+     .data = DataMethod::WriteEveryByte,
+     .id = IdMethod::FlashRetry,
      .idWaitMs = 10,
-     .fuses = FM::FlashRetry,
-     .erase = EM::ChipErase},
+     .fuses = FuseMethod::FlashRetry,
+     .erase = EraseMethod::ChipErase},
     // 16F627A, 16F628A
-    {.family = F::Pic16F62xA,
-     .preErase = PE::EraseChip16F62xA,
-     .program = PM::ReadCompareWrite,
+    {.family = Family::Pic16F62xA,
+     .preErase = PreErase::EraseChip16F62xA,
+     .program = ProgramMethod::ReadCompareWrite,
      .programWaitMs = 10,
-     .data = DM::ReadCompareWrite,
-     .dataRowEvents = true,
-     .id = IM::Flash,
-     .idWordEvents = true,
+     .data = DataMethod::ReadCompareWrite,
+     .id = IdMethod::Flash,
      .idWaitMs = 20,
-     .fuses = FM::Flash,
-     .erase = EM::EraseChip16F62xA},
+     .fuses = FuseMethod::Flash,
+     .erase = EraseMethod::EraseChip16F62xA},
 }};
 
 }  // namespace

@@ -23,7 +23,7 @@ enum class PreErase : std::uint8_t {
 enum class ProgramMethod : std::uint8_t {
   None,
   ReadCompareWrite,  // read first; erase/program cycle only where the chip differs
-  ProgramOnly,       // blank cells skipped; program-only cycle; a panel click stops it
+  ProgramOnly,       // blank cells skipped; program-only cycle
   EraseProgram,      // blank cells skipped; erase/program cycle
   WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
@@ -70,9 +70,7 @@ struct FamilyMethods {
   ProgramMethod program = ProgramMethod::None;
   std::uint32_t programWaitMs = 0;  // wait of one program-memory write cycle
   DataMethod data = DataMethod::None;
-  bool dataRowEvents = false;  // data pass lets the window handle messages after each row
   IdMethod id = IdMethod::None;
-  bool idWordEvents = false;  // ID pass lets the window handle messages after each word
   std::uint32_t idWaitMs = 0;
   FuseMethod fuses = FuseMethod::None;
   std::uint16_t fuseAnd = 0xFFFF;  // FuseWord := (FuseWord AND fuseAnd) OR fuseOr before writing

@@ -3,18 +3,21 @@
 #include "ops/family_methods.h"
 #include "ops/program_passes.h"
 #include "ops/row_walk.h"
-#include "ops/word_text.h"
 
 namespace lpt {
 
-void EpromPulse(OpContext& ctx, const std::string& word) {
+void EpromPulse(OpContext& ctx, std::uint16_t word) {
   ctx.proto.LoadDataForProgramMemory(word);
   ctx.proto.BeginEraseProgrammingCycle();
-  ctx.delay.DELAYUS(200);
+  ctx.delay.WaitUs(200);
   ctx.proto.EndProgrammingEprom();
 }
 
 namespace {
+
+constexpr std::uint16_t kBlank14 = 0x3FFF;
+constexpr std::uint16_t kBlank12 = 0x0FFF;
+constexpr std::uint16_t kWord12Bits = 0x0FFF;
 
 void RunPreErase(OpContext& ctx, PreErase erase) {
   switch (erase) {
@@ -32,9 +35,9 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
 }
 
 // One write cycle: load, begin, wait, read back (into `read`).
-bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::uint32_t waitMs,
-                std::string& read) {
-  ctx.proto.LoadDataForProgramMemory(word);
+bool WriteCycle(OpContext& ctx, const CellWord& word, bool eraseFirst, std::uint32_t waitMs,
+                std::uint16_t& read) {
+  ctx.proto.LoadDataForProgramMemory(word.value);
   if (eraseFirst) {
     ctx.proto.BeginEraseProgrammingCycle();
   } else {
@@ -42,49 +45,50 @@ bool WriteCycle(OpContext& ctx, const std::string& word, bool eraseFirst, std::u
   }
   WaitAfter(ctx, WaitKind::ProgramWord, waitMs);
   read = ctx.proto.ReadDataFromProgramMemory();
-  return read == word;
+  return word.Matches(read);
 }
 
-// One word of the pass; `read` ends holding the last read-back, which is
-// what a failing word shows.
-WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& w,
-                     std::string& read) {
+// One word of the pass; `read` ends holding the last read-back (of a 12-bit
+// part its 12 bits), which is what a failing word shows.
+WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
+                     std::uint16_t& read) {
   const auto verdict = [](bool ok) { return ok ? WordStep::Next : WordStep::Fail; };
   switch (m.program) {
     case ProgramMethod::None:
       return WordStep::Next;
     case ProgramMethod::ReadCompareWrite:
       read = ctx.proto.ReadDataFromProgramMemory();
-      if (read == w) return WordStep::Next;
+      if (w.Matches(read)) return WordStep::Next;
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::ProgramOnly:
-      if (w == "3FFF") return WordStep::Next;
+      if (w.Matches(kBlank14)) return WordStep::Next;
       return verdict(WriteCycle(ctx, w, false, m.programWaitMs, read));
     case ProgramMethod::EraseProgram:
-      if (w == "3FFF") return WordStep::Next;
+      if (w.Matches(kBlank14)) return WordStep::Next;
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::WriteEveryWord:
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
-        ctx.proto.LoadDataForProgramMemory(w);
+        ctx.proto.LoadDataForProgramMemory(w.value);
         ctx.proto.BeginProgrammingOnlyCycle();
         WaitAfter(ctx, WaitKind::ProgramWord, m.programWaitMs);
         ctx.proto.EndProgramming16F87xA();
         read = ctx.proto.ReadDataFromProgramMemory();
-        if (read == w) return WordStep::Next;
+        if (w.Matches(read)) return WordStep::Next;
       }
       return WordStep::Fail;
     case ProgramMethod::EpromPulses:
-      if (w == "3FFF") return WordStep::Next;
-      return verdict(PulseUntil(ctx, w, kEpromTries14, kEpromExtra14, [&](const std::string& back) {
-        read = back;
-        return back == w;
-      }));
-    case ProgramMethod::EpromPulses12:
-      if (w == "FFF") return WordStep::Next;
+      if (w.Matches(kBlank14)) return WordStep::Next;
       return verdict(
-          PulseUntil(ctx, "0" + w, kEpromTries12, kEpromExtra12, [&](const std::string& back) {
-            read = Drop1(back);
-            return read == w;
+          PulseUntil(ctx, w.value, kEpromTries14, kEpromExtra14, [&](std::uint16_t back) {
+            read = back;
+            return w.Matches(read);
+          }));
+    case ProgramMethod::EpromPulses12:
+      if (w.Matches(kBlank12)) return WordStep::Next;
+      return verdict(
+          PulseUntil(ctx, w.value, kEpromTries12, kEpromExtra12, [&](std::uint16_t back) {
+            read = back & kWord12Bits;
+            return w.Matches(read);
           }));
   }
   return WordStep::Fail;
@@ -95,31 +99,20 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const std::string& 
 bool ProgramProgramMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods) return true;
-  if (methods->program == ProgramMethod::ProgramOnly) ctx.state.ContinueFlag = true;
   if (StopBefore(ctx, 0)) return false;  // before the erase some families start with
   RunPreErase(ctx, methods->preErase);
   ctx.proto.ResetPic();
   if (IsWord12Family(family))
     ctx.proto.IncrementAddress();  // the counter starts on the configuration word
-  const RowWalk walk{.rows = ctx.device.programRows,
-                     .lastWordRule = HasLastWordRule(family),
-                     .rowProgress = true,
-                     .rowEvents = true,
-                     .wordEvents = methods->program == ProgramMethod::WriteEveryWord};
-  return WalkRows(ctx, walk, [&](int row, int col) {
-    // A cleared ContinueFlag is the user's stop, as Hooks::StopRequested is.
-    if (!ctx.state.ContinueFlag && methods->program == ProgramMethod::ProgramOnly) {
-      ctx.state.Stopped = true;
-      ctx.state.StoppedAt = 8 * row + col - 1;
-      return WordStep::Fail;
-    }
-    std::string word = ProgramCellText(ctx.buffers, row, col);
-    std::string read;
-    const WordStep step = ProgramWord(ctx, *methods, word, read);
+  const RowWalk walk{
+      .rows = ctx.device.programRows, .lastWordRule = HasLastWordRule(family), .rowProgress = true};
+  return WalkRows(ctx, walk, [&](int address) {
+    std::uint16_t read = 0;
+    const WordStep step =
+        ProgramWord(ctx, *methods, ctx.buffers.ProgramWordValue(address, family), read);
     if (step == WordStep::Fail)
-      ctx.failure =
-          FailureDetail{MemoryKind::Program, static_cast<std::uint32_t>(8 * row + col - 1),
-                        std::move(word), std::move(read)};
+      ctx.failure = FailureDetail{MemoryKind::Program, static_cast<std::uint32_t>(address),
+                                  ctx.buffers.ProgramText(address), ProgramCellText(read, family)};
     return step;
   });
 }

@@ -4,19 +4,23 @@
 
 #include "devices/family.h"
 #include "ops/family_methods.h"
+#include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
 #include "ops/stop_check.h"
-#include "ops/word_text.h"
 
 namespace lpt {
 namespace {
 
 constexpr int kEpromFusePulses = 101;
+constexpr int kAtConfigWordClocks = 7;  // from 2000h, where LoadConfiguration leaves the counter
+// KeepBandgap: the chip's bits 13 and 12, the buffer's bits 11 to 0.
+constexpr std::uint16_t kBandgapBits = 0x3000;
+constexpr std::uint16_t kBelowBandgapBits = 0x0FFF;
 
 // One byte of the pass; `read` ends holding the last read-back.
-WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, std::string& read) {
+WordStep ProgramByte(OpContext& ctx, DataMethod method, const CellWord& b, std::uint16_t& read) {
   const auto cycle = [&](bool eraseFirst) {
-    ctx.proto.LoadDataForDataMemory(b);
+    ctx.proto.LoadDataForDataMemory(b.value);
     if (eraseFirst) {
       ctx.proto.BeginEraseProgrammingCycle();
     } else {
@@ -24,27 +28,28 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, st
     }
     WaitAfter(ctx, WaitKind::DataByte, 20);
     read = ctx.proto.ReadDataFromDataMemory();
-    return read == b ? WordStep::Next : WordStep::Fail;
+    return b.Matches(read) ? WordStep::Next : WordStep::Fail;
   };
   switch (method) {
     case DataMethod::None:
       return WordStep::Next;
     case DataMethod::ReadCompareWrite:
       read = ctx.proto.ReadDataFromDataMemory();
-      if (read == b) return WordStep::Next;
+      if (b.Matches(read)) return WordStep::Next;
       return cycle(true);
     case DataMethod::ProgramOnly:
-      return b == "FF" ? WordStep::Next : cycle(false);
+      return b.Matches(kErasedByte) ? WordStep::Next : cycle(false);
     case DataMethod::EraseProgram:
-      return b == "FF" ? WordStep::Next : cycle(true);
+      return b.Matches(kErasedByte) ? WordStep::Next : cycle(true);
     case DataMethod::WriteEveryByte:
-      ctx.proto.LoadDataForDataMemory(b);  // loaded once; each attempt programs the latch again
+      ctx.proto.LoadDataForDataMemory(
+          b.value);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.BeginProgrammingOnlyCycle();
         WaitAfter(ctx, WaitKind::DataByte, 2);
         ctx.proto.EndProgramming16F87xA();
         read = ctx.proto.ReadDataFromDataMemory();
-        if (read == b) return WordStep::Next;
+        if (b.Matches(read)) return WordStep::Next;
       }
       return WordStep::Fail;
   }
@@ -53,14 +58,37 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const std::string& b, st
 
 // One ID word by erase/program cycles; the whole read-back (left in `read`)
 // must match.
-bool WriteIdWord(OpContext& ctx, const std::string& word, int attempts, std::uint32_t waitMs,
-                 std::string& read) {
+bool WriteIdWord(OpContext& ctx, const CellWord& word, int attempts, std::uint32_t waitMs,
+                 std::uint16_t& read) {
   for (int attempt = 0; attempt < attempts; ++attempt) {
-    ctx.proto.LoadDataForProgramMemory(word);
+    ctx.proto.LoadDataForProgramMemory(word.value);
     ctx.proto.BeginEraseProgrammingCycle();
     WaitAfter(ctx, WaitKind::IdWord, waitMs);
     read = ctx.proto.ReadDataFromProgramMemory();
-    if (read == word) return true;
+    if (word.Matches(read)) return true;
+  }
+  return false;
+}
+
+// One ID word by the family's method; `read` ends holding the last read-back.
+bool ProgramIdWord(OpContext& ctx, const FamilyMethods& methods, const CellWord& id,
+                   std::uint16_t& read) {
+  const auto sameDigit = [&id, &read](std::uint16_t back) {
+    read = back;
+    return id.MatchesLowDigit(back);
+  };
+  switch (methods.id) {
+    case IdMethod::None:
+      return true;
+    case IdMethod::Flash:
+      return WriteIdWord(ctx, id, 1, methods.idWaitMs, read);
+    case IdMethod::FlashRetry:
+      return WriteIdWord(ctx, id, kFlashAttempts, methods.idWaitMs, read);
+    case IdMethod::EpromPulses:
+      return PulseUntil(ctx, id.value, kEpromTries14, kEpromExtra14, sameDigit);
+    case IdMethod::EpromPulses12:
+      if (id.Matches(0x000F)) return true;  // digit F: the erased state, not written
+      return PulseUntil(ctx, id.value, kEpromTries12, kEpromExtra12, sameDigit);
   }
   return false;
 }
@@ -71,16 +99,12 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->data == DataMethod::None) return true;
   ctx.proto.ResetPic();
-  const RowWalk walk{.rows = ctx.device.dataRows,
-                     .rowEvents = methods->dataRowEvents,
-                     .wordEvents = methods->data == DataMethod::WriteEveryByte};
-  return WalkRows(ctx, walk, [&](int row, int col) {
-    std::string byte = DataCellText(ctx.buffers, row, col);
-    std::string read;
-    const WordStep step = ProgramByte(ctx, methods->data, byte, read);
+  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
+    std::uint16_t read = 0;
+    const WordStep step = ProgramByte(ctx, methods->data, ctx.buffers.DataByteValue(address), read);
     if (step == WordStep::Fail)
-      ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(8 * row + col - 1),
-                                  std::move(byte), std::move(read)};
+      ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
+                                  ctx.buffers.DataText(address), DataCellText(read)};
     return step;
   });
 }
@@ -88,51 +112,18 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
 bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
-  ctx.proto.ResetPic();
-  const int programWords = 8 * ctx.device.programRows;
-  if (methods->id == IdMethod::EpromPulses12) {
-    Clocks(ctx.proto, 1 + programWords);  // the ID words follow program memory
-  } else {
-    ctx.proto.LoadConfiguration("3FFF");  // 2000h
-  }
-  const std::uint32_t first =
-      methods->id == IdMethod::EpromPulses12 ? static_cast<std::uint32_t>(programWords) : 0x2000;
-  const std::string digits = ctx.buffers.IdDigits();
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (StopBefore(ctx, IdWordAddress(ctx, static_cast<int>(i)))) return false;
-    const char d = i < digits.size() ? digits[i] : '\0';
-    const std::string digit = d ? std::string(1, d) : std::string();
-    std::string read;
-    const auto lastDigitIs = [d, &read](const std::string& back) {
-      read = back;
-      return LastDigit(back) == d;
-    };
-    bool ok = true;
-    switch (methods->id) {
-      case IdMethod::None:
-        break;
-      case IdMethod::Flash:
-        ok = WriteIdWord(ctx, "3FF" + digit, 1, methods->idWaitMs, read);
-        break;
-      case IdMethod::FlashRetry:
-        ok = WriteIdWord(ctx, "3FF" + digit, kFlashAttempts, methods->idWaitMs, read);
-        break;
-      case IdMethod::EpromPulses:
-        ok = PulseUntil(ctx, "3FF" + digit, kEpromTries14, kEpromExtra14, lastDigitIs);
-        break;
-      case IdMethod::EpromPulses12:
-        if (d != 'F')
-          ok = PulseUntil(ctx, "000" + digit, kEpromTries12, kEpromExtra12, lastDigitIs);
-        break;
-    }
-    if (!ok) {
-      const char got = LastDigit(read);
-      ctx.failure = FailureDetail{MemoryKind::Id, first + static_cast<std::uint32_t>(i), digit,
-                                  got ? std::string(1, got) : std::string()};
+  GoToIdWords(ctx.proto, ctx.device);
+  for (int i = 0; i < 4; ++i) {
+    const int address = IdWordAddress(ctx.device, i);
+    if (StopBefore(ctx, address)) return false;
+    std::uint16_t read = 0;
+    if (!ProgramIdWord(ctx, *methods, ctx.buffers.IdWordValue(i, family), read)) {
+      ctx.failure =
+          FailureDetail{MemoryKind::Id, static_cast<std::uint32_t>(address),
+                        IdDigitText(ctx.buffers.IdDigits(), i), std::string(1, IdDigitOf(read))};
       return false;
     }
     ctx.proto.IncrementAddress();
-    if (methods->idWordEvents) ctx.hooks.ProcessEvents();
   }
   return true;
 }
@@ -140,10 +131,9 @@ bool ProgramID(OpContext& ctx, Family family) {
 bool ProgramFuses(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->fuses == FuseMethod::None) return true;
-  if (StopBefore(ctx, ConfigWordAddress(ctx))) return false;
+  if (StopBefore(ctx, ConfigWordAddress(family))) return false;
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
   fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
-  const std::string fuseText = Hex4Text(fuseWord);
 
   switch (methods->fuses) {
     case FuseMethod::None:
@@ -152,8 +142,8 @@ bool ProgramFuses(OpContext& ctx, Family family) {
     case FuseMethod::FlashRetry: {
       // LoadConfiguration leaves the word in the data latch; a begin command at 2007h writes it.
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfiguration(fuseText);
-      Clocks(ctx.proto, 7);
+      ctx.proto.LoadConfiguration(fuseWord);
+      Clocks(ctx.proto, kAtConfigWordClocks);
       const bool retry = methods->fuses == FuseMethod::FlashRetry;
       for (int attempt = 0; attempt < (retry ? kFlashAttempts : 1); ++attempt) {
         ctx.proto.BeginEraseProgrammingCycle();
@@ -164,32 +154,33 @@ bool ProgramFuses(OpContext& ctx, Family family) {
     }
     case FuseMethod::KeepBandgap: {
       GoToConfigWord(ctx.proto);
-      const std::string current = ctx.proto.ReadDataFromProgramMemory();
+      const std::uint16_t current = ctx.proto.ReadDataFromProgramMemory();
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfiguration(current.substr(0, 1) + fuseText.substr(1));
-      Clocks(ctx.proto, 7);
+      ctx.proto.LoadConfiguration(
+          static_cast<std::uint16_t>((current & kBandgapBits) | (fuseWord & kBelowBandgapBits)));
+      Clocks(ctx.proto, kAtConfigWordClocks);
       ctx.proto.BeginEraseProgrammingCycle();
       WaitAfter(ctx, WaitKind::ConfigWord, 20);
       return FuseCheck(ctx, fuseWord);  // ConfigMask keeps the bandgap bits out
     }
     case FuseMethod::EpromPulses:
       ctx.proto.ResetPic();
-      ctx.proto.LoadConfiguration(fuseText);
-      Clocks(ctx.proto, 7);
+      ctx.proto.LoadConfiguration(fuseWord);
+      Clocks(ctx.proto, kAtConfigWordClocks);
       for (int i = 0; i < kEpromFusePulses; ++i) {
         ctx.proto.BeginEraseProgrammingCycle();
-        ctx.delay.DELAYUS(200);
+        ctx.delay.WaitUs(200);
         ctx.proto.EndProgrammingEprom();
       }
       return FuseCheck(ctx, fuseWord);
     case FuseMethod::EpromPulses12:
       ctx.proto.ResetPic();  // the counter is on the configuration word
       if (FuseCheck(ctx, fuseWord)) return true;
-      ctx.proto.LoadDataForProgramMemory(fuseText);
+      ctx.proto.LoadDataForProgramMemory(fuseWord);
       ctx.proto.BeginEraseProgrammingCycle();
-      ctx.delay.DELAY(20);  // one long pulse
+      ctx.delay.WaitMs(20);  // one long pulse
       ctx.proto.EndProgrammingEprom();
-      for (int i = 0; i < kEpromExtra12; ++i) EpromPulse(ctx, fuseText);
+      for (int i = 0; i < kEpromExtra12; ++i) EpromPulse(ctx, fuseWord);
       return FuseCheck(ctx, fuseWord);
   }
   return false;

@@ -3,7 +3,7 @@
 // does not take within the family's number of attempts.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 #include "ops/device_commands.h"
 
@@ -17,12 +17,12 @@ bool ProgramFuses(OpContext& ctx, Family family);
 
 // One EPROM programming pulse: LoadDataForProgramMemory(word), BeginEraseProgrammingCycle, 200 us,
 // EndProgrammingEprom.
-void EpromPulse(OpContext& ctx, const std::string& word);
+void EpromPulse(OpContext& ctx, std::uint16_t word);
 
 // Up to `tries` pulses, each followed by a read-back that `reached` judges;
 // after the match exactly `extra` more pulses. False when no pulse reached it.
 template <class Reached>
-bool PulseUntil(OpContext& ctx, const std::string& word, int tries, int extra, Reached&& reached) {
+bool PulseUntil(OpContext& ctx, std::uint16_t word, int tries, int extra, Reached&& reached) {
   for (int pulse = 1; pulse <= tries; ++pulse) {
     EpromPulse(ctx, word);
     if (reached(ctx.proto.ReadDataFromProgramMemory())) {

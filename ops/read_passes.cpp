@@ -1,9 +1,11 @@
 #include "ops/read_passes.h"
 
+#include <array>
+
 #include "devices/family.h"
+#include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
 #include "ops/stop_check.h"
-#include "ops/word_text.h"
 
 namespace lpt {
 
@@ -13,9 +15,8 @@ void ReadProgramMemory(OpContext& ctx, Family family) {
   ctx.proto.ResetPic();
   if (traits->word12) ctx.proto.IncrementAddress();  // the counter starts on the configuration word
   const RowWalk walk{.rows = ctx.device.programRows, .rowProgress = true};
-  WalkRows(ctx, walk, [&](int row, int col) {
-    std::string word = ctx.proto.ReadDataFromProgramMemory();
-    StoreProgramCell(ctx.buffers, row, col, traits->word12 ? Drop1(word) : std::move(word));
+  WalkRows(ctx, walk, [&](int address) {
+    ctx.buffers.StoreProgramWord(address, family, ctx.proto.ReadDataFromProgramMemory());
     return WordStep::Next;
   });
 }
@@ -23,8 +24,8 @@ void ReadProgramMemory(OpContext& ctx, Family family) {
 void ReadDataMemory(OpContext& ctx, Family family) {
   if (!HasDataEeprom(family)) return;
   ctx.proto.ResetPic();
-  WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int row, int col) {
-    StoreDataCell(ctx.buffers, row, col, ctx.proto.ReadDataFromDataMemory());
+  WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
+    ctx.buffers.StoreDataByte(address, ctx.proto.ReadDataFromDataMemory());
     return WordStep::Next;
   });
 }
@@ -34,18 +35,17 @@ namespace {
 // Four ID words from the counter's position; only the lowest digit of each
 // is the ID.
 void ReadIdWords(OpContext& ctx) {
-  std::string digits;
+  std::array<std::uint16_t, 4> words{};
   for (int i = 0; i < 4; ++i) {
-    if (StopBefore(ctx, IdWordAddress(ctx, i))) return;  // the caption stays as it was
-    const std::string word = ctx.proto.ReadDataFromProgramMemory();
-    if (!word.empty()) digits += word.back();
+    if (StopBefore(ctx, IdWordAddress(ctx.device, i))) return;  // the ID stays as it was
+    words[static_cast<std::size_t>(i)] = ctx.proto.ReadDataFromProgramMemory();
     ctx.proto.IncrementAddress();
   }
-  ctx.buffers.SetIdDigits(digits);
+  ctx.buffers.StoreIdWords(words);
 }
 
-void TakeFuseWord(OpContext& ctx, const std::string& word) {
-  ctx.buffers.FuseWord = ReadBackValue(word);  // the whole 14-bit value, no mask
+void TakeFuseWord(OpContext& ctx, std::uint16_t word) {
+  ctx.buffers.FuseWord = word;  // the whole 14-bit value, no mask
   ctx.hooks.ShowFuses(ctx.buffers.FuseWord);
 }
 
@@ -55,18 +55,16 @@ void ReadFusesID(OpContext& ctx, Family family) {
   const FamilyTraits* traits = FindFamily(family);
   if (!traits) return;
   if (traits->word12) {
-    if (StopBefore(ctx, ConfigWordAddress(ctx))) return;
+    if (StopBefore(ctx, ConfigWordAddress(family))) return;
     ctx.proto.ResetPic();
     TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
-    // Program address 0, then past program memory to the first ID word.
-    Clocks(ctx.proto, 1 + 8 * ctx.device.programRows);
+    StepToIdWords(ctx.proto, ctx.device);  // a read leaves the counter where it was
     ReadIdWords(ctx);
   } else {
-    ctx.proto.ResetPic();
-    ctx.proto.LoadConfiguration("3FFF");  // 2000h, the first ID word
+    GoToIdWords(ctx.proto, ctx.device);
     ReadIdWords(ctx);
     Clocks(ctx.proto, 3);  // 2004h .. 2007h
-    if (StopBefore(ctx, ConfigWordAddress(ctx))) return;
+    if (StopBefore(ctx, ConfigWordAddress(family))) return;
     TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
   }
 }

@@ -1,7 +1,6 @@
 #include "ops/stop_check.h"
 
 #include "buffers/hex_text.h"
-#include "devices/family.h"
 
 namespace lpt {
 
@@ -16,15 +15,6 @@ bool StopBefore(OpContext& ctx, int address) {
 std::string StoppedMessage(const OpState& state) {
   const auto address = static_cast<std::uint32_t>(state.StoppedAt < 0 ? 0 : state.StoppedAt);
   return "Stopped by the user at address " + ToHex(address, 4) + "h.";
-}
-
-int IdWordAddress(const OpContext& ctx, int index) {
-  if (IsWord12Family(ctx.device.family)) return 8 * ctx.device.programRows + index;
-  return 0x2000 + index;
-}
-
-int ConfigWordAddress(const OpContext& ctx) {
-  return IsWord12Family(ctx.device.family) ? 0x0FFF : 0x2007;
 }
 
 }  // namespace lpt

@@ -18,10 +18,4 @@ bool StopBefore(OpContext& ctx, int address);
 // "Stopped by the user at address XXXXh." for a stopped command.
 std::string StoppedMessage(const OpState& state);
 
-// Where the ID words and the configuration word of the device sit for the
-// stop's address: 2000h and 2007h, or above program memory and FFFh on
-// 12-bit parts.
-int IdWordAddress(const OpContext& ctx, int index);
-int ConfigWordAddress(const OpContext& ctx);
-
 }  // namespace lpt

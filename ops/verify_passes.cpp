@@ -1,21 +1,22 @@
 #include "ops/verify_passes.h"
 
 #include "ops/compare_walk.h"
-#include "ops/row_walk.h"
 
 namespace lpt {
 
-// The passes read the cells when they reach them: the window may repaint and
-// take edits while a pass handles messages.
+// The passes read the cells when they reach them.
 
 bool VerifyProgramMemory(OpContext& ctx, Family family) {
   return CompareProgramMemory(
-      ctx, family, [&](int row, int col) { return ProgramCellText(ctx.buffers, row, col); });
+      ctx, family,
+      {[&](int address) { return ctx.buffers.ProgramWordValue(address, family); },
+       [&](int address) { return ctx.buffers.ProgramText(address); }});
 }
 
 bool VerifyDataMemory(OpContext& ctx, Family family) {
   return CompareDataMemory(ctx, family,
-                           [&](int row, int col) { return DataCellText(ctx.buffers, row, col); });
+                           {[&](int address) { return ctx.buffers.DataByteValue(address); },
+                            [&](int address) { return ctx.buffers.DataText(address); }});
 }
 
 bool VerifyFuses(OpContext& ctx, Family family) {

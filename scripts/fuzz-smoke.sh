@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in their own build folder and runs each
 # for a short, bounded time from its seed corpus: the HEX reader, the chip
-# file reader, path.dat and the port text. Fails on any crash, leak,
-# out-of-bounds read, undefined behaviour or broken round trip.
+# file reader, path.dat, the port text and the adapters file. Fails on any
+# crash, leak, out-of-bounds read, undefined behaviour or broken round trip.
 #
 # LPTPIC_FUZZ_SECONDS is the time of each target (default 10); the time
 # alone governs how long a target runs. LPTPIC_FUZZ_TARGETS picks targets.
@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${LPTPIC_FUZZ_BUILD:-build-fuzz}
 seconds=${LPTPIC_FUZZ_SECONDS:-10}
-targets=${LPTPIC_FUZZ_TARGETS:-hex_reader_fuzz chip_file_fuzz settings_fuzz port_choice_fuzz}
+targets=${LPTPIC_FUZZ_TARGETS:-hex_reader_fuzz chip_file_fuzz settings_fuzz port_choice_fuzz adapter_file_fuzz}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLPTPIC_FUZZ=ON -DLPTPIC_GUI=OFF -DLPTPIC_TESTS=OFF -DLPTPIC_CLI=OFF >/dev/null
@@ -23,6 +23,7 @@ seeds_of() {
     chip_file_fuzz) echo fuzz/chip_corpus ;;
     settings_fuzz) echo fuzz/settings_corpus ;;
     port_choice_fuzz) echo fuzz/port_corpus ;;
+    adapter_file_fuzz) echo fuzz/adapter_corpus ;;
   esac
 }
 

@@ -28,6 +28,7 @@ if [ -f fuzz/CMakeLists.txt ]; then
 fi
 
 echo "== tests"
+# The GUI tests add tests/gui/lsan.supp (the known libdbus leak) to these.
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -7,6 +7,7 @@
 
 #include "fileio/bounded_read.h"
 #include "fileio/replace_file.h"
+#include "fileio/shown_text.h"
 
 namespace lpt::sim {
 namespace {
@@ -84,23 +85,27 @@ std::string ChipText(const ChipState& chip) {
 
 std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error) {
   if (error) error->clear();
+  const std::string shown = fileio::Shown(path);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;  // a new chip
   if (std::filesystem::is_directory(path, ec)) {
-    if (error) *error = "Chip file " + path + " is a folder, not a file.";
+    if (error) *error = "Chip file " + shown + " is a folder, not a file.";
     return std::nullopt;
   }
   // Bounded and regular files only: /dev/zero or a FIFO is refused at once
   // instead of being read for ever.
   std::string text, reason;
   if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, &reason)) {
-    if (error) *error = "Chip file " + path + " cannot be read: " + reason;
+    if (error) *error = "Chip file " + shown + " cannot be read: " + reason;
     return std::nullopt;
   }
+  // An empty file is a chip not saved yet: the lock that keeps one chip
+  // file to one process at a time creates it empty until the first save.
+  if (text.empty()) return std::nullopt;
   std::istringstream in(text);
   std::string why;
   std::optional<ChipState> chip = ParseChipText(in, &why);
-  if (!chip && error) *error = "Chip file " + path + ", " + why;
+  if (!chip && error) *error = "Chip file " + shown + ", " + why;
   return chip;
 }
 
@@ -112,7 +117,7 @@ bool SaveChipFile(const std::string& path, const ChipState& chip, std::string* e
   const fileio::ReplaceOptions options{.removeStaleTemporaries = heldLock != nullptr,
                                        .heldLock = heldLock};
   if (fileio::ReplaceFile(path, ChipText(chip), &reason, options)) return true;
-  if (error) *error = "Cannot save chip file " + path + ": " + reason;
+  if (error) *error = "Cannot save chip file " + fileio::Shown(path) + ": " + reason;
   return false;
 }
 

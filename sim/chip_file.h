@@ -20,8 +20,9 @@ void WriteChip(std::ostream& out, const ChipState& chip);
 // line and what is wrong with it ("line 4: ..."). `error` may be null.
 std::optional<ChipState> ParseChipText(std::istream& in, std::string* error);
 
-// LoadChipFile returns nullopt with *error empty when the file
-// does not exist, and with *error set when it exists but cannot be used.
+// LoadChipFile returns nullopt with *error empty when the file is empty or
+// does not exist (a new chip), and with *error set when it exists but
+// cannot be used.
 std::optional<ChipState> LoadChipFile(const std::string& path, std::string* error);
 // The text WriteChip gives.
 std::string ChipText(const ChipState& chip);

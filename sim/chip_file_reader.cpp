@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "fileio/shown_text.h"
 #include "sim/chip_file.h"
 
 namespace lpt::sim {
@@ -32,23 +33,7 @@ bool ReadLine(std::istream& in, std::string& line, bool* tooLong) {
   return any;
 }
 
-// Control characters (a NUL, an escape sequence) from the file are shown as
-// \xNN, so a message cannot hide text or drive the terminal.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (unsigned char c : text) {
-    if (c < 0x20 || c == 0x7F) {
-      char code[8];
-      std::snprintf(code, sizeof code, "\\x%02X", c);
-      out += code;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
-
-std::string Hex4(unsigned value) {
+std::string AddressText(unsigned value) {
   char text[8];
   std::snprintf(text, sizeof text, "%04X", value);
   return text;
@@ -117,7 +102,7 @@ class Parser {
 
  private:
   std::nullopt_t Fail(const std::string& what) {
-    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + Escaped(what);
+    if (error_) *error_ = "line " + std::to_string(lineNo_) + ": " + fileio::Shown(what);
     return std::nullopt;
   }
 
@@ -175,7 +160,7 @@ class Parser {
     for (std::size_t i = 2; i < t.size(); ++i) {
       unsigned v;
       if (!ParseHex(t[i], limit, &v)) return Bad("\"" + t[i] + "\" is not a " + t[0] + " value");
-      if (!FirstFor(t[0] + " " + Hex4(static_cast<unsigned>(address + i - 2)))) return false;
+      if (!FirstFor(t[0] + " " + AddressText(static_cast<unsigned>(address + i - 2)))) return false;
       if (program)
         chip_->program[address + i - 2] = static_cast<std::uint16_t>(v);
       else
@@ -235,19 +220,26 @@ class Parser {
 
   bool Fault(const std::vector<std::string>& t) {
     const std::string kind = t.size() > 1 ? t[1] : "";
-    if (kind == "no-chip" && t.size() == 2)
-      return FirstFor("fault no-chip") && (chip_->socketEmpty = true);
-    if (kind == "no-adapter" && t.size() == 2)
-      return FirstFor("fault no-adapter") && (chip_->adapterMissing = true);
+    if (kind == "no-chip" || kind == "no-adapter") {
+      if (t.size() > 2) return Bad("unexpected \"" + t[2] + "\" after \"fault " + kind + "\"");
+      if (!FirstFor("fault " + kind)) return false;
+      (kind == "no-chip" ? chip_->socketEmpty : chip_->adapterMissing) = true;
+      return true;
+    }
     if (kind == "stuck") {
       StuckBit s;
       int bit, level;
       if (!At(t, 2, &s.at)) return false;
-      if (t.size() != 6 || !ParseDecimal(t[4], 0, 13, &bit) || !ParseDecimal(t[5], 0, 1, &level))
-        return Bad("expected \"fault stuck MEMORY ADDRESS BIT(0-13) LEVEL(0|1)\"");
+      // A 12-bit part's words have no bits 12 and 13 to stick.
+      const int topBit = family_->word12 ? 11 : 13;
+      const std::string usage = "expected \"fault stuck MEMORY ADDRESS BIT(0-" +
+                                std::to_string(topBit) + ") LEVEL(0|1)\"";
+      if (t.size() != 6 || !ParseDecimal(t[4], 0, topBit, &bit) ||
+          !ParseDecimal(t[5], 0, 1, &level))
+        return Bad(usage);
       s.bit = bit;
       s.level = level == 1;
-      if (!FirstFor("fault stuck " + t[2] + " " + Hex4(s.at.address) + " bit " +
+      if (!FirstFor("fault stuck " + t[2] + " " + AddressText(s.at.address) + " bit " +
                     std::to_string(bit)))
         return false;
       chip_->stuckBits.push_back(s);
@@ -257,7 +249,7 @@ class Parser {
       Location at;
       if (!At(t, 2, &at)) return false;
       if (t.size() != 4) return Bad("expected \"fault never-programs MEMORY ADDRESS\"");
-      if (!FirstFor("fault never-programs " + t[2] + " " + Hex4(at.address))) return false;
+      if (!FirstFor("fault never-programs " + t[2] + " " + AddressText(at.address))) return false;
       chip_->neverPrograms.push_back(at);
       return true;
     }
@@ -276,7 +268,7 @@ class Parser {
     if (!At(t, 1, &at)) return false;
     if (t.size() != 4 || !ParseDecimal(t[3], 1, 10000, &n))
       return Bad("expected \"pulses MEMORY ADDRESS COUNT(1-10000)\"");
-    if (!FirstFor("pulses " + t[1] + " " + Hex4(at.address))) return false;
+    if (!FirstFor("pulses " + t[1] + " " + AddressText(at.address))) return false;
     chip_->pulsesNeeded[at] = n;
     return true;
   }

@@ -17,19 +17,19 @@ std::uint16_t ErasedConfig(const FamilyModel& family) {
 }
 
 std::optional<ChipState> MakeBlankChip(const std::string& device) {
-  const CatalogueRow* row = FindDevice(device);
-  if (row == nullptr) return std::nullopt;
-  const FamilyModel* family = FindFamilyModel(row->family);
+  const DeviceRecord* record = FindDevice(device);
+  if (record == nullptr) return std::nullopt;
+  const FamilyModel* family = FindFamilyModel(record->family);
   if (family == nullptr) return std::nullopt;
 
   ChipState chip;
   chip.device = device;
-  chip.family = row->family;
-  chip.program.assign(static_cast<std::size_t>(row->programRows) * 8, WordMask(*family));
-  chip.data.assign(static_cast<std::size_t>(row->dataRows) * 8, 0xFF);
+  chip.family = record->family;
+  chip.program.assign(static_cast<std::size_t>(record->programWords), WordMask(*family));
+  chip.data.assign(static_cast<std::size_t>(record->dataBytes), 0xFF);
   chip.config.fill(WordMask(*family));
   ConfigWord(chip) = ErasedConfig(*family);
-  if (!family->word12) chip.config[6] = FactoryDeviceId(device.c_str());
+  if (!family->word12) chip.config[6] = FactoryDeviceId(device);
 
   switch (family->calibration) {
     case FactoryCalibration::None:

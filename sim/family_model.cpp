@@ -1,7 +1,8 @@
 #include "sim/family_model.h"
 
 #include <array>
-#include <cstring>
+
+#include "devices/like_row.h"
 
 namespace lpt::sim {
 namespace {
@@ -47,16 +48,11 @@ constexpr FamilyModel kEprom12Part{.technology = T::Eprom,
                                    .configImplemented = 0x0FFF,
                                    .calibration = C::MovlwLastWord};
 
-template <typename Edit>
-constexpr FamilyModel Like(FamilyModel row, Family family, Edit edit) {
-  row.family = family;
-  edit(row);
-  return row;
-}
-
 // Cycle times are the makers' maximums, taken as the least time the host
 // must wait (microseconds). Only what differs from FamilyModel's defaults
-// is written.
+// is written. They are kept here on purpose, apart from the waits the
+// operations ask for (ops/write_waits.cpp): the simulated chip checks the
+// programmer's waits, and a shared table would let a wrong figure pass both.
 // Protection masks hold every code-protection bit the makers' headers give,
 // the repeated copies of a CP field included: a part left with any one of
 // them at 0 is protected, whichever bit the programmer looked at.
@@ -150,20 +146,42 @@ constexpr std::array<FamilyModel, 12> kModels{{
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 }};
 
-struct DeviceId {
-  const char* name;
+// The silicon's own ID words, kept apart from the catalogue's on purpose: a
+// simulated chip answers what the makers' programming specifications say,
+// so a wrong catalogue ID shows up as a mismatch. A group name answers as
+// its first part (the 12F629, the 16F630). Parts missing here have no ID.
+struct SiliconId {
+  std::string_view device;
   std::uint16_t id;
 };
 
-// Device ID words with revision 0, as the parts' programming documents give them.
-constexpr std::array<DeviceId, 21> kDeviceIds{{
-    {"16F84A", 0x0560},  {"16F627", 0x07A0},     {"16F628", 0x07C0},     {"16F627A", 0x1040},
-    {"16F628A", 0x1060}, {"16F870", 0x0D00},     {"16F871", 0x0D20},     {"16F872", 0x08E0},
-    {"16F873", 0x0960},  {"16F874", 0x0920},     {"16F876", 0x09E0},     {"16F877", 0x09A0},
-    {"16F877A", 0x0E20}, {"16F873A", 0x0E40},    {"16F874A", 0x0E60},    {"16F876A", 0x0E00},
-    {"16F648A", 0x1100}, {"12F629/675", 0x0F80}, {"16F630/676", 0x10C0}, {"16F83", 0x3FFF},
-    {"16F84", 0x3FFF},
-}};
+constexpr SiliconId kSiliconIds[] = {
+    // DS30262
+    {"16F84A", 0x0560},
+    // DS30034
+    {"16F627", 0x07A0},
+    {"16F628", 0x07C0},
+    // DS39025
+    {"16F870", 0x0D00},
+    {"16F871", 0x0D20},
+    {"16F872", 0x08E0},
+    {"16F873", 0x0960},
+    {"16F874", 0x0920},
+    {"16F876", 0x09E0},
+    {"16F877", 0x09A0},
+    // DS39589
+    {"16F873A", 0x0E40},
+    {"16F874A", 0x0E60},
+    {"16F876A", 0x0E00},
+    {"16F877A", 0x0E20},
+    // DS41191
+    {"12F629/675", 0x0F80},
+    {"16F630/676", 0x10C0},
+    // DS41196
+    {"16F627A", 0x1040},
+    {"16F628A", 0x1060},
+    {"16F648A", 0x1100},
+};
 
 }  // namespace
 
@@ -173,9 +191,9 @@ const FamilyModel* FindFamilyModel(Family family) {
   return nullptr;
 }
 
-std::uint16_t FactoryDeviceId(const char* deviceName) {
-  for (const DeviceId& d : kDeviceIds)
-    if (std::strcmp(d.name, deviceName) == 0) return d.id;
+std::uint16_t FactoryDeviceId(std::string_view deviceName) {
+  for (const SiliconId& part : kSiliconIds)
+    if (part.device == deviceName) return part.id;
   return 0x3FFF;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "devices/family.h"
 #include "hw/serial_command.h"
@@ -79,7 +80,8 @@ const FamilyModel* FindFamilyModel(Family family);
 
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
 
-// Factory device ID word (2006h) of a flash part; 3FFFh when it has none.
-std::uint16_t FactoryDeviceId(const char* deviceName);
+// The device ID word (2006h) a fresh chip of this catalogue name holds,
+// revision 0; 3FFFh (an unprogrammed word) for a part without one.
+std::uint16_t FactoryDeviceId(std::string_view deviceName);
 
 }  // namespace lpt::sim

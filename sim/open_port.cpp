@@ -3,6 +3,8 @@
 #include <chrono>
 
 #include "fileio/file_lock.h"
+#include "fileio/replace_file.h"
+#include "fileio/shown_text.h"
 #include "sim/chip_file.h"
 #include "sim/sim_adapter.h"
 
@@ -23,7 +25,8 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
 }
 
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
-                               const Adapter& adapter, std::string* error, bool* inUse) {
+                               const Adapter& adapter, std::string* error, bool* inUse,
+                               const std::function<bool()>& stopWaiting) {
   if (inUse) *inUse = false;
   std::unique_ptr<Port> port;
   if (choice.IsSimulator() && choice.kind != PortChoice::Kind::SimulatorFile) {
@@ -37,19 +40,26 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
     fileio::FileLock::Outcome outcome;
     std::string why;
     auto lock = fileio::FileLock::Acquire(choice.path, std::chrono::milliseconds(kChipFileWaitMs),
-                                          &outcome, &why);
+                                          &outcome, &why, stopWaiting);
+    const std::string shown = fileio::Shown(choice.path);
     if (outcome == fileio::FileLock::Outcome::Busy) {
-      if (error) *error = "chip file " + choice.path + " is in use by another process";
+      if (error) *error = "chip file " + shown + " is in use by another process";
       if (inUse) *inUse = true;
       return nullptr;
     }
-    if (outcome == fileio::FileLock::Outcome::Failed) {
-      if (error) *error = "Chip file " + choice.path + " cannot be locked: " + why;
+    if (outcome == fileio::FileLock::Outcome::Stopped) {
+      if (error) *error = "Stopped by the user while chip file " + shown + " was in use.";
       return nullptr;
     }
+    if (outcome == fileio::FileLock::Outcome::Failed) {
+      if (error) *error = "Chip file " + shown + " cannot be locked: " + why;
+      return nullptr;
+    }
+    // With the lock held, temporary files beside the chip file are no
+    // one's: a run killed while saving left them.
+    fileio::RemoveStaleTemporaries(choice.path);
     std::string loadError;
     std::optional<sim::ChipState> chip = sim::LoadChipFile(choice.path, &loadError);
-    const bool fromFile = chip.has_value();
     if (!chip && !loadError.empty()) {
       if (error) *error = loadError;
       return nullptr;
@@ -57,7 +67,7 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
     if (!chip) chip = BlankChipFor(device, error);
     if (!chip) return nullptr;
     auto simulated = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
-    simulated->SetChipFile(choice.path, fromFile);
+    simulated->SetChipFile(choice.path);
     simulated->HoldChipFileLock(std::move(lock));
     simulated->SetWiring(adapter);
     port = std::move(simulated);

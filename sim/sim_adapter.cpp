@@ -13,9 +13,9 @@ void SimAdapter::SetOpened(bool open) {
   lastError_ = 0;
 }
 
-void SimAdapter::SetChipFile(std::string path, bool fromFile) {
+void SimAdapter::SetChipFile(std::string path) {
   chipFile_ = std::move(path);
-  savedText_ = fromFile ? ChipText(chip_.state()) : std::string();
+  savedText_ = ChipText(chip_.state());
 }
 
 bool SimAdapter::SaveChip() {
@@ -36,16 +36,30 @@ bool SimAdapter::SaveChip() {
 
 void SimAdapter::SetWiring(Adapter wiring) {
   wiring_ = std::move(wiring);
-  dataMask_ = DataRegisterMask(wiring_);
+  board_ = BoardFor(wiring_);
+  dataMask_ = DataBitsUsed(board_);
 }
+
+namespace {
+
+// What the chip gets on a board line; a line the board does not switch is
+// always on (the supply always there, the data line always driven).
+bool ChipLevel(const ConnectorLevels& pins, const BoardLine& line) {
+  if (line.pin <= 0 || line.pin >= static_cast<int>(pins.size())) return true;
+  return pins[static_cast<std::size_t>(line.pin)] != line.inverts;
+}
+
+}  // namespace
 
 // The chip's four lines in the default adapter's bits (01h clock, 02h data,
 // 04h Vpp, 08h supply off). A released data line floats high.
 void SimAdapter::DecodeLines() {
-  const AdapterOutputs out = DecodeOutputs(wiring_, dataRegister_, controlRegister_);
-  lines_ = static_cast<std::uint8_t>((out.clock ? 0x01 : 0) |
-                                     (out.dataOut || !out.dataOutEnable ? 0x02 : 0) |
-                                     (out.vpp ? 0x04 : 0) | (out.vdd ? 0 : 0x08));
+  const ConnectorLevels pins = LevelsOf(dataRegister_, controlRegister_);
+  const bool driven = ChipLevel(pins, board_.dataOutEnable);
+  lines_ = static_cast<std::uint8_t>((ChipLevel(pins, board_.clock) ? 0x01 : 0) |
+                                     (ChipLevel(pins, board_.dataOut) || !driven ? 0x02 : 0) |
+                                     (ChipLevel(pins, board_.vpp) ? 0x04 : 0) |
+                                     (ChipLevel(pins, board_.vdd) ? 0 : 0x08));
 }
 
 bool SimAdapter::DataLine() const {
@@ -61,11 +75,11 @@ std::uint8_t SimAdapter::ReadPort(std::uint16_t address) {
   }
   lastIoOk_ = true;
   if (address == base_) return dataRegister_ & dataMask_;
-  if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControlRegister(wiring_))
+  if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControl(board_))
     return controlRegister_;
   if (address != static_cast<std::uint16_t>(base_ + 1)) return 0xFF;
   if (chip_.state().adapterMissing) return kStatusNoAdapter;
-  return EncodeStatus(wiring_, DataLine());
+  return StatusWith(board_.dataIn.pin, DataLine() != board_.dataIn.inverts);
 }
 
 void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
@@ -77,7 +91,7 @@ void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
   lastIoOk_ = true;
   if (address == base_) {
     dataRegister_ = value;
-  } else if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControlRegister(wiring_)) {
+  } else if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControl(board_)) {
     controlRegister_ = value;
   } else {
     return;

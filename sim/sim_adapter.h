@@ -11,9 +11,11 @@
 //   attached the status register reads 00h.
 // - any other address reads FFh and ignores writes.
 // That is the default wiring; SetWiring gives the adapter another one: the
-// lines are then decoded from the data and control registers (B + 2) as the
-// chosen adapter connects them, and the data line is answered on its
-// data-in pin (the other status inputs low).
+// lines are then decoded from the data and control registers (B + 2) into
+// connector pins and through the board to the chip, and the data line is
+// answered on its data-in pin (the other status inputs low). A built-in
+// adapter is decoded with the simulator's own copy of its board
+// (sim_board.h), not with the wiring the program drives.
 // The data line is the chip's output while the chip drives it and follows
 // the PC's data bit otherwise, so the presence test passes on an adapter
 // with or without a chip in its socket.
@@ -27,6 +29,7 @@
 #include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/port.h"
+#include "sim/sim_board.h"
 #include "sim/sim_chip.h"
 
 namespace lpt::sim {
@@ -54,11 +57,11 @@ class SimAdapter : public Port {
   bool LastIoOk() const override { return lastIoOk_; }
   std::string FailureReason() const override { return failure_; }
 
-  // The file SaveChip writes the chip to. `fromFile`: the chip was read
-  // from that file, which is then written only when the chip changed, so a
-  // command that only reads the chip leaves the file byte for byte as it
-  // was (comments included).
-  void SetChipFile(std::string path, bool fromFile = false);
+  // The file SaveChip writes the chip to, from the chip as it is now: the
+  // file is written only once the chip changed, so a command that only
+  // reads the chip leaves the file byte for byte as it was (comments
+  // included), and never creates a file for a new chip it did not change.
+  void SetChipFile(std::string path);
   // Holds the chip file's lock for as long as the adapter lives.
   void HoldChipFileLock(std::unique_ptr<fileio::FileLock> lock) { lock_ = std::move(lock); }
   // The adapter whose pins the registers drive; the default until set.
@@ -82,14 +85,15 @@ class SimAdapter : public Port {
   SimChip chip_;
   std::uint8_t lines_ = 0;
   Adapter wiring_ = DefaultAdapter();
-  std::uint8_t dataMask_ = 0x0F;  // data register bits the wiring uses
+  Board board_ = BoardFor(DefaultAdapter());
+  std::uint8_t dataMask_ = 0x0F;  // data register bits the board uses
   std::uint8_t dataRegister_ = 0;
-  std::uint8_t controlRegister_ = 0x0B;  // every control pin low
+  std::uint8_t controlRegister_ = 0x00;
   bool opened_ = false;
   bool lastIoOk_ = false;
   std::uint32_t lastError_ = 0;
   std::string chipFile_;
-  std::string savedText_;  // the chip as the file holds it; empty: not saved yet
+  std::string savedText_;  // the chip as the file holds it (or a new chip as it came)
   std::unique_ptr<fileio::FileLock> lock_;
   std::string failure_;
 };

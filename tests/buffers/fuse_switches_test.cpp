@@ -21,18 +21,18 @@ using Captions = std::vector<std::string>;
 
 TEST(FuseSwitches, Layout16F84ShowsThePictureOf3FFF) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L1);
+  s.ApplyLayout(FuseLayout::Pic16F84);
   EXPECT_EQ(VisibleCaptions(s),
             (Captions{"  Osc:  RC", "  Wdt:  ON", "  Pwr:  OFF", "   CP:  OFF"}));
   EXPECT_EQ(s.Slot(1).hint, "Oscilator");
   EXPECT_EQ(s.Slot(4).hint, "Code protect");
-  EXPECT_EQ(s.Slot(1).color, SwitchColor);
-  EXPECT_EQ(s.Slot(2).color, SwitchColor);
-  EXPECT_EQ(s.Slot(4).color, ProtectColor);
+  EXPECT_FALSE(s.Slot(1).protects);
+  EXPECT_FALSE(s.Slot(2).protects);
+  EXPECT_TRUE(s.Slot(4).protects);
 }
 
 // For every layout: right after it the switches show 3FFFh, so painting
-// 3FFFh changes nothing; visible slots are exactly 1..N; colours by kind.
+// 3FFFh changes nothing; visible slots are exactly 1..N; protection switches by kind.
 TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
   for (const FuseLayoutSpec& spec : AllFuseLayouts()) {
     SCOPED_TRACE("layout " + std::to_string(FuseLayoutNumber(spec.layout)));
@@ -46,7 +46,7 @@ TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
     for (int n = 2; n <= spec.SlotCount(); ++n) {
       const bool protect = s.Slot(n).setCaption.find("CP") != std::string::npos ||
                            s.Slot(n).setCaption.find("Cpd") != std::string::npos;
-      EXPECT_EQ(s.Slot(n).color, protect ? ProtectColor : SwitchColor) << s.Slot(n).setCaption;
+      EXPECT_EQ(s.Slot(n).protects, protect) << s.Slot(n).setCaption;
       EXPECT_FALSE(s.Slot(n).hint.empty());
     }
   }
@@ -54,7 +54,7 @@ TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
 
 TEST(FuseSwitches, ShowFusesZeroOn16F84) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L1);
+  s.ApplyLayout(FuseLayout::Pic16F84);
   s.ShowFuses(0);
   EXPECT_EQ(VisibleCaptions(s),
             (Captions{"  Osc:  LP", "  Wdt:  OFF", "  Pwr:  ON", "   CP:  ON"}));
@@ -62,7 +62,7 @@ TEST(FuseSwitches, ShowFusesZeroOn16F84) {
 
 TEST(FuseSwitches, CodeProtectSwitchOn16F84TogglesTheWholeMask) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L1);
+  s.ApplyLayout(FuseLayout::Pic16F84);
   std::uint16_t word = 0x3FFF;
   s.Click(4, word);
   EXPECT_EQ(word, 0x000F);
@@ -75,7 +75,7 @@ TEST(FuseSwitches, CodeProtectSwitchOn16F84TogglesTheWholeMask) {
 
 TEST(FuseSwitches, OscillatorSwitchCyclesBitsOneAndZero) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L1);
+  s.ApplyLayout(FuseLayout::Pic16F84);
   std::uint16_t word = 0x3FFF;
   const std::pair<std::uint16_t, const char*> steps[] = {{0x3FFE, "  Osc:  HS"},
                                                          {0x3FFD, "  Osc:  XT"},
@@ -90,7 +90,7 @@ TEST(FuseSwitches, OscillatorSwitchCyclesBitsOneAndZero) {
 
 TEST(FuseSwitches, Fosc0ToggleOn12F629ChangesOnlyBitZero) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L28);
+  s.ApplyLayout(FuseLayout::Pic12F6xx);
   std::uint16_t word = 0x3FFF;
   s.Click(1, word);
   EXPECT_EQ(word, 0x3FFE);
@@ -111,7 +111,7 @@ TEST(FuseSwitches, Fosc0ToggleOn12F629ChangesOnlyBitZero) {
 // the oscillator step never borrows into the bits above bits 1..0.
 TEST(FuseSwitches, CaptionDecidesTheDirection) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L1);
+  s.ApplyLayout(FuseLayout::Pic16F84);
   std::uint16_t word = 0x0000;  // shown as 3FFFh: nothing repainted
   s.Click(2, word);             // "  Wdt:  ON" -> clear
   EXPECT_EQ(word, 0x0000);
@@ -125,7 +125,7 @@ TEST(FuseSwitches, CaptionDecidesTheDirection) {
 
 TEST(FuseSwitches, PartlySetMultiBitMaskShowsSetCaptionAndClearsAll) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L7);
+  s.ApplyLayout(FuseLayout::Pic16C62A);
   std::uint16_t word = 0x1010 | 0x2A20 | 0x004F;
   s.ShowFuses(word);
   EXPECT_EQ(s.Slot(4).caption, "  CP0: OFF");
@@ -139,25 +139,25 @@ TEST(FuseSwitches, PartlySetMultiBitMaskShowsSetCaptionAndClearsAll) {
 
 TEST(FuseSwitches, PowerTimerPolarityDiffersBetweenLayouts) {
   FuseSwitches a, b;
-  a.ApplyLayout(FuseLayout::L3);
-  b.ApplyLayout(FuseLayout::L1);
+  a.ApplyLayout(FuseLayout::Pic16C84);
+  b.ApplyLayout(FuseLayout::Pic16F84);
   a.ShowFuses(0x0008);
   b.ShowFuses(0x0008);
   EXPECT_EQ(a.Slot(3).caption, "  Pwr:  ON");
   EXPECT_EQ(b.Slot(3).caption, "  Pwr:  OFF");
 }
 
-TEST(FuseSwitches, LayoutChangeRecoloursAndHidesLeftovers) {
+TEST(FuseSwitches, LayoutChangeRemarksAndHidesLeftovers) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L28);
+  s.ApplyLayout(FuseLayout::Pic12F6xx);
   EXPECT_EQ(s.Slot(4).caption, "  Wdt:  ON");
-  EXPECT_EQ(s.Slot(4).color, SwitchColor);
-  s.ApplyLayout(FuseLayout::L5);
+  EXPECT_FALSE(s.Slot(4).protects);
+  s.ApplyLayout(FuseLayout::Pic16C62);
   EXPECT_EQ(s.Slot(4).caption, "  CP0: OFF");
-  EXPECT_EQ(s.Slot(4).color, ProtectColor);
+  EXPECT_TRUE(s.Slot(4).protects);
 
-  s.ApplyLayout(FuseLayout::L25);  // eleven slots
-  s.ApplyLayout(FuseLayout::L1);   // four slots
+  s.ApplyLayout(FuseLayout::Pic16F62x);  // eleven slots
+  s.ApplyLayout(FuseLayout::Pic16F84);   // four slots
   for (int n = 5; n <= 11; ++n) EXPECT_FALSE(s.Slot(n).visible) << n;
   const std::string leftover = s.Slot(11).caption;
   EXPECT_EQ(leftover, "  CP1: OFF");
@@ -170,7 +170,7 @@ TEST(FuseSwitches, LayoutChangeRecoloursAndHidesLeftovers) {
 
 TEST(FuseSwitches, UnmatchedOscCaptionAndBadSlotsDoNothing) {
   FuseSwitches s;
-  s.ApplyLayout(FuseLayout::L24);
+  s.ApplyLayout(FuseLayout::Pic14C000);
   std::uint16_t word = 0x3FFF;
   s.Click(0, word);
   s.Click(13, word);

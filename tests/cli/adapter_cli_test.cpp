@@ -1,12 +1,14 @@
 // lptpic-cli with other adapters and ports: ports, pins, --adapter and
 // --adapters as a user runs them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "support/child_process.h"
 #include "support/cli_run.h"
 
 namespace {
@@ -48,6 +50,31 @@ TEST(PortsCli, FakeTreeShowsEachState) {
                        "/parport1  0xD010  in use by lp: unload it\n" + dev.string() +
                        "/parport2  0xEC10  " + third + "\n");
   fs::permissions(dev / "parport2", fs::perms::owner_all);
+}
+
+// A tree given by --proc-root is read as the kernel's would be: a line a
+// file. A base-addr that is a FIFO or a link to /dev/zero is no port, and
+// neither hangs nor grows without end.
+TEST(PortsCli, KernelFilesThatAreNoRegularFilesAreSkippedAtOnce) {
+  for (const char* bad : {"fifo", "zero"}) {
+    SCOPED_TRACE(bad);
+    const ScratchDir dir("lptpic_ports_");
+    const fs::path proc = dir.path / "proc";
+    fs::create_directories(proc / "parport0");
+    if (std::string(bad) == "fifo") {
+      ASSERT_EQ(::mkfifo((proc / "parport0" / "base-addr").c_str(), 0644), 0);
+    } else {
+      fs::create_symlink("/dev/zero", proc / "parport0" / "base-addr");
+    }
+    Write(proc / "parport1" / "base-addr", "888\t1912\n");
+    const pid_t pid = lpt::testing_files::StartCli(
+        dir.path, dir.path, "ports --proc-root proc --dev-dir " + dir.path.string());
+    const auto run = lpt::testing_files::WaitCliWithin(pid, dir.path, 60);
+    // A hang or a run out of memory stops the loop before the next one.
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, dir.path.string() + "/parport1  0x0378  no " + dir.path.string() +
+                           "/parport1: load ppdev\n");
+  }
 }
 
 TEST(PortsCli, NoPortsIsNoError) {
@@ -102,32 +129,110 @@ TEST(AdapterCli, ProgramAndVerifyThroughAnotherWiring) {
   }
 }
 
-TEST(PinsCli, SetsTheLinesAndReadsDataIn) {
+TEST(PinsCli, SetsTheLinesAndSaysWhatEachMeasures) {
   const ScratchDir dir("lptpic_pins_");
-  // Tait classic: Vpp ~5 (bit 3), Vdd ~4 (bit 2), clock 3 (bit 1), data 2
-  // (bit 0), data in 10. With no chip driving, data in echoes data out.
+  // A line pasted from a published table: the minus on pins 1 and 17 is
+  // the register bit, so this is Myke's EL Cheapo again.
+  Write(dir.path / "mine.conf", "adapter mine vpp=16 vdd=25 clock=-1 data-out=-17 data-in=13\n");
+  // Register bytes from tests/data/adapter_registers.tsv's convention. With
+  // no chip driving, data in echoes data out.
   struct Case {
+    const char* adapter;
     const char* args;
     const char* write;
-    const char* dataIn;
+    const char* line;
   };
   const Case cases[] = {
-      {"pins --vdd on --data 1", "W 0378 09\n", "Data in   pin 10    1\n"},
-      {"pins --vpp on --vdd on --clock 1", "W 0378 02\n", "Data in   pin 10    0\n"},
-      {"pins --off", "W 0378 0C\n", "Data in   pin 10    0\n"},
-      {"pins", "W 0378 0C\n", "Data in   pin 10    0\n"},
+      {"'tait classic'", "pins --vdd on --data 1", "W 0378 09\n",
+       "Data in: pin 10 high (the chip's data line reads 1)\n"},
+      {"'tait classic'", "pins --vpp on --vdd on --clock 1", "W 0378 02\n",
+       "Data in: pin 10 low (the chip's data line reads 0)\n"},
+      {"'tait classic'", "pins --off", "W 0378 0C\n",
+       "Vpp: pin 5 high (0 V at MCLR through the board)\n"},
+      {"'tait classic'", "pins", "W 0378 0C\n", "Vdd: pin 4 high (0 V at VDD through the board)\n"},
+      {"\"Myke's EL Cheapo\"", "pins --vpp on --clock 1 --data 1", "W 037A 04\n",
+       "Vdd: always on (this board does not switch it)\n"},
+      {"'EL Cheapo classic'", "pins --vpp on --clock 1 --data 1", "W 037A 0D\n",
+       "Clock: pin 1 low (≈ +5 V at the chip's clock pin)\n"},
+      {"'Asix Piccolo'", "pins --vdd on --data-out-enable off", "W 0378 1A\n",
+       "Data out enable: pin 2 low (the chip may drive the data line)\n"},
+      {"mine", "pins --vpp on --clock 1 --data 1", "W 037A 04\n", "Clock: pin 1 high\n"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.args);
+    SCOPED_TRACE(std::string(c.adapter) + " " + c.args);
     const CliRun r =
-        Cli(dir, std::string("--port sim --adapter 'tait classic' --trace t.txt ") + c.args);
+        Cli(dir, std::string("--port sim --adapters mine.conf --trace t.txt --adapter ") +
+                     c.adapter + " " + c.args);
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("Take the chip out of the socket", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find(c.dataIn), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(c.line), std::string::npos) << r.out;
     EXPECT_EQ(ReadFile(dir.path / "t.txt").rfind(c.write, 0), 0u) << ReadFile(dir.path / "t.txt");
+    // The pasted line is read in the tables' sense, and says so once.
+    EXPECT_EQ(r.err.rfind("mine.conf, line 1: read as in the published tables", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
   }
-  const CliRun both = Cli(dir, "--port sim pins --off --vdd on");
-  EXPECT_EQ(both.code, 2);
+  EXPECT_EQ(Cli(dir, "--port sim pins --off --vdd on").code, 2);
+  const CliRun noEnable = Cli(dir, "--port sim pins --data-out-enable on");
+  EXPECT_EQ(noEnable.code, 2);
+  EXPECT_EQ(noEnable.err, "The adapter \"lptpic\" has no data out enable pin.\n");
+}
+
+TEST(AdaptersCli, ListsEveryWiringWithItsSourceAndNotes) {
+  const ScratchDir dir("lptpic_adapters_cli_");
+  Write(dir.path / "mine.conf",
+        "adapter mine clock=7 data-out=6 data-in=~13 vpp=~8 vdd=9 "
+        "clock-delay-us=20\n");
+  const CliRun r = Cli(dir, "--adapters mine.conf adapters");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  for (const char* expected : {
+           "adapter \"lptpic\" vpp=4 vdd=~5 clock=2 data-out=3 data-in=11\n"
+           "  source: this program's own adapter\n",
+           "adapter \"Myke's EL Cheapo\" vpp=16 vdd=none clock=1 data-out=17 data-in=13\n"
+           "  source: PiKdev (github.com/funlw65/pikdev, src/Config.cpp) and Piklab "
+           "(github.com/ethics/piklab, src/progs/direct/base/direct_prog_config.cpp)\n",
+           "adapter \"Asix Piccolo\" vpp=~6 vdd=~7 clock=~5 data-out=~3 data-in=~10 "
+           "data-out-enable=2\n",
+           "  note: Disconnect the 7407's pin 2 first",
+           "\"EL Cheapo classic\" vpp=16 vdd=none clock=~1 data-out=~17 data-in=~13\n",
+           "  note: Not tried on real hardware: the published tables mark it \"not tested\".",
+           "adapter \"mine\" vpp=~8 vdd=9 clock=7 data-out=6 data-in=~13 clock-delay-us=20\n"
+           "  source: mine.conf, line 1\n",
+       })
+    EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
+  std::size_t lines = 0;
+  for (std::size_t at = 0; (at = r.out.find("adapter \"", at)) != std::string::npos; ++at) ++lines;
+  EXPECT_EQ(lines, 17u);
+}
+
+TEST(AdapterCli, AnAdaptersFileThatIsNoFileIsRefusedAtOnce) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  ASSERT_EQ(::mkfifo((dir.path / "fifo.conf").c_str(), 0600), 0);
+  fs::create_directory(dir.path / "folder.conf");
+  for (const char* file : {"fifo.conf", "/dev/zero", "folder.conf"}) {
+    SCOPED_TRACE(file);
+    const CliRun r = Cli(dir, std::string("--port sim --adapters ") + file + " probe");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, std::string("Cannot read the adapters file ") + file +
+                         ": Not a regular file (a device, FIFO or folder).\n");
+  }
+}
+
+TEST(AdapterCli, ABoardWithoutVddSwitchingWarnsBeforeAChipThatNeedsVppFirst) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  // Configuration 3FC4h: internal oscillator, MCLR an input (p12f629.inc).
+  Write(dir.path / "osc.hex", ":02400E00C43FAD\n:00000001FF\n");
+  const std::string warning =
+      "The 12F629/675 with the internal oscillator and MCLR as an input must see Vpp before "
+      "Vdd, but the adapter \"Myke's EL Cheapo\" cannot switch Vdd";
+  for (const char* adapter : {"\"Myke's EL Cheapo\"", "'Tait classic'"}) {
+    SCOPED_TRACE(adapter);
+    const CliRun r =
+        Cli(dir, std::string("-q --port sim --device 12F629/675 --id FFFF --adapter ") + adapter +
+                     " verify osc.hex");
+    const bool warned = r.err.rfind(warning, 0) == 0;
+    EXPECT_EQ(warned, std::string(adapter).find("Myke") != std::string::npos) << r.err;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <random>
 #include <thread>
 
+#include "fileio/file_lock.h"
 #include "fileio/replace_file.h"
 #include "sim/chip_file.h"
 #include "support/child_process.h"
@@ -88,6 +89,47 @@ TEST_F(ConcurrentRuns, TwoRunsOnOneChipFileTakeTurnsOrTheSecondExitsThree) {
     EXPECT_TRUE(oneOfThem) << now;
     EXPECT_EQ(Temporaries(), 0);
   }
+}
+
+// One chip file named twice, directly and through a link from another
+// folder, while it exists and before it does: both updates (data memory;
+// fuses and ID) land, in either order, and neither run is told "in use".
+TEST_F(ConcurrentRuns, ALinkAndTheFileItNamesAreOneChipFileWhetherItExistsOrNot) {
+  fs::create_directory(dir_ / "sub");
+  fs::create_symlink("../chip.txt", dir_ / "sub" / "link.txt");
+  const std::string data = std::string(kSim) + "program --only data image.hex";
+  const std::string fuses =
+      "-q --port sim:sub/link.txt --device 16F877 --id 2222 program --only fuses image.hex";
+  const std::string starts[] = {"", "device 16F877\n"};  // none yet; every memory erased
+  std::vector<std::string> both[2];
+  for (int index : {0, 1})
+    both[index] = {AloneResult(AloneResult(starts[index], data), fuses),
+                   AloneResult(AloneResult(starts[index], fuses), data)};
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const int index = round % 2;
+    Reset(starts[index]);
+    const pid_t a = lpt::testing_files::StartCli(dir_, logs_ / "a", data);
+    const pid_t b = lpt::testing_files::StartCli(dir_, logs_ / "b", fuses);
+    const auto runA = lpt::testing_files::WaitCli(a, logs_ / "a");
+    const auto runB = lpt::testing_files::WaitCli(b, logs_ / "b");
+    EXPECT_EQ(runA.code, 0) << runA.err;
+    EXPECT_EQ(runB.code, 0) << runB.err;
+    const std::string now = ReadFile(dir_ / "chip.txt");
+    EXPECT_TRUE(now == both[index][0] || now == both[index][1]) << "an update was lost:\n" << now;
+  }
+}
+
+TEST_F(ConcurrentRuns, NewChipFilesInOneFolderDoNotWaitForEachOther) {
+  lpt::fileio::FileLock::Outcome outcome;
+  const auto held = lpt::fileio::FileLock::Acquire((dir_ / "first.txt").string(),
+                                                   std::chrono::milliseconds(0), &outcome, nullptr);
+  ASSERT_TRUE(held);
+  const auto run = lpt::testing_files::RunCliIn(
+      dir_, "-q --port sim:second.txt --device 16F877 program image.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  std::string why;
+  EXPECT_TRUE(lpt::sim::LoadChipFile((dir_ / "second.txt").string(), &why)) << why;
 }
 
 TEST_F(ConcurrentRuns, AProgramKilledAtAnyMomentLeavesTheOldOrTheNewChip) {

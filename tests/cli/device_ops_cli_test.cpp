@@ -105,6 +105,20 @@ TEST_F(DeviceOpsCli, FailuresAndBadInputGiveTheirExitCodes) {
   EXPECT_EQ(Cli(sim + "read no_such_dir/out.hex").code, 2);
 }
 
+// A 12F675 whose calibration word will not take its write-back: the
+// program goes on to its end and still exits 1, with the message.
+TEST_F(DeviceOpsCli, AChipThatLostItsCalibrationIsNoSuccess) {
+  Assemble("12f675");
+  const std::string sim = "-q --port sim:chip.txt --device 12F629/675 ";
+  ASSERT_EQ(Cli(sim + "program 12f675.hex").code, 0) << "a chip file, its calibration word kept";
+  std::ofstream(dir_ / "chip.txt", std::ios::app) << "fault never-programs program 03FF\n";
+  CliRun run = Cli(sim + "program 12f675.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "Error OscCal!\n");
+  run = Cli(sim + "verify 12f675.hex");
+  EXPECT_EQ(run.code, 0) << "the rest was programmed: " << run.err;
+}
+
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

@@ -11,7 +11,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "fileio/file_lock.h"
 #include "sim/chip_file.h"
@@ -198,6 +197,58 @@ TEST_F(FileSafetyCli, DownloadsWithoutDataOrEndRecordNeverReachTheChip) {
   }
 }
 
+// The 16F84 has 1K words of program memory (0-3FFh), 64 bytes of data
+// EEPROM at file word 2100h and its configuration word at 2007h (gputils
+// 16f84_g.lkr).
+TEST_F(FileSafetyCli, FilesWithNothingForTheChipNeverEraseIt) {
+  Assemble("16f84", dir_);
+  ASSERT_EQ(Cli("-q --port sim:chip.txt program 16f84.hex").code, 0);
+  const std::string old = ReadFile(dir_ / "chip.txt");
+  constexpr const char* kEnd = ":00000001FF\n";
+  const struct Case {
+    const char* command;
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {"program above.hex", std::string(":020000040001F9\n:020000003412B8\n") + kEnd,
+       "above.hex holds no data for the 16F84 (data records: 1 above 64 KB)"},
+      {"program empty.hex", std::string(":0000000000\n") + kEnd,
+       "empty.hex holds no data for the 16F84 (data records: 1 empty)"},
+      {"program outside.hex", std::string(":02200000341298\n") + kEnd,  // word 1000h
+       "outside.hex holds no data for the 16F84 (data records: 1 outside its memories)"},
+      {"program fuses.hex", std::string(":020000040001F9\n:02400E00F13F80\n") + kEnd,
+       "fuses.hex holds no data for the 16F84 (data records: 1 above 64 KB)"},
+      {"program segment.hex", std::string(":020000020001FB\n:020000003412B8\n") + kEnd,
+       "HEX file \"segment.hex\", line 1: extended segment address 0001"},
+      {"verify outside.hex", std::string(":02200000341298\n") + kEnd,
+       "outside.hex holds no data for the 16F84"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    Write(dir_ / std::string(c.command).substr(std::string(c.command).find(' ') + 1), c.text);
+    const CliRun run = Cli(std::string("-q --port sim:chip.txt ") + c.command);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    EXPECT_EQ(ReadFile(dir_ / "chip.txt"), old) << "the programmed chip is not erased";
+  }
+}
+
+TEST_F(FileSafetyCli, CommandsThatOnlyReadANewChipFileNeverCreateIt) {
+  for (const char* command : {"blank", "read", "probe"}) {
+    SCOPED_TRACE(command);
+    const CliRun run = Cli(std::string("-q --port sim:new.txt ") + command);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_FALSE(fs::exists(dir_ / "new.txt"));
+  }
+  // In a folder the user may not write (root would be let through, so the
+  // run drops to nobody): a blank check is no save error.
+  fs::permissions(dir_, fs::perms(0555));
+  const auto run = Limited(dir_, "-q --port sim:new.txt blank", {.dropToNobody = true});
+  fs::permissions(dir_, fs::perms(0755));
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
 TEST_F(FileSafetyCli, AChipFileInUseWaitsThenExitsThree) {
   const std::string old = ProgrammedChip(dir_);
   lpt::fileio::FileLock::Outcome outcome;
@@ -216,23 +267,14 @@ TEST_F(FileSafetyCli, SigtermStopsBeforeTheNextWordSwitchesOffAndExits130) {
   Assemble("16f877", dir_);
   const std::string args =
       "-q --trace trace.txt --port sim:chip.txt --device 16F877 program 16f877.hex";
-  // The signal must come while the command runs: later each time until it does.
-  bool stopped = false;
-  for (int delayMs = 60; delayMs <= 600 && !stopped; delayMs += 30) {
-    fs::remove(dir_ / "chip.txt");
-    const pid_t pid = lpt::testing_files::StartCli(dir_, logs_, args);
-    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-    ::kill(pid, SIGTERM);
-    const auto run = lpt::testing_files::WaitCli(pid, logs_);
-    if (run.code != 130) continue;  // too early (no handler yet) or too late (done)
-    stopped = true;
-    EXPECT_THAT(run.err,
-                ::testing::MatchesRegex("Stopped by the user at address [0-9A-F]{4}h\\.\n"));
-    EXPECT_THAT(ReadFile(dir_ / "trace.txt"), EndsWith("W 0378 08\n")) << "switched off last";
-    std::string why;
-    EXPECT_TRUE(lpt::sim::LoadChipFile((dir_ / "chip.txt").string(), &why)) << why;
-  }
-  EXPECT_TRUE(stopped) << "no SIGTERM landed during the command";
+  // The run sends itself SIGTERM while its 1000th word is written.
+  const pid_t pid = lpt::testing_files::StartCli(dir_, logs_, args, {.testSignal = "word:1000"});
+  const auto run = lpt::testing_files::WaitCli(pid, logs_);
+  EXPECT_EQ(run.code, 130);
+  EXPECT_THAT(run.err, ::testing::StartsWith("Stopped by the user at address 03E7h.\n"));
+  EXPECT_THAT(ReadFile(dir_ / "trace.txt"), EndsWith("W 0378 08\n")) << "switched off last";
+  std::string why;
+  EXPECT_TRUE(lpt::sim::LoadChipFile((dir_ / "chip.txt").string(), &why)) << why;
 }
 
 }  // namespace

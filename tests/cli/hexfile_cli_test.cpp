@@ -60,6 +60,22 @@ TEST_F(HexFileCli, ConvertWritesTheSavedForm) {
             ":104200000500FF00FF00FF00FF00FF00FF00FF00B0\r\n:00000001FF\r\n");
 }
 
+// Converted, a cut-off file would come out with an end record of its own
+// and pass for complete.
+TEST_F(HexFileCli, ACutOffFileIsConvertedOnlyWhenAllowed) {
+  Write("cut.hex", ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\n");
+  const std::string warning = "cut.hex has no end-of-file record: it may be cut off\n";
+  CliRun r = Cli("convert cut.hex out.hex");
+  EXPECT_EQ(r.code, 2);
+  EXPECT_TRUE(StartsWith(r.err, warning)) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "out.hex"));
+  r = Cli("convert --allow-truncated cut.hex out.hex");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, warning);
+  EXPECT_EQ(ReadFile(dir_ / "out.hex"),
+            ":100000000528FF3FFF3FFF3FFF3FFF3FFF3FFF3F11\r\n:02400E00FF3F72\r\n:00000001FF\r\n");
+}
+
 TEST_F(HexFileCli, BadInputExitsWithUsage) {
   struct Case {
     const char* args;

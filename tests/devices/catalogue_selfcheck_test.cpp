@@ -1,5 +1,8 @@
+// The catalogue's self-check: the real table passes it, and each kind of
+// faulty record is reported with its name.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -11,77 +14,117 @@
 namespace lpt {
 namespace {
 
-TEST(CatalogueSelfCheck, EveryRowIsConsistent) {
-  std::set<std::string_view> seen;
-  for (const CatalogueRow& row : CatalogueRows()) {
-    const FamilyTraits* family = FindFamily(row.family);
-    for (std::string_view name : row.names) {
-      SCOPED_TRACE(std::string(name));
-      EXPECT_TRUE(seen.insert(name).second) << "name appears twice";
-      ASSERT_NE(family, nullptr) << "unknown family " << row.family;
-      const unsigned wordMask = family->word12 ? 0x0FFF : 0x3FFF;
-      EXPECT_EQ(row.configMask & ~wordMask, 0u) << "mask wider than the word";
-      EXPECT_GT(row.programRows, 0);
-      EXPECT_EQ(row.dataRows > 0, family->dataEeprom) << "data rows disagree with the family";
-      EXPECT_EQ(FindDevice(name), &row);
-    }
-  }
-  EXPECT_EQ(seen.size(), 82u);
-  EXPECT_EQ(CatalogueNames().size(), 82u);
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
 }
 
-// What the window offers must follow from what the chip is: data memory
-// only where there is EEPROM, Erase only for electrically erasable parts,
-// the "?" panel only where there is an information page.
-TEST(CatalogueSelfCheck, CapabilitiesAgreeWithFamilyAndInfoPage) {
-  for (const CatalogueRow& row : CatalogueRows()) {
-    SCOPED_TRACE(std::string(row.names.front()));
-    const FamilyTraits* family = FindFamily(row.family);
-    ASSERT_NE(family, nullptr);
-    const Capabilities window = CapabilitiesOf(row.layout);
-    EXPECT_EQ(window.dataEeprom, family->dataEeprom);
-    EXPECT_EQ(window.erase, IsErasable(row.family));
-    EXPECT_EQ(window.fuseInfoPage, row.infoPage != 0);
-    if (window.programDataOnly) {
-      EXPECT_TRUE(window.dataEeprom);
-    }
-  }
+TEST(CatalogueSelfCheck, TheCatalogueIsSound) {
+  const std::vector<std::string> problems = CatalogueProblems(AllDevices());
+  EXPECT_TRUE(problems.empty()) << Joined(problems);
 }
 
-// Each layout's switches must own bits the devices using it implement,
-// and no bit may belong to two switches (a click on one would change what
-// another shows without repainting it).
-TEST(CatalogueSelfCheck, FuseLayoutsFitTheirDevices) {
-  std::set<FuseLayout> used;
-  for (const CatalogueRow& row : CatalogueRows()) {
-    SCOPED_TRACE(std::string(row.names.front()) + " layout " +
-                 std::to_string(FuseLayoutNumber(row.layout)));
-    used.insert(row.layout);
-    const FuseLayoutSpec& spec = FuseLayoutOf(row.layout);
-    ASSERT_EQ(spec.layout, row.layout) << "layout table out of order";
-    EXPECT_LE(spec.SlotCount(), 11) << "slot 12 is never shown";
-    // A four-state oscillator switch walks bits 1..0, a toggle only bit 0.
-    const bool toggle = spec.osc->step[1] == +1;
-    std::uint16_t owned = toggle ? 0x0001 : 0x0003;
-    EXPECT_EQ(owned & ~row.configMask, 0) << "oscillator bits not implemented";
-    for (const FuseSwitchSpec& sw : spec.switches) {
-      SCOPED_TRACE(std::string(sw.setCaption));
-      EXPECT_NE(sw.mask, 0);
-      EXPECT_EQ(sw.mask & ~row.configMask, 0) << "switch owns an unimplemented bit";
-      EXPECT_EQ(sw.mask & owned, 0) << "bit owned twice";
-      EXPECT_NE(sw.setCaption, sw.clearCaption);
-      owned |= sw.mask;
-    }
+// A sound 16F628 and a sound 16C62 record, each broken one way; the report
+// must name the record and say what is wrong.
+TEST(CatalogueSelfCheck, EachFaultNamesTheRecord) {
+  const DeviceRecord flash = *FindDevice("16F628");
+  const DeviceRecord eprom = *FindDevice("16C62");
+  struct Case {
+    const char* fault;
+    const DeviceRecord& base;
+    std::function<void(DeviceRecord&)> edit;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"partial row", flash, [](DeviceRecord& r) { r.programWords = 2044; }, "program words"},
+      {"no program", eprom, [](DeviceRecord& r) { r.programWords = 0; }, "program words"},
+      {"partial data row", flash, [](DeviceRecord& r) { r.dataBytes = 100; }, "data bytes"},
+      {"EEPROM on EPROM", eprom, [](DeviceRecord& r) { r.dataBytes = 64; }, "family"},
+      {"no EEPROM", flash, [](DeviceRecord& r) { r.dataBytes = 0; }, "family"},
+      {"wide mask", flash, [](DeviceRecord& r) { r.configMasks[0] = 0x7DFF; }, "wider"},
+      {"wide second mask", flash, [](DeviceRecord& r) { r.configMasks[1] = 0x4000; }, "wider"},
+      {"12-bit wide mask", *FindDevice("12C508"),
+       [](DeviceRecord& r) { r.configMasks[0] = 0x101F; }, "wider"},
+      {"no family", flash, [](DeviceRecord& r) { r.family = Family::None; }, "unknown family"},
+      {"no layout", flash, [](DeviceRecord& r) { r.fuseLayout = FuseLayout{99}; }, "fuse layout"},
+      {"no page", flash, [](DeviceRecord& r) { r.infoPage = InfoPage{99}; }, "information page"},
+      {"no package", flash, [](DeviceRecord& r) { r.package = Package{99}; }, "package"},
+      {"no wiring", eprom, [](DeviceRecord& r) { r.wiring = Wiring{9}; }, "wiring"},
+      {"unseated", eprom, [](DeviceRecord& r) { r.package = Package::Plcc68; }, "socket"},
+      {"switch bits missing", flash, [](DeviceRecord& r) { r.configMasks[0] = 0x01FF; },
+       "CP0: OFF"},
+      {"oscillator bits missing", eprom, [](DeviceRecord& r) { r.configMasks[0] = 0x003E; },
+       "oscillator"},
+      {"Erase on EPROM", eprom, [](DeviceRecord& r) { r.fuseLayout = FuseLayout::Pic16F84; },
+       "Erase"},
+      {"page the layout hides", eprom, [](DeviceRecord& r) { r.infoPage = InfoPage::None; },
+       "information page"},
+      {"ID without mask", eprom, [](DeviceRecord& r) { r.deviceIds[0] = 0x0560; }, "ID mask"},
+      {"mask without ID", flash, [](DeviceRecord& r) { r.deviceIds[0] = 0; }, "device ID"},
+      {"ID outside mask", flash, [](DeviceRecord& r) { r.deviceIds[0] = 0x07C3; }, "outside"},
+      {"second ID", flash, [](DeviceRecord& r) { r.deviceIds[1] = 0x07A0; }, "second device ID"},
+      {"ID on 12-bit", *FindDevice("12C508"),
+       [](DeviceRecord& r) {
+         r.deviceIds[0] = 0x0800;
+         r.deviceIdMask = 0x3FE0;
+       },
+       "12-bit"},
+      {"half a group", flash, [](DeviceRecord& r) { r.partNames[0] = "16F628X"; }, "group"},
+      {"no name", flash, [](DeviceRecord& r) { r.name = ""; }, "empty name"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fault);
+    DeviceRecord broken = c.base;
+    c.edit(broken);
+    const std::vector<DeviceRecord> table{broken};
+    const std::string report = Joined(CatalogueProblems(table));
+    EXPECT_NE(report.find(std::string(broken.name.empty() ? "without a name" : broken.name)),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find(c.expected), std::string::npos) << report;
   }
-  EXPECT_EQ(used.size(), static_cast<std::size_t>(kFuseLayoutCount)) << "a layout no device uses";
+  // Alone, each base record is sound, so every report above is its fault's.
+  EXPECT_EQ(Joined(CatalogueProblems(std::vector<DeviceRecord>{flash, eprom})), "");
 }
 
-TEST(CatalogueSelfCheck, FamilyTraitsAreWhereTheCatalogueNeedsThem) {
-  std::set<Family> codes;
-  for (const CatalogueRow& row : CatalogueRows()) codes.insert(row.family);
+TEST(CatalogueSelfCheck, NamesAreUniqueAcrossRecordsAndGroups) {
+  const DeviceRecord group = *FindDevice("12F629/675");
+  DeviceRecord twin = *FindDevice("16F84");
+  const std::vector<DeviceRecord> sameName{twin, twin};
+  EXPECT_NE(Joined(CatalogueProblems(sameName)).find("\"16F84\" appears twice"), std::string::npos);
+  twin.name = "12F675";  // a part of the group listed again on its own
+  const std::string report = Joined(CatalogueProblems(std::vector<DeviceRecord>{group, twin}));
+  EXPECT_NE(report.find("\"12F675\" appears twice"), std::string::npos) << report;
+}
+
+// Table-wide facts the per-record check cannot see: the layout table is in
+// enumeration order and fits the twelve switch slots (slot 12 is never
+// shown), and no layout, page or family is left without a part.
+TEST(CatalogueSelfCheck, EveryLayoutPageAndFamilyIsInUse) {
+  std::set<FuseLayout> layouts;
+  std::set<InfoPage> pages;
   std::set<Family> families;
-  for (const FamilyTraits& f : AllFamilies()) families.insert(f.family);
-  EXPECT_EQ(codes, families) << "a family without devices or a device without a family";
+  for (const DeviceRecord& r : AllDevices()) {
+    layouts.insert(r.fuseLayout);
+    pages.insert(r.infoPage);
+    families.insert(r.family);
+  }
+  for (std::size_t i = 0; i < AllFuseLayouts().size(); ++i) {
+    const FuseLayoutSpec& spec = AllFuseLayouts()[i];
+    SCOPED_TRACE("layout " + std::to_string(spec.number));
+    EXPECT_EQ(static_cast<std::size_t>(spec.layout), i) << "layout table out of order";
+    EXPECT_LE(spec.SlotCount(), 11) << "slot 12 is never shown";
+    EXPECT_TRUE(layouts.count(spec.layout)) << "a layout no device uses";
+    for (const FuseSwitchSpec& sw : spec.switches) EXPECT_NE(sw.setCaption, sw.clearCaption);
+  }
+  EXPECT_EQ(layouts.size(), static_cast<std::size_t>(kFuseLayoutCount));
+  for (int page = 0; IsKnownInfoPage(InfoPage(page)); ++page)
+    EXPECT_TRUE(pages.count(InfoPage(page))) << "page " << InfoPageNumber(InfoPage(page));
+
+  std::set<Family> traits;
+  for (const FamilyTraits& f : AllFamilies()) traits.insert(f.family);
+  EXPECT_EQ(families, traits) << "a family without devices or a device without a family";
   EXPECT_EQ(FindFamily(Family::None), nullptr);
   EXPECT_FALSE(IsWord12Family(Family::None));
   EXPECT_FALSE(HasDataEeprom(Family{99}));

@@ -1,10 +1,9 @@
 // The whole catalogue and every fuse layout, field by field, against tables
-// transcribed by hand into tests/data/devices. A typo in any row of the
-// compiled-in tables names the device or the layout and the field that
-// differs. New devices are added by appending a row to catalogue.tsv.
+// transcribed by hand into tests/data/devices. A typo in any record or
+// layout names the device or the layout and the field that differs. New
+// devices are added by appending a row to catalogue.tsv.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -15,55 +14,71 @@
 #include "devices/active_device.h"
 #include "devices/catalogue.h"
 #include "devices/fuse_layouts.h"
+#include "support/data_table.h"
 
 namespace lpt {
 namespace {
 
-using Fields = std::vector<std::string>;
+using testing_data::Fields;
+using testing_data::Hex;
 
-// Tab-separated rows of a data file; "#" lines are comments. A field in
-// double quotes keeps its spaces and loses the quotes.
 std::vector<Fields> ReadTable(const std::string& file, std::size_t columns) {
-  std::ifstream in(std::string(LPTPIC_TEST_DATA) + "/devices/" + file);
-  EXPECT_TRUE(in) << file;
-  std::vector<Fields> rows;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    Fields fields;
-    std::stringstream split(line);
-    for (std::string field; std::getline(split, field, '\t');) {
-      if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
-        field = field.substr(1, field.size() - 2);
-      fields.push_back(field);
-    }
-    EXPECT_EQ(fields.size(), columns) << file << ": " << line;
-    if (fields.size() == columns) rows.push_back(fields);
-  }
-  return rows;
+  return testing_data::ReadTable("devices/" + file, columns);
 }
-
-int Hex(const std::string& text) { return static_cast<int>(std::stoul(text, nullptr, 16)); }
 
 std::string LayoutName(FuseLayout layout) { return "L" + std::to_string(FuseLayoutNumber(layout)); }
 
+// "DIP18", "DIP28 wired 14C000": the package and, for a wired chip, its wiring.
+std::string PackageText(const DeviceRecord& r) {
+  static const std::map<Package, std::string> kNames{
+      {Package::Dip8, "DIP8"},   {Package::Dip14, "DIP14"}, {Package::Dip18, "DIP18"},
+      {Package::Dip28, "DIP28"}, {Package::Dip40, "DIP40"}, {Package::Plcc68, "PLCC68"}};
+  std::string text = kNames.count(r.package) ? kNames.at(r.package) : "?";
+  if (r.wiring == Wiring::Pic14C000) text += " wired 14C000";
+  if (r.wiring == Wiring::Pic16C92x) text += " wired 16C92x";
+  return text;
+}
+
+// "-", "0E20", or "12F629=0F80 12F675=0FC0" for a group name; "/MASK"
+// follows when the revision is not the low five bits.
+std::string DeviceIdText(const DeviceRecord& r) {
+  if (r.deviceIdMask == 0) return "-";
+  std::ostringstream text;
+  text << std::hex << std::uppercase;
+  for (std::size_t i = 0; i < r.deviceIds.size(); ++i) {
+    if (r.deviceIds[i] == 0) continue;
+    if (i > 0) text << ' ';
+    if (!r.partNames[i].empty()) text << r.partNames[i] << '=';
+    text.width(4);
+    text.fill('0');
+    text << r.deviceIds[i];
+  }
+  if (r.deviceIdMask != 0x3FE0) text << '/' << r.deviceIdMask;
+  return text.str();
+}
+
 TEST(CatalogueTable, EveryDeviceFieldByField) {
-  const std::vector<Fields> rows = ReadTable("catalogue.tsv", 7);
+  const std::vector<Fields> rows = ReadTable("catalogue.tsv", 9);
   std::set<std::string> inFile;
   for (const Fields& f : rows) {
     const std::string& name = f[0];
     EXPECT_TRUE(inFile.insert(name).second) << name << " is listed twice";
-    ASSERT_NE(FindDevice(name), nullptr) << name << " is missing from the catalogue";
+    const DeviceRecord* record = FindDevice(name);
+    ASSERT_NE(record, nullptr) << name << " is missing from the catalogue";
     ActiveDevice device;
     EditBuffers buffers;
     SetUpDevice(device, buffers, name);
     EXPECT_EQ(device.name, name);
+    EXPECT_EQ(device.record, record);
     EXPECT_EQ(FamilyNumber(device.family), std::stoi(f[1])) << name << ": family";
     EXPECT_EQ(device.programRows, std::stoi(f[2])) << name << ": program rows";
     EXPECT_EQ(device.dataRows, std::stoi(f[3])) << name << ": data rows";
     EXPECT_EQ(device.configMask, Hex(f[4])) << name << ": configuration mask";
+    EXPECT_EQ(record->configMasks[1], 0) << name << ": second configuration word";
     EXPECT_EQ(LayoutName(device.fuseLayout), f[5]) << name << ": fuse layout";
-    EXPECT_EQ(device.infoPage, std::stoi(f[6])) << name << ": info page";
+    EXPECT_EQ(InfoPageNumber(device.infoPage), std::stoi(f[6])) << name << ": info page";
+    EXPECT_EQ(PackageText(*record), f[7]) << name << ": package";
+    EXPECT_EQ(DeviceIdText(*record), f[8]) << name << ": device ID";
   }
   for (std::string_view name : CatalogueNames())
     EXPECT_TRUE(inFile.count(std::string(name))) << name << " is in the catalogue but not the file";

@@ -28,8 +28,9 @@ TEST(DeviceSetup, UnknownOrWrongCaseNamesFallBackTo16F84) {
     EXPECT_EQ(s.device.programRows, 128);
     EXPECT_EQ(s.device.dataRows, 8);
     EXPECT_EQ(s.device.configMask, 0x3FFF);
-    EXPECT_EQ(s.device.fuseLayout, FuseLayout::L1);
-    EXPECT_EQ(s.device.infoPage, 0);
+    EXPECT_EQ(s.device.fuseLayout, FuseLayout::Pic16F84);
+    EXPECT_EQ(s.device.infoPage, InfoPage::None);
+    EXPECT_EQ(s.device.record, FindDevice("16F84"));
   }
 }
 
@@ -79,7 +80,7 @@ TEST(DeviceSetup, SharedRowNamesGiveIdenticalSetups) {
   EXPECT_EQ(a.device.configMask, 0x01FF);
   EXPECT_EQ(a.device.configMask, b.device.configMask);
   EXPECT_EQ(a.device.fuseLayout, b.device.fuseLayout);
-  EXPECT_EQ(a.device.infoPage, b.device.infoPage);
+  EXPECT_EQ(InfoPageNumber(a.device.infoPage), InfoPageNumber(b.device.infoPage));
 }
 
 TEST(DeviceSetup, DeviceChangeKeepsIdAndBlanksEverythingElse) {
@@ -96,7 +97,7 @@ TEST(DeviceSetup, DeviceChangeKeepsIdAndBlanksEverythingElse) {
   EXPECT_EQ(s.buffers.ProgramRows(), 256);
   EXPECT_EQ(s.buffers.DataGridRows(), 16);
   EXPECT_EQ(s.device.configMask, 0x3DFF);
-  EXPECT_EQ(s.device.infoPage, 17);
+  EXPECT_EQ(InfoPageNumber(s.device.infoPage), 17);
 }
 
 // The mask and page are reset before the row is applied: a device without
@@ -105,7 +106,7 @@ TEST(DeviceSetup, MaskAndPageDoNotLeakFromThePreviousDevice) {
   Rig s("16F877A");
   SetUpDevice(s.device, s.buffers, "16F84");
   EXPECT_EQ(s.device.configMask, 0x3FFF);
-  EXPECT_EQ(s.device.infoPage, 0);
+  EXPECT_EQ(s.device.infoPage, InfoPage::None);
 }
 
 TEST(DeviceSetup, CapabilitiesFollowTheLayout) {

@@ -7,39 +7,45 @@
 namespace lpt {
 namespace {
 
-std::set<int> CodesWhere(bool (*predicate)(Family)) {
-  std::set<int> codes;
+using F = Family;
+
+std::set<Family> FamiliesWhere(bool (*predicate)(Family)) {
+  std::set<Family> families;
   for (const FamilyTraits& f : AllFamilies())
-    if (predicate(f.family)) codes.insert(FamilyNumber(f.family));
-  return codes;
+    if (predicate(f.family)) families.insert(f.family);
+  return families;
 }
 
 // The sets of families the passes, the protocol and the file code branch
 // on, written out once more from the chip makers' facts.
 TEST(FamilyTraits, FamilySetsMatchTheChips) {
-  EXPECT_EQ(CodesWhere(IsWord12Family), (std::set<int>{20, 21}));
-  EXPECT_EQ(CodesWhere(HasDataEeprom), (std::set<int>{1, 25, 27, 28, 30, 40}));
-  EXPECT_EQ(CodesWhere(VppBeforeVdd), (std::set<int>{22, 25, 28, 40}));
-  EXPECT_EQ(CodesWhere(HasLastWordRule), (std::set<int>{20, 21, 22, 28}));
-  EXPECT_EQ(CodesWhere(IsErasable), (std::set<int>{1, 25, 27, 28, 30, 40}));
-  EXPECT_EQ(CodesWhere([](Family f) { return FindFamily(f)->fuseEraseReadBack; }),
-            (std::set<int>{1, 25, 27}));
+  const std::set<Family> flashWithEeprom{F::Pic16F84,  F::Pic16F62x,  F::Pic16F87x,
+                                         F::Pic12F6xx, F::Pic16F87xA, F::Pic16F62xA};
+  EXPECT_EQ(FamiliesWhere(IsWord12Family), (std::set<Family>{F::Pic12C50x, F::Pic16C505}));
+  EXPECT_EQ(FamiliesWhere(HasDataEeprom), flashWithEeprom);
+  EXPECT_EQ(FamiliesWhere(VppBeforeVdd),
+            (std::set<Family>{F::Pic12C67x, F::Pic16F62x, F::Pic12F6xx, F::Pic16F62xA}));
+  EXPECT_EQ(FamiliesWhere(HasLastWordRule),
+            (std::set<Family>{F::Pic12C50x, F::Pic16C505, F::Pic12C67x, F::Pic12F6xx}));
+  EXPECT_EQ(FamiliesWhere(IsErasable), flashWithEeprom);
+  EXPECT_EQ(FamiliesWhere([](Family f) { return FindFamily(f)->fuseEraseReadBack; }),
+            (std::set<Family>{F::Pic16F84, F::Pic16F62x, F::Pic16F87x}));
 }
 
 TEST(FamilyTraits, WordFormOfTheFamily) {
   struct Case {
-    int code;
+    Family family;
     const char* blank;
     int digits;
     std::uint16_t value;
   };
-  for (const Case& c :
-       {Case{20, "FFF", 3, 0x0FFF}, Case{21, "FFF", 3, 0x0FFF}, Case{1, "3FFF", 4, 0x3FFF},
-        Case{30, "3FFF", 4, 0x3FFF}, Case{0, "3FFF", 4, 0x3FFF}}) {
-    SCOPED_TRACE(c.code);
-    EXPECT_STREQ(BlankProgramText(Family{c.code}), c.blank);
-    EXPECT_EQ(ProgramDigits(Family{c.code}), c.digits);
-    EXPECT_EQ(BlankProgramValue(Family{c.code}), c.value);
+  for (const Case& c : {Case{F::Pic12C50x, "FFF", 3, 0x0FFF}, Case{F::Pic16C505, "FFF", 3, 0x0FFF},
+                        Case{F::Pic16F84, "3FFF", 4, 0x3FFF},
+                        Case{F::Pic16F87xA, "3FFF", 4, 0x3FFF}, Case{F::None, "3FFF", 4, 0x3FFF}}) {
+    SCOPED_TRACE(FamilyNumber(c.family));
+    EXPECT_STREQ(BlankProgramText(c.family), c.blank);
+    EXPECT_EQ(ProgramDigits(c.family), c.digits);
+    EXPECT_EQ(BlankProgramValue(c.family), c.value);
   }
 }
 

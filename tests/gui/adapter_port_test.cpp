@@ -1,6 +1,8 @@
 // Other ports and other adapters in the window: the "Other:" choice of the
 // Output Port dialog, Option > Adapter… with path.dat lines 7 and 8 and
 // adapters.conf, and the adapter test dialog on the simulated adapter.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "app/dialog_adapter.h"
@@ -190,6 +193,23 @@ class AdapterPortTest : public QObject {
     QVERIFY(dirs.ReadPathDat().endsWith("Standard\r\nmine\r\n"));
   }
 
+  void anAdaptersFileThatIsAFifoHoldsNothingUp() {
+    SettingsDirs dirs;
+    VirtualClock clock;
+    const QString fifo = QDir(dirs.exe.path()).filePath(QStringLiteral("adapters.conf"));
+    QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    // No writer ever comes: a blocking read would hang the start.
+    auto window = MakeWindow(dirs, kSixLines, clock);
+    QCOMPARE(window->CurrentAdapter().name, std::string("lptpic"));
+    QVERIFY(window->CurrentPort().Opened());
+    WithModal<AdapterDialog>([&] { window->Actions().adapter->trigger(); },
+                             [](AdapterDialog* d) {
+                               QVERIFY(d->FileNote->text().endsWith(QStringLiteral(
+                                   "Not a regular file (a device, FIFO or folder).")));
+                               d->ButtonCancel->click();
+                             });
+  }
+
   void adapterTestSwitchesLinesAndEndsIdle() {
     SettingsDirs dirs;
     VirtualClock clock;
@@ -208,17 +228,101 @@ class AdapterPortTest : public QObject {
           // Tait classic: Vdd ~4 on (pin 4 low), Vpp ~5 off (pin 5 high),
           // data out pin 2 high.
           QCOMPARE(int(sim.ReadPort(sim.base())), 0x09);
-          QCOMPARE(d->VddLevel->text(), QStringLiteral("pin 4 low"));
-          QCOMPARE(d->DataOutLevel->text(), QStringLiteral("pin 2 high"));
+          QCOMPARE(d->VddLevel->text(),
+                   QStringLiteral("pin 4 low (≈ +5 V at VDD through the board)"));
+          QCOMPARE(d->DataOutLevel->text(),
+                   QStringLiteral("pin 2 high (≈ +5 V at the chip's data pin)"));
+          QVERIFY(d->DataOutEnable->isHidden());  // Tait's board has no direction pin
           // With no chip driving the line, data in echoes data out.
           d->Poll();
-          QCOMPARE(d->DataIn->text(), QStringLiteral("Data in  (pin 10):  1"));
+          QCOMPARE(
+              d->DataIn->text(),
+              QStringLiteral("Data in  (pin 10):  pin 10 high (the chip's data line reads 1)"));
           d->DataOut->click();
           d->Poll();
-          QCOMPARE(d->DataIn->text(), QStringLiteral("Data in  (pin 10):  0"));
+          QCOMPARE(d->DataIn->text(),
+                   QStringLiteral("Data in  (pin 10):  pin 10 low (the chip's data line reads 0)"));
           d->ButtonClose->click();
         });
     QCOMPARE(int(sim.ReadPort(sim.base())), 0x0C);  // closed: everything off
+  }
+
+  void adapterTestShowsTheDirectionPinAndAnUnswitchedSupply() {
+    SettingsDirs dirs;
+    VirtualClock clock;
+    auto window = MakeWindow(dirs, kSixLines + "Standard\r\nAsix Piccolo\r\n", clock);
+    auto& sim = dynamic_cast<sim::SimAdapter&>(window->CurrentPort());
+    WithModal<PinTestDialog>([&] { window->Actions().adapterTest->trigger(); },
+                             [&](PinTestDialog* d) {
+                               QVERIFY(!d->DataOutEnable->isHidden());
+                               QCOMPARE(int(sim.ReadPort(sim.base())), 0x3A);  // pin 2 low
+                               d->DataOutEnable->click();
+                               QCOMPARE(int(sim.ReadPort(sim.base())), 0x3B);
+                               QCOMPARE(
+                                   d->DataOutEnableLevel->text(),
+                                   QStringLiteral("pin 2 high (the board drives the data line)"));
+                               d->ButtonClose->click();
+                             });
+    window->close();
+
+    SettingsDirs cheapo;
+    auto noVdd = MakeWindow(cheapo, kSixLines + "Standard\r\nMyke's EL Cheapo\r\n", clock);
+    WithModal<PinTestDialog>([&] { noVdd->Actions().adapterTest->trigger(); },
+                             [](PinTestDialog* d) {
+                               QVERIFY(!d->Vdd->isEnabled());
+                               QCOMPARE(
+                                   d->VddLevel->text(),
+                                   QStringLiteral("always on (this board does not switch it)"));
+                               d->ButtonClose->click();
+                             });
+  }
+
+  void adapterDialogShowsNotesAndKeepsAClockDelay() {
+    SettingsDirs dirs;
+    VirtualClock clock;
+    auto window = MakeWindow(dirs, kSixLines, clock);
+    WithModal<AdapterDialog>(
+        [&] { window->Actions().adapter->trigger(); },
+        [](AdapterDialog* d) {
+          const auto found = d->List->findItems(QStringLiteral("EPIC+"), Qt::MatchExactly);
+          QCOMPARE(found.size(), 1);
+          d->List->setCurrentItem(found.first());
+          QVERIFY(d->Notes->text().startsWith(QStringLiteral("Source: PiKdev")));
+          QVERIFY(d->Notes->text().contains(QStringLiteral("Disconnect the 7407's pin 2")));
+          QCOMPARE(d->ClockDelay->value(), 0);
+          d->ClockDelay->setValue(12);
+          d->ButtonOk->click();
+        });
+    QCOMPARE(window->CurrentAdapter().name, std::string("EPIC+"));
+    QCOMPARE(window->CurrentAdapter().clockDelayUs, 12u);
+    window->close();
+    QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nEPIC+\r\n12\r\n");
+    // The next start drives the board with the delay kept.
+    auto again = MakeWindow(dirs, dirs.ReadPathDat(), clock);
+    QCOMPARE(again->CurrentAdapter().clockDelayUs, 12u);
+  }
+
+  void aBoardThatCannotSwitchVddWarnsBeforeTheCommand() {
+    SettingsDirs dirs;
+    VirtualClock clock;
+    auto window = MakeWindow(
+        dirs, "/w\r\n0\r\nYES\r\n12F629/675\r\nNO\r\nfalse\r\nStandard\r\nMyke's EL Cheapo\r\n",
+        clock);
+    // Internal oscillator, MCLR an input (p12f629.inc).
+    window->Buffers().FuseWord = 0x3FC4;
+    BoxRecorder boxes;
+    window->RunDeviceCommand(&BlankCheck);
+    QVERIFY(!boxes.boxes.empty());
+    QCOMPARE(boxes.boxes[0].kind, BoxKind::Warning);
+    QVERIFY2(boxes.boxes[0].text.startsWith(
+                 QStringLiteral("The 12F629/675 with the internal oscillator and MCLR as an "
+                                "input must see Vpp before Vdd")),
+             qPrintable(boxes.boxes[0].text));
+    // A configuration that lets the chip wait for Vpp gets no box.
+    window->Buffers().FuseWord = 0x3FFF;
+    BoxRecorder quiet;
+    window->RunDeviceCommand(&BlankCheck);
+    for (const RecordedBox& box : quiet.boxes) QVERIFY(box.kind != BoxKind::Warning);
   }
 };
 

@@ -9,6 +9,7 @@
 
 #include "app/dialog_launchers.h"
 #include "app/package_drawing.h"
+#include "devices/catalogue.h"
 #include "support/gui_modal_dialog.h"
 
 using namespace lpt::app;
@@ -103,6 +104,39 @@ class DeviceDialogTest : public QObject {
     ExpectStrip(image, 1, 0, -1);
     ExpectStrip(image, 2, 1, 14);
     ExpectStrip(image, 3, 1, 14);
+  }
+
+  // Every part that sits in the socket is drawn with each pin over the hole
+  // its seat names, on both strips, and no pin beyond; the wired parts (whose
+  // wires start on socket holes, checked below) widen the dialog.
+  void everyPartIsDrawnOverItsSeat() {
+    for (const lpt::DeviceRecord& device : lpt::AllDevices()) {
+      const QString name = QString::fromUtf8(device.name.data(), device.name.size());
+      const QImage image = DrawDevicePicture(name, QColor(kFace));
+      const std::optional<lpt::SocketSeat> seat = lpt::SeatOf(device.package);
+      if (device.wiring != lpt::Wiring::None || !seat) {
+        QVERIFY2(DeviceDialogWidth(name) > 371, qPrintable(name));
+        continue;
+      }
+      QVERIFY2(DeviceDialogWidth(name) == 371, qPrintable(name));
+      const int last = seat->firstHole + lpt::PinCount(device.package) / 2 - 1;
+      for (int r : {seat->upperStrip, seat->lowerStrip}) {
+        for (int h = 1; h <= 20; ++h) {
+          const bool pin = h >= seat->firstHole && h <= last;
+          QVERIFY2((Hole(image, h, r) == kPinColour) == pin,
+                   qPrintable(QStringLiteral("%1 strip %2 hole %3").arg(name).arg(r).arg(h)));
+        }
+      }
+    }
+  }
+
+  void widthWidensOnlyForWiredChips() {
+    QCOMPARE(DeviceDialogWidth(QStringLiteral("16F84")), 371);
+    QCOMPARE(DeviceDialogWidth(QStringLiteral("16F877A")), 371);
+    QCOMPARE(DeviceDialogWidth(QString()), 371);
+    QCOMPARE(DeviceDialogWidth(QStringLiteral("14C000")), 455);
+    for (const char* name : {"16C923", "16C924", "16C925", "16C926"})
+      QCOMPARE(DeviceDialogWidth(QLatin1String(name)), 470);
   }
 
   void sixteenC924WidensWithFiveWiresAndLabels() {

@@ -10,6 +10,7 @@
 
 #include "app/dialog_launchers.h"
 #include "devices/active_device.h"
+#include "devices/catalogue.h"
 #include "devices/info_pages.h"
 #include "support/gui_modal_dialog.h"
 
@@ -26,7 +27,7 @@ QStringList LabelTexts(const FuseInfoDialog& dialog) {
 FuseInfoDialog* OpenFor(const char* deviceName) {
   lpt::ActiveDevice device;
   lpt::SelectDevice(device, deviceName);
-  return new FuseInfoDialog(device.infoPage, QString::fromStdString(device.name));
+  return new FuseInfoDialog(device.infoPage);
 }
 
 }  // namespace
@@ -68,7 +69,19 @@ class InfoDialogTest : public QObject {
         QStringLiteral("LVP=OFF - RB3 is digital I/O, HV on MCLR must be used for programming"));
   }
 
-  void pageTwentyEightByName() {
+  // Every part's page fits the dialog's labels, and a page shows as many
+  // lines as it has.
+  void everyPageFitsTheLabels() {
+    for (const lpt::DeviceRecord& device : lpt::AllDevices()) {
+      const std::size_t lines = lpt::InfoPageLines(device.infoPage).size();
+      const std::size_t labels = FuseInfoDialog::kLabelCount;
+      QVERIFY2(lines <= labels, device.name.data());
+      FuseInfoDialog dialog(device.infoPage);
+      QCOMPARE(static_cast<std::size_t>(LabelTexts(dialog).count(QString())), labels - lines);
+    }
+  }
+
+  void pagesOfTheTwelveF629AndSixteenF630() {
     std::unique_ptr<FuseInfoDialog> gp(OpenFor("12F629/675"));
     std::unique_ptr<FuseInfoDialog> ra(OpenFor("16F630/676"));
     QVERIFY(gp->Labels[0]->text().endsWith(QStringLiteral("CLKOUT function on GP4 pin")));

@@ -109,6 +109,7 @@ class SettingsTest : public QObject {
   void secondLineNotANumberDefaultsAllSix() {
     SettingsDirs dirs;
     dirs.WritePathDat("/some/where\r\nabc\r\nNO\r\n16C505\r\nYES\r\ntrue\r\n");
+    BoxRecorder boxes;  // it is reported (file_safety_gui_test)
     auto window = MakeWindow(dirs.Options());
     QCOMPARE(window->CurrentSettings(), app::DefaultSettings(ExeDirLine(dirs).toStdString()));
     QCOMPARE(window->Device().name, std::string("16F84"));

@@ -26,12 +26,12 @@ namespace {
 class PollClock : public VirtualClock {
  public:
   void Arm(std::function<bool()> probe) { probe_ = std::move(probe); }
-  void DELAY(std::uint32_t ms) override {
-    VirtualClock::DELAY(ms);
+  void WaitMs(std::uint32_t ms) override {
+    VirtualClock::WaitMs(ms);
     Poll();
   }
-  void DELAYUS(std::uint32_t us) override {
-    VirtualClock::DELAYUS(us);
+  void WaitUs(std::uint32_t us) override {
+    VirtualClock::WaitUs(us);
     Poll();
   }
 

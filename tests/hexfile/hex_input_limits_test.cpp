@@ -80,6 +80,55 @@ TEST(HexInputLimits, Inhx32RecordsAbove64KAreOutOfRangeNotWrapped) {
   EXPECT_EQ(chip.buffers.ProgramWord(8), "3FFF");
 }
 
+// Lines are read by character positions. Where that reading would put data
+// at an address the file does not mean, the line is refused with its number
+// and why; every other oddity of such a reading places nothing wrongly and
+// is read as before.
+TEST(HexInputLimits, LinesWhoseReadingWouldMisplaceDataAreRefusedTheOthersRead) {
+  const struct Case {
+    const char* what;
+    std::string text;
+    int line;           // refused line; 0: loads
+    const char* word8;  // program word 8 afterwards (where the data would go)
+  } cases[] = {
+      {"type 10 is no data record and would escape the 64 KB rule",
+       ":020000040001F9\n:02001010341298\n", 2, "3FFF"},
+      {"type 20 likewise", ":02001020341288\n", 1, "3FFF"},
+      {"an extended linear address of 4 bytes would be skipped",
+       ":0400000400010000F7\n:020010003412A8\n", 1, "3FFF"},
+      {"an extended segment address of 0010h moves data by 100h bytes",
+       ":020000020010EC\n:020010003412A8\n", 1, "3FFF"},
+      // Kept: each places its bytes at the record's own address or nowhere.
+      {"the start mark is not looked at", "X020010003412A8\n;020010003412A8\n", 0, "1234"},
+      {"characters after the checksum", ":020010003412A800\n", 0, "1234"},
+      {"an end record with a byte count ends the file", ":020010003412A8\n:020000010000FD\n", 0,
+       "1234"},
+      {"a start address record", ":0400000300003800C1\n:020010003412A8\n", 0, "1234"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Chip chip("16F877");
+    const HexLoadResult result =
+        LoadHexText(c.text + (c.line == 0 ? kEnd : ""), chip.device, chip.buffers);
+    EXPECT_EQ(chip.buffers.ProgramWord(8), c.word8);
+    if (c.line == 0) {
+      EXPECT_EQ(result.status, Status::Ok) << result.message;
+      continue;
+    }
+    EXPECT_NE(result.status, Status::Ok);
+    EXPECT_EQ(result.line, c.line);
+    EXPECT_THAT(result.message, ::testing::StartsWith("line " + std::to_string(c.line) + ": "));
+  }
+  // From a file, the message names it.
+  testing_hex::ScratchDir scratch("lptpic_hexrecords_");
+  const fs::path file = scratch.path / "f.hex";
+  std::ofstream(file) << ":02001020341288\n" << kEnd;
+  Chip chip("16F877");
+  EXPECT_THAT(LoadHexFile(file.string(), chip.device, chip.buffers).message,
+              ::testing::StartsWith("HEX file \"" + file.string() +
+                                    "\", line 1: record type 20 is no data record"));
+}
+
 TEST(HexInputLimits, FilesWithoutDataOrEndRecordAreIncomplete) {
   struct Case {
     std::string text;

@@ -77,12 +77,12 @@ TEST(HexLoad, UnreadableFileLeavesBuffers) {
 // bytes, FuseWord, and short typed cells that are written padded.
 TEST(HexRoundTrip, EveryFamily) {
   for (const FamilyTraits& family : AllFamilies()) {
-    const CatalogueRow* row = nullptr;
-    for (const CatalogueRow& r : CatalogueRows())
-      if (r.family == family.family && !row) row = &r;
-    ASSERT_NE(row, nullptr) << family.family;
-    SCOPED_TRACE(std::string(row->names[0]));
-    Chip chip(row->names[0]);
+    const DeviceRecord* record = nullptr;
+    for (const DeviceRecord& r : AllDevices())
+      if (r.family == family.family && !record) record = &r;
+    ASSERT_NE(record, nullptr) << family.family;
+    SCOPED_TRACE(std::string(record->name));
+    Chip chip(record->name);
     const int digits = family.word12 ? 3 : 4;
     const std::uint32_t mask = family.word12 ? 0xFFF : 0x3FFF;
     for (int a = 0; a < 8 * chip.device.programRows; ++a)
@@ -96,7 +96,7 @@ TEST(HexRoundTrip, EveryFamily) {
     chip.buffers.ProgramWord(3) = digits == 3 ? "005" : "0005";
     if (chip.device.dataRows > 0) chip.buffers.DataByte(2) = "00";
 
-    Chip back(row->names[0]);
+    Chip back(record->name);
     back.buffers.FuseWord = 0;
     EXPECT_EQ(LoadHexText(text, back.device, back.buffers).status, Status::Ok);
     EXPECT_EQ(GridText(back), GridText(chip));

@@ -96,12 +96,12 @@ TEST(Trace, PortAndDelayLinesGoToOneSinkInOrder) {
   TraceDelay delay(clock, sink);
 
   port.WritePort(0x378, 0x05);
-  delay.DELAYUS(10);
+  delay.WaitUs(10);
   EXPECT_EQ(port.ReadPort(0x379), 0x87);
-  delay.DELAY(20);
+  delay.WaitMs(20);
   port.WritePort(0x3BC, 0xAB);
   port.WritePort(0x0A, 0x0C);
-  delay.DELAYUS(1);
+  delay.WaitUs(1);
   EXPECT_EQ(sink.str(), "W 0378 05\nU 10\nR 0379 87\nM 20\nW 03BC AB\nW 000A 0C\nU 1\n");
   // The decorators pass everything through.
   EXPECT_EQ(log.size(), 4u);
@@ -115,13 +115,13 @@ TEST(Trace, PortAndDelayLinesGoToOneSinkInOrder) {
 
 TEST(Clocks, VirtualClockAdvancesByEveryWaitAndRecordsThem) {
   VirtualClock clock;
-  clock.DELAY(20);
-  clock.DELAYUS(5);
+  clock.WaitMs(20);
+  clock.WaitUs(5);
   EXPECT_EQ(clock.NowUs(), 20005u);
   EXPECT_TRUE(clock.Waits().empty()) << "the list is off by default";
   clock.SetRecording(true);
-  clock.DELAYUS(1);
-  clock.DELAY(2);
+  clock.WaitUs(1);
+  clock.WaitMs(2);
   clock.AdvanceUs(7);
   using U = VirtualClock::Wait::Unit;
   EXPECT_EQ(clock.Waits(), (std::vector<VirtualClock::Wait>{{U::Us, 1}, {U::Ms, 2}}));
@@ -133,7 +133,7 @@ TEST(Clocks, VirtualClockAdvancesByEveryWaitAndRecordsThem) {
   EXPECT_EQ(clock.WaitedUs(), 0u);
   EXPECT_TRUE(clock.Waits().empty());
   EXPECT_EQ(clock.NowUs(), 22013u) << "time does not go back";
-  clock.DELAY(4294967295u);  // no overflow of the microsecond clock
+  clock.WaitMs(4294967295u);  // no overflow of the microsecond clock
   EXPECT_EQ(clock.NowUs(), 22013u + 4294967295000u);
 }
 
@@ -145,16 +145,16 @@ TEST(Clocks, RealDelayWaitsAtLeastTheTimeAsked) {
   for (RealDelay* d : {&spin, &sleepy}) {
     for (std::uint32_t us : {1u, 5u, 10u, 300u}) {
       const std::uint64_t start = d->NowUs();
-      d->DELAYUS(us);
+      d->WaitUs(us);
       EXPECT_GE(d->NowUs() - start, us) << us;
     }
     const std::uint64_t start = d->NowUs();
-    d->DELAY(1);
+    d->WaitMs(1);
     EXPECT_GE(d->NowUs() - start, 1000u);
   }
   const std::uint64_t start = spin.NowUs();
-  spin.DELAYUS(0);
-  spin.DELAY(0);
+  spin.WaitUs(0);
+  spin.WaitMs(0);
   EXPECT_LT(spin.NowUs() - start, 1000u);
 }
 

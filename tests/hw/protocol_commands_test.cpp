@@ -31,13 +31,13 @@ struct CommandCase {
 const std::vector<CommandCase>& CommandTable() {
   static const std::vector<CommandCase> table = {
       {"LoadConfiguration",
-       [](Protocol& p) { p.LoadConfiguration("0000"); },
+       [](Protocol& p) { p.LoadConfiguration(0x0000); },
        {0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
       {"LoadDataForProgramMemory",
-       [](Protocol& p) { p.LoadDataForProgramMemory("0000"); },
+       [](Protocol& p) { p.LoadDataForProgramMemory(0x0000); },
        {0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
       {"LoadDataForDataMemory",
-       [](Protocol& p) { p.LoadDataForDataMemory("00"); },
+       [](Protocol& p) { p.LoadDataForDataMemory(0x00); },
        {0x07, 0x06, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04}},
       {"ReadDataFromProgramMemory",
        [](Protocol& p) { p.ReadDataFromProgramMemory(); },
@@ -138,12 +138,12 @@ TEST(ProtocolCommands, OnlyTheExactTextTrueSelectsDelayMode) {
     SCOPED_TRACE(mode);
     ProtocolRig rig;
     rig.proto.SetDelayMode(mode);
-    rig.proto.LoadDataForProgramMemory("1234");
+    rig.proto.LoadDataForProgramMemory(0x1234);
     EXPECT_EQ(testing::Waits(rig.log), (EventLog{Us(5), Us(10)}));
   }
   ProtocolRig rig;
   rig.proto.SetDelayMode("true");
-  rig.proto.LoadDataForProgramMemory("1234");
+  rig.proto.LoadDataForProgramMemory(0x1234);
   EXPECT_EQ(rig.clock.UsWaitCount(), 12u + 1 + 31 + 1);
 }
 

@@ -46,45 +46,42 @@ unsigned SentWord(const EventLog& log) {
   return word;
 }
 
-TEST(ProtocolFrames, LoadsSendTheWordOfTheirText) {
+TEST(ProtocolFrames, LoadsSendTheLow14BitsOfTheWord) {
   struct Case {
-    const char* text;
-    unsigned word;
+    std::uint16_t word;
+    unsigned sent;
   };
   const Case words[] = {
-      {"0000", 0x0000},  {"3FFF", 0x3FFF}, {"1234", 0x1234},
-      {"2805", 0x2805},  {"FFFF", 0x3FFF},  // the two high bits of the first digit are not sent
-      {"C001", 0x0001},  {"3FF", 0x0000},   // wrong length sends zeros
-      {"03FFF", 0x0000}, {"", 0x0000},     {"3fff", 0x3000},  // lower-case letters count as 0
-      {"12G4", 0x1204},                                       // so does any other non-hex character
+      {0x0000, 0x0000}, {0x3FFF, 0x3FFF}, {0x1234, 0x1234}, {0x2805, 0x2805},
+      {0xFFFF, 0x3FFF}, {0xC001, 0x0001}, {0x4000, 0x0000},  // bits 15 and 14 are not sent
   };
   for (const Case& c : words) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.word);
     ProtocolRig m;
-    m.proto.LoadDataForProgramMemory(c.text);
-    EXPECT_EQ(SentWord(m.log), c.word);
+    m.proto.LoadDataForProgramMemory(c.word);
+    EXPECT_EQ(SentWord(m.log), c.sent);
     ProtocolRig cfg;
-    cfg.proto.LoadConfiguration(c.text);
-    EXPECT_EQ(SentWord(cfg.log), c.word);
+    cfg.proto.LoadConfiguration(c.word);
+    EXPECT_EQ(SentWord(cfg.log), c.sent);
   }
 }
 
 TEST(ProtocolFrames, LoadDataDSendsTheByteThenSixOnes) {
   ProtocolRig rig;
-  rig.proto.LoadDataForDataMemory("A5");
+  rig.proto.LoadDataForDataMemory(0xA5);
   EXPECT_EQ(SentFrameBits(rig.log),
             (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}));
 
   struct Case {
-    const char* text;
-    unsigned word;
+    std::uint16_t byte;
+    unsigned sent;
   };
-  for (const Case& c : {Case{"FF", 0x3FFF}, Case{"00", 0x3F00}, Case{"3C", 0x3F3C},
-                        Case{"5", 0x3F00}, Case{"123", 0x3F00}, Case{"a5", 0x3F05}}) {
-    SCOPED_TRACE(c.text);
+  for (const Case& c : {Case{0xFF, 0x3FFF}, Case{0x00, 0x3F00}, Case{0x3C, 0x3F3C},
+                        Case{0x1A5, 0x3FA5}, Case{0xFF00, 0x3F00}}) {
+    SCOPED_TRACE(c.byte);
     ProtocolRig r;
-    r.proto.LoadDataForDataMemory(c.text);
-    EXPECT_EQ(SentWord(r.log), c.word);
+    r.proto.LoadDataForDataMemory(c.byte);
+    EXPECT_EQ(SentWord(r.log), c.sent);
   }
 }
 
@@ -101,17 +98,17 @@ void DriveWord(ProtocolRig& rig, unsigned word, std::uint8_t lineHigh, std::uint
 TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
   struct Case {
     unsigned word;
-    const char* m;
-    const char* d;
+    std::uint16_t m;
+    std::uint16_t d;
   };
-  const Case cases[] = {{0x3FFF, "3FFF", "FF"}, {0x0000, "0000", "00"}, {0x2A55, "2A55", "55"},
-                        {0x0001, "0001", "01"}, {0x2000, "2000", "00"}, {0x00AB, "00AB", "AB"}};
+  const Case cases[] = {{0x3FFF, 0x3FFF, 0xFF}, {0x0000, 0x0000, 0x00}, {0x2A55, 0x2A55, 0x55},
+                        {0x0001, 0x0001, 0x01}, {0x2000, 0x2000, 0x00}, {0x00AB, 0x00AB, 0xAB}};
   // The threshold is the whole byte against 80h: 7Fh is still a 1, 80h a 0.
   const std::uint8_t highs[] = {0x00, 0x7F};
   const std::uint8_t lows[] = {0x80, 0xFF};
   for (const Case& c : cases) {
     for (int v = 0; v < 2; ++v) {
-      SCOPED_TRACE(c.m);
+      SCOPED_TRACE(c.word);
       ProtocolRig m;
       DriveWord(m, c.word, highs[v], lows[v]);
       EXPECT_EQ(m.proto.ReadDataFromProgramMemory(), c.m);
@@ -125,16 +122,16 @@ TEST(ProtocolFrames, ReadsAssembleTheBitsTheChipDrives) {
 TEST(ProtocolFrames, AllLowOrAllHighStatusReads) {
   ProtocolRig low;
   low.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x00; };
-  EXPECT_EQ(low.proto.ReadDataFromProgramMemory(), "3FFF");
-  EXPECT_EQ(low.proto.ReadDataFromDataMemory(), "FF");
+  EXPECT_EQ(low.proto.ReadDataFromProgramMemory(), 0x3FFF);
+  EXPECT_EQ(low.proto.ReadDataFromDataMemory(), 0xFF);
   ProtocolRig high;
   high.port.answer = [](std::uint16_t) -> std::uint8_t { return 0x80; };
-  EXPECT_EQ(high.proto.ReadDataFromProgramMemory(), "0000");
-  EXPECT_EQ(high.proto.ReadDataFromDataMemory(), "00");
+  EXPECT_EQ(high.proto.ReadDataFromProgramMemory(), 0x0000);
+  EXPECT_EQ(high.proto.ReadDataFromDataMemory(), 0x00);
   // A closed port reads 0, so every bit reads as 1.
   ProtocolRig closed;
   closed.port.opened = false;
-  EXPECT_EQ(closed.proto.ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(closed.proto.ReadDataFromProgramMemory(), 0x3FFF);
 }
 
 // The expected event list of one transfer, written out from the timing
@@ -168,7 +165,7 @@ TEST(ProtocolFrames, OutgoingFrameTimingInBothModes) {
     SCOPED_TRACE(delayMode ? "Delay mode" : "fast mode");
     ProtocolRig rig;
     rig.proto.SetDelayMode(delayMode ? "true" : "false");
-    rig.proto.LoadDataForProgramMemory("0003");  // bits 0 and 1 set
+    rig.proto.LoadDataForProgramMemory(0x0003);  // bits 0 and 1 set
     Expect e{delayMode, {}};
     e.Command({0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04});
     e.Gap();
@@ -184,9 +181,9 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
   // clocks six more unread.
   struct Case {
     const char* name;
-    std::string (Protocol::*read)();
+    std::uint16_t (Protocol::*read)();
     std::uint8_t status;
-    const char* text;
+    std::uint16_t value;
     std::vector<std::uint8_t> command;
     int sampled;
     int unread;
@@ -195,14 +192,14 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
       {"ReadDataFromProgramMemory",
        &Protocol::ReadDataFromProgramMemory,
        0x87,
-       "0000",
+       0x0000,
        {0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
        14,
        0},
       {"ReadDataFromDataMemory",
        &Protocol::ReadDataFromDataMemory,
        0x10,
-       "FF",
+       0xFF,
        {0x07, 0x06, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05, 0x04},
        8,
        6},
@@ -213,7 +210,7 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
       ProtocolRig rig;
       rig.proto.SetDelayMode(delayMode ? "true" : "false");
       rig.port.answer = [&c](std::uint16_t) { return c.status; };
-      EXPECT_EQ((rig.proto.*c.read)(), c.text);
+      EXPECT_EQ((rig.proto.*c.read)(), c.value);
       Expect e{delayMode, {}};
       e.Command(c.command);
       e.Gap();
@@ -224,15 +221,6 @@ TEST(ProtocolFrames, IncomingFrameTimingInBothModes) {
       EXPECT_EQ(rig.log, e.log);
     }
   }
-}
-
-TEST(ProtocolFrames, HexDigitBitsTurnsHexDigitsIntoBits) {
-  const char* expected[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
-                              "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
-  const std::string digits = "0123456789ABCDEF";
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(HexDigitBits(digits[i]), expected[i]) << digits[i];
-  for (char c : std::string("abcdefG/:@ \x7f")) EXPECT_EQ(HexDigitBits(c), "0000") << int(c);
-  EXPECT_EQ(HexDigitBits('\0'), "0000");
 }
 
 }  // namespace

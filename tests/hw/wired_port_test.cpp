@@ -13,8 +13,10 @@ namespace lpt {
 namespace {
 
 using testing::EventLog;
+using testing::LoggingClock;
 using testing::R;
 using testing::RecordingPort;
+using testing::Us;
 using testing::W;
 
 AdapterPin P(int n) { return AdapterPin{n < 0 ? -n : n, n < 0}; }
@@ -49,9 +51,10 @@ TEST(WiredPort, ClockRegisterLastWhenRisingFirstWhenFalling) {
   port.WritePort(0x278, 0x07);  // clock and data rise: data first
   port.WritePort(0x278, 0x04);  // both fall: clock first
   port.WritePort(0x278, 0x06);  // data only: control unchanged, not written
-  EXPECT_EQ(log, (EventLog{W(0x27A, 0x0B), W(0x278, 0x04),  //
-                           W(0x278, 0x05), W(0x27A, 0x0F),  //
-                           W(0x27A, 0x0B), W(0x278, 0x04),  //
+  // Unused control pins keep their bit clear; pin 16 is not port-inverted.
+  EXPECT_EQ(log, (EventLog{W(0x27A, 0x00), W(0x278, 0x04),  //
+                           W(0x278, 0x05), W(0x27A, 0x04),  //
+                           W(0x27A, 0x00), W(0x278, 0x04),  //
                            W(0x278, 0x05)}));
 }
 
@@ -111,6 +114,32 @@ TEST(WiredPort, DataLineReleasedOnlyDuringReadFrames) {
       const int expected = inFrame && c.released ? 1 : (asked[i] & 0x02) >> 1;
       EXPECT_EQ(log[2 + i].value & 0x01, expected) << "write " << i;
     }
+  }
+}
+
+TEST(WiredPort, ClockDelayFollowsEveryClockEdgeOnly) {
+  Adapter slowDefault = DefaultAdapter();
+  slowDefault.clockDelayUs = 7;
+  Adapter slowTait = *FindAdapter("Tait classic", {}, nullptr);  // clock pin 3 = bit 1
+  slowTait.clockDelayUs = 3;
+  struct Case {
+    Adapter adapter;
+    EventLog expected;
+  };
+  const Case cases[] = {
+      // Without a delay nothing but the writes, as the protocol asked.
+      {DefaultAdapter(), {W(0x378, 0x04), W(0x378, 0x05), W(0x378, 0x07), W(0x378, 0x06)}},
+      {slowDefault, {W(0x378, 0x04), W(0x378, 0x05), Us(7), W(0x378, 0x07), W(0x378, 0x06), Us(7)}},
+      {slowTait, {W(0x378, 0x00), W(0x378, 0x02), Us(3), W(0x378, 0x03), W(0x378, 0x01), Us(3)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.adapter.clockDelayUs);
+    EventLog log;
+    RecordingPort inner(log);
+    LoggingClock clock(log);
+    WiredPort port(inner, 0x378, c.adapter, &clock);
+    for (std::uint8_t v : {0x04, 0x05, 0x07, 0x06}) port.WritePort(0x378, v);
+    EXPECT_EQ(log, c.expected);
   }
 }
 

@@ -65,17 +65,13 @@ void Fill(OpsRig& rig, std::uint16_t fuses) {
 
 // The built-in adapters with different pins: several boards share one
 // wiring (Tait classic, P16PRO40 7407, EPIC+ and Propic2 Vpp-1, for one),
-// and an adapter's name plays no part in how the port is driven, so one of
-// each wiring carries them all.
+// and an adapter's name and notes play no part in how the port is driven,
+// so one of each wiring carries them all.
 std::vector<Adapter> DistinctWirings() {
   std::vector<Adapter> distinct;
   for (const Adapter& a : BuiltInAdapters()) {
     bool seen = false;
-    for (const Adapter& d : distinct) {
-      Adapter renamed = a;
-      renamed.name = d.name;
-      seen = seen || renamed == d;
-    }
+    for (const Adapter& d : distinct) seen = seen || SameWiring(a, d);
     if (!seen) distinct.push_back(a);
   }
   return distinct;

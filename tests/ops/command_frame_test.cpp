@@ -1,6 +1,6 @@
 // The frame every device command shares: the idle test, the presence test,
-// the progress panel, re-entry through message handling, the family-27 click
-// on the progress panel, and a family code no pass knows.
+// the progress panel, re-entry through message handling, the user's stop in
+// the 16F87x program pass, and a family code no pass knows.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -84,18 +84,18 @@ TEST(CommandFrame, PanelGaugeAndPowerAroundACommand) {
   EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
 }
 
-TEST(CommandFrame, AClearedContinueFlagStopsTheWholeFamily27Command) {
+// The one stop: asked before every word, also by the 16F87x program pass,
+// which once had a stop of its own.
+TEST(CommandFrame, AStopInThe16F87xProgramPassStopsTheWholeCommand) {
   OpsRig rig("16F877");
-  rig.buffers.ProgramWord(0) = "2804";    // row 0: written before the click
+  rig.buffers.ProgramWord(0) = "2804";    // row 0: written before the stop
   rig.buffers.ProgramWord(800) = "3000";  // row 100: after it
   rig.buffers.DataByte(0) = "12";
   rig.buffers.SetIdDigits("1234");
   rig.buffers.FuseWord = 0x3F71;
-  int rowsSeen = 0;
-  // The first message handling inside the pass comes after row 0.
-  rig.hooks.onEvents = [&] {
-    if (rig.state.ContinueFlag && ++rowsSeen == 1) rig.state.ContinueFlag = false;
-  };
+  // Asked once before the pass's erase, then before every word: no to the
+  // erase and the eight words of row 0.
+  rig.hooks.stopAfter = 1 + 8;
   EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Stopped);
   EXPECT_THAT(rig.hooks.errors, IsEmpty()) << "stopping is no error";
   EXPECT_EQ(rig.state.StoppedAt, 8) << "before the first word of row 1";
@@ -105,21 +105,12 @@ TEST(CommandFrame, AClearedContinueFlagStopsTheWholeFamily27Command) {
   EXPECT_EQ(rig.ChipConfig() & rig.device.configMask, 0x3FFF & rig.device.configMask);
   EXPECT_EQ(rig.hooks.passes, std::vector<std::string>{"Program memory"});
 
-  // The flag is set again by the next run of that pass.
-  rig.hooks.onEvents = nullptr;
+  rig.hooks.stopAfter = -1;
   rig.hooks.passes.clear();
   EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
   EXPECT_EQ(rig.ChipWord(800), 0x3000);
-  EXPECT_TRUE(rig.state.ContinueFlag);
   EXPECT_EQ(rig.hooks.passes,
             (std::vector<std::string>{"Program memory", "Data memory", "ID", "Configuration"}));
-
-  // Any other family ignores the flag.
-  OpsRig other("16F628A");
-  other.buffers.ProgramWord(800) = "3000";
-  other.hooks.onEvents = [&] { other.state.ContinueFlag = false; };
-  EXPECT_EQ(other.Run(ProgramAll), CommandResult::Ok);
-  EXPECT_EQ(other.ChipWord(800), 0x3000);
 }
 
 // The window may select another device while a pass lets it handle

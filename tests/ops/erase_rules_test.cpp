@@ -68,7 +68,7 @@ TEST(EraseRules, AnyClearedProtectionBitErases) {
 
 // The 16F87x erases before it programs: a chip left protected by any of its
 // bits must still take the new image, data EEPROM included.
-TEST(EraseRules, ProtectedFamily27TakesANewImage) {
+TEST(EraseRules, AProtected16F87xTakesANewImage) {
   for (int bit : {4, 5, 8}) {
     SCOPED_TRACE("bit " + std::to_string(bit));
     OpsRig rig("16F877");
@@ -83,7 +83,7 @@ TEST(EraseRules, ProtectedFamily27TakesANewImage) {
   }
 }
 
-TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
+TEST(EraseRules, The16F87xEraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
   OpsRig rig("16F877");
   FillChip(rig);
   OpContext ctx = rig.Context();
@@ -95,7 +95,7 @@ TEST(EraseRules, Family27EraseClearsIdWordsButTheProgrammingEraseKeepsThem) {
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF);
 }
 
-TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
+TEST(EraseRules, The12F6xxFamilyKeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
   OpsRig rig("12F629/675");
   const std::uint16_t calibration = rig.ChipWord(rig.LastAddress());
   const std::uint16_t bandgap = rig.ChipConfig() & 0x3000;
@@ -118,7 +118,7 @@ TEST(EraseRules, Family28KeepsCalibrationAndBandgapThroughEraseAndProgramAll) {
   EXPECT_EQ(rig.ChipWord(0), 0x2805);
 }
 
-TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
+TEST(EraseRules, The12F6xxFamilyFailsTheCommandOnlyWhenTheWriteBackFails) {
   // An erased calibration word is written back as 3FFFh without a warning.
   OpsRig erased("12F629/675");
   erased.chipState().program.back() = 0x3FFF;
@@ -126,21 +126,45 @@ TEST(EraseRules, Family28WarnsOnlyWhenTheWriteBackFails) {
   EXPECT_THAT(erased.hooks.errors, IsEmpty());
   EXPECT_EQ(erased.ChipWord(erased.LastAddress()), 0x3FFF);
 
-  // A calibration word that does not take its write-back: a warning, not a
-  // failure, in Erase and in Program All alike.
-  for (Command command : {EraseChip, ProgramAll}) {
-    OpsRig oscCal("12F629/675");
-    oscCal.chipState().neverPrograms.push_back(
-        sim::Location{sim::Space::Program, static_cast<std::uint16_t>(oscCal.LastAddress())});
-    EXPECT_EQ(oscCal.Run(command), CommandResult::Ok);
-    EXPECT_THAT(oscCal.hooks.errors, ElementsAre("Error OscCal!"));
+  // A calibration word or a bandgap bit that does not take its write-back:
+  // the message, the routine and the command's other passes go on, and the
+  // command then ends as failed.
+  struct Case {
+    Command command;
+    sim::Location fault;
+    bool stuck;  // a bit that reads 0, else a word that never programs
+    const char* message;
+    std::vector<std::string> passes;
+  };
+  const sim::Location calibration{sim::Space::Program, 0x03FF};
+  const sim::Location config{sim::Space::Config, 0x2007};
+  const std::vector<std::string> programAll = {"Program memory", "Data memory", "ID",
+                                               "Configuration"};
+  const std::vector<std::string> erase = {"Erase", "Configuration"};
+  const Case cases[] = {{ProgramAll, calibration, false, "Error OscCal!", programAll},
+                        {EraseChip, calibration, false, "Error OscCal!", erase},
+                        {EraseChip, config, true, "Error BG!", erase}};
+  for (const Case& c : cases) {
+    OpsRig rig("12F629/675");
+    ASSERT_EQ(rig.LastAddress(), calibration.address);
+    SCOPED_TRACE(c.message);
+    if (c.stuck) {
+      rig.chipState().stuckBits.push_back({c.fault, 0, false});
+    } else {
+      rig.chipState().neverPrograms.push_back(c.fault);
+    }
+    rig.chipState().program[0] = 0x0123;
+    rig.buffers.ProgramWord(1) = "2805";
+    rig.buffers.DataByte(0) = "5A";
+    EXPECT_EQ(rig.Run(c.command), CommandResult::Failed);
+    EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
+    EXPECT_EQ(rig.hooks.passes, c.passes);
+    EXPECT_EQ(rig.ChipWord(0), 0x3FFF) << "the erase went on";
+    if (c.command == ProgramAll) {
+      EXPECT_EQ(rig.ChipWord(1), 0x2805) << "the program went on";
+      EXPECT_EQ(rig.chipState().data[0], 0x5A);
+    }
   }
-
-  // A configuration bit that will not read 1 after the write-back.
-  OpsRig bg("12F629/675");
-  bg.chipState().stuckBits.push_back({sim::Location{sim::Space::Config, 0x2007}, 0, false});
-  EXPECT_EQ(bg.Run(EraseChip), CommandResult::Ok);
-  EXPECT_THAT(bg.hooks.errors, ElementsAre("Error BG!"));
 }
 
 TEST(EraseRules, FuseReadBackFailsOnlyForTheFamiliesThatCheckIt) {
@@ -166,7 +190,7 @@ TEST(EraseRules, EpromFamiliesAreNotTouched) {
     const sim::ChipState before = rig.chipState();
     rig.clock.SetRecording(true);
     OpContext ctx = rig.Context();
-    EraseProgram_Data(ctx, rig.device.family);
+    EraseProgramAndData(ctx, rig.device.family);
     EXPECT_TRUE(EraseFuses(ctx, rig.device.family));
     EXPECT_THAT(rig.clock.Waits(), IsEmpty()) << "no protocol operation at all";
     EXPECT_EQ(rig.chipState(), before);

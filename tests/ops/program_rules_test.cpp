@@ -29,7 +29,7 @@ void StartRecording(OpsRig& rig) {
   rig.clock.SetRecording(true);
 }
 
-TEST(ProgramRules, Family1WritesOnlyChangedWordsButAlwaysIdAndConfig) {
+TEST(ProgramRules, The16F84FamilyWritesOnlyChangedWordsButAlwaysIdAndConfig) {
   OpsRig rig("16F84");
   rig.buffers.ProgramWord(0) = "2804";
   rig.buffers.DataByte(1) = "5A";
@@ -48,7 +48,7 @@ TEST(ProgramRules, Family1WritesOnlyChangedWordsButAlwaysIdAndConfig) {
   EXPECT_EQ(rig.chipState().data[2], 0);
 }
 
-TEST(ProgramRules, Family1WritesABlankCellOverAProgrammedWord) {
+TEST(ProgramRules, The16F84FamilyWritesABlankCellOverAProgrammedWord) {
   OpsRig rig("16F84");
   rig.chipState().program[5] = 0x1234;
   ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok);
@@ -70,7 +70,7 @@ TEST(ProgramRules, EpromFamiliesNeverWriteABlankCell) {
 
 // Flash families that skip blank cells: the program-memory pass makes no
 // write cycle at all for an all-blank buffer.
-TEST(ProgramRules, Families27And28SkipBlankCells) {
+TEST(ProgramRules, The16F87xAnd12F6xxFamiliesSkipBlankCells) {
   struct Case {
     const char* name;
     std::size_t cyclesWithoutProgramWords;  // erase, ID words, configuration word
@@ -93,7 +93,7 @@ TEST(ProgramRules, Families27And28SkipBlankCells) {
   }
 }
 
-TEST(ProgramRules, Family30WritesEveryWordAndByte) {
+TEST(ProgramRules, The16F87xAFamilyWritesEveryWordAndByte) {
   OpsRig rig("16F877A");
   rig.chipState().program[3] = 0x0000;
   StartRecording(rig);

@@ -72,17 +72,17 @@ TEST(PresenceTest, EmptySocketReadsWhatThePcDrives) {
   rig.proto->ResetPic();
   // Nothing drives the line during a read frame, so every bit reads as the
   // PC's data bit: 0.
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0000");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0000);
 }
 
 // Raw supply-first entry: supply on, then Vpp.
 void SupplyFirstEntry(SimRig& rig) {
   rig.port->WritePort(0x378, 0x08);
-  rig.clock.DELAY(10);
+  rig.clock.WaitMs(10);
   rig.port->WritePort(0x378, 0x00);
-  rig.clock.DELAYUS(2);
+  rig.clock.WaitUs(2);
   rig.port->WritePort(0x378, 0x04);
-  rig.clock.DELAY(1);
+  rig.clock.WaitMs(1);
 }
 
 TEST(EntryOrder, InternalOscillatorWithMclrOffNeedsVppBeforeSupply) {
@@ -104,9 +104,9 @@ TEST(EntryOrder, InternalOscillatorWithMclrOffNeedsVppBeforeSupply) {
     rig.state().program[0] = 0x0155;
     sim::ConfigWord(rig.state()) = c.config;
     SupplyFirstEntry(rig);
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory() == "0155", c.supplyFirstWorks);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory() == 0x0155, c.supplyFirstWorks);
     rig.proto->ResetPic();  // the program's own entry for the family
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0155");
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0155);
   }
 }
 
@@ -179,9 +179,9 @@ TEST(Faults, TwelveBitProtectionKeepsTheFirst40hWordsReadable) {
   rig.proto->ResetPic();
   EXPECT_EQ(rig.ReadWord() & 0x0008, 0);  // CP bit
   rig.Clk(0x40);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "00AB");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x00AB);
   rig.proto->IncrementAddress();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0000");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0000);
 }
 
 }  // namespace

@@ -15,30 +15,30 @@ TEST(Counter14, EntryStartsAtZeroAndLoadConfigJumpsTo2000h) {
   rig.state().config[3] = 0x3FF4;
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0AAA");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0AAA);
   rig.proto->IncrementAddress();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0BBB");
-  rig.proto->LoadConfiguration("3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0BBB);
+  rig.proto->LoadConfiguration(0x3FFF);
   EXPECT_EQ(rig.chip().counter(), 0x2000);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FF1");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FF1);
   rig.Clk(3);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FF4");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FF4);
 }
 
 TEST(Counter14, OnlyReentryLeavesTheConfigurationArea) {
   SimRig rig("16F84");
   rig.state().program[0] = 0x0123;
   rig.proto->ResetPic();
-  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadConfiguration(0x3FFF);
   // However far it counts, the counter stays in the configuration area.
   rig.Clk(0x2000 + 5);
   EXPECT_GE(rig.chip().counter(), 0x2000);
   EXPECT_EQ(rig.chip().counter(), 0x2005);
-  rig.proto->LoadDataForProgramMemory("0000");  // a load does not move it either
+  rig.proto->LoadDataForProgramMemory(0x0000);  // a load does not move it either
   EXPECT_EQ(rig.chip().counter(), 0x2005);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0123");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0123);
 }
 
 TEST(Counter14, ProgramMemoryAliasesAboveItsSizeAndTheCounterWrapsAt13Bits) {
@@ -46,7 +46,7 @@ TEST(Counter14, ProgramMemoryAliasesAboveItsSizeAndTheCounterWrapsAt13Bits) {
   rig.state().program[2] = 0x1002;
   rig.proto->ResetPic();
   rig.Clk(512 + 2);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1002");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x1002);
   rig.Clk(0x2000 - 514);  // 1FFFh -> 0
   EXPECT_EQ(rig.chip().counter(), 0);
 }
@@ -55,18 +55,18 @@ TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
   SimRig rig("16F877");
   sim::ConfigWord(rig.state()) = 0x3F7A;
   rig.proto->ResetPic();
-  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadConfiguration(0x3FFF);
   rig.Clk(6);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");  // device ID at 2006h
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x09A0);  // device ID at 2006h
   rig.proto->IncrementAddress();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3F7A");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3F7A);
   // The device ID cannot be written.
   rig.proto->ResetPic();
-  rig.proto->LoadConfiguration("0000");
+  rig.proto->LoadConfiguration(0x0000);
   rig.Clk(6);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "09A0");
+  rig.clock.WaitMs(20);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x09A0);
 }
 
 // The 16F87xA and 16F62xA siblings: the device ID their programming
@@ -75,12 +75,12 @@ TEST(Counter14, ConfigurationWordDeviceIdAndIds) {
 TEST(Counter14, NewerFlashPartsHaveTheirIdAndSizes) {
   const struct {
     const char* name;
-    const char* id;
+    std::uint16_t id;
     int words;
     int bytes;
-  } parts[] = {{"16F873A", "0E40", 4096, 128}, {"16F874A", "0E60", 4096, 128},
-               {"16F876A", "0E00", 8192, 256}, {"16F877A", "0E20", 8192, 256},
-               {"16F648A", "1100", 4096, 256}, {"16F628A", "1060", 2048, 128}};
+  } parts[] = {{"16F873A", 0x0E40, 4096, 128}, {"16F874A", 0x0E60, 4096, 128},
+               {"16F876A", 0x0E00, 8192, 256}, {"16F877A", 0x0E20, 8192, 256},
+               {"16F648A", 0x1100, 4096, 256}, {"16F628A", 0x1060, 2048, 128}};
   for (const auto& p : parts) {
     SCOPED_TRACE(p.name);
     SimRig rig(p.name);
@@ -90,15 +90,15 @@ TEST(Counter14, NewerFlashPartsHaveTheirIdAndSizes) {
     rig.state().data[0] = 0x5A;
     rig.proto->ResetPic();
     rig.Clk(p.words - 1);
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
-    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "FF");
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
+    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0xFF);
     rig.Clk(1);
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1234");
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x1234);
     rig.proto->ResetPic();
     rig.Clk(p.bytes);
-    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "5A");
+    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0x5A);
     rig.proto->ResetPic();
-    rig.proto->LoadConfiguration("3FFF");
+    rig.proto->LoadConfiguration(0x3FFF);
     rig.Clk(6);
     EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), p.id);
   }
@@ -110,12 +110,12 @@ TEST(Counter14, DataEepromHasItsOwnPositionFromZero) {
   rig.state().data[2] = 0x33;
   rig.state().program[0] = 0x2000;
   rig.proto->ResetPic();
-  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "11");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "2000");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0x11);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x2000);
   rig.Clk(2);
-  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "33");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0x33);
   rig.Clk(64 - 2);  // 64 bytes: the position wraps
-  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "11");
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0x11);
 }
 
 TEST(Counter12, StartsOnConfigurationWordThenProgramMemoryThenIds) {
@@ -127,33 +127,33 @@ TEST(Counter12, StartsOnConfigurationWordThenProgramMemoryThenIds) {
   rig.state().config[3] = 0x0004;
   rig.proto->ResetPic();
   EXPECT_EQ(rig.chip().counter(), 0x0FFF);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0FEA");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0FEA);
   rig.proto->IncrementAddress();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0A01");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0A01);
   rig.Clk(511);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0C42");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0C42);
   rig.proto->IncrementAddress();
   EXPECT_EQ(rig.chip().counter(), 0x200);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0001");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0001);
   rig.Clk(3);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0004");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0004);
   // It never wraps back onto the configuration word.
   rig.Clk(0x1000);
   EXPECT_NE(rig.chip().counter(), 0x0FFF);
-  EXPECT_NE(rig.proto->ReadDataFromProgramMemory(), "0FEA");
+  EXPECT_NE(rig.proto->ReadDataFromProgramMemory(), 0x0FEA);
 }
 
 TEST(Counter12, TopBitsOfTheFieldAreIgnoredOnLoadAndReadAsZero) {
   SimRig rig("16C505");
   rig.proto->ResetPic();
   rig.proto->IncrementAddress();
-  rig.proto->LoadDataForProgramMemory("3ABC");
+  rig.proto->LoadDataForProgramMemory(0x3ABC);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(200);
+  rig.clock.WaitUs(200);
   rig.proto->EndProgrammingEprom();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0ABC");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0ABC);
   // There is no Load Configuration: 00h leaves the counter alone.
-  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadConfiguration(0x3FFF);
   EXPECT_EQ(rig.chip().counter(), 0);
 }
 

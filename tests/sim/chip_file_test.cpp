@@ -42,21 +42,27 @@ class ChipFile : public ::testing::Test {
   ActiveDevice active_;
 };
 
-TEST_F(ChipFile, MissingFileIsABlankChipSavedWhenAsked) {
+TEST_F(ChipFile, MissingFileIsABlankChipWrittenOnlyOnceItChanges) {
   const std::string path = (dir_ / "new.chip").string();
   std::string error;
-  {
-    auto port = Open("12F629/675", path, &error);
-    ASSERT_TRUE(port) << error;
-    EXPECT_TRUE(port->Opened());
-    EXPECT_FALSE(fs::exists(path));
-    ASSERT_TRUE(SaveSimulatedChip(*port, &error)) << error;
+  for (const bool change : {false, true}) {
+    SCOPED_TRACE(change ? "changed" : "unchanged");
+    {
+      auto port = Open("12F629/675", path, &error);
+      ASSERT_TRUE(port) << error;
+      EXPECT_TRUE(port->Opened());
+      EXPECT_EQ(testing_files::ReadFile(path), "") << "nothing saved while it is open";
+      if (change) static_cast<sim::SimAdapter&>(*port).chip().state().data[0] = 0x42;
+      ASSERT_TRUE(SaveSimulatedChip(*port, &error)) << error;
+    }
+    ASSERT_EQ(fs::exists(path), change);
   }
-  ASSERT_TRUE(fs::exists(path));
   std::string why;
   std::optional<sim::ChipState> chip = sim::LoadChipFile(path, &why);
   ASSERT_TRUE(chip) << why;
-  EXPECT_EQ(*chip, *sim::MakeBlankChip("12F629/675"));
+  sim::ChipState expected = *sim::MakeBlankChip("12F629/675");
+  expected.data[0] = 0x42;
+  EXPECT_EQ(*chip, expected);
 }
 
 TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
@@ -74,9 +80,9 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     Protocol proto(*port, clock_, hooks, device);
     proto.ResetPic();
     proto.IncrementAddress();
-    proto.LoadDataForProgramMemory("2A55");
+    proto.LoadDataForProgramMemory(0x2A55);
     proto.BeginEraseProgrammingCycle();
-    clock_.DELAY(20);
+    clock_.WaitMs(20);
     proto.Idle();
     sim::ChipState& s = adapter.chip().state();
     s.data[7] = 0x42;
@@ -119,7 +125,7 @@ TEST_F(ChipFile, BadFilesAreRefusedWithTheLineNamed) {
     const char* message;
   };
   const Case cases[] = {
-      {"", "no \"device\" line"},
+      {"\n", "no \"device\" line"},
       {"# only a comment\n\n", "no \"device\" line"},
       {"program 0000 3FFF\n", "line 1: the first line must be \"device NAME\""},
       {"device 16F99\n", "line 1: unknown device \"16F99\""},
@@ -134,6 +140,10 @@ TEST_F(ChipFile, BadFilesAreRefusedWithTheLineNamed) {
       {"device 16F84\nfault stuck program 0000 14 1\n", "line 2: expected \"fault stuck"},
       {"device 16F84\nfault stuck config 2008 1 1\n", "line 2: address 2008 is not in config"},
       {"device 16F84\nfault melted\n", "line 2: unknown fault \"melted\""},
+      {"device 16F84\nfault no-chip extra\n",
+       "line 2: unexpected \"extra\" after \"fault no-chip\""},
+      // 12-bit words have bits 0 to 11.
+      {"device 12C508\nfault stuck program 0000 12 1\n", "line 2: expected \"fault stuck"},
       {"device 16F84\npulses program 0001 0\n", "line 2: expected \"pulses MEMORY"},
       {"device 16F84\nfactory bandgap 4\n", "line 2: expected \"factory calibration"},
       {"device 16F84\nerase all\n", "line 2: unknown keyword \"erase\""},

@@ -13,40 +13,40 @@ namespace {
 using sim::Location;
 using sim::Space;
 
-void Pulse(SimRig& rig, const std::string& word, std::uint32_t us = 200) {
+void Pulse(SimRig& rig, std::uint16_t word, std::uint32_t us = 200) {
   rig.proto->LoadDataForProgramMemory(word);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(us);
+  rig.clock.WaitUs(us);
   rig.proto->EndProgrammingEprom();
 }
 
 TEST(EpromCells, BitsOnlyGoFromOneToZeroAndNothingErases) {
   SimRig rig("16C61");
   rig.proto->ResetPic();
-  Pulse(rig, "0F0F");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0F0F");
-  Pulse(rig, "00FF");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
-  Pulse(rig, "3FFF");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
+  Pulse(rig, 0x0F0F);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0F0F);
+  Pulse(rig, 0x00FF);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x000F);
+  Pulse(rig, 0x3FFF);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x000F);
   // Bulk erase and the setup sequence do nothing on an EPROM part.
   rig.proto->BulkEraseProgramMemory();
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "000F");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x000F);
 }
 
 TEST(EpromCells, ShortPulseCountsButDoesNotProgram) {
   SimRig rig("12C671");
   rig.proto->ResetPic();
-  Pulse(rig, "1111", 50);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  Pulse(rig, 0x1111, 50);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 0}), 1);
-  Pulse(rig, "1111", 100);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1111");
+  Pulse(rig, 0x1111, 100);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x1111);
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 0}), 2);
 }
 
@@ -56,16 +56,16 @@ TEST(EpromCells, WordTakesItsValueAfterThePulsesItNeeds) {
   rig.proto->ResetPic();
   rig.Clk(3);
   for (int i = 1; i <= 3; ++i) {
-    Pulse(rig, "0001");
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF") << "after pulse " << i;
+    Pulse(rig, 0x0001);
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF) << "after pulse " << i;
   }
-  Pulse(rig, "0001");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0001");
+  Pulse(rig, 0x0001);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0001);
   EXPECT_EQ(rig.chip().PulseCount({Space::Program, 3}), 4);
   // Other words keep the default of one pulse.
   rig.proto->IncrementAddress();
-  Pulse(rig, "0002");
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0002");
+  Pulse(rig, 0x0002);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0002);
 }
 
 // The program's EPROM algorithm against words that need n pulses: the

@@ -46,16 +46,16 @@ TEST_P(SetupSequence, ClearsWhatItIsAimedAt) {
   Dirty(rig);
   const std::string aim = c.aim;
   rig.proto->ResetPic();
-  if (aim == "program") rig.proto->LoadDataForProgramMemory("3FFF");
-  if (aim == "data") rig.proto->LoadDataForDataMemory("FF");
+  if (aim == "program") rig.proto->LoadDataForProgramMemory(0x3FFF);
+  if (aim == "data") rig.proto->LoadDataForDataMemory(0xFF);
   if (aim == "config") {
-    rig.proto->LoadConfiguration("3FFF");
+    rig.proto->LoadConfiguration(0x3FFF);
     rig.Clk(7);
   }
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, c.cleared);
@@ -92,14 +92,14 @@ TEST(SetupSequenceTiming, ShortWaitOrBrokenSequenceErasesNothing) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(5);  // less than the 10 ms the erase takes
+  rig.clock.WaitMs(5);  // less than the 10 ms the erase takes
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, false});
   // 07h without 01h before it does not arm the erase: 08h writes the latch.
   rig.GoToConfigWord();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   ExpectCleared(rig, {false, false, false, true});
 }
@@ -119,11 +119,11 @@ TEST_P(BulkErase, ProgramEraseClearsConfigAreaOnlyWhenAimedThere) {
   Dirty(rig);
   const bool needsBegin = rig.chip().family().erase.bulkNeedsBegin;
   rig.proto->ResetPic();
-  if (c.aimAtConfig) rig.proto->LoadConfiguration("3FFF");
-  rig.proto->LoadDataForProgramMemory("3FFF");
+  if (c.aimAtConfig) rig.proto->LoadConfiguration(0x3FFF);
+  rig.proto->LoadDataForProgramMemory(0x3FFF);
   rig.proto->BulkEraseProgramMemory();
   if (needsBegin) rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   ExpectCleared(rig, c.cleared);
 }
@@ -142,19 +142,19 @@ TEST(BulkErase, DataEraseAndChipErase) {
   SimRig rig("16F628A");
   Dirty(rig);
   rig.proto->ResetPic();
-  rig.proto->LoadDataForDataMemory("FF");
+  rig.proto->LoadDataForDataMemory(0xFF);
   rig.proto
       ->BulkEraseDataMemoryReleasingData();  // data line falling with the clock still sends 0Bh
-  rig.clock.DELAY(10);
+  rig.clock.WaitMs(10);
   rig.proto->ResetPic();
   ExpectCleared(rig, {false, true, false, false});
 
   SimRig a("16F877A");
   Dirty(a);
   a.proto->ResetPic();
-  a.proto->LoadConfiguration("3FFF");
+  a.proto->LoadConfiguration(0x3FFF);
   a.proto->ChipErase();  // 3Fh: the top bit is don't-care on this part
-  a.clock.DELAY(10);
+  a.clock.WaitMs(10);
   a.proto->ResetPic();
   ExpectCleared(a, {true, true, true, true});
 }
@@ -164,10 +164,10 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   Dirty(rig);
   sim::SetCodeProtected(rig.state(), true);
   rig.proto->ResetPic();
-  rig.proto->LoadConfiguration("3FFF");
+  rig.proto->LoadConfiguration(0x3FFF);
   rig.proto->BulkEraseProgramMemory();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   EXPECT_EQ(rig.state().program[0], 0x0123);
   // Nor does writing 3FFFh over the configuration word: a protected part
@@ -175,7 +175,7 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   const std::uint16_t protectedWord = sim::ConfigWord(rig.state());
   rig.GoToConfigWord();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->ResetPic();
   EXPECT_EQ(sim::ConfigWord(rig.state()), protectedWord);
   // The configuration-word aimed sequence lifts protection and clears all.
@@ -183,12 +183,12 @@ TEST(BulkErase, ProtectedOlderPartsNeedTheSetupSequence) {
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
+  rig.clock.WaitMs(20);
   rig.proto->BulkEraseSetup1();
   rig.proto->BulkEraseSetup2();
   ExpectCleared(rig, {true, true, true, true});
   rig.proto->ResetPic();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
 }
 
 // 12F629/675 and 16F630/676: a bare bulk erase destroys the oscillator
@@ -204,9 +204,9 @@ TEST(FactoryWords, BareBulkEraseDestroysCalibrationAndBandgap) {
     EXPECT_EQ(sim::ConfigWord(s) >> 12, *s.factoryBandgap);
     rig.GoToConfigWord();
     rig.proto->BulkEraseProgramMemory();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     rig.proto->BulkEraseDataMemory();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     rig.proto->ResetPic();
     EXPECT_EQ(s.program.back(), 0x3FFF);
     EXPECT_EQ(sim::ConfigWord(s) >> 12, 0x3);

@@ -20,19 +20,19 @@ TEST_P(FlashFamilies, EraseProgramCycleStoresWordAndDataByte) {
   SimRig rig(GetParam().device);
   rig.proto->ResetPic();
   rig.Clk(5);
-  rig.proto->LoadDataForProgramMemory("1234");
+  rig.proto->LoadDataForProgramMemory(0x1234);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(GetParam().programWaitMs);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "1234");
+  rig.clock.WaitMs(GetParam().programWaitMs);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x1234);
   rig.proto->IncrementAddress();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
 
   rig.proto->ResetPic();
   rig.Clk(3);
-  rig.proto->LoadDataForDataMemory("A5");
+  rig.proto->LoadDataForDataMemory(0xA5);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAY(20);
-  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), "A5");
+  rig.clock.WaitMs(20);
+  EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), 0xA5);
   EXPECT_EQ(rig.state().data[3], 0xA5);
   EXPECT_EQ(rig.state().program[5], 0x1234);
   // Program memory was untouched by the data write and vice versa.
@@ -44,15 +44,15 @@ TEST_P(FlashFamilies, EraseProgramCycleStoresWordAndDataByte) {
 TEST_P(FlashFamilies, CycleCutShortLeavesWordUnchanged) {
   SimRig rig(GetParam().device);
   rig.proto->ResetPic();
-  rig.proto->LoadDataForProgramMemory("0123");
+  rig.proto->LoadDataForProgramMemory(0x0123);
   rig.proto->BeginEraseProgrammingCycle();
-  rig.clock.DELAYUS(500);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  rig.clock.WaitUs(500);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
   rig.proto->ResetPic();
-  rig.proto->LoadDataForProgramMemory("0123");
+  rig.proto->LoadDataForProgramMemory(0x0123);
   rig.proto->BeginEraseProgrammingCycle();
   rig.proto->ResetPic();  // power removed mid-cycle
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, FlashFamilies,
@@ -71,27 +71,27 @@ TEST(FlashProgramOnly, BeginProgrammingOnlyAndsTheLatchIntoTheWord) {
   SimRig rig("16F877");
   rig.state().program[0] = 0x3F0F;
   rig.proto->ResetPic();
-  rig.proto->LoadDataForProgramMemory("30FF");
+  rig.proto->LoadDataForProgramMemory(0x30FF);
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAY(20);
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "300F");
+  rig.clock.WaitMs(20);
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x300F);
 }
 
 TEST(FlashProgramOnly, ExternallyTimedCycleEndsWithEndProgramming) {
   SimRig rig("16F877A");
   rig.proto->ResetPic();
-  rig.proto->LoadDataForProgramMemory("2AAA");
+  rig.proto->LoadDataForProgramMemory(0x2AAA);
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAY(2);
+  rig.clock.WaitMs(2);
   rig.proto->EndProgramming16F87xA();  // 37h: the top bit is don't-care on this part
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "2AAA");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x2AAA);
   // Ended too early: nothing is written.
   rig.proto->IncrementAddress();
-  rig.proto->LoadDataForProgramMemory("1555");
+  rig.proto->LoadDataForProgramMemory(0x1555);
   rig.proto->BeginProgrammingOnlyCycle();
-  rig.clock.DELAYUS(300);
+  rig.clock.WaitUs(300);
   rig.proto->EndProgramming16F87xA();
-  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "3FFF");
+  EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x3FFF);
 }
 
 TEST(FlashProtection, ProtectedProgramMemoryReadsZerosAndIgnoresWrites) {
@@ -107,11 +107,11 @@ TEST(FlashProtection, ProtectedProgramMemoryReadsZerosAndIgnoresWrites) {
     rig.state().data[0] = 0x22;
     sim::SetCodeProtected(rig.state(), true);
     rig.proto->ResetPic();
-    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), "0000");
-    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), c.dataProtectedToo ? "00" : "22");
-    rig.proto->LoadDataForProgramMemory("0000");
+    EXPECT_EQ(rig.proto->ReadDataFromProgramMemory(), 0x0000);
+    EXPECT_EQ(rig.proto->ReadDataFromDataMemory(), c.dataProtectedToo ? 0x00 : 0x22);
+    rig.proto->LoadDataForProgramMemory(0x0000);
     rig.proto->BeginEraseProgrammingCycle();
-    rig.clock.DELAY(20);
+    rig.clock.WaitMs(20);
     EXPECT_EQ(rig.state().program[0], 0x1111);
     // The configuration word still reads, protection bits cleared.
     rig.GoToConfigWord();

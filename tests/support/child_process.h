@@ -6,8 +6,10 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,13 +27,21 @@ inline constexpr uid_t kNobody = 65534;
 struct ChildLimits {
   bool dropToNobody = false;    // only takes effect when the test runs as root
   long long maxFileBytes = -1;  // RLIMIT_FSIZE; writes past it fail with EFBIG
+  // SIGXFSZ keeps its default action (ending the process), as under a
+  // user's `ulimit -f`: the program must ignore it itself.
+  bool fileSizeSignalKills = false;
+  std::string testSignal = {};  // LPTPIC_TEST_SIGNAL for the child: where it signals itself
+  int standardInput = -1;       // a descriptor the child reads as standard input
 };
 
 // Applies the limits in the child; false when they could not be applied.
 inline bool ApplyChildLimits(const ChildLimits& limits) {
+  if (!limits.testSignal.empty() && ::setenv("LPTPIC_TEST_SIGNAL", limits.testSignal.c_str(), 1))
+    return false;
+  if (limits.standardInput >= 0 && ::dup2(limits.standardInput, 0) < 0) return false;
   if (limits.maxFileBytes >= 0) {
     // Without SIGXFSZ ignored the write would kill the child instead of failing.
-    ::signal(SIGXFSZ, SIG_IGN);
+    ::signal(SIGXFSZ, limits.fileSizeSignalKills ? SIG_DFL : SIG_IGN);
     const rlim_t bytes = static_cast<rlim_t>(limits.maxFileBytes);
     const rlimit limit{bytes, bytes};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
@@ -84,6 +94,20 @@ inline ChildRun WaitCli(pid_t pid, const std::filesystem::path& logDir) {
   ::waitpid(pid, &status, 0);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(logDir / "out.txt"),
           ReadFile(logDir / "err.txt")};
+}
+
+// WaitCli, but a run still going after `limit` is killed and counts as
+// code -2: a test of a wait that must not hang fails instead of hanging.
+// The limit only catches a hang; no result depends on how fast a run is.
+inline ChildRun WaitCliWithin(pid_t pid, const std::filesystem::path& logDir, int limitSeconds) {
+  const int handle = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+  pollfd exited{handle, POLLIN, 0};
+  const bool hung = handle >= 0 && ::poll(&exited, 1, limitSeconds * 1000) == 0;
+  if (hung) ::kill(pid, SIGKILL);
+  if (handle >= 0) ::close(handle);
+  ChildRun run = WaitCli(pid, logDir);
+  if (hung) run.code = -2;
+  return run;
 }
 
 inline ChildRun RunCliLimited(const std::filesystem::path& dir, const std::filesystem::path& logDir,

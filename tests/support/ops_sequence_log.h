@@ -190,13 +190,13 @@ class SequencePort : public Port {
 class SequenceDelay : public Delay {
  public:
   SequenceDelay(Delay& inner, SequenceLog& log) : inner_(inner), log_(log) {}
-  void DELAY(std::uint32_t ms) override {
+  void WaitMs(std::uint32_t ms) override {
     if (!log_.inReset) log_.Add("Wait " + std::to_string(ms) + "ms");
-    inner_.DELAY(ms);
+    inner_.WaitMs(ms);
   }
-  void DELAYUS(std::uint32_t us) override {
+  void WaitUs(std::uint32_t us) override {
     if (!log_.inReset && us >= 100) log_.Add("Wait " + std::to_string(us) + "us");
-    inner_.DELAYUS(us);
+    inner_.WaitUs(us);
   }
   std::uint64_t NowUs() const override { return inner_.NowUs(); }
 

@@ -68,13 +68,13 @@ class RecordingPort : public Port {
 class LoggingClock : public VirtualClock {
  public:
   explicit LoggingClock(EventLog& log) : log_(log) {}
-  void DELAY(std::uint32_t ms) override {
+  void WaitMs(std::uint32_t ms) override {
     log_.push_back(Ms(ms));
-    VirtualClock::DELAY(ms);
+    VirtualClock::WaitMs(ms);
   }
-  void DELAYUS(std::uint32_t us) override {
+  void WaitUs(std::uint32_t us) override {
     log_.push_back(Us(us));
-    VirtualClock::DELAYUS(us);
+    VirtualClock::WaitUs(us);
   }
 
  private:

@@ -36,19 +36,15 @@ struct SimRig {
   sim::SimChip& chip() { return port->chip(); }
   sim::ChipState& state() { return port->chip().state(); }
 
-  std::uint16_t ReadWord() {
-    return static_cast<std::uint16_t>(std::stoul(proto->ReadDataFromProgramMemory(), nullptr, 16));
-  }
-  std::uint8_t ReadByte() {
-    return static_cast<std::uint8_t>(std::stoul(proto->ReadDataFromDataMemory(), nullptr, 16));
-  }
+  std::uint16_t ReadWord() { return proto->ReadDataFromProgramMemory(); }
+  std::uint8_t ReadByte() { return static_cast<std::uint8_t>(proto->ReadDataFromDataMemory()); }
   void Clk(int n) {
     for (int i = 0; i < n; ++i) proto->IncrementAddress();
   }
   // Counter on 2007h after ResetPic.
   void GoToConfigWord() {
     proto->ResetPic();
-    proto->LoadConfiguration("3FFF");
+    proto->LoadConfiguration(0x3FFF);
     Clk(7);
   }
 

@@ -1,0 +1,31 @@
+// How a chip meets the programmer: its package and, for a chip that sits in
+// the socket, where. The socket has three strips of twenty holes, numbered
+// from the top and from the left; a dual-in-line chip's two pin rows lie on
+// two strips with pin 1 over one hole. Chips whose programming pins do not
+// match the socket are wired to it instead. Plain data, no drawing.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace lpt {
+
+enum class Package : std::uint8_t { Dip8, Dip14, Dip18, Dip28, Dip40, Plcc68 };
+
+// Chips wired to the socket instead of sitting in it, by the wiring they
+// need (the wires run from socket holes to chip pins).
+enum class Wiring : std::uint8_t { None, Pic14C000, Pic16C92x };
+
+struct SocketSeat {
+  int upperStrip;  // the strip under the pin row with pin 1 (1..3)
+  int lowerStrip;  // the strip under the other pin row
+  int firstHole;   // the hole under pin 1 (1..20); the pins run to the right
+};
+
+int PinCount(Package package);
+
+// Where a chip of this package sits; nullopt for a package the socket does
+// not take (it is then always wired).
+std::optional<SocketSeat> SeatOf(Package package);
+
+}  // namespace lpt

@@ -1,0 +1,66 @@
+#include "ops/id_and_config_words.h"
+
+#include "buffers/hex_text.h"
+#include "devices/family.h"
+#include "ops/row_walk.h"
+
+namespace lpt {
+namespace {
+
+constexpr int kConfigWord14 = 0x2007;
+constexpr int kConfigWord12 = 0x0FFF;
+constexpr int kFirstIdWord14 = 0x2000;
+// From 2000h, where LoadConfiguration leaves the counter.
+constexpr int kIdToConfigClocks = kConfigWord14 - kFirstIdWord14;
+
+}  // namespace
+
+int IdWordAddress(const ActiveDevice& device, int index) {
+  if (IsWord12Family(device.family)) return 8 * device.programRows + index;
+  return kFirstIdWord14 + index;
+}
+
+int ConfigWordAddress(Family family) {
+  return IsWord12Family(family) ? kConfigWord12 : kConfigWord14;
+}
+
+void StepToIdWords(Protocol& proto, const ActiveDevice& device) {
+  if (IsWord12Family(device.family)) {
+    Clocks(proto, 1 + 8 * device.programRows);  // program address 0, then past program memory
+  } else {
+    proto.LoadConfiguration(kErasedWord);
+  }
+}
+
+void GoToIdWords(Protocol& proto, const ActiveDevice& device) {
+  proto.ResetPic();
+  StepToIdWords(proto, device);
+}
+
+void GoToConfigWord(Protocol& proto) {
+  proto.ResetPic();
+  proto.LoadConfiguration(kErasedWord);
+  Clocks(proto, kIdToConfigClocks);
+}
+
+std::uint16_t ReadConfigWord(OpContext& ctx, Family family) {
+  if (IsWord12Family(family)) {
+    ctx.proto.ResetPic();  // the 12-bit counter starts on the configuration word
+  } else {
+    GoToConfigWord(ctx.proto);
+  }
+  return ctx.proto.ReadDataFromProgramMemory();
+}
+
+bool FuseCheck(OpContext& ctx, std::uint16_t expected) {
+  const std::uint16_t mask = ctx.device.configMask;
+  const auto read = static_cast<std::uint16_t>(ctx.proto.ReadDataFromProgramMemory() & mask);
+  const auto want = static_cast<std::uint16_t>(expected & mask);
+  if (read == want) return true;
+  ctx.failure = FailureDetail{MemoryKind::Config,
+                              static_cast<std::uint32_t>(ConfigWordAddress(ctx.device.family)),
+                              ToHex(want, 4), ToHex(read, 4)};
+  return false;
+}
+
+}  // namespace lpt
