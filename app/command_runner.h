@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs one device command on the user-interface thread. The command lets
 // the window handle events while it works, so while it runs every command
 // that would change the buffers, the device, the settings or the port is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // AboutDialog "Info": the about box with name, version, the e-mail link and
 // the licence notice.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's side of lpt::Hooks: message boxes, the progress panel, event
 // processing during a command, and the views that follow the buffers.
 #pragma once

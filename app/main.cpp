@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program entry: the main window and its message loop. The options change
 // this run only (path.dat keeps its values) or make a picture for the
 // documentation; help and version are answered without a window system.

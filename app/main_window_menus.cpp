@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's menus, tool bar and command buttons: captions, access
 // keys, shortcuts and hints. What the commands do is wired in
 // main_window_commands.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // path.dat: the settings file, seven to nine lines, in the user's
 // configuration folder or beside a portable copy of the program. Plain C++
 // so the parsing rules can be tested without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the datasheet profile saves: Program All of a full image on the
 // simulated adapter with real waits, once in each profile on a fresh chip,
 // then Verify. Prints both times and the ratio datasheet / standard; the

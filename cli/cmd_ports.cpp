@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ports: the parallel ports this machine has and whether they can be used.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli: the programmer's domain code for scripts, production lines and
 // tests. Global options here; each command lives in its own file.
 #include <cstring>

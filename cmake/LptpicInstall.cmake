@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # What `cmake --install` puts where on Linux. debian/ splits it into the
 # lptpic-cli and lptpic packages.
 include(GNUInstallDirs)

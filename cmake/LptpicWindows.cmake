@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # lptpic_windows_resources(TARGET DESCRIPTION): version information, an
 # application manifest (asInvoker, long paths) and the program's icon in a
 # Windows .exe. The icon is drawn from packaging/linux/lptpic.svg with

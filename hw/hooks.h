@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one way the domain code reaches a user interface. The GUI implements
 // it with widgets and message boxes, the CLI with standard error and a
 // terminal progress bar, tests with a recorder. Every member has a do-nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // InpOutPort: port access through InpOut32 / InpOutx64, the signed
 // parallel-port I/O library for Windows (inpout32.dll in 32-bit programs,
 // inpoutx64.dll in 64-bit ones). The library is loaded when the port opens,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text a user gives for the port (--port, the settings file's address)
 // and what it names.
 #pragma once

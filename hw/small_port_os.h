@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls the port driver client makes, as a small interface: the
 // client's logic is plain code that builds and is tested everywhere, and
 // only hw/win/small_port_win32.cpp talks to the real system.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows error codes (winerror.h) the portable port code gives or
 // recognises, so it needs no windows.h.
 #pragma once

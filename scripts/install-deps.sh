@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian 12 packages lptpic needs to build, run and test.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive

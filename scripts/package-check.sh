@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian packages lptpic-cli and lptpic with dpkg-buildpackage
 # from a copy of the source tree, and checks them the way a distribution
 # would: lintian on the source and binary packages (no error, no warning),

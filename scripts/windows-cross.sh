@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Cross-builds the Qt-free core, lptpic-cli.exe and the core's GoogleTest
 # suites for 64-bit Windows with MinGW-w64, runs them under wine, and packs
 # lptpic-cli.exe with its Windows README, the licence and the third-party

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the Windows build of scripts/windows-cross.sh under wine: the core's
 # test suites, the Windows-only port tests, and lptpic-cli.exe programming,
 # verifying and reading a 16F877 on the simulated adapter from a gpasm file,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls behind InpOutPort.
 #include <windows.h>
 // windows.h maps LoadLibrary to its -A/-W form; the interface's member keeps

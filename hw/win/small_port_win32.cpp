@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls behind SmallPort.
 #include <windows.h>
 // windows.h maps these names to their -A/-W forms; the interface's members

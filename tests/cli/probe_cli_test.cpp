@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli probe as a user runs it: exit codes, messages and the trace.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli --version: the project's version and the licence, with no
 // command needed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Help window, about box, home page and the screenshots of every dialog.
 #include <QDesktopServices>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // path.dat through the real window: defaults, the exact-literal flags, what
 // the exit writes with and without "Save settings on Exit", the fallback
 // folder, and the window placement rule.

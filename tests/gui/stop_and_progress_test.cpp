@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A running command seen from the window: a click on the progress panel
 // stops the whole command, a close waits visibly, the ignored controls look
 // disabled and stay readable, and the panel names the running pass. The

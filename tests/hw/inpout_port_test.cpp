@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The InpOut backend driven through a fake loader: where the library is
 // looked for, what a missing DLL, a foreign DLL or a driver that did not
 // start says, and that bytes pass through the library's Inp32/Out32.

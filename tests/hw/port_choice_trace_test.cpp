@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Port specs as a user types them, the trace format, and the two clocks.
 #include <gtest/gtest.h>
 

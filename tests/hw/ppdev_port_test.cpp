@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Linux ppdev backend with a fake system and a fake /proc tree: finding
 // the device by base address, the failures a user can act on, the claim
 // lifecycle and the register mapping.

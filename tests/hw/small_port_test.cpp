@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows driver client driven through a fake system: platform
 // detection, control codes, both driver paths, the service lifecycle and
 // the request layouts.

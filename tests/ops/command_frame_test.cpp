@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame every device command shares: the idle test, the presence test,
 // the progress panel, re-entry through message handling, the user's stop in
 // the 16F87x program pass, and a family code no pass knows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The datasheet timing profile against the simulated chips, which model the
 // makers' cycle times: every flash family programs, verifies and erases
 // with it, and each kind of wait cut by a tenth leaves the chip unwritten or

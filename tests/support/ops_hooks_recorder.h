@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A Hooks that remembers what a device command showed: message boxes, the
 // progress panel, the gauge, the "Ok" label, captions and how often the
 // window was let handle messages. A test can hang an action on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows port backends against the real system calls (run under wine
 // by scripts/windows-cross.sh): every failing service call's own error code
 // reaches the failure reason, InpOut is loaded from the program's folder,
