@@ -59,6 +59,7 @@ CommandResult Begin(OpContext& ctx) {
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
   ctx.calibrationLost = false;
+  ctx.chipErased = false;
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -103,11 +104,16 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
 // Program commands: the frame around their passes. `barFull` sets the gauge
 // to its maximum at once (commands without the program-memory pass).
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
+  const std::uint64_t start = ctx.delay.NowUs();
+  ctx.summary = ProgramSummary{};
+  ctx.summary.device = ctx.device.name;
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
   if (barFull) ctx.hooks.SetProgress(ctx.device.programRows - 1);
   const CommandResult result = RunPasses(ctx, steps, Box::Error);
   HideProgressPanel(ctx);
+  ctx.summary.verified = result == CommandResult::Ok;
+  ctx.summary.tookUs = ctx.delay.NowUs() - start;
   return result;
 }
 
