@@ -53,7 +53,7 @@ int RunProgramAll(CliSession& session) {
   OpContext ctx = session.Context();
   const CommandResult result = ProgramAll(ctx);
   const int code = ExitCodeFor(result);
-  if (result == CommandResult::NoDevice || result == CommandResult::Ignored) return code;
+  if (result == CommandResult::NoDevice) return code;
   if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
     return kExitUsage;
   return code;

@@ -59,7 +59,7 @@ bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, int words) {
     }
     ctx.proto.IncrementAddress();
     const int done = first + latches;
-    if (done % 8 == 0) ctx.hooks.SetProgress(done / 8 - 1);
+    if (done % 8 == 0) ctx.hooks.Progress(done / 8 - 1, ctx.device.programRows - 1);
   }
   return ReadBack(ctx, family, words);
 }
