@@ -1,13 +1,4 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-<<<<<<< HEAD
-// SPDX-License-Identifier: GPL-2.0-or-later
-// What the datasheet profile saves: Program All of a full image on the
-// simulated adapter with real waits, once in each profile on a fresh chip,
-// then Verify. Prints both times and the ratio datasheet / standard; the
-// targets are at most 0.5 for the 16F877 (8192 words) and 0.6 for the
-// 16F84A, whose 16F83/84-compatible data EEPROM keeps its 20 ms writes.
-// The standard 16F877 run alone takes about three minutes.
-=======
 // What each timing profile costs: Program All on the simulated adapter with
 // real waits, on a fresh chip of every flash family, for a full image and
 // for a five-word program, in the standard and the datasheet profile, then
@@ -17,7 +8,6 @@
 // 16F877, 0.6 on the 16F84A). Every run is real time: the standard full
 // 16F877 alone takes about three minutes, all of them about eight; pick
 // with --benchmark_filter (e.g. "five" or "16F877A").
->>>>>>> main
 #include <benchmark/benchmark.h>
 
 #include <chrono>

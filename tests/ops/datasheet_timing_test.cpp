@@ -1,11 +1,4 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-<<<<<<< HEAD
-// SPDX-License-Identifier: GPL-2.0-or-later
-// The datasheet timing profile against the simulated chips, which model the
-// makers' cycle times: every flash family programs, verifies and erases
-// with it, and each kind of wait cut by a tenth leaves the chip unwritten or
-// unerased, so no wait of the profile is shorter than the chip needs.
-=======
 // The datasheet timing profile against the makers' waits as
 // tests/data/devices/wait_times.tsv transcribes them, measured on the
 // simulated chips: every cycle a command starts lasts at least the table's
@@ -13,7 +6,6 @@
 // the table's leaves the chip as it was. The profile also programs, verifies
 // and erases every flash family, writes no blank word after its erase, and
 // writes a 16F87xA row with one cycle.
->>>>>>> main
 #include <gtest/gtest.h>
 
 #include <algorithm>
