@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How the silicon of each programming family answers the serial protocol:
 // word width, the commands it understands, cycle times, erase rules, code
 // protection bits and the entry-order rule. One row per family; the chip
@@ -66,6 +67,10 @@ struct FamilyModel {
   std::uint64_t commands = 0;        // CommandBit of every command the part decodes
   std::uint8_t endProgramming = 0;   // command that ends an externally timed cycle
   bool programOnlyExternal = false;  // 18h runs until endProgramming instead of timing itself
+  // Program-memory words one 18h cycle writes: the loads go to the latch of
+  // the counter's position in its aligned row, and 18h programs every latch
+  // loaded since the last cycle. 1: the cycle writes the word under the counter.
+  std::uint8_t writeLatches = 1;
   EraseRules erase{};
   CycleTimes times{};
   Protection protection{};

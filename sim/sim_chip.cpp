@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Power, mode entry and the serial engine of the chip model: what happens
 // on each edge of the lines. The commands themselves are in chip_commands.cpp.
 #include "sim/sim_chip.h"
@@ -20,7 +21,9 @@ bool HasFrame(std::uint8_t command) {
 }  // namespace
 
 SimChip::SimChip(ChipState state)
-    : state_(std::move(state)), family_(FindFamilyModel(state_.family)) {}
+    : state_(std::move(state)),
+      family_(FindFamilyModel(state_.family)),
+      rowLatches_(family_->writeLatches, WordMask(*family_)) {}
 
 void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool vdd = (lines & kVddOff) == 0;
@@ -86,6 +89,7 @@ void SimChip::EnterProgramming() {
   programLatch_ = WordMask(*family_);
   dataLatch_ = 0xFF;
   dataLoadedLast_ = false;
+  rowLoaded_ = 0;
   armed_ = Armed::None;
 }
 
