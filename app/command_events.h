@@ -48,6 +48,9 @@ class CommandEvents : public QObject, public Hooks {
   void ConfigurationRead(std::uint16_t word) override {
     Queue([this, word] { emit configurationRead(word); });
   }
+  void Notice(const std::string& text) override {
+    Queue([this, message = QString::fromStdString(text)] { emit notice(message); });
+  }
 
  signals:
   void commandStarted();
@@ -58,6 +61,7 @@ class CommandEvents : public QObject, public Hooks {
   void adapterNotFound(const QString& reason);
   void buffersChanged();
   void configurationRead(quint16 word);
+  void notice(const QString& text);
 
  private:
   // Runs `emitter` on this object's thread once its event loop gets to it,

@@ -4,6 +4,8 @@
 // switching off during a device command follow from the row.
 #include "app/command_table.h"
 
+#include <QCoreApplication>
+
 #include "app/main_window.h"
 
 namespace lpt::app {
@@ -231,6 +233,12 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .handler = &W::onInfoPanelClicked},
   };
   return kCommands;
+}
+
+QString CommandCaption(const WindowCommand& command) {
+  if (command.text == nullptr) return {};
+  QString caption = QCoreApplication::translate("MainWindow", command.text);
+  return caption.remove(QLatin1Char('&'));
 }
 
 }  // namespace lpt::app

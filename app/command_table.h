@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QKeyCombination>
+#include <QString>
 #include <optional>
 
 #include "app/command_icons.h"
@@ -67,5 +68,9 @@ struct WindowCommand {
   bool okMark = false;
   bool namesDeviceInCaption = false;
 };
+
+// The command's menu text in the user's language, without its access key
+// ("Program All").
+QString CommandCaption(const WindowCommand& command);
 
 }  // namespace lpt::app

@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
@@ -99,6 +101,11 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   CreateButtons(client_);
   ConnectCommands();
   ApplyColours(false);
+  statusLine_ = new QLabel(this);
+  statusLine_->setObjectName(QStringLiteral("statusLine"));
+  statusBar()->addWidget(statusLine_, 1);
+  statusBar()->setSizeGripEnabled(false);
+  connect(events_, &CommandEvents::notice, this, [this](const QString& text) { notice_ = text; });
   feedback_ = new CommandFeedback(this, progressPanel_, *events_);
   connect(events_, &CommandEvents::commandStarted, this, [this] {
     if (running_ != nullptr && running_->namesDeviceInCaption)

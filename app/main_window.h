@@ -27,6 +27,7 @@
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTableView;
 class QToolBar;
@@ -171,6 +172,8 @@ class MainWindow : public QMainWindow {
   ClickPanel* IdPanel() const { return idPanel_; }
   ClickPanel* InfoPanel() const { return infoPanel_; }
   ProgressPanel* Progress() const { return progressPanel_; }
+  // How the last device command ended, until the next one starts.
+  QLabel* StatusLine() const { return statusLine_; }
 
  signals:
   // After a device command has ended and its boxes were shown.
@@ -267,6 +270,11 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Protocol> protocol_;
   CommandRunner runner_;
   const WindowCommand* running_ = nullptr;  // the device command under way
+  // What the command under way wrote and how long it took (set on its
+  // thread, read once it has ended), and its remark on the result.
+  std::optional<ProgramSummary> summary_;
+  std::uint64_t tookUs_ = 0;
+  QString notice_;
   bool exitDone_ = false;
   bool closeFromOutside_ = false;  // StopAndClose asked: no stop message to read
   bool simulatedPort_ = false;     // the simulator models the device's chip
@@ -281,6 +289,7 @@ class MainWindow : public QMainWindow {
   ClickPanel* idPanel_ = nullptr;
   ClickPanel* infoPanel_ = nullptr;
   ProgressPanel* progressPanel_ = nullptr;
+  QLabel* statusLine_ = nullptr;
 };
 
 }  // namespace lpt::app

@@ -2,6 +2,7 @@
 // What each menu item, button and panel of the main window does: a thin
 // call into the domain or a dialog, then the views follow the buffers.
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/click_panel.h"
 #include "app/command_events.h"
 #include "app/command_feedback.h"
+#include "app/command_status.h"
 #include "app/command_table.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
@@ -60,15 +62,30 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   opState_.stopRequested = false;
   running_ = &command;
   feedback_->Begin(command.okMark);
+  statusLine_->clear();
+  summary_.reset();
+  notice_.clear();
   SetEditingEnabled(false);
   const DeviceCommand run = command.deviceCommand;
   return runner_.Start([this, run] {
     OpContext context{*protocol_, *delay_, *events_, device_, buffers_, opState_};
-    return run(context);
+    const std::uint64_t start = delay_->NowUs();
+    const CommandResult result = run(context);
+    tookUs_ = delay_->NowUs() - start;
+    // Only a program command names the device it wrote.
+    if (!context.summary.device.empty()) summary_ = context.summary;
+    return result;
   });
 }
 
 void MainWindow::OnDeviceCommandFinished(CommandResult result) {
+  if (running_ != nullptr) {
+    statusLine_->setText(CommandStatusText({.command = CommandCaption(*running_),
+                                            .result = result,
+                                            .summary = summary_ ? &*summary_ : nullptr,
+                                            .tookUs = tookUs_,
+                                            .notice = notice_}));
+  }
   running_ = nullptr;
   SetEditingEnabled(true);
   // A program pass may rewrite FuseWord (EPROM families); a read took them

@@ -52,6 +52,7 @@ class CliHooks : public Hooks {
   void AdapterNotFound(const std::string& reason) override {
     Message(AdapterNotFoundMessage(reason));
   }
+  void Notice(const std::string& text) override { Message(text); }
   void PassStarted(const std::string& name) override { pass_ = name; }
   // The pass that ran last ("Program memory", "Data memory" ...).
   const std::string& pass() const { return pass_; }

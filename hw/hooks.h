@@ -79,6 +79,9 @@ class Hooks {
   virtual void BuffersChanged() {}
   // A read took the configuration word, to be shown on the fuse switches.
   virtual void ConfigurationRead(std::uint16_t word) { (void)word; }
+  // A remark on a result that worked, for the user to read beside it (no
+  // box): "Every word read blank: a blank chip, or an empty socket?".
+  virtual void Notice(const std::string& text) { (void)text; }
 };
 
 }  // namespace lpt

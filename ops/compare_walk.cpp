@@ -32,13 +32,15 @@ bool CompareProgramMemory(OpContext& ctx, Family family, const ExpectedWords& ex
 bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedWords& expected) {
   if (!HasDataEeprom(family)) return true;
   ctx.proto.ResetPic();
-  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
-    const std::uint16_t read = ctx.proto.ReadDataFromDataMemory();
-    if (expected.word(address).Matches(read)) return WordStep::Next;
-    ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
-                                expected.text(address), DataCellText(read)};
-    return WordStep::Fail;
-  });
+  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows, .rowProgress = true, .freshBar = true},
+                  [&](int address) {
+                    const std::uint16_t read = ctx.proto.ReadDataFromDataMemory();
+                    if (expected.word(address).Matches(read)) return WordStep::Next;
+                    ctx.failure =
+                        FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
+                                      expected.text(address), DataCellText(read)};
+                    return WordStep::Fail;
+                  });
 }
 
 bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected) {

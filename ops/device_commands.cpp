@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "buffers/hex_text.h"
+#include "devices/catalogue.h"
+#include "devices/family.h"
 #include "ops/blank_passes.h"
 #include "ops/erase_passes.h"
 #include "ops/id_and_config_words.h"
@@ -100,6 +103,41 @@ bool EveryWordReadZero(const OpContext& ctx) {
   return true;
 }
 
+// Where the board's released data line floats high, an empty socket reads
+// as a blank chip. A part with a device ID tells the two apart: its ID word
+// is read then (only then, so a Read of anything else sends what it always
+// sent); a word of all ones or zeros is no chip. Elsewhere the user hears
+// that it may be either.
+std::uint16_t ErasedValue(const OpContext& ctx) {
+  return IsWord12Family(ctx.device.family) ? 0x0FFF : kErasedWord;
+}
+
+bool EveryWordReadBlank(const OpContext& ctx) {
+  const int words = 8 * std::min(ctx.device.programRows, ctx.buffers.ProgramRows());
+  if (words <= 0) return false;
+  for (int a = 0; a < words; ++a) {
+    if (!ctx.buffers.ProgramWordValue(a, ctx.device.family).Matches(ErasedValue(ctx))) return false;
+  }
+  const int bytes = 8 * std::min(ctx.device.dataRows, ctx.buffers.DataGridRows());
+  for (int a = 0; a < bytes; ++a) {
+    if (!ctx.buffers.DataByteValue(a).Matches(kErasedByte)) return false;
+  }
+  return true;
+}
+
+void AskTheBlankChipForItsId(OpContext& ctx) {
+  const DeviceRecord* record = FindDevice(ctx.device.name);
+  if (record == nullptr || record->deviceIdMask == 0 || IsWord12Family(ctx.device.family)) {
+    ctx.hooks.Notice("Every word read blank: a blank chip, or an empty socket?");
+    return;
+  }
+  const std::uint16_t id = ReadDeviceIdWord(ctx);
+  if (id != kErasedWord && id != 0) return;
+  ctx.hooks.Failed(
+      Failure("No chip answers (device ID " + ToHex(id, 4) + "h): is the chip in the socket?", {},
+              FailureKind::Warning));
+}
+
 constexpr const char* kProgramPass = "Program memory";
 constexpr const char* kDataPass = "Data memory";
 constexpr const char* kIdPass = "ID";
@@ -143,6 +181,8 @@ CommandResult ReadChip(OpContext& ctx) {
     if (EveryWordReadZero(ctx)) {
       ctx.hooks.Failed(
           Failure("Every word read as 0000: is the chip in the socket?", {}, FailureKind::Warning));
+    } else if (EveryWordReadBlank(ctx)) {
+      AskTheBlankChipForItsId(ctx);
     }
     return CommandResult::Ok;
   });

@@ -11,6 +11,7 @@ namespace {
 constexpr int kConfigWord14 = 0x2007;
 constexpr int kConfigWord12 = 0x0FFF;
 constexpr int kFirstIdWord14 = 0x2000;
+constexpr int kDeviceIdWord14 = 0x2006;
 // From 2000h, where LoadConfiguration leaves the counter.
 constexpr int kIdToConfigClocks = kConfigWord14 - kFirstIdWord14;
 
@@ -42,6 +43,13 @@ void GoToConfigWord(Protocol& proto) {
   proto.ResetPic();
   proto.LoadConfiguration(kErasedWord);
   Clocks(proto, kIdToConfigClocks);
+}
+
+std::uint16_t ReadDeviceIdWord(OpContext& ctx) {
+  ctx.proto.ResetPic();
+  ctx.proto.LoadConfiguration(kErasedWord);
+  Clocks(ctx.proto, kDeviceIdWord14 - kFirstIdWord14);
+  return ctx.proto.ReadDataFromProgramMemory();
 }
 
 std::uint16_t ReadConfigWord(OpContext& ctx, Family family) {

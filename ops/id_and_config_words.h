@@ -33,6 +33,10 @@ void GoToIdWords(Protocol& proto, const ActiveDevice& device);
 // ResetPic, LoadConfiguration, 7 x IncrementAddress: the counter on 2007h.
 void GoToConfigWord(Protocol& proto);
 
+// ResetPic, LoadConfiguration, 6 x IncrementAddress, then the word at
+// 2006h (the device ID of the 14-bit flash parts that have one).
+std::uint16_t ReadDeviceIdWord(OpContext& ctx);
+
 // The configuration word read: at 2007h for 14-bit families, at the
 // power-up position for 12-bit families.
 std::uint16_t ReadConfigWord(OpContext& ctx, Family family);

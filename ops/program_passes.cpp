@@ -111,14 +111,17 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
   });
   if (bytes == 0) return true;
   ctx.proto.ResetPic();
-  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows, .words = bytes}, [&](int address) {
-    std::uint16_t read = 0;
-    const WordStep step = ProgramByte(ctx, method, ctx.buffers.DataByteValue(address), read);
-    if (step == WordStep::Fail)
-      ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
-                                  ctx.buffers.DataText(address), DataCellText(read)};
-    return step;
-  });
+  return WalkRows(
+      ctx,
+      RowWalk{.rows = ctx.device.dataRows, .rowProgress = true, .freshBar = true, .words = bytes},
+      [&](int address) {
+        std::uint16_t read = 0;
+        const WordStep step = ProgramByte(ctx, method, ctx.buffers.DataByteValue(address), read);
+        if (step == WordStep::Fail)
+          ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
+                                      ctx.buffers.DataText(address), DataCellText(read)};
+        return step;
+      });
 }
 
 bool ProgramID(OpContext& ctx, Family family) {

@@ -25,10 +25,11 @@ void ReadProgramMemory(OpContext& ctx, Family family) {
 void ReadDataMemory(OpContext& ctx, Family family) {
   if (!HasDataEeprom(family)) return;
   ctx.proto.ResetPic();
-  WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
-    ctx.buffers.StoreDataByte(address, ctx.proto.ReadDataFromDataMemory());
-    return WordStep::Next;
-  });
+  WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows, .rowProgress = true, .freshBar = true},
+           [&](int address) {
+             ctx.buffers.StoreDataByte(address, ctx.proto.ReadDataFromDataMemory());
+             return WordStep::Next;
+           });
 }
 
 namespace {

@@ -19,7 +19,8 @@ enum class WordStep {
 struct RowWalk {
   int rows = 0;
   bool lastWordRule = false;  // end with success on reaching the last word, untouched
-  bool rowProgress = false;   // gauge := row index after each row
+  bool rowProgress = false;   // gauge := row index after each row, of this walk's rows
+  bool freshBar = false;      // the gauge starts empty with this walk (a pass after the first)
   int words = -1;             // when not -1: end with success on reaching this word
 };
 
@@ -27,6 +28,9 @@ struct RowWalk {
 // the user stopped the command before a word.
 template <class Step>
 bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
+  // Each pass has its own bar: it starts empty, whatever the pass before
+  // left.
+  if (walk.freshBar) ctx.hooks.Progress(0, walk.rows - 1);
   for (int row = 0; row < walk.rows; ++row) {
     for (int col = 1; col <= 8; ++col) {
       if (walk.lastWordRule && row == walk.rows - 1 && col == 8) return true;
@@ -38,7 +42,7 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
       if (result == WordStep::EndPass) return true;
       ctx.proto.IncrementAddress();
     }
-    if (walk.rowProgress) ctx.hooks.Progress(row, ctx.device.programRows - 1);
+    if (walk.rowProgress) ctx.hooks.Progress(row, walk.rows - 1);
   }
   return true;
 }

@@ -5,6 +5,7 @@
 // the command, the boxes and the "Ok" mark after it, and the views after a
 // command or a file.
 #include <QAction>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -153,6 +154,7 @@ class CommandRunTest : public QObject {
   }
 
   void editingComesBackAfterTheCommand() {
+    BoxRecorder boxes;  // the 16F84 chip read as a 12F629 answers no device ID
     QCOMPARE(RunToEnd(*window_, &ReadChip), CommandResult::Ok);
     QVERIFY(!window_->Busy());
     QVERIFY(window_->Actions().open->isEnabled());
@@ -163,6 +165,42 @@ class CommandRunTest : public QObject {
     window_->SetUpDevice("12F629/675");
     RunToEnd(*window_, &ReadChip);
     QVERIFY(!window_->Actions().programFusesOnly->isEnabled());
+  }
+
+  // No box for a success: the line at the foot says how each command
+  // ended, until the next one starts.
+  void statusLineAfterEachCommand_data() {
+    QTest::addColumn<int>("command");  // index into kCommands
+    QTest::addColumn<bool>("spoiled");
+    QTest::addColumn<QString>("line");  // a pattern: the time is the clock's
+    QTest::newRow("program all")
+        << 0 << false << "Program All: 2 words, 1 byte, configuration, ID — verified, \\d+\\.\\d s";
+    QTest::newRow("verify passed") << 1 << false << "Verify: Ok, \\d+\\.\\d s";
+    QTest::newRow("verify failed") << 1 << true << "Verify: failed, \\d+\\.\\d s";
+    QTest::newRow("read of a blank 16F84")
+        << 2 << false
+        << "Read: Every word read blank: a blank chip, or an empty socket\\?, \\d+\\.\\d s";
+  }
+  void statusLineAfterEachCommand() {
+    static constexpr DeviceCommand kCommands[] = {&ProgramAll, &VerifyChip, &ReadChip};
+    QFETCH(int, command);
+    QFETCH(bool, spoiled);
+    QFETCH(QString, line);
+    BoxRecorder boxes;
+    if (command == 0) {  // the erased chip needs only what is not blank
+      window_->Buffers().ProgramCell(0, 1) = "2805";
+      window_->Buffers().ProgramCell(0, 2) = "0000";
+      window_->Buffers().DataCell(0, 2) = "5A";
+    }
+    if (spoiled) window_->Buffers().ProgramCell(0, 1) = "2806";
+    RunToEnd(*window_, kCommands[command]);
+    const QString shown = window_->StatusLine()->text();
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(line)).match(shown).hasMatch(),
+             qPrintable(shown));
+    CommandEnd next(*window_);
+    QVERIFY(window_->StartDeviceCommand(&BlankCheck));
+    QVERIFY(window_->StatusLine()->text().isEmpty());
+    next.Wait();
   }
 
   // "Ok" shows for 300 ms after a check that passed, once the command has

@@ -56,13 +56,21 @@ TEST(CommandFrame, EveryCommandStartsWithAnEmptyBarAndEndsWithTheChipOff) {
   }
 }
 
-TEST(CommandFrame, ReadMovesTheBarAfterEveryRowAndTellsOfNewBuffersLast) {
+// Each memory pass has a bar of its own rows: the data pass starts it empty
+// again instead of leaving the program pass's full bar standing.
+TEST(CommandFrame, ReadMovesTheBarAfterEveryRowOfEachPassAndTellsOfNewBuffersLast) {
   OpsRig rig("16F84");
+  rig.chipState().program[0] = 0x2804;  // not blank: nothing to remark on
   ASSERT_EQ(rig.Run(ReadChip), CommandResult::Ok);
-  EXPECT_EQ(rig.hooks.progressMax, rig.device.programRows - 1);
-  ASSERT_EQ(rig.hooks.progressHistory.size(), 1u + rig.device.programRows);
-  for (int row = 0; row < rig.device.programRows; ++row)
-    EXPECT_EQ(rig.hooks.progressHistory[1 + row], row);
+  std::vector<std::string> expected{"progress 0/127"};  // the frame's empty bar
+  for (int row = 0; row < 128; ++row)
+    expected.push_back("progress " + std::to_string(row) + "/127");
+  expected.push_back("progress 0/7");  // 64 bytes of data: 8 rows
+  for (int row = 0; row < 8; ++row) expected.push_back("progress " + std::to_string(row) + "/7");
+  std::vector<std::string> progress;
+  for (const std::string& event : rig.hooks.events)
+    if (event.rfind("progress ", 0) == 0) progress.push_back(event);
+  EXPECT_EQ(progress, expected);
   const std::vector<std::string>& events = rig.hooks.events;
   ASSERT_GE(events.size(), 2u);
   EXPECT_EQ(events[events.size() - 2], "buffers changed");

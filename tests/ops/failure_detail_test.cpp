@@ -196,6 +196,33 @@ TEST(EmptySocketWarning, ReadOfNothingButZerosWarnsAfterTheRead) {
   }
 }
 
+// Where the released data line floats high an empty socket reads blank:
+// a part with a device ID is asked for it, any other is only remarked on.
+TEST(EmptySocketWarning, AllBlankReadAsksForTheDeviceIdWhereThereIsOne) {
+  struct Case {
+    const char* device;
+    std::uint16_t deviceId;  // 0: as the factory left it
+    const char* warning;
+    const char* notice;
+  };
+  constexpr const char* kBlank = "Every word read blank: a blank chip, or an empty socket?";
+  const Case cases[] = {
+      {"16F877", 0x3FFF, "No chip answers (device ID 3FFFh): is the chip in the socket?", ""},
+      {"16F877", 0, "", ""},  // a blank chip that answers with its ID
+      {"16F84", 0, "", kBlank},
+      {"16C74", 0, "", kBlank},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.device);
+    sim::ChipState chip = *sim::MakeBlankChip(c.device);
+    if (c.deviceId != 0) chip.config[6] = c.deviceId;
+    OpsRig rig(c.device, chip);
+    EXPECT_EQ(rig.Run(ReadChip), CommandResult::Ok);
+    EXPECT_EQ(rig.hooks.warnings, std::vector<std::string>(*c.warning ? 1 : 0, c.warning));
+    EXPECT_EQ(rig.hooks.notices, std::vector<std::string>(*c.notice ? 1 : 0, c.notice));
+  }
+}
+
 // That the ID words are read all the same is seen in the CLI's port trace.
 TEST(VerifyIdCompare, WithoutCompareAnyIdPasses) {
   struct Case {

@@ -57,6 +57,10 @@ class OpsHooksRecorder : public Hooks {
     errors.push_back(AdapterNotFoundMessage(reason));
     Log("adapter not found");
   }
+  void Notice(const std::string& text) override {
+    notices.push_back(text);
+    Log("notice " + text);
+  }
   void BuffersChanged() override {
     ++buffersChanged;
     Log("buffers changed");
@@ -66,7 +70,7 @@ class OpsHooksRecorder : public Hooks {
     Log("configuration read");
   }
 
-  std::vector<std::string> errors, plains, warnings;
+  std::vector<std::string> errors, plains, warnings, notices;
   std::vector<std::string> details;  // the failing location of a failure of any kind
   bool running = false;              // between CommandStarted and CommandEnded
   int starts = 0;
