@@ -33,7 +33,8 @@ QString Written(const ProgramSummary& summary) {
 QString Result(const CommandOutcome& outcome) {
   switch (outcome.result) {
     case CommandResult::Ok:
-      if (!outcome.notice.isEmpty()) return outcome.notice;
+      if (!outcome.notice.isEmpty())
+        return QCoreApplication::translate("Messages", outcome.notice.toUtf8().constData());
       if (outcome.summary) return Tr("%1 — verified").arg(Written(*outcome.summary));
       return Tr("Ok");
     case CommandResult::Failed:

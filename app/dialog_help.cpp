@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_help.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,7 +35,7 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
   helpText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   helpText_->setPlainText(HelpText());
 
-  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_ = new QPushButton(QCoreApplication::translate("Dialogs", "Close"), this);
   closeButton_->setGeometry((width() - 113) / 2, 524, 113, 25);
   closeButton_->setFont(bold);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);

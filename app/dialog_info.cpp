@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_info.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -31,7 +32,7 @@ FuseInfoDialog::FuseInfoDialog(InfoPage page, QWidget* parent) : QDialog(parent)
   // for, the box grows rather than cutting the longest lines.
   setFixedSize(std::max(559, widest + 16), 341);
 
-  closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+  closeButton_ = new QPushButton(QCoreApplication::translate("Dialogs", "Close"), this);
   // Centred, also in a box grown for a wider font.
   closeButton_->setGeometry((width() - 113) / 2, 304, 113, 25);
   closeButton_->setFont(BoldFont(font()));

@@ -2,6 +2,7 @@
 #include "app/dialog_pin_test.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -11,11 +12,12 @@
 namespace lpt::app {
 namespace {
 
+QString Tr(const char* text) { return QCoreApplication::translate("Dialogs", text); }
+
 QString PinName(const AdapterPin& pin) {
-  return pin.pin == 0 ? QStringLiteral("not switched")
-                      : QStringLiteral("pin %1%2")
-                            .arg(pin.pin)
-                            .arg(pin.inverted ? QStringLiteral(", inverted") : QString());
+  return pin.pin == 0
+             ? Tr("not switched")
+             : Tr("pin %1%2").arg(pin.pin).arg(pin.inverted ? Tr(", inverted") : QString());
 }
 
 QString Level(const Adapter& a, Line line, bool level) {
@@ -53,10 +55,10 @@ PinTestDialog::PinTestDialog(PinTest& test, QWidget* parent) : QDialog(parent), 
   };
   int top = 44;
   for (const auto& row : rows) {
-    *row.box = new QCheckBox(
-        QStringLiteral("%1  (%2)")
-            .arg(QString::fromStdString(LineName(row.line)), PinName(LinePin(a, row.line))),
-        this);
+    *row.box =
+        new QCheckBox(QStringLiteral("%1  (%2)")
+                          .arg(Tr(LineName(row.line).c_str()), PinName(LinePin(a, row.line))),
+                      this);
     (*row.box)->setObjectName(QLatin1String(row.objectName));
     *row.level = new QLabel(this);
     (*row.level)->setObjectName(QLatin1String(row.objectName) + QStringLiteral("Level"));
@@ -78,7 +80,7 @@ PinTestDialog::PinTestDialog(PinTest& test, QWidget* parent) : QDialog(parent), 
   DataIn->setFrameShape(QFrame::Panel);
   DataIn->setFrameShadow(QFrame::Sunken);
 
-  ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+  ButtonClose = new QPushButton(Tr("Close"), this);
   ButtonClose->setGeometry(464, top + 36, 68, 25);
   connect(ButtonClose, &QPushButton::clicked, this, &QDialog::reject);
 

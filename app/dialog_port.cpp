@@ -2,6 +2,7 @@
 #include "app/dialog_port.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,8 +33,8 @@ PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* p
   group->setGeometry(8, 4, 105, 119);
   lpt1Button_ = new QRadioButton(QStringLiteral("LPT 1   (378)"), group);
   lpt2Button_ = new QRadioButton(QStringLiteral("LPT 2   (278) "), group);
-  Simulator = new QRadioButton(QStringLiteral("Simulator"), group);
-  Other = new QRadioButton(QStringLiteral("Other:"), group);
+  Simulator = new QRadioButton(QCoreApplication::translate("Dialogs", "Simulator"), group);
+  Other = new QRadioButton(QCoreApplication::translate("Dialogs", "Other:"), group);
   lpt1Button_->setGeometry(8, 12, 92, 20);
   lpt2Button_->setGeometry(8, 38, 92, 20);
   Simulator->setGeometry(8, 64, 92, 20);
@@ -44,7 +45,8 @@ PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* p
   OtherPort->setEditable(true);
   OtherPort->setInsertPolicy(QComboBox::NoInsert);
   OtherPort->setGeometry(8, 130, 172, 22);
-  OtherPort->lineEdit()->setPlaceholderText(QStringLiteral("D010 or /dev/parport1"));
+  OtherPort->lineEdit()->setPlaceholderText(
+      QCoreApplication::translate("Dialogs", "D010 or /dev/parport1"));
   for (const FoundPort& port : ports_)
     OtherPort->addItem(QString::fromStdString(OtherPortItem(port)), port.base);
 

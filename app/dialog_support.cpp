@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_support.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFont>
 #include <QGroupBox>
@@ -63,7 +64,7 @@ QFont BoldFont(QFont font) {
 }
 
 void SetUpDialog(QDialog* dialog, const QString& title, QSize clientSize, TitleButtons buttons) {
-  dialog->setWindowTitle(title);
+  dialog->setWindowTitle(QCoreApplication::translate("Dialogs", title.toUtf8().constData()));
   Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint;
   if (buttons == TitleButtons::WithSystemMenu) flags |= Qt::WindowSystemMenuHint;
@@ -98,8 +99,9 @@ QLabel* MakeSunkenPanel(QWidget* parent, const QRect& geometry, QRgb colour) {
 
 OkCancelButtons MakeOkCancel(QDialog* dialog, const QString& okText, const QRect& okGeometry,
                              const QRect& cancelGeometry) {
-  OkCancelButtons buttons{new QPushButton(okText, dialog),
-                          new QPushButton(QStringLiteral("Cancel"), dialog)};
+  OkCancelButtons buttons{
+      new QPushButton(QCoreApplication::translate("Dialogs", okText.toUtf8().constData()), dialog),
+      new QPushButton(QCoreApplication::translate("Dialogs", "Cancel"), dialog)};
   buttons.ok->setGeometry(okGeometry);
   buttons.cancel->setGeometry(cancelGeometry);
   QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);

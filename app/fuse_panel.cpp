@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/fuse_panel.h"
 
+#include <QCoreApplication>
+
 #include "app/click_panel.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel_geometry.h"
@@ -10,7 +12,9 @@ namespace lpt::app {
 static_assert(kFuseSlotRects.size() == FuseSwitches::kSlots);
 
 FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* parent)
-    : QGroupBox(QStringLiteral("Fuses"), parent), switches_(switches), fuseWord_(fuseWord) {
+    : QGroupBox(QCoreApplication::translate("MainWindow", "Fuses"), parent),
+      switches_(switches),
+      fuseWord_(fuseWord) {
   setObjectName(QStringLiteral("fuseGroup"));
   setGeometry(kFuseGroupRect);
   SetGroupFrame(this);

@@ -56,10 +56,16 @@ struct MemoryViewPlace {
   QRect geometry;
   int columnWidth;
 };
-constexpr MemoryViewPlace kProgramView{GridKind::Program, "Program Memory ",       "programGroup",
-                                       "programGrid",     QRect(18, 32, 335, 154), 30};
-constexpr MemoryViewPlace kDataView{GridKind::Data, "Data Memory ",           "dataGroup",
-                                    "dataGrid",     QRect(366, 32, 235, 154), 20};
+constexpr MemoryViewPlace kProgramView{
+    GridKind::Program,       QT_TRANSLATE_NOOP("MainWindow", "Program Memory "),
+    "programGroup",          "programGrid",
+    QRect(18, 32, 335, 154), 30};
+constexpr MemoryViewPlace kDataView{GridKind::Data,
+                                    QT_TRANSLATE_NOOP("MainWindow", "Data Memory "),
+                                    "dataGroup",
+                                    "dataGrid",
+                                    QRect(366, 32, 235, 154),
+                                    20};
 
 QString ExecutableDir(const QString& configured) {
   QString dir = configured.isEmpty() ? QCoreApplication::applicationDirPath() : configured;
@@ -145,7 +151,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreateClientArea(QWidget* client) {
   for (auto [view, place] : {std::pair{&program_, &kProgramView}, std::pair{&data_, &kDataView}}) {
-    view->group = new QGroupBox(QLatin1String(place->caption), client);
+    view->group = new QGroupBox(QCoreApplication::translate("MainWindow", place->caption), client);
     view->group->setObjectName(QLatin1String(place->groupName));
     view->group->setGeometry(place->geometry);
     SetGroupFrame(view->group);
@@ -175,7 +181,7 @@ void MainWindow::CreateClientArea(QWidget* client) {
   idPanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   idPanel_->setGeometry(492, 209, 109, 17);
   idPanel_->SetColor(kIdPanelColor);
-  idPanel_->setToolTip(QStringLiteral("User data"));
+  idPanel_->setToolTip(QCoreApplication::translate("MainWindow", "User data"));
   idPanel_->setCursor(Qt::PointingHandCursor);
 
   progressPanel_ = new ProgressPanel(client);

@@ -4,6 +4,7 @@
 // main_window_commands.cpp.
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -26,12 +27,17 @@ struct MenuTitle {
   Menu parent;  // a submenu's menu
 };
 constexpr MenuTitle kMenus[] = {
-    {Menu::File, "&File", Menu::None},     {Menu::Edit, "&Edit", Menu::None},
-    {Menu::Device, "&Device", Menu::None}, {Menu::Select, "&Select", Menu::None},
-    {Menu::Option, "&Option", Menu::None}, {Menu::Timing, "&Timing", Menu::Option},
-    {Menu::Help, "&Help", Menu::None},
+    {Menu::File, QT_TRANSLATE_NOOP("MainWindow", "&File"), Menu::None},
+    {Menu::Edit, QT_TRANSLATE_NOOP("MainWindow", "&Edit"), Menu::None},
+    {Menu::Device, QT_TRANSLATE_NOOP("MainWindow", "&Device"), Menu::None},
+    {Menu::Select, QT_TRANSLATE_NOOP("MainWindow", "&Select"), Menu::None},
+    {Menu::Option, QT_TRANSLATE_NOOP("MainWindow", "&Option"), Menu::None},
+    {Menu::Timing, QT_TRANSLATE_NOOP("MainWindow", "&Timing"), Menu::Option},
+    {Menu::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help"), Menu::None},
 };
 static_assert(std::size(kMenus) == static_cast<std::size_t>(Menu::Help), "every menu has a title");
+
+QString Tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
 
 // The tool bar's buttons from this place on sit at its right edge.
 constexpr int kToolBarRightFrom = 3;
@@ -41,12 +47,12 @@ constexpr int kToolBarRightFrom = 3;
 void MainWindow::CreateActions() {
   for (const WindowCommand& command : Commands()) {
     if (command.action == nullptr) continue;
-    auto* action = new QAction(QString::fromUtf8(command.text), this);
+    auto* action = new QAction(Tr(command.text), this);
     action->setObjectName(QLatin1String(command.objectName));
     if (command.shortcut != QKeyCombination(Qt::Key_unknown)) action->setShortcut(command.shortcut);
     if (command.icon) action->setIcon(MakeCommandIcon(*command.icon));
     // The tool bar shares its actions; their tool tips are its hints.
-    if (command.toolBarHint != nullptr) action->setToolTip(QLatin1String(command.toolBarHint));
+    if (command.toolBarHint != nullptr) action->setToolTip(Tr(command.toolBarHint));
     action->setCheckable(command.checkable);
     actions_.*command.action = action;
   }
@@ -65,7 +71,7 @@ void MainWindow::CreateMenus() {
     if (QMenu* made = menus[which]) return made;
     const MenuTitle* m = std::find_if(std::begin(kMenus), std::end(kMenus),
                                       [which](const MenuTitle& t) { return t.menu == which; });
-    const QString title = QLatin1String(m->title);
+    const QString title = Tr(m->title);
     return menus[which] = m->parent == Menu::None ? menuBar()->addMenu(title)
                                                   : menuFor(m->parent)->addMenu(title);
   };
@@ -103,11 +109,11 @@ void MainWindow::CreateButtons(QWidget* client) {
   const QFont bold = BoldFont(font());
   for (const WindowCommand& command : Commands()) {
     if (command.button == nullptr) continue;
-    auto* button = new QPushButton(QLatin1String(command.buttonText), client);
+    auto* button = new QPushButton(Tr(command.buttonText), client);
     button->setObjectName(QLatin1String(command.buttonName));
     button->setFont(bold);
     button->setGeometry(16 + 99 * command.buttonPlace, 264, 90, 17);
-    if (command.buttonHint != nullptr) button->setToolTip(QLatin1String(command.buttonHint));
+    if (command.buttonHint != nullptr) button->setToolTip(Tr(command.buttonHint));
     buttons_.*command.button = button;
   }
 }

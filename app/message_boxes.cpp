@@ -33,7 +33,7 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
   switch (kind) {
     case BoxKind::Error:
       box->setIcon(QMessageBox::Critical);
-      box->setWindowTitle(QStringLiteral("Error"));
+      box->setWindowTitle(QCoreApplication::translate("Messages", "Error"));
       break;
     case BoxKind::Plain:
       box->setIcon(QMessageBox::NoIcon);
@@ -51,7 +51,10 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
   return box;
 }
 
-void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail) {
+void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QString& detail) {
+  // The program's fixed messages are translated whole; one that names a
+  // file or a number is shown as the program wrote it.
+  const QString text = QCoreApplication::translate("Messages", englishText.toUtf8().constData());
   if (DetailObserver()) {
     DetailObserver()(kind, text, detail);
     return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/progress_panel.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 
 #include "app/dialog_support.h"
@@ -23,10 +24,10 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QRect& geometry) {
 ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   setObjectName(QStringLiteral("progressPanel"));
   // Taller than the bar alone: the pass name and the closing notice sit under it.
-  setGeometry(192, 96, 270, 66);
+  setGeometry(192, 90, 270, 80);
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   SetColor(0x004080);
-  setToolTip(tr("Click to stop"));
+  setToolTip(QCoreApplication::translate("MainWindow", "Click to stop"));
 
   progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName(QStringLiteral("progressBar"));
@@ -58,8 +59,10 @@ ProgressPanel::ProgressPanel(QWidget* parent) : ClickPanel(parent) {
   okLabel_->hide();
 
   passLabel_ = MakeCaption(this, "passLabel", QRect(21, 32, 225, 15));
-  noticeLabel_ = MakeCaption(this, "noticeLabel", QRect(21, 47, 225, 15));
-  noticeLabel_->setText(tr("Closing when the command ends…"));
+  noticeLabel_ = MakeCaption(this, "noticeLabel", QRect(21, 47, 225, 30));
+  noticeLabel_->setWordWrap(true);
+  noticeLabel_->setText(QCoreApplication::translate(
+      "Messages", "Closing when the command ends — click the panel to stop it now."));
   noticeLabel_->hide();
 
   hide();
@@ -75,7 +78,9 @@ void ProgressPanel::SetPosition(int position) { progressBar_->setValue(position)
 
 void ProgressPanel::ShowOk(bool shown) { okLabel_->setVisible(shown); }
 
-void ProgressPanel::SetPassName(const QString& name) { passLabel_->setText(name); }
+void ProgressPanel::SetPassName(const QString& name) {
+  passLabel_->setText(QCoreApplication::translate("Messages", name.toUtf8().constData()));
+}
 
 void ProgressPanel::ShowClosingNotice(bool shown) { noticeLabel_->setVisible(shown); }
 

@@ -2,6 +2,7 @@
 #include "app/translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -14,15 +15,26 @@ QTranslator*& Installed() {
   return translator;
 }
 
+// Qt's own texts (the file dialog's "Look in", "Cancel" ...), from the
+// system's Qt translations.
+QTranslator*& InstalledQt() {
+  static QTranslator* translator = nullptr;
+  return translator;
+}
+
+void Remove(QTranslator*& installed) {
+  if (installed == nullptr) return;
+  QCoreApplication::removeTranslator(installed);
+  delete installed;
+  installed = nullptr;
+}
+
 }  // namespace
 
 bool InstallTranslation(const QLocale& locale) {
   QTranslator*& installed = Installed();
-  if (installed != nullptr) {
-    QCoreApplication::removeTranslator(installed);
-    delete installed;
-    installed = nullptr;
-  }
+  Remove(installed);
+  Remove(InstalledQt());
   auto translator = std::make_unique<QTranslator>();
   // The .qm files are built into the program under :/i18n.
   if (!translator->load(locale, QStringLiteral("lptpic"), QStringLiteral("_"),
@@ -31,6 +43,12 @@ bool InstallTranslation(const QLocale& locale) {
   }
   QCoreApplication::installTranslator(translator.get());
   installed = translator.release();
+  auto qt = std::make_unique<QTranslator>();
+  if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt.get());
+    InstalledQt() = qt.release();
+  }
   return true;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The interface speaks English; a translation of the user's language, when
-// the program carries one, replaces the strings it covers (Czech: the help
-// text and the HEX file filters).
+// the program carries one, replaces the strings it covers, and Qt's own
+// translation of that language (from the system's Qt) its dialogs' texts.
 #pragma once
 
 #include <QLocale>

@@ -7,7 +7,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config ccache \
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev libgl-dev fonts-dejavu-core libqt6svg6 \
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev fonts-dejavu-core libqt6svg6 \
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev clang-format \
   gputils srecord \

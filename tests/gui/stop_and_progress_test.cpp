@@ -216,7 +216,7 @@ class StopAndProgressTest : public QObject {
     window_->close();
     QVERIFY(window_->Progress()->NoticeLabel()->isVisible());
     QCOMPARE(window_->Progress()->NoticeLabel()->text(),
-             QStringLiteral("Closing when the command ends…"));
+             QStringLiteral("Closing when the command ends — click the panel to stop it now."));
     QVERIFY(window_->isVisible());
     clock_.Resume();
     QCOMPARE(end.Wait(), CommandResult::Ok);
