@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_about.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -66,7 +67,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   Title = CentredLine(this, QStringLiteral("Tarnwick - Device Programmer - LPT"), 12, 24);
   Title->setFont(BoldPoints(font(), 11));
-  Version = CentredLine(this, QStringLiteral("Version  2.02"), 42, 20);
+  // The version `lptpic --version` prints.
+  Version = CentredLine(
+      this,
+      QCoreApplication::translate("Dialogs", "Version  %1").arg(QLatin1String(kProgramVersion)), 42,
+      20);
   Version->setFont(BoldPoints(font(), 10));
 
   Mail = new MailLinkLabel(this);

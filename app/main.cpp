@@ -67,8 +67,10 @@ int main(int argc, char* argv[]) {
       QStringLiteral("NAME"));
   parser.addOptions(
       {portOption, deviceOption, timingOption, adapterOption, screenshotOption, dialogOption});
+  // Only --screenshot-dialog takes it: optional everywhere else.
   parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("Picture file of --screenshot-dialog."));
+                               QStringLiteral("Picture file of --screenshot-dialog."),
+                               QStringLiteral("[FILE]"));
 
   // Help, version and a mistyped option need no window: they are answered
   // with a text-only application, before any widget exists, so they work

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/memory_grid_model.h"
 
@@ -12,15 +13,20 @@ namespace lpt::app {
 
 // The grids were laid out for a face with narrow digits; in a wider one
 // four digits run into the grid line, so the text loses a pixel of size at
-// a time until it keeps a margin on both sides.
-QFont CellFont(QFont font, const QString& text, int width) {
+// a time until the widest word of the grid keeps a margin on both sides.
+// One size for the whole grid: a cell of narrow digits is not drawn larger
+// than its neighbours.
+QFont GridFont(QFont font, int digits, int width) {
   constexpr int kMargin = 2;
   constexpr int kSmallestPixels = 8;
+  const auto widest = [&] {
+    qreal most = 0;
+    for (QChar digit : QStringLiteral("0123456789ABCDEF"))
+      most = std::max(most, QFontMetricsF(font).horizontalAdvance(QString(digits, digit)));
+    return most;
+  };
   int pixels = QFontInfo(font).pixelSize();
-  while (pixels > kSmallestPixels &&
-         QFontMetricsF(font).horizontalAdvance(text) > width - 2 * kMargin) {
-    font.setPixelSize(--pixels);
-  }
+  while (pixels > kSmallestPixels && widest() > width - 2 * kMargin) font.setPixelSize(--pixels);
   return font;
 }
 
@@ -58,7 +64,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->save();
   const bool selected = (item.state & QStyle::State_Selected) != 0;
   painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-  painter->setFont(CellFont(item.font, text, item.rect.width()));
+  const auto* model = qobject_cast<const MemoryGridModel*>(index.model());
+  const int digits = model != nullptr ? model->Format().digits : static_cast<int>(text.size());
+  painter->setFont(GridFont(item.font, digits, item.rect.width()));
   painter->drawText(item.rect, Qt::AlignCenter, text);
   painter->restore();
 }

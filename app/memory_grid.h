@@ -14,9 +14,10 @@ namespace lpt::app {
 
 class MemoryGridModel;
 
-// The font a cell shows `text` in: `font`, made smaller (down to 8 pixels)
-// where the text would not fit a cell `width` pixels wide with a margin.
-QFont CellFont(QFont font, const QString& text, int width);
+// The font every cell of a grid of `digits`-digit words shows its word in:
+// `font`, made smaller (down to 8 pixels) where the widest such word would
+// not fit a cell `width` pixels wide with a margin.
+QFont GridFont(QFont font, int digits, int width);
 
 // Upper-cases typed letters and refuses keystrokes the cell cannot hold.
 class CellValidator : public QValidator {

@@ -40,7 +40,8 @@ void ClearStopSignal();
 // when it gets there. Points: "input" (waiting for standard input),
 // "lock" (waiting for a chip file in use), "word:N" (while the N-th word
 // of the command is worked on, after its question), "end" (after the
-// command's last word, before the session ends).
+// command's last word, before the session ends). "kill:" before a point
+// sends SIGKILL there instead, which nothing can catch.
 void SignalPoint(std::string_view point);
 
 }  // namespace lpt::cli

@@ -225,6 +225,10 @@
 <context>
     <name>Dialogs</name>
     <message>
+        <source>Version  %1</source>
+        <translation>Verze  %1</translation>
+    </message>
+    <message>
         <source>not switched</source>
         <translation>nepřepíná se</translation>
     </message>

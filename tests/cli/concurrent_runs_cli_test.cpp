@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <random>
-#include <thread>
 
 #include "fileio/file_lock.h"
 #include "fileio/replace_file.h"
@@ -136,24 +134,27 @@ TEST_F(ConcurrentRuns, NewChipFilesInOneFolderDoNotWaitForEachOther) {
 TEST_F(ConcurrentRuns, AProgramKilledAtAnyMomentLeavesTheOldOrTheNewChip) {
   const std::string args = std::string(kSim) + "--id 2222 program image.hex";
   const std::string old = AloneResult("", std::string(kSim) + "--id 1111 program image.hex");
-  const auto start = std::chrono::steady_clock::now();
   const std::string fresh = AloneResult(old, args);
-  const auto runTime = std::chrono::steady_clock::now() - start;
   ASSERT_NE(old, fresh);
-  std::mt19937 random(std::random_device{}());
-  std::uniform_int_distribution<long long> moment(
-      0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count() * 11 / 10);
-  for (int kill = 0; kill < 20; ++kill) {
-    SCOPED_TRACE("kill " + std::to_string(kill));
+  // The run kills itself there: before its first word, amid the words,
+  // after the last one (before the save), and past its end (it completes).
+  const struct {
+    const char* at;
+    bool saved;
+  } kills[] = {{"kill:word:1", false},
+               {"kill:word:1500", false},
+               {"kill:end", false},
+               {"kill:word:99999999", true}};
+  for (const auto& kill : kills) {
+    SCOPED_TRACE(kill.at);
     // The stale temporary files of earlier kills stay: a save removes them.
     fs::remove(dir_ / "chip.txt");
     std::ofstream(dir_ / "chip.txt", std::ios::binary) << old;
-    const pid_t pid = lpt::testing_files::StartCli(dir_, logs_ / "a", args);
-    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
-    ::kill(pid, SIGKILL);
+    const pid_t pid =
+        lpt::testing_files::StartCli(dir_, logs_ / "a", args, {.testSignal = kill.at});
     lpt::testing_files::WaitCli(pid, logs_ / "a");
     const std::string now = ReadFile(dir_ / "chip.txt");
-    EXPECT_TRUE(now == old || now == fresh) << now;
+    EXPECT_EQ(now, kill.saved ? fresh : old);
     std::string why;
     EXPECT_TRUE(lpt::sim::LoadChipFile((dir_ / "chip.txt").string(), &why)) << why;
     EXPECT_LE(Temporaries(), 1);

@@ -123,7 +123,7 @@ class DeviceLayoutTest : public QObject {
   }
 
   // Whatever face is installed, every word keeps two pixels clear on both
-  // sides of its cell; a text that fits at the window's size keeps it.
+  // sides of its cell, in one size for the whole grid.
   void cellTextFitsItsCell_data() {
     QTest::addColumn<bool>("dataGrid");
     QTest::addColumn<int>("digits");
@@ -135,15 +135,13 @@ class DeviceLayoutTest : public QObject {
     QFETCH(int, digits);
     QTableView* grid = dataGrid ? window_->DataGrid() : window_->ProgramGrid();
     const int width = grid->visualRect(grid->model()->index(0, 1)).width();
+    const QFont font = app::GridFont(grid->font(), digits, width);
+    QVERIFY(QFontInfo(font).pixelSize() >= 8);
     for (QChar digit : QStringLiteral("0123456789ABCDEF")) {
       const QString text(digits, digit);
-      const QFont font = app::CellFont(grid->font(), text, width);
       QVERIFY2(QFontMetricsF(font).horizontalAdvance(text) <= width - 4, qPrintable(text));
-      QVERIFY(QFontInfo(font).pixelSize() >= 8);
-      QCOMPARE(app::CellFont(font, text, width), font);  // a fitting text is left alone
     }
-    const QString narrow(1, QLatin1Char('1'));
-    QCOMPARE(app::CellFont(grid->font(), narrow, width), grid->font());
+    QCOMPARE(app::GridFont(font, digits, width), font);  // a fitting size is left alone
   }
 
   void setBufferAndSetFusesReset() {

@@ -17,6 +17,7 @@
 #include "app/dialog_launchers.h"
 #include "app/program_icon.h"
 #include "app/project_links.h"
+#include "lptpic/program_info.h"
 #include "support/gui_modal_dialog.h"
 
 using namespace lpt::app;
@@ -50,11 +51,11 @@ class HelpAboutTest : public QObject {
 
   void helpTextHasItsStructure() {
     const QStringList lines = HelpText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 43);
+    QCOMPARE(lines.size(), 47);
     QCOMPARE(lines[1], QStringLiteral("------------------------------------   MENU  "
                                       "------------------------------------"));
-    QCOMPARE(lines[41], QString(123, QLatin1Char('-')));
-    for (int empty : {0, 2, 4, 9, 11, 15, 17, 26, 28, 32, 34, 40, 42}) {
+    QCOMPARE(lines[45], QString(123, QLatin1Char('-')));
+    for (int empty : {0, 2, 4, 9, 11, 15, 17, 26, 28, 32, 34, 44, 46}) {
       QVERIFY2(lines[empty].isEmpty(), qPrintable(QString::number(empty + 1)));
     }
     const struct {
@@ -86,7 +87,7 @@ class HelpAboutTest : public QObject {
   void helpTextRestoredOnEveryOpening() {
     WhenOpen([](HelpDialog* d) {
       QCOMPARE(d->helpText_->toPlainText(), HelpText());
-      QCOMPARE(d->helpText_->document()->blockCount(), 43);
+      QCOMPARE(d->helpText_->document()->blockCount(), 47);
       d->helpText_->setPlainText(QStringLiteral("scribbled over"));
       d->closeButton_->click();
     });
@@ -102,7 +103,7 @@ class HelpAboutTest : public QObject {
     AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
     QCOMPARE(about.Title->text(), QStringLiteral("Tarnwick - Device Programmer - LPT"));
-    QCOMPARE(about.Version->text(), QStringLiteral("Version  2.02"));
+    QCOMPARE(about.Version->text(), QStringLiteral("Version  ") + QLatin1String(kProgramVersion));
     QCOMPARE(about.Mail->text(), QStringLiteral("Email: ") + QLatin1String(kContactAddress));
     QVERIFY(about.Title->font().bold());
     QCOMPARE(about.Title->font().pointSize(), 11);

@@ -11,6 +11,10 @@ execute_process(COMMAND ${_no_display} ${PROGRAM} --help
 if(NOT _result EQUAL 0)
   message(FATAL_ERROR "lptpic --help without a display: exit ${_result}\n${_errors}")
 endif()
+# Only --screenshot-dialog takes a FILE: the usage line shows it optional.
+if(NOT _help MATCHES "\\[options\\] \\[FILE\\]")
+  message(FATAL_ERROR "lptpic --help does not show FILE as optional:\n${_help}")
+endif()
 execute_process(COMMAND ${_no_display} ${PROGRAM} --version
                 OUTPUT_VARIABLE _version ERROR_VARIABLE _errors RESULT_VARIABLE _result)
 if(NOT _result EQUAL 0 OR NOT _version MATCHES "License GPL-2.0-or-later")
