@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The line at the foot of the window that says how the last device command
 // ended. A success shows no box; this line is its sign, and it stays until
 // the next command starts.
