@@ -91,8 +91,9 @@ void ClearAreaDialog::OkClick() {
   endEdit_->setText(QString::fromStdString(fields.end));
   if (!result.ok) {
     ShowBox(this, BoxKind::Error, QString::fromStdString(result.message));
-    startEdit_->setFocus();
-    startEdit_->selectAll();
+    QLineEdit* wrong = result.endIsWrong ? endEdit_ : startEdit_;
+    wrong->setFocus();
+    wrong->selectAll();
     return;
   }
   accept();

@@ -31,6 +31,7 @@ ClearAreaResult ApplyClearArea(ClearAreaFields& fields, const ActiveDevice& devi
   ClearAreaResult result;
   if (!CheckAndPad(fields.start) || !CheckAndPad(fields.end)) {
     result.message = kHexOnlyMessage;
+    result.endIsWrong = CheckAndPad(fields.start);  // padded already: a no-op
     return result;
   }
   const int start = HexWordValue(fields.start);
@@ -40,6 +41,7 @@ ClearAreaResult ApplyClearArea(ClearAreaFields& fields, const ActiveDevice& devi
   // that cleared nothing, or only part of what was typed, went unnoticed.
   const auto hex = [](int value) { return ToHex(static_cast<std::uint32_t>(value), 4) + "h"; };
   if (end > last) {
+    result.endIsWrong = true;
     result.message = "End address " + hex(end) + " is past the last address " + hex(last) + ".";
     return result;
   }

@@ -27,9 +27,10 @@ struct ClearAreaFields {
 ClearAreaFields InitialClearAreaFields(const ActiveDevice& device);
 
 struct ClearAreaResult {
-  bool ok = false;      // false: show `message`, keep the dialog open
-  std::string message;  // kHexOnlyMessage when a field holds a non-digit
-  int cleared = 0;      // cells set to zero
+  bool ok = false;          // false: show `message`, keep the dialog open
+  std::string message;      // kHexOnlyMessage when a field holds a non-digit
+  int cleared = 0;          // cells set to zero
+  bool endIsWrong = false;  // the end field, not the start, is what to correct
 };
 
 // "Ok": checks the start field and pads it to four digits (shown in the

@@ -90,12 +90,13 @@ TEST_F(ClearArea, RangesOutsideTheDeviceAreRefusedWithTheReason) {
     const char* start;
     const char* end;
     const char* message;
+    bool endIsWrong;  // where the dialog puts the focus
   };
   for (const Case& c : {
-           Case{"20", "10", "Start address 0020h is after end address 0010h."},
-           Case{"3F0", "FFFF", "End address FFFFh is past the last address 03FFh."},
-           Case{"0", "400", "End address 0400h is past the last address 03FFh."},
-           Case{"400", "400", "End address 0400h is past the last address 03FFh."},
+           Case{"20", "10", "Start address 0020h is after end address 0010h.", false},
+           Case{"3F0", "FFFF", "End address FFFFh is past the last address 03FFh.", true},
+           Case{"0", "400", "End address 0400h is past the last address 03FFh.", true},
+           Case{"400", "400", "End address 0400h is past the last address 03FFh.", true},
        }) {
     SCOPED_TRACE(std::string(c.start) + ".." + c.end);
     Select("16F84");
@@ -103,6 +104,7 @@ TEST_F(ClearArea, RangesOutsideTheDeviceAreRefusedWithTheReason) {
     const ClearAreaResult r = ApplyClearArea(f, device_, buffers_);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.endIsWrong, c.endIsWrong);
     EXPECT_EQ(r.cleared, 0);
     ExpectCleared(1, 0, "0000");
   }
@@ -120,16 +122,18 @@ TEST_F(ClearArea, BadCharacterClearsNothingAndKeepsTheFields) {
     const char* start;
     const char* end;
     const char* startAfter;  // a valid start is already padded
+    bool endIsWrong;         // where the dialog puts the focus
   };
-  for (const Case& c :
-       {Case{"1G", "20", "1G"}, Case{"a", "20", "a"}, Case{"10", "2 0", "0010"},
-        Case{"10", "-1", "0010"}, Case{"10", "12345", "0010"}, Case{"0 ", "1", "0 "}}) {
+  for (const Case& c : {Case{"1G", "20", "1G", false}, Case{"a", "20", "a", false},
+                        Case{"10", "2 0", "0010", true}, Case{"10", "-1", "0010", true},
+                        Case{"10", "12345", "0010", true}, Case{"0 ", "1", "0 ", false}}) {
     SCOPED_TRACE(std::string(c.start) + ".." + c.end);
     Select("16F84");
     ClearAreaFields f{c.start, c.end};
     const ClearAreaResult r = ApplyClearArea(f, device_, buffers_);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "You can write only A..F, 0..9");
+    EXPECT_EQ(r.endIsWrong, c.endIsWrong);
     EXPECT_EQ(r.cleared, 0);
     EXPECT_EQ(f.start, c.startAfter);
     EXPECT_EQ(f.end, c.end);
