@@ -2,11 +2,13 @@
 #include "app/memory_grid.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
 
+#include "app/click_panel.h"
 #include "app/memory_grid_model.h"
 
 namespace lpt::app {
@@ -92,7 +94,13 @@ QTableView* MakeMemoryGrid(QWidget* parent, const QString& name, MemoryGridModel
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                         QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-  view->setToolTip(QStringLiteral("Click to edit"));
+  view->setToolTip(QCoreApplication::translate("MainWindow", "Click to edit"));
+  // During a device command the grid is off like every other control: its
+  // words keep their fill and the dark caption of the panels, readable on
+  // every grid colour, instead of the style's light grey.
+  QPalette pal = view->palette();
+  pal.setColor(QPalette::Disabled, QPalette::Text, kDisabledCaptionColour);
+  view->setPalette(pal);
   return view;
 }
 

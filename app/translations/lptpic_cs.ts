@@ -22,6 +22,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Click to edit</source>
+        <translation>Kliknutím upravíte</translation>
+    </message>
+    <message>
         <source>Click to stop</source>
         <translation>Kliknutím zastavíte</translation>
     </message>

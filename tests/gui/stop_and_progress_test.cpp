@@ -238,8 +238,15 @@ class StopAndProgressTest : public QObject {
     const auto& b = window_->Buttons();
     for (QPushButton* button : {b.read, b.verify, b.programAll, b.blankCheck})
       QVERIFY(!button->isEnabled());
-    QVERIFY(!window_->ProgramGrid()->isEnabled());
-    QVERIFY(!window_->DataGrid()->isEnabled());
+    for (QTableView* grid : {window_->ProgramGrid(), window_->DataGrid()}) {
+      QVERIFY(!grid->isEnabled());
+      const QPalette& pal = grid->palette();
+      QCOMPARE(pal.color(QPalette::Disabled, QPalette::Base),
+               pal.color(QPalette::Active, QPalette::Base));
+      const double ratio = Contrast(pal.color(QPalette::Disabled, QPalette::Text),
+                                    pal.color(QPalette::Disabled, QPalette::Base));
+      QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+    }
 
     for (QWidget* panel : {static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(1)),
                            static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(4)),
