@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "app/click_panel.h"
@@ -34,7 +35,20 @@ QFont GridFont(QFont font, int digits, int width) {
 
 QValidator::State CellValidator::validate(QString& input, int& pos) const {
   const std::optional<std::string> shown = FilterCellEntry(input.toStdString(), format_);
-  if (!shown) return Invalid;
+  if (!shown) {
+    // A refused keystroke or paste says why beside the cell instead of
+    // vanishing (a paste is refused whole, never cut to fit).
+    if (auto* line = qobject_cast<QLineEdit*>(parent())) {
+      const QString why =
+          input.size() > format_.digits
+              ? QCoreApplication::translate("MainWindow", "A word here has %1 digits at most.")
+                    .arg(format_.digits)
+              : QCoreApplication::translate("MainWindow", "Hex digits up to %1 only.")
+                    .arg(QString::fromStdString(BlankCellText(format_)));
+      QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), why, line);
+    }
+    return Invalid;
+  }
   input = QString::fromStdString(*shown);
   if (pos > input.size()) pos = static_cast<int>(input.size());
   return Acceptable;
@@ -47,7 +61,6 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   const auto* model = qobject_cast<const MemoryGridModel*>(index.model());
   if (line != nullptr && model != nullptr) {
     const CellFormat format = model->Format();
-    line->setMaxLength(format.digits);
     line->setValidator(new CellValidator(format, line));
     line->setFrame(false);
   }

@@ -22,6 +22,14 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>A word here has %1 digits at most.</source>
+        <translation>Slovo zde má nejvýše %1 číslic.</translation>
+    </message>
+    <message>
+        <source>Hex digits up to %1 only.</source>
+        <translation>Jen šestnáctkové číslice do %1.</translation>
+    </message>
+    <message>
         <source>Click to edit</source>
         <translation>Kliknutím upravíte</translation>
     </message>

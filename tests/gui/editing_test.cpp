@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include "app/clear_area_dialog.h"
@@ -17,8 +18,10 @@ using lpt::app::ClearAreaDialog;
 namespace {
 
 // Opens the cell editor, types `keys` over the old text and presses Enter.
-// Returns what the editor showed just before Enter.
-QString TypeIntoCell(QTableView* grid, int row, int col, const QString& keys) {
+// Returns what the editor showed just before Enter, and in *hint the hint
+// a refused keystroke showed (empty when none was refused).
+QString TypeIntoCell(QTableView* grid, int row, int col, const QString& keys,
+                     QString* hint = nullptr) {
   const QModelIndex index = grid->model()->index(row, col);
   // Making the cell current opens its editor, as a click does.
   grid->setCurrentIndex(index);
@@ -26,8 +29,10 @@ QString TypeIntoCell(QTableView* grid, int row, int col, const QString& keys) {
   if (editor == nullptr) return QStringLiteral("<no editor>");
   editor->selectAll();
   editor->del();
+  QToolTip::hideText();
   QTest::keyClicks(editor, keys);
   const QString shown = editor->text();
+  if (hint != nullptr) *hint = QToolTip::isVisible() ? QToolTip::text() : QString();
   QTest::keyClick(editor, Qt::Key_Return);
   QApplication::processEvents();
   return shown;
@@ -202,30 +207,39 @@ class EditingTest : public QObject {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("hint");  // shown beside a refused keystroke
     QTest::newRow("upper case, padded") << "16F84" << false << "a5"
                                         << "A5"
-                                        << "00A5";
+                                        << "00A5"
+                                        << "";
     QTest::newRow("non-hex refused") << "16F84" << false << "1g2"
                                      << "12"
-                                     << "0012";
+                                     << "0012"
+                                     << "Hex digits up to 3FFF only.";
     QTest::newRow("width") << "16F84" << false << "12345"
                            << "1234"
-                           << "1234";
+                           << "1234"
+                           << "A word here has 4 digits at most.";
     QTest::newRow("above blank") << "16F84" << false << "4000"
                                  << "400"
-                                 << "0400";
+                                 << "0400"
+                                 << "Hex digits up to 3FFF only.";
     QTest::newRow("empty is blank") << "16F84" << false << ""
                                     << ""
-                                    << "3FFF";
+                                    << "3FFF"
+                                    << "";
     QTest::newRow("12-bit width") << "16C505" << false << "abcd"
                                   << "ABC"
-                                  << "ABC";
+                                  << "ABC"
+                                  << "A word here has 3 digits at most.";
     QTest::newRow("data byte") << "16F84" << true << "7"
                                << "7"
-                               << "07";
+                               << "07"
+                               << "";
     QTest::newRow("data above blank") << "16F84" << true << "1FF"
                                       << "1F"
-                                      << "1F";
+                                      << "1F"
+                                      << "A word here has 2 digits at most.";
   }
   void typedCellsKeepTheirFormat() {
     QFETCH(QString, device);
@@ -233,9 +247,12 @@ class EditingTest : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(QString, stored);
+    QFETCH(QString, hint);
     window_->SetUpDevice(device.toStdString());
     QTableView* grid = dataGrid ? window_->DataGrid() : window_->ProgramGrid();
-    QCOMPARE(TypeIntoCell(grid, 2, 3, keys), shown);
+    QString shownHint;
+    QCOMPARE(TypeIntoCell(grid, 2, 3, keys, &shownHint), shown);
+    QCOMPARE(shownHint, hint);
     QCOMPARE(CellText(grid, 2, 3), stored);
     // Row 2, column 3 is address 8 * 2 + 3 - 1.
     const EditBuffers& buffers = window_->Buffers();
