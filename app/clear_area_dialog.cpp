@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/clear_area_dialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,8 +61,10 @@ ClearAreaDialog::ClearAreaDialog(QWidget* mainWindow, const ActiveDevice& device
   SetUpDialog(this, QStringLiteral("Clear Area"), QSize(225, 113), TitleButtons::WithSystemMenu);
 
   // The fields sit over the spaces of the labels, before the trailing "h".
-  QLabel* startLabel = MakeBoldLabel(this, QStringLiteral("Start Address:                  h"), 19);
-  QLabel* endLabel = MakeBoldLabel(this, QStringLiteral("End Address:                   h"), 51);
+  QLabel* startLabel = MakeBoldLabel(
+      this, QCoreApplication::translate("Dialogs", "Start Address:                  h"), 19);
+  QLabel* endLabel = MakeBoldLabel(
+      this, QCoreApplication::translate("Dialogs", "End Address:                   h"), 51);
   startEdit_ = MakeAddressEdit(startLabel, QStringLiteral("startEdit"));
   endEdit_ = MakeAddressEdit(endLabel, QStringLiteral("endEdit"));
 

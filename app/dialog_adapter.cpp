@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_adapter.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,7 +40,7 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
   Notes->setWordWrap(true);
   Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  auto* delayCaption = new QLabel(QStringLiteral("Clock delay:"), this);
+  auto* delayCaption = new QLabel(QCoreApplication::translate("Dialogs", "Clock delay:"), this);
   delayCaption->setGeometry(8, 300, 90, 24);
   ClockDelay = new QSpinBox(this);
   ClockDelay->setObjectName(QStringLiteral("ClockDelay"));
@@ -47,8 +48,9 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
   ClockDelay->setRange(0, static_cast<int>(kMaxClockDelayUs));
   ClockDelay->setSuffix(QStringLiteral(" µs"));
   ClockDelay->setToolTip(
-      QStringLiteral("Waited after every clock edge, on top of Option > Delay: for boards with "
-                     "slow buffers or long cables."));
+      QCoreApplication::translate("Dialogs",
+                                  "Waited after every clock edge, on top of Option > Delay: for "
+                                  "boards with slow buffers or long cables."));
   delayCaption->setBuddy(ClockDelay);
 
   FileNote = new QLabel(fileNote, this);

@@ -33,9 +33,9 @@ PinTestDialog::PinTestDialog(PinTest& test, QWidget* parent) : QDialog(parent), 
   const int height = 44 + rowCount * 28 + 68;
   SetUpDialog(this, QStringLiteral("Adapter test"), QSize(540, height), TitleButtons::CloseOnly);
 
-  auto* warning = new QLabel(QStringLiteral("Take the chip out of the socket first.\nAdapter: %1")
-                                 .arg(QString::fromStdString(a.name)),
-                             this);
+  auto* warning = new QLabel(
+      Tr("Take the chip out of the socket first.\nAdapter: %1").arg(QString::fromStdString(a.name)),
+      this);
   warning->setObjectName(QStringLiteral("ChipWarning"));
   warning->setGeometry(8, 6, 524, 32);
   warning->setWordWrap(true);

@@ -237,6 +237,28 @@
 <context>
     <name>Dialogs</name>
     <message>
+        <source>Start Address:                  h</source>
+        <translation>Začátek:                            h</translation>
+    </message>
+    <message>
+        <source>End Address:                   h</source>
+        <translation>Konec:                                h</translation>
+    </message>
+    <message>
+        <source>Clock delay:</source>
+        <translation>Zpoždění hodin:</translation>
+    </message>
+    <message>
+        <source>Waited after every clock edge, on top of Option &gt; Delay: for boards with slow buffers or long cables.</source>
+        <translation>Čeká se po každé hraně hodin, navíc k Možnosti &gt; Zpoždění: pro desky s pomalými budiči nebo dlouhými kabely.</translation>
+    </message>
+    <message>
+        <source>Take the chip out of the socket first.
+Adapter: %1</source>
+        <translation>Nejprve vyjměte čip z patice.
+Adaptér: %1</translation>
+    </message>
+    <message>
         <source>Version  %1</source>
         <translation>Verze  %1</translation>
     </message>
@@ -398,6 +420,18 @@
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>You can write only A..F, 0..9</source>
+        <translation>Lze psát jen A..F, 0..9</translation>
+    </message>
+    <message>
+        <source>The port is not open, so the adapter cannot be tested.</source>
+        <translation>Port není otevřen, adaptér proto nelze otestovat.</translation>
+    </message>
+    <message>
+        <source>Settings in path.dat could not be read; defaults used</source>
+        <translation>Nastavení v path.dat nelze přečíst; použity výchozí hodnoty</translation>
+    </message>
     <message>
         <source>Program memory</source>
         <translation>Programová paměť</translation>
