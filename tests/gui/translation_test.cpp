@@ -118,7 +118,7 @@ class TranslationTest : public QObject {
     QCOMPARE(HexFileFilters(false), kCzechSave);
     const QStringList help = HelpText().split(QLatin1Char('\n'));
     QCOMPARE(help.size(), 47);
-    QCOMPARE(help[8], QString::fromUtf8("Exit:  ukončení programu"));
+    QCOMPARE(help[8], QString::fromUtf8("Konec:  ukončení programu"));
     // Back to English when another language is chosen.
     QVERIFY(!InstallTranslation(QLocale(QLocale::German)));
     QCOMPARE(HexFileFilters(true), kEnglishOpen);
