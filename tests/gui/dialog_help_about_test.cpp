@@ -103,7 +103,8 @@ class HelpAboutTest : public QObject {
     AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
     QCOMPARE(about.Title->text(), QStringLiteral("Tarnwick - Device Programmer - LPT"));
-    QCOMPARE(about.Version->text(), QStringLiteral("Version  ") + QLatin1String(kProgramVersion));
+    QCOMPARE(about.Version->text(),
+             QStringLiteral("Version  ") + QLatin1String(lpt::kProgramVersion));
     QCOMPARE(about.Mail->text(), QStringLiteral("Email: ") + QLatin1String(kContactAddress));
     QVERIFY(about.Title->font().bold());
     QCOMPARE(about.Title->font().pointSize(), 11);
