@@ -30,6 +30,9 @@ int DeviceDialogWidth(const QString& deviceName) {
     case Wiring::Pic16C92x:
       return 470;
     case Wiring::None:
+    case Wiring::Pic10F2xx:
+    case Wiring::Pic16F57:
+    case Wiring::Pic16F59:
       break;
   }
   return kWidth;

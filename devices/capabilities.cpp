@@ -23,6 +23,10 @@ constexpr Capabilities kFlashWithInfo{.dataEeprom = true,
                                       .programFusesOnly = true,
                                       .fuseInfoPage = true};
 constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseInfoPage = true};
+// The 12-bit flash parts can only clear bits of a word; the one erase takes
+// program memory and the configuration word together, so they are always
+// programmed as a whole.
+constexpr Capabilities kBaselineFlash{.erase = true};
 
 constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F84,
@@ -47,6 +51,13 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic12F6xx, kWholeChipOnly},
     {L::Pic16F87xA, kFlashWithInfo},
     {L::Pic16F62xA, kWholeChipOnly},
+    {L::Pic10F20x, kBaselineFlash},
+    {L::Pic10F22x, kBaselineFlash},
+    {L::Pic12F50x, kBaselineFlash},
+    {L::Pic12F510, kBaselineFlash},
+    {L::Pic16F505, kBaselineFlash},
+    {L::Pic16F506, kBaselineFlash},
+    {L::Pic16F5x, kBaselineFlash},
 }};
 
 }  // namespace
