@@ -16,7 +16,7 @@ struct FamilyWaits {
 // timed one. Where the simulated chip is modelled slower than that figure
 // (an erase that the setup sequence must hold for 10 ms), its time is taken
 // instead, so the profile is never shorter than either.
-constexpr std::array<FamilyWaits, 6> kDatasheet{{
+constexpr std::array<FamilyWaits, 8> kDatasheet{{
     // 16F83/84/84A, 16C84: PIC16F8X / PIC16F84A EEPROM memory programming
     // specifications, AC/DC characteristics table: erase/program cycle
     // ≤ 10 ms for program memory, IDs and configuration word, bulk and setup
@@ -78,6 +78,23 @@ constexpr std::array<FamilyWaits, 6> kDatasheet{{
       .idWordUs = 6000,
       .configWordUs = 6000,
       .eraseUs = 10000}},
+    // 12-bit flash parts: DS41228, DS41266, DS41227, DS41226, DS41258,
+    // DS41207, DS41208 (Pickle's pic12.c quotes each with its page; the
+    // DS41257 and DS41243 parts share the algorithm): Begin Programming
+    // (08h) externally timed, TPROG 2 ms before End Programming (0Eh), TDIS
+    // 100 us after it; Bulk Erase Program Memory TERA 10 ms.
+    {Family::Pic12F5xx,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
+    {Family::Pic16F5x,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -114,6 +131,8 @@ std::uint32_t WriteWaits::Of(WaitKind kind) const {
       return configWordUs;
     case WaitKind::Erase:
       return eraseUs;
+    case WaitKind::Discharge:
+      return dischargeUs;
   }
   return 0;
 }

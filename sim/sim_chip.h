@@ -13,10 +13,17 @@
 //   time has not passed by then the cycle was cut short and the word (or
 //   the memory being erased) is left unchanged; an EPROM pulse shorter than
 //   its least length has no effect but still counts as a pulse.
+// - On the 12-bit flash parts End Programming ends the cycle, and the word
+//   takes only when the discharge time has passed after it before the next
+//   command; entry needs its hold times (supply to Vpp, Vpp to the first
+//   command): a Vpp too soon leaves the chip in reset, a command too soon
+//   goes unheard.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 #include "sim/chip_state.h"
 #include "sim/family_model.h"
@@ -47,7 +54,8 @@ class SimChip {
 
   ChipState& state() { return state_; }
   const ChipState& state() const { return state_; }
-  const FamilyModel& family() const { return *family_; }
+  // The part's model: its family's row with the part's own differences.
+  const FamilyModel& family() const { return family_; }
   Mode mode() const { return mode_; }
   std::uint16_t counter() const { return counter_; }
 
@@ -69,7 +77,10 @@ class SimChip {
   enum class Armed : std::uint8_t { None, Setup1, Setup2, BulkProgram, BulkData };
 
   void PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs);
-  void EnterProgramming();
+  void EnterProgramming(std::uint64_t nowUs);
+  // A command begins: the cycle before it finishes, or (12-bit flash) waits
+  // for End Programming and its discharge time.
+  void CommandStarts(std::uint64_t nowUs);
   bool RunsWithoutMclr() const;
   void FallingEdge(bool bit, std::uint64_t nowUs);
   void RisingEdge();
@@ -81,8 +92,9 @@ class SimChip {
   void Increment();
   void StartWrite(bool programOnly, std::uint64_t nowUs);
   void StartErase(Pending what, bool configToo, std::uint64_t nowUs);
+  void StartBulkErase12(std::uint64_t nowUs);
   void ApplyPending();
-  void ApplyEraseProgram(bool configToo);
+  void ApplyEraseProgram(bool configToo, bool idsToo);
   void ApplyEraseData();
   void ApplyEpromPulse();
   void WriteWord(Location at, std::uint16_t value, bool erase);
@@ -93,11 +105,13 @@ class SimChip {
   std::uint16_t Stored(Location at) const;
 
   ChipState state_;
-  const FamilyModel* family_;
+  FamilyModel family_;
 
   // Lines as last written.
   bool vdd_ = false, vpp_ = false, clock_ = false, data_ = false;
   Mode mode_ = Mode::Off;
+  std::uint64_t supplyOnUs_ = 0;     // when the supply came
+  std::uint64_t listensFromUs_ = 0;  // commands before this go unheard
 
   // Serial engine.
   Phase phase_ = Phase::Command;
@@ -110,6 +124,9 @@ class SimChip {
   // Chip registers.
   std::uint16_t counter_ = 0;
   std::uint16_t programLatch_ = 0x3FFF;
+  // 12-bit flash with several latches: one per word of an aligned group,
+  // blank again after every cycle.
+  std::array<std::uint16_t, 4> groupLatches_{};
   std::uint8_t dataLatch_ = 0xFF;
   bool dataLoadedLast_ = false;  // the last load was Load Data for Data Memory
   Armed armed_ = Armed::None;
@@ -118,6 +135,13 @@ class SimChip {
   Pending pending_ = Pending::None;
   bool pendingErase_ = false;  // Write: erase before writing
   bool pendingConfigToo_ = false;
+  bool pendingIdsToo_ = false;
+  bool pendingGroup_ = false;  // Write: every latch of the group at pendingAt_
+  std::array<std::uint16_t, 4> pendingGroupValues_{};
+  // 12-bit flash: the write's time has passed and End Programming is awaited
+  // (endedAtUs_ unset) or its discharge time is running.
+  bool awaitingDischarge_ = false;
+  std::optional<std::uint64_t> endedAtUs_;
   Location pendingAt_;
   std::uint16_t pendingValue_ = 0;
   std::uint64_t pendingStartUs_ = 0;
