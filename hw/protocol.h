@@ -60,8 +60,10 @@ class Protocol {
 
   // Power cycle and entry into programming mode.
   void ResetPic();
-  // Adapter presence test; shows "Device is not found !" on failure.
-  bool Device();
+  // The presence test: powers the chip up and expects the adapter to echo
+  // the data line; on failure it reports AdapterNotFound with the port's
+  // reason. Either way the chip stays powered for the command that follows.
+  bool AdapterPresent();
   // Switch the chip off (08h), as after every device operation.
   void Idle();
 

@@ -22,25 +22,6 @@ struct PassStep {
   const char* name;     // shown while the pass runs
 };
 
-enum class Box { Error, Plain };
-
-void ShowProgressPanel(OpContext& ctx) {
-  ctx.state.IdleFlag = false;
-  ctx.hooks.SetProgress(0);
-  ctx.hooks.SetProgressMax(ctx.device.programRows - 1);
-  ctx.hooks.ShowProgressPanel(true);
-  ctx.hooks.ProcessEvents();
-}
-
-// Switches the chip off; IdleFlag is set before the queued input is handled,
-// so that input is handled as if no command ran.
-void HideProgressPanel(OpContext& ctx) {
-  ctx.hooks.ShowProgressPanel(false);
-  ctx.proto.Idle();
-  ctx.state.IdleFlag = true;
-  ctx.hooks.ProcessEvents();
-}
-
 // Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
 void WaitUs(Delay& delay, std::uint32_t us) {
@@ -51,74 +32,51 @@ void WaitUs(Delay& delay, std::uint32_t us) {
   }
 }
 
-// The idle test and the presence test every command starts with; Ok when the
-// command may go on.
-CommandResult Begin(OpContext& ctx) {
-  if (!ctx.state.IdleFlag) return CommandResult::Ignored;
+int LastRow(const OpContext& ctx) { return ctx.device.programRows - 1; }
+
+// What every command shares: the presence test, then `work` between the
+// command's start and the chip's switch-off, and the end reported with the
+// result. After a failed presence test the chip stays as the test left it.
+template <class Work>
+CommandResult Framed(OpContext& ctx, Work&& work) {
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
   ctx.calibrationLost = false;
-  // The presence test may show its message box, which handles messages: keep
-  // a second command out meanwhile.
-  ctx.state.IdleFlag = false;
-  const bool present = ctx.proto.Device();
-  ctx.state.IdleFlag = true;
-  return present ? CommandResult::Ok : CommandResult::NoDevice;
+  if (!ctx.proto.AdapterPresent()) {
+    ctx.hooks.CommandEnded(CommandResult::NoDevice);
+    return CommandResult::NoDevice;
+  }
+  ctx.hooks.CommandStarted();
+  ctx.hooks.Progress(0, LastRow(ctx));
+  const CommandResult result = work();
+  ctx.proto.Idle();
+  ctx.hooks.CommandEnded(result);
+  return result;
 }
 
-// "Ok" on the progress panel for 300 ms after a verify or blank check.
-void FlashOk(OpContext& ctx) {
-  ctx.hooks.ShowOk(true);
-  ctx.hooks.ProcessEvents();
-  ctx.delay.WaitMs(300);
-  ctx.hooks.ShowOk(false);
-}
-
-// The passes in order up to the first that fails, whose message is shown.
-CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
+// The passes in order up to the first that fails, whose failure is reported.
+CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, FailureKind kind) {
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
     ctx.failure.reset();
     ctx.hooks.PassStarted(step.name);
     if (step.pass(ctx, family)) continue;
     if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
-    if (ctx.failure) {
-      const std::string detail = DescribeFailure(*ctx.failure);
-      if (box == Box::Error) {
-        ctx.hooks.ErrorBoxWithDetail(step.failure, detail);
-      } else {
-        ctx.hooks.PlainBoxWithDetail(step.failure, detail);
-      }
-    } else if (box == Box::Error) {
-      ctx.hooks.ErrorBox(step.failure);
-    } else {
-      ctx.hooks.PlainBox(step.failure);
-    }
+    ctx.hooks.Failed(
+        Failure(step.failure, ctx.failure ? DescribeFailure(*ctx.failure) : std::string(), kind));
     return CommandResult::Failed;
   }
   return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
-// Program commands: the frame around their passes. `barFull` sets the gauge
-// to its maximum at once (commands without the program-memory pass).
+// Program commands. `barFull` sets the bar to its maximum at once (commands
+// without the program-memory pass).
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  if (barFull) ctx.hooks.SetProgress(ctx.device.programRows - 1);
-  const CommandResult result = RunPasses(ctx, steps, Box::Error);
-  HideProgressPanel(ctx);
-  return result;
-}
-
-// Verify and Blank check: the frame, and "Ok" flashed on success.
-CommandResult CheckCommand(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  const CommandResult result = RunPasses(ctx, steps, box);
-  if (result == CommandResult::Ok) FlashOk(ctx);
-  HideProgressPanel(ctx);
-  return result;
+  return Framed(ctx, [&] {
+    if (barFull) ctx.hooks.Progress(LastRow(ctx), LastRow(ctx));
+    return RunPasses(ctx, steps, FailureKind::Error);
+  });
 }
 
 // A chip missing from the socket reads as zeros everywhere; its
@@ -158,28 +116,28 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
 }
 
 CommandResult ReadChip(OpContext& ctx) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
-  ctx.hooks.SetCaption("Pic" + ctx.device.name);
-  ShowProgressPanel(ctx);
-  const Family family = ctx.device.family;
-  // A stopped read keeps what it read so far; no later pass runs.
-  const struct {
-    void (*pass)(OpContext&, Family);
-    const char* name;
-  } kReads[] = {{ReadProgramMemory, kProgramPass},
-                {ReadDataMemory, kDataPass},
-                {ReadFusesID, "ID and configuration"}};
-  for (const auto& [pass, name] : kReads) {
-    ctx.hooks.PassStarted(name);
-    pass(ctx, family);
-    if (ctx.state.Stopped) break;
-  }
-  ctx.hooks.BuffersChanged();
-  HideProgressPanel(ctx);
-  if (ctx.state.Stopped) return CommandResult::Stopped;
-  if (EveryWordReadZero(ctx))
-    ctx.hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
-  return CommandResult::Ok;
+  return Framed(ctx, [&] {
+    const Family family = ctx.device.family;
+    // A stopped read keeps what it read so far; no later pass runs.
+    const struct {
+      void (*pass)(OpContext&, Family);
+      const char* name;
+    } kReads[] = {{ReadProgramMemory, kProgramPass},
+                  {ReadDataMemory, kDataPass},
+                  {ReadFusesID, "ID and configuration"}};
+    for (const auto& [pass, name] : kReads) {
+      ctx.hooks.PassStarted(name);
+      pass(ctx, family);
+      if (ctx.state.Stopped) break;
+    }
+    ctx.hooks.BuffersChanged();
+    if (ctx.state.Stopped) return CommandResult::Stopped;
+    if (EveryWordReadZero(ctx)) {
+      ctx.hooks.Failed(
+          Failure("Every word read as 0000: is the chip in the socket?", {}, FailureKind::Warning));
+    }
+    return CommandResult::Ok;
+  });
 }
 
 CommandResult ProgramAll(OpContext& ctx) {
@@ -193,37 +151,36 @@ CommandResult ProgramFusesOnly(OpContext& ctx) {
 }
 
 CommandResult VerifyChip(OpContext& ctx) {
-  return CheckCommand(ctx,
-                      {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
-                       {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
-                       {VerifyFuses, "Error verify fuses!", kConfigPass},
-                       {VerifyID, "Error verify ID!", kIdPass}},
-                      Box::Error);
+  return Framed(ctx, [&] {
+    return RunPasses(ctx,
+                     {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
+                      {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
+                      {VerifyFuses, "Error verify fuses!", kConfigPass},
+                      {VerifyID, "Error verify ID!", kIdPass}},
+                     FailureKind::Error);
+  });
 }
 
 CommandResult BlankCheck(OpContext& ctx) {
-  return CheckCommand(ctx,
-                      {{BlankProgramMemory, "Program Memory is not blank", kProgramPass},
-                       {BlankDataMemory, "Data Memory is not blank", kDataPass},
-                       {BlankFuses, "Fuses is not blank", kConfigPass},
-                       {BlankID, "ID is not blank", kIdPass}},
-                      Box::Plain);
+  return Framed(ctx, [&] {
+    return RunPasses(ctx,
+                     {{BlankProgramMemory, "Program Memory is not blank", kProgramPass},
+                      {BlankDataMemory, "Data Memory is not blank", kDataPass},
+                      {BlankFuses, "Fuses is not blank", kConfigPass},
+                      {BlankID, "ID is not blank", kIdPass}},
+                     FailureKind::Plain);
+  });
 }
 
 CommandResult EraseChip(OpContext& ctx) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  ctx.hooks.SetProgressMax(3);  // the bar stands full during the erase
-  ctx.hooks.SetProgress(3);
-  CommandResult result = CommandResult::Stopped;
-  if (!StopBefore(ctx, 0)) {
+  return Framed(ctx, [&] {
+    ctx.hooks.Progress(3, 3);  // the bar stands full during the erase
+    if (StopBefore(ctx, 0)) return CommandResult::Stopped;
     ctx.hooks.PassStarted("Erase");
     EraseProgramAndData(ctx, ctx.device.family);
-    if (!StopBefore(ctx, ConfigWordAddress(ctx.device.family)))
-      result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
-  }
-  HideProgressPanel(ctx);
-  return result;
+    if (StopBefore(ctx, ConfigWordAddress(ctx.device.family))) return CommandResult::Stopped;
+    return RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, FailureKind::Error);
+  });
 }
 
 }  // namespace lpt

@@ -1,10 +1,12 @@
 // The device commands (Read, Program All, Program only Data memory, Program
 // only Fuses + ID, Verify, Blank check, Erase) as the GUI's buttons and the
-// CLI run them: idle test, presence test, progress panel, the passes in
-// their order, the message of the failing pass, the "Ok" flash, and the
-// chip switched off at the end.
+// CLI run them: presence test, the passes in their order, the failure of the
+// failing pass, and the chip switched off at the end, reported as events
+// (hw/hooks.h). A command runs on one thread; only the stop request may be
+// set from another.
 #pragma once
 
+#include <atomic>
 #include <optional>
 
 #include "buffers/edit_buffers.h"
@@ -18,10 +20,17 @@
 namespace lpt {
 
 struct OpState {
-  bool IdleFlag = true;       // no device command running
-  bool ContinueFlag = false;  // cleared by a panel click; the passes stop on StopRequested
-  bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
-  int StoppedAt = -1;         // ... before the word at this address
+  // The user's stop (a click on the progress panel, Ctrl+C, a signal that
+  // closes the window): set from any thread, asked before every word
+  // (ops/stop_check.h). The front end clears it before a command; a
+  // command never does.
+  std::atomic<bool> stopRequested{false};
+  // Called, when set, each time the stop question lets the command go on
+  // to its next word: a front end's count of words (the CLI places its
+  // test signals by it), on the command's thread.
+  void (*wordAhead)() = nullptr;
+  bool Stopped = false;  // the last command was stopped by the user
+  int StoppedAt = -1;    // ... before the word at this address
   TimingProfile timing = TimingProfile::Standard;
   // Used instead of the family's datasheet waits when set: lets a check run
   // the passes with waits shorter than the chip needs.
@@ -59,18 +68,13 @@ struct OpContext {
   bool calibrationLost = false;
 };
 
-enum class CommandResult {
-  Ignored,   // another command was running (IdleFlag false)
-  NoDevice,  // the presence test failed ("Device is not found !" shown)
-  Failed,    // a pass failed; its message was shown
-  Ok,
-  Stopped,  // stopped by the user before a word (OpState::StoppedAt); no box shown
-};
-
 // The wait after a write, erase or bulk command: `standardMs` in the
 // standard profile (and for families without datasheet waits), the
 // family's datasheet figure for `kind` otherwise.
 void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
+
+// What the front ends run; every command reports CommandEnded last.
+using DeviceCommand = CommandResult (*)(OpContext&);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

@@ -35,7 +35,7 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
       if (result == WordStep::EndPass) return true;
       ctx.proto.IncrementAddress();
     }
-    if (walk.rowProgress) ctx.hooks.SetProgress(row);
+    if (walk.rowProgress) ctx.hooks.Progress(row, ctx.device.programRows - 1);
   }
   return true;
 }
