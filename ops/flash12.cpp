@@ -51,7 +51,7 @@ std::optional<std::uint16_t> FileOsccal(const OpContext& ctx) {
 
 void WriteBack(OpContext& ctx, std::uint16_t word, WaitKind kind) {
   if (WriteCycle12(ctx, word, kind, kWriteMs) == word) return;
-  ctx.hooks.ErrorBox("Error OscCal!");
+  ctx.hooks.Failed(Failure("Error OscCal!"));
   ctx.calibrationLost = true;
 }
 
@@ -126,7 +126,7 @@ void EraseKeepingOsccal(OpContext& ctx, bool programAll) {
   if (plan.word) WriteBack(ctx, *plan.word, WaitKind::ProgramWord);
   Clocks(ctx.proto, 1 + kIdWords);
   if (plan.backup) WriteBack(ctx, *plan.backup, WaitKind::IdWord);
-  if (!plan.note.empty()) ctx.hooks.WarningBox(plan.note);
+  if (!plan.note.empty()) ctx.hooks.Failed(Failure(plan.note, {}, FailureKind::Warning));
 }
 
 }  // namespace lpt

@@ -49,9 +49,9 @@ OsccalPlan PlanOsccal(const OsccalFound& found, std::optional<std::uint16_t> fil
 // Erase of the whole chip with the counter on the first ID. On the parts
 // with OSCCAL, the OSCCAL word and its backup are read before and written
 // back after as PlanOsccal decides; for Program All (`programAll`) the
-// buffers' last word is the file's OSCCAL. A note goes out as a warning; a
-// write-back that does not read back shows "Error OscCal!" and the command
-// ends as failed (OpContext::calibrationLost).
+// buffers' last word is the file's OSCCAL. A note goes out as a warning (a Failure of kind
+// Warning); a write-back that does not read back shows "Error OscCal!" and the command ends as
+// failed (OpContext::calibrationLost).
 void EraseKeepingOsccal(OpContext& ctx, bool programAll);
 
 }  // namespace lpt
