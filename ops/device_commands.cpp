@@ -43,6 +43,7 @@ CommandResult Framed(OpContext& ctx, Work&& work) {
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
   ctx.calibrationLost = false;
+  ctx.chipErased = false;
   if (!ctx.proto.AdapterPresent()) {
     ctx.hooks.CommandEnded(CommandResult::NoDevice);
     return CommandResult::NoDevice;
@@ -73,10 +74,16 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, F
 // Program commands. `barFull` sets the bar to its maximum at once (commands
 // without the program-memory pass).
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
-  return Framed(ctx, [&] {
+  const std::uint64_t start = ctx.delay.NowUs();
+  ctx.summary = ProgramSummary{};
+  ctx.summary.device = ctx.device.name;
+  const CommandResult result = Framed(ctx, [&] {
     if (barFull) ctx.hooks.Progress(LastRow(ctx), LastRow(ctx));
     return RunPasses(ctx, steps, FailureKind::Error);
   });
+  ctx.summary.verified = result == CommandResult::Ok;
+  ctx.summary.tookUs = ctx.delay.NowUs() - start;
+  return result;
 }
 
 // A chip missing from the socket reads as zeros everywhere; its

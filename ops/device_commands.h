@@ -15,6 +15,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "ops/failure_detail.h"
+#include "ops/program_summary.h"
 #include "ops/write_waits.h"
 
 namespace lpt {
@@ -66,6 +67,12 @@ struct OpContext {
   // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
   // ends as failed, since the chip lost what no file can give back.
   bool calibrationLost = false;
+  // The command erased program memory and data EEPROM before writing them
+  // (Program All of a family that starts with an erase): in the datasheet
+  // profile a word still at its erased value needs no write.
+  bool chipErased = false;
+  // What the last program command wrote (Program All, Program only ...).
+  ProgramSummary summary;
 };
 
 // The wait after a write, erase or bulk command: `standardMs` in the

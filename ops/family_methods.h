@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "devices/family.h"
+#include "ops/write_waits.h"
 
 namespace lpt {
 
@@ -27,6 +28,8 @@ enum class ProgramMethod : std::uint8_t {
   ProgramOnly,       // blank cells skipped; program-only cycle
   EraseProgram,      // blank cells skipped; erase/program cycle
   WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
+  LatchedRows,       // after the chip erase: one program-only cycle per aligned row of
+                     // writeLatches words, closed by EndProgramming16F87xA; read back after
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
   ProgramEndCycle,   // 12-bit flash: blank cells skipped; Begin Programming ... End Programming
@@ -84,7 +87,16 @@ struct FamilyMethods {
   EraseMethod erase = EraseMethod::None;
   std::uint16_t unprotectedBits =
       0;  // configuration bits that must all be 1 on an unprotected chip
+  // The datasheet profile writes the way the makers' programming
+  // specification does where that differs (None: as in the standard one).
+  ProgramMethod datasheetProgram = ProgramMethod::None;
+  DataMethod datasheetData = DataMethod::None;
+  int writeLatches = 1;  // program words one programming cycle writes: the chip's write latches
 };
+
+// The methods a pass uses in a timing profile.
+ProgramMethod ProgramMethodIn(const FamilyMethods& methods, TimingProfile profile);
+DataMethod DataMethodIn(const FamilyMethods& methods, TimingProfile profile);
 
 // The row of a family; nullptr for Family::None, which makes every pass a
 // no-op that succeeds.

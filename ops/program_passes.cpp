@@ -21,6 +21,7 @@ constexpr std::uint16_t kBelowBandgapBits = 0x0FFF;
 // One byte of the pass; `read` ends holding the last read-back.
 WordStep ProgramByte(OpContext& ctx, DataMethod method, const CellWord& b, std::uint16_t& read) {
   const auto cycle = [&](bool eraseFirst) {
+    ++ctx.summary.dataBytes;
     ctx.proto.LoadDataForDataMemory(b.value);
     if (eraseFirst) {
       ctx.proto.BeginEraseProgrammingCycle();
@@ -31,18 +32,23 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const CellWord& b, std::
     read = ctx.proto.ReadDataFromDataMemory();
     return b.Matches(read) ? WordStep::Next : WordStep::Fail;
   };
+  if (ErasedCellsNeedNoWrite(ctx) && b.Matches(kErasedByte)) return WordStep::Next;
   switch (method) {
     case DataMethod::None:
       return WordStep::Next;
     case DataMethod::ReadCompareWrite:
-      read = ctx.proto.ReadDataFromDataMemory();
-      if (b.Matches(read)) return WordStep::Next;
+      // An erased byte cannot already hold the byte to write.
+      if (!ErasedCellsNeedNoWrite(ctx)) {
+        read = ctx.proto.ReadDataFromDataMemory();
+        if (b.Matches(read)) return WordStep::Next;
+      }
       return cycle(true);
     case DataMethod::ProgramOnly:
       return b.Matches(kErasedByte) ? WordStep::Next : cycle(false);
     case DataMethod::EraseProgram:
       return b.Matches(kErasedByte) ? WordStep::Next : cycle(true);
     case DataMethod::WriteEveryByte:
+      ++ctx.summary.dataBytes;
       ctx.proto.LoadDataForDataMemory(
           b.value);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
@@ -102,10 +108,15 @@ bool ProgramIdWord(OpContext& ctx, const FamilyMethods& methods, const CellWord&
 bool ProgramDataMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->data == DataMethod::None) return true;
+  const DataMethod method = DataMethodIn(*methods, ctx.state.timing);
+  const int bytes = WalkEnd(ctx, 8 * ctx.device.dataRows, [&](int a) {
+    return !ctx.buffers.DataByteValue(a).Matches(kErasedByte);
+  });
+  if (bytes == 0) return true;
   ctx.proto.ResetPic();
-  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
+  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows, .words = bytes}, [&](int address) {
     std::uint16_t read = 0;
-    const WordStep step = ProgramByte(ctx, methods->data, ctx.buffers.DataByteValue(address), read);
+    const WordStep step = ProgramByte(ctx, method, ctx.buffers.DataByteValue(address), read);
     if (step == WordStep::Fail)
       ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
                                   ctx.buffers.DataText(address), DataCellText(read)};
@@ -116,6 +127,7 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
 bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
+  ctx.summary.id = ctx.buffers.IdDigits();
   GoToIdWords(ctx.proto, ctx.device);
   for (int i = 0; i < 4; ++i) {
     const int address = IdWordAddress(ctx.device, i);
@@ -138,6 +150,7 @@ bool ProgramFuses(OpContext& ctx, Family family) {
   if (StopBefore(ctx, ConfigWordAddress(family))) return false;
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
   fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
+  ctx.summary.configuration = fuseWord;
 
   switch (methods->fuses) {
     case FuseMethod::None:

@@ -68,6 +68,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
         endedAtUs_ = nowUs;
       break;
   }
+  if (pending_ != Pending::None) pendingCommand_ = command;  // the cycle this command started
 }
 
 void SimChip::StartBulkErase12(std::uint64_t nowUs) {
@@ -87,11 +88,14 @@ void SimChip::FinishLoad(std::uint16_t word) {
       programLatch_ = word & 0x3FFF;
       dataLoadedLast_ = false;
       break;
-    case serial::LoadDataForProgramMemory:
+    case serial::LoadDataForProgramMemory: {
       programLatch_ = word & WordMask(family_);
-      groupLatches_[counter_ % family_.writeLatches] = programLatch_;
       dataLoadedLast_ = false;
+      const std::size_t latch = counter_ % rowLatches_.size();
+      rowLatches_[latch] = programLatch_;
+      rowLoaded_ |= 1u << latch;
       break;
+    }
     case serial::LoadDataForDataMemory:
       dataLatch_ = static_cast<std::uint8_t>(word & 0xFF);
       dataLoadedLast_ = true;
@@ -163,23 +167,23 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     pendingErase_ = true;  // data EEPROM erases each byte before writing it
     need = programOnly && family_.programOnlyExternal ? family_.times.programOnlyUs
                                                       : family_.times.dataWriteUs;
-  } else if (family_.writeLatches > 1) {
-    // The whole aligned group takes its latches, which are blank again for
-    // the next cycle.
-    pending_ = Pending::Write;
-    pendingGroup_ = true;
-    pendingGroupValues_ = groupLatches_;
-    groupLatches_.fill(WordMask(family_));
-    at = {Space::Program, static_cast<std::uint16_t>(counter_ - counter_ % family_.writeLatches)};
-    pendingErase_ = false;
-    need = family_.times.eraseProgramUs;
   } else {
     if (!CurrentLocation(&at)) return;
     pending_ = Pending::Write;
     pendingValue_ = programLatch_;
     pendingErase_ = !programOnly && family_.erase.beginEraseErases;
     need = programOnly ? family_.times.programOnlyUs : family_.times.eraseProgramUs;
+    const bool rowCycle = programOnly || family_.counterWraps;
+    if (rowCycle && rowLatches_.size() > 1 && at.space == Space::Program) {
+      // The aligned row around the counter, from every latch loaded (08h
+      // on the 12-bit flash parts, which have no 18h).
+      pending_ = Pending::WriteRow;
+      at.address = static_cast<std::uint16_t>(at.address - at.address % rowLatches_.size());
+      pendingRow_ = rowLatches_;
+      pendingRowLoaded_ = rowLoaded_;
+    }
   }
+  rowLoaded_ = 0;  // a cycle leaves the latches unloaded
   pendingAt_ = at;
   pendingStartUs_ = nowUs;
   pendingNeedUs_ = need;
@@ -193,17 +197,22 @@ void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
   pendingNeedUs_ = family_.times.eraseUs;
 }
 
+bool SimChip::EndedByCommand() const {
+  return (pending_ == Pending::Write || pending_ == Pending::WriteRow) &&
+         family_.times.dischargeUs > 0;
+}
+
 void SimChip::CommandStarts(std::uint64_t nowUs) {
-  if (pending_ == Pending::Write && family_.times.dischargeUs > 0 && !awaitingDischarge_) {
+  if (EndedByCommand() && !awaitingDischarge_) {
     // This should be End Programming: the write waits for it and for the
     // discharge time after it, or is lost when its own time was cut short.
+    if (recordCycles_) RecordCycle(nowUs);
     if (nowUs - pendingStartUs_ >= pendingNeedUs_) {
       awaitingDischarge_ = true;
       endedAtUs_.reset();
       return;
     }
     pending_ = Pending::None;
-    pendingGroup_ = false;
     return;
   }
   Settle(nowUs);
@@ -213,14 +222,36 @@ void SimChip::Settle(std::uint64_t nowUs) {
   if (pending_ == Pending::None) return;
   if (awaitingDischarge_) {
     if (endedAtUs_ && nowUs - *endedAtUs_ >= family_.times.dischargeUs) ApplyPending();
-  } else if (nowUs - pendingStartUs_ >= pendingNeedUs_ &&
-             !(pending_ == Pending::Write && family_.times.dischargeUs > 0)) {
-    ApplyPending();
+  } else {
+    if (recordCycles_) RecordCycle(nowUs);
+    if (nowUs - pendingStartUs_ >= pendingNeedUs_ && !EndedByCommand()) ApplyPending();
   }
   pending_ = Pending::None;
-  pendingGroup_ = false;
   awaitingDischarge_ = false;
   endedAtUs_.reset();
+}
+
+void SimChip::RecordCycle(std::uint64_t nowUs) {
+  Cycle cycle{.command = pendingCommand_, .tookUs = nowUs - pendingStartUs_};
+  switch (pending_) {
+    case Pending::None:
+    case Pending::EpromPulse:
+      return;
+    case Pending::Write:
+    case Pending::WriteRow:
+      cycle.space = pendingAt_.space;
+      cycle.address = pendingAt_.address;
+      break;
+    case Pending::EraseProgram:
+    case Pending::EraseEverything:
+      cycle.erase = true;
+      break;
+    case Pending::EraseData:
+      cycle.space = Space::Data;
+      cycle.erase = true;
+      break;
+  }
+  cycles_.push_back(cycle);
 }
 
 void SimChip::ApplyPending() {
@@ -228,16 +259,10 @@ void SimChip::ApplyPending() {
     case Pending::None:
       break;
     case Pending::Write:
-      if (!pendingGroup_) {
-        WriteWord(pendingAt_, pendingValue_, pendingErase_);
-        break;
-      }
-      for (std::uint16_t i = 0; i < family_.writeLatches; ++i) {
-        Location at{Space::Program, static_cast<std::uint16_t>(pendingAt_.address + i)};
-        if (at.address >= state_.program.size()) at.space = Space::Config;
-        if (at.space == Space::Program || ConfigSlot(state_, family_, at.address) >= 0)
-          WriteWord(at, pendingGroupValues_[i], false);
-      }
+      WriteWord(pendingAt_, pendingValue_, pendingErase_);
+      break;
+    case Pending::WriteRow:
+      ApplyRow();
       break;
     case Pending::EpromPulse:
       ApplyEpromPulse();
@@ -252,6 +277,14 @@ void SimChip::ApplyPending() {
       ApplyEraseProgram(true, true);
       ApplyEraseData();
       break;
+  }
+}
+
+void SimChip::ApplyRow() {
+  for (std::size_t i = 0; i < pendingRow_.size(); ++i) {
+    if ((pendingRowLoaded_ >> i & 1) == 0) continue;
+    WriteWord({Space::Program, static_cast<std::uint16_t>(pendingAt_.address + i)}, pendingRow_[i],
+              false);
   }
 }
 

@@ -70,15 +70,18 @@ constexpr FamilyModel kFlash12Part{
     .configImplemented = 0x0FFF};
 
 // Cycle times are the makers' maximums, taken as the least time the host
-// must wait (microseconds). Only what differs from FamilyModel's defaults
-// is written. They are kept here on purpose, apart from the waits the
+// must wait (microseconds): for a family of several parts, the longest any
+// of them needs. The documents are quoted as Pickle's command tables cite
+// them (document, page, parameter). Only what differs from FamilyModel's
+// defaults is written. They are kept here on purpose, apart from the waits the
 // operations ask for (ops/write_waits.cpp): the simulated chip checks the
 // programmer's waits, and a shared table would let a wrong figure pass both.
 // Protection masks hold every code-protection bit the makers' headers give,
 // the repeated copies of a CP field included: a part left with any one of
 // them at 0 is protected, whichever bit the programmer looked at.
 constexpr std::array<FamilyModel, 14> kModels{{
-    // 16C84, 16F83, 16F84, 16F84A
+    // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
+    // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
      .commands = kFlashBasic | kSetup | kBulk,
      .erase = {.beginEraseErases = true,
@@ -86,7 +89,7 @@ constexpr std::array<FamilyModel, 14> kModels{{
                .bulkBlockedByProtection = true,
                .hasSetupErase = true},
      .times =
-         {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 10000},
+         {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 20000},
      .protection = {.cpMask = 0x3FF0, .cpdMask = 0x3FF0}},
 
     // 14-bit EPROM parts (16C6x/7x/62x/71x/77x/745/765/92x)
@@ -112,7 +115,9 @@ constexpr std::array<FamilyModel, 14> kModels{{
     // 14C000
     Like(kEprom14Part, F::Pic14C000, [](FamilyModel& m) { m.protection.cpMask = 0x3FB0; }),
 
-    // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5
+    // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5. DS30034D
+    // p4: 08h erases and programs, TERA + TPROG = 5 + 8 ms, the setup-sequence
+    // erase included
     {.family = F::Pic16F62x,
      .commands = kFlashBasic | kSetup | kBulk,
      .erase = {.beginEraseErases = true,
@@ -120,11 +125,12 @@ constexpr std::array<FamilyModel, 14> kModels{{
                .bulkBlockedByProtection = true,
                .hasSetupErase = true},
      .times =
-         {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 10000},
+         {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 13000},
      .protection = {.cpMask = 0x3C00, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 
-    // 16F87x: no bulk erase commands, only the setup sequence
+    // 16F87x: no bulk erase commands, only the setup sequence. DS39025F p6:
+    // 08h 4 + 4 ms, 18h 4 ms; a data byte is erased before it is written
     {.family = F::Pic16F87x,
      .commands = kFlashBasic | kSetup,
      .erase = {.beginEraseErases = true, .hasSetupErase = true},
@@ -133,36 +139,40 @@ constexpr std::array<FamilyModel, 14> kModels{{
      .protection = {.cpMask = 0x3030, .cpdMask = 0x0100}},
 
     // 12F629/675, 16F630/676: programming only clears bits; bulk erase also
-    // destroys the calibration word and the bandgap bits
+    // destroys the calibration word and the bandgap bits. DS41191B p4:
+    // TPROG1 3 ms (6 ms data), TPROG2 2 ms, TERA 6 ms
     {.family = F::Pic12F6xx,
      .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx),
      .endProgramming = serial::EndProgramming12F6xx,
      .programOnlyExternal = true,
-     .times = {.eraseProgramUs = 3000, .programOnlyUs = 1000, .dataWriteUs = 6000, .eraseUs = 6000},
+     .times = {.eraseProgramUs = 3000, .programOnlyUs = 2000, .dataWriteUs = 6000, .eraseUs = 6000},
      .protection = {.cpMask = 0x0080, .cpdMask = 0x0100},
      .configImplemented = 0x31FF,
      .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
      .calibration = C::RetlwLastWord,
      .factoryBandgap = true},
 
-    // 16F877A: bit 5 of a command is don't-care (37h is 17h, 3Fh is 1Fh)
+    // 16F877A: bit 5 of a command is don't-care (37h is 17h, 3Fh is 1Fh).
+    // DS39589C p7: 18h TPROG1 1 ms over eight write latches; 08h TPROG2
+    // 10 ms (configuration, IDs, data EEPROM); 1Fh TPROG3 10 ms
     {.family = F::Pic16F87xA,
      .commandMask = 0x1F,
      .commands = kFlashBasic | kBulk | CommandBit(serial::ChipErase) |
                  CommandBit(serial::EndProgramming16F87xA),
      .endProgramming = serial::EndProgramming16F87xA,
      .programOnlyExternal = true,
+     .writeLatches = 8,
      .erase = {.beginEraseErases = true},
      .times =
-         {.eraseProgramUs = 8000, .programOnlyUs = 1000, .dataWriteUs = 8000, .eraseUs = 10000},
+         {.eraseProgramUs = 10000, .programOnlyUs = 1000, .dataWriteUs = 10000, .eraseUs = 10000},
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100}},
 
-    // 16F627A/628A
+    // 16F627A/628A: DS41196G p5: TPROG 4 ms, TDPROG 6 ms (data)
     {.family = F::Pic16F62xA,
      .commands = kFlashBasic | kBulk,
      .erase = {.beginEraseErases = true},
      .times =
-         {.eraseProgramUs = 6000, .programOnlyUs = 6000, .dataWriteUs = 6000, .eraseUs = 10000},
+         {.eraseProgramUs = 4000, .programOnlyUs = 6000, .dataWriteUs = 6000, .eraseUs = 10000},
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 

@@ -78,13 +78,15 @@ struct FamilyModel {
   bool counterWraps = false;
   // A copy of the calibration word follows the four IDs (12-bit flash).
   bool calibrationBackup = false;
-  // Words one 08h cycle writes: the latches of an aligned group (12-bit
-  // flash); 1 for the others.
-  std::uint8_t writeLatches = 1;
   std::uint8_t commandMask = 0x3F;   // 3Fh, or 1Fh where the top command bit is don't-care
   std::uint64_t commands = 0;        // CommandBit of every command the part decodes
   std::uint8_t endProgramming = 0;   // command that ends an externally timed cycle
   bool programOnlyExternal = false;  // 18h runs until endProgramming instead of timing itself
+  // Program-memory words one programming cycle writes (18h; 08h on the
+  // 12-bit flash parts): the loads go to the latch of the counter's position
+  // in its aligned row, and the cycle programs every latch loaded since the
+  // last one. 1: the cycle writes the word under the counter.
+  std::uint8_t writeLatches = 1;
   EraseRules erase{};
   CycleTimes times{};
   Protection protection{};

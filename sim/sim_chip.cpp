@@ -20,7 +20,9 @@ bool HasFrame(std::uint8_t command) {
 }  // namespace
 
 SimChip::SimChip(ChipState state)
-    : state_(std::move(state)), family_(PartModel(state_.device, state_.family).value()) {}
+    : state_(std::move(state)),
+      family_(PartModel(state_.device, state_.family).value()),
+      rowLatches_(family_.writeLatches, WordMask(family_)) {}
 
 void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool vdd = (lines & kVddOff) == 0;
@@ -88,9 +90,9 @@ void SimChip::EnterProgramming(std::uint64_t nowUs) {
   listensFromUs_ = nowUs + family_.times.vppToCommandUs;
   counter_ = family_.word12 ? ConfigWordAddress(state_, family_) : 0;
   programLatch_ = WordMask(family_);
-  groupLatches_.fill(WordMask(family_));
   dataLatch_ = 0xFF;
   dataLoadedLast_ = false;
+  rowLoaded_ = 0;
   armed_ = Armed::None;
 }
 

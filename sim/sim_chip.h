@@ -20,10 +20,10 @@
 //   goes unheard.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "sim/chip_state.h"
 #include "sim/family_model.h"
@@ -59,6 +59,21 @@ class SimChip {
   Mode mode() const { return mode_; }
   std::uint16_t counter() const { return counter_; }
 
+  // A flash cycle as the chip ran it: the command that started it, the
+  // memory it wrote (from `address`: the word, or the first of a row) or
+  // erased (an erase of everything counts as Program), and the time it had
+  // until the command or power change that ended it.
+  struct Cycle {
+    std::uint8_t command = 0;  // 08h, 18h, 09h, 0Bh or 1Fh
+    Space space = Space::Program;
+    std::uint16_t address = 0;
+    bool erase = false;
+    std::uint64_t tookUs = 0;
+  };
+  // Off by default: a long session runs many thousands of cycles.
+  void RecordCycles(bool on) { recordCycles_ = on; }
+  const std::vector<Cycle>& Cycles() const { return cycles_; }
+
   // Every programming pulse started at a word (EPROM parts), for tests.
   int PulseCount(Location at) const;
   // Word as the chip would present it on a read (protection and faults applied).
@@ -69,6 +84,7 @@ class SimChip {
   enum class Pending : std::uint8_t {
     None,
     Write,           // erase/program or program-only cycle of one word
+    WriteRow,        // program-only cycle of the loaded write latches
     EpromPulse,      // programming pulse of one EPROM word
     EraseProgram,    // program memory (and IDs/configuration when aimed there)
     EraseData,       // data EEPROM
@@ -81,6 +97,9 @@ class SimChip {
   // A command begins: the cycle before it finishes, or (12-bit flash) waits
   // for End Programming and its discharge time.
   void CommandStarts(std::uint64_t nowUs);
+  // The write in progress is one End Programming ends, followed by its
+  // discharge time (12-bit flash).
+  bool EndedByCommand() const;
   bool RunsWithoutMclr() const;
   void FallingEdge(bool bit, std::uint64_t nowUs);
   void RisingEdge();
@@ -97,6 +116,8 @@ class SimChip {
   void ApplyEraseProgram(bool configToo, bool idsToo);
   void ApplyEraseData();
   void ApplyEpromPulse();
+  void ApplyRow();
+  void RecordCycle(std::uint64_t nowUs);
   void WriteWord(Location at, std::uint16_t value, bool erase);
   bool CurrentLocation(Location* at) const;
   bool ProgramProtected() const;
@@ -124,20 +145,22 @@ class SimChip {
   // Chip registers.
   std::uint16_t counter_ = 0;
   std::uint16_t programLatch_ = 0x3FFF;
-  // 12-bit flash with several latches: one per word of an aligned group,
-  // blank again after every cycle.
-  std::array<std::uint16_t, 4> groupLatches_{};
   std::uint8_t dataLatch_ = 0xFF;
   bool dataLoadedLast_ = false;  // the last load was Load Data for Data Memory
+  // Families with several write latches: what each holds, and which were
+  // loaded since the last cycle (bit i: latch i).
+  std::vector<std::uint16_t> rowLatches_;
+  std::uint32_t rowLoaded_ = 0;
   Armed armed_ = Armed::None;
 
   // The cycle in progress.
   Pending pending_ = Pending::None;
+  std::uint8_t pendingCommand_ = 0;
+  std::vector<std::uint16_t> pendingRow_;  // WriteRow: the latches, from pendingAt_
+  std::uint32_t pendingRowLoaded_ = 0;
   bool pendingErase_ = false;  // Write: erase before writing
   bool pendingConfigToo_ = false;
   bool pendingIdsToo_ = false;
-  bool pendingGroup_ = false;  // Write: every latch of the group at pendingAt_
-  std::array<std::uint16_t, 4> pendingGroupValues_{};
   // 12-bit flash: the write's time has passed and End Programming is awaited
   // (endedAtUs_ unset) or its discharge time is running.
   bool awaitingDischarge_ = false;
@@ -149,6 +172,9 @@ class SimChip {
 
   std::map<Location, int> pulses_;     // every pulse begun
   std::map<Location, int> effective_;  // pulses long enough to count
+
+  bool recordCycles_ = false;
+  std::vector<Cycle> cycles_;
 };
 
 }  // namespace lpt::sim
