@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "Fuses" group: twelve clickable switch panels drawn from the
 // FuseSwitches model. The panel only draws and forwards clicks; what a click
 // does to the configuration word is the model's business.

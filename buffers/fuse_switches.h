@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fuse switches: twelve slots that show and edit the configuration word
 // field by field. Slot 1 is the oscillator switch, slots 2..12 two-state
 // switches owning a mask of bits. This is the model; the window draws it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Looking parts up in the catalogue by name.
 #include <algorithm>
 #include <cctype>

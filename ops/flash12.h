@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 12-bit flash parts (10F2xx, 12F508-510, 16F505/506, 16F54/57/59):
 // their write cycle and their erase. These parts only clear bits when they
 // program, and their one erase takes program memory and the configuration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program memory of a chip with write latches, in the datasheet profile:
 // after the chip erase, each aligned row of words is loaded into the
 // latches (Increment Address between the words) and programmed by one

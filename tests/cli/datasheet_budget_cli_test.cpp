@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the datasheet profile costs, as waits summed from the port trace of
 // lptpic-cli programming a simulated chip (the virtual clock makes the sums
 // exact): full 16F877A program memory in at most 2.5 s, its data EEPROM

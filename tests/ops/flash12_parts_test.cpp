@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 12-bit flash parts' records and the addresses the passes use, against
 // two sources the code did not write: the facts transcribed by hand from the
 // makers' documents (tests/data/devices/flash_baseline.tsv) and gputils'

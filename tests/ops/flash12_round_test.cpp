@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 12-bit flash parts through the whole round on their simulated chips,
 // in both timing profiles: a gpasm-made program programs, verifies, reads
 // back identically and blank-checks after an erase, and after every command

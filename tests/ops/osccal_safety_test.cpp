@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // OSCCAL safety of the 12-bit flash parts, on a simulated 10F200 (OSCCAL at
 // 0FFh, its backup at 104h): what Program All and Erase leave in both words
 // from what the chip and the file held, and what the user is told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated 12-bit flash parts against the facts transcribed from the
 // makers' documents (tests/data/devices/flash_baseline.tsv): where the
 // counter starts and wraps, where the IDs, OSCCAL and its backup sit, how
