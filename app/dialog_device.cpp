@@ -31,9 +31,7 @@ int DeviceDialogWidth(const QString& deviceName) {
     case Wiring::Pic16C92x:
       return 470;
     case Wiring::None:
-    case Wiring::Pic10F2xx:
-    case Wiring::Pic16F57:
-    case Wiring::Pic16F59:
+    case Wiring::IcspCable:
       break;
   }
   return kWidth;

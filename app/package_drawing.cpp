@@ -176,9 +176,7 @@ QImage DrawDevicePicture(const QString& deviceName, QColor face) {
     case Wiring::Pic14C000:
       Wiring14C000(p);
       break;
-    case Wiring::Pic10F2xx:
-    case Wiring::Pic16F57:
-    case Wiring::Pic16F59:
+    case Wiring::IcspCable:  // nothing sits in the socket
       break;
     case Wiring::None:
       if (const std::optional<SocketSeat> seat = SeatOf(device->package)) {

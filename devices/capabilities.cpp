@@ -28,6 +28,7 @@ constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseIn
 // program memory and the configuration word together, so they are always
 // programmed as a whole.
 constexpr Capabilities kBaselineFlash{.erase = true};
+constexpr Capabilities kBaselineFlashOsccal{.erase = true, .osccalKept = true};
 
 constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F84,
@@ -52,12 +53,12 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic12F6xx, kWholeChipOnly},
     {L::Pic16F87xA, kFlashWithInfo},
     {L::Pic16F62xA, kWholeChipOnly},
-    {L::Pic10F20x, kBaselineFlash},
-    {L::Pic10F22x, kBaselineFlash},
-    {L::Pic12F50x, kBaselineFlash},
-    {L::Pic12F510, kBaselineFlash},
-    {L::Pic16F505, kBaselineFlash},
-    {L::Pic16F506, kBaselineFlash},
+    {L::Pic10F20x, kBaselineFlashOsccal},
+    {L::Pic10F22x, kBaselineFlashOsccal},
+    {L::Pic12F50x, kBaselineFlashOsccal},
+    {L::Pic12F510, kBaselineFlashOsccal},
+    {L::Pic16F505, kBaselineFlashOsccal},
+    {L::Pic16F506, kBaselineFlashOsccal},
     {L::Pic16F5x, kBaselineFlash},
 }};
 

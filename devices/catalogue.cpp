@@ -92,7 +92,7 @@ constexpr R k16F876 = Like(k16F870, "16F876", [](R& r) { r.programWords = 8192; 
 // (16F59). Packages and programming pins from the data sheets (Piklab's
 // device files list the same pins).
 // 10f200_g.lkr page 000-0FF, .idlocs 100-103; p10f200.inc: WDTE 4, CP 8, MCLRE 10 (the one oscillator setting clears nothing).
-constexpr R k10F200{.name = "10F200", .family = F::Pic12F5xx, .programWords = 256, .configMasks = {0x001C}, .fuseLayout = L::Pic10F20x, .package = P::Sot23_6, .wiring = Wiring::Pic10F2xx};
+constexpr R k10F200{.name = "10F200", .family = F::Pic12F5xx, .programWords = 256, .configMasks = {0x001C}, .fuseLayout = L::Pic10F20x, .package = P::Sot23_6, .wiring = Wiring::IcspCable};
 // 10f220_g.lkr page 000-0FF; p10f220.inc: IOSCFS 1, MCPU 2, WDTE 4, CP 8, MCLRE 10.
 constexpr R k10F220 = Like(k10F200, "10F220", [](R& r) { r.configMasks = {0x001F}; r.fuseLayout = L::Pic10F22x; });
 // 12f508_g.lkr page 000-1FF, .idlocs 200-203; p12f508.inc: FOSC 3, WDT 4, CP 8, MCLRE 10.
@@ -211,9 +211,9 @@ constexpr std::array kDevices{
     Like(k16F505, "16F506", [](R& r) { r.configMasks = {0x007F}; r.fuseLayout = L::Pic16F506; }),
     k16F54,
     // 16f57_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f57.inc as p16f54.inc.
-    Like(k16F54, "16F57", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.wiring = Wiring::Pic16F57; }),
+    Like(k16F54, "16F57", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.wiring = Wiring::IcspCable; }),
     // 16f59_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f59.inc as p16f54.inc.
-    Like(k16F54, "16F59", [](R& r) { r.programWords = 2048; r.package = P::Dip40; r.wiring = Wiring::Pic16F59; }),
+    Like(k16F54, "16F59", [](R& r) { r.programWords = 2048; r.package = P::Dip40; r.wiring = Wiring::IcspCable; }),
 };
 
 // clang-format on

@@ -67,7 +67,7 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
   complain(layout == nullptr, "unknown fuse layout");
   complain(!IsKnownInfoPage(r.infoPage), "unknown information page");
   complain(PinCount(r.package) == 0, "unknown package");
-  complain(r.wiring > Wiring::Pic16F59, "unknown wiring");
+  complain(r.wiring > Wiring::IcspCable, "unknown wiring");
   if (r.wiring == Wiring::None) {
     const std::optional<SocketSeat> seat = SeatOf(r.package);
     complain(!seat, "package does not fit the socket and no wiring is given");

@@ -37,9 +37,7 @@ std::string PackageText(const DeviceRecord& r) {
       {Package::Sot23_6, "SOT23-6"}};
   static const std::map<Wiring, std::string> kWirings{{Wiring::Pic14C000, " wired 14C000"},
                                                       {Wiring::Pic16C92x, " wired 16C92x"},
-                                                      {Wiring::Pic10F2xx, " wired 10F2xx"},
-                                                      {Wiring::Pic16F57, " wired 16F57"},
-                                                      {Wiring::Pic16F59, " wired 16F59"}};
+                                                      {Wiring::IcspCable, " ICSP cable"}};
   std::string text = kNames.count(r.package) ? kNames.at(r.package) : "?";
   if (kWirings.count(r.wiring)) text += kWirings.at(r.wiring);
   return text;
