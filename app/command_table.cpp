@@ -193,6 +193,15 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .menu = Menu::Option,
        .checkable = true,
        .handler = &W::onToggleDelay},
+      // Off at every start: a file's OSCCAL word goes over the chip's own
+      // only while the user asks for it.
+      {.action = &A::overwriteOsccal,
+       .objectName = "overwriteOsccalAction",
+       .text = QT_TRANSLATE_NOOP("MainWindow", "Overwrite &OSCCAL"),
+       .menu = Menu::Option,
+       .checkable = true,
+       .needs = &Capabilities::osccalKept,
+       .handler = &W::onToggleOverwriteOsccal},
       {.action = &A::timingStandard,
        .objectName = "timingStandardAction",
        .text = QT_TRANSLATE_NOOP("MainWindow", "&Standard"),

@@ -31,6 +31,7 @@ int DeviceDialogWidth(const QString& deviceName) {
     case Wiring::Pic16C92x:
       return 470;
     case Wiring::None:
+    case Wiring::IcspCable:
       break;
   }
   return kWidth;

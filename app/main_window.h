@@ -62,6 +62,7 @@ struct MenuActions {
   QAction* programAll = nullptr;
   QAction* programDataOnly = nullptr;
   QAction* programFusesOnly = nullptr;
+  QAction* overwriteOsccal = nullptr;
   QAction* erase = nullptr;
   QAction* verify = nullptr;
   QAction* blankCheck = nullptr;
@@ -223,6 +224,7 @@ class MainWindow : public QMainWindow {
   void onChangeDir();
   void onToggleStandardColours();
   void onToggleDelay();
+  void onToggleOverwriteOsccal();
   void onTimingStandard() { SetTiming(TimingProfile::Standard); }
   void onTimingDatasheet() { SetTiming(TimingProfile::Datasheet); }
   void SetTiming(TimingProfile profile);

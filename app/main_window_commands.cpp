@@ -195,6 +195,10 @@ void MainWindow::onToggleDelay() {
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
 }
 
+void MainWindow::onToggleOverwriteOsccal() {
+  opState_.overwriteOsccal = actions_.overwriteOsccal->isChecked();
+}
+
 void MainWindow::SetTiming(TimingProfile profile) {
   opState_.timing = profile;
   settings_.timing = std::string(TimingProfileName(profile));

@@ -26,9 +26,7 @@ class Complaints {
 };
 
 void CheckLayout(const DeviceRecord& r, const FuseLayoutSpec& spec, Complaints& complain) {
-  // A four-state oscillator switch owns bits 1..0, a toggle only bit 0.
-  const bool toggle = spec.osc->step[1] == +1;
-  std::uint16_t owned = toggle ? 0x0001 : 0x0003;
+  std::uint16_t owned = spec.osc->OwnedBits();
   complain((owned & ~r.ConfigMask()) != 0, "oscillator switch owns bits the part lacks");
   for (const FuseSwitchSpec& sw : spec.switches) {
     complain(sw.mask == 0 || (sw.mask & ~r.ConfigMask()) != 0,
@@ -69,9 +67,7 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
   complain(layout == nullptr, "unknown fuse layout");
   complain(!IsKnownInfoPage(r.infoPage), "unknown information page");
   complain(PinCount(r.package) == 0, "unknown package");
-  complain(
-      r.wiring != Wiring::None && r.wiring != Wiring::Pic14C000 && r.wiring != Wiring::Pic16C92x,
-      "unknown wiring");
+  complain(r.wiring > Wiring::IcspCable, "unknown wiring");
   if (r.wiring == Wiring::None) {
     const std::optional<SocketSeat> seat = SeatOf(r.package);
     complain(!seat, "package does not fit the socket and no wiring is given");

@@ -10,8 +10,10 @@ namespace {
 using F = Family;
 
 // Only what differs from FamilyTraits' defaults (14-bit flash, no data
-// EEPROM, supply before Vpp) is written.
-constexpr std::array<FamilyTraits, 12> kFamilies{{
+// EEPROM, supply before Vpp) is written. The 12-bit flash parts enter supply
+// first and hold 5 us before Vpp (THLD0 in DS41228, DS41226 and DS41207,
+// the same in their siblings' documents).
+constexpr std::array<FamilyTraits, 14> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
@@ -24,6 +26,8 @@ constexpr std::array<FamilyTraits, 12> kFamilies{{
     {.family = F::Pic12F6xx, .dataEeprom = true, .vppBeforeVdd = true, .lastWordRule = true},
     {.family = F::Pic16F87xA, .dataEeprom = true},
     {.family = F::Pic16F62xA, .dataEeprom = true, .vppBeforeVdd = true},
+    {.family = F::Pic12F5xx, .word12 = true, .lastWordRule = true, .vddToVppUs = 5},
+    {.family = F::Pic16F5x, .word12 = true, .vddToVppUs = 5},
 }};
 
 }  // namespace
@@ -56,6 +60,11 @@ bool VppBeforeVdd(Family family) {
 bool HasLastWordRule(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f && f->lastWordRule;
+}
+
+std::uint32_t VddToVppUs(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->vddToVppUs : FamilyTraits{}.vddToVppUs;
 }
 
 bool IsErasable(Family family) {

@@ -26,6 +26,8 @@ enum class Family : std::uint8_t {
   Pic12F6xx = 28,   // 12F629/675, 16F630/676
   Pic16F87xA = 30,  // 16F87xA
   Pic16F62xA = 40,  // 16F627A/628A/648A
+  Pic12F5xx = 41,   // 12-bit flash with OSCCAL: 10F200-206, 10F220/222, 12F508-510, 16F505/506
+  Pic16F5x = 42,    // 12-bit flash without OSCCAL: 16F54, 16F57, 16F59
 };
 
 // The family's catalogue number.
@@ -43,6 +45,9 @@ struct FamilyTraits {
   // The last program word holds the factory oscillator calibration value:
   // program, verify and blank passes end before it and never touch it.
   bool lastWordRule = false;
+  // Supply-first entry: microseconds from Vdd to Vpp (the hold time THLD0
+  // of the programming specifications).
+  std::uint8_t vddToVppUs = 2;
 };
 
 // Every family of the catalogue, in ascending code order.
@@ -55,6 +60,8 @@ bool IsWord12Family(Family family);
 bool HasDataEeprom(Family family);
 bool VppBeforeVdd(Family family);
 bool HasLastWordRule(Family family);
+// The wait between supply and Vpp of a supply-first entry.
+std::uint32_t VddToVppUs(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).
 bool IsErasable(Family family);
 

@@ -37,6 +37,9 @@ struct OpState {
   // Used instead of the family's datasheet waits when set: lets a check run
   // the passes with waits shorter than the chip needs.
   const WriteWaits* datasheetOverride = nullptr;
+  // Program All writes the file's OSCCAL word of a 12-bit flash part over
+  // the chip's own (ops/flash12.h); otherwise the chip's is kept.
+  bool overwriteOsccal = false;
 };
 
 struct OpContext {

@@ -20,6 +20,7 @@ enum class PreErase : std::uint8_t {
   EraseChip16F87x,          // protection-aware erase that leaves the ID words alone
   EraseKeepingCalibration,  // erase that keeps the calibration word and bandgap bits
   ChipErase,                // LoadConfiguration, ChipErase, 10 ms
+  EraseKeepingOsccal,       // 12-bit flash: OSCCAL and its backup read, bulk erase, written back
 };
 
 enum class ProgramMethod : std::uint8_t {
@@ -32,6 +33,7 @@ enum class ProgramMethod : std::uint8_t {
                      // writeLatches words, closed by EndProgramming16F87xA; read back after
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
+  ProgramEndCycle,   // 12-bit flash: blank cells skipped; Begin Programming ... End Programming
 };
 
 enum class DataMethod : std::uint8_t {
@@ -44,19 +46,21 @@ enum class DataMethod : std::uint8_t {
 
 enum class IdMethod : std::uint8_t {
   None,
-  Flash,          // one erase/program cycle per word
-  FlashRetry,     // up to 5 erase/program cycles per word
-  EpromPulses,    // up to 25 pulses, 3 more
-  EpromPulses12,  // above program memory; digit "F" not written; up to 8, 11 more
+  Flash,            // one erase/program cycle per word
+  FlashRetry,       // up to 5 erase/program cycles per word
+  EpromPulses,      // up to 25 pulses, 3 more
+  EpromPulses12,    // above program memory; digit "F" not written; up to 8, 11 more
+  ProgramEndCycle,  // 12-bit flash, above program memory; digit "F" (erased) not written
 };
 
 enum class FuseMethod : std::uint8_t {
   None,
-  Flash,          // one erase/program cycle at 2007h
-  FlashRetry,     // up to 5 erase/program cycles
-  KeepBandgap,    // keeps the chip's first digit (bits 12, 13)
-  EpromPulses,    // 101 pulses of the latched word, one check
-  EpromPulses12,  // check first; one long pulse and 11 pulses when it differs
+  Flash,            // one erase/program cycle at 2007h
+  FlashRetry,       // up to 5 erase/program cycles
+  KeepBandgap,      // keeps the chip's first digit (bits 12, 13)
+  EpromPulses,      // 101 pulses of the latched word, one check
+  EpromPulses12,    // check first; one long pulse and 11 pulses when it differs
+  ProgramEndCycle,  // 12-bit flash: check first; one cycle when it differs
 };
 
 enum class EraseMethod : std::uint8_t {
@@ -66,6 +70,7 @@ enum class EraseMethod : std::uint8_t {
   EraseKeepingCalibration,
   EraseChip16F62xA,
   ChipErase,
+  EraseKeepingOsccal,  // 12-bit flash: the whole chip, OSCCAL and its backup written back
 };
 
 struct FamilyMethods {

@@ -19,7 +19,7 @@ struct FamilyWaits {
 // hand to settle a figure the peers disagree on, the longest wait a credible
 // peer uses is taken instead, and named. A family row holds the longest
 // figure of any of its parts.
-constexpr std::array<FamilyWaits, 6> kDatasheet{{
+constexpr std::array<FamilyWaits, 8> kDatasheet{{
     // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
     // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
     // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
@@ -81,6 +81,23 @@ constexpr std::array<FamilyWaits, 6> kDatasheet{{
       .idWordUs = 4000,
       .configWordUs = 4000,
       .eraseUs = 10000}},
+    // 12-bit flash parts: DS41228, DS41266, DS41227, DS41226, DS41258,
+    // DS41207, DS41208 (Pickle's pic12.c quotes each with its page; the
+    // DS41257 and DS41243 parts share the algorithm): Begin Programming
+    // (08h) externally timed, TPROG 2 ms before End Programming (0Eh), TDIS
+    // 100 us after it; Bulk Erase Program Memory TERA 10 ms.
+    {Family::Pic12F5xx,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
+    {Family::Pic16F5x,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -117,6 +134,8 @@ std::uint32_t WriteWaits::Of(WaitKind kind) const {
       return configWordUs;
     case WaitKind::Erase:
       return eraseUs;
+    case WaitKind::Discharge:
+      return dischargeUs;
   }
   return 0;
 }

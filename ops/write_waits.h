@@ -28,6 +28,7 @@ enum class WaitKind : std::uint8_t {
   IdWord,       // one ID word at 2000h-2003h
   ConfigWord,   // the configuration word at 2007h
   Erase,        // bulk, chip or setup-sequence erase
+  Discharge,    // after End Programming, before the next command (12-bit flash)
 };
 
 // A family's datasheet waits, in microseconds.
@@ -37,6 +38,7 @@ struct WriteWaits {
   std::uint32_t idWordUs = 0;
   std::uint32_t configWordUs = 0;
   std::uint32_t eraseUs = 0;
+  std::uint32_t dischargeUs = 0;
 
   std::uint32_t Of(WaitKind kind) const;
 };

@@ -10,27 +10,31 @@ namespace lpt::sim {
 void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
   const Armed previous = armed_;
   armed_ = Armed::None;
-  const bool inConfigArea = !family_->word12 && counter_ >= 0x2000;
+  const bool inConfigArea = !family_.word12 && counter_ >= 0x2000;
   switch (command) {
     case serial::IncrementAddress:
       Increment();
       break;
     case serial::BulkEraseSetup1:
-      if (family_->erase.hasSetupErase) armed_ = Armed::Setup1;
+      if (family_.erase.hasSetupErase) armed_ = Armed::Setup1;
       break;
     case serial::BulkEraseSetup2:
       if (previous == Armed::Setup1) armed_ = Armed::Setup2;
       break;
     case serial::BulkEraseProgramMemory:
-      if (family_->erase.bulkBlockedByProtection && ProgramProtected()) break;
-      if (family_->erase.bulkNeedsBegin)
+      if (family_.counterWraps) {
+        StartBulkErase12(nowUs);
+        break;
+      }
+      if (family_.erase.bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
         StartErase(Pending::EraseProgram, inConfigArea, nowUs);
       break;
     case serial::BulkEraseDataMemory:
-      if (family_->erase.bulkBlockedByProtection && DataProtected()) break;
-      if (family_->erase.bulkNeedsBegin)
+      if (family_.erase.bulkBlockedByProtection && DataProtected()) break;
+      if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
         StartErase(Pending::EraseData, false, nowUs);
@@ -41,7 +45,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
     case serial::BeginEraseProgrammingCycle:
       if (previous == Armed::Setup2) {
         // The setup sequence erases according to where it is aimed.
-        if (!family_->word12 && counter_ == 0x2007)
+        if (!family_.word12 && counter_ == 0x2007)
           StartErase(Pending::EraseEverything, true, nowUs);
         else if (dataLoadedLast_)
           StartErase(Pending::EraseData, false, nowUs);
@@ -59,10 +63,23 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       StartWrite(true, nowUs);
       break;
     default:
-      // End Programming: the cycle it ends was settled when it started.
+      // End Programming: the cycle it ends was settled when it started,
+      // unless the part waits for it and then for the discharge time.
+      if (command == family_.endProgramming && awaitingDischarge_ && !endedAtUs_)
+        endedAtUs_ = nowUs;
       break;
   }
   if (pending_ != Pending::None) pendingCommand_ = command;  // the cycle this command started
+}
+
+void SimChip::StartBulkErase12(std::uint64_t nowUs) {
+  // With the counter in the ID area (from the first ID up to the word
+  // before the configuration word) the IDs and the backup calibration go
+  // too; elsewhere program memory and the configuration word only.
+  const std::size_t size = state_.program.size();
+  const bool idArea = counter_ >= size && counter_ != ConfigWordAddress(state_, family_);
+  StartErase(Pending::EraseProgram, true, nowUs);
+  pendingIdsToo_ = idArea;
 }
 
 void SimChip::FinishLoad(std::uint16_t word) {
@@ -73,7 +90,7 @@ void SimChip::FinishLoad(std::uint16_t word) {
       dataLoadedLast_ = false;
       break;
     case serial::LoadDataForProgramMemory: {
-      programLatch_ = word & WordMask(*family_);
+      programLatch_ = word & WordMask(family_);
       dataLoadedLast_ = false;
       const std::size_t latch = counter_ % rowLatches_.size();
       rowLatches_[latch] = programLatch_;
@@ -101,7 +118,11 @@ std::uint16_t SimChip::WordToSend(std::uint8_t readCommand) const {
 }
 
 void SimChip::Increment() {
-  if (family_->word12) {
+  if (family_.counterWraps) {
+    counter_ = static_cast<std::uint16_t>((counter_ + 1u) % (2 * state_.program.size()));
+    return;
+  }
+  if (family_.word12) {
     // FFFh (configuration word) -> 0; above the IDs the counter stops
     // short of FFFh, so it never wraps back onto the configuration word.
     if (counter_ == 0x0FFF)
@@ -118,43 +139,45 @@ void SimChip::Increment() {
 
 bool SimChip::CurrentLocation(Location* at) const {
   const std::size_t size = state_.program.size();
-  if (!family_->word12 && counter_ < 0x2000) {
+  if (!family_.word12 && counter_ < 0x2000) {
     *at = {Space::Program, static_cast<std::uint16_t>(counter_ % size)};  // memory aliases
     return true;
   }
-  if (family_->word12 && counter_ < size) {
+  if (family_.word12 && counter_ < size) {
     *at = {Space::Program, counter_};
     return true;
   }
   *at = {Space::Config, counter_};
-  return ConfigSlot(state_, *family_, counter_) >= 0;
+  return ConfigSlot(state_, family_, counter_) >= 0;
 }
 
 void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
   Location at;
   std::uint32_t need = 0;
-  if (family_->technology == Technology::Eprom) {
+  if (family_.technology == Technology::Eprom) {
     if (!CurrentLocation(&at)) return;
     ++pulses_[at];
     pending_ = Pending::EpromPulse;
     pendingValue_ = programLatch_;
-    need = family_->times.epromPulseUs;
+    need = family_.times.epromPulseUs;
   } else if (dataLoadedLast_) {
     if (state_.data.empty()) return;
     at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};
     pending_ = Pending::Write;
     pendingValue_ = dataLatch_;
     pendingErase_ = true;  // data EEPROM erases each byte before writing it
-    need = programOnly && family_->programOnlyExternal ? family_->times.programOnlyUs
-                                                       : family_->times.dataWriteUs;
+    need = programOnly && family_.programOnlyExternal ? family_.times.programOnlyUs
+                                                      : family_.times.dataWriteUs;
   } else {
     if (!CurrentLocation(&at)) return;
     pending_ = Pending::Write;
     pendingValue_ = programLatch_;
-    pendingErase_ = !programOnly && family_->erase.beginEraseErases;
-    need = programOnly ? family_->times.programOnlyUs : family_->times.eraseProgramUs;
-    if (programOnly && rowLatches_.size() > 1 && at.space == Space::Program) {
-      // The aligned row around the counter, from every latch loaded.
+    pendingErase_ = !programOnly && family_.erase.beginEraseErases;
+    need = programOnly ? family_.times.programOnlyUs : family_.times.eraseProgramUs;
+    const bool rowCycle = programOnly || family_.counterWraps;
+    if (rowCycle && rowLatches_.size() > 1 && at.space == Space::Program) {
+      // The aligned row around the counter, from every latch loaded (08h
+      // on the 12-bit flash parts, which have no 18h).
       pending_ = Pending::WriteRow;
       at.address = static_cast<std::uint16_t>(at.address - at.address % rowLatches_.size());
       pendingRow_ = rowLatches_;
@@ -170,15 +193,43 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
 void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
   pending_ = what;
   pendingConfigToo_ = configToo;
+  pendingIdsToo_ = configToo;
   pendingStartUs_ = nowUs;
-  pendingNeedUs_ = family_->times.eraseUs;
+  pendingNeedUs_ = family_.times.eraseUs;
+}
+
+bool SimChip::EndedByCommand() const {
+  return (pending_ == Pending::Write || pending_ == Pending::WriteRow) &&
+         family_.times.dischargeUs > 0;
+}
+
+void SimChip::CommandStarts(std::uint64_t nowUs) {
+  if (EndedByCommand() && !awaitingDischarge_) {
+    // This should be End Programming: the write waits for it and for the
+    // discharge time after it, or is lost when its own time was cut short.
+    if (recordCycles_) RecordCycle(nowUs);
+    if (nowUs - pendingStartUs_ >= pendingNeedUs_) {
+      awaitingDischarge_ = true;
+      endedAtUs_.reset();
+      return;
+    }
+    pending_ = Pending::None;
+    return;
+  }
+  Settle(nowUs);
 }
 
 void SimChip::Settle(std::uint64_t nowUs) {
   if (pending_ == Pending::None) return;
-  if (recordCycles_) RecordCycle(nowUs);
-  if (nowUs - pendingStartUs_ >= pendingNeedUs_) ApplyPending();
+  if (awaitingDischarge_) {
+    if (endedAtUs_ && nowUs - *endedAtUs_ >= family_.times.dischargeUs) ApplyPending();
+  } else {
+    if (recordCycles_) RecordCycle(nowUs);
+    if (nowUs - pendingStartUs_ >= pendingNeedUs_ && !EndedByCommand()) ApplyPending();
+  }
   pending_ = Pending::None;
+  awaitingDischarge_ = false;
+  endedAtUs_.reset();
 }
 
 void SimChip::RecordCycle(std::uint64_t nowUs) {
@@ -218,13 +269,13 @@ void SimChip::ApplyPending() {
       ApplyEpromPulse();
       break;
     case Pending::EraseProgram:
-      ApplyEraseProgram(pendingConfigToo_);
+      ApplyEraseProgram(pendingConfigToo_, pendingIdsToo_);
       break;
     case Pending::EraseData:
       ApplyEraseData();
       break;
     case Pending::EraseEverything:
-      ApplyEraseProgram(true);
+      ApplyEraseProgram(true, true);
       ApplyEraseData();
       break;
   }
@@ -243,21 +294,22 @@ void SimChip::ApplyEpromPulse() {
     WriteWord(pendingAt_, pendingValue_, false);
 }
 
-void SimChip::ApplyEraseProgram(bool configToo) {
-  std::fill(state_.program.begin(), state_.program.end(), WordMask(*family_));
-  if (!configToo) return;
-  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
-  ConfigWord(state_) = ErasedConfig(*family_);
+void SimChip::ApplyEraseProgram(bool configToo, bool idsToo) {
+  std::fill(state_.program.begin(), state_.program.end(), WordMask(family_));
+  if (configToo) ConfigWord(state_) = ErasedConfig(family_);
+  if (!idsToo) return;
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(family_);
+  if (family_.calibrationBackup) state_.config[kBackupCalibrationSlot] = WordMask(family_);
 }
 
 void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }
 
 bool SimChip::ProgramProtected() const {
-  return (ConfigWord(state_) & family_->protection.cpMask) != family_->protection.cpMask;
+  return (ConfigWord(state_) & family_.protection.cpMask) != family_.protection.cpMask;
 }
 
 bool SimChip::DataProtected() const {
-  return (ConfigWord(state_) & family_->protection.cpdMask) != family_->protection.cpdMask;
+  return (ConfigWord(state_) & family_.protection.cpdMask) != family_.protection.cpdMask;
 }
 
 bool SimChip::Writable(Location at) const {
@@ -266,7 +318,7 @@ bool SimChip::Writable(Location at) const {
     return false;
   switch (at.space) {
     case Space::Program:
-      return !ProgramProtected() || at.address < family_->protection.readableWhenProtected;
+      return !ProgramProtected() || at.address < family_.protection.readableWhenProtected;
     case Space::Data:
       return !DataProtected();
     case Space::Config:
@@ -280,7 +332,7 @@ void SimChip::WriteWord(Location at, std::uint16_t value, bool erase) {
   switch (at.space) {
     case Space::Program: {
       std::uint16_t& cell = state_.program[at.address];
-      cell = (erase ? value : cell & value) & WordMask(*family_);
+      cell = (erase ? value : cell & value) & WordMask(family_);
       break;
     }
     case Space::Data: {
@@ -289,14 +341,14 @@ void SimChip::WriteWord(Location at, std::uint16_t value, bool erase) {
       break;
     }
     case Space::Config: {
-      const int slot = ConfigSlot(state_, *family_, at.address);
+      const int slot = ConfigSlot(state_, family_, at.address);
       if (slot < 0) return;
-      if (slot == 6 && !family_->word12) return;  // the device ID is read-only
+      if (slot == 6 && !family_.word12) return;  // the device ID is read-only
       // A protected part cannot lift its own protection bits: only the
       // erase commands set configuration bits back to 1 then.
       if (ProgramProtected()) erase = false;
       std::uint16_t& cell = state_.config[slot];
-      const std::uint16_t mask = slot == 7 ? ErasedConfig(*family_) : WordMask(*family_);
+      const std::uint16_t mask = slot == 7 ? ErasedConfig(family_) : WordMask(family_);
       cell = (erase ? value : cell & value) & mask;
       break;
     }
@@ -310,7 +362,7 @@ std::uint16_t SimChip::Stored(Location at) const {
     case Space::Data:
       return at.address < state_.data.size() ? state_.data[at.address] : 0;
     case Space::Config: {
-      const int slot = ConfigSlot(state_, *family_, at.address);
+      const int slot = ConfigSlot(state_, family_, at.address);
       return slot < 0 ? 0 : state_.config[slot];
     }
   }
@@ -319,8 +371,10 @@ std::uint16_t SimChip::Stored(Location at) const {
 
 std::uint16_t SimChip::Peek(Location at) const {
   std::uint16_t value = Stored(at);
+  const bool calibrationWord =
+      family_.protection.calibrationReadable && at.address + 1u == state_.program.size();
   if (at.space == Space::Program && ProgramProtected() &&
-      at.address >= family_->protection.readableWhenProtected)
+      at.address >= family_.protection.readableWhenProtected && !calibrationWord)
     value = 0;
   if (at.space == Space::Data && DataProtected()) value = 0;
   for (const StuckBit& s : state_.stuckBits) {

@@ -22,6 +22,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Overwrite &amp;OSCCAL</source>
+        <translation>Přepsat &amp;OSCCAL</translation>
+    </message>
+    <message>
         <source>A word here has %1 digits at most.</source>
         <translation>Slovo zde má nejvýše %1 číslic.</translation>
     </message>
