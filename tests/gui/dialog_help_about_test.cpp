@@ -75,9 +75,12 @@ class HelpAboutTest : public QObject {
                  {30, "Device:  "},
                  {31, "ID:  "},
                  {36, "Output Port:  "},
-                 {37, "Standart color Windows:  "},
-                 {38, "Save settings on Exit:  "},
-                 {39, "Delay:  "}};
+                 {37, "Adapter…:  "},
+                 {38, "Adapter test…:  "},
+                 {39, "Standart color Windows:  "},
+                 {40, "Save settings on Exit:  "},
+                 {41, "Delay:  "},
+                 {43, "Timing:  "}};
     for (const auto& head : heads) {
       QVERIFY2(lines[head.line - 1].startsWith(QString::fromUtf8(head.start)),
                qPrintable(lines[head.line - 1]));
