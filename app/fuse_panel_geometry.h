@@ -15,9 +15,10 @@ inline constexpr unsigned kProtectColour = 0x7495B6;  // code protection
 inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
 inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};
 
-// Slot n (1..12) is element n - 1: two rows of six, the last column one
-// pixel wider in the top row and the right half one wider in the bottom row.
-inline constexpr std::array<QRect, 12> kFuseSlotRects{{
+// Slot n (1..18) is element n - 1: rows of six, the last column one pixel
+// wider in the top row and the right half one wider in the others. The
+// third row is only used by parts with more than twelve switches.
+inline constexpr std::array<QRect, 18> kFuseSlotRects{{
     {8, 16, 72, 15},
     {80, 16, 72, 15},
     {152, 16, 72, 15},
@@ -30,6 +31,12 @@ inline constexpr std::array<QRect, 12> kFuseSlotRects{{
     {224, 32, 73, 15},
     {296, 32, 73, 15},
     {368, 32, 73, 15},
+    {8, 48, 72, 15},
+    {80, 48, 72, 15},
+    {152, 48, 73, 15},
+    {224, 48, 73, 15},
+    {296, 48, 73, 15},
+    {368, 48, 73, 15},
 }};
 
 }  // namespace lpt::app

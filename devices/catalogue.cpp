@@ -82,6 +82,30 @@ constexpr R k16F870{.name = "16F870", .family = F::Pic16F87x, .programWords = 20
 constexpr R k16F873 = Like(k16F870, "16F873", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.deviceIds = {0x0960}; r.infoPage = I::Pic16F87x4K; });
 constexpr R k16F876 = Like(k16F870, "16F876", [](R& r) { r.programWords = 8192; r.dataBytes = 256; r.deviceIds = {0x09E0}; r.infoPage = I::Pic16F87x8K; });
 
+// 16F87/88 (DS39607): 16f87_g.lkr and 16f88_g.lkr give 4096 words (page0
+// 0000h-07FFh, page1 0800h-0FFFh) and eedata 2100h-21FFh (256 bytes);
+// p16f87.inc and p16f88.inc _CONFIG1 2007h (options clear every bit: 3FFF),
+// _CONFIG2 2008h (FCMEN, IESO: 0003). Device IDs 0720h and 0760h with the
+// revision in bits 3:0 (DS39607's table as Pickle's pic14.h and OpenProg's
+// progP16.c give it); 4 write latches (Pickle's pic14.c).
+constexpr R k16F88{.name = "16F88", .family = F::Pic16F88, .programWords = 4096, .dataBytes = 256, .configMasks = {0x3FFF, 0x0003}, .fuseLayout = L::Pic16F88, .deviceIds = {0x0760}, .deviceIdMask = 0x3FF0, .infoPage = I::Pic16F88, .writeLatches = 4};
+// 16F88x (DS41287): 16f882_g.lkr to 16f887_g.lkr code pages (2048/4096/4096/8192/8192
+// words) and eedata (2100h-217Fh on the 16F882, 2100h-21FFh on the
+// others); p16f882.inc to p16f887.inc _CONFIG1 3FFF, _CONFIG2 0700 (BOR4V, WRT1:0). Device
+// IDs 2000h-2080h (DS41287 via Pickle and OpenProg); 8 write latches and the
+// calibration word at 2009h (Pickle's pic14.c, Piklab's 16F887.xml).
+constexpr R k16F887{.name = "16F887", .family = F::Pic16F88x, .programWords = 8192, .dataBytes = 256, .configMasks = {0x3FFF, 0x0700}, .fuseLayout = L::Pic16F88x, .package = P::Dip40, .deviceIds = {0x2080}, .deviceIdMask = kId, .infoPage = I::Pic16F88x, .writeLatches = 8, .calibrationWords = {0x2009}};
+// 16F7x (DS39588 for the 16F72, DS30324 for the others): 16f72_g.lkr to 16f77_g.lkr code
+// pages (2048/4096/4096/8192/8192 words), no eedata; p16f72.inc to p16f77.inc _CONFIG
+// 005F. Device IDs 00A0h (16F72: OpenProg, Piklab's 16F72.xml) and
+// 0600h-0660h (Pickle, OpenProg); 2 write latches (Pickle).
+constexpr R k16F77{.name = "16F77", .family = F::Pic16F7x, .programWords = 8192, .configMasks = {0x005F}, .fuseLayout = L::Pic16F7x, .package = P::Dip40, .deviceIds = {0x0660}, .deviceIdMask = kId, .writeLatches = 2};
+// 16F737/747/767/777 (DS30492), programmed as the 16F7x: 16f737_g.lkr to 16f777_g.lkr code
+// pages, no eedata; p16f737.inc to p16f777.inc _CONFIG1 39FF, _CONFIG2 0043 (FCMEN, IESO,
+// BORSEN). Device IDs 0BA0h, 0BE0h, 0EA0h, 0DE0h (Pickle, OpenProg); 2
+// write latches (Pickle).
+constexpr R k16F777 = Like(k16F77, "16F777", [](R& r) { r.family = F::Pic16F7x7; r.configMasks = {0x39FF, 0x0043}; r.fuseLayout = L::Pic16F7x7; r.deviceIds = {0x0DE0}; r.infoPage = I::Pic16F7x7; });
+
 // In table order. Later parts go at the end, so that the order of the
 // earlier ones, which `lptpic-cli devices` prints, stays.
 constexpr std::array kDevices{
@@ -171,6 +195,25 @@ constexpr std::array kDevices{
     Like(k16F627A, "16F648A", [](R& r) { r.programWords = 4096; r.dataBytes = 256; r.deviceIds = {0x1100}; }),
     // 16C642: 16c642_g.lkr (4096 words), p16c642.inc (every bit used: MPEEN is bit 7).
     Like(k16C63, "16C642", [](R& r) { r.configMasks = {0x3FFF}; }),
+    Like(k16F88, "16F87", [](R& r) { r.deviceIds = {0x0720}; }),
+    k16F88,
+    Like(k16F887, "16F882", [](R& r) { r.programWords = 2048; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x2000}; }),
+    Like(k16F887, "16F883", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x2020}; }),
+    Like(k16F887, "16F884", [](R& r) { r.programWords = 4096; r.deviceIds = {0x2040}; }),
+    Like(k16F887, "16F886", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x2060}; }),
+    k16F887,
+    Like(k16F77, "16F72", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.deviceIds = {0x00A0}; }),
+    Like(k16F77, "16F73", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x0600}; }),
+    Like(k16F77, "16F74", [](R& r) { r.programWords = 4096; r.deviceIds = {0x0620}; }),
+    Like(k16F77, "16F76", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0640}; }),
+    k16F77,
+    // 16F716 (DS40245): 16f716_g.lkr 2048 words, p16f716.inc _CONFIG 20CF,
+    // device ID 1140h (Pickle, OpenProg, Piklab), 4 write latches (Pickle).
+    R{.name = "16F716", .family = F::Pic16F716, .programWords = 2048, .configMasks = {0x20CF}, .fuseLayout = L::Pic16F716, .deviceIds = {0x1140}, .deviceIdMask = kId, .writeLatches = 4},
+    Like(k16F777, "16F737", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x0BA0}; }),
+    Like(k16F777, "16F747", [](R& r) { r.programWords = 4096; r.deviceIds = {0x0BE0}; }),
+    Like(k16F777, "16F767", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0EA0}; }),
+    k16F777,
 };
 
 // clang-format on

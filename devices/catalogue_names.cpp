@@ -1,4 +1,5 @@
-// Looking parts up in the catalogue by name.
+// Looking parts up in the catalogue: by name as listed, by name as a user
+// types it, and by the device ID a chip answers with.
 #include <algorithm>
 #include <cctype>
 
@@ -7,11 +8,25 @@
 namespace lpt {
 namespace {
 
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
 bool LessIgnoringCase(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char l, char r) {
-    return std::toupper(static_cast<unsigned char>(l)) <
-           std::toupper(static_cast<unsigned char>(r));
-  });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char l, char r) { return Upper(l) < Upper(r); });
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char l, char r) { return Upper(l) == Upper(r); });
+}
+
+// The name without blanks around it and without a leading "PIC".
+std::string_view Bare(std::string_view typed) {
+  const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  while (!typed.empty() && blank(typed.front())) typed.remove_prefix(1);
+  while (!typed.empty() && blank(typed.back())) typed.remove_suffix(1);
+  if (typed.size() > 3 && SameIgnoringCase(typed.substr(0, 3), "PIC")) typed.remove_prefix(3);
+  return typed;
 }
 
 }  // namespace
@@ -26,6 +41,36 @@ const DeviceRecord* FindDevice(std::string_view name) {
   for (const DeviceRecord& record : AllDevices())
     if (record.name == name) return &record;
   return nullptr;
+}
+
+const DeviceRecord* FindDeviceAsTyped(std::string_view typed) {
+  const std::string_view name = Bare(typed);
+  if (name.empty()) return nullptr;
+  for (const DeviceRecord& record : AllDevices()) {
+    if (SameIgnoringCase(record.name, name)) return &record;
+    for (std::string_view part : record.partNames)
+      if (!part.empty() && SameIgnoringCase(part, name)) return &record;
+  }
+  return nullptr;
+}
+
+IdentifiedChip IdentifyDeviceId(std::uint16_t word) {
+  for (const DeviceRecord& record : AllDevices()) {
+    if (!record.HasDeviceId()) continue;
+    for (std::size_t part = 0; part < record.deviceIds.size(); ++part) {
+      const std::uint16_t id = record.deviceIds[part];
+      if (id != 0 && (word & record.deviceIdMask) == id)
+        return {&record, part,
+                static_cast<std::uint16_t>(word & ~record.deviceIdMask & kDeviceIdWordBits)};
+    }
+  }
+  return {};
+}
+
+std::string_view IdentifiedPartName(const IdentifiedChip& chip) {
+  if (chip.record == nullptr) return {};
+  const std::string_view part = chip.record->partNames[chip.part];
+  return part.empty() ? chip.record->name : part;
 }
 
 std::vector<std::string_view> DeviceListNames() {

@@ -9,8 +9,12 @@ namespace {
 using F = Family;
 
 // Only what differs from FamilyTraits' defaults (14-bit flash, no data
-// EEPROM, supply before Vpp) is written.
-constexpr std::array<FamilyTraits, 12> kFamilies{{
+// EEPROM, supply before Vpp) is written. Entry orders of the flash families
+// added later, from the peers that transcribe the programming
+// specifications: 16F87/88 (DS39607), 16F7x (DS39588, DS30324, DS30492) and
+// 16F716 (DS40245, which asks for 5 V before 13 V) supply first; 16F88x
+// (DS41287) Vpp first, for a configuration that makes MCLR an input.
+constexpr std::array<FamilyTraits, 17> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
@@ -23,6 +27,11 @@ constexpr std::array<FamilyTraits, 12> kFamilies{{
     {.family = F::Pic12F6xx, .dataEeprom = true, .vppBeforeVdd = true, .lastWordRule = true},
     {.family = F::Pic16F87xA, .dataEeprom = true},
     {.family = F::Pic16F62xA, .dataEeprom = true, .vppBeforeVdd = true},
+    {.family = F::Pic16F88, .dataEeprom = true, .checksDeviceId = true},
+    {.family = F::Pic16F88x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic16F7x, .checksDeviceId = true},
+    {.family = F::Pic16F716, .checksDeviceId = true},
+    {.family = F::Pic16F7x7, .checksDeviceId = true},
 }};
 
 }  // namespace
@@ -55,6 +64,11 @@ bool VppBeforeVdd(Family family) {
 bool HasLastWordRule(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f && f->lastWordRule;
+}
+
+bool ChecksDeviceIdBeforeWriting(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f && f->checksDeviceId;
 }
 
 bool IsErasable(Family family) {

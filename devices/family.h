@@ -25,6 +25,11 @@ enum class Family : std::uint8_t {
   Pic12F6xx = 28,   // 12F629/675, 16F630/676
   Pic16F87xA = 30,  // 16F87xA
   Pic16F62xA = 40,  // 16F627A/628A/648A
+  Pic16F88 = 41,    // 16F87, 16F88
+  Pic16F88x = 42,   // 16F882, 16F883, 16F884, 16F886, 16F887
+  Pic16F7x = 43,    // 16F72, 16F73, 16F74, 16F76, 16F77
+  Pic16F716 = 44,   // 16F716
+  Pic16F7x7 = 45,   // 16F737, 16F747, 16F767, 16F777
 };
 
 // The family's catalogue number.
@@ -42,6 +47,10 @@ struct FamilyTraits {
   // The last program word holds the factory oscillator calibration value:
   // program, verify and blank passes end before it and never touch it.
   bool lastWordRule = false;
+  // Before anything is written the chip's device ID is read and must name
+  // the selected part (unless the user insists); for the other families
+  // that check is a setting, so that what they send stays as it was.
+  bool checksDeviceId = false;
 };
 
 // Every family of the catalogue, in ascending code order.
@@ -54,6 +63,7 @@ bool IsWord12Family(Family family);
 bool HasDataEeprom(Family family);
 bool VppBeforeVdd(Family family);
 bool HasLastWordRule(Family family);
+bool ChecksDeviceIdBeforeWriting(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).
 bool IsErasable(Family family);
 

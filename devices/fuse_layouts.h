@@ -32,8 +32,13 @@ enum class FuseLayout : std::uint8_t {
   Pic12F6xx,   // 12F629/675, 16F630/676
   Pic16F87xA,  // 16F873A/874A/876A/877A
   Pic16F62xA,  // 16F627A/628A/648A
+  Pic16F88,    // 16F87/88: two configuration words
+  Pic16F88x,   // 16F882 to 16F887: two configuration words
+  Pic16F7x,    // 16F72 to 16F77
+  Pic16F716,   // 16F716
+  Pic16F7x7,   // 16F737 to 16F777: two configuration words
 };
-inline constexpr int kFuseLayoutCount = 20;
+inline constexpr int kFuseLayoutCount = 25;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);
@@ -62,6 +67,9 @@ struct FuseLayoutSpec {
   int number;  // as `lptpic-cli devices` prints it
   const OscVariant* osc;
   std::span<const FuseSwitchSpec> switches;  // slots 2, 3, ... in order
+  // The second configuration word's switches, in their own row; empty for
+  // a part with one word.
+  std::span<const FuseSwitchSpec> secondWord{};
   int SlotCount() const { return 1 + static_cast<int>(switches.size()); }
 };
 

@@ -50,6 +50,8 @@ class Protocol {
   void BeginProgrammingOnlyCycle();
   void EndProgrammingEprom();
   void EndProgramming16F87xA();
+  void EndProgramming12F6xx();
+  void RowEraseProgramMemory();
   void ChipErase();
   void BulkEraseProgramMemory();
   void BulkEraseProgramMemoryReleasingData();
@@ -58,8 +60,12 @@ class Protocol {
   void BulkEraseSetup1();
   void BulkEraseSetup2();
 
-  // Power cycle and entry into programming mode.
+  // Power cycle and entry into programming mode, in the order the active
+  // device's family needs.
   void ResetPic();
+  // The same in a given order: device detection, which does not know the
+  // family yet, tries both.
+  void ResetPicWithEntry(bool vppFirst);
   // Adapter presence test; shows "Device is not found !" on failure.
   bool Device();
   // Switch the chip off (08h), as after every device operation.

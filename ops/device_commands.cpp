@@ -148,7 +148,7 @@ constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!", kConf
 }  // namespace
 
 void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
-  const WriteWaits* waits = nullptr;
+  const WriteWaits* waits = StandardWaits(ctx.device.family);
   if (ctx.state.timing == TimingProfile::Datasheet) {
     waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
                                         : DatasheetWaits(ctx.device.family);
@@ -156,6 +156,8 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
   if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
   WaitUs(ctx.delay, waits->Of(kind));
 }
+
+void WaitFor(OpContext& ctx, WaitKind kind) { WaitAfter(ctx, kind, 0); }
 
 CommandResult ReadChip(OpContext& ctx) {
   if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;

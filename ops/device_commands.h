@@ -64,10 +64,13 @@ enum class CommandResult {
   Stopped,  // stopped by the user before a word (OpState::StoppedAt); no box shown
 };
 
-// The wait after a write, erase or bulk command: `standardMs` in the
-// standard profile (and for families without datasheet waits), the
-// family's datasheet figure for `kind` otherwise.
+// The wait after a write, erase or bulk command: in the standard profile
+// the family's standard figure for `kind` where it has a table of them,
+// else `standardMs`; in the datasheet profile the family's datasheet
+// figure for `kind` (`standardMs` for families without one).
 void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
+// WaitAfter for the families that have both tables (StandardWaits).
+void WaitFor(OpContext& ctx, WaitKind kind);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

@@ -94,6 +94,8 @@ void EraseProgramAndData(OpContext& ctx, Family family) {
       return EraseChip16F62xA(ctx);
     case EraseMethod::EraseKeepingCalibration:
       return EraseKeepingCalibration(ctx);
+    case EraseMethod::ConfigurationArea:
+      return EraseConfigurationArea(ctx);
     case EraseMethod::BulkErase:
       return Unprotected(ctx, *methods) ? BulkErasePath(ctx) : ProtectionClearPath(ctx);
     case EraseMethod::SetupErase:

@@ -35,7 +35,23 @@ constexpr FamilyMethods kEprom12{.family = Family::Pic12C50x,
                                  .fuses = FuseMethod::EpromPulses12,
                                  .fuseAnd = 0x001F};
 
-constexpr std::array<FamilyMethods, 12> kMethods{{
+// The flash parts with write latches: program memory in rows after an
+// erase of everything (calibration words kept), the data EEPROM byte by
+// byte where the chip differs, IDs and configuration words one by one.
+constexpr FamilyMethods kLatched{.preErase = PreErase::ConfigurationArea,
+                                 .program = ProgramMethod::LatchedRows,
+                                 .data = DataMethod::ReadCompareCycle,
+                                 .id = IdMethod::WordCycle,
+                                 .fuses = FuseMethod::WordCycle,
+                                 .erase = EraseMethod::ConfigurationArea};
+constexpr WriteCycle kEpromEnded{.end = EndCommand::Eprom};
+// 16F72-77: 08h (programming only on these parts) ended by 0Eh for everything.
+constexpr FamilyMethods k16F7x = Like(kLatched, Family::Pic16F7x, [](FamilyMethods& m) {
+  m.rowCycle = kEpromEnded;
+  m.wordCycle = kEpromEnded;
+});
+
+constexpr std::array<FamilyMethods, 17> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
@@ -94,6 +110,32 @@ constexpr std::array<FamilyMethods, 12> kMethods{{
      .idWaitMs = 20,
      .fuses = FuseMethod::Flash,
      .erase = EraseMethod::EraseChip16F62xA},
+    // 16F87/88: Chip Erase; rows and data bytes by 18h, ID and configuration
+    // words by 08h (which erases the word first), each ended by 17h
+    Like(kLatched, Family::Pic16F88,
+         [](FamilyMethods& m) {
+           m.preErase = PreErase::ChipErase;
+           m.erase = EraseMethod::ChipErase;
+           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash16F87xA};
+           m.dataCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash16F87xA};
+           m.wordCycle = {BeginCommand::EraseProgramming, EndCommand::Flash16F87xA};
+         }),
+    // 16F882-887: rows by 18h ended by 0Ah, everything else by the internally
+    // timed 08h, which only programs: the ID words take a row erase first
+    Like(kLatched, Family::Pic16F88x,
+         [](FamilyMethods& m) {
+           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash12F6xx};
+           m.idRowErase = true;
+         }),
+    k16F7x,
+    // 16F716: 18h ended by 0Eh
+    Like(kLatched, Family::Pic16F716,
+         [](FamilyMethods& m) {
+           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Eprom};
+           m.wordCycle = {BeginCommand::ProgrammingOnly, EndCommand::Eprom};
+         }),
+    // 16F737-777: as the 16F72-77
+    Like(k16F7x, Family::Pic16F7x7, kNoDifferences),
 }};
 
 }  // namespace

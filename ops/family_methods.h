@@ -18,6 +18,7 @@ enum class PreErase : std::uint8_t {
   EraseChip16F87x,          // protection-aware erase that leaves the ID words alone
   EraseKeepingCalibration,  // erase that keeps the calibration word and bandgap bits
   ChipErase,                // LoadConfiguration, ChipErase, 10 ms
+  ConfigurationArea,        // bulk erase aimed at configuration memory; calibration words kept
 };
 
 enum class ProgramMethod : std::uint8_t {
@@ -28,6 +29,7 @@ enum class ProgramMethod : std::uint8_t {
   WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
+  LatchedRows,       // rows of the part's write latches, blank rows skipped, then read back
 };
 
 enum class DataMethod : std::uint8_t {
@@ -36,6 +38,7 @@ enum class DataMethod : std::uint8_t {
   ProgramOnly,       // "FF" skipped; BeginProgrammingOnlyCycle
   EraseProgram,      // "FF" skipped; BeginEraseProgrammingCycle
   WriteEveryByte,    // every byte, up to 5 attempts closed by EndProgramming16F87xA
+  ReadCompareCycle,  // read first; the family's write cycle where the chip differs
 };
 
 enum class IdMethod : std::uint8_t {
@@ -44,6 +47,7 @@ enum class IdMethod : std::uint8_t {
   FlashRetry,     // up to 5 erase/program cycles per word
   EpromPulses,    // up to 25 pulses, 3 more
   EpromPulses12,  // above program memory; digit "F" not written; up to 8, 11 more
+  WordCycle,      // the family's write cycle per word
 };
 
 enum class FuseMethod : std::uint8_t {
@@ -53,6 +57,7 @@ enum class FuseMethod : std::uint8_t {
   KeepBandgap,    // keeps the chip's first digit (bits 12, 13)
   EpromPulses,    // 101 pulses of the latched word, one check
   EpromPulses12,  // check first; one long pulse and 11 pulses when it differs
+  WordCycle,      // each configuration word (2007h, 2008h) by the family's write cycle
 };
 
 enum class EraseMethod : std::uint8_t {
@@ -62,6 +67,24 @@ enum class EraseMethod : std::uint8_t {
   EraseKeepingCalibration,
   EraseChip16F62xA,
   ChipErase,
+  ConfigurationArea,  // as PreErase::ConfigurationArea
+};
+
+// How a family starts one write cycle and, for an externally timed one,
+// ends it.
+enum class BeginCommand : std::uint8_t {
+  EraseProgramming,  // 08h (Begin Erase/Programming, or Begin Programming)
+  ProgrammingOnly,   // 18h
+};
+enum class EndCommand : std::uint8_t {
+  None,          // internally timed
+  Eprom,         // 0Eh
+  Flash16F87xA,  // 17h
+  Flash12F6xx,   // 0Ah
+};
+struct WriteCycle {
+  BeginCommand begin = BeginCommand::EraseProgramming;
+  EndCommand end = EndCommand::None;
 };
 
 struct FamilyMethods {
@@ -79,6 +102,15 @@ struct FamilyMethods {
   EraseMethod erase = EraseMethod::None;
   std::uint16_t unprotectedBits =
       0;  // configuration bits that must all be 1 on an unprotected chip
+  // The write cycles of the families written by LatchedRows,
+  // ReadCompareCycle and WordCycle: a row of program memory, a data byte,
+  // an ID, configuration or calibration word.
+  WriteCycle rowCycle{};
+  WriteCycle dataCycle{};
+  WriteCycle wordCycle{};
+  // The ID words cannot be rewritten by the word cycle alone: a row erase
+  // aimed at them clears them first when they are not blank.
+  bool idRowErase = false;
 };
 
 // The row of a family; nullptr for Family::None, which makes every pass a

@@ -3,6 +3,7 @@
 #include "ops/family_methods.h"
 #include "ops/program_passes.h"
 #include "ops/row_walk.h"
+#include "ops/write_cycle.h"
 
 namespace lpt {
 
@@ -31,6 +32,8 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
       return EraseKeepingCalibration(ctx);
     case PreErase::ChipErase:
       return ChipEraseAll(ctx);
+    case PreErase::ConfigurationArea:
+      return EraseConfigurationArea(ctx);
   }
 }
 
@@ -90,6 +93,8 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
             read = back & kWord12Bits;
             return w.Matches(read);
           }));
+    case ProgramMethod::LatchedRows:
+      return WordStep::Fail;  // written by rows, never word by word (WriteLatchedRows)
   }
   return WordStep::Fail;
 }
@@ -101,6 +106,8 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
   if (!methods) return true;
   if (StopBefore(ctx, 0)) return false;  // before the erase some families start with
   RunPreErase(ctx, methods->preErase);
+  if (methods->program == ProgramMethod::LatchedRows)
+    return WriteLatchedRows(ctx, family, methods->rowCycle, ctx.device.record->writeLatches);
   ctx.proto.ResetPic();
   if (IsWord12Family(family))
     ctx.proto.IncrementAddress();  // the counter starts on the configuration word

@@ -22,6 +22,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       break;
     case serial::BulkEraseProgramMemory:
       if (family_->erase.bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_->erase.protectedNeedsConfigArea && ProgramProtected() && !inConfigArea) break;
       if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
@@ -29,6 +30,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       break;
     case serial::BulkEraseDataMemory:
       if (family_->erase.bulkBlockedByProtection && DataProtected()) break;
+      if (family_->erase.protectedNeedsConfigArea && DataProtected()) break;
       if (family_->erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
@@ -57,8 +59,13 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
     case serial::BeginProgrammingOnlyCycle:
       StartWrite(true, nowUs);
       break;
+    case serial::RowEraseProgramMemory:
+      StartRowErase(nowUs);
+      break;
     default:
-      // End Programming: the cycle it ends was settled when it started.
+      // End Programming: the cycle it ends was settled when the command
+      // started; the programming voltage then discharges.
+      if (command == family_->endProgramming) dischargedAtUs_ = nowUs + family_->times.dischargeUs;
       break;
   }
 }
@@ -73,6 +80,8 @@ void SimChip::FinishLoad(std::uint16_t word) {
     case serial::LoadDataForProgramMemory:
       programLatch_ = word & WordMask(*family_);
       dataLoadedLast_ = false;
+      if (!latches_.empty() && counter_ < 0x2000)
+        latches_[counter_ % latches_.size()] = programLatch_;
       break;
     case serial::LoadDataForDataMemory:
       dataLatch_ = static_cast<std::uint8_t>(word & 0xFF);
@@ -147,6 +156,14 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     pendingValue_ = programLatch_;
     pendingErase_ = !programOnly && family_->erase.beginEraseErases;
     need = programOnly ? family_->times.programOnlyUs : family_->times.eraseProgramUs;
+    if (!latches_.empty() && at.space == Space::Program) {
+      // The row of latches the counter is in, whatever word of it.
+      pending_ = Pending::WriteRow;
+      const auto size = static_cast<std::uint16_t>(latches_.size());
+      at.address = static_cast<std::uint16_t>(at.address - at.address % size);
+      pendingRow_ = latches_;
+      std::fill(latches_.begin(), latches_.end(), WordMask(*family_));
+    }
   }
   pendingAt_ = at;
   pendingStartUs_ = nowUs;
@@ -158,6 +175,34 @@ void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
   pendingConfigToo_ = configToo;
   pendingStartUs_ = nowUs;
   pendingNeedUs_ = family_->times.eraseUs;
+}
+
+void SimChip::StartRowErase(std::uint64_t nowUs) {
+  Location at;
+  if (family_->erase.rowEraseWords == 0 || !CurrentLocation(&at)) return;
+  if (at.space == Space::Program) {
+    if (ProgramProtected()) return;
+    const auto words = static_cast<std::uint16_t>(family_->erase.rowEraseWords);
+    at.address = static_cast<std::uint16_t>(at.address - at.address % words);
+  } else if (at.address >= 0x2004) {
+    return;  // in configuration memory only the ID words are erased by rows
+  }
+  pending_ = Pending::EraseRow;
+  pendingAt_ = at;
+  pendingStartUs_ = nowUs;
+  pendingNeedUs_ = family_->times.rowEraseUs;
+}
+
+void SimChip::ApplyEraseRow() {
+  if (pendingAt_.space == Space::Program) {
+    const std::size_t end =
+        std::min(state_.program.size(),
+                 std::size_t{pendingAt_.address} + std::size_t(family_->erase.rowEraseWords));
+    std::fill(state_.program.begin() + pendingAt_.address, state_.program.begin() + end,
+              WordMask(*family_));
+    return;
+  }
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
 }
 
 void SimChip::Settle(std::uint64_t nowUs) {
@@ -172,6 +217,14 @@ void SimChip::ApplyPending() {
       break;
     case Pending::Write:
       WriteWord(pendingAt_, pendingValue_, pendingErase_);
+      break;
+    case Pending::WriteRow:
+      for (std::size_t i = 0; i < pendingRow_.size(); ++i)
+        WriteWord({Space::Program, static_cast<std::uint16_t>(pendingAt_.address + i)},
+                  pendingRow_[i], pendingErase_);
+      break;
+    case Pending::EraseRow:
+      ApplyEraseRow();
       break;
     case Pending::EpromPulse:
       ApplyEpromPulse();
@@ -199,6 +252,16 @@ void SimChip::ApplyEraseProgram(bool configToo) {
   if (!configToo) return;
   for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
   ConfigWord(state_) = ErasedConfig(*family_);
+  // After the configuration word: a second one, and calibration words,
+  // which only some families' erase reaches.
+  for (std::size_t slot = 8; slot < state_.config.size(); ++slot) {
+    const auto address = static_cast<std::uint16_t>(0x2000 + slot);
+    const auto& calibration = family_->calibrationWords;
+    const bool isCalibration =
+        std::find(calibration.begin(), calibration.end(), address) != calibration.end();
+    if (!isCalibration || family_->erase.clearsCalibration)
+      state_.config[slot] = WordMask(*family_);
+  }
 }
 
 void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }

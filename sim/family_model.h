@@ -4,6 +4,7 @@
 // model reads only this table, never a family code.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -28,34 +29,46 @@ enum class FactoryCalibration : std::uint8_t {
 // How long each cycle takes; a host that starts the next command sooner cuts
 // the cycle short.
 struct CycleTimes {
-  std::uint32_t eraseProgramUs;  // 08h on program memory, IDs, configuration
-  std::uint32_t programOnlyUs;   // 18h (the least time when externally timed)
-  std::uint32_t dataWriteUs;     // 08h on data EEPROM
-  std::uint32_t eraseUs;         // bulk, chip and setup-sequence erases
-  std::uint32_t epromPulseUs;    // least length of an EPROM programming pulse
+  std::uint32_t eraseProgramUs = 0;  // 08h on program memory, IDs, configuration
+  std::uint32_t programOnlyUs = 0;   // 18h (the least time when externally timed)
+  std::uint32_t dataWriteUs = 0;     // 08h on data EEPROM
+  std::uint32_t eraseUs = 0;         // bulk, chip and setup-sequence erases
+  std::uint32_t epromPulseUs = 0;    // least length of an EPROM programming pulse
+  std::uint32_t rowEraseUs = 0;      // 11h
+  // After an End Programming command the programming voltage discharges;
+  // a command that starts sooner is not taken (0: no such rule).
+  std::uint32_t dischargeUs = 0;
 };
 
 // How the erase commands behave.
 struct EraseRules {
-  bool beginEraseErases;         // 08h erases program memory before writing (else it ANDs)
-  bool bulkNeedsBegin;           // 09h/0Bh only arm the erase; 08h starts it
-  bool bulkBlockedByProtection;  // 09h/0Bh do nothing on a protected part
-  bool hasSetupErase;            // the 01h, 07h, 08h, 01h, 07h sequence
+  bool beginEraseErases = false;         // 08h erases program memory before writing (else it ANDs)
+  bool bulkNeedsBegin = false;           // 09h/0Bh only arm the erase; 08h starts it
+  bool bulkBlockedByProtection = false;  // 09h/0Bh do nothing on a protected part
+  bool hasSetupErase = false;            // the 01h, 07h, 08h, 01h, 07h sequence
+  // A bulk erase of protected memory is taken only with the counter in
+  // configuration memory, where it clears the protection with everything
+  // else (the makers' path for a protected part).
+  bool protectedNeedsConfigArea = false;
+  // That erase of configuration memory also clears the factory calibration
+  // words: a programmer has to write them back.
+  bool clearsCalibration = false;
+  int rowEraseWords = 0;  // words one 11h erases; 0 = no row erase
 };
 
 struct Protection {
-  std::uint16_t cpMask;                 // program memory protected when any of these reads 0
-  std::uint16_t cpdMask;                // data EEPROM protected when any of these reads 0
-  std::uint16_t readableWhenProtected;  // words from 0 that protection leaves readable
+  std::uint16_t cpMask = 0;                 // program memory protected when any of these reads 0
+  std::uint16_t cpdMask = 0;                // data EEPROM protected when any of these reads 0
+  std::uint16_t readableWhenProtected = 0;  // words from 0 that protection leaves readable
 };
 
 // With (config & intOscMask) == intOscValue and the MCLRE bit 0 the part
 // runs from its own oscillator as soon as it has supply, and a later Vpp
 // does not put it into programming mode. mclreBit 0: no such rule.
 struct EntryRule {
-  std::uint16_t intOscMask;
-  std::uint16_t intOscValue;
-  std::uint16_t mclreBit;
+  std::uint16_t intOscMask = 0;
+  std::uint16_t intOscValue = 0;
+  std::uint16_t mclreBit = 0;
 };
 
 struct FamilyModel {
@@ -73,6 +86,16 @@ struct FamilyModel {
   EntryRule entry{};
   FactoryCalibration calibration = FactoryCalibration::None;
   bool factoryBandgap = false;  // configuration bits 13:12 hold a factory bandgap value
+  // Write latches of program memory: Load Data fills latch (counter mod
+  // latches) and one cycle writes the aligned row of them; an unloaded latch
+  // writes 3FFFh. 1: the cycle writes the one word under the counter.
+  int latches = 1;
+  // Words of configuration memory from 2000h: 8 (to the configuration word
+  // at 2007h) or 10 (a second configuration word at 2008h, a calibration
+  // word at 2009h). 12-bit parts keep their 8 words elsewhere (chip_state.h).
+  int configWords = 8;
+  // Factory calibration words in configuration memory; 0 = none.
+  std::array<std::uint16_t, 2> calibrationWords{};
 };
 
 // The row of a family; nullptr for Family::None.
@@ -81,7 +104,8 @@ const FamilyModel* FindFamilyModel(Family family);
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
 
 // The device ID word (2006h) a fresh chip of this catalogue name holds,
-// revision 0; 3FFFh (an unprogrammed word) for a part without one.
+// with its silicon revision; 3FFFh (an unprogrammed word) for a part
+// without one.
 std::uint16_t FactoryDeviceId(std::string_view deviceName);
 
 }  // namespace lpt::sim

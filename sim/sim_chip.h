@@ -13,10 +13,14 @@
 //   time has not passed by then the cycle was cut short and the word (or
 //   the memory being erased) is left unchanged; an EPROM pulse shorter than
 //   its least length has no effect but still counts as a pulse.
+// - Where the family gives a discharge time after End Programming, a
+//   command that starts before it has passed is not taken (nor its data
+//   frame): the programmer loses its place.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "sim/chip_state.h"
 #include "sim/family_model.h"
@@ -61,6 +65,8 @@ class SimChip {
   enum class Pending : std::uint8_t {
     None,
     Write,           // erase/program or program-only cycle of one word
+    WriteRow,        // the same for the aligned row of write latches
+    EraseRow,        // 11h: one row of program memory, or the ID words
     EpromPulse,      // programming pulse of one EPROM word
     EraseProgram,    // program memory (and IDs/configuration when aimed there)
     EraseData,       // data EEPROM
@@ -81,6 +87,8 @@ class SimChip {
   void Increment();
   void StartWrite(bool programOnly, std::uint64_t nowUs);
   void StartErase(Pending what, bool configToo, std::uint64_t nowUs);
+  void StartRowErase(std::uint64_t nowUs);
+  void ApplyEraseRow();
   void ApplyPending();
   void ApplyEraseProgram(bool configToo);
   void ApplyEraseData();
@@ -113,6 +121,12 @@ class SimChip {
   std::uint8_t dataLatch_ = 0xFF;
   bool dataLoadedLast_ = false;  // the last load was Load Data for Data Memory
   Armed armed_ = Armed::None;
+  std::vector<std::uint16_t> latches_;  // FamilyModel::latches of them, when more than one
+
+  // The discharge after End Programming, and the command being clocked in.
+  std::uint64_t dischargedAtUs_ = 0;
+  std::uint64_t commandStartUs_ = 0;
+  bool frameIgnored_ = false;  // the frame of a command that was not taken
 
   // The cycle in progress.
   Pending pending_ = Pending::None;
@@ -120,6 +134,7 @@ class SimChip {
   bool pendingConfigToo_ = false;
   Location pendingAt_;
   std::uint16_t pendingValue_ = 0;
+  std::vector<std::uint16_t> pendingRow_;  // WriteRow: from pendingAt_ on
   std::uint64_t pendingStartUs_ = 0;
   std::uint32_t pendingNeedUs_ = 0;
 

@@ -44,8 +44,10 @@ TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
     s.ShowFuses(0x3FFF);
     EXPECT_EQ(VisibleCaptions(s), initial);
     for (int n = 2; n <= spec.SlotCount(); ++n) {
-      const bool protect = s.Slot(n).setCaption.find("CP") != std::string::npos ||
-                           s.Slot(n).setCaption.find("Cpd") != std::string::npos;
+      const std::string& set = s.Slot(n).setCaption;
+      const bool protect =
+          (set.find("CP") != std::string::npos && set.find("CCP") == std::string::npos) ||
+          set.find("Cpd") != std::string::npos;
       EXPECT_EQ(s.Slot(n).protects, protect) << s.Slot(n).setCaption;
       EXPECT_FALSE(s.Slot(n).hint.empty());
     }

@@ -19,15 +19,20 @@ std::set<Family> FamiliesWhere(bool (*predicate)(Family)) {
 // The sets of families the passes, the protocol and the file code branch
 // on, written out once more from the chip makers' facts.
 TEST(FamilyTraits, FamilySetsMatchTheChips) {
-  const std::set<Family> flashWithEeprom{F::Pic16F84,  F::Pic16F62x,  F::Pic16F87x,
-                                         F::Pic12F6xx, F::Pic16F87xA, F::Pic16F62xA};
+  const std::set<Family> flashWithEeprom{F::Pic16F84,   F::Pic16F62x,  F::Pic16F87x, F::Pic12F6xx,
+                                         F::Pic16F87xA, F::Pic16F62xA, F::Pic16F88,  F::Pic16F88x};
+  const std::set<Family> flashWithoutEeprom{F::Pic16F7x, F::Pic16F716, F::Pic16F7x7};
+  std::set<Family> flash = flashWithEeprom;
+  flash.insert(flashWithoutEeprom.begin(), flashWithoutEeprom.end());
   EXPECT_EQ(FamiliesWhere(IsWord12Family), (std::set<Family>{F::Pic12C50x, F::Pic16C505}));
   EXPECT_EQ(FamiliesWhere(HasDataEeprom), flashWithEeprom);
-  EXPECT_EQ(FamiliesWhere(VppBeforeVdd),
-            (std::set<Family>{F::Pic12C67x, F::Pic16F62x, F::Pic12F6xx, F::Pic16F62xA}));
+  EXPECT_EQ(FamiliesWhere(VppBeforeVdd), (std::set<Family>{F::Pic12C67x, F::Pic16F62x, F::Pic12F6xx,
+                                                           F::Pic16F62xA, F::Pic16F88x}));
   EXPECT_EQ(FamiliesWhere(HasLastWordRule),
             (std::set<Family>{F::Pic12C50x, F::Pic16C505, F::Pic12C67x, F::Pic12F6xx}));
-  EXPECT_EQ(FamiliesWhere(IsErasable), flashWithEeprom);
+  EXPECT_EQ(FamiliesWhere(IsErasable), flash);
+  EXPECT_EQ(FamiliesWhere(ChecksDeviceIdBeforeWriting),
+            (std::set<Family>{F::Pic16F88, F::Pic16F88x, F::Pic16F7x, F::Pic16F716, F::Pic16F7x7}));
   EXPECT_EQ(FamiliesWhere([](Family f) { return FindFamily(f)->fuseEraseReadBack; }),
             (std::set<Family>{F::Pic16F84, F::Pic16F62x, F::Pic16F87x}));
 }

@@ -26,7 +26,8 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
     bool vppFirst;
   };
   const Case cases[] = {{1, false},  {4, false}, {17, false}, {20, false}, {21, false}, {22, true},
-                        {24, false}, {25, true}, {27, false}, {28, true},  {30, false}, {40, true}};
+                        {24, false}, {25, true}, {27, false}, {28, true},  {30, false}, {40, true},
+                        {41, false}, {42, true}, {43, false}, {44, false}, {45, false}};
   for (const Case& c : cases) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);
