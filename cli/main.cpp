@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("lptpic-cli ") + LPTPIC_VERSION);
   GlobalOptions options;
-  app.add_option("--device", options.device, "catalogue name, e.g. 16F84 or 12F629/675");
+  app.add_option("--device", options.device,
+                 "part name in any case, with or without PIC, e.g. 16F84, pic16f88 or 12F675");
   app.add_option("--port", options.port,
                  "sim, sim:FILE, a port address (888, 0x378; 0 = sim) or /dev/parportN");
   app.add_flag("--delay", options.delay, "the slower timing mode");
@@ -25,6 +26,11 @@ int main(int argc, char** argv) {
   app.add_option("--adapter", options.adapter,
                  "adapter wiring by name, e.g. \"Tait classic\" (default: lptpic)");
   app.add_option("--adapters", options.adapters, "file of your own adapter wirings");
+  app.add_flag("--force", options.force,
+               "write the chip even when its device ID names another part than --device");
+  app.add_flag("--check-id", options.checkId,
+               "check the device ID before writing on every part that has one (the parts of "
+               "the later flash families always check it)");
 
   Action action;
   AddDevicesCommand(app, action);
@@ -34,6 +40,7 @@ int main(int argc, char** argv) {
   AddPortsCommand(app, action);
   AddPinsCommand(app, action);
   AddAdaptersCommand(app, action);
+  AddDetectCommand(app, action);
 
   try {
     app.parse(argc, argv);

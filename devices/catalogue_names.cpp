@@ -29,6 +29,13 @@ std::string_view Bare(std::string_view typed) {
   return typed;
 }
 
+// A part name from its letter on ("F675" of "12F675"): what users keep of
+// a group's part when they mistake its pin-count digits ("16F675").
+std::string_view FromLetter(std::string_view name) {
+  const std::size_t letter = name.find_first_not_of("0123456789");
+  return letter == 0 || letter == std::string_view::npos ? std::string_view{} : name.substr(letter);
+}
+
 }  // namespace
 
 std::vector<std::string_view> CatalogueNames() {
@@ -51,7 +58,17 @@ const DeviceRecord* FindDeviceAsTyped(std::string_view typed) {
     for (std::string_view part : record.partNames)
       if (!part.empty() && SameIgnoringCase(part, name)) return &record;
   }
-  return nullptr;
+  // Only one group may answer to a part number with other leading digits.
+  const DeviceRecord* byNumber = nullptr;
+  const std::string_view number = FromLetter(name);
+  if (number.empty()) return nullptr;
+  for (const DeviceRecord& record : AllDevices())
+    for (std::string_view part : record.partNames)
+      if (!part.empty() && SameIgnoringCase(FromLetter(part), number)) {
+        if (byNumber != nullptr && byNumber != &record) return nullptr;
+        byNumber = &record;
+      }
+  return byNumber;
 }
 
 IdentifiedChip IdentifyDeviceId(std::uint16_t word) {

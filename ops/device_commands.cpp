@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "ops/blank_passes.h"
+#include "ops/device_id.h"
 #include "ops/erase_passes.h"
 #include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
@@ -51,14 +52,15 @@ void WaitUs(Delay& delay, std::uint32_t us) {
   }
 }
 
-// The idle test and the presence test every command starts with; Ok when the
-// command may go on.
-CommandResult Begin(OpContext& ctx) {
+}  // namespace
+
+CommandResult BeginDeviceCommand(OpContext& ctx) {
   if (!ctx.state.IdleFlag) return CommandResult::Ignored;
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
   ctx.calibrationLost = false;
+  ctx.wrongDevice = false;
   // The presence test may show its message box, which handles messages: keep
   // a second command out meanwhile.
   ctx.state.IdleFlag = false;
@@ -66,6 +68,8 @@ CommandResult Begin(OpContext& ctx) {
   ctx.state.IdleFlag = true;
   return present ? CommandResult::Ok : CommandResult::NoDevice;
 }
+
+namespace {
 
 // "Ok" on the progress panel for 300 ms after a verify or blank check.
 void FlashOk(OpContext& ctx) {
@@ -103,17 +107,18 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, B
 // Program commands: the frame around their passes. `barFull` sets the gauge
 // to its maximum at once (commands without the program-memory pass).
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
+  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
   if (barFull) ctx.hooks.SetProgress(ctx.device.programRows - 1);
-  const CommandResult result = RunPasses(ctx, steps, Box::Error);
+  const CommandResult result =
+      ChipIsTheSelectedPart(ctx) ? RunPasses(ctx, steps, Box::Error) : CommandResult::Failed;
   HideProgressPanel(ctx);
   return result;
 }
 
 // Verify and Blank check: the frame, and "Ok" flashed on success.
 CommandResult CheckCommand(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
+  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
   const CommandResult result = RunPasses(ctx, steps, box);
   if (result == CommandResult::Ok) FlashOk(ctx);
@@ -160,7 +165,7 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
 void WaitFor(OpContext& ctx, WaitKind kind) { WaitAfter(ctx, kind, 0); }
 
 CommandResult ReadChip(OpContext& ctx) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
+  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
   ctx.hooks.SetCaption("Pic" + ctx.device.name);
   ShowProgressPanel(ctx);
   const Family family = ctx.device.family;
@@ -213,12 +218,14 @@ CommandResult BlankCheck(OpContext& ctx) {
 }
 
 CommandResult EraseChip(OpContext& ctx) {
-  if (const CommandResult begun = Begin(ctx); begun != CommandResult::Ok) return begun;
+  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
   ShowProgressPanel(ctx);
   ctx.hooks.SetProgressMax(3);  // the bar stands full during the erase
   ctx.hooks.SetProgress(3);
   CommandResult result = CommandResult::Stopped;
-  if (!StopBefore(ctx, 0)) {
+  if (!ChipIsTheSelectedPart(ctx)) {
+    result = CommandResult::Failed;
+  } else if (!StopBefore(ctx, 0)) {
     ctx.hooks.PassStarted("Erase");
     EraseProgramAndData(ctx, ctx.device.family);
     if (!StopBefore(ctx, ConfigWordAddress(ctx.device.family)))

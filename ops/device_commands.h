@@ -26,6 +26,11 @@ struct OpState {
   // Used instead of the family's datasheet waits when set: lets a check run
   // the passes with waits shorter than the chip needs.
   const WriteWaits* datasheetOverride = nullptr;
+  // Before a write the device ID is checked on the parts of the families
+  // that always check it, and with this setting on every part that has
+  // one; ignoreWrongDevice writes whatever chip answers (the user insists).
+  bool checkDeviceId = false;
+  bool ignoreWrongDevice = false;
 };
 
 struct OpContext {
@@ -54,6 +59,9 @@ struct OpContext {
   // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
   // ends as failed, since the chip lost what no file can give back.
   bool calibrationLost = false;
+  // The check before a write found another chip than the selected part
+  // and stopped the command; the user may insist (OpState::ignoreWrongDevice).
+  bool wrongDevice = false;
 };
 
 enum class CommandResult {
@@ -71,6 +79,10 @@ enum class CommandResult {
 void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
 // WaitAfter for the families that have both tables (StandardWaits).
 void WaitFor(OpContext& ctx, WaitKind kind);
+
+// The idle test and the presence test every command starts with; Ok when
+// the command may go on.
+CommandResult BeginDeviceCommand(OpContext& ctx);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

@@ -44,7 +44,7 @@ constexpr FamilyMethods kLatched{.preErase = PreErase::ConfigurationArea,
                                  .id = IdMethod::WordCycle,
                                  .fuses = FuseMethod::WordCycle,
                                  .erase = EraseMethod::ConfigurationArea};
-constexpr WriteCycle kEpromEnded{.end = EndCommand::Eprom};
+constexpr WriteCycle kEpromEnded{.end = WriteEnd::Eprom};
 // 16F72-77: 08h (programming only on these parts) ended by 0Eh for everything.
 constexpr FamilyMethods k16F7x = Like(kLatched, Family::Pic16F7x, [](FamilyMethods& m) {
   m.rowCycle = kEpromEnded;
@@ -116,23 +116,23 @@ constexpr std::array<FamilyMethods, 17> kMethods{{
          [](FamilyMethods& m) {
            m.preErase = PreErase::ChipErase;
            m.erase = EraseMethod::ChipErase;
-           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash16F87xA};
-           m.dataCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash16F87xA};
-           m.wordCycle = {BeginCommand::EraseProgramming, EndCommand::Flash16F87xA};
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA};
+           m.dataCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA};
+           m.wordCycle = {WriteStart::EraseProgramming, WriteEnd::Flash16F87xA};
          }),
     // 16F882-887: rows by 18h ended by 0Ah, everything else by the internally
     // timed 08h, which only programs: the ID words take a row erase first
     Like(kLatched, Family::Pic16F88x,
          [](FamilyMethods& m) {
-           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Flash12F6xx};
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
            m.idRowErase = true;
          }),
     k16F7x,
     // 16F716: 18h ended by 0Eh
     Like(kLatched, Family::Pic16F716,
          [](FamilyMethods& m) {
-           m.rowCycle = {BeginCommand::ProgrammingOnly, EndCommand::Eprom};
-           m.wordCycle = {BeginCommand::ProgrammingOnly, EndCommand::Eprom};
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Eprom};
+           m.wordCycle = {WriteStart::ProgrammingOnly, WriteEnd::Eprom};
          }),
     // 16F737-777: as the 16F72-77
     Like(k16F7x, Family::Pic16F7x7, kNoDifferences),

@@ -72,19 +72,19 @@ enum class EraseMethod : std::uint8_t {
 
 // How a family starts one write cycle and, for an externally timed one,
 // ends it.
-enum class BeginCommand : std::uint8_t {
+enum class WriteStart : std::uint8_t {
   EraseProgramming,  // 08h (Begin Erase/Programming, or Begin Programming)
   ProgrammingOnly,   // 18h
 };
-enum class EndCommand : std::uint8_t {
+enum class WriteEnd : std::uint8_t {
   None,          // internally timed
   Eprom,         // 0Eh
   Flash16F87xA,  // 17h
   Flash12F6xx,   // 0Ah
 };
 struct WriteCycle {
-  BeginCommand begin = BeginCommand::EraseProgramming;
-  EndCommand end = EndCommand::None;
+  WriteStart begin = WriteStart::EraseProgramming;
+  WriteEnd end = WriteEnd::None;
 };
 
 struct FamilyMethods {

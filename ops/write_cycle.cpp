@@ -19,22 +19,22 @@ bool RowIsBlank(const OpContext& ctx, Family family, int first, int latches) {
 }  // namespace
 
 void RunWriteCycle(OpContext& ctx, const WriteCycle& cycle, WaitKind kind) {
-  if (cycle.begin == BeginCommand::ProgrammingOnly) {
+  if (cycle.begin == WriteStart::ProgrammingOnly) {
     ctx.proto.BeginProgrammingOnlyCycle();
   } else {
     ctx.proto.BeginEraseProgrammingCycle();
   }
   WaitFor(ctx, kind);
   switch (cycle.end) {
-    case EndCommand::None:
+    case WriteEnd::None:
       return;
-    case EndCommand::Eprom:
+    case WriteEnd::Eprom:
       ctx.proto.EndProgrammingEprom();
       break;
-    case EndCommand::Flash16F87xA:
+    case WriteEnd::Flash16F87xA:
       ctx.proto.EndProgramming16F87xA();
       break;
-    case EndCommand::Flash12F6xx:
+    case WriteEnd::Flash12F6xx:
       ctx.proto.EndProgramming12F6xx();
       break;
   }
