@@ -1,7 +1,6 @@
 #include "app/close_signals.h"
 
 #include <QSocketNotifier>
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 
@@ -13,9 +12,6 @@
 namespace lpt::app {
 namespace {
 
-std::atomic<bool> closeSignalled{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
 #ifndef _WIN32
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
@@ -24,7 +20,6 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int signalPipe[2] = {-1, -1};
 
 extern "C" void OnCloseSignal(int) {
-  closeSignalled.store(true);
   const int saved = errno;
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
@@ -33,8 +28,6 @@ extern "C" void OnCloseSignal(int) {
 #endif
 
 }  // namespace
-
-bool CloseSignalled() { return closeSignalled.load(); }
 
 CloseOnSignals::CloseOnSignals(std::function<void()> closeRequest, QObject* parent)
     : QObject(parent), closeRequest_(std::move(closeRequest)) {
@@ -54,7 +47,6 @@ CloseOnSignals::~CloseOnSignals() {
 #ifndef _WIN32
   if (notifier_ == nullptr) return;
   for (const int signal : kSignals) std::signal(signal, SIG_DFL);
-  closeSignalled.store(false);
   delete notifier_;
   ::close(signalPipe[0]);
   ::close(signalPipe[1]);

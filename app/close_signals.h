@@ -1,8 +1,8 @@
 // SIGTERM, SIGINT and SIGHUP (a logout, `kill`, Ctrl+C in the terminal that
 // started the program) reach the window as a close request instead of
-// ending the process on the spot: a running command is stopped before its
-// next word and the adapter switched off, then the window closes as its
-// close button closes it, saving a simulated chip and the settings.
+// ending the process on the spot: a running command is asked to stop before
+// its next word and the adapter is switched off, then the window closes as
+// its close button closes it, saving a simulated chip and the settings.
 #pragma once
 
 #include <QObject>
@@ -12,15 +12,12 @@ class QSocketNotifier;
 
 namespace lpt::app {
 
-// True once one of the signals came while a CloseOnSignals lived: a
-// running command stops before its next word (the window's own event loop
-// may not run until the command ends).
-bool CloseSignalled();
-
 class CloseOnSignals : public QObject {
  public:
-  // `closeRequest` runs in the event loop, once per signal. One object at
-  // a time; destroying it gives the signals their default actions back.
+  // `closeRequest` runs in the event loop, once per signal (a device
+  // command runs on its own thread, so the loop keeps running during it).
+  // One object at a time; destroying it gives the signals their default
+  // actions back.
   explicit CloseOnSignals(std::function<void()> closeRequest, QObject* parent = nullptr);
   ~CloseOnSignals() override;
   CloseOnSignals(const CloseOnSignals&) = delete;

@@ -2,30 +2,38 @@
 
 namespace lpt::app {
 
-CommandResult CommandRunner::Run(const std::function<CommandResult()>& command) {
-  // A click that arrives while a command runs reaches the command, which
-  // refuses it through IdleFlag; the outer run keeps the state it set.
-  if (Running()) return command();
+CommandRunner::~CommandRunner() { Wait(); }
 
-  ++depth_;
-  if (callbacks_.setEditingEnabled) callbacks_.setEditingEnabled(false);
-  CommandResult result = CommandResult::Ignored;
-  try {
-    result = command();
-  } catch (...) {
-    --depth_;
-    if (callbacks_.setEditingEnabled) callbacks_.setEditingEnabled(true);
-    throw;
-  }
-  --depth_;
-  if (callbacks_.setEditingEnabled) callbacks_.setEditingEnabled(true);
-  if (callbacks_.refreshViews) callbacks_.refreshViews();
-  if (closePending_ && callbacks_.closeWindow) callbacks_.closeWindow();
-  return result;
+bool CommandRunner::Start(std::function<CommandResult()> command) {
+  if (running_) return false;
+  running_ = true;
+  worker_ = std::thread([this, command = std::move(command)] {
+    CommandResult result = CommandResult::Failed;
+    try {
+      result = command();
+    } catch (...) {
+      // Out of memory in a pass: the command failed; the window lives on.
+    }
+    // Queued behind the command's own events, so the window has shown them
+    // all when it learns of the end.
+    QMetaObject::invokeMethod(
+        this, [this, result] { Finish(result); }, Qt::QueuedConnection);
+  });
+  return true;
+}
+
+void CommandRunner::Wait() {
+  if (worker_.joinable()) worker_.join();
+}
+
+void CommandRunner::Finish(CommandResult result) {
+  Wait();
+  running_ = false;
+  emit finished(result);
 }
 
 bool CommandRunner::RequestClose() {
-  if (!Running()) return true;
+  if (!running_) return true;
   closePending_ = true;
   return false;
 }

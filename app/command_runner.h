@@ -1,38 +1,49 @@
-// Runs one device command on the user-interface thread. The command lets
-// the window handle events while it works, so while it runs every command
-// that would change the buffers, the device, the settings or the port is
-// switched off, and a request to close the window is held until the
-// command has ended (the port must not close under a running command).
+// Runs one device command at a time on a worker thread, so the window keeps
+// repainting and taking clicks (a click on the progress panel stops the
+// command). The command owns the port and the buffers until it has ended:
+// the window switches off everything that would touch them meanwhile, and
+// a request to close the window is held until the end.
 #pragma once
 
+#include <QObject>
 #include <functional>
+#include <thread>
 
-#include "ops/device_commands.h"
+#include "hw/hooks.h"
 
 namespace lpt::app {
 
-class CommandRunner {
+class CommandRunner : public QObject {
+  Q_OBJECT
  public:
-  struct Callbacks {
-    std::function<void(bool)> setEditingEnabled;  // false while running
-    std::function<void()> refreshViews;           // after the command
-    std::function<void()> closeWindow;            // a held close, at the end
-  };
+  explicit CommandRunner(QObject* parent = nullptr) : QObject(parent) {}
+  // Waits for a command still running (see Wait).
+  ~CommandRunner() override;
 
-  explicit CommandRunner(Callbacks callbacks) : callbacks_(std::move(callbacks)) {}
-
-  CommandResult Run(const std::function<CommandResult()>& command);
-
-  bool Running() const { return depth_ > 0; }
+  // Runs `command` on the worker thread and returns at once; false, running
+  // nothing, while another command runs.
+  bool Start(std::function<CommandResult()> command);
+  // From Start until `finished` has been emitted.
+  bool Running() const { return running_; }
+  // Blocks until the worker thread has ended; `finished` is then not
+  // emitted. For a window going away with a command under way.
+  void Wait();
 
   // The window is asked to close: true when it may close now; false while
   // a command runs, and the window then closes when the command ends.
   bool RequestClose();
   bool ClosePending() const { return closePending_; }
 
+ signals:
+  // On the runner's thread, after every event the command reported and
+  // after its thread has ended.
+  void finished(lpt::CommandResult result);
+
  private:
-  Callbacks callbacks_;
-  int depth_ = 0;
+  void Finish(CommandResult result);
+
+  std::thread worker_;
+  bool running_ = false;
   bool closePending_ = false;
 };
 

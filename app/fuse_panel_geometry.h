@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 
 namespace lpt::app {
@@ -12,7 +13,15 @@ namespace lpt::app {
 inline constexpr unsigned kSwitchColour = 0xFDC795;   // ordinary switch
 inline constexpr unsigned kProtectColour = 0x7495B6;  // code protection
 
+// The client area and the command buttons' row under the fuse group, as
+// they are for a part whose switches take two rows; a part with more rows
+// grows the group, and the window and the buttons move down with it.
+inline constexpr QSize kClientSize{618, 296};
+inline constexpr int kButtonRowTop = 264;
+
 inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
+// Rows of switches are this far apart; the group's frame needs the rest.
+inline constexpr int kFuseRowPitch = 16;
 inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};
 
 // Slot n (1..18) is element n - 1: rows of six, the last column one pixel

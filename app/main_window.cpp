@@ -16,11 +16,13 @@
 
 #include "app/chip_save_box.h"
 #include "app/click_panel.h"
+#include "app/command_events.h"
+#include "app/command_feedback.h"
+#include "app/command_table.h"
 #include "app/dialog_id.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel.h"
 #include "app/fuse_panel_geometry.h"
-#include "app/gui_hooks.h"
 #include "app/hint_delay_style.h"
 #include "app/memory_grid.h"
 #include "app/memory_grid_model.h"
@@ -75,13 +77,7 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
       options_(std::move(options)),
       location_(ExecutableDir(options_.exeDir).toStdString(),
                 FallbackDir(options_.fallbackDir).toStdString()),
-      runner_({[this](bool enabled) { SetEditingEnabled(enabled); },
-               // A program pass may rewrite FuseWord (EPROM families).
-               [this] {
-                 RefreshBufferViews();
-                 ShowFusesWord(buffers_.FuseWord);
-               },
-               [this] { close(); }}) {
+      events_(new CommandEvents(this)) {
   setObjectName(QStringLiteral("MainWindow"));
   // The dialogs' font: the fixed geometry was laid out for it.
   setFont(DialogFont());
@@ -91,7 +87,7 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
 
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
-  client_->setFixedSize(618, 296);
+  client_->setFixedSize(kClientSize);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
 
@@ -102,6 +98,12 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   CreateButtons(client_);
   ConnectCommands();
   ApplyColours(false);
+  feedback_ = new CommandFeedback(this, progressPanel_, *events_);
+  connect(events_, &CommandEvents::commandStarted, this, [this] {
+    if (running_ != nullptr && running_->namesDeviceInCaption)
+      setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name));
+  });
+  connect(&runner_, &CommandRunner::finished, this, &MainWindow::OnDeviceCommandFinished);
 
   if (options_.delay != nullptr) {
     delay_ = options_.delay;
@@ -109,11 +111,6 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
     ownDelay_ = std::make_unique<RealDelay>();
     delay_ = ownDelay_.get();
   }
-  hooks_ = std::make_unique<GuiHooks>(
-      this, progressPanel_,
-      GuiHooks::Views{
-          [this] { RefreshBufferViews(); }, [this](std::uint16_t word) { ShowFusesWord(word); },
-          [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }});
 
   ReadSettings();
   SetUpDevice(options_.deviceName.value_or(settings_.deviceName));
@@ -129,6 +126,10 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+  // A command still under way (the window is destroyed, not closed) owns
+  // the port and the buffers: it stops at its next word.
+  opState_.stopRequested = true;
+  runner_.Wait();
   // The protocol refers to the port, the port to the clock.
   protocol_.reset();
   port_.reset();
@@ -146,7 +147,8 @@ void MainWindow::CreateClientArea(QWidget* client) {
     view->grid->setGeometry(8, 16, place->geometry.width() - 16, place->geometry.height() - 24);
   }
 
-  fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
+  fusePanel_ =
+      new FusePanel(fuses_, buffers_.FuseWord, secondFuses_, buffers_.SecondFuseWord, client);
 
   const QFont bold = BoldFont(font());
   infoPanel_ = new ClickPanel(client);
@@ -193,6 +195,8 @@ void MainWindow::ReadSettings() {
   actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");
   actions_.delay->setChecked(settings_.delayMode == "true");
+  actions_.checkDeviceId->setChecked(settings_.checkDeviceId == "true");
+  opState_.checkDeviceId = settings_.checkDeviceId == "true";
   SetTiming(ParseTimingProfile(settings_.timing).value_or(TimingProfile::Standard));
   if (options_.timing) {  // this run only: path.dat keeps its profile
     const std::string saved = settings_.timing;
@@ -217,22 +221,25 @@ void MainWindow::ApplyColours(bool standard) {
 void MainWindow::SetUpDevice(const std::string& name) {
   lpt::SetUpDevice(device_, buffers_, name);
   fuses_.ApplyLayout(device_.fuseLayout);
+  secondFuses_.ApplyLayout(device_.fuseLayout);
   ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name));
   program_.model->Reset();
   data_.model->Reset();
   fusePanel_->Refresh();
+  PlaceBelowFuses();
   QCoreApplication::processEvents();
 }
 
 void MainWindow::ApplyCapabilities(const Capabilities& layout) {
   data_.group->setVisible(layout.dataEeprom);
-  actions_.programDataOnly->setEnabled(layout.programDataOnly);
-  buttons_.erase->setVisible(layout.erase);
-  actions_.erase->setEnabled(layout.erase);
-  buttons_.programFusesOnly->setVisible(layout.programFusesOnly);
-  actions_.programFusesOnly->setEnabled(layout.programFusesOnly);
-  infoPanel_->setVisible(layout.fuseInfoPage);
+  for (const WindowCommand& command : Commands()) {
+    if (command.needs == nullptr) continue;
+    const bool offered = layout.*command.needs;
+    if (command.action != nullptr) (actions_.*command.action)->setEnabled(offered && !Busy());
+    if (command.button != nullptr) (buttons_.*command.button)->setVisible(offered);
+    if (command.panel != nullptr) (this->*command.panel)->setVisible(offered);
+  }
 }
 
 void MainWindow::RefreshBufferViews() {
@@ -241,43 +248,42 @@ void MainWindow::RefreshBufferViews() {
   idPanel_->setText(IdPanelText(buffers_.IdDigits()));
 }
 
-void MainWindow::ShowFusesWord(std::uint16_t word) {
-  fuses_.ShowFuses(word);
+void MainWindow::ShowOnFuseSwitches() {
+  fuses_.ShowFuses(buffers_.FuseWord);
+  secondFuses_.ShowFuses(buffers_.SecondFuseWord);
   fusePanel_->Refresh();
 }
 
+void MainWindow::PlaceBelowFuses() {
+  const int grown = fusePanel_->height() - kFuseGroupRect.height();
+  client_->setFixedSize(kClientSize.width(), kClientSize.height() + grown);
+  for (const WindowCommand& command : Commands()) {
+    if (command.button == nullptr) continue;
+    QPushButton* button = buttons_.*command.button;
+    button->move(button->x(), kButtonRowTop + grown);
+  }
+}
+
 void MainWindow::SetEditingEnabled(bool enabled) {
-  // Everything that changes the buffers, the device, the settings or the
-  // port. Help and About go too: their modal loops would stop the command
-  // half-way with the chip powered.
-  const MenuActions& a = actions_;
-  for (QAction* item :
-       {a.open, a.save, a.changeDir, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice,
-        a.id, a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay, a.timingStandard,
-        a.timingDatasheet, a.help, a.about, a.homePage}) {
-    item->setEnabled(enabled);
-  }
-  // The adapter and its test change the port too.
-  for (QAction* item : {a.adapter, a.adapterTest}) item->setEnabled(enabled);
-  // The device commands too: a second one would be refused by IdleFlag, so
-  // they look as they act.
-  for (QAction* item : {a.programAll, a.programDataOnly, a.programFusesOnly, a.erase, a.verify,
-                        a.blankCheck, a.read}) {
-    item->setEnabled(enabled);
-  }
-  const CommandButtons& b = buttons_;
-  for (QPushButton* button :
-       {b.read, b.verify, b.programAll, b.programFusesOnly, b.erase, b.blankCheck}) {
-    button->setEnabled(enabled);
+  // While a device command runs it owns the buffers, the device and the
+  // port: every command that would touch them is off, and so is every
+  // other one its row does not allow.
+  for (const WindowCommand& command : Commands()) {
+    const bool on = enabled || command.whileRunning;
+    if (command.action != nullptr) (actions_.*command.action)->setEnabled(on);
+    if (command.button != nullptr) (buttons_.*command.button)->setEnabled(on);
+    if (command.panel != nullptr) (this->*command.panel)->setEnabled(on);
   }
   if (enabled) ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
-  idPanel_->setEnabled(enabled);
-  infoPanel_->setEnabled(enabled);
+  if (!enabled) {
+    // An open editor is committed first, into the buffers the command takes.
+    for (const MemoryView& view : {program_, data_}) view.grid->setCurrentIndex(QModelIndex());
+    buffersAtStart_ = buffers_;
+  }
   for (const MemoryView& view : {program_, data_}) {
-    if (!enabled) view.grid->setCurrentIndex(QModelIndex());  // commits an open editor first
-    view.model->SetReadOnly(!enabled);
+    view.model->ShowDuringCommand(enabled ? nullptr : &buffersAtStart_);
     view.grid->setEnabled(enabled);
   }
 }

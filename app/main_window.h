@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "app/command_runner.h"
@@ -32,10 +33,12 @@ class QToolBar;
 namespace lpt::app {
 
 class ClickPanel;
+class CommandEvents;
+class CommandFeedback;
 class FusePanel;
-class GuiHooks;
 class MemoryGridModel;
 class ProgressPanel;
+struct WindowCommand;
 
 // A memory grid with its model and the group box around it.
 struct MemoryView {
@@ -44,7 +47,8 @@ struct MemoryView {
   QTableView* grid = nullptr;
 };
 
-// The menu commands by role; the tool bar shares five of them.
+// The menu commands by role; the tool bar shares five of them. Made from
+// the window's command list (app/command_table.h).
 struct MenuActions {
   QAction* open = nullptr;
   QAction* save = nullptr;
@@ -61,6 +65,7 @@ struct MenuActions {
   QAction* blankCheck = nullptr;
   QAction* read = nullptr;
   QAction* selectDevice = nullptr;
+  QAction* detect = nullptr;
   QAction* id = nullptr;
   QAction* outputPort = nullptr;
   QAction* adapter = nullptr;
@@ -68,6 +73,7 @@ struct MenuActions {
   QAction* standardColours = nullptr;
   QAction* saveSettingsOnExit = nullptr;
   QAction* delay = nullptr;
+  QAction* checkDeviceId = nullptr;
   QAction* timingStandard = nullptr;
   QAction* timingDatasheet = nullptr;
   QAction* help = nullptr;
@@ -120,17 +126,29 @@ class MainWindow : public QMainWindow {
   void LoadHexPath(const QString& path);
   void SaveHexPath(const QString& path);
 
-  // Runs a device command as its button does.
-  CommandResult RunDeviceCommand(CommandResult (*command)(OpContext&));
+  // Starts a device command as its button does and returns at once; false
+  // while another command runs. deviceCommandEnded tells the end.
+  bool StartDeviceCommand(DeviceCommand command);
   // A close asked from outside (a signal): a running command is stopped
-  // first, then the window closes as its close button closes it.
+  // before its next word, then the window closes as its close button
+  // closes it, once the command has ended.
   void StopAndClose();
 
-  // Read access for the views' owners and tests.
+  // The window's commands: menus, tool bar, buttons and panels are made and
+  // switched from this list (app/command_table.cpp).
+  static std::span<const WindowCommand> Commands();
+
+  // Read access for the views' owners and tests. While a device command
+  // runs (Busy) the buffers are the command's: not to be touched until
+  // deviceCommandEnded.
   const ActiveDevice& Device() const { return device_; }
   EditBuffers& Buffers() { return buffers_; }
   const FuseSwitches& Fuses() const { return fuses_; }
+  const SecondWordSwitches& SecondFuses() const { return secondFuses_; }
   OpState& State() { return opState_; }
+  // What the running command reports, on the window's thread.
+  CommandEvents& Events() { return *events_; }
+  CommandFeedback& Feedback() { return *feedback_; }
   const Settings& CurrentSettings() const { return settings_; }
   const SettingsLocation& Location() const { return location_; }
   Port& CurrentPort() { return *port_; }
@@ -156,6 +174,10 @@ class MainWindow : public QMainWindow {
   ClickPanel* InfoPanel() const { return infoPanel_; }
   ProgressPanel* Progress() const { return progressPanel_; }
 
+ signals:
+  // After a device command has ended and its boxes were shown.
+  void deviceCommandEnded(lpt::CommandResult result);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -167,7 +189,6 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolBar(QWidget* client);
   void CreateButtons(QWidget* client);
-  QAction* AddAction(const char* name, const char* text);
 
   // Building and state (main_window.cpp).
   void CreateClientArea(QWidget* client);
@@ -175,8 +196,12 @@ class MainWindow : public QMainWindow {
   void ApplyColours(bool standard);
   void ApplyCapabilities(const Capabilities& layout);
   void RefreshBufferViews();
-  void ShowFusesWord(std::uint16_t word);
+  // Both configuration words of the buffers on their switches.
+  void ShowOnFuseSwitches();
+  // The rows under the fuse group move down as far as the group has grown.
+  void PlaceBelowFuses();
   void SetEditingEnabled(bool enabled);
+  void OnDeviceCommandFinished(CommandResult result);
   void SaveSettingsAndClosePort();
 
   // Port and files (main_window_files.cpp).
@@ -186,17 +211,30 @@ class MainWindow : public QMainWindow {
 
   // Handlers (main_window_commands.cpp).
   void ConnectCommands();
+  void Run(const WindowCommand& command);
+  bool StartDeviceCommand(const WindowCommand& command);
   void onClearBuffers();
   void onClearFuses();
   void onClearArea();
   void onSelectDevice();
+  // Makes `name` the device the user chose (the device dialog, Detect).
+  void SelectDeviceByUser(const std::string& name);
+  // The end of Select > Detect: the part found is selected, else told.
+  void ApplyDetection();
   void onIdPanelClicked();
   void onInfoPanelClicked();
   void onOutputPort();
   void onChangeDir();
   void onToggleStandardColours();
   void onToggleDelay();
+  void onToggleCheckDeviceId();
+  void onTimingStandard() { SetTiming(TimingProfile::Standard); }
+  void onTimingDatasheet() { SetTiming(TimingProfile::Datasheet); }
   void SetTiming(TimingProfile profile);
+  void onHelp();
+  void onAbout();
+  void onHomePage();
+  void onExit() { close(); }
   void onProgressPanelClicked();
 
   // The adapter (main_window_adapter.cpp).
@@ -215,7 +253,11 @@ class MainWindow : public QMainWindow {
 
   ActiveDevice device_;
   EditBuffers buffers_;
+  // The buffers as a device command found them: the grids show these while
+  // the command, which owns buffers_ until it ends, runs.
+  EditBuffers buffersAtStart_;
   FuseSwitches fuses_;
+  SecondWordSwitches secondFuses_;
   OpState opState_;
 
   std::unique_ptr<Delay> ownDelay_;
@@ -229,11 +271,14 @@ class MainWindow : public QMainWindow {
   std::vector<std::string> adaptersFileWarnings_;
   std::string adapterProblem_;
   std::unique_ptr<PinTest> pinTest_;  // the adapter test's lines
-  std::unique_ptr<GuiHooks> hooks_;
+  CommandEvents* events_ = nullptr;
+  CommandFeedback* feedback_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
   CommandRunner runner_;
+  const WindowCommand* running_ = nullptr;  // the device command under way
   bool exitDone_ = false;
-  bool simulatedPort_ = false;  // the simulator models the device's chip
+  bool closeFromOutside_ = false;  // StopAndClose asked: no stop message to read
+  bool simulatedPort_ = false;     // the simulator models the device's chip
 
   MenuActions actions_;
   CommandButtons buttons_;

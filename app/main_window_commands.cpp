@@ -4,104 +4,120 @@
 #include <QPushButton>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/chip_save_box.h"
 #include "app/clear_area_dialog.h"
 #include "app/click_panel.h"
-#include "app/close_signals.h"
+#include "app/command_events.h"
+#include "app/command_feedback.h"
+#include "app/command_table.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
 #include "app/fuse_panel.h"
-#include "app/gui_hooks.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "app/progress_panel.h"
 #include "hw/port_choice.h"
+#include "ops/device_id.h"
 #include "ops/stop_check.h"
 #include "sim/sim_adapter.h"
 
 namespace lpt::app {
 
 void MainWindow::ConnectCommands() {
-  const MenuActions& a = actions_;
-  const auto on = [this](QAction* action, void (MainWindow::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  };
-  on(a.open, &MainWindow::onOpenFile);
-  on(a.save, &MainWindow::onSaveFile);
-  on(a.changeDir, &MainWindow::onChangeDir);
-  on(a.clearBuffers, &MainWindow::onClearBuffers);
-  on(a.clearFuses, &MainWindow::onClearFuses);
-  on(a.clearArea, &MainWindow::onClearArea);
-  on(a.selectDevice, &MainWindow::onSelectDevice);
-  on(a.id, &MainWindow::onIdPanelClicked);
-  on(a.outputPort, &MainWindow::onOutputPort);
-  on(a.adapter, &MainWindow::onChooseAdapter);
-  on(a.adapterTest, &MainWindow::onAdapterTest);
-  on(a.standardColours, &MainWindow::onToggleStandardColours);
-  on(a.delay, &MainWindow::onToggleDelay);
-  connect(a.timingStandard, &QAction::triggered, this,
-          [this] { SetTiming(TimingProfile::Standard); });
-  connect(a.timingDatasheet, &QAction::triggered, this,
-          [this] { SetTiming(TimingProfile::Datasheet); });
-  connect(a.exit, &QAction::triggered, this, &QWidget::close);
-  connect(a.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
-  connect(a.about, &QAction::triggered, this, [this] { ShowAboutDialog(this); });
-  connect(a.homePage, &QAction::triggered, this, [] { OpenHomePage(); });
-
-  // Device commands: menu item and button run the same function.
-  const CommandButtons& b = buttons_;
-  const struct {
-    QAction* action;
-    QPushButton* button;
-    CommandResult (*command)(OpContext&);
-  } kCommands[] = {
-      {a.programAll, b.programAll, &ProgramAll},
-      {a.programDataOnly, nullptr, &ProgramDataOnly},
-      {a.programFusesOnly, b.programFusesOnly, &ProgramFusesOnly},
-      {a.erase, b.erase, &EraseChip},
-      {a.verify, b.verify, &VerifyChip},
-      {a.blankCheck, b.blankCheck, &BlankCheck},
-      {a.read, b.read, &ReadChip},
-  };
-  for (const auto& item : kCommands) {
-    const auto run = [this, command = item.command] { RunDeviceCommand(command); };
-    connect(item.action, &QAction::triggered, this, run);
-    if (item.button != nullptr) connect(item.button, &QPushButton::clicked, this, run);
+  for (const WindowCommand& command : Commands()) {
+    if (command.deviceCommand == nullptr && command.handler == nullptr) continue;
+    const auto run = [this, &command] { Run(command); };
+    if (command.action != nullptr)
+      connect(actions_.*command.action, &QAction::triggered, this, run);
+    if (command.button != nullptr)
+      connect(buttons_.*command.button, &QPushButton::clicked, this, run);
+    if (command.panel != nullptr) connect(this->*command.panel, &ClickPanel::clicked, this, run);
   }
-
-  connect(idPanel_, &ClickPanel::clicked, this, &MainWindow::onIdPanelClicked);
-  connect(infoPanel_, &ClickPanel::clicked, this, &MainWindow::onInfoPanelClicked);
   connect(progressPanel_, &ClickPanel::clicked, this, &MainWindow::onProgressPanelClicked);
 }
 
-CommandResult MainWindow::RunDeviceCommand(CommandResult (*command)(OpContext&)) {
+void MainWindow::Run(const WindowCommand& command) {
+  if (command.deviceCommand != nullptr) {
+    StartDeviceCommand(command);
+  } else {
+    (this->*command.handler)();
+  }
+}
+
+bool MainWindow::StartDeviceCommand(DeviceCommand command) {
+  for (const WindowCommand& row : Commands())
+    if (row.deviceCommand == command) return StartDeviceCommand(row);
+  return false;
+}
+
+bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
+  if (runner_.Running()) return false;
   WarnIfTheBoardCannotPowerTheChip();
+  // The warning's box lets a signal close the window meanwhile.
+  if (exitDone_) return false;
   // A click left over from an earlier command stops nothing.
-  if (!runner_.Running()) hooks_->ClearStop();
-  return runner_.Run([this, command] {
-    OpContext context{*protocol_, *delay_, *hooks_, device_, buffers_, opState_};
-    const CommandResult result = command(context);
-    // The chip is off by now; a stop is told, never passed off as success.
-    // (A signal's stop is no one's to read: the window closes.)
-    if (result == CommandResult::Stopped && !CloseSignalled())
-      ShowBox(this, BoxKind::Plain, QString::fromStdString(StoppedMessage(opState_)));
-    // What the command did to a simulated chip is kept even if the program
-    // is killed later.
-    SaveSimulatedChipOrTell(this, port_.get());
-    return result;
+  opState_.stopRequested = false;
+  running_ = &command;
+  feedback_->Begin(command.okMark);
+  SetEditingEnabled(false);
+  const DeviceCommand run = command.deviceCommand;
+  return runner_.Start([this, run] {
+    OpContext context{*protocol_, *delay_, *events_, device_, buffers_, opState_};
+    return run(context);
   });
+}
+
+void MainWindow::OnDeviceCommandFinished(CommandResult result) {
+  const WindowCommand* ended = std::exchange(running_, nullptr);
+  opState_.ignoreWrongDevice = false;
+  SetEditingEnabled(true);
+  // A program pass may rewrite FuseWord (EPROM families); a read took them
+  // all. The views follow once the buffers are the window's again.
+  RefreshBufferViews();
+  ShowOnFuseSwitches();
+  // What the command did to a simulated chip is kept even if the program
+  // is killed later.
+  SaveSimulatedChipOrTell(this, port_.get());
+  // The chip is off by now; a stop is told, never passed off as success
+  // (a signal's stop is no one's to read: the window closes).
+  const bool toldStop = result == CommandResult::Stopped && !closeFromOutside_;
+  const bool insist =
+      feedback_->Finish(toldStop ? QString::fromStdString(StoppedMessage(opState_)) : QString());
+  emit deviceCommandEnded(result);
+  if (runner_.ClosePending()) {
+    close();
+    return;
+  }
+  if (ended != nullptr && ended->deviceCommand == &DetectDevice && result == CommandResult::Ok)
+    ApplyDetection();
+  // Continue after the chip proved another part: the same command once
+  // more, writing whatever chip answers.
+  if (insist && ended != nullptr) {
+    opState_.ignoreWrongDevice = true;
+    StartDeviceCommand(*ended);
+  }
+}
+
+void MainWindow::ApplyDetection() {
+  const Detection found = DetectionOf(opState_.deviceIdRead);
+  if (found.outcome != Detection::Outcome::Found) {
+    ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
+    return;
+  }
+  SelectDeviceByUser(std::string(found.chip.record->name));
 }
 
 void MainWindow::onClearBuffers() {
   SetBuffer(device_, buffers_);
-  ShowFusesWord(buffers_.FuseWord);
+  ShowOnFuseSwitches();
   RefreshBufferViews();
 }
 
 void MainWindow::onClearFuses() {
   SetOnlyFusesId(buffers_);
-  ShowFusesWord(buffers_.FuseWord);
+  ShowOnFuseSwitches();
   RefreshBufferViews();
 }
 
@@ -111,7 +127,10 @@ void MainWindow::onClearArea() {
 
 void MainWindow::onSelectDevice() {
   std::string name = device_.name;
-  if (!ShowDeviceDialog(this, &name)) return;
+  if (ShowDeviceDialog(this, &name)) SelectDeviceByUser(name);
+}
+
+void MainWindow::SelectDeviceByUser(const std::string& name) {
   SetUpDevice(name);
   // A device the user chose is what path.dat keeps.
   settings_.deviceName = device_.name;
@@ -127,8 +146,10 @@ void MainWindow::onSelectDevice() {
   if (adapter == nullptr || !given || given->kind != PortChoice::Kind::SimulatorFile) return;
   const std::string& chip = adapter->chip().state().device;
   if (chip == device_.name) return;
-  hooks_->WarningBox("The simulated chip in " + given->path + " is a " + chip + ", not the " +
-                     device_.name + " selected: it stays in the socket.");
+  ShowBox(
+      this, BoxKind::Warning,
+      QString::fromStdString("The simulated chip in " + given->path + " is a " + chip +
+                             ", not the " + device_.name + " selected: it stays in the socket."));
 }
 
 void MainWindow::onIdPanelClicked() {
@@ -171,6 +192,11 @@ void MainWindow::onToggleDelay() {
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
 }
 
+void MainWindow::onToggleCheckDeviceId() {
+  opState_.checkDeviceId = actions_.checkDeviceId->isChecked();
+  settings_.checkDeviceId = opState_.checkDeviceId ? "true" : "false";
+}
+
 void MainWindow::SetTiming(TimingProfile profile) {
   opState_.timing = profile;
   settings_.timing = std::string(TimingProfileName(profile));
@@ -179,13 +205,17 @@ void MainWindow::SetTiming(TimingProfile profile) {
   actions_.timingStandard->setChecked(!datasheet);
 }
 
+void MainWindow::onHelp() { ShowHelpDialog(this); }
+void MainWindow::onAbout() { ShowAboutDialog(this); }
+void MainWindow::onHomePage() { OpenHomePage(); }
+
 void MainWindow::onProgressPanelClicked() {
-  opState_.ContinueFlag = false;
-  if (runner_.Running()) hooks_->RequestStop();
+  if (runner_.Running()) opState_.stopRequested = true;
 }
 
 void MainWindow::StopAndClose() {
-  if (runner_.Running()) onProgressPanelClicked();
+  closeFromOutside_ = true;
+  onProgressPanelClicked();
   close();
 }
 

@@ -6,8 +6,9 @@
 #include <utility>
 
 #include "app/chip_save_box.h"
-#include "app/gui_hooks.h"
+#include "app/command_events.h"
 #include "app/main_window.h"
+#include "app/message_boxes.h"
 #include "app/translation.h"
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
@@ -48,7 +49,7 @@ void MainWindow::OpenPortFromSettings() {
   if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
   wiredPort_ =
       std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);
-  protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *hooks_, device_);
+  protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *events_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetDelayMode(settings_.delayMode);
 }
@@ -87,16 +88,16 @@ void MainWindow::LoadHexPath(const QString& path) {
     case HexLoadResult::Status::Ok:
       buffers_ = std::move(loaded);
       RefreshBufferViews();
-      if (result.fuseWordLoaded) ShowFusesWord(buffers_.FuseWord);
+      if (result.fuseWordLoaded) ShowOnFuseSwitches();
       ShowFileInCaption(path);
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:
     case HexLoadResult::Status::BadRecord:
-      hooks_->ErrorBox(result.message);
+      ShowBox(this, BoxKind::Error, QString::fromStdString(result.message));
       break;
     case HexLoadResult::Status::FileError:
-      hooks_->FileErrorBox(result.message);
+      ShowBox(this, BoxKind::FileError, QString::fromStdString(result.message));
       break;
   }
 }
@@ -110,7 +111,7 @@ void MainWindow::onSaveFile() {
 void MainWindow::SaveHexPath(const QString& path) {
   std::string error;
   if (!SaveHexFile(path.toStdString(), device_, buffers_, &error)) {
-    hooks_->FileErrorBox(error);
+    ShowBox(this, BoxKind::FileError, QString::fromStdString(error));
     return;
   }
   ShowFileInCaption(path);

@@ -13,15 +13,15 @@ MemoryGridModel::MemoryGridModel(GridKind kind, EditBuffers& buffers, const Acti
 
 int MemoryGridModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
-  return kind_ == GridKind::Program ? buffers_.ProgramRows() : buffers_.DataGridRows();
+  return kind_ == GridKind::Program ? Shown().ProgramRows() : Shown().DataGridRows();
 }
 
 int MemoryGridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : 9;
 }
 
-std::string& MemoryGridModel::Cell(int row, int col) const {
-  return kind_ == GridKind::Program ? buffers_.ProgramCell(row, col) : buffers_.DataCell(row, col);
+const std::string& MemoryGridModel::ShownCell(int row, int col) const {
+  return kind_ == GridKind::Program ? Shown().ProgramCell(row, col) : Shown().DataCell(row, col);
 }
 
 QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
@@ -36,7 +36,7 @@ QVariant MemoryGridModel::data(const QModelIndex& index, int role) const {
                                           ? EditBuffers::ProgramAddressLabel(row)
                                           : EditBuffers::DataAddressLabel(row));
       }
-      return QString::fromStdString(Cell(row, col));
+      return QString::fromStdString(ShownCell(row, col));
     case Qt::BackgroundRole:
       if (col == 0) return addressColor_;
       return {};
@@ -53,7 +53,9 @@ bool MemoryGridModel::setData(const QModelIndex& index, const QVariant& value, i
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   const std::optional<std::string> text = CommitCellEntry(value.toString().toStdString(), Format());
   if (!text) return false;
-  Cell(index.row(), index.column()) = *text;
+  std::string& cell = kind_ == GridKind::Program ? buffers_.ProgramCell(index.row(), index.column())
+                                                 : buffers_.DataCell(index.row(), index.column());
+  cell = *text;
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   return true;
 }
@@ -62,7 +64,7 @@ Qt::ItemFlags MemoryGridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   if (index.column() == 0) return Qt::ItemIsEnabled;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (!readOnly_) f |= Qt::ItemIsEditable;
+  if (!ReadOnly()) f |= Qt::ItemIsEditable;
   return f;
 }
 

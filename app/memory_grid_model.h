@@ -30,9 +30,11 @@ class MemoryGridModel : public QAbstractTableModel {
   // The format typed text must keep in this grid for the active device.
   CellFormat Format() const;
 
-  // While a device command runs the cells cannot be edited.
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
-  bool ReadOnly() const { return readOnly_; }
+  // While a device command runs it owns the buffers: the grid shows
+  // `copy` (the buffers as the command found them) and cannot be edited.
+  // nullptr: the buffers again, editable.
+  void ShowDuringCommand(const EditBuffers* copy) { copy_ = copy; }
+  bool ReadOnly() const { return copy_ != nullptr; }
 
   // The row count changed (device change): rebuild the view.
   void Reset();
@@ -40,12 +42,13 @@ class MemoryGridModel : public QAbstractTableModel {
   void Refresh();
 
  private:
-  std::string& Cell(int row, int col) const;
+  const EditBuffers& Shown() const { return copy_ != nullptr ? *copy_ : buffers_; }
+  const std::string& ShownCell(int row, int col) const;
   GridKind kind_;
   EditBuffers& buffers_;
+  const EditBuffers* copy_ = nullptr;
   const ActiveDevice& device_;
   QColor addressColor_;
-  bool readOnly_ = false;
 };
 
 }  // namespace lpt::app

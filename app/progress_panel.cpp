@@ -70,24 +70,12 @@ void ProgressPanel::SetMax(int max) {
   if (progressBar_->maximum() == 0) progressBar_->setMaximum(1);
 }
 
-void ProgressPanel::SetPosition(int position) {
-  progressBar_->setValue(position);
-  progressBar_->repaint();
-}
+void ProgressPanel::SetPosition(int position) { progressBar_->setValue(position); }
 
-void ProgressPanel::ShowOk(bool shown) {
-  okLabel_->setVisible(shown);
-  okLabel_->repaint();
-}
+void ProgressPanel::ShowOk(bool shown) { okLabel_->setVisible(shown); }
 
-void ProgressPanel::SetPassName(const QString& name) {
-  passLabel_->setText(name);
-  passLabel_->repaint();
-}
+void ProgressPanel::SetPassName(const QString& name) { passLabel_->setText(name); }
 
-void ProgressPanel::ShowClosingNotice(bool shown) {
-  noticeLabel_->setVisible(shown);
-  noticeLabel_->repaint();
-}
+void ProgressPanel::ShowClosingNotice(bool shown) { noticeLabel_->setVisible(shown); }
 
 }  // namespace lpt::app

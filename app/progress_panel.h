@@ -1,7 +1,7 @@
 // The dark-blue panel that every device command shows while it runs: the
 // progress bar of the program-memory pass, the name of the running pass,
 // the "Ok" label, and a notice when the window waits for the command to
-// close. A click on it stops the running command.
+// end before it closes. A click on it stops the running command.
 #pragma once
 
 #include <QColor>

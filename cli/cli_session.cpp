@@ -101,31 +101,25 @@ void CliHooks::Message(const std::string& text, const std::string& detail) {
   err_.flush();
 }
 
-void CliHooks::ShowProgressPanel(bool shown) {
-  panelShown_ = shown;
-  if (shown) {
-    position_ = 0;
-    drawnCells_ = -1;
-    Draw();
-  } else {
-    ClearBar();
-  }
+void CliHooks::CommandStarted() {
+  running_ = true;
+  position_ = 0;
+  drawnCells_ = -1;
 }
 
-void CliHooks::SetProgressMax(int max) {
-  max_ = max;
-  Draw();
+void CliHooks::CommandEnded(CommandResult) {
+  running_ = false;
+  ClearBar();
 }
 
-bool CliHooks::StopRequested() { return StopSignalledBeforeWord(); }
-
-void CliHooks::SetProgress(int position) {
+void CliHooks::Progress(int position, int maximum) {
   position_ = position;
+  max_ = maximum;
   Draw();
 }
 
 void CliHooks::Draw() {
-  if (!showProgress_ || !panelShown_) return;
+  if (!showProgress_ || !running_) return;
   const int max = max_ > 0 ? max_ : 1;
   const int pos = position_ < 0 ? 0 : (position_ > max ? max : position_);
   const int cells = static_cast<int>(static_cast<long long>(pos) * kBarCells / max);
@@ -148,6 +142,7 @@ void CliHooks::ClearBar() {
 // --- CliSession ---
 
 CliSession::~CliSession() {
+  ForwardStopSignalsTo(nullptr);
   // The presence test leaves the chip powered with Vpp on for the command
   // that would follow it; when nothing followed, nothing may stay on after
   // the program ends.
@@ -213,6 +208,8 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   }
 
   // From here on Ctrl+C stops the command instead of the program.
+  ForwardStopSignalsTo(&s->state_.stopRequested);
+  s->state_.wordAhead = WordAhead;
   CatchStopSignals();
   bool inUse = false;
   const auto stopWaiting = [] {
@@ -259,8 +256,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
 }
 
 void CliSession::WarnIfTheBoardCannotPowerTheChip() {
-  if (auto warning = PowerOrderWarning(adapter_, device_, buffers_.FuseWord))
-    hooks_.WarningBox(*warning);
+  if (auto warning = PowerOrderWarning(adapter_, device_, buffers_.FuseWord)) hooks_.Warn(*warning);
 }
 
 OpContext CliSession::Context() {
@@ -276,7 +272,6 @@ int ExitCodeFor(CommandResult result) {
     case CommandResult::NoDevice:
       return kExitNoDevice;
     case CommandResult::Failed:
-    case CommandResult::Ignored:
       return kExitFailed;
     case CommandResult::Stopped:
       return kExitStopped;

@@ -36,32 +36,27 @@
 
 namespace lpt::cli {
 
-// Hooks for a terminal: the boxes' texts go to standard error, one per line;
-// the progress panel becomes a bar redrawn in place on standard error, only
-// when `showProgress` (standard error is a terminal and not --quiet).
+// The events of a device command on a terminal: failures go to standard
+// error, the message and its failing location one line each; the progress
+// becomes a bar redrawn in place on standard error, only when
+// `showProgress` (standard error is a terminal and not --quiet).
 class CliHooks : public Hooks {
  public:
   CliHooks(std::ostream& err, bool showProgress) : err_(err), showProgress_(showProgress) {}
 
-  void ErrorBox(const std::string& text) override { Message(text); }
-  void PlainBox(const std::string& text) override { Message(text); }
-  // The failing location goes on the line after the message.
-  void ErrorBoxWithDetail(const std::string& text, const std::string& detail) override {
-    Message(text, detail);
+  void CommandStarted() override;
+  void CommandEnded(CommandResult result) override;
+  void Progress(int position, int maximum) override;
+  void Failed(const Failure& failure) override { Message(failure.message, failure.location); }
+  void AdapterNotFound(const std::string& reason) override {
+    Message(AdapterNotFoundMessage(reason));
   }
-  void PlainBoxWithDetail(const std::string& text, const std::string& detail) override {
-    Message(text, detail);
-  }
-  void WarningBox(const std::string& text) override { Message(text); }
-  void FileErrorBox(const std::string& text) override { Message(text); }
-  void ShowProgressPanel(bool shown) override;
-  void SetProgressMax(int max) override;
-  void SetProgress(int position) override;
-  // Ctrl+C or SIGTERM (stop_signal.h).
-  bool StopRequested() override;
   void PassStarted(const std::string& name) override { pass_ = name; }
   // The pass that ran last ("Program memory", "Data memory" ...).
   const std::string& pass() const { return pass_; }
+  // A line of the session's own on standard error (a warning before the
+  // command), clearing the bar first.
+  void Warn(const std::string& text) { Message(text); }
 
  private:
   void Message(const std::string& text, const std::string& detail = {});
@@ -70,7 +65,7 @@ class CliHooks : public Hooks {
 
   std::ostream& err_;
   bool showProgress_;
-  bool panelShown_ = false;
+  bool running_ = false;
   bool barDrawn_ = false;
   int max_ = 100;
   int position_ = 0;

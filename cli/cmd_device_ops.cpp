@@ -10,6 +10,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
+#include "cli/program_summary_line.h"
 #include "cli/standard_streams.h"
 #include "cli/stop_signal.h"
 #include "devices/capabilities.h"
@@ -43,6 +44,19 @@ int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareI
   OpContext ctx = session.Context();
   ctx.compareId = compareId;
   return ExitCodeFor(command(ctx));
+}
+
+// Program All, then the line that says what went to the chip and how long
+// it took; a command that never reached the chip prints none.
+int RunProgramAll(CliSession& session) {
+  session.WarnIfTheBoardCannotPowerTheChip();
+  OpContext ctx = session.Context();
+  const CommandResult result = ProgramAll(ctx);
+  const int code = ExitCodeFor(result);
+  if (result == CommandResult::NoDevice) return code;
+  if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
+    return kExitUsage;
+  return code;
 }
 
 // The GUI hides the commands a device's layout does not offer; run on such a
@@ -125,7 +139,7 @@ void AddProgram(CLI::App& app, Action& action) {
         if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
         if (*only == "data") return Run(session, ProgramDataOnly);
         if (*only == "fuses") return Run(session, ProgramFusesOnly);
-        return Run(session, ProgramAll);
+        return RunProgramAll(session);
       });
     };
   });

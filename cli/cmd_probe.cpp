@@ -13,8 +13,8 @@ void AddProbeCommand(CLI::App& app, Action& action) {
       int code = kExitOk;
       auto session = CliSession::Open(options, &code);
       if (!session) return code;
-      // Device shows "Device is not found !" (and why) itself on failure.
-      const bool found = session->protocol().Device();
+      // A failure is told through the session's hooks, with the port's reason.
+      const bool found = session->protocol().AdapterPresent();
       // Nothing follows the presence test: switch the chip off now, so the
       // trace shows it before the file is checked.
       session->protocol().Idle();

@@ -12,18 +12,25 @@
 namespace lpt::cli {
 namespace {
 
-// Lock-free, so the handler may set it.
+// Lock-free, so the handler may set them.
 std::atomic<bool> stopFlag{false};
+std::atomic<std::atomic<bool>*> forwardedTo{nullptr};
 static_assert(std::atomic<bool>::is_always_lock_free);
+static_assert(std::atomic<std::atomic<bool>*>::is_always_lock_free);
+
+void Signalled() {
+  stopFlag.store(true);
+  if (std::atomic<bool>* request = forwardedTo.load()) request->store(true);
+}
 
 #ifdef _WIN32
 BOOL WINAPI OnConsoleEvent(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) return FALSE;
-  stopFlag.store(true);
+  Signalled();
   return TRUE;
 }
 #else
-extern "C" void OnStopSignal(int) { stopFlag.store(true); }
+extern "C" void OnStopSignal(int) { Signalled(); }
 #endif
 
 // The point LPTPIC_TEST_SIGNAL names; empty without it.
@@ -55,14 +62,17 @@ void CatchStopSignals() {
 
 bool StopSignalled() { return stopFlag.load(); }
 
-bool StopSignalledBeforeWord() {
-  if (StopSignalled()) return true;
+void WordAhead() {
   ++wordsAnswered;
   if (!TestPoint().empty()) SignalPoint("word:" + std::to_string(wordsAnswered));
-  return false;
 }
 
 void ClearStopSignal() { stopFlag.store(false); }
+
+void ForwardStopSignalsTo(std::atomic<bool>* request) {
+  forwardedTo.store(request);
+  if (request != nullptr && stopFlag.load()) request->store(true);
+}
 
 void SignalPoint(std::string_view point) {
   if (!TestPoint().empty() && TestPoint() == point) std::raise(SIGTERM);

@@ -5,6 +5,7 @@
 // waits before a command: for standard input and for a chip file in use.
 #pragma once
 
+#include <atomic>
 #include <string_view>
 
 namespace lpt::cli {
@@ -19,9 +20,15 @@ void CatchStopSignals();
 // Whether one of them came since CatchStopSignals.
 bool StopSignalled();
 
-// The question a pass asks before each word: StopSignalled, and each
-// question answered "go on" counts a word for SignalPoint's "word:N".
-bool StopSignalledBeforeWord();
+// From now on a stop signal also sets `request` (the running command's stop
+// request, asked before every word); one that came already sets it at once.
+// nullptr forgets the request, which must be done before it goes away.
+void ForwardStopSignalsTo(std::atomic<bool>* request);
+
+// What the command calls each time its stop question lets it go on to the
+// next word (OpState::wordAhead): counts the words for SignalPoint's
+// "word:N".
+void WordAhead();
 
 // Clears the flag (tests run several sessions in one process).
 void ClearStopSignal();

@@ -42,7 +42,7 @@ constexpr R Like(R parent, std::string_view name, Edit edit = {}) {
 // clang-format off
 
 // 16F87xA: device IDs from DS39589.
-constexpr R k16F877A{.name = "16F877A", .family = F::Pic16F87xA, .programWords = 8192, .dataBytes = 256, .configMasks = {0x2FCF}, .fuseLayout = L::Pic16F87xA, .package = P::Dip40, .deviceIds = {0x0E20}, .deviceIdMask = kId, .infoPage = I::Pic16F87xA8K};
+constexpr R k16F877A{.name = "16F877A", .family = F::Pic16F87xA, .programWords = 8192, .dataBytes = 256, .configMasks = {0x2FCF}, .fuseLayout = L::Pic16F87xA, .package = P::Dip40, .deviceIds = {0x0E20}, .deviceIdMask = kId, .infoPage = I::Pic16F87xA8K, .writeLatches = 8};
 constexpr R k16F873A = Like(k16F877A, "16F873A", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x0E40}; r.infoPage = I::Pic16F87xA4K; });
 
 // 12F629/675 and 16F630/676: device IDs from DS41191.

@@ -2,8 +2,6 @@
 
 namespace lpt {
 
-bool SitsInSocket(const DeviceRecord& record) { return record.wiring == Wiring::None; }
-
 std::vector<std::string> ConnectionHelp(const DeviceRecord& record) {
   const std::string package = PackageName(record.package);
   std::vector<std::string> lines;

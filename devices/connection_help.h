@@ -11,9 +11,6 @@
 
 namespace lpt {
 
-// True when the part's programming pins are where the socket has them.
-bool SitsInSocket(const DeviceRecord& record);
-
 // One sentence per line: the package and where it sits, or that it is
 // wired; then the pins an ICSP cable takes (the socket's own for a part
 // that sits in it, the record's for one that is cabled) where they are known.

@@ -1,64 +1,86 @@
-// The one way the domain code reaches a user interface. The GUI implements
-// it with widgets and message boxes, the CLI with standard error and a
-// terminal progress bar, tests with a recorder. Every member has a do-nothing
-// default so a front end overrides only what it shows.
+// What the domain reports while it works: a device command's start and end,
+// its passes, its progress, what went wrong, and what it changed. Front ends
+// decide how each event looks: the window raises its progress panel and
+// shows message boxes, the CLI prints lines and a bar, tests record. Every
+// member has a do-nothing default so a front end overrides only what it
+// shows.
+//
+// The events come from the thread that runs the command. A front end on
+// another thread (the window) passes them on to its own thread; none of
+// them waits for the user.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace lpt {
+
+// How a device command ended.
+enum class CommandResult {
+  NoDevice,  // the presence test failed (AdapterNotFound was reported)
+  Failed,    // a pass failed, or a calibration word lost its value (Failed was reported)
+  Ok,
+  Stopped,  // stopped by the user before a word; nothing was reported
+};
+
+// How a front end shows a failure.
+enum class FailureKind {
+  Error,    // the command did not do its job ("Error verify ID!")
+  Plain,    // a finding rather than a fault ("Data Memory is not blank")
+  Warning,  // the command worked but its result looks wrong (an empty socket read)
+  // The chip's device ID names another part than the selected one, so
+  // nothing was written; the user may insist and run the command again.
+  WrongDevice,
+};
+
+struct Failure {
+  explicit Failure(std::string text, std::string where = {}, FailureKind how = FailureKind::Error)
+      : message(std::move(text)), location(std::move(where)), kind(how) {}
+
+  std::string message;
+  std::string location;  // the first failing location; empty when not known
+  FailureKind kind;
+};
+
+// The message of a failed presence test, with the port's reason (why it
+// could not be opened) on its own paragraph when there is one.
+inline std::string AdapterNotFoundMessage(const std::string& reason) {
+  std::string message = "Device is not found !";
+  if (!reason.empty()) message += "\n\n" + reason;
+  return message;
+}
 
 class Hooks {
  public:
   virtual ~Hooks() = default;
 
-  // Modal box titled "Error" with the error icon and one OK button
-  // (presence test, programming, verifying, erasing, checksum, hex entry).
-  virtual void ErrorBox(const std::string& text) { (void)text; }
-  // Plain box captioned with the application title (blank check).
-  virtual void PlainBox(const std::string& text) { (void)text; }
-  // The same boxes with the first failing location as a second line under
-  // the message; a front end that shows no such line shows the message.
-  virtual void ErrorBoxWithDetail(const std::string& text, const std::string& detail) {
-    (void)detail;
-    ErrorBox(text);
-  }
-  virtual void PlainBoxWithDetail(const std::string& text, const std::string& detail) {
-    (void)detail;
-    PlainBox(text);
-  }
-  // Warning box captioned with the application title: the command worked
-  // but its result looks wrong (a read of an empty socket).
-  virtual void WarningBox(const std::string& text) { (void)text; }
-  // General error box for file input/output errors with the system message.
-  virtual void FileErrorBox(const std::string& text) { (void)text; }
-
-  // The progress panel with its progress bar and the "Ok" label.
-  virtual void ShowProgressPanel(bool shown) { (void)shown; }
-  virtual void SetProgressMax(int max) { (void)max; }
-  virtual void SetProgress(int position) { (void)position; }
-  virtual void ShowOk(bool shown) { (void)shown; }
+  // The adapter answered the presence test and the command's passes begin.
+  // A command whose presence test fails ends without starting.
+  virtual void CommandStarted() {}
+  // Every command ends with this, after the chip was switched off (a
+  // failed presence test leaves that to the caller).
+  virtual void CommandEnded(CommandResult result) { (void)result; }
 
   // A pass begins: "Program memory", "Data memory", "ID", "Configuration"
   // (and "Erase" or "ID and configuration" where one pass does both).
   virtual void PassStarted(const std::string& name) { (void)name; }
+  // How far the command is: `position` of `maximum` (rows of program memory,
+  // or a bar standing full for commands without that pass).
+  virtual void Progress(int position, int maximum) {
+    (void)position;
+    (void)maximum;
+  }
 
-  // Let the window handle pending messages (repaint, clicks).
-  virtual void ProcessEvents() {}
+  virtual void Failed(const Failure& failure) { (void)failure; }
+  // The presence test found no adapter; `reason` is the port's own (empty
+  // when the port is open and simply no adapter answers).
+  virtual void AdapterNotFound(const std::string& reason) { (void)reason; }
 
-  // Whether the user asked the running device command to stop (Ctrl+C or
-  // SIGTERM in the CLI, a click in the GUI). Asked before every word; once
-  // true the command ends after switching the chip off, and no later pass
-  // runs.
-  virtual bool StopRequested() { return false; }
-
-  // An operation changed the grids or the ID caption.
+  // A read changed the buffers (grids, ID).
   virtual void BuffersChanged() {}
-  // Show a configuration word on the fuse switches.
-  virtual void ShowFuses(std::uint16_t value) { (void)value; }
-  // Set the main window caption.
-  virtual void SetCaption(const std::string& caption) { (void)caption; }
+  // A read took the configuration word, to be shown on the fuse switches.
+  virtual void ConfigurationRead(std::uint16_t word) { (void)word; }
 };
 
 }  // namespace lpt

@@ -219,7 +219,7 @@ void Protocol::ResetPicWithEntry(bool vppFirst) {
   delay_.WaitMs(1);
 }
 
-bool Protocol::Device() {
+bool Protocol::AdapterPresent() {
   ResetPic();
   const auto status = static_cast<std::uint16_t>(portAddress_ + 1);
   // Drive the data line both ways and expect the adapter to echo it (the
@@ -231,11 +231,7 @@ bool Protocol::Device() {
   delay_.WaitUs(1);
   const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
   if (highSeen && lowSeen) return true;
-
-  std::string message = "Device is not found !";
-  const std::string reason = port_.FailureReason();
-  if (!reason.empty()) message += "\n\n" + reason;
-  hooks_.ErrorBox(message);
+  hooks_.AdapterNotFound(port_.FailureReason());
   return false;
 }
 

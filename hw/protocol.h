@@ -66,8 +66,10 @@ class Protocol {
   // The same in a given order: device detection, which does not know the
   // family yet, tries both.
   void ResetPicWithEntry(bool vppFirst);
-  // Adapter presence test; shows "Device is not found !" on failure.
-  bool Device();
+  // The presence test: powers the chip up and expects the adapter to echo
+  // the data line; on failure it reports AdapterNotFound with the port's
+  // reason. Either way the chip stays powered for the command that follows.
+  bool AdapterPresent();
   // Switch the chip off (08h), as after every device operation.
   void Idle();
 

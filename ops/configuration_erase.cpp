@@ -38,7 +38,7 @@ std::vector<CalibrationWord> ReadCalibrationWords(OpContext& ctx) {
 }
 
 void ReportLost(OpContext& ctx, const CalibrationWord& saved, const std::string& what) {
-  ctx.hooks.ErrorBox("Error calibration word " + ToHex(saved.address, 4) + "h! " + what);
+  ctx.hooks.Failed(Failure("Error calibration word " + ToHex(saved.address, 4) + "h! " + what));
   ctx.calibrationLost = true;
 }
 

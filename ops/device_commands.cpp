@@ -1,6 +1,7 @@
 #include "ops/device_commands.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 #include "ops/blank_passes.h"
@@ -23,25 +24,6 @@ struct PassStep {
   const char* name;     // shown while the pass runs
 };
 
-enum class Box { Error, Plain };
-
-void ShowProgressPanel(OpContext& ctx) {
-  ctx.state.IdleFlag = false;
-  ctx.hooks.SetProgress(0);
-  ctx.hooks.SetProgressMax(ctx.device.programRows - 1);
-  ctx.hooks.ShowProgressPanel(true);
-  ctx.hooks.ProcessEvents();
-}
-
-// Switches the chip off; IdleFlag is set before the queued input is handled,
-// so that input is handled as if no command ran.
-void HideProgressPanel(OpContext& ctx) {
-  ctx.hooks.ShowProgressPanel(false);
-  ctx.proto.Idle();
-  ctx.state.IdleFlag = true;
-  ctx.hooks.ProcessEvents();
-}
-
 // Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
 void WaitUs(Delay& delay, std::uint32_t us) {
@@ -52,77 +34,36 @@ void WaitUs(Delay& delay, std::uint32_t us) {
   }
 }
 
-}  // namespace
+int LastRow(const OpContext& ctx) { return ctx.device.programRows - 1; }
 
-CommandResult BeginDeviceCommand(OpContext& ctx) {
-  if (!ctx.state.IdleFlag) return CommandResult::Ignored;
-  ctx.state.Stopped = false;
-  ctx.state.StoppedAt = -1;
-  ctx.failure.reset();
-  ctx.calibrationLost = false;
-  ctx.wrongDevice = false;
-  // The presence test may show its message box, which handles messages: keep
-  // a second command out meanwhile.
-  ctx.state.IdleFlag = false;
-  const bool present = ctx.proto.Device();
-  ctx.state.IdleFlag = true;
-  return present ? CommandResult::Ok : CommandResult::NoDevice;
-}
-
-namespace {
-
-// "Ok" on the progress panel for 300 ms after a verify or blank check.
-void FlashOk(OpContext& ctx) {
-  ctx.hooks.ShowOk(true);
-  ctx.hooks.ProcessEvents();
-  ctx.delay.WaitMs(300);
-  ctx.hooks.ShowOk(false);
-}
-
-// The passes in order up to the first that fails, whose message is shown.
-CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
+// The passes in order up to the first that fails, whose failure is reported.
+CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, FailureKind kind) {
   const Family family = ctx.device.family;
   for (const PassStep& step : steps) {
     ctx.failure.reset();
     ctx.hooks.PassStarted(step.name);
     if (step.pass(ctx, family)) continue;
     if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
-    if (ctx.failure) {
-      const std::string detail = DescribeFailure(*ctx.failure);
-      if (box == Box::Error) {
-        ctx.hooks.ErrorBoxWithDetail(step.failure, detail);
-      } else {
-        ctx.hooks.PlainBoxWithDetail(step.failure, detail);
-      }
-    } else if (box == Box::Error) {
-      ctx.hooks.ErrorBox(step.failure);
-    } else {
-      ctx.hooks.PlainBox(step.failure);
-    }
+    ctx.hooks.Failed(
+        Failure(step.failure, ctx.failure ? DescribeFailure(*ctx.failure) : std::string(), kind));
     return CommandResult::Failed;
   }
   return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
-// Program commands: the frame around their passes. `barFull` sets the gauge
-// to its maximum at once (commands without the program-memory pass).
+// Program commands. `barFull` sets the bar to its maximum at once (commands
+// without the program-memory pass).
 CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
-  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  if (barFull) ctx.hooks.SetProgress(ctx.device.programRows - 1);
-  const CommandResult result =
-      ChipIsTheSelectedPart(ctx) ? RunPasses(ctx, steps, Box::Error) : CommandResult::Failed;
-  HideProgressPanel(ctx);
-  return result;
-}
-
-// Verify and Blank check: the frame, and "Ok" flashed on success.
-CommandResult CheckCommand(OpContext& ctx, std::initializer_list<PassStep> steps, Box box) {
-  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  const CommandResult result = RunPasses(ctx, steps, box);
-  if (result == CommandResult::Ok) FlashOk(ctx);
-  HideProgressPanel(ctx);
+  const std::uint64_t start = ctx.delay.NowUs();
+  ctx.summary = ProgramSummary{};
+  ctx.summary.device = ctx.device.name;
+  const CommandResult result = Framed(ctx, [&] {
+    if (barFull) ctx.hooks.Progress(LastRow(ctx), LastRow(ctx));
+    if (!ChipIsTheSelectedPart(ctx)) return CommandResult::Failed;
+    return RunPasses(ctx, steps, FailureKind::Error);
+  });
+  ctx.summary.verified = result == CommandResult::Ok;
+  ctx.summary.tookUs = ctx.delay.NowUs() - start;
   return result;
 }
 
@@ -152,41 +93,69 @@ constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!", kConf
 
 }  // namespace
 
-void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
-  const WriteWaits* waits = StandardWaits(ctx.device.family);
-  if (ctx.state.timing == TimingProfile::Datasheet) {
-    waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
-                                        : DatasheetWaits(ctx.device.family);
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work) {
+  ctx.state.Stopped = false;
+  ctx.state.StoppedAt = -1;
+  ctx.failure.reset();
+  ctx.calibrationLost = false;
+  ctx.chipErased = false;
+  if (!ctx.proto.AdapterPresent()) {
+    ctx.hooks.CommandEnded(CommandResult::NoDevice);
+    return CommandResult::NoDevice;
   }
-  if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
-  WaitUs(ctx.delay, waits->Of(kind));
+  ctx.hooks.CommandStarted();
+  ctx.hooks.Progress(0, LastRow(ctx));
+  const CommandResult result = work();
+  ctx.proto.Idle();
+  ctx.hooks.CommandEnded(result);
+  return result;
+}
+
+namespace {
+
+const WriteWaits* WaitsInUse(const OpContext& ctx) {
+  if (ctx.state.timing != TimingProfile::Datasheet) return StandardWaits(ctx.device.family);
+  return ctx.state.datasheetOverride ? ctx.state.datasheetOverride
+                                     : DatasheetWaits(ctx.device.family);
+}
+
+}  // namespace
+
+std::uint32_t WaitFigureUs(const OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
+  const WriteWaits* waits = WaitsInUse(ctx);
+  return waits == nullptr ? standardMs * 1000 : waits->Of(kind);
+}
+
+void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
+  if (WaitsInUse(ctx) == nullptr) return ctx.delay.WaitMs(standardMs);
+  WaitUs(ctx.delay, WaitFigureUs(ctx, kind, standardMs));
 }
 
 void WaitFor(OpContext& ctx, WaitKind kind) { WaitAfter(ctx, kind, 0); }
 
 CommandResult ReadChip(OpContext& ctx) {
-  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
-  ctx.hooks.SetCaption("Pic" + ctx.device.name);
-  ShowProgressPanel(ctx);
-  const Family family = ctx.device.family;
-  // A stopped read keeps what it read so far; no later pass runs.
-  const struct {
-    void (*pass)(OpContext&, Family);
-    const char* name;
-  } kReads[] = {{ReadProgramMemory, kProgramPass},
-                {ReadDataMemory, kDataPass},
-                {ReadFusesID, "ID and configuration"}};
-  for (const auto& [pass, name] : kReads) {
-    ctx.hooks.PassStarted(name);
-    pass(ctx, family);
-    if (ctx.state.Stopped) break;
-  }
-  ctx.hooks.BuffersChanged();
-  HideProgressPanel(ctx);
-  if (ctx.state.Stopped) return CommandResult::Stopped;
-  if (EveryWordReadZero(ctx))
-    ctx.hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
-  return CommandResult::Ok;
+  return Framed(ctx, [&] {
+    const Family family = ctx.device.family;
+    // A stopped read keeps what it read so far; no later pass runs.
+    const struct {
+      void (*pass)(OpContext&, Family);
+      const char* name;
+    } kReads[] = {{ReadProgramMemory, kProgramPass},
+                  {ReadDataMemory, kDataPass},
+                  {ReadFusesID, "ID and configuration"}};
+    for (const auto& [pass, name] : kReads) {
+      ctx.hooks.PassStarted(name);
+      pass(ctx, family);
+      if (ctx.state.Stopped) break;
+    }
+    ctx.hooks.BuffersChanged();
+    if (ctx.state.Stopped) return CommandResult::Stopped;
+    if (EveryWordReadZero(ctx)) {
+      ctx.hooks.Failed(
+          Failure("Every word read as 0000: is the chip in the socket?", {}, FailureKind::Warning));
+    }
+    return CommandResult::Ok;
+  });
 }
 
 CommandResult ProgramAll(OpContext& ctx) {
@@ -200,39 +169,37 @@ CommandResult ProgramFusesOnly(OpContext& ctx) {
 }
 
 CommandResult VerifyChip(OpContext& ctx) {
-  return CheckCommand(ctx,
-                      {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
-                       {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
-                       {VerifyFuses, "Error verify fuses!", kConfigPass},
-                       {VerifyID, "Error verify ID!", kIdPass}},
-                      Box::Error);
+  return Framed(ctx, [&] {
+    return RunPasses(ctx,
+                     {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
+                      {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
+                      {VerifyFuses, "Error verify fuses!", kConfigPass},
+                      {VerifyID, "Error verify ID!", kIdPass}},
+                     FailureKind::Error);
+  });
 }
 
 CommandResult BlankCheck(OpContext& ctx) {
-  return CheckCommand(ctx,
-                      {{BlankProgramMemory, "Program Memory is not blank", kProgramPass},
-                       {BlankDataMemory, "Data Memory is not blank", kDataPass},
-                       {BlankFuses, "Fuses is not blank", kConfigPass},
-                       {BlankID, "ID is not blank", kIdPass}},
-                      Box::Plain);
+  return Framed(ctx, [&] {
+    return RunPasses(ctx,
+                     {{BlankProgramMemory, "Program Memory is not blank", kProgramPass},
+                      {BlankDataMemory, "Data Memory is not blank", kDataPass},
+                      {BlankFuses, "Fuses is not blank", kConfigPass},
+                      {BlankID, "ID is not blank", kIdPass}},
+                     FailureKind::Plain);
+  });
 }
 
 CommandResult EraseChip(OpContext& ctx) {
-  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
-  ShowProgressPanel(ctx);
-  ctx.hooks.SetProgressMax(3);  // the bar stands full during the erase
-  ctx.hooks.SetProgress(3);
-  CommandResult result = CommandResult::Stopped;
-  if (!ChipIsTheSelectedPart(ctx)) {
-    result = CommandResult::Failed;
-  } else if (!StopBefore(ctx, 0)) {
+  return Framed(ctx, [&] {
+    ctx.hooks.Progress(3, 3);  // the bar stands full during the erase
+    if (!ChipIsTheSelectedPart(ctx)) return CommandResult::Failed;
+    if (StopBefore(ctx, 0)) return CommandResult::Stopped;
     ctx.hooks.PassStarted("Erase");
     EraseProgramAndData(ctx, ctx.device.family);
-    if (!StopBefore(ctx, ConfigWordAddress(ctx.device.family)))
-      result = RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, Box::Error);
-  }
-  HideProgressPanel(ctx);
-  return result;
+    if (StopBefore(ctx, ConfigWordAddress(ctx.device.family))) return CommandResult::Stopped;
+    return RunPasses(ctx, {{EraseFuses, "Error erasing Fuses!", kConfigPass}}, FailureKind::Error);
+  });
 }
 
 }  // namespace lpt

@@ -1,10 +1,14 @@
 // The device commands (Read, Program All, Program only Data memory, Program
 // only Fuses + ID, Verify, Blank check, Erase) as the GUI's buttons and the
-// CLI run them: idle test, presence test, progress panel, the passes in
-// their order, the message of the failing pass, the "Ok" flash, and the
-// chip switched off at the end.
+// CLI run them: presence test, the passes in their order, the failure of the
+// failing pass, and the chip switched off at the end, reported as events
+// (hw/hooks.h). A command runs on one thread; only the stop request may be
+// set from another.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "buffers/edit_buffers.h"
@@ -13,15 +17,23 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "ops/failure_detail.h"
+#include "ops/program_summary.h"
 #include "ops/write_waits.h"
 
 namespace lpt {
 
 struct OpState {
-  bool IdleFlag = true;       // no device command running
-  bool ContinueFlag = false;  // cleared by a panel click; the passes stop on StopRequested
-  bool Stopped = false;       // the last command was stopped by the user (Hooks::StopRequested)
-  int StoppedAt = -1;         // ... before the word at this address
+  // The user's stop (a click on the progress panel, Ctrl+C, a signal that
+  // closes the window): set from any thread, asked before every word
+  // (ops/stop_check.h). The front end clears it before a command; a
+  // command never does.
+  std::atomic<bool> stopRequested{false};
+  // Called, when set, each time the stop question lets the command go on
+  // to its next word: a front end's count of words (the CLI places its
+  // test signals by it), on the command's thread.
+  void (*wordAhead)() = nullptr;
+  bool Stopped = false;  // the last command was stopped by the user
+  int StoppedAt = -1;    // ... before the word at this address
   TimingProfile timing = TimingProfile::Standard;
   // Used instead of the family's datasheet waits when set: lets a check run
   // the passes with waits shorter than the chip needs.
@@ -31,6 +43,8 @@ struct OpState {
   // one; ignoreWrongDevice writes whatever chip answers (the user insists).
   bool checkDeviceId = false;
   bool ignoreWrongDevice = false;
+  // The device ID word the last Detect read (DetectDevice).
+  std::uint16_t deviceIdRead = 0;
 };
 
 struct OpContext {
@@ -59,17 +73,12 @@ struct OpContext {
   // ("Error OscCal!", "Error BG!"): the passes go on, and the command then
   // ends as failed, since the chip lost what no file can give back.
   bool calibrationLost = false;
-  // The check before a write found another chip than the selected part
-  // and stopped the command; the user may insist (OpState::ignoreWrongDevice).
-  bool wrongDevice = false;
-};
-
-enum class CommandResult {
-  Ignored,   // another command was running (IdleFlag false)
-  NoDevice,  // the presence test failed ("Device is not found !" shown)
-  Failed,    // a pass failed; its message was shown
-  Ok,
-  Stopped,  // stopped by the user before a word (OpState::StoppedAt); no box shown
+  // The command erased program memory and data EEPROM before writing them
+  // (Program All of a family that starts with an erase): in the datasheet
+  // profile a word still at its erased value needs no write.
+  bool chipErased = false;
+  // What the last program command wrote (Program All, Program only ...).
+  ProgramSummary summary;
 };
 
 // The wait after a write, erase or bulk command: in the standard profile
@@ -80,9 +89,16 @@ void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
 // WaitAfter for the families that have both tables (StandardWaits).
 void WaitFor(OpContext& ctx, WaitKind kind);
 
-// The idle test and the presence test every command starts with; Ok when
-// the command may go on.
-CommandResult BeginDeviceCommand(OpContext& ctx);
+// The figure WaitAfter waits, in microseconds.
+std::uint32_t WaitFigureUs(const OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
+
+// What every command shares: the presence test, then `work` between the
+// command's start and the chip's switch-off, and the end reported with the
+// result. After a failed presence test the chip stays as the test left it.
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work);
+
+// What the front ends run; every command reports CommandEnded last.
+using DeviceCommand = CommandResult (*)(OpContext&);
 
 CommandResult ReadChip(OpContext& ctx);
 CommandResult ProgramAll(OpContext& ctx);

@@ -16,7 +16,9 @@ std::uint16_t ReadDeviceIdWord(Protocol& proto, bool vppFirst) {
   return proto.ReadDataFromProgramMemory();
 }
 
-Detection Identify(std::uint16_t word) {
+}  // namespace
+
+Detection DetectionOf(std::uint16_t word) {
   Detection detection;
   detection.word = word;
   detection.chip = IdentifyDeviceId(word);
@@ -26,6 +28,8 @@ Detection Identify(std::uint16_t word) {
   return detection;
 }
 
+namespace {
+
 bool NamesSelectedPart(const DeviceRecord& record, std::uint16_t word) {
   for (std::uint16_t id : record.deviceIds)
     if (id != 0 && (word & record.deviceIdMask) == id) return true;
@@ -34,7 +38,7 @@ bool NamesSelectedPart(const DeviceRecord& record, std::uint16_t word) {
 
 std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
   const std::string name(selected.name);
-  const Detection found = Identify(word);
+  const Detection found = DetectionOf(word);
   switch (found.outcome) {
     case Detection::Outcome::Found:
       return "The chip is a " + std::string(IdentifiedPartName(found.chip)) +
@@ -50,15 +54,23 @@ std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
 }  // namespace
 
 CommandResult DetectChip(OpContext& ctx, Detection* found) {
-  if (const CommandResult begun = BeginDeviceCommand(ctx); begun != CommandResult::Ok) return begun;
-  *found = Identify(ReadDeviceIdWord(ctx.proto, false));
-  if (found->outcome != Detection::Outcome::Found) {
-    const Detection second = Identify(ReadDeviceIdWord(ctx.proto, true));
-    if (second.outcome == Detection::Outcome::Found || found->outcome == Detection::Outcome::NoChip)
-      *found = second;
-  }
-  ctx.proto.Idle();
-  return CommandResult::Ok;
+  return Framed(ctx, [&] {
+    *found = DetectionOf(ReadDeviceIdWord(ctx.proto, false));
+    if (found->outcome != Detection::Outcome::Found) {
+      const Detection second = DetectionOf(ReadDeviceIdWord(ctx.proto, true));
+      if (second.outcome == Detection::Outcome::Found ||
+          found->outcome == Detection::Outcome::NoChip)
+        *found = second;
+    }
+    return CommandResult::Ok;
+  });
+}
+
+CommandResult DetectDevice(OpContext& ctx) {
+  Detection found;
+  const CommandResult result = DetectChip(ctx, &found);
+  ctx.state.deviceIdRead = found.word;
+  return result;
 }
 
 std::string DetectionText(const Detection& detection) {
@@ -84,8 +96,7 @@ bool ChipIsTheSelectedPart(OpContext& ctx) {
   if (ctx.state.ignoreWrongDevice) return true;
   const std::uint16_t word = ReadDeviceIdWord(ctx.proto, VppBeforeVdd(ctx.device.family));
   if (NamesSelectedPart(*record, word)) return true;
-  ctx.wrongDevice = true;
-  ctx.hooks.ErrorBox(WrongChipMessage(*record, word));
+  ctx.hooks.Failed(Failure(WrongChipMessage(*record, word), {}, FailureKind::WrongDevice));
   return false;
 }
 

@@ -28,6 +28,13 @@ struct Detection {
 // runs its program when the supply comes first). Nothing is written.
 CommandResult DetectChip(OpContext& ctx, Detection* found);
 
+// Detect as a device command of the front ends: DetectChip, with the word
+// it read left in OpState::deviceIdRead for DetectionOf.
+CommandResult DetectDevice(OpContext& ctx);
+
+// What a device ID word names.
+Detection DetectionOf(std::uint16_t word);
+
 // "16F88 revision 8", "12F675 (12F629/675) revision 0", "no chip answers",
 // "unknown device ID 3FFFh".
 std::string DetectionText(const Detection& detection);
@@ -36,7 +43,8 @@ std::string DetectionText(const Detection& detection);
 // OpState::checkDeviceId for the other parts with a device ID, the word at
 // 2006h must name the selected part. Unless OpState::ignoreWrongDevice,
 // a chip that is another part ("The chip is a 16F876A, not the selected
-// 16F877A.") stops the command: true when it may go on. A part without a
+// 16F877A.") is reported as FailureKind::WrongDevice and stops the command:
+// true when it may go on. A part without a
 // device ID, or a check that is not asked for, sends nothing.
 bool ChipIsTheSelectedPart(OpContext& ctx);
 

@@ -158,7 +158,7 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ProgramWord, kEraseCycleMs);
   if (ctx.proto.ReadDataFromProgramMemory() != calibration) {
-    ctx.hooks.ErrorBox("Error OscCal!");
+    ctx.hooks.Failed(Failure("Error OscCal!"));
     ctx.calibrationLost = true;
   }
 
@@ -170,7 +170,7 @@ void EraseKeepingCalibration(OpContext& ctx) {
   ctx.proto.BeginEraseProgrammingCycle();
   WaitAfter(ctx, WaitKind::ConfigWord, kEraseCycleMs);
   if (ctx.proto.ReadDataFromProgramMemory() != restored) {
-    ctx.hooks.ErrorBox("Error BG!");
+    ctx.hooks.Failed(Failure("Error BG!"));
     ctx.calibrationLost = true;
   }
 }

@@ -90,7 +90,10 @@ constexpr std::array<FamilyMethods, 17> kMethods{{
      .idWaitMs = 20,
      .fuses = FuseMethod::KeepBandgap,
      .erase = EraseMethod::EraseKeepingCalibration},
-    // 16F877A
+    // 16F877A. The datasheet profile writes rows of eight words: DS39589 as
+    // Pickle (pic14.c, nlatches 8) and usbpicprog (write_code_P16F87XA, eight
+    // words per cycle) transcribe it; and data bytes with the internally
+    // timed erase/program cycle, as OpenProg (Write16F87xA) does.
     {.family = Family::Pic16F87xA,
      .preErase = PreErase::ChipErase,
      .program = ProgramMethod::WriteEveryWord,
@@ -99,7 +102,10 @@ constexpr std::array<FamilyMethods, 17> kMethods{{
      .id = IdMethod::FlashRetry,
      .idWaitMs = 10,
      .fuses = FuseMethod::FlashRetry,
-     .erase = EraseMethod::ChipErase},
+     .erase = EraseMethod::ChipErase,
+     .rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA},
+     .datasheetProgram = ProgramMethod::LatchedRows,
+     .datasheetData = DataMethod::ReadCompareWrite},
     // 16F627A, 16F628A
     {.family = Family::Pic16F62xA,
      .preErase = PreErase::EraseChip16F62xA,
@@ -139,6 +145,18 @@ constexpr std::array<FamilyMethods, 17> kMethods{{
 }};
 
 }  // namespace
+
+ProgramMethod ProgramMethodIn(const FamilyMethods& methods, TimingProfile profile) {
+  if (profile == TimingProfile::Datasheet && methods.datasheetProgram != ProgramMethod::None)
+    return methods.datasheetProgram;
+  return methods.program;
+}
+
+DataMethod DataMethodIn(const FamilyMethods& methods, TimingProfile profile) {
+  if (profile == TimingProfile::Datasheet && methods.datasheetData != DataMethod::None)
+    return methods.datasheetData;
+  return methods.data;
+}
 
 const FamilyMethods* FindMethods(Family family) {
   for (const FamilyMethods& m : kMethods)

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "devices/family.h"
+#include "ops/write_waits.h"
 
 namespace lpt {
 
@@ -29,7 +30,8 @@ enum class ProgramMethod : std::uint8_t {
   WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
-  LatchedRows,       // rows of the part's write latches, blank rows skipped, then read back
+  LatchedRows,       // after the erase: one rowCycle per aligned row of the part's write
+                     // latches, erased rows passed over; read back after
 };
 
 enum class DataMethod : std::uint8_t {
@@ -111,7 +113,15 @@ struct FamilyMethods {
   // The ID words cannot be rewritten by the word cycle alone: a row erase
   // aimed at them clears them first when they are not blank.
   bool idRowErase = false;
+  // The datasheet profile writes the way the makers' programming
+  // specification does where that differs (None: as in the standard one).
+  ProgramMethod datasheetProgram = ProgramMethod::None;
+  DataMethod datasheetData = DataMethod::None;
 };
+
+// The methods a pass uses in a timing profile.
+ProgramMethod ProgramMethodIn(const FamilyMethods& methods, TimingProfile profile);
+DataMethod DataMethodIn(const FamilyMethods& methods, TimingProfile profile);
 
 // The row of a family; nullptr for Family::None, which makes every pass a
 // no-op that succeeds.

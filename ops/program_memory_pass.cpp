@@ -40,6 +40,7 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
 // One write cycle: load, begin, wait, read back (into `read`).
 bool WriteCycle(OpContext& ctx, const CellWord& word, bool eraseFirst, std::uint32_t waitMs,
                 std::uint16_t& read) {
+  ++ctx.summary.programWords;
   ctx.proto.LoadDataForProgramMemory(word.value);
   if (eraseFirst) {
     ctx.proto.BeginEraseProgrammingCycle();
@@ -53,15 +54,20 @@ bool WriteCycle(OpContext& ctx, const CellWord& word, bool eraseFirst, std::uint
 
 // One word of the pass; `read` ends holding the last read-back (of a 12-bit
 // part its 12 bits), which is what a failing word shows.
-WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
-                     std::uint16_t& read) {
+WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, ProgramMethod method,
+                     const CellWord& w, std::uint16_t& read) {
   const auto verdict = [](bool ok) { return ok ? WordStep::Next : WordStep::Fail; };
-  switch (m.program) {
+  if (ErasedCellsNeedNoWrite(ctx) && w.Matches(kBlank14)) return WordStep::Next;
+  switch (method) {
     case ProgramMethod::None:
+    case ProgramMethod::LatchedRows:  // whole rows, by ProgramLatchedRows
       return WordStep::Next;
     case ProgramMethod::ReadCompareWrite:
-      read = ctx.proto.ReadDataFromProgramMemory();
-      if (w.Matches(read)) return WordStep::Next;
+      // An erased word cannot already hold the word to write.
+      if (!ErasedCellsNeedNoWrite(ctx)) {
+        read = ctx.proto.ReadDataFromProgramMemory();
+        if (w.Matches(read)) return WordStep::Next;
+      }
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::ProgramOnly:
       if (w.Matches(kBlank14)) return WordStep::Next;
@@ -70,6 +76,7 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
       if (w.Matches(kBlank14)) return WordStep::Next;
       return verdict(WriteCycle(ctx, w, true, m.programWaitMs, read));
     case ProgramMethod::WriteEveryWord:
+      ++ctx.summary.programWords;
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
         ctx.proto.LoadDataForProgramMemory(w.value);
         ctx.proto.BeginProgrammingOnlyCycle();
@@ -81,6 +88,7 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
       return WordStep::Fail;
     case ProgramMethod::EpromPulses:
       if (w.Matches(kBlank14)) return WordStep::Next;
+      ++ctx.summary.programWords;
       return verdict(
           PulseUntil(ctx, w.value, kEpromTries14, kEpromExtra14, [&](std::uint16_t back) {
             read = back;
@@ -88,13 +96,12 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, const CellWord& w,
           }));
     case ProgramMethod::EpromPulses12:
       if (w.Matches(kBlank12)) return WordStep::Next;
+      ++ctx.summary.programWords;
       return verdict(
           PulseUntil(ctx, w.value, kEpromTries12, kEpromExtra12, [&](std::uint16_t back) {
             read = back & kWord12Bits;
             return w.Matches(read);
           }));
-    case ProgramMethod::LatchedRows:
-      return WordStep::Fail;  // written by rows, never word by word (WriteLatchedRows)
   }
   return WordStep::Fail;
 }
@@ -106,17 +113,27 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
   if (!methods) return true;
   if (StopBefore(ctx, 0)) return false;  // before the erase some families start with
   RunPreErase(ctx, methods->preErase);
-  if (methods->program == ProgramMethod::LatchedRows)
-    return WriteLatchedRows(ctx, family, methods->rowCycle, ctx.device.record->writeLatches);
+  ctx.chipErased = methods->preErase != PreErase::None;
+  const bool lastWordRule = HasLastWordRule(family);
+  const int words = WalkEnd(ctx, 8 * ctx.device.programRows - (lastWordRule ? 1 : 0), [&](int a) {
+    return !ctx.buffers.ProgramWordValue(a, family).Matches(kBlank14);
+  });
+  if (words == 0) return true;
+  const ProgramMethod method = ProgramMethodIn(*methods, ctx.state.timing);
+  if (method == ProgramMethod::LatchedRows)
+    return ProgramLatchedRows(ctx, family, ctx.device.record->writeLatches, methods->rowCycle,
+                              words);
   ctx.proto.ResetPic();
   if (IsWord12Family(family))
     ctx.proto.IncrementAddress();  // the counter starts on the configuration word
-  const RowWalk walk{
-      .rows = ctx.device.programRows, .lastWordRule = HasLastWordRule(family), .rowProgress = true};
+  const RowWalk walk{.rows = ctx.device.programRows,
+                     .lastWordRule = lastWordRule,
+                     .rowProgress = true,
+                     .words = words};
   return WalkRows(ctx, walk, [&](int address) {
     std::uint16_t read = 0;
     const WordStep step =
-        ProgramWord(ctx, *methods, ctx.buffers.ProgramWordValue(address, family), read);
+        ProgramWord(ctx, *methods, method, ctx.buffers.ProgramWordValue(address, family), read);
     if (step == WordStep::Fail)
       ctx.failure = FailureDetail{MemoryKind::Program, static_cast<std::uint32_t>(address),
                                   ctx.buffers.ProgramText(address), ProgramCellText(read, family)};

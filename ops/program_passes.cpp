@@ -19,10 +19,10 @@ constexpr std::uint16_t kBandgapBits = 0x3000;
 constexpr std::uint16_t kBelowBandgapBits = 0x0FFF;
 
 // One byte of the pass; `read` ends holding the last read-back.
-WordStep ProgramByte(OpContext& ctx, const FamilyMethods& methods, const CellWord& b,
-                     std::uint16_t& read) {
-  const DataMethod method = methods.data;
+WordStep ProgramByte(OpContext& ctx, const FamilyMethods& methods, DataMethod method,
+                     const CellWord& b, std::uint16_t& read) {
   const auto cycle = [&](bool eraseFirst) {
+    ++ctx.summary.dataBytes;
     ctx.proto.LoadDataForDataMemory(b.value);
     if (eraseFirst) {
       ctx.proto.BeginEraseProgrammingCycle();
@@ -33,12 +33,16 @@ WordStep ProgramByte(OpContext& ctx, const FamilyMethods& methods, const CellWor
     read = ctx.proto.ReadDataFromDataMemory();
     return b.Matches(read) ? WordStep::Next : WordStep::Fail;
   };
+  if (ErasedCellsNeedNoWrite(ctx) && b.Matches(kErasedByte)) return WordStep::Next;
   switch (method) {
     case DataMethod::None:
       return WordStep::Next;
     case DataMethod::ReadCompareWrite:
-      read = ctx.proto.ReadDataFromDataMemory();
-      if (b.Matches(read)) return WordStep::Next;
+      // An erased byte cannot already hold the byte to write.
+      if (!ErasedCellsNeedNoWrite(ctx)) {
+        read = ctx.proto.ReadDataFromDataMemory();
+        if (b.Matches(read)) return WordStep::Next;
+      }
       return cycle(true);
     case DataMethod::ProgramOnly:
       return b.Matches(kErasedByte) ? WordStep::Next : cycle(false);
@@ -47,11 +51,13 @@ WordStep ProgramByte(OpContext& ctx, const FamilyMethods& methods, const CellWor
     case DataMethod::ReadCompareCycle:
       read = ctx.proto.ReadDataFromDataMemory();
       if (b.Matches(read)) return WordStep::Next;
+      ++ctx.summary.dataBytes;
       ctx.proto.LoadDataForDataMemory(b.value);
       RunWriteCycle(ctx, methods.dataCycle, WaitKind::DataByte);
       read = ctx.proto.ReadDataFromDataMemory();
       return b.Matches(read) ? WordStep::Next : WordStep::Fail;
     case DataMethod::WriteEveryByte:
+      ++ctx.summary.dataBytes;
       ctx.proto.LoadDataForDataMemory(
           b.value);  // loaded once; each attempt programs the latch again
       for (int attempt = 0; attempt < kFlashAttempts; ++attempt) {
@@ -146,10 +152,16 @@ bool WriteConfigWords(OpContext& ctx, const FamilyMethods& methods) {
 bool ProgramDataMemory(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->data == DataMethod::None) return true;
+  const DataMethod method = DataMethodIn(*methods, ctx.state.timing);
+  const int bytes = WalkEnd(ctx, 8 * ctx.device.dataRows, [&](int a) {
+    return !ctx.buffers.DataByteValue(a).Matches(kErasedByte);
+  });
+  if (bytes == 0) return true;
   ctx.proto.ResetPic();
-  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows}, [&](int address) {
+  return WalkRows(ctx, RowWalk{.rows = ctx.device.dataRows, .words = bytes}, [&](int address) {
     std::uint16_t read = 0;
-    const WordStep step = ProgramByte(ctx, *methods, ctx.buffers.DataByteValue(address), read);
+    const WordStep step =
+        ProgramByte(ctx, *methods, method, ctx.buffers.DataByteValue(address), read);
     if (step == WordStep::Fail)
       ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
                                   ctx.buffers.DataText(address), DataCellText(read)};
@@ -160,6 +172,7 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
 bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
+  ctx.summary.id = ctx.buffers.IdDigits();
   if (methods->idRowErase) {
     if (StopBefore(ctx, IdWordAddress(ctx.device, 0))) return false;
     ClearWrittenIdWords(ctx);
@@ -186,6 +199,9 @@ bool ProgramFuses(OpContext& ctx, Family family) {
   if (StopBefore(ctx, ConfigWordAddress(family))) return false;
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
   fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
+  ctx.summary.configuration = fuseWord;
+  if (ctx.device.secondConfigMask != 0)
+    ctx.summary.secondConfiguration = ctx.buffers.SecondFuseWord;
 
   switch (methods->fuses) {
     case FuseMethod::None:

@@ -46,7 +46,7 @@ void ReadIdWords(OpContext& ctx) {
 
 void TakeFuseWord(OpContext& ctx, std::uint16_t word) {
   ctx.buffers.FuseWord = word;  // the whole 14-bit value, no mask
-  ctx.hooks.ShowFuses(ctx.buffers.FuseWord);
+  ctx.hooks.ConfigurationRead(ctx.buffers.FuseWord);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ struct RowWalk {
   int rows = 0;
   bool lastWordRule = false;  // end with success on reaching the last word, untouched
   bool rowProgress = false;   // gauge := row index after each row
+  int words = -1;             // when not -1: end with success on reaching this word
 };
 
 // Calls step(address) for every word in order; true unless a step failed or
@@ -29,13 +30,14 @@ bool WalkRows(OpContext& ctx, const RowWalk& walk, Step&& step) {
     for (int col = 1; col <= 8; ++col) {
       if (walk.lastWordRule && row == walk.rows - 1 && col == 8) return true;
       const int address = 8 * row + col - 1;
+      if (address == walk.words) return true;
       if (StopBefore(ctx, address)) return false;
       const WordStep result = step(address);
       if (result == WordStep::Fail) return false;
       if (result == WordStep::EndPass) return true;
       ctx.proto.IncrementAddress();
     }
-    if (walk.rowProgress) ctx.hooks.SetProgress(row);
+    if (walk.rowProgress) ctx.hooks.Progress(row, ctx.device.programRows - 1);
   }
   return true;
 }

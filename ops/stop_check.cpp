@@ -6,7 +6,10 @@ namespace lpt {
 
 bool StopBefore(OpContext& ctx, int address) {
   if (ctx.state.Stopped) return true;
-  if (!ctx.hooks.StopRequested()) return false;
+  if (!ctx.state.stopRequested.load()) {
+    if (ctx.state.wordAhead != nullptr) ctx.state.wordAhead();
+    return false;
+  }
   ctx.state.Stopped = true;
   ctx.state.StoppedAt = address;
   return true;

@@ -1,6 +1,8 @@
 // The user's stop: every pass asks before each word whether to go on, so a
 // stop lands between two words, never inside a write cycle, and the command
 // then ends the way a failed pass ends it (chip switched off, no later pass).
+// What is asked is OpState::stopRequested, an atomic flag a front end sets
+// from its own thread (a click) or a signal handler (Ctrl+C).
 #pragma once
 
 #include <string>

@@ -14,70 +14,72 @@ struct FamilyWaits {
 
 // Every figure is what the maker states the cycle needs: the maximum of an
 // internally timed cycle, the minimum programming time of an externally
-// timed one. Where the simulated chip is modelled slower than that figure
-// (an erase that the setup sequence must hold for 10 ms), its time is taken
-// instead, so the profile is never shorter than either.
+// timed one, as Pickle's command tables transcribe the programming
+// specifications (document, page, parameter). Where the document was not at
+// hand to settle a figure the peers disagree on, the longest wait a credible
+// peer uses is taken instead, and named. A family row holds the longest
+// figure of any of its parts.
 constexpr std::array<FamilyWaits, 11> kDatasheet{{
-    // 16F83/84/84A, 16C84: PIC16F8X / PIC16F84A EEPROM memory programming
-    // specifications, AC/DC characteristics table: erase/program cycle
-    // ≤ 10 ms for program memory, IDs and configuration word, bulk and setup
-    // erase ≤ 10 ms. The 16F83/84 data EEPROM needs up to 20 ms, so data
-    // bytes keep the standard wait.
+    // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
+    // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
+    // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
+    // 16F84 data sheet; picprog and ardpicprog wait 20 ms as well), so data
+    // bytes and every erase wait 20 ms.
     {Family::Pic16F84,
      {.programWordUs = 10000,
       .dataByteUs = 20000,
       .idWordUs = 10000,
       .configWordUs = 10000,
-      .eraseUs = 10000}},
-    // 16F627/628: PIC16F62X EEPROM memory programming specification, AC/DC
-    // characteristics table: erase ≤ 5 ms, programming ≤ 8 ms. Begin
-    // Erase/Programming (08h) runs both, so every write waits 13 ms; the
-    // setup-sequence erase is held 10 ms.
+      .eraseUs = 20000}},
+    // 16F627/628: DS30034D p4: Begin Erase/Programming (08h) runs an erase
+    // (TERA 5 ms) and a write (TPROG 8 ms), so every write waits 13 ms. The
+    // erases (bulk and the protected chip's setup sequence, which is an 08h
+    // cycle too) wait 20 ms: usbpicprog (bulk_erase_P16F62X) waits 20 ms
+    // there, OpenProg (Write16F62x) 15 ms.
     {Family::Pic16F62x,
      {.programWordUs = 13000,
       .dataByteUs = 13000,
       .idWordUs = 13000,
       .configWordUs = 13000,
-      .eraseUs = 10000}},
-    // 16F870-877: PIC16F87X EEPROM memory programming specification, AC/DC
-    // characteristics table: Begin Programming Only (18h) ≤ 4 ms, Begin
-    // Erase/Programming (08h) ≤ 8 ms; data EEPROM ≤ 8 ms; the setup-sequence
-    // erase is held 10 ms.
+      .eraseUs = 20000}},
+    // 16F870-877: DS39025F p6: Begin Programming Only (18h) 4 ms, Begin
+    // Erase/Programming (08h) 4 + 4 ms; data bytes 8 ms (OpenProg
+    // Write16F87x); the setup-sequence erase is held 10 ms (Pickle).
     {Family::Pic16F87x,
      {.programWordUs = 4000,
       .dataByteUs = 8000,
       .idWordUs = 8000,
       .configWordUs = 8000,
       .eraseUs = 10000}},
-    // 12F629/675, 16F630/676: PIC12F629/675/PIC16F630/676 memory programming
-    // specification, AC/DC characteristics table: program memory write
-    // ≤ 3 ms, data EEPROM write ≤ 6 ms, bulk erase ≤ 6 ms.
+    // 12F629/675, 16F630/676: DS41191B p4: TPROG1 3 ms for program memory,
+    // IDs and configuration word, 6 ms for data EEPROM; TERA 6 ms.
     {Family::Pic12F6xx,
      {.programWordUs = 3000,
       .dataByteUs = 6000,
       .idWordUs = 3000,
       .configWordUs = 3000,
       .eraseUs = 6000}},
-    // 16F873A/874A/876A/877A: PIC16F87XA flash memory programming
-    // specification DS39589, AC/DC characteristics table: externally timed
-    // Begin Programming (18h) ... End Programming (17h) at least 1 ms for
-    // program memory and data EEPROM; internally timed Begin
-    // Erase/Programming (08h) ≤ 8 ms; chip erase held 10 ms.
+    // 16F873A/874A/876A/877A: DS39589C p7: a row of write latches
+    // programmed with Begin Programming (18h) ... End Programming (17h)
+    // needs TPROG1 1 ms; chip erase TPROG3 10 ms. The internally timed
+    // Begin Erase/Programming (08h) of the ID words, the configuration word
+    // and data EEPROM bytes is TPROG2 10 ms there; peers wait up to 12 ms
+    // (OpenProg Write16F87xA), which is taken.
     {Family::Pic16F87xA,
      {.programWordUs = 1000,
-      .dataByteUs = 1000,
-      .idWordUs = 8000,
-      .configWordUs = 8000,
+      .dataByteUs = 12000,
+      .idWordUs = 12000,
+      .configWordUs = 12000,
       .eraseUs = 10000}},
-    // 16F627A/628A/648A: PIC16F627A/628A/648A EEPROM memory programming
-    // specification DS41196, AC/DC characteristics table: Begin
-    // Erase/Programming (08h) ≤ 6 ms for program memory, data EEPROM, IDs
-    // and configuration word; bulk erase held 10 ms.
+    // 16F627A/628A/648A: DS41196G p5: Begin Erase/Programming (08h) TPROG
+    // 4 ms for program memory, IDs and configuration word, TDPROG 6 ms for
+    // data EEPROM; bulk erase TERA 6 ms, held 10 ms as OpenProg
+    // (Write12F6xx) holds it.
     {Family::Pic16F62xA,
-     {.programWordUs = 6000,
+     {.programWordUs = 4000,
       .dataByteUs = 6000,
-      .idWordUs = 6000,
-      .configWordUs = 6000,
+      .idWordUs = 4000,
+      .configWordUs = 4000,
       .eraseUs = 10000}},
     // 16F87/88: PIC16F87/88 flash memory programming specification DS39607,
     // as Pickle transcribes page 9: Begin Programming Only (18h) TPROG1

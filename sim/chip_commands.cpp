@@ -68,6 +68,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       if (command == family_->endProgramming) dischargedAtUs_ = nowUs + family_->times.dischargeUs;
       break;
   }
+  if (pending_ != Pending::None) pendingCommand_ = command;  // the cycle this command started
 }
 
 void SimChip::FinishLoad(std::uint16_t word) {
@@ -77,12 +78,14 @@ void SimChip::FinishLoad(std::uint16_t word) {
       programLatch_ = word & 0x3FFF;
       dataLoadedLast_ = false;
       break;
-    case serial::LoadDataForProgramMemory:
+    case serial::LoadDataForProgramMemory: {
       programLatch_ = word & WordMask(*family_);
       dataLoadedLast_ = false;
-      if (!latches_.empty() && counter_ < 0x2000)
-        latches_[counter_ % latches_.size()] = programLatch_;
+      const std::size_t latch = counter_ % rowLatches_.size();
+      rowLatches_[latch] = programLatch_;
+      rowLoaded_ |= 1u << latch;
       break;
+    }
     case serial::LoadDataForDataMemory:
       dataLatch_ = static_cast<std::uint8_t>(word & 0xFF);
       dataLoadedLast_ = true;
@@ -156,15 +159,15 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     pendingValue_ = programLatch_;
     pendingErase_ = !programOnly && family_->erase.beginEraseErases;
     need = programOnly ? family_->times.programOnlyUs : family_->times.eraseProgramUs;
-    if (!latches_.empty() && at.space == Space::Program) {
-      // The row of latches the counter is in, whatever word of it.
+    if (!pendingErase_ && rowLatches_.size() > 1 && at.space == Space::Program) {
+      // The aligned row around the counter, from every latch loaded.
       pending_ = Pending::WriteRow;
-      const auto size = static_cast<std::uint16_t>(latches_.size());
-      at.address = static_cast<std::uint16_t>(at.address - at.address % size);
-      pendingRow_ = latches_;
-      std::fill(latches_.begin(), latches_.end(), WordMask(*family_));
+      at.address = static_cast<std::uint16_t>(at.address - at.address % rowLatches_.size());
+      pendingRow_ = rowLatches_;
+      pendingRowLoaded_ = rowLoaded_;
     }
   }
+  rowLoaded_ = 0;  // a cycle leaves the latches unloaded
   pendingAt_ = at;
   pendingStartUs_ = nowUs;
   pendingNeedUs_ = need;
@@ -207,8 +210,32 @@ void SimChip::ApplyEraseRow() {
 
 void SimChip::Settle(std::uint64_t nowUs) {
   if (pending_ == Pending::None) return;
+  if (recordCycles_) RecordCycle(nowUs);
   if (nowUs - pendingStartUs_ >= pendingNeedUs_) ApplyPending();
   pending_ = Pending::None;
+}
+
+void SimChip::RecordCycle(std::uint64_t nowUs) {
+  Cycle cycle{.command = pendingCommand_, .tookUs = nowUs - pendingStartUs_};
+  switch (pending_) {
+    case Pending::None:
+    case Pending::EpromPulse:
+      return;
+    case Pending::Write:
+    case Pending::WriteRow:
+      cycle.space = pendingAt_.space;
+      cycle.address = pendingAt_.address;
+      break;
+    case Pending::EraseProgram:
+    case Pending::EraseEverything:
+      cycle.erase = true;
+      break;
+    case Pending::EraseData:
+      cycle.space = Space::Data;
+      cycle.erase = true;
+      break;
+  }
+  cycles_.push_back(cycle);
 }
 
 void SimChip::ApplyPending() {
@@ -219,9 +246,7 @@ void SimChip::ApplyPending() {
       WriteWord(pendingAt_, pendingValue_, pendingErase_);
       break;
     case Pending::WriteRow:
-      for (std::size_t i = 0; i < pendingRow_.size(); ++i)
-        WriteWord({Space::Program, static_cast<std::uint16_t>(pendingAt_.address + i)},
-                  pendingRow_[i], pendingErase_);
+      ApplyRow();
       break;
     case Pending::EraseRow:
       ApplyEraseRow();
@@ -239,6 +264,14 @@ void SimChip::ApplyPending() {
       ApplyEraseProgram(true);
       ApplyEraseData();
       break;
+  }
+}
+
+void SimChip::ApplyRow() {
+  for (std::size_t i = 0; i < pendingRow_.size(); ++i) {
+    if ((pendingRowLoaded_ >> i & 1) == 0) continue;
+    WriteWord({Space::Program, static_cast<std::uint16_t>(pendingAt_.address + i)}, pendingRow_[i],
+              false);
   }
 }
 

@@ -53,8 +53,10 @@ constexpr FamilyModel kEprom12Part{.technology = T::Eprom,
                                    .calibration = C::MovlwLastWord};
 
 // Cycle times are the makers' maximums, taken as the least time the host
-// must wait (microseconds). Only what differs from FamilyModel's defaults
-// is written. They are kept here on purpose, apart from the waits the
+// must wait (microseconds): for a family of several parts, the longest any
+// of them needs. The documents are quoted as Pickle's command tables cite
+// them (document, page, parameter). Only what differs from FamilyModel's
+// defaults is written. They are kept here on purpose, apart from the waits the
 // operations ask for (ops/write_waits.cpp): the simulated chip checks the
 // programmer's waits, and a shared table would let a wrong figure pass both.
 // Protection masks hold every code-protection bit the makers' headers give,
@@ -69,13 +71,14 @@ constexpr FamilyModel k16F7xPart{
     .family = Family::Pic16F7x,
     .commands = kFlashProgramOnly | CommandBit(serial::BeginEraseProgrammingCycle),
     .endProgramming = serial::EndProgrammingEprom,
+    .writeLatches = 2,
     .erase = {.protectedNeedsConfigArea = true},
     .times = {.eraseProgramUs = 1000, .eraseUs = 30000, .dischargeUs = 1000},
-    .protection = {.cpMask = 0x0010},
-    .latches = 2};
+    .protection = {.cpMask = 0x0010}};
 
 constexpr std::array<FamilyModel, 17> kModels{{
-    // 16C84, 16F83, 16F84, 16F84A
+    // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
+    // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
      .commands = kFlashBasic | kSetup | kBulk,
      .erase = {.beginEraseErases = true,
@@ -83,7 +86,7 @@ constexpr std::array<FamilyModel, 17> kModels{{
                .bulkBlockedByProtection = true,
                .hasSetupErase = true},
      .times =
-         {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 10000},
+         {.eraseProgramUs = 10000, .programOnlyUs = 10000, .dataWriteUs = 20000, .eraseUs = 20000},
      .protection = {.cpMask = 0x3FF0, .cpdMask = 0x3FF0}},
 
     // 14-bit EPROM parts (16C6x/7x/62x/71x/77x/745/765/92x)
@@ -109,7 +112,9 @@ constexpr std::array<FamilyModel, 17> kModels{{
     // 14C000
     Like(kEprom14Part, F::Pic14C000, [](FamilyModel& m) { m.protection.cpMask = 0x3FB0; }),
 
-    // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5
+    // 16F627/628: FOSC2 is bit 4, FOSC1:0 bits 1:0; MCLRE bit 5. DS30034D
+    // p4: 08h erases and programs, TERA + TPROG = 5 + 8 ms, the setup-sequence
+    // erase included
     {.family = F::Pic16F62x,
      .commands = kFlashBasic | kSetup | kBulk,
      .erase = {.beginEraseErases = true,
@@ -117,11 +122,12 @@ constexpr std::array<FamilyModel, 17> kModels{{
                .bulkBlockedByProtection = true,
                .hasSetupErase = true},
      .times =
-         {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 10000},
+         {.eraseProgramUs = 13000, .programOnlyUs = 8000, .dataWriteUs = 13000, .eraseUs = 13000},
      .protection = {.cpMask = 0x3C00, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 
-    // 16F87x: no bulk erase commands, only the setup sequence
+    // 16F87x: no bulk erase commands, only the setup sequence. DS39025F p6:
+    // 08h 4 + 4 ms, 18h 4 ms; a data byte is erased before it is written
     {.family = F::Pic16F87x,
      .commands = kFlashBasic | kSetup,
      .erase = {.beginEraseErases = true, .hasSetupErase = true},
@@ -130,36 +136,40 @@ constexpr std::array<FamilyModel, 17> kModels{{
      .protection = {.cpMask = 0x3030, .cpdMask = 0x0100}},
 
     // 12F629/675, 16F630/676: programming only clears bits; bulk erase also
-    // destroys the calibration word and the bandgap bits
+    // destroys the calibration word and the bandgap bits. DS41191B p4:
+    // TPROG1 3 ms (6 ms data), TPROG2 2 ms, TERA 6 ms
     {.family = F::Pic12F6xx,
      .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx),
      .endProgramming = serial::EndProgramming12F6xx,
      .programOnlyExternal = true,
-     .times = {.eraseProgramUs = 3000, .programOnlyUs = 1000, .dataWriteUs = 6000, .eraseUs = 6000},
+     .times = {.eraseProgramUs = 3000, .programOnlyUs = 2000, .dataWriteUs = 6000, .eraseUs = 6000},
      .protection = {.cpMask = 0x0080, .cpdMask = 0x0100},
      .configImplemented = 0x31FF,
      .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
      .calibration = C::RetlwLastWord,
      .factoryBandgap = true},
 
-    // 16F877A: bit 5 of a command is don't-care (37h is 17h, 3Fh is 1Fh)
+    // 16F877A: bit 5 of a command is don't-care (37h is 17h, 3Fh is 1Fh).
+    // DS39589C p7: 18h TPROG1 1 ms over eight write latches; 08h TPROG2
+    // 10 ms (configuration, IDs, data EEPROM); 1Fh TPROG3 10 ms
     {.family = F::Pic16F87xA,
      .commandMask = 0x1F,
      .commands = kFlashBasic | kBulk | CommandBit(serial::ChipErase) |
                  CommandBit(serial::EndProgramming16F87xA),
      .endProgramming = serial::EndProgramming16F87xA,
      .programOnlyExternal = true,
+     .writeLatches = 8,
      .erase = {.beginEraseErases = true},
      .times =
-         {.eraseProgramUs = 8000, .programOnlyUs = 1000, .dataWriteUs = 8000, .eraseUs = 10000},
+         {.eraseProgramUs = 10000, .programOnlyUs = 1000, .dataWriteUs = 10000, .eraseUs = 10000},
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100}},
 
-    // 16F627A/628A
+    // 16F627A/628A: DS41196G p5: TPROG 4 ms, TDPROG 6 ms (data)
     {.family = F::Pic16F62xA,
      .commands = kFlashBasic | kBulk,
      .erase = {.beginEraseErases = true},
      .times =
-         {.eraseProgramUs = 6000, .programOnlyUs = 6000, .dataWriteUs = 6000, .eraseUs = 10000},
+         {.eraseProgramUs = 4000, .programOnlyUs = 6000, .dataWriteUs = 6000, .eraseUs = 10000},
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 
@@ -175,6 +185,7 @@ constexpr std::array<FamilyModel, 17> kModels{{
                  CommandBit(serial::EndProgramming16F87xA),
      .endProgramming = serial::EndProgramming16F87xA,
      .programOnlyExternal = true,
+     .writeLatches = 4,
      .erase = {.beginEraseErases = true, .protectedNeedsConfigArea = true},
      .times = {.eraseProgramUs = 1000,
                .programOnlyUs = 1000,
@@ -182,7 +193,6 @@ constexpr std::array<FamilyModel, 17> kModels{{
                .eraseUs = 10000,
                .dischargeUs = 100},
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
-     .latches = 4,
      .configWords = 9},
 
     // 16F882-887 (DS41287): 08h internally timed, programs only (TPROG1 3 ms,
@@ -195,6 +205,7 @@ constexpr std::array<FamilyModel, 17> kModels{{
                  CommandBit(serial::RowEraseProgramMemory),
      .endProgramming = serial::EndProgramming12F6xx,
      .programOnlyExternal = true,
+     .writeLatches = 8,
      .erase = {.protectedNeedsConfigArea = true, .clearsCalibration = true, .rowEraseWords = 16},
      .times = {.eraseProgramUs = 3000,
                .programOnlyUs = 2500,
@@ -204,7 +215,6 @@ constexpr std::array<FamilyModel, 17> kModels{{
                .dischargeUs = 100},
      .protection = {.cpMask = 0x0040, .cpdMask = 0x0080},
      .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
-     .latches = 8,
      .configWords = 10,
      .calibrationWords = {0x2009}},
 
@@ -217,10 +227,10 @@ constexpr std::array<FamilyModel, 17> kModels{{
      .commands = kFlashProgramOnly | CommandBit(serial::BeginProgrammingOnlyCycle),
      .endProgramming = serial::EndProgrammingEprom,
      .programOnlyExternal = true,
+     .writeLatches = 4,
      .erase = {.protectedNeedsConfigArea = true},
      .times = {.programOnlyUs = 2000, .eraseUs = 6000, .dischargeUs = 100},
-     .protection = {.cpMask = 0x2000},
-     .latches = 4},
+     .protection = {.cpMask = 0x2000}},
 
     // 16F737-777 (DS30492): programmed as the 16F7x, with a second
     // configuration word; CP is bit 13.

@@ -79,6 +79,11 @@ struct FamilyModel {
   std::uint64_t commands = 0;        // CommandBit of every command the part decodes
   std::uint8_t endProgramming = 0;   // command that ends an externally timed cycle
   bool programOnlyExternal = false;  // 18h runs until endProgramming instead of timing itself
+  // Program-memory words one program-only cycle writes (18h, or 08h where it
+  // does not erase): the loads go to the latch of the counter's position in
+  // its aligned row, and the cycle programs every latch loaded since the
+  // last one. 1: the cycle writes the word under the counter.
+  std::uint8_t writeLatches = 1;
   EraseRules erase{};
   CycleTimes times{};
   Protection protection{};
@@ -86,10 +91,6 @@ struct FamilyModel {
   EntryRule entry{};
   FactoryCalibration calibration = FactoryCalibration::None;
   bool factoryBandgap = false;  // configuration bits 13:12 hold a factory bandgap value
-  // Write latches of program memory: Load Data fills latch (counter mod
-  // latches) and one cycle writes the aligned row of them; an unloaded latch
-  // writes 3FFFh. 1: the cycle writes the one word under the counter.
-  int latches = 1;
   // Words of configuration memory from 2000h: 8 (to the configuration word
   // at 2007h) or 10 (a second configuration word at 2008h, a calibration
   // word at 2009h). 12-bit parts keep their 8 words elsewhere (chip_state.h).

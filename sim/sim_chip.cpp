@@ -20,9 +20,9 @@ bool HasFrame(std::uint8_t command) {
 }  // namespace
 
 SimChip::SimChip(ChipState state)
-    : state_(std::move(state)), family_(FindFamilyModel(state_.family)) {
-  if (family_->latches > 1) latches_.assign(static_cast<std::size_t>(family_->latches), 0x3FFF);
-}
+    : state_(std::move(state)),
+      family_(FindFamilyModel(state_.family)),
+      rowLatches_(family_->writeLatches, WordMask(*family_)) {}
 
 void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool vdd = (lines & kVddOff) == 0;
@@ -88,8 +88,8 @@ void SimChip::EnterProgramming() {
   programLatch_ = WordMask(*family_);
   dataLatch_ = 0xFF;
   dataLoadedLast_ = false;
+  rowLoaded_ = 0;
   armed_ = Armed::None;
-  std::fill(latches_.begin(), latches_.end(), WordMask(*family_));
   dischargedAtUs_ = 0;
   frameIgnored_ = false;
 }

@@ -55,6 +55,21 @@ class SimChip {
   Mode mode() const { return mode_; }
   std::uint16_t counter() const { return counter_; }
 
+  // A flash cycle as the chip ran it: the command that started it, the
+  // memory it wrote (from `address`: the word, or the first of a row) or
+  // erased (an erase of everything counts as Program), and the time it had
+  // until the command or power change that ended it.
+  struct Cycle {
+    std::uint8_t command = 0;  // 08h, 18h, 09h, 0Bh or 1Fh
+    Space space = Space::Program;
+    std::uint16_t address = 0;
+    bool erase = false;
+    std::uint64_t tookUs = 0;
+  };
+  // Off by default: a long session runs many thousands of cycles.
+  void RecordCycles(bool on) { recordCycles_ = on; }
+  const std::vector<Cycle>& Cycles() const { return cycles_; }
+
   // Every programming pulse started at a word (EPROM parts), for tests.
   int PulseCount(Location at) const;
   // Word as the chip would present it on a read (protection and faults applied).
@@ -65,7 +80,7 @@ class SimChip {
   enum class Pending : std::uint8_t {
     None,
     Write,           // erase/program or program-only cycle of one word
-    WriteRow,        // the same for the aligned row of write latches
+    WriteRow,        // program-only cycle of the loaded write latches
     EraseRow,        // 11h: one row of program memory, or the ID words
     EpromPulse,      // programming pulse of one EPROM word
     EraseProgram,    // program memory (and IDs/configuration when aimed there)
@@ -93,6 +108,8 @@ class SimChip {
   void ApplyEraseProgram(bool configToo);
   void ApplyEraseData();
   void ApplyEpromPulse();
+  void ApplyRow();
+  void RecordCycle(std::uint64_t nowUs);
   void WriteWord(Location at, std::uint16_t value, bool erase);
   bool CurrentLocation(Location* at) const;
   bool ProgramProtected() const;
@@ -120,8 +137,11 @@ class SimChip {
   std::uint16_t programLatch_ = 0x3FFF;
   std::uint8_t dataLatch_ = 0xFF;
   bool dataLoadedLast_ = false;  // the last load was Load Data for Data Memory
+  // Families with several write latches: what each holds, and which were
+  // loaded since the last cycle (bit i: latch i).
+  std::vector<std::uint16_t> rowLatches_;
+  std::uint32_t rowLoaded_ = 0;
   Armed armed_ = Armed::None;
-  std::vector<std::uint16_t> latches_;  // FamilyModel::latches of them, when more than one
 
   // The discharge after End Programming, and the command being clocked in.
   std::uint64_t dischargedAtUs_ = 0;
@@ -130,16 +150,21 @@ class SimChip {
 
   // The cycle in progress.
   Pending pending_ = Pending::None;
+  std::uint8_t pendingCommand_ = 0;
+  std::vector<std::uint16_t> pendingRow_;  // WriteRow: the latches, from pendingAt_
+  std::uint32_t pendingRowLoaded_ = 0;
   bool pendingErase_ = false;  // Write: erase before writing
   bool pendingConfigToo_ = false;
   Location pendingAt_;
   std::uint16_t pendingValue_ = 0;
-  std::vector<std::uint16_t> pendingRow_;  // WriteRow: from pendingAt_ on
   std::uint64_t pendingStartUs_ = 0;
   std::uint32_t pendingNeedUs_ = 0;
 
   std::map<Location, int> pulses_;     // every pulse begun
   std::map<Location, int> effective_;  // pulses long enough to count
+
+  bool recordCycles_ = false;
+  std::vector<Cycle> cycles_;
 };
 
 }  // namespace lpt::sim

@@ -155,7 +155,7 @@ class AdapterPortTest : public QObject {
     auto& sim = dynamic_cast<sim::SimAdapter&>(window->CurrentPort());
     QCOMPARE(sim.wiring().name, std::string("Tait classic"));
     // A command runs through the new wiring and leaves Tait's idle pins.
-    QCOMPARE(window->RunDeviceCommand(&ReadChip), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window, &ReadChip), CommandResult::Ok);
     QCOMPARE(int(sim.ReadPort(sim.base())), 0x0C);
     window->close();
     QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nTait classic\r\n");
@@ -176,7 +176,7 @@ class AdapterPortTest : public QObject {
                 .contains(QStringLiteral("adapters.conf, line 1: clock and data-out both use "
                                          "pin 2")));
     BoxRecorder boxes;
-    QCOMPARE(window->RunDeviceCommand(&ReadChip), CommandResult::NoDevice);
+    QCOMPARE(RunToEnd(*window, &ReadChip), CommandResult::NoDevice);
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QVERIFY(boxes.boxes[0].text.startsWith(QStringLiteral("Device is not found !")));
     QVERIFY(boxes.boxes[0].text.contains(QStringLiteral("Tait classic")));  // the known ones
@@ -296,7 +296,7 @@ class AdapterPortTest : public QObject {
     QCOMPARE(window->CurrentAdapter().name, std::string("EPIC+"));
     QCOMPARE(window->CurrentAdapter().clockDelayUs, 12u);
     window->close();
-    QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nEPIC+\r\n12\r\n");
+    QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nEPIC+\r\nfalse\r\n12\r\n");
     // The next start drives the board with the delay kept.
     auto again = MakeWindow(dirs, dirs.ReadPathDat(), clock);
     QCOMPARE(again->CurrentAdapter().clockDelayUs, 12u);
@@ -311,7 +311,7 @@ class AdapterPortTest : public QObject {
     // Internal oscillator, MCLR an input (p12f629.inc).
     window->Buffers().FuseWord = 0x3FC4;
     BoxRecorder boxes;
-    window->RunDeviceCommand(&BlankCheck);
+    RunToEnd(*window, &BlankCheck);
     QVERIFY(!boxes.boxes.empty());
     QCOMPARE(boxes.boxes[0].kind, BoxKind::Warning);
     QVERIFY2(boxes.boxes[0].text.startsWith(
@@ -321,7 +321,7 @@ class AdapterPortTest : public QObject {
     // A configuration that lets the chip wait for Vpp gets no box.
     window->Buffers().FuseWord = 0x3FFF;
     BoxRecorder quiet;
-    window->RunDeviceCommand(&BlankCheck);
+    RunToEnd(*window, &BlankCheck);
     for (const RecordedBox& box : quiet.boxes) QVERIFY(box.kind != BoxKind::Warning);
   }
 };

@@ -4,39 +4,26 @@
 // are raised by the test itself at a known moment.
 #include "app/close_signals.h"
 
-#include <QProgressBar>
 #include <QtTest>
 #include <csignal>
 #include <sstream>
 
-#include "app/progress_panel.h"
 #include "gui_test_support.h"
-#include "hw/virtual_clock.h"
 #include "sim/chip_file.h"
 
 using namespace lpt;
 using namespace lpt::gui_test;
 
-namespace {
-
-// A virtual clock that calls `probe` at every wait until it returns true.
-class ProbeClock : public VirtualClock {
- public:
-  void Arm(std::function<bool()> probe) { probe_ = std::move(probe); }
-  void WaitMs(std::uint32_t ms) override {
-    VirtualClock::WaitMs(ms);
-    if (probe_ && probe_()) probe_ = nullptr;
-  }
-
- private:
-  std::function<bool()> probe_;
-};
-
-}  // namespace
-
 class CloseSignalsTest : public QObject {
   Q_OBJECT
  private slots:
+  void cleanup() {
+    // A check that failed while the command was held leaves it held.
+    clock_.PauseWhen(nullptr);
+    clock_.Resume();
+    window_.reset();
+  }
+
   void aSignalClosesTheWindowAsItsCloseButtonDoes_data() {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
@@ -59,13 +46,21 @@ class CloseSignalsTest : public QObject {
     for (int a = 0; a < 1024; ++a) window_->Buffers().ProgramWord(a) = "2805";
     const app::CloseOnSignals closer([this] { window_->StopAndClose(); });
     BoxRecorder boxes;
-    // A few rows into the program pass.
-    clock_.Arm([this] {
-      if (window_->Progress()->ProgressBar()->value() < 2) return false;
-      std::raise(SIGTERM);
-      return true;
-    });
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Stopped);
+    // Held a few rows into the program pass: every word takes a millisecond
+    // wait.
+    clock_.PauseWhen([this] { return clock_.MsWaits() >= 40; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&ProgramAll));
+    QVERIFY(clock_.WaitUntilPaused());
+    std::raise(SIGTERM);
+    // The window's event loop runs during the command: the close request
+    // sets the command's stop, and the window stays until the command ends.
+    for (int turn = 0; turn < 10 && !window_->State().stopRequested; ++turn)
+      QApplication::processEvents();
+    QVERIFY(window_->State().stopRequested);
+    QVERIFY(window_->isVisible());
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Stopped);
     for (int turn = 0; turn < 10 && window_->isVisible(); ++turn) QApplication::processEvents();
     QVERIFY(!window_->isVisible());
     QVERIFY2(boxes.boxes.empty(), qPrintable(boxes.Texts().join('\n')));
@@ -91,7 +86,7 @@ class CloseSignalsTest : public QObject {
   }
 
   SettingsDirs dirs_;
-  ProbeClock clock_;
+  PausingClock clock_;
   std::ostringstream trace_;
   std::string chipFile_;
   std::unique_ptr<app::MainWindow> window_;

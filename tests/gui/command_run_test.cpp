@@ -1,6 +1,8 @@
 // Device commands and HEX files through the window, against the simulated
-// adapter on a virtual clock: what is held while a command runs, a close
-// that waits for the command, and the views after a command or a file.
+// adapter on a virtual clock: what is held while a command runs (the clock
+// holds the command's thread at a wait meanwhile), a close that waits for
+// the command, the boxes and the "Ok" mark after it, and the views after a
+// command or a file.
 #include <QAction>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -10,8 +12,9 @@
 #include <QtTest>
 
 #include "app/click_panel.h"
+#include "app/command_events.h"
+#include "app/command_feedback.h"
 #include "app/fuse_panel.h"
-#include "app/gui_hooks.h"
 #include "app/message_boxes.h"
 #include "app/progress_panel.h"
 #include "gui_test_support.h"
@@ -19,33 +22,6 @@
 
 using namespace lpt;
 using namespace lpt::gui_test;
-
-namespace {
-
-// A virtual clock that runs `probe` once, at the first wait after Arm().
-class ProbeClock : public VirtualClock {
- public:
-  void Arm(std::function<void()> probe) { probe_ = std::move(probe); }
-  void WaitMs(std::uint32_t ms) override {
-    VirtualClock::WaitMs(ms);
-    Fire();
-  }
-  void WaitUs(std::uint32_t us) override {
-    VirtualClock::WaitUs(us);
-    Fire();
-  }
-
- private:
-  void Fire() {
-    if (!probe_) return;
-    auto probe = std::move(probe_);
-    probe_ = nullptr;
-    probe();
-  }
-  std::function<void()> probe_;
-};
-
-}  // namespace
 
 class CommandRunTest : public QObject {
   Q_OBJECT
@@ -55,6 +31,9 @@ class CommandRunTest : public QObject {
     window_ = MakeSimulatorWindow(*dirs_, clock_);
   }
   void cleanup() {
+    // A check that failed while the command was held leaves it held.
+    clock_.PauseWhen(nullptr);
+    clock_.Resume();
     window_.reset();
     dirs_.reset();
   }
@@ -66,12 +45,16 @@ class CommandRunTest : public QObject {
     buffers.DataCell(0, 2) = "5A";
     buffers.SetIdDigits("12AB");
     Click(window_->FuseGroup()->SlotPanel(2));  // watchdog off: 3FFBh
+    CommandEnd programmed(*window_);
     Click(window_->Buttons().programAll);
+    QCOMPARE(programmed.Wait(), CommandResult::Ok);
     QCOMPARE(window_->Buffers().FuseWord, std::uint16_t{0x3FFB});
 
     window_->Actions().clearBuffers->trigger();
     QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("3FFF"));
+    CommandEnd read(*window_);
     Click(window_->Buttons().read);
+    QCOMPARE(read.Wait(), CommandResult::Ok);
     QVERIFY2(boxes.boxes.empty(), boxes.boxes.empty() ? "" : qPrintable(boxes.boxes[0].text));
     QCOMPARE(CellText(window_->ProgramGrid(), 0, 1), QStringLiteral("2805"));
     QCOMPARE(CellText(window_->DataGrid(), 0, 2), QStringLiteral("5A"));
@@ -79,12 +62,16 @@ class CommandRunTest : public QObject {
     QCOMPARE(window_->Buffers().FuseWord & 0x3FFF, 0x3FFB);
     QCOMPARE(window_->FuseGroup()->SlotPanel(2)->text(), QStringLiteral("  Wdt:  OFF"));
     QVERIFY(window_->Progress()->isHidden());
-    QVERIFY(window_->State().IdleFlag);
+    QVERIFY(!window_->Busy());
 
-    Click(window_->Buttons().verify);  // Verify
+    CommandEnd verified(*window_);
+    Click(window_->Buttons().verify);
+    QCOMPARE(verified.Wait(), CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
     window_->Buffers().ProgramCell(0, 1) = "2806";
+    CommandEnd different(*window_);
     window_->Actions().verify->trigger();
+    QCOMPARE(different.Wait(), CommandResult::Failed);
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Error);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Error verify Program Memory!"));
@@ -92,9 +79,9 @@ class CommandRunTest : public QObject {
              QStringLiteral("Program memory 0000h: expected 2806, read 2805"));
   }
 
-  // The failing location is shown with the message, not behind a button; the
-  // hooks give each kind of box its own look.
-  void failureDetailIsTheBoxsInformativeText() {
+  // The failing location is shown with the message, not behind a button;
+  // each kind of failure has its own box, shown once the command has ended.
+  void failuresAreShownInTheirBoxesAfterTheCommand() {
     const auto box = app::MakeBox(nullptr, app::BoxKind::Error, QStringLiteral("Error verify ID!"),
                                   QStringLiteral("ID 2003h: expected 5, read 4"));
     QCOMPARE(box->text(), QStringLiteral("Error verify ID!"));
@@ -102,10 +89,21 @@ class CommandRunTest : public QObject {
     QVERIFY(box->detailedText().isEmpty());
 
     BoxRecorder boxes;
-    app::GuiHooks hooks(nullptr, nullptr, {});
-    hooks.PlainBoxWithDetail("Data Memory is not blank", "Data memory 3Fh: expected FF, read 05");
-    hooks.WarningBox("Every word read as 0000: is the chip in the socket?");
-    QCOMPARE(boxes.boxes.size(), std::size_t{2});
+    clock_.PauseWhen([] { return true; });
+    QVERIFY(window_->StartDeviceCommand(&BlankCheck));
+    QVERIFY(clock_.WaitUntilPaused());
+    app::CommandEvents& events = window_->Events();
+    events.Failed(Failure("Data Memory is not blank", "Data memory 3Fh: expected FF, read 05",
+                          FailureKind::Plain));
+    events.Failed(
+        Failure("Every word read as 0000: is the chip in the socket?", {}, FailureKind::Warning));
+    events.AdapterNotFound("Port 70000: no such port");
+    QCoreApplication::processEvents();
+    QVERIFY2(boxes.boxes.empty(), "not while the command runs");
+    CommandEnd end(*window_);
+    clock_.Resume();
+    end.Wait();
+    QCOMPARE(boxes.boxes.size(), std::size_t{3});
     QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Plain);
     QCOMPARE(boxes.boxes[0].text, QStringLiteral("Data Memory is not blank"));
     QCOMPARE(boxes.boxes[0].detail, QStringLiteral("Data memory 3Fh: expected FF, read 05"));
@@ -113,35 +111,39 @@ class CommandRunTest : public QObject {
     QCOMPARE(boxes.boxes[1].text,
              QStringLiteral("Every word read as 0000: is the chip in the socket?"));
     QVERIFY(boxes.boxes[1].detail.isEmpty());
+    QCOMPARE(boxes.boxes[2].kind, app::BoxKind::Error);
+    QCOMPARE(boxes.boxes[2].text,
+             QStringLiteral("Device is not found !\n\nPort 70000: no such port"));
   }
 
   void commandsAreHeldWhileRunningAndCloseWaits() {
     BoxRecorder boxes;
-    bool probed = false;
-    clock_.Arm([&] {
-      probed = true;
-      QVERIFY(window_->Busy());
-      const auto& a = window_->Actions();
-      for (QAction* item :
-           {a.open, a.save, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice, a.id,
-            a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay, a.changeDir}) {
-        QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
-      }
-      QVERIFY(!window_->findChild<QToolBar*>()->isEnabled());
-      QVERIFY(!window_->FuseGroup()->isEnabled());
-      QVERIFY(!window_->IdPanel()->isEnabled());
-      const QModelIndex cell = window_->ProgramGrid()->model()->index(0, 1);
-      QVERIFY(!(window_->ProgramGrid()->model()->flags(cell) & Qt::ItemIsEditable));
-      QVERIFY(
-          !window_->ProgramGrid()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
-      // A second command is refused by the idle flag, not run.
-      QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ignored);
-      window_->close();
-      QVERIFY(window_->isVisible());
-    });
-    const CommandResult result = window_->RunDeviceCommand(&BlankCheck);
-    QVERIFY(probed);
-    QCOMPARE(result, CommandResult::Ok);
+    clock_.PauseWhen([] { return true; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&BlankCheck));
+    QVERIFY(clock_.WaitUntilPaused());
+    QCoreApplication::processEvents();
+    QVERIFY(window_->Busy());
+    const auto& a = window_->Actions();
+    for (QAction* item :
+         {a.open, a.save, a.clearBuffers, a.clearFuses, a.clearArea, a.selectDevice, a.id,
+          a.outputPort, a.standardColours, a.saveSettingsOnExit, a.delay, a.changeDir}) {
+      QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
+    }
+    QVERIFY(!window_->findChild<QToolBar*>()->isEnabled());
+    QVERIFY(!window_->FuseGroup()->isEnabled());
+    QVERIFY(!window_->IdPanel()->isEnabled());
+    const QModelIndex cell = window_->ProgramGrid()->model()->index(0, 1);
+    QVERIFY(!(window_->ProgramGrid()->model()->flags(cell) & Qt::ItemIsEditable));
+    QVERIFY(!window_->ProgramGrid()->model()->setData(cell, QStringLiteral("1234"), Qt::EditRole));
+    // A second command is refused, whichever it is, and touches nothing.
+    for (DeviceCommand command : {&ReadChip, &ProgramAll, &ProgramDataOnly, &ProgramFusesOnly,
+                                  &VerifyChip, &BlankCheck, &EraseChip})
+      QVERIFY(!window_->StartDeviceCommand(command));
+    window_->close();
+    QVERIFY(window_->isVisible());
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
     // The held close has happened now, with its exit steps.
     QVERIFY(!window_->isVisible());
@@ -150,7 +152,7 @@ class CommandRunTest : public QObject {
   }
 
   void editingComesBackAfterTheCommand() {
-    window_->RunDeviceCommand(&ReadChip);
+    QCOMPARE(RunToEnd(*window_, &ReadChip), CommandResult::Ok);
     QVERIFY(!window_->Busy());
     QVERIFY(window_->Actions().open->isEnabled());
     QVERIFY(window_->FuseGroup()->isEnabled());
@@ -158,22 +160,69 @@ class CommandRunTest : public QObject {
     QVERIFY(window_->ProgramGrid()->model()->flags(cell) & Qt::ItemIsEditable);
     // The layout's own disabling survives the re-enabling.
     window_->SetUpDevice("12F629/675");
-    window_->RunDeviceCommand(&ReadChip);
+    RunToEnd(*window_, &ReadChip);
     QVERIFY(!window_->Actions().programFusesOnly->isEnabled());
   }
 
-  void progressPanelClickClearsContinueFlag() {
-    window_->State().ContinueFlag = true;
+  // "Ok" shows for 300 ms after a check that passed, once the command has
+  // ended; Read names the device in the caption when it starts.
+  void okMarkAndCaptionAfterTheirCommands_data() {
+    QTest::addColumn<int>("command");  // index into kCommands
+    QTest::addColumn<bool>("spoiled");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("verify passed") << 0 << false << true;
+    QTest::newRow("verify failed") << 0 << true << false;
+    QTest::newRow("blank check passed") << 1 << false << true;
+    QTest::newRow("read") << 2 << false << false;
+  }
+  void okMarkAndCaptionAfterTheirCommands() {
+    static constexpr DeviceCommand kCommands[] = {&VerifyChip, &BlankCheck, &ReadChip};
+    QFETCH(int, command);
+    QFETCH(bool, spoiled);
+    QFETCH(bool, ok);
+    BoxRecorder boxes;
+    window_->setWindowTitle(QStringLiteral("Pic16F84 - test.hex"));
+    if (spoiled) window_->Buffers().ProgramCell(0, 1) = "2806";
+    RunToEnd(*window_, kCommands[command]);
+    const app::ProgressPanel* panel = window_->Progress();
+    QCOMPARE(panel->OkLabel()->isVisibleTo(panel), ok);
+    QCOMPARE(panel->isVisibleTo(window_.get()), ok);
+    QCOMPARE(window_->Feedback().OkMarkTimer().isActive(), ok);
+    QCOMPARE(window_->Feedback().OkMarkTimer().interval(), 300);
+    QVERIFY2(window_->Actions().read->isEnabled(), "the chip is off: commands are back");
+    window_->Feedback().EndOkMark();  // as the timer does
+    QVERIFY(panel->isHidden());
+    QCOMPARE(window_->windowTitle(), kCommands[command] == &ReadChip
+                                         ? QStringLiteral("Pic16F84")
+                                         : QStringLiteral("Pic16F84 - test.hex"));
+  }
+
+  // A click on the bar is a click on the panel; with no command it stops
+  // nothing, so the next command is not stopped by it either.
+  void progressPanelClickStopsOnlyARunningCommand() {
+    BoxRecorder boxes;
     window_->Progress()->show();
     Click(window_->Progress()->ProgressBar());
-    QVERIFY(!window_->State().ContinueFlag);
+    QVERIFY(!window_->State().stopRequested);
+    window_->Progress()->hide();
+
+    clock_.PauseWhen([] { return true; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&ReadChip));
+    QVERIFY(clock_.WaitUntilPaused());
+    QCoreApplication::processEvents();
+    Click(window_->Progress()->ProgressBar());
+    QVERIFY(window_->State().stopRequested);
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Stopped);
+    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("Stopped by the user at address 0000h.")});
   }
 
   void missingAdapterIsReported() {
     dirs_->WritePathDat("/w\r\n70000\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
     auto window = MakeWindow(dirs_->Options());
     BoxRecorder boxes;
-    QCOMPARE(window->RunDeviceCommand(&ReadChip), CommandResult::NoDevice);
+    QCOMPARE(RunToEnd(*window, &ReadChip), CommandResult::NoDevice);
     QCOMPARE(boxes.boxes.size(), std::size_t{1});
     QVERIFY(boxes.boxes[0].text.startsWith(QStringLiteral("Device is not found !")));
     QVERIFY(boxes.boxes[0].text.contains(QStringLiteral("70000")));
@@ -216,7 +265,7 @@ class CommandRunTest : public QObject {
   }
 
  private:
-  ProbeClock clock_;
+  PausingClock clock_;
   std::unique_ptr<SettingsDirs> dirs_;
   std::unique_ptr<app::MainWindow> window_;
 };

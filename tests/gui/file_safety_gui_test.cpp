@@ -60,7 +60,7 @@ class FileSafetyGuiTest : public QObject {
     QVERIFY(QDir(folder).removeRecursively());
     BoxRecorder boxes;
     window->Buffers().ProgramWord(0) = "2805";
-    QCOMPARE(window->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window, &ProgramAll), CommandResult::Ok);
     QVERIFY(!boxes.boxes.empty());
     QVERIFY(boxes.Texts().join('\n').contains(QStringLiteral("could not be saved")));
     QVERIFY(boxes.Texts().join('\n').contains(QStringLiteral("chip.txt")));
@@ -79,7 +79,7 @@ class FileSafetyGuiTest : public QObject {
     options.portChoice = "sim:" + chip;
     auto window = MakeWindow(std::move(options));
     window->Buffers().ProgramWord(0) = "2805";
-    QCOMPARE(window->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window, &ProgramAll), CommandResult::Ok);
     std::string why;
     const auto saved = sim::LoadChipFile(chip, &why);
     QVERIFY2(saved.has_value(), why.c_str());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTableView>
@@ -12,16 +13,19 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "support/gui_box_recorder.h"
 #include "support/gui_modal_dialog.h"
+#include "support/pausing_clock.h"
 
 namespace lpt::gui_test {
 
 using lpt::testing::BoxRecorder;
+using lpt::testing::PausingClock;
 using lpt::testing::RecordedBox;
 
 // A folder standing in for the executable's folder, plus a separate
@@ -89,5 +93,39 @@ inline void Click(QWidget* widget) {
 }
 
 using lpt::testing::WithModal;
+
+// Catches the end of the next device command of a window: made before the
+// click that starts it, Wait() then runs the event loop until the command
+// has ended and its boxes were shown.
+class CommandEnd {
+ public:
+  explicit CommandEnd(app::MainWindow& window) : window_(window) {
+    QObject::connect(&window, &app::MainWindow::deviceCommandEnded, &loop_,
+                     [this](CommandResult result) {
+                       result_ = result;
+                       loop_.quit();
+                     });
+  }
+  CommandResult Wait() {
+    if (!result_ && !window_.Busy()) {
+      QTest::qFail("no device command was started", __FILE__, __LINE__);
+      return CommandResult::Failed;
+    }
+    if (!result_) loop_.exec();
+    return *result_;
+  }
+
+ private:
+  app::MainWindow& window_;
+  QEventLoop loop_;
+  std::optional<CommandResult> result_;
+};
+
+// Runs a device command in the window as its button does, to its end.
+inline CommandResult RunToEnd(app::MainWindow& window, DeviceCommand command) {
+  CommandEnd end(window);
+  window.StartDeviceCommand(command);
+  return end.Wait();
+}
 
 }  // namespace lpt::gui_test

@@ -1,7 +1,9 @@
-// A running command seen from the window: a click on the progress panel
-// stops the whole command, a close waits visibly, the ignored controls look
-// disabled and stay readable, and the panel names the running pass. The
-// simulated adapter runs on a virtual clock; a probe acts at its waits.
+// A running command seen from the window: the window stays responsive (it
+// repaints and takes a click while the command is held mid-pass), a click
+// on the progress panel stops the whole command, a close waits visibly, the
+// ignored controls look disabled and stay readable, and the panel names the
+// running pass. The simulated adapter runs on a virtual clock that holds
+// the command's thread at a chosen wait while the test acts.
 #include <QAction>
 #include <QProgressBar>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "app/command_events.h"
 #include "app/fuse_panel.h"
 #include "app/progress_panel.h"
 #include "gui_test_support.h"
@@ -21,26 +24,6 @@ using namespace lpt;
 using namespace lpt::gui_test;
 
 namespace {
-
-// A virtual clock that calls `probe` at every wait until it returns true.
-class PollClock : public VirtualClock {
- public:
-  void Arm(std::function<bool()> probe) { probe_ = std::move(probe); }
-  void WaitMs(std::uint32_t ms) override {
-    VirtualClock::WaitMs(ms);
-    Poll();
-  }
-  void WaitUs(std::uint32_t us) override {
-    VirtualClock::WaitUs(us);
-    Poll();
-  }
-
- private:
-  void Poll() {
-    if (probe_ && probe_()) probe_ = nullptr;
-  }
-  std::function<bool()> probe_;
-};
 
 // WCAG 2 relative luminance and contrast ratio.
 double Luminance(const QColor& c) {
@@ -94,6 +77,21 @@ std::vector<SerialCommand> SerialCommands(const std::string& trace) {
   return commands;
 }
 
+// Counts the paint events a widget gets; Wait() runs the event loop until
+// there is one.
+struct Painted : QObject {
+  explicit Painted(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && ++count == 1) loop.quit();
+    return false;
+  }
+  void Wait() {
+    if (count == 0) loop.exec();
+  }
+  int count = 0;
+  QEventLoop loop;
+};
+
 QByteArray PathDat(const SettingsDirs& dirs, const char* device) {
   return QDir::toNativeSeparators(dirs.exe.path()).toUtf8() + "\r\n0\r\nYES\r\n" + device +
          "\r\nNO\r\nfalse\r\n";
@@ -105,7 +103,9 @@ class StopAndProgressTest : public QObject {
   Q_OBJECT
  private slots:
   void cleanup() {
-    failures_.clear();
+    // A check that failed while the command was held leaves it held.
+    clock_.PauseWhen(nullptr);
+    clock_.Resume();
     window_.reset();
     dirs_.reset();
   }
@@ -125,16 +125,35 @@ class StopAndProgressTest : public QObject {
     buffers.SetIdDigits("12AB");
     buffers.FuseWord = 0x3FF1;
     BoxRecorder boxes;
-    QString tip;
-    std::size_t clickedAt = 0;
-    clock_.Arm([&] {
-      if (window_->Progress()->ProgressBar()->value() < 2) return false;
-      tip = window_->Progress()->toolTip();
-      clickedAt = trace_.str().size();
-      Click(window_->Progress());
-      return true;
-    });
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Stopped);
+    // Held at a wait of its 40th word or so: every word takes a millisecond
+    // wait.
+    clock_.PauseWhen([this] { return clock_.MsWaits() >= 40; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&ProgramAll));
+    QVERIFY(clock_.WaitUntilPaused());
+    const std::size_t clickedAt = trace_.str().size();
+
+    // The command cannot move on: whatever the window does now, it does
+    // while the command is under way. A repaint and a click are posted to it
+    // and handled by its event loop.
+    QCoreApplication::processEvents();
+    QVERIFY(window_->Progress()->isVisible());
+    Painted painted(window_->Progress());
+    window_->Progress()->update();
+    painted.Wait();
+    const QPoint middle = window_->Progress()->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QCoreApplication::postEvent(
+          window_->Progress(),
+          new QMouseEvent(type, middle, window_->Progress()->mapToGlobal(middle), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier));
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(window_->State().stopRequested);
+    QVERIFY(window_->Progress()->ProgressBar()->value() >= 2);
+    const QString tip = window_->Progress()->toolTip();
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Stopped);
     QCOMPARE(tip, QStringLiteral("Click to stop"));
     // After the click only the word under way finishes: no command of the
     // data, ID or configuration passes reaches the port.
@@ -174,7 +193,7 @@ class StopAndProgressTest : public QObject {
     // The next command is not stopped by the old click, and its trace has
     // the later passes' commands the stopped one lacked.
     trace_.str({});
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window_, &ProgramAll), CommandResult::Ok);
     std::vector<int> whole;
     for (const SerialCommand& c : SerialCommands(trace_.str())) whole.push_back(c.code);
     QVERIFY(std::count(whole.begin(), whole.end(), kLoadData) > 0);
@@ -185,60 +204,56 @@ class StopAndProgressTest : public QObject {
 
   void aCloseDuringACommandIsShown() {
     Open("16F84");
-    bool probed = false;
-    clock_.Arm([&] {
-      if (window_->Progress()->isHidden()) return false;
-      Expect(window_->Progress()->NoticeLabel()->isHidden(),
-             "window_->Progress()->NoticeLabel()->isHidden()");
-      window_->close();
-      probed = true;
-      return true;
-    });
-    bool noticeShown = false;
-    window_->RunDeviceCommand(&ReadChip);
-    QVERIFY(probed);
-    QVERIFY2(failures_.isEmpty(), qPrintable(failures_.join(QStringLiteral("; "))));
-    // The panel is hidden with the window now; the notice was put on it.
-    noticeShown = window_->Progress()->NoticeLabel()->isVisibleTo(window_->Progress());
-    QVERIFY(noticeShown);
+    // The third millisecond wait is the read's own power-up: started.
+    clock_.PauseWhen([this] { return clock_.MsWaits() >= 3; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&ReadChip));
+    QVERIFY(clock_.WaitUntilPaused());
+    QCoreApplication::processEvents();
+    QVERIFY(window_->Progress()->isVisible());
+    QVERIFY(window_->Progress()->NoticeLabel()->isHidden());
+    window_->close();
+    QVERIFY(window_->Progress()->NoticeLabel()->isVisible());
     QCOMPARE(window_->Progress()->NoticeLabel()->text(),
              QStringLiteral("Closing when the command ends…"));
+    QVERIFY(window_->isVisible());
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Ok);
     QVERIFY(!window_->isVisible());
   }
 
   void ignoredControlsLookDisabledAndStayReadable() {
     Open("16F84");
-    bool probed = false;
-    clock_.Arm([&] {
-      if (window_->Progress()->isHidden()) return false;
-      probed = true;
-      const auto& a = window_->Actions();
-      for (QAction* item : {a.read, a.verify, a.erase, a.blankCheck, a.programAll,
-                            a.programDataOnly, a.programFusesOnly})
-        Expect(!item->isEnabled(), "!item->isEnabled()");
-      const auto& b = window_->Buttons();
-      for (QPushButton* button : {b.read, b.verify, b.programAll, b.blankCheck})
-        Expect(!button->isEnabled(), "!button->isEnabled()");
-      Expect(!window_->ProgramGrid()->isEnabled(), "!window_->ProgramGrid()->isEnabled()");
-      Expect(!window_->DataGrid()->isEnabled(), "!window_->DataGrid()->isEnabled()");
+    clock_.PauseWhen([this] { return clock_.MsWaits() >= 3; });
+    CommandEnd end(*window_);
+    QVERIFY(window_->StartDeviceCommand(&ReadChip));
+    QVERIFY(clock_.WaitUntilPaused());
+    QCoreApplication::processEvents();
+    QVERIFY(window_->Progress()->isVisible());
+    const auto& a = window_->Actions();
+    for (QAction* item : {a.read, a.verify, a.erase, a.blankCheck, a.programAll, a.programDataOnly,
+                          a.programFusesOnly})
+      QVERIFY(!item->isEnabled());
+    const auto& b = window_->Buttons();
+    for (QPushButton* button : {b.read, b.verify, b.programAll, b.blankCheck})
+      QVERIFY(!button->isEnabled());
+    QVERIFY(!window_->ProgramGrid()->isEnabled());
+    QVERIFY(!window_->DataGrid()->isEnabled());
 
-      for (QWidget* panel : {static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(1)),
-                             static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(4)),
-                             static_cast<QWidget*>(window_->IdPanel())}) {
-        Expect(!panel->isEnabled(), "!panel->isEnabled()");
-        const QPalette& pal = panel->palette();
-        Expect(pal.color(QPalette::Disabled, QPalette::Window) ==
+    for (QWidget* panel : {static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(1)),
+                           static_cast<QWidget*>(window_->FuseGroup()->SlotPanel(4)),
+                           static_cast<QWidget*>(window_->IdPanel())}) {
+      QVERIFY(!panel->isEnabled());
+      const QPalette& pal = panel->palette();
+      QVERIFY2(pal.color(QPalette::Disabled, QPalette::Window) ==
                    pal.color(QPalette::Active, QPalette::Window),
                "the fill stays");
-        const double ratio = Contrast(pal.color(QPalette::Disabled, QPalette::WindowText),
-                                      pal.color(QPalette::Disabled, QPalette::Window));
-        Expect(ratio >= 4.5, "ratio >= 4.5");
-      }
-      return true;
-    });
-    window_->RunDeviceCommand(&ReadChip);
-    QVERIFY(probed);
-    QVERIFY2(failures_.isEmpty(), qPrintable(failures_.join(QStringLiteral("; "))));
+      const double ratio = Contrast(pal.color(QPalette::Disabled, QPalette::WindowText),
+                                    pal.color(QPalette::Disabled, QPalette::Window));
+      QVERIFY(ratio >= 4.5);
+    }
+    clock_.Resume();
+    QCOMPARE(end.Wait(), CommandResult::Ok);
     QVERIFY(window_->Actions().read->isEnabled());
     QVERIFY(window_->Buttons().verify->isEnabled());
     QVERIFY(window_->ProgramGrid()->isEnabled());
@@ -251,19 +266,19 @@ class StopAndProgressTest : public QObject {
     QCOMPARE(bar.color(QPalette::Highlight), QColor(0xFF, 0x80, 0x80));
   }
 
+  // The pass names arrive in order, each after the bar has taken every
+  // position reported before it.
   void thePanelNamesTheRunningPass() {
     Open("16F877");
     QStringList seen;
     int barAtConfig = -1;
-    clock_.Arm([&] {
-      const QString name = window_->Progress()->PassLabel()->text();
-      if (!name.isEmpty() && (seen.isEmpty() || seen.last() != name)) seen << name;
-      if (name == QStringLiteral("Configuration"))
-        barAtConfig = window_->Progress()->ProgressBar()->value();
-      return false;
-    });
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
-    clock_.Arm(nullptr);
+    QObject::connect(&window_->Events(), &app::CommandEvents::passStarted, window_.get(),
+                     [&](const QString&) {
+                       seen << window_->Progress()->PassLabel()->text();
+                       if (seen.last() == QStringLiteral("Configuration"))
+                         barAtConfig = window_->Progress()->ProgressBar()->value();
+                     });
+    QCOMPARE(RunToEnd(*window_, &ProgramAll), CommandResult::Ok);
     QCOMPARE(seen, (QStringList{QStringLiteral("Program memory"), QStringLiteral("Data memory"),
                                 QStringLiteral("ID"), QStringLiteral("Configuration")}));
     // The bar keeps the program-memory pass's end.
@@ -281,13 +296,7 @@ class StopAndProgressTest : public QObject {
     window_ = MakeWindow(std::move(options));
   }
 
-  // Checks made inside a probe, which cannot return from the test.
-  void Expect(bool ok, const char* what) {
-    if (!ok) failures_ << QString::fromUtf8(what);
-  }
-
-  QStringList failures_;
-  PollClock clock_;
+  PausingClock clock_;
   std::ostringstream trace_;
   std::unique_ptr<SettingsDirs> dirs_;
   std::unique_ptr<app::MainWindow> window_;

@@ -46,9 +46,9 @@ class WindowWiringTest : public QObject {
     BoxRecorder boxes;
     window_->Buffers().ProgramWord(0x0234) = "0234";
     window_->Buffers().ProgramWord(0x1234) = "1234";
-    QCOMPARE(window_->RunDeviceCommand(&ProgramAll), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window_, &ProgramAll), CommandResult::Ok);
     window_->Actions().clearBuffers->trigger();
-    QCOMPARE(window_->RunDeviceCommand(&ReadChip), CommandResult::Ok);
+    QCOMPARE(RunToEnd(*window_, &ReadChip), CommandResult::Ok);
     QVERIFY(boxes.boxes.empty());
     QCOMPARE(window_->Buffers().ProgramWord(0x0234), std::string("0234"));
     QCOMPARE(window_->Buffers().ProgramWord(0x1234), std::string("1234"));

@@ -42,10 +42,10 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
   EXPECT_EQ(AllFamilies().size(), std::size(cases));
 }
 
-TEST(ProtocolPower, DevicePassesWhenTheAdapterEchoesTheDataLine) {
+TEST(ProtocolPower, PresenceTestPassesWhenTheAdapterEchoesTheDataLine) {
   ProtocolRig rig;
   rig.device.family = Family::Pic16F84;
-  EXPECT_TRUE(rig.proto.Device());
+  EXPECT_TRUE(rig.proto.AdapterPresent());
   EventLog expected = ResetEvents(false);
   for (auto e : {W(0x378, 0x06), Us(1), R(0x379, 0x00), W(0x378, 0x04), Us(1), R(0x379, 0x80)})
     expected.push_back(e);
@@ -53,7 +53,7 @@ TEST(ProtocolPower, DevicePassesWhenTheAdapterEchoesTheDataLine) {
   EXPECT_TRUE(rig.hooks.errorBoxes.empty());
 }
 
-TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
+TEST(ProtocolPower, PresenceTestFailsOnceWithItsMessageWhateverReadGoesWrong) {
   struct Case {
     const char* name;
     std::uint8_t whenHigh, whenLow;
@@ -74,7 +74,7 @@ TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
           return it->value == 0x06 ? c.whenHigh : c.whenLow;
       return std::uint8_t{0};
     };
-    EXPECT_FALSE(rig.proto.Device());
+    EXPECT_FALSE(rig.proto.AdapterPresent());
     ASSERT_EQ(rig.hooks.errorBoxes.size(), 1u);
     EXPECT_EQ(rig.hooks.errorBoxes[0], "Device is not found !");
     // Both reads are made even when the first already failed.
@@ -84,17 +84,17 @@ TEST(ProtocolPower, DeviceFailsOnceWithItsMessageWhateverReadGoesWrong) {
   }
 }
 
-TEST(ProtocolPower, DeviceOnAClosedPortGivesTheReasonUnderTheMessage) {
+TEST(ProtocolPower, PresenceTestOnAClosedPortGivesTheReasonUnderTheMessage) {
   ProtocolRig rig;
   rig.port.opened = false;
-  EXPECT_FALSE(rig.proto.Device());
+  EXPECT_FALSE(rig.proto.AdapterPresent());
   ASSERT_EQ(rig.hooks.errorBoxes.size(), 1u);
   EXPECT_EQ(rig.hooks.errorBoxes[0], "Device is not found !");
 
   ProtocolRig why;
   why.port.opened = false;
   why.port.failureReason = "No parallel port at 0x378 (no /dev/parportN has that base address).";
-  EXPECT_FALSE(why.proto.Device());
+  EXPECT_FALSE(why.proto.AdapterPresent());
   ASSERT_EQ(why.hooks.errorBoxes.size(), 1u);
   EXPECT_EQ(why.hooks.errorBoxes[0],
             "Device is not found !\n\nNo parallel port at 0x378 (no /dev/parportN has that base "

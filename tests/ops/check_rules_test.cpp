@@ -8,8 +8,10 @@
 namespace lpt::opstest {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 TEST(ReadRules, IdDigitsFuseWordAndCellWidths) {
   OpsRig rig("16F84");
@@ -75,7 +77,6 @@ TEST(VerifyRules, EachPassNamesItsDifference) {
     EXPECT_EQ(rig.Run(VerifyChip), CommandResult::Failed);
     EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
     EXPECT_THAT(rig.hooks.plains, IsEmpty());
-    EXPECT_THAT(rig.hooks.okHistory, IsEmpty()) << "no Ok flash after a difference";
   }
 }
 
@@ -106,13 +107,14 @@ TEST(VerifyRules, WhatVerifyLeavesOut) {
   EXPECT_EQ(eprom.Run(VerifyChip), CommandResult::Ok);
 }
 
-TEST(VerifyRules, SuccessFlashesOkFor300ms) {
+// The "Ok" a window shows after a success is its own: the command does not
+// hold the chip powered for it.
+TEST(VerifyRules, SuccessEndsWithoutWaitingForAnOkMark) {
   OpsRig rig("16F84");
   rig.clock.SetRecording(true);
   ASSERT_EQ(rig.Run(VerifyChip), CommandResult::Ok);
-  EXPECT_EQ(rig.hooks.okHistory, (std::vector<bool>{true, false}));
-  ASSERT_FALSE(rig.clock.Waits().empty());
-  EXPECT_EQ(rig.clock.Waits().back(), (VirtualClock::Wait{VirtualClock::Wait::Unit::Ms, 300}));
+  EXPECT_THAT(rig.clock.Waits(),
+              Not(Contains(VirtualClock::Wait{VirtualClock::Wait::Unit::Ms, 300})));
   EXPECT_THAT(rig.hooks.errors, IsEmpty());
 }
 

@@ -157,6 +157,7 @@ TEST(EraseRules, The12F6xxFamilyFailsTheCommandOnlyWhenTheWriteBackFails) {
     rig.buffers.ProgramWord(1) = "2805";
     rig.buffers.DataByte(0) = "5A";
     EXPECT_EQ(rig.Run(c.command), CommandResult::Failed);
+    EXPECT_THAT(rig.hooks.results, ElementsAre(CommandResult::Failed)) << "the end says so too";
     EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
     EXPECT_EQ(rig.hooks.passes, c.passes);
     EXPECT_EQ(rig.ChipWord(0), 0x3FFF) << "the erase went on";

@@ -217,7 +217,8 @@ TEST(PassSequences, ReadVerifyAndBlankOfEveryFamily) {
     if (c.comparedWords)
       program = Join(
           {start, Repeat(c.comparedWords - 1, {R, I}), {R}, Incs(words - c.comparedWords + 1)});
-    const Seq check = command(Join({program, data, fuses, id}), {"Wait 300ms", "Off"});
+    // No wait before the switch-off: an "Ok" mark is the window's business.
+    const Seq check = command(Join({program, data, fuses, id}), {"Off"});
     // The buffers now hold the blank chip just read.
     EXPECT_TRUE(SameSequence(rig.Logged(VerifyChip), check));
     EXPECT_TRUE(SameSequence(rig.Logged(BlankCheck), check));
@@ -303,12 +304,10 @@ TEST(PassSequences, IdAndConfigurationPassesOfEveryFamily) {
     if (std::string(c.device) == "12F629/675") sim::ConfigWord(rig.chipState()) = 0x31FF;
     if (rig.device.dataRows > 0) rig.buffers.DataByte(0) = "5A";
 
-    rig.hooks.eventCalls = 0;
     EXPECT_TRUE(SameSequence(rig.Logged(IdPass), c.id));
     EXPECT_TRUE(SameSequence(rig.Logged(FusePass), c.fuses));
     EXPECT_EQ(rig.buffers.FuseWord, c.fuseWordAfter);
     rig.Logged(DataMemoryPass);
-    EXPECT_EQ(rig.hooks.eventCalls, 0) << "no pass steers the window";
     EXPECT_THAT(rig.hooks.errors, ::testing::IsEmpty());
   }
 }

@@ -195,7 +195,7 @@ TEST(ProgramRules, FailingDataPassSkipsIdAndFuses) {
   EXPECT_THAT(rig.hooks.errors, ElementsAre("Error programming Data Memory!"));
   EXPECT_EQ(rig.chipState().config[0], 0x3FFF) << "ID not written";
   EXPECT_EQ(rig.ChipConfig(), 0x3FFF) << "configuration word not written";
-  EXPECT_FALSE(rig.hooks.panelShown);
+  EXPECT_FALSE(rig.hooks.running);
   EXPECT_EQ(rig.port->ReadPort(0x378), 0x08);
 }
 

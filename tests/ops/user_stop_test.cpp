@@ -1,6 +1,7 @@
 // The user's stop (Ctrl+C in the CLI, a click in the GUI): asked before every
-// word of every pass, it ends the command at that word with the chip
-// switched off, runs no later pass, shows no box and says where it stopped.
+// word of every pass, it ends the command at the next word with the chip
+// switched off, runs no later pass, reports no failure and says where it
+// stopped.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,15 +18,21 @@ using ::testing::Contains;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
+constexpr const char* kNever = "-";
+
 struct StopRig : OpsRig {
   explicit StopRig(const std::string& name) : OpsRig(name) {
     seqPort = std::make_unique<SequencePort>(*port, log);
     seqDelay = std::make_unique<SequenceDelay>(clock, log);
     proto = std::make_unique<Protocol>(*seqPort, *seqDelay, hooks, device);
   }
-  CommandResult RunStoppingAfter(Command command, int words) {
-    hooks.stopAfter = words;
-    hooks.stopQuestions = 0;
+  // Runs `command` with the user's stop asked at the event `when` (before
+  // the command when empty; kNever: not at all).
+  CommandResult RunStoppingAt(Command command, const std::string& when) {
+    state.stopRequested = when.empty();
+    hooks.onEvent = [this, when](const std::string& event) {
+      if (event == when) state.stopRequested = true;
+    };
     log.Clear();
     OpContext ctx{*proto, *seqDelay, hooks, device, buffers, state};
     return command(ctx);
@@ -43,33 +50,34 @@ struct StopRig : OpsRig {
 };
 
 // Word counts from the makers' data: the 16F84 has 1K words of program
-// memory and 64 bytes of data EEPROM; the 12C508 has 512 words.
-TEST(UserStop, EachCommandStopsBeforeTheWordItWasAskedAtAndSaysWhere) {
+// memory (128 rows of eight, the bar's maximum 127) and 64 bytes of data
+// EEPROM; the 12C508 has 512 words (64 rows). The ID words sit at 2000h,
+// the configuration word at 2007h.
+TEST(UserStop, EachCommandStopsBeforeTheNextWordAndSaysWhere) {
   struct Case {
     const char* device;
     Command command;
-    int answeredNo;         // questions answered "go on" before the stop
+    const char* when;       // the event at which the user asks to stop
     int address;            // where it stops
     const char* laterPass;  // an operation only a later pass would use
     bool chipHoldsImage;    // Verify needs a chip equal to the buffers
   } cases[] = {
       // Read asks first at program word 0.
-      {"16F84", ReadChip, 20, 0x0014, "ReadDataFromDataMemory", true},
+      {"16F84", ReadChip, "", 0x0000, "ReadDataFromDataMemory", true},
+      {"16F84", ReadChip, "progress 2/127", 0x0018, "ReadDataFromDataMemory", true},
       // Program asks once before the erase some families start with.
-      {"16F84", ProgramAll, 20, 0x0013, "LoadDataForDataMemory", false},
-      // Verify: all program words and data bytes, the configuration word,
-      // then ID words 2000h and 2001h.
-      {"16F84", VerifyChip, 1024 + 64 + 1 + 2, 0x2002, "none", true},
-      // Data pass of Verify: its fourth byte.
-      {"16F84", VerifyChip, 1024 + 3, 0x0003, "LoadConfiguration 3FFF", true},
-      {"12C508", BlankCheck, 5, 0x0005, "none", false},
-      {"12C508", ProgramAll, 3, 0x0002, "none", false},
+      {"16F84", ProgramAll, "", 0x0000, "LoadDataForDataMemory", false},
+      {"16F84", ProgramAll, "progress 2/127", 0x0018, "LoadDataForDataMemory", false},
+      {"16F84", VerifyChip, "pass ID", 0x2000, "none", true},
+      {"16F84", VerifyChip, "pass Data memory", 0x0000, "LoadConfiguration 3FFF", true},
+      {"12C508", BlankCheck, "progress 1/63", 0x0010, "none", false},
+      {"12C508", ProgramAll, "progress 1/63", 0x0010, "none", false},
       // Erase asks before the memory erase and before the fuse erase.
-      {"16F84", EraseChip, 0, 0x0000, "BulkEraseProgramMemory", true},
-      {"16F84", EraseChip, 1, 0x2007, "none", true},
+      {"16F84", EraseChip, "", 0x0000, "BulkEraseProgramMemory", true},
+      {"16F84", EraseChip, "pass Erase", 0x2007, "none", true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.device) + " stop after " + std::to_string(c.answeredNo));
+    SCOPED_TRACE(std::string(c.device) + " stop at \"" + c.when + "\"");
     StopRig rig(c.device);
     const bool word12 = rig.device.programRows == 64;  // the 12C508's 512 words
     for (int a = 0; a < 8 * rig.device.programRows; ++a)
@@ -79,7 +87,7 @@ TEST(UserStop, EachCommandStopsBeforeTheWordItWasAskedAtAndSaysWhere) {
       for (std::uint16_t& word : rig.chipState().program) word = 0x0123;
       if (!rig.chipState().data.empty()) rig.chipState().data[0] = 0x55;
     }
-    EXPECT_EQ(rig.RunStoppingAfter(c.command, c.answeredNo), CommandResult::Stopped);
+    EXPECT_EQ(rig.RunStoppingAt(c.command, c.when), CommandResult::Stopped);
     EXPECT_TRUE(rig.state.Stopped);
     EXPECT_EQ(rig.state.StoppedAt, c.address);
     char expected[64];
@@ -87,8 +95,8 @@ TEST(UserStop, EachCommandStopsBeforeTheWordItWasAskedAtAndSaysWhere) {
     EXPECT_EQ(StoppedMessage(rig.state), expected);
     EXPECT_THAT(rig.hooks.errors, IsEmpty());
     EXPECT_THAT(rig.hooks.plains, IsEmpty());
-    EXPECT_FALSE(rig.hooks.panelShown);
-    EXPECT_TRUE(rig.state.IdleFlag);
+    EXPECT_FALSE(rig.hooks.running);
+    EXPECT_EQ(rig.hooks.results.back(), CommandResult::Stopped);
     EXPECT_EQ(rig.chip().mode(), sim::SimChip::Mode::Off);
     EXPECT_EQ(rig.log.Folded().back(), "Off") << "the idle write ends the command";
     EXPECT_THAT(rig.log.Folded(), Not(Contains(c.laterPass)));
@@ -100,15 +108,15 @@ TEST(UserStop, AStoppedProgramLeavesLaterWordsAndPassesUndoneAndTheNextCommandRu
   for (int a = 0; a < 1024; ++a) rig.buffers.ProgramWord(a) = "0123";
   rig.buffers.DataByte(0) = "55";
   rig.buffers.FuseWord = 0x3FF1;
-  ASSERT_EQ(rig.RunStoppingAfter(ProgramAll, 11), CommandResult::Stopped);
-  // Words 0..9 written, word 10 (where it stopped) and on untouched.
-  for (int a = 0; a < 10; ++a) EXPECT_EQ(rig.ChipWord(a), 0x0123) << a;
-  for (int a = 10; a < 1024; ++a) ASSERT_EQ(rig.ChipWord(a), 0x3FFF) << a;
+  ASSERT_EQ(rig.RunStoppingAt(ProgramAll, "progress 1/127"), CommandResult::Stopped);
+  // Rows 0 and 1 written, row 2 (where it stopped) and on untouched.
+  for (int a = 0; a < 16; ++a) EXPECT_EQ(rig.ChipWord(a), 0x0123) << a;
+  for (int a = 16; a < 1024; ++a) ASSERT_EQ(rig.ChipWord(a), 0x3FFF) << a;
   EXPECT_EQ(rig.chipState().data[0], 0xFF);
   EXPECT_EQ(rig.ChipConfig(), 0x3FFF);
 
   // The stop was for that command only.
-  EXPECT_EQ(rig.RunStoppingAfter(ProgramAll, -1), CommandResult::Ok);
+  EXPECT_EQ(rig.RunStoppingAt(ProgramAll, kNever), CommandResult::Ok);
   EXPECT_FALSE(rig.state.Stopped);
   EXPECT_EQ(rig.ChipWord(1023), 0x0123);
   EXPECT_EQ(rig.chipState().data[0], 0x55);

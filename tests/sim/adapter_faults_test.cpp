@@ -37,11 +37,11 @@ TEST(AdapterRegisters, ClosedPortReadsZeroAndRecordsTheError) {
   EXPECT_EQ(rig.port->ReadPort(0x379), 0);
   EXPECT_FALSE(rig.port->LastIoOk());
   EXPECT_EQ(rig.port->LastError(), 6u);
-  EXPECT_FALSE(rig.proto->Device());
+  EXPECT_FALSE(rig.proto->AdapterPresent());
   rig.port->SetOpened(true);
   rig.port->SetOpened(true);  // opening an open port changes nothing
   EXPECT_TRUE(rig.port->Opened());
-  EXPECT_TRUE(rig.proto->Device());
+  EXPECT_TRUE(rig.proto->AdapterPresent());
 }
 
 TEST(PresenceTest, PassesWithAChipAndWithAnEmptySocketFailsWithoutAdapter) {
@@ -56,7 +56,7 @@ TEST(PresenceTest, PassesWithAChipAndWithAnEmptySocketFailsWithoutAdapter) {
     chip.socketEmpty = c.socketEmpty;
     chip.adapterMissing = c.adapterMissing;
     SimRig rig("16F877", chip);
-    EXPECT_EQ(rig.proto->Device(), c.found);
+    EXPECT_EQ(rig.proto->AdapterPresent(), c.found);
     EXPECT_EQ(rig.hooks.errors.size(), c.found ? 0u : 1u);
     if (!c.found) {
       EXPECT_EQ(rig.hooks.errors[0], "Device is not found !");

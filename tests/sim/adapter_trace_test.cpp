@@ -23,7 +23,9 @@ namespace {
 
 class NoHooks : public Hooks {
  public:
-  void ErrorBox(const std::string& text) override { errors += text; }
+  void AdapterNotFound(const std::string& reason) override {
+    errors += AdapterNotFoundMessage(reason);
+  }
   std::string errors;
 };
 
@@ -144,7 +146,7 @@ TEST(AdapterTrace, PresenceAndReadDataOnEveryAdapter) {
     NoHooks hooks;
     Protocol protocol(wired, delay, hooks, device);
 
-    EXPECT_TRUE(protocol.Device()) << hooks.errors;
+    EXPECT_TRUE(protocol.AdapterPresent()) << hooks.errors;
     EXPECT_EQ(protocol.ReadDataFromProgramMemory(), 0x3FFF);
     EXPECT_EQ(trace.str(), ExpectedTrace(h));
   }

@@ -1,7 +1,8 @@
-// A Hooks that remembers what a device command showed: message boxes, the
-// progress panel, the gauge, the "Ok" label, captions and how often the
-// window was let handle messages. A test can hang an action on
-// ProcessEvents to play a user clicking during a pass.
+// Hooks that remember what a device command reported: its start and end,
+// the failures by kind, the passes, the bar and the reads. Every event also
+// goes to `events` in order ("started", "pass ID", "progress 3/127",
+// "failed Error verify ID!", "ended"), and to `onEvent` when set, so a test
+// can act at a point of the command (a user's stop, say).
 #pragma once
 
 #include <cstdint>
@@ -15,60 +16,75 @@ namespace lpt::test {
 
 class OpsHooksRecorder : public Hooks {
  public:
-  void ErrorBox(const std::string& text) override { errors.push_back(text); }
-  void PlainBox(const std::string& text) override { plains.push_back(text); }
-  void FileErrorBox(const std::string& text) override { fileErrors.push_back(text); }
-  void ErrorBoxWithDetail(const std::string& text, const std::string& detail) override {
-    errors.push_back(text);
-    details.push_back(detail);
+  void CommandStarted() override {
+    running = true;
+    ++starts;
+    Log("started");
   }
-  void PlainBoxWithDetail(const std::string& text, const std::string& detail) override {
-    plains.push_back(text);
-    details.push_back(detail);
+  void CommandEnded(CommandResult result) override {
+    running = false;
+    results.push_back(result);
+    Log("ended");
   }
-  void WarningBox(const std::string& text) override { warnings.push_back(text); }
-
-  void ShowProgressPanel(bool shown) override {
-    panelShown = shown;
-    panelShows += shown ? 1 : 0;
+  void PassStarted(const std::string& name) override {
+    passes.push_back(name);
+    Log("pass " + name);
   }
-  void SetProgressMax(int max) override { progressMax = max; }
-  void SetProgress(int position) override {
+  void Progress(int position, int maximum) override {
     progress = position;
+    progressMax = maximum;
     progressHistory.push_back(position);
+    Log("progress " + std::to_string(position) + "/" + std::to_string(maximum));
   }
-  void ShowOk(bool shown) override { okHistory.push_back(shown); }
-  void PassStarted(const std::string& name) override { passes.push_back(name); }
-
-  void ProcessEvents() override {
-    ++eventCalls;
-    if (onEvents) onEvents();
+  void Failed(const Failure& failure) override {
+    switch (failure.kind) {
+      case FailureKind::Error:
+      case FailureKind::WrongDevice:
+        errors.push_back(failure.message);
+        break;
+      case FailureKind::Plain:
+        plains.push_back(failure.message);
+        break;
+      case FailureKind::Warning:
+        warnings.push_back(failure.message);
+        break;
+    }
+    if (!failure.location.empty()) details.push_back(failure.location);
+    Log("failed " + failure.message);
   }
-  // The user's stop: asked before every word; true once `stopAfter`
-  // questions were answered no (never while it is negative).
-  bool StopRequested() override { return stopAfter >= 0 && stopQuestions++ >= stopAfter; }
-  void BuffersChanged() override { ++buffersChanged; }
-  void ShowFuses(std::uint16_t value) override { shownFuses.push_back(value); }
-  void SetCaption(const std::string& text) override { caption = text; }
+  // Kept with the errors as the text a user reads.
+  void AdapterNotFound(const std::string& reason) override {
+    errors.push_back(AdapterNotFoundMessage(reason));
+    Log("adapter not found");
+  }
+  void BuffersChanged() override {
+    ++buffersChanged;
+    Log("buffers changed");
+  }
+  void ConfigurationRead(std::uint16_t word) override {
+    shownFuses.push_back(word);
+    Log("configuration read");
+  }
 
-  // Every box of either kind, in the order shown per kind.
-  std::vector<std::string> errors, plains, fileErrors;
-  std::vector<std::string> details;  // the failing location of either kind of box
-  std::vector<std::string> warnings;
-  bool panelShown = false;
-  int panelShows = 0;
+  std::vector<std::string> errors, plains, warnings;
+  std::vector<std::string> details;  // the failing location of a failure of any kind
+  bool running = false;              // between CommandStarted and CommandEnded
+  int starts = 0;
+  std::vector<CommandResult> results;
   int progressMax = -1;
   int progress = -1;
   std::vector<int> progressHistory;
-  std::vector<bool> okHistory;
   std::vector<std::string> passes;
-  int eventCalls = 0;
-  std::function<void()> onEvents;
   int buffersChanged = 0;
-  int stopAfter = -1;
-  int stopQuestions = 0;
   std::vector<std::uint16_t> shownFuses;
-  std::string caption;
+  std::vector<std::string> events;
+  std::function<void(const std::string&)> onEvent;
+
+ private:
+  void Log(std::string event) {
+    events.push_back(std::move(event));
+    if (onEvent) onEvent(events.back());
+  }
 };
 
 }  // namespace lpt::test

@@ -1,6 +1,6 @@
 // Test doubles for the hardware layer: a Port that records every access and
 // answers status reads from a script, a VirtualClock that logs its waits
-// into the same event list, and Hooks that record the boxes shown. One
+// into the same event list, and Hooks that record the failures told. One
 // event list keeps writes, reads and waits in the order they happened.
 #pragma once
 
@@ -81,12 +81,18 @@ class LoggingClock : public VirtualClock {
   EventLog& log_;
 };
 
+// The texts of the failures a user would read, by kind; a failed presence
+// test is an error.
 class RecordingHooks : public Hooks {
  public:
   std::vector<std::string> errorBoxes;
   std::vector<std::string> plainBoxes;
-  void ErrorBox(const std::string& text) override { errorBoxes.push_back(text); }
-  void PlainBox(const std::string& text) override { plainBoxes.push_back(text); }
+  void Failed(const Failure& failure) override {
+    (failure.kind == FailureKind::Plain ? plainBoxes : errorBoxes).push_back(failure.message);
+  }
+  void AdapterNotFound(const std::string& reason) override {
+    errorBoxes.push_back(AdapterNotFoundMessage(reason));
+  }
 };
 
 // Only the values written, in order.

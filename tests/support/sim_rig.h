@@ -18,9 +18,16 @@
 
 namespace lpt::simtest {
 
+// The error texts a user would read: failures of the error kind and a
+// failed presence test.
 class SimRigHooks : public Hooks {
  public:
-  void ErrorBox(const std::string& text) override { errors.push_back(text); }
+  void Failed(const Failure& failure) override {
+    if (failure.kind == FailureKind::Error) errors.push_back(failure.message);
+  }
+  void AdapterNotFound(const std::string& reason) override {
+    errors.push_back(AdapterNotFoundMessage(reason));
+  }
   std::vector<std::string> errors;
 };
 
