@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The GUI's side of saving a simulated chip: the save is an explicit step
 // (when the port is closed or replaced), and a save that fails is shown,
 // never dropped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ClearAreaDialog "Clear Area": two address fields and Ok / Cancel. Ok zeroes the
 // program words from the start to the end address; the check, padding and
 // clearing themselves are ApplyClearArea's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A panel with a caption that reports clicks: the fuse switches, the ID
 // field, the "?" panel and the progress panel are all made of it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // SIGTERM, SIGINT and SIGHUP (a logout, `kill`, Ctrl+C in the terminal that
 // started the program) reach the window as a close request instead of
 // ending the process on the spot: a running command is asked to stop before

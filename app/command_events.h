@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's side of lpt::Hooks. A device command runs on its own thread
 // and reports there; every event is queued to the thread this object lives
 // on (the window's) and emitted there as a signal, so whatever is connected

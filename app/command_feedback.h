@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How a device command looks in the window: the progress panel with its
 // bar and the running pass while the command runs, the "Ok" mark for 300 ms
 // after a check that passed (the chip is off by then), and the failures the

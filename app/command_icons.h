@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The small pictures of the tool bar and menu items, drawn rather than
 // shipped so they look the same on every platform and style.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs one device command at a time on a worker thread, so the window keeps
 // repainting and taking clicks (a click on the progress panel stops the
 // command). The command owns the port and the buffers until it has ended:

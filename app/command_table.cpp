@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's commands, in menu order. A new command is one row here
 // plus its handler; the menus, tool bar, buttons, shortcuts and the
 // switching off during a device command follow from the row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every command of the main window in one list: where it appears (menu,
 // tool bar, button under the grids, a panel), its caption with access key,
 // shortcut, hint and picture, what it needs of the device, whether it may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_about.h"
 
 #include <QDesktopServices>
@@ -7,6 +8,7 @@
 
 #include "app/dialog_support.h"
 #include "app/project_links.h"
+#include "lptpic/program_info.h"
 
 namespace lpt::app {
 namespace {
@@ -59,7 +61,7 @@ void MailLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  SetUpDialog(this, QStringLiteral("Info"), QSize(355, 149), TitleButtons::CloseOnly);
+  SetUpDialog(this, QStringLiteral("Info"), QSize(355, 200), TitleButtons::CloseOnly);
   setMouseTracking(true);
 
   Title = CentredLine(this, QStringLiteral("Tarnwick - Device Programmer - LPT"), 12, 24);
@@ -73,8 +75,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   Mail->adjustSize();
   Mail->move((width() - Mail->width()) / 2, 74);
 
+  Licence = CentredLine(this,
+                        QStringLiteral("lptpic %1 is free software under the GNU General Public\n"
+                                       "License, version 2 or later (%2), and comes\n"
+                                       "with NO WARRANTY. It uses Qt %3 under the GNU LGPL 3.")
+                            .arg(QLatin1String(kProgramVersion), QLatin1String(kLicenceName),
+                                 QLatin1String(qVersion())),
+                        98, 52);
+
   ButtonOk = new QPushButton(QStringLiteral("OK"), this);
-  ButtonOk->setGeometry((width() - 75) / 2, 108, 75, 25);
+  ButtonOk->setGeometry((width() - 75) / 2, 160, 75, 25);
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -1,4 +1,6 @@
-// AboutDialog "Info": the about box with name, version and the e-mail link.
+// SPDX-License-Identifier: GPL-2.0-or-later
+// AboutDialog "Info": the about box with name, version, the e-mail link and
+// the licence notice.
 #pragma once
 
 #include <QDialog>
@@ -42,6 +44,8 @@ class AboutDialog : public QDialog {
   QLabel* Title = nullptr;
   QLabel* Version = nullptr;
   MailLinkLabel* Mail = nullptr;
+  // The program's version, its licence and the Qt it runs on.
+  QLabel* Licence = nullptr;
   QPushButton* ButtonOk = nullptr;
 
  protected:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Option > Adapter…: which adapter is on the port. The built-in adapters
 // and the user's (adapters.conf) in one list, the pins of the one selected
 // with its source and notes, its clock delay, and what is wrong with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // DeviceDialog "Device": picks the target chip from the list of supported names
 // and shows where it sits in the programmer's socket.
 #pragma once

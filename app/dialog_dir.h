@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // DirectoryDialog "Change Dir": the working directory in which the HEX file dialogs
 // open, chosen with a drive selector and a directory tree.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // HelpDialog "Help": a short description of every menu command, in Czech.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // IdDialog "ID change": entry of the four-digit user ID.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // FuseInfoDialog "Info": the fuse information page of the active device.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opens each dialog the way its menu command does: created on demand,
 // placed at its offset from the main window, modal, destroyed on closing.
 #include "app/dialog_launchers.h"

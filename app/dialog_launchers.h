@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The modal dialogs as the main window opens them: each is created, placed
 // at its offset from the main window, shown modally and destroyed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Option > Adapter test…: a switch for each output line of the adapter with
 // the pin it drives and what that pin measures (the level at the connector,
 // and on a published board the voltage the chip gets), and data in read a

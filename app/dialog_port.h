@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PortDialog "Output  Port": the parallel port that drives the programmer, the
 // built-in simulated adapter, or any other port: one this machine has (a
 // PCI card at D010h, /dev/parport1) or a typed address.

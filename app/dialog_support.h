@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the dialogs share: their frame, font and placement relative to the
 // main window, and the few widgets several of them build the same way. The
 // main window takes its font and palette colours from here too; message

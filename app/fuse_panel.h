@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "Fuses" group: the switch panels of the first configuration word
 // drawn from the FuseSwitches model, and for a part with a second word a
 // row of the same switches under them from SecondWordSwitches. The group

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the fuse switches and the "?" panel sit on the main window: the
 // "Fuses" group in the client area and the twelve switch slots inside it,
 // and the colours of the switches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Tool tips appear after a pause of 1000 ms: Qt takes that pause from the
 // style, so the window installs this thin proxy over the current style.
 #pragma once

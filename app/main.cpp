@@ -1,21 +1,24 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program entry: the main window and its message loop. The options change
 // this run only (path.dat keeps its values) or make a picture for the
-// documentation.
+// documentation; help and version are answered without a window system.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <memory>
 
 #include "app/close_signals.h"
 #include "app/dialog_launchers.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/program_icon.h"
 #include "app/translation.h"
 #include "devices/catalogue.h"
 #include "hw/port_choice.h"
+#include "lptpic/program_info.h"
 
 namespace {
 
@@ -24,29 +27,25 @@ int Fail(const QString& message) {
   return 2;
 }
 
+QStringList ArgumentList(int argc, char* argv[]) {
+  QStringList list;
+  for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+  return list;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Answered before the window system is reached, so it works without a
-  // display (package checks, scripts over ssh).
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("lptpic %s\n", LPTPIC_VERSION);
-      return 0;
-    }
-  }
-  QApplication app(argc, argv);
-  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-  lpt::app::InstallTranslation(QLocale::system());
-
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("PIC programmer for the parallel port"));
-  parser.addHelpOption();
-  QApplication::setApplicationVersion(QStringLiteral(LPTPIC_VERSION));
-  parser.addVersionOption();
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption versionOption(
+      QStringList{QStringLiteral("v"), QStringLiteral("version")},
+      QStringLiteral("Displays version information."));
+  parser.addOption(versionOption);
   const QCommandLineOption portOption(
       QStringLiteral("port"),
-      QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, /dev/parport0."),
+      QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, LPT1, /dev/parport0."),
       QStringLiteral("SPEC"));
   const QCommandLineOption deviceOption(QStringLiteral("device"),
                                         QStringLiteral("Device for this run, e.g. 16F84."),
@@ -70,7 +69,27 @@ int main(int argc, char* argv[]) {
       {portOption, deviceOption, timingOption, adapterOption, screenshotOption, dialogOption});
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Picture file of --screenshot-dialog."));
-  parser.process(app);
+
+  // Help, version and a mistyped option need no window: they are answered
+  // with a text-only application, before any widget exists, so they work
+  // without a display (package checks, scripts over ssh).
+  const bool textOnly = !parser.parse(ArgumentList(argc, argv)) || parser.isSet(helpOption) ||
+                        parser.isSet(QStringLiteral("help-all")) || parser.isSet(versionOption);
+  std::unique_ptr<QCoreApplication> application;
+  if (textOnly)
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    application = std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationVersion(QLatin1String(lpt::kProgramVersion));
+  lpt::app::InstallTranslation(QLocale::system());
+  parser.process(*application);
+  if (parser.isSet(versionOption)) {
+    std::printf("lptpic %s\n%sIt uses Qt %s under the GNU LGPL, version 3.\n", lpt::kProgramVersion,
+                lpt::kLicenceNotice, qVersion());
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+  }
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  QApplication::setWindowIcon(lpt::app::ProgramIcon());
 
   lpt::app::AppOptions options;
   if (parser.isSet(portOption)) {
@@ -161,5 +180,5 @@ int main(int argc, char* argv[]) {
   // A file-size limit makes a save fail (and say so) instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  return app.exec();
+  return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/main_window.h"
 
 #include <QAction>
@@ -67,7 +68,7 @@ QString ExecutableDir(const QString& configured) {
 
 QString FallbackDir(const QString& configured) {
   if (!configured.isEmpty()) return configured;
-  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return QString::fromStdString(UserSettingsFolder());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // MainWindow: the main window. It owns the device, the buffers, the port and
 // the protocol, builds the views over them and wires every menu item,
 // button and panel to the domain function that does the work.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's adapter: which wiring the port is driven through
 // (path.dat line 8, --adapter, adapters.conf beside path.dat), Option >
 // Adapter… and the adapter test.

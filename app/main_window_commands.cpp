@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What each menu item, button and panel of the main window does: a thin
 // call into the domain or a dialog, then the views follow the buffers.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's port and HEX files: opening the port path.dat or the
 // command line names, and File > Open / Save with their dialogs.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's menus, tool bar and command buttons, made from its
 // command list (command_table.cpp). What the commands do is wired in
 // main_window_commands.cpp.

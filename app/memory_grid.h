@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program and data memory grid views and their in-place editor: the look of the
 // grids (column widths, 15-pixel rows, vertical scroll bar only, hint
 // "Click to edit") and an editor that holds typing to the cell's format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program memory and data EEPROM grids as a table model
 // over EditBuffers: column 0 is the address label, columns 1..8 the cells
 // of row r at addresses 8r + c - 1. The buffers stay the single store;

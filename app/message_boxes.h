@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every message box of the program, the main window's and the dialogs',
 // goes through here, so that the boxes look the same everywhere and tests
 // can watch them instead of blocking on a modal loop.

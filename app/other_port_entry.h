@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the user types into the "Other:" field of the Output Port dialog: a
 // hex port address (D010, 0xD010, D010h), a device path (/dev/parport1),
 // or one of the discovered ports as the drop-down shows it. Plain C++ so

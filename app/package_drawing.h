@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device dialog's picture: the programmer's socket with the selected
 // chip's package over its holes, or the wires to run for chips that do not
 // sit in the socket. Drawn on a QImage so the picture can be checked pixel

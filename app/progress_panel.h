@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dark-blue panel that every device command shows while it runs: the
 // progress bar of the program-memory pass, the name of the running pass,
 // the "Ok" label, and a notice when the window waits for the command to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The project's public addresses, defined once: Help > "Home Page" and the
 // about box's e-mail link open these.
 #pragma once

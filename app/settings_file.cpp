@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/settings_file.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/settings_file_places.h"
 #include "fileio/bounded_read.h"
 #include "fileio/replace_file.h"
 #include "hw/adapter.h"
@@ -142,25 +144,30 @@ Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool s
   return out;
 }
 
-SettingsLocation::SettingsLocation(std::string exeDir, std::string fallbackDir)
-    : exeDir_(std::move(exeDir)), fallbackDir_(std::move(fallbackDir)) {}
-
 static std::string JoinPath(const std::string& dir, const char* name) {
   return (fs::path(dir) / name).string();
 }
 
+SettingsLocation::SettingsLocation(std::string exeDir, std::string userDir,
+                                   const std::vector<std::string>& systemFolders)
+    : exeDir_(std::move(exeDir)), fallbackDir_(std::move(userDir)) {
+  std::error_code ec;
+  portable_ =
+      !IsInSystemFolder(exeDir_, systemFolders) && fs::is_regular_file(fs::path(PrimaryPath()), ec);
+}
+
+SettingsLocation::SettingsLocation(std::string exeDir, std::string userDir)
+    : SettingsLocation(std::move(exeDir), std::move(userDir), SystemFolders()) {}
+
 std::string SettingsLocation::PrimaryPath() const { return JoinPath(exeDir_, "path.dat"); }
-std::string SettingsLocation::FallbackPath() const { return JoinPath(fallbackDir_, "path.dat"); }
+std::string SettingsLocation::FallbackPath() const {
+  return fallbackDir_.empty() ? std::string() : JoinPath(fallbackDir_, "path.dat");
+}
 
 bool SettingsLocation::PrimaryUsable() const {
-  std::error_code ec;
-  const fs::path primary = PrimaryPath();
-  if (fs::exists(primary, ec)) {
-    if (!fs::is_regular_file(primary, ec)) return false;
-    // Opening for append changes nothing but tells whether we may write.
-    std::ofstream probe(primary, std::ios::binary | std::ios::app);
-    if (!probe) return false;
-  }
+  // Opening for append changes nothing but tells whether we may write.
+  std::ofstream probe(PrimaryPath(), std::ios::binary | std::ios::app);
+  if (!probe) return false;
   // The file is replaced through a new file beside it: the folder must take
   // one (tried under a unique name, never through a planted link).
   return fileio::CanCreateFileIn(exeDir_);
@@ -168,24 +175,28 @@ bool SettingsLocation::PrimaryUsable() const {
 
 std::string SettingsLocation::PathToRead() const {
   std::error_code ec;
-  if (!fallbackDir_.empty() && !PrimaryUsable() && fs::is_regular_file(FallbackPath(), ec)) {
+  if (!portable_) return FallbackPath();
+  if (!fallbackDir_.empty() && !PrimaryUsable() && fs::is_regular_file(FallbackPath(), ec))
     return FallbackPath();
-  }
   return PrimaryPath();
 }
 
 bool SettingsLocation::Write(const Settings& settings, std::string* error) const {
   std::string primaryError;
-  if (WriteSettingsFile(PrimaryPath(), settings, &primaryError)) return true;
+  if (portable_) {
+    if (WriteSettingsFile(PrimaryPath(), settings, &primaryError)) return true;
+    primaryError += "\n";
+  }
   if (fallbackDir_.empty()) {
-    if (error) *error = primaryError;
+    if (error)
+      *error = primaryError + "path.dat: no configuration folder is known (HOME is not set).";
     return false;
   }
   std::error_code ec;
   fs::create_directories(fallbackDir_, ec);
   std::string fallbackError;
   if (WriteSettingsFile(FallbackPath(), settings, &fallbackError)) return true;
-  if (error) *error = primaryError + "\n" + fallbackError;
+  if (error) *error = primaryError + fallbackError;
   return false;
 }
 

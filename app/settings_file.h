@@ -1,11 +1,16 @@
-// path.dat: the settings file beside the executable, seven to ten lines. Plain C++ so
-// the parsing rules can be tested without a window.
+// SPDX-License-Identifier: GPL-2.0-or-later
+// path.dat: the settings file, seven to ten lines, in the user's
+// configuration folder or beside a portable copy of the program. Plain C++
+// so the parsing rules can be tested without a window.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "app/settings_file_places.h"
 
 namespace lpt::app {
 
@@ -67,29 +72,40 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings, std::s
 // is on, otherwise the start-up values with "NO".
 Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool saveOnExit);
 
-// Where path.dat lives. The executable's folder is the home of the file;
-// where it cannot be written there (an installed, read-only folder), the
-// per-user configuration folder takes its place for reading and writing.
+// Where path.dat lives. A program folder that already holds a path.dat is
+// a portable copy: its settings stay beside it. Everywhere else, and always
+// when the program sits in a system folder (an installed package, whoever
+// runs it, root included), the settings live in the user's configuration
+// folder, so nothing is ever written among the installed files.
 class SettingsLocation {
  public:
-  SettingsLocation(std::string exeDir, std::string fallbackDir);
+  // `userDir`: the user's configuration folder (UserSettingsFolder()).
+  // `systemFolders`: where installed programs live (SystemFolders()).
+  SettingsLocation(std::string exeDir, std::string userDir,
+                   const std::vector<std::string>& systemFolders);
+  SettingsLocation(std::string exeDir, std::string userDir);
 
   const std::string& ExeDir() const { return exeDir_; }
+  // Beside the program, and in the user's configuration folder.
   std::string PrimaryPath() const;
   std::string FallbackPath() const;
+  // A path.dat beside the program, outside the system folders.
+  bool Portable() const { return portable_; }
 
-  // The file start-up reads: the fallback copy when the executable's
-  // folder cannot hold the file and a fallback copy exists.
+  // The file start-up reads: the portable copy, unless it cannot be
+  // written and the user's folder holds a copy; else the user's.
   std::string PathToRead() const;
 
-  // Writes beside the executable, else in the fallback folder (created as
-  // needed). False when neither could be written; *error says why.
+  // Writes the portable copy, or the user's copy (its folder created as
+  // needed) when there is none or it cannot be written. False when the
+  // file could not be written; *error says why.
   bool Write(const Settings& settings, std::string* error) const;
 
  private:
   bool PrimaryUsable() const;
   std::string exeDir_;
   std::string fallbackDir_;
+  bool portable_ = false;
 };
 
 }  // namespace lpt::app

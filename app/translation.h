@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The interface speaks English; a translation of the user's language, when
 // the program carries one, replaces the strings it covers (Czech: the help
 // text and the HEX file filters).

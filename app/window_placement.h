@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the main window opens: centred horizontally, and at four sixths of
 // the free height, each rounded to the nearest integer with halves going
 // to the even neighbour.

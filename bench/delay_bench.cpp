@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How precisely the real waits keep their time, and what they cost: for
 // each wait, the median and 99th-percentile overshoot (time waited beyond
 // the time asked) and the share of one core used while waiting.

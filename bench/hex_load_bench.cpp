@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loading a full 16F877 image (8192 program words, 256 data bytes and the
 // configuration word) into the buffers must take well under 10 ms.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How close a device command comes to the waits it asks for: Read, Program
 // All and Verify of a full 16F84 and 16F877 image on the simulated adapter
 // with real waits. The counter "ratio" is wall time / sum of the waits the

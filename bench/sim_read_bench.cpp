@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Speed of the simulated adapter: reading a whole 16F877 (8192 words, per
 // word ReadDataFromProgramMemory + IncrementAddress through the protocol) on the virtual clock.
 // Target: under 50 ms per read, so end-to-end tests and --port sim stay quick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What each timing profile costs: Program All on the simulated adapter with
 // real waits, on a fresh chip of every flash family, for a full image and
 // for a five-word program, in the standard and the datasheet profile, then

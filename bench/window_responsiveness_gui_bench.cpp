@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How quickly the window answers while a Program All of a full 16F877 image
 // runs on the simulated adapter: every 10 ms a repaint of the progress panel
 // is asked and an event posted; after 5 s (about half-way: the whole run

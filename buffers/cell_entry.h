@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the user may type into a word or byte cell of the grids. Every
 // consumer reads a cell by character position and expects upper-case hex
 // digits of the word width, so typing is held to exactly that: hex digits

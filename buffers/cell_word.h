@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The cells of the grids and the ID as the chip sees them. The buffers keep
 // words as the text a person reads and types; the passes load and compare
 // numbers. These rules turn any text a cell may hold into the word a load

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Edit > "Clear &Area" without the widgets: the two address fields of the
 // dialog ClearAreaDialog, their check and padding, and the clearing of a range of
 // program words to zero (not to blank). The dialog upper-cases typing and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The edit buffers: program memory and data EEPROM as hex-text cells (the
 // memory grids are views of these), the configuration word and the ID. The
 // device commands take and give numbers; the cell rules of cell_word.h turn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fuse switches: slots that show and edit a configuration word field by
 // field. For the first word slot 1 is the oscillator switch and the slots
 // after it two-state switches owning a mask of bits; the second word of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hex text: the form in which a person reads and types words (the grids,
 // the HEX files, the CLI's output). Only '0'-'9' and upper-case 'A'-'F' are
 // hex digits; lower-case letters are not, anywhere in the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The buffers as text, exactly as the grids hold them: the output of
 // `dump`, and of `read` without a file.
 #pragma once

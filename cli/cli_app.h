@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared pieces of lptpic-cli: the global options and how a command file
 // adds its sub-command.
 #pragma once

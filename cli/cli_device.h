@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Setting up the device and the ID buffer from the global options.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What every chip-touching command of lptpic-cli needs, built from the
 // global options: the device and blank buffers, the waits, the port (opened),
 // the optional trace, the hooks that talk to the terminal, and the protocol

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // adapters: every built-in and user wiring, each as the line adapters.conf
 // would hold for it, with where it comes from and what to know about it.
 #include <iostream>

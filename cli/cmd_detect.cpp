@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // detect: which part sits in the socket, by its device ID.
 #include <iostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // read, program, verify, blank and erase: the device commands the GUI's
 // buttons run, on the port and device of the global options.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli devices: the catalogue, one TAB-separated line per name in
 // table order: name, family number, program words, data bytes,
 // configuration mask (four upper-case hex digits; a second word's mask after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // dump and convert: a HEX file through the buffers of --device.
 #include <iostream>
 #include <memory>

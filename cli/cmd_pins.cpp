@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // pins: the adapter test. Sets each output line as asked, prints what each
 // line measures at the connector and what data in reads, and leaves the
 // lines so for measuring until the next command.

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ports: the parallel ports this machine has and whether they can be used.
+#include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli/cli_app.h"
 #include "cli/standard_streams.h"
 #include "hw/port_discovery.h"
+#include "hw/windows_ports.h"
 
 namespace lpt::cli {
 
@@ -18,9 +22,16 @@ void AddPortsCommand(CLI::App& app, Action& action) {
   ports->callback([&action, places] {
     action = [places](const GlobalOptions&) {
 #ifdef _WIN32
-      const std::string text =
-          "Ports are not listed on Windows: give the port address with --port "
-          "(for example 0x378 or 0xD010).\n";
+      // Device Manager's list: name, address, I/O ranges, description.
+      std::vector<PortsClassDevice> devices;
+      std::string error;
+      if (!MakeWin32PortsOs()->PortsClassDevices(&devices, &error)) {
+        std::cerr << error << '\n';
+        return kExitFailed;
+      }
+      std::string text;
+      for (const WindowsPort& port : ParallelPorts(devices)) text += WindowsPortLine(port) + '\n';
+      if (text.empty()) text = "No parallel port found.\n";
 #else
       const auto os = MakeSystemDiscoveryOs();
       std::string text;

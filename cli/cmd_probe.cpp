@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // probe: the adapter presence test on its own.
 #include <iostream>
 

@@ -1,31 +1,57 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli: the programmer's domain code for scripts, production lines and
 // tests. Global options here; each command lives in its own file.
+#include <cstring>
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/manual_page.h"
 #include "cli/standard_streams.h"
+#include "lptpic/program_info.h"
+
+namespace {
+
+// The version, the licence, and the libraries built into the program.
+std::string VersionText() {
+  std::string text = std::string("lptpic-cli ") + lpt::kProgramVersion + "\n" + lpt::kLicenceNotice;
+#ifdef _WIN32
+  text += "Built with CLI11 (BSD-3-Clause) and MinGW-w64 winpthreads (MIT): see NOTICES.txt.";
+#else
+  text += "Built with CLI11 (BSD-3-Clause).";
+#endif
+  return text;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace lpt::cli;
   PrepareStandardStreams();
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
-  app.set_version_flag("--version", std::string("lptpic-cli ") + LPTPIC_VERSION);
+  app.set_version_flag("--version", VersionText());
   GlobalOptions options;
   app.add_option("--device", options.device,
-                 "part name in any case, with or without PIC, e.g. 16F84, pic16f88 or 12F675");
+                 "part name in any case, with or without PIC, e.g. 16F84, pic16f88 or 12F675")
+      ->type_name("NAME");
   app.add_option("--port", options.port,
-                 "sim, sim:FILE, a port address (888, 0x378; 0 = sim) or /dev/parportN");
+                 "sim, sim:FILE, a port address (888, 0x378; 0 = sim), LPT1 to LPT3, or "
+                 "/dev/parportN")
+      ->type_name("SPEC");
   app.add_flag("--delay", options.delay, "the slower timing mode");
   app.add_option("--timing", options.timing,
                  "waits after writes and erases: standard, or datasheet (the makers' cycle times)")
       ->check(CLI::IsMember({"standard", "datasheet"}, CLI::ignore_case));
-  app.add_option("--trace", options.trace, "write every port access and wait to FILE");
-  const CLI::Option* id = app.add_option("--id", options.id, "user ID, 1 to 4 hex digits");
+  app.add_option("--trace", options.trace, "write every port access and wait to FILE")
+      ->type_name("FILE");
+  const CLI::Option* id =
+      app.add_option("--id", options.id, "user ID, 1 to 4 hex digits")->type_name("XXXX");
   app.add_flag("-q,--quiet", options.quiet, "no progress output");
   app.add_option("--adapter", options.adapter,
-                 "adapter wiring by name, e.g. \"Tait classic\" (default: lptpic)");
-  app.add_option("--adapters", options.adapters, "file of your own adapter wirings");
+                 "adapter wiring by name, e.g. \"Tait classic\" (default: lptpic)")
+      ->type_name("NAME");
+  app.add_option("--adapters", options.adapters, "file of your own adapter wirings")
+      ->type_name("FILE");
   app.add_flag("--force", options.force,
                "write the chip even when its device ID names another part than --device");
   app.add_flag("--check-id", options.checkId,
@@ -42,6 +68,11 @@ int main(int argc, char** argv) {
   AddAdaptersCommand(app, action);
   AddDetectCommand(app, action);
 
+  // For the build: the manual page's sections, from this very parser.
+  if (argc == 2 && std::strcmp(argv[1], kManualPageOption) == 0) {
+    WriteManualSections(app, std::cout);
+    return std::cout.flush() ? kExitOk : kExitUsage;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

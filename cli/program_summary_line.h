@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The line lptpic-cli prints on standard output at the end of Program All:
 //   Programmed 16F877A: 5 program words, 0 data bytes, configuration 3F71,
 //   ID FFFF; verified; 0.21 s

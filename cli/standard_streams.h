@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli's standard streams, made safe before any command runs and
 // checked after: no file the program opens can land on a closed standard
 // descriptor, nothing a file or an argument holds can drive the terminal,

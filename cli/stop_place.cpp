@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/stop_place.h"
 
 #include "buffers/hex_text.h"

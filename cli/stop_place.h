@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where a stopped command would have gone on: the memory and the address of
 // the next word, for the line under "Stopped by the user at address
 // XXXXh." (the address alone does not say whether 0012h is a program word

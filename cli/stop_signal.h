@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Ctrl+C and SIGTERM during a device command: instead of ending the program
 // with the adapter's last port value (Vpp possibly on), they ask the
 // command to stop before its next word; the session then switches the

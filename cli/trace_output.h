@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where --trace writes: a regular file, standard error for "-", or a
 // terminal. Never one of the command's own files (a HEX file it reads or
 // writes, its chip file): the trace would empty it before it is read or

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # lptpic_module(NAME DEPS...): a static library made of every .cpp in the
 # current folder (sub-folders excluded), with the repository root on the
 # include path. Windows-only sources live in a `win/` sub-folder and are

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads,
 # which std::thread needs). Used by scripts/windows-cross.sh.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The active device: the catalogue values of the part the user works on.
 #pragma once
 

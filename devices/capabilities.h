@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a device can do beyond reading and programming its program memory:
 // whether it has data EEPROM, can be erased electrically, and can have its
 // data memory or its configuration word and ID programmed on their own.

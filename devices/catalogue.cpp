@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The catalogue's records. A part is one record; a sibling is written as its
 // parent plus what differs (Like), so only the differences need checking.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device catalogue: one compiled-in record per part name, holding
 // everything the program knows about that part.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The catalogue's self-check: what a record must satisfy for the rest of the
 // program to rely on it without checking again.
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Looking parts up in the catalogue: by name as listed, by name as a user
 // types it, and by the device ID a chip answers with.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How to connect a part to the programmer, in words: where it sits in the
 // socket, or which of its pins an ICSP cable joins to the adapter's lines.
 // The device dialog shows it for a part that does not sit in the socket as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Programming families: the facts about a family that the passes, the
 // protocol and the file code branch on, kept as data so that nobody repeats
 // a list of family codes.

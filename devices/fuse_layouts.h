@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fuse-switch layouts: for each layout the oscillator switch of slot 1
 // and the two-state switches of slots 2 onward. FuseSwitches applies these.
 #pragma once

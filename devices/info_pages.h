@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fuse information pages: fixed explanation lines for the settings of
 // a part's configuration word that a switch caption cannot tell. Each part's
 // record names its page.

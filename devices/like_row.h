@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Per-family tables (the operations' methods, the simulator's silicon
 // models) write a family that differs from another in a few fields as that
 // row with its differences, so that what the two share is stated once:

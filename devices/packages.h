@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How a chip meets the programmer: its package and, for a chip that sits in
 // the socket, where. The socket has three strips of twenty holes, numbered
 // from the top and from the left; a dual-in-line chip's two pin rows lie on

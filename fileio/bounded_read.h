@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading a whole input file without trusting it: only regular files (or
 // standard input given as "-"), never more than a size no real HEX file,
 // chip file or settings file reaches, and never a wait on a FIFO or a

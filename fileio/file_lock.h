@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One process per file: an exclusive lock held for as long as the object
 // lives, so that two programs working on the same chip file take turns
 // instead of losing one's update or splicing two chips into one file.

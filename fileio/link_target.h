@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where a path that may be a symbolic link leads. A file written or locked
 // through a link is the file the link points to, so that two names of one
 // file are one file for the locks and the checks that compare files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one way lptpic replaces a file it writes (HEX files, chip files,
 // path.dat): the new text goes into a temporary file of its own, created
 // exclusively beside the target, is flushed to the disk, and only then is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The system calls behind ReplaceFile, one implementation per system.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ReplaceFile on Windows: the same steps with the Win32 calls; the rename
 // is MoveFileExW with write-through, so it is on the disk when it returns.
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "fileio/shown_text.h"
 
 namespace lpt::fileio {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text that came from a file, a file name or the command line, made safe
 // to put into a message: a control character (ESC, BEL, NUL, a line break)
 // could otherwise drive the terminal, hide the rest of the message or fake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the adapters-file parser with any bytes as a file. Parsing must
 // never crash or hang; a refusal says why in a message of bounded length
 // (quoted text is cut), every adapter accepted can drive a port, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the chip-file reader with any bytes as a file. The reader must
 // never crash or hang, and a chip it accepts must survive the writer: the
 // written text reads back to a chip that writes the very same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the HEX reader with any bytes as a file. The reader must never
 // crash or read outside a line, and whatever it puts into the buffers must
 // survive the writer and read back the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the port text (--port, the GUI's --port) with any bytes. Parsing
 // must never crash; a refusal says why, and an address it accepts is one
 // the protocol can use (the status and control registers above it fit) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the path.dat parser with any bytes as a file. Parsing must never
 // crash, and settings it accepts must come back unchanged from the text
 // the program writes for them.

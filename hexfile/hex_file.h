@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Intel HEX files in and out of the edit buffers: INHX8M and INHX32 read,
 // INHX8M written. The user ID is never part of a file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File > Open without the dialog: blank the grids, then decode the file line
 // by line until the end record.
 #include "fileio/bounded_read.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One line of an Intel HEX file: its checksum test and how a record lands
 // in the edit buffers. Lines are taken character by character at fixed
 // positions, exactly as the file holds them; nothing is upper-cased or

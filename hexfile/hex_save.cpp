@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File > Save without the dialog. The three writing steps make the whole
 // text first; it then replaces the target in one step, so a failing write
 // (full disk, read-only folder) never leaves a truncated file and never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The INHX8M text the writer produces, in its three steps (program,
 // configuration, data). Each step appends its records, lines ended by
 // CR LF, to `out`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File-level checks on Intel HEX records that a line's checksum cannot
 // make: characters that are not hex digits, lines longer than any record,
 // and the extended-address records of INHX32.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How a programming adapter is wired to the parallel connector: for each
 // signal the connector pin and whether the board inverts it. The serial
 // protocol always speaks in the levels of the adapter this program was made

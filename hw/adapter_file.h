@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's adapters file (adapters.conf beside path.dat, or --adapters
 // FILE): one adapter per line, written by hand or pasted from a published
 // preset table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/adapter_power_order.h"
 
 namespace lpt {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Boards that cannot do what a chip needs on entry to programming mode.
 // Some chips must see Vpp before Vdd, or they start running their program
 // first (and may drive the data line, or never enter programming mode); a

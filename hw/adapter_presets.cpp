@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The built-in adapters, written at the connector.
 //
 // Every row comes from the direct-programmer preset tables that PiKdev and

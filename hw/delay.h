@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The waits: WaitMs (milliseconds) and WaitUs (microseconds). Both return
 // after at least the given time. NowUs is the clock the waits run on, so a
 // simulated chip can time its programming cycles against the same clock.

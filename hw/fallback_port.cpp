@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/fallback_port.h"
 
 #include "hw/windows_errors.h"

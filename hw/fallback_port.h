@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A port made of several backends tried in order: opening it opens the
 // first backend that can be opened and uses that one until the port closes.
 // On Windows this is the Smport driver client, then InpOut, so a system

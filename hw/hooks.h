@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the domain reports while it works: a device command's start and end,
 // its passes, its progress, what went wrong, and what it changed. Front ends
 // decide how each event looks: the window raises its progress panel and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/inpout_port.h"
 
 #include "hw/windows_errors.h"
@@ -20,17 +21,19 @@ void InpOutPort::Open() {
   reason_.clear();
   lastError_ = 0;
   // The program's own copy first: it is the one the user put there for this
-  // program, whatever other software left on the search path.
-  const std::string programDir = os_->ProgramDirectory();
-  std::uint32_t error = 0;
-  for (const std::string& name : {programDir + "\\" + libraryName_, libraryName_}) {
-    if (programDir.empty() && name != libraryName_) continue;
+  // program. Then the one installed for every program. Always by full path:
+  // a bare name would also find a DLL planted in the current folder.
+  std::uint32_t error = windows_error::kModuleNotFound;
+  for (const std::string& dir : {os_->ProgramDirectory(), os_->SystemDirectory()}) {
+    if (dir.empty()) continue;
+    const std::string name = dir + "\\" + libraryName_;
     library_ = os_->LoadLibrary(name);
     if (library_ != 0) {
       loadedFrom_ = name;
       break;
     }
-    error = os_->LastOsError();
+    // A copy that is there but unusable says more than one that is not.
+    if (error == windows_error::kModuleNotFound) error = os_->LastOsError();
   }
   if (library_ == 0) {
     std::string text =

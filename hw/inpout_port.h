@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // InpOutPort: port access through InpOut32 / InpOutx64, the signed
 // parallel-port I/O library for Windows (inpout32.dll in 32-bit programs,
 // inpoutx64.dll in 64-bit ones). The library is loaded when the port opens,
-// first from the program's folder and then through the system's normal DLL
-// search, so nothing of it is needed to build and a missing DLL is a
-// failure reason, not a start-up error. On its first run as administrator
+// from the program's folder, else from the Windows system folder (never
+// through the DLL search path, which holds the current folder), so nothing
+// of it is needed to build and a missing DLL is a failure reason, not a
+// start-up error. On its first run as administrator
 // the library installs its own signed driver.
 #pragma once
 
@@ -41,8 +43,10 @@ class InpOutOs {
   virtual ~InpOutOs() = default;
   // GetLastError after a call that reported failure.
   virtual std::uint32_t LastOsError() const = 0;
-  // The folder of the running program, without a trailing backslash.
+  // The folder of the running program, and the Windows system folder
+  // (System32), without a trailing backslash; empty when unknown.
   virtual std::string ProgramDirectory() = 0;
+  virtual std::string SystemDirectory() = 0;
   // LoadLibraryA; 0 when it fails.
   virtual OsHandle LoadLibrary(const std::string& name) = 0;
   virtual void FreeLibrary(OsHandle library) = 0;

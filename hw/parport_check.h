@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What may be opened as a parallel port: only a ppdev character device. The
 // port is opened read-write, and opening some devices does something by
 // itself, so any other path (a regular file, /dev/../etc/passwd, another

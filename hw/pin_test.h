@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The adapter test: each output line set by hand and data in read back, so
 // a user can follow every signal to its pin with a multimeter. Writes the
 // chosen adapter's registers directly (no protocol, no command following),

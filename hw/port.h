@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Byte access to the parallel port: the only way any code touches the
 // adapter. Backends: the Windows driver client, Linux ppdev, the simulated
 // adapter, and the trace decorator that wraps any of them.

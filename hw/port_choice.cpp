@@ -1,19 +1,23 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/port_choice.h"
 
 #include <cctype>
+#include <cstdio>
+#include <vector>
 
 #include "fileio/shown_text.h"
 #include "hw/fallback_port.h"
 #include "hw/inpout_port.h"
 #include "hw/ppdev_port.h"
 #include "hw/small_port.h"
+#include "hw/windows_ports.h"
 
 namespace lpt {
 namespace {
 
 constexpr const char* kUsage =
-    "use sim, sim:FILE, a port address such as 888 or 0x378, or a device path such as "
-    "/dev/parport0";
+    "use sim, sim:FILE, a port address such as 888 or 0x378, LPT1 to LPT3, or a device path such "
+    "as /dev/parport0";
 
 // The status register sits at address + 1 and the control register at
 // address + 2, so the base must leave room for both.
@@ -68,7 +72,56 @@ class UnavailablePort : public Port {
   std::string reason_;
 };
 
+// A hardware port whose failure names the port as the user gave it
+// ("LPT1 (0x378): ..."); everything else passes through.
+class NamedPort : public Port {
+ public:
+  NamedPort(std::unique_ptr<Port> inner, std::string name)
+      : inner_(std::move(inner)), name_(std::move(name)) {}
+  bool Opened() const override { return inner_->Opened(); }
+  void SetOpened(bool open) override { inner_->SetOpened(open); }
+  std::uint8_t ReadPort(std::uint16_t address) override { return inner_->ReadPort(address); }
+  void WritePort(std::uint16_t address, std::uint8_t value) override {
+    inner_->WritePort(address, value);
+  }
+  std::uint32_t LastError() const override { return inner_->LastError(); }
+  bool LastIoOk() const override { return inner_->LastIoOk(); }
+  std::string FailureReason() const override {
+    const std::string reason = inner_->FailureReason();
+    return reason.empty() ? reason : name_ + ": " + reason;
+  }
+
+ private:
+  std::unique_ptr<Port> inner_;
+  std::string name_;
+};
+
+// The parallel ports Windows lists; none elsewhere, or when it cannot say.
+std::vector<WindowsPort> ListedWindowsPorts() {
+  std::vector<PortsClassDevice> devices;
+  const auto os = MakeWin32PortsOs();
+  if (!os || !os->PortsClassDevices(&devices, nullptr)) return {};
+  return ParallelPorts(devices);
+}
+
 }  // namespace
+
+std::string PortChoiceText(const PortChoice& choice) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%X", choice.address);
+  switch (choice.kind) {
+    case PortChoice::Kind::Simulator:
+      return "sim";
+    case PortChoice::Kind::SimulatorFile:
+      return "sim:" + choice.path;
+    case PortChoice::Kind::DevicePath:
+      return choice.path;
+    case PortChoice::Kind::Address:
+      break;
+  }
+  if (choice.address == 0) return "sim";
+  return choice.name.empty() ? std::string(hex) : choice.name + " (" + hex + ")";
+}
 
 std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* error) {
   const std::string text = Trim(raw);
@@ -87,6 +140,12 @@ std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* e
   if (text.rfind("/dev/", 0) == 0 && text.size() > 5) {
     choice.kind = PortChoice::Kind::DevicePath;
     choice.path = text;
+    return choice;
+  }
+  if (const int lpt = LptNumber(text)) {
+    choice.kind = PortChoice::Kind::Address;
+    choice.name = "LPT" + std::to_string(lpt);
+    choice.address = LptAddress(lpt, ListedWindowsPorts());
     return choice;
   }
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -109,14 +168,16 @@ std::unique_ptr<Port> MakeHardwarePort(const PortChoice& choice) {
 #ifdef _WIN32
   if (choice.kind == PortChoice::Kind::DevicePath)
     return std::make_unique<UnavailablePort>(
-        "Device paths name Linux parallel ports; on Windows give the port address (888 or "
-        "0x378).");
+        "Device paths name Linux parallel ports; on Windows give the port's name or address "
+        "(LPT1, 0x378; lptpic-cli ports lists them).");
   // The Smport driver where it still loads (32-bit Windows), then InpOut,
   // whose signed driver also loads on 64-bit Windows.
   std::vector<std::unique_ptr<Port>> choices;
   choices.push_back(std::make_unique<SmallPort>(MakeWin32SmallPortOs()));
   choices.push_back(std::make_unique<InpOutPort>(MakeWin32InpOutOs()));
-  return std::make_unique<FallbackPort>(std::move(choices));
+  auto port = std::make_unique<FallbackPort>(std::move(choices));
+  if (choice.name.empty()) return port;
+  return std::make_unique<NamedPort>(std::move(port), PortChoiceText(choice));
 #else
   auto sys = MakeLinuxPpdevSystem();
   if (!sys)

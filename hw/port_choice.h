@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text a user gives for the port (--port, the settings file's address)
 // and what it names.
 #pragma once
@@ -16,6 +17,7 @@ struct PortChoice {
   Kind kind = Kind::Address;
   std::uint16_t address = 0x378;  // Kind::Address; also the register base for the others
   std::string path;               // Kind::SimulatorFile: chip file; Kind::DevicePath: /dev/parportN
+  std::string name;               // Kind::Address given as "LPT1".."LPT3": that name, for messages
 
   // The simulated adapter: "sim", "sim:FILE", and address 0, which names no
   // hardware. The one place that decides it, so the port opened, the clock
@@ -26,9 +28,15 @@ struct PortChoice {
   }
 };
 
-// "sim", "sim:FILE", "888", "0x378", "0" (= sim), "/dev/parport0".
-// nullopt with *error set for anything else.
+// "sim", "sim:FILE", "888", "0x378", "0" (= sim), "LPT1".."LPT3",
+// "/dev/parport0". LPTn is the address Windows lists for that port, else
+// the one the name has always had (0x378, 0x278, 0x3BC; on Linux always
+// these). nullopt with *error set for anything else.
 std::optional<PortChoice> ParsePortChoice(const std::string& text, std::string* error);
+
+// The port as messages name it: "sim", "sim:chip.txt", "0x378",
+// "LPT1 (0x378)", "/dev/parport0".
+std::string PortChoiceText(const PortChoice& choice);
 
 // The backend for real hardware on this platform (Windows driver client,
 // Linux ppdev). Not opened yet: the caller sets Opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Which parallel ports this machine has and whether this user can use them.
 // Linux lists every port the kernel knows under /proc/sys/dev/parport
 // (parportN/base-addr, parportN/devices/) with its /dev/parportN. Discovery

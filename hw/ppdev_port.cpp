@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/ppdev_port.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "hw/parport_check.h"
 
@@ -17,6 +20,11 @@
 
 namespace lpt {
 namespace {
+
+// What to do when the kernel has no parallel port at all: its parport
+// drivers are not loaded.
+constexpr const char* kLoadModules =
+    "load the parallel port modules: sudo modprobe parport_pc ppdev";
 
 std::string Hex(std::uint16_t address) {
   char text[16];
@@ -84,6 +92,19 @@ class LinuxPpdevSystem : public PpdevSystem {
 };
 #endif
 
+// The base addresses of the ports the kernel lists, by their names.
+std::vector<std::uint16_t> KnownBases(const std::filesystem::path& procRoot) {
+  std::vector<std::uint16_t> bases;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(procRoot, ec)) {
+    if (entry.path().filename().string().rfind("parport", 0) != 0) continue;
+    const auto base = FirstNumber(entry.path() / "base-addr");
+    if (base && *base <= 0xFFFF) bases.push_back(static_cast<std::uint16_t>(*base));
+  }
+  std::sort(bases.begin(), bases.end());
+  return bases;
+}
+
 }  // namespace
 
 std::unique_ptr<PpdevSystem> MakeLinuxPpdevSystem() {
@@ -131,9 +152,19 @@ void PpdevPort::Open() {
   if (!sys_) return OpenFailed(ENOSYS, "This system has no ppdev parallel port support.");
   if (byAddress_) {
     const auto path = FindParportByAddress(base_, places_.procRoot, places_.devDir);
-    if (!path)
-      return OpenFailed(ENODEV, "No parallel port at " + Hex(base_) +
-                                    " (no /dev/parportN has that base address).");
+    if (!path) {
+      std::string reason =
+          "No parallel port at " + Hex(base_) + " (no /dev/parportN has that base address";
+      const std::vector<std::uint16_t> bases = KnownBases(places_.procRoot);
+      if (bases.empty()) {
+        reason += "; the system lists none: " + std::string(kLoadModules) + ").";
+      } else {
+        reason += "; the system's ports are at";
+        for (std::size_t i = 0; i < bases.size(); ++i) reason += (i ? ", " : " ") + Hex(bases[i]);
+        reason += ").";
+      }
+      return OpenFailed(ENODEV, reason);
+    }
     devicePath_ = *path;
   }
 
@@ -149,9 +180,8 @@ void PpdevPort::Open() {
                                    " is not a parallel port: only ppdev character devices "
                                    "(/dev/parportN) are opened.");
     if (error == ENOENT || error == ENXIO || error == ENODEV)
-      return OpenFailed(error, devicePath_ +
-                                   " does not exist or has no port behind it (is the ppdev "
-                                   "module loaded? sudo modprobe ppdev).");
+      return OpenFailed(
+          error, devicePath_ + " does not exist or has no port behind it (" + kLoadModules + ").");
     return OpenFailed(
         error, "Cannot open " + devicePath_ + ": " + std::generic_category().message(error) + ".");
   }

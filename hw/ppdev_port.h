@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Linux parallel port through ppdev (/dev/parportN): the hardware backend
 // of Port on Linux. The port address names the /dev/parportN whose base
 // address (/proc/sys/dev/parport/parportN/base-addr) equals it; a device

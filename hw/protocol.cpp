@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The serial programming protocol. Every command is one row of a table
 // (command word plus which bits drop the data line together with the clock);
 // one routine clocks any row, and one routine moves a 16-clock data frame in

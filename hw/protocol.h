@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The serial programming protocol: command words and 16-clock data frames
 // bit-banged through the port's data register, the chip's data output read
 // back through status bit 7, power-up and mode entry, and the presence test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Waits on the real clock: at least the time asked, to the microsecond.
 // Short waits spin on the steady clock (a sleep cannot be that precise);
 // long waits sleep most of the time and spin only the tail, so a 20 ms

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The serial commands of the chips' programming mode, by the names the
 // makers' programming specifications give them. Both the host side
 // (hw/protocol) and the simulated chips (sim/) speak this one set.

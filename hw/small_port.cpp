@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/small_port.h"
 
 namespace lpt {
@@ -153,8 +154,12 @@ void SmallPort::CloseServiceManager() {
 
 void SmallPort::InstallDriverService() {
   lastError_ = 0;
-  std::string image = os_->CurrentDirectory() + "\\" + serviceName_ + ".sys";
-  if (!os_->FileExists(image)) image = os_->SystemDirectory() + "\\" + serviceName_ + ".sys";
+  // Beside the program, whatever folder it was started from; else the
+  // system folder.
+  const std::string file = serviceName_ + ".sys";
+  const std::string programDir = os_->ProgramDirectory();
+  std::string image = programDir + "\\" + file;
+  if (programDir.empty() || !os_->FileExists(image)) image = os_->SystemDirectory() + "\\" + file;
   const OsHandle service = os_->CreateService(
       serviceManager_, {serviceName_, serviceName_, kServiceAllAccess, kServiceKernelDriver,
                         kServiceDemandStart, kServiceErrorNormal, image});

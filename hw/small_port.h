@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // SmallPort: the client of the Smport kernel port driver on Windows. On the
 // NT family (every version) it registers and starts the driver service
 // itself and opens the device "\\.\Smport"; on Windows 9x and any other

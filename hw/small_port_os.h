@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls the port driver client makes, as a small interface: the
 // client's logic is plain code that builds and is tested everywhere, and
 // only hw/win/small_port_win32.cpp talks to the real system.
@@ -63,7 +64,8 @@ class SmallPortOs {
   virtual bool CloseServiceHandle(OsHandle handle) = 0;
 
   virtual bool FileExists(const std::string& path) = 0;
-  virtual std::string CurrentDirectory() = 0;
+  // The folder of the running program, without a trailing backslash.
+  virtual std::string ProgramDirectory() = 0;
   virtual std::string SystemDirectory() = 0;
 
   virtual OsHandle CreateFile(const OpenFileRequest& request) = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Trace decorators: every port access and every wait, in order, one line
 // each, written to one sink shared by a Port and a Delay wrapper:
 //   W 0378 05   a port write: address, value

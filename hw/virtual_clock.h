@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A clock for tests and simulation: waits return at once and only move the
 // clock forward, so a run that asks for seconds of waits takes microseconds.
 // It keeps counts and sums of the waits asked, and, when asked to, the list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The port as another adapter sees it: a decorator that takes the data
 // register values of the default adapter (01h clock, 02h data, 04h Vpp,
 // 08h supply off) and the status reads the protocol makes, and turns them

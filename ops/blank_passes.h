@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Blank check: the chip against the erased state of each memory, one
 // read-only pass per memory; each is true when the memory is blank.
 #pragma once

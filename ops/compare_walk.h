@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The read-only walks that Verify and Blank check share: each reads a memory
 // and compares it with the words expected, stopping at the first difference,
 // which it leaves in ctx.failure.

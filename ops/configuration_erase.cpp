@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The erase of the flash parts with write latches that have no chip erase:
 // a bulk erase aimed at configuration memory, which clears program memory,
 // the ID and configuration words and the code protection, protected or

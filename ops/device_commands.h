@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device commands (Read, Program All, Program only Data memory, Program
 // only Fuses + ID, Verify, Blank check, Erase) as the GUI's buttons and the
 // CLI run them: presence test, the passes in their order, the failure of the

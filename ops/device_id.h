@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device ID: reading it, naming the chip it belongs to, and the check
 // before a write that the chip in the socket is the part selected.
 #pragma once

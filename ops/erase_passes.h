@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Erase of the electrically erasable families, and the erase routines the
 // program-memory pass of the 16F87x, 12F6xx and 16F62xA families starts with.
 #pragma once

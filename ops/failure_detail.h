@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where a Program, Verify or Blank check pass found the chip different from
 // what it expected: the first failing location, for the line under the
 // failure's message ("Program memory 01A3h: expected 2805, read 3FFF").

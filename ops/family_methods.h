@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How each programming family is written, checked and erased: the choices
 // the passes make per family, kept as one table so that a pass asks its row
 // instead of repeating lists of family codes. Facts that are not specific

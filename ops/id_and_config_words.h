@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ID words and the configuration word: where they are, how the address
 // counter gets there, and the check of the configuration word. Every pass
 // that reaches them goes through here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program memory of a chip with write latches: after the erase, each
 // aligned row of words is loaded into the latches (Increment Address
 // between the words) and programmed by one write cycle of the family. A row whose words are all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "devices/family.h"
 #include "ops/erase_passes.h"
 #include "ops/family_methods.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data EEPROM, ID and configuration-word passes of Program; the
 // program-memory pass lives in program_memory_pass.cpp.
 #include "ops/program_passes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program: the edit buffers into the chip, one pass per memory. Each pass
 // reads every written word back and returns false at the first word that
 // does not take within the family's number of attempts.

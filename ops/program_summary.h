@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a program command sent to the chip and how long it took, filled in
 // by the command for the line a front end shows at its end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Read: the chip into the edit buffers, one pass per memory.
 #pragma once
 

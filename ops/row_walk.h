@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one walk every memory pass makes: rows of eight words, one IncrementAddress after
 // each word (written, skipped or equal alike), so that the word at row r,
 // column c is always handled at address 8r + c - 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's stop: every pass asks before each word whether to go on, so a
 // stop lands between two words, never inside a write cycle, and the command
 // then ends the way a failed pass ends it (chip switched off, no later pass).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ops/verify_passes.h"
 
 #include "ops/compare_walk.h"

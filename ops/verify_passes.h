@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Verify: the chip against the edit buffers, one read-only pass per memory;
 // each is true when the chip matches.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ops/write_cycle.h"
 
 namespace lpt {

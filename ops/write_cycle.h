@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The write cycle of the flash families that name one in their row of
 // methods: how it starts, its wait, and for an externally timed cycle how
 // it ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long the host waits after each write, erase or bulk operation. The
 // standard profile keeps the fixed waits every pass has always used; the
 // datasheet profile waits what the makers' programming specifications

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the fuzz targets with clang in their own build folder and runs each
 # for a short, bounded time from its seed corpus: the HEX reader, the chip
 # file reader, path.dat, the port text and the adapters file. Fails on any

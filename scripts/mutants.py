@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Mutation run: plant one-line faults in the domain code, one at a time,
 rebuild incrementally, run the test programs of the subsystems the file
 belongs to, restore the file, and count how many faults the tests kill.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Mutation run over the domain code: plants each fault of scripts/mutants.txt
 # and of the generated set, one at a time, in a separate Release build
 # (build-mutants), and prints killed/total with the survivors. Slow (about an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is needed, builds lptpic and starts the GUI on the simulated
 # adapter. Without a display it starts one with Xvfb.
 set -euo pipefail

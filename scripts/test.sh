@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is needed, builds everything with AddressSanitizer and UBSan
 # and runs every test: formatting, the test suites, the fuzz smoke run, the
 # Windows cross-build run under wine, and the Debian package checks.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Cross-builds the Qt-free core, lptpic-cli.exe and the core's GoogleTest
 # suites for 64-bit Windows with MinGW-w64, runs them under wine, and packs
-# lptpic-cli.exe with its Windows README into a zip.
+# lptpic-cli.exe with its Windows README, the licence and the third-party
+# notices into a zip.
 #
 #   bash scripts/windows-cross.sh [BUILD_FOLDER]     (default build-windows-cross)
 #
@@ -16,7 +18,7 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 gtest_source=${LPTPIC_GTEST_SOURCE:-/usr/src/googletest}
 
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-strip gpasm; do
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-strip gpasm rsvg-convert icotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "windows-cross: $tool is not installed (run scripts/install-deps.sh)" >&2
     exit 1
@@ -53,9 +55,18 @@ stage="$out/$zip_name"
 rm -rf "$stage" "$out/$zip_name.zip"
 mkdir -p "$stage"
 x86_64-w64-mingw32-strip -o "$stage/lptpic-cli.exe" "$out/cli/lptpic-cli.exe"
-# Windows users open it with Notepad: CRLF line ends.
+# Windows users open them with Notepad: CRLF line ends.
 sed 's/$/\r/' packaging/windows/README-Windows.txt >"$stage/README.txt"
+sed 's/$/\r/' COPYING >"$stage/COPYING.txt"
+sed 's/$/\r/' packaging/windows/NOTICES.txt >"$stage/NOTICES.txt"
 (cd "$out" && cmake -E tar cf "$zip_name.zip" --format=zip "$zip_name")
+listing=$(cd "$out" && cmake -E tar tf "$zip_name.zip")
+for file in lptpic-cli.exe README.txt COPYING.txt NOTICES.txt; do
+  grep -qx "$zip_name/$file" <<<"$listing" || {
+    echo "windows-cross: $file is not in $zip_name.zip" >&2
+    exit 1
+  }
+done
 echo "windows-cross: packed $out/$zip_name.zip"
 
 if [ "${LPTPIC_WINE:-1}" = 0 ]; then exit 0; fi

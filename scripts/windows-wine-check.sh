@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the Windows build of scripts/windows-cross.sh under wine: the core's
 # test suites, the Windows-only port tests, and lptpic-cli.exe programming,
-# verifying and reading a 16F877 on the simulated adapter from a gpasm file.
+# verifying and reading a 16F877 on the simulated adapter from a gpasm file,
+# LPT1, ports and --version, and the .exe's resources (wrestool, icoutils).
 #
 #   bash scripts/windows-wine-check.sh BUILD_FOLDER
 set -euo pipefail
@@ -89,4 +91,36 @@ cat "$work/err.txt"
 expect 3 --quiet --port /dev/parport0 --device 16F84 probe
 must_say 'Device is not found !'
 must_say 'Device paths name Linux parallel ports'
+# Windows' own names reach the same port-open path and are named in the
+# reason.
+expect 3 --quiet --port LPT1 --device 16F84 probe
+must_say 'Device is not found !'
+must_say 'LPT1 (0x'
+must_say 'inpoutx64.dll could not be loaded (Windows error 126)'
+cat "$work/err.txt"
+expect 0 ports
+cat "$work/out.txt"
+expect 0 --version
+grep -qF 'License GPL-2.0-or-later' "$work/out.txt" && grep -qF 'NOTICES.txt' "$work/out.txt" || {
+  echo "windows-wine-check: --version does not state the licence and the notices:" >&2
+  cat "$work/out.txt" >&2
+  exit 1
+}
+
+echo "== lptpic-cli.exe resources"
+# Version information (16), the manifest (24) and the icon (14).
+resources=$(wrestool -l "$out/cli/lptpic-cli.exe")
+for type in 16 24 14; do
+  grep -q -- "--type=$type " <<<"$resources" || {
+    echo "windows-wine-check: lptpic-cli.exe lacks resource type $type:" >&2
+    echo "$resources" >&2
+    exit 1
+  }
+done
+manifest=$(wrestool -x --raw --type=24 "$out/cli/lptpic-cli.exe")
+grep -q 'level="asInvoker"' <<<"$manifest" && grep -q '<longPathAware[^>]*>true<' <<<"$manifest" || {
+  echo "windows-wine-check: the manifest does not ask for asInvoker and long paths" >&2
+  exit 1
+}
+echo "lptpic-cli.exe: version information, manifest (asInvoker, long paths), icon"
 echo "windows-wine-check: all passed"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the chip model does with a decoded command: the address counter,
 // loads, programming and erase cycles, code protection and injected faults.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The chip file of `--port sim:FILE`: one simulated chip's whole state as
 // human-readable text, so that a chip keeps what was programmed into it
 // between runs. The format is described in docs/simulator.md.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading the chip file: strict, line-numbered errors, nothing half-read
 // is ever returned.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Everything a simulated chip remembers between runs: its memories, the
 // factory words it left the factory with, the faults injected into it and
 // how many programming pulses its EPROM words need. Plain data; the chip

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How the silicon of each programming family answers the serial protocol:
 // word width, the commands it understands, cycle times, erase rules, code
 // protection bits and the entry-order rule. One row per family; the chip

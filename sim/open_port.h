@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opens the port a PortChoice names: the simulated adapter for the simulator
 // kinds, the hardware backend otherwise. The one factory the GUI and the CLI
 // use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated programming adapter: a Port that decodes the data register
 // into the chip's four lines and answers status reads with the data line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated adapter's own idea of the boards: which connector pin
 // reaches each chip line, whether the board inverts it, and how the port's
 // registers set the connector pins. It is kept apart from the wirings the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Power, mode entry and the serial engine of the chip model: what happens
 // on each edge of the lines. The commands themselves are in chip_commands.cpp.
 #include "sim/sim_chip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Behavioural model of a PIC in programming mode, driven only by the levels
 // of its four adapter lines and the time on the wait clock. It decodes
 // 6-bit commands and 16-clock data frames, keeps the address counter, runs

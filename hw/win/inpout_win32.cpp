@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls behind InpOutPort.
 #include <windows.h>
 // windows.h maps LoadLibrary to its -A/-W form; the interface's member keeps
@@ -20,6 +21,12 @@ class Win32InpOutOs : public InpOutOs {
     std::string path(buffer, n);
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  }
+
+  std::string SystemDirectory() override {
+    char buffer[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryA(buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
   }
 
   OsHandle LoadLibrary(const std::string& name) override {

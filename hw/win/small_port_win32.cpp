@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows calls behind SmallPort.
 #include <windows.h>
 // windows.h maps these names to their -A/-W forms; the interface's members
@@ -71,10 +72,13 @@ class Win32SmallPortOs : public SmallPortOs {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
 
-  std::string CurrentDirectory() override {
+  std::string ProgramDirectory() override {
     char buffer[MAX_PATH + 1] = {};
-    const DWORD n = ::GetCurrentDirectoryA(sizeof buffer, buffer);
-    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+    const DWORD n = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    if (n == 0 || n >= sizeof buffer) return {};
+    const std::string path(buffer, n);
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
   }
 
   std::string SystemDirectory() override {

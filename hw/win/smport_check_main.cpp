@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // smport-check: opens the port driver the way the programmer does and
 // prints what it finds, so the Windows side can be checked without the GUI.
 // Usage: smport-check [port address, default 0x378]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a cell's text sends to the chip and which read-back verifies it. The
 // expected words follow from the frame: a 14-bit field, least significant
 // bit first, filled from the text's digits as written; a character that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli with other adapters and ports: ports, pins, --adapter and
 // --adapters as a user runs them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two lptpic-cli runs on one chip file, and runs killed at any moment: the
 // chip file is always one complete result, never a splice of two or a
 // half-written file, and what a kill leaves beside it is ignored.

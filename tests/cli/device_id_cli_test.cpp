@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device ID on the command line: detect, the check before a write,
 // --force and --check-id, names as users type them, and the connection
 // lines of devices --long. The chips are simulated ones named in a chip

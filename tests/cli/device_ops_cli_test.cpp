@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli's device commands as a user runs them: separate processes on a
 // simulated chip that lives in a file, exit codes and messages.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli and the files it touches: a chip save that fails is reported
 // (exit 2), files a command only read stay as they were, inputs that are no
 // files are refused, standard streams work as "-", outputs that are no

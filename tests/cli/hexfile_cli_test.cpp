@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli dump and convert, run as the built program.
 #include <gtest/gtest.h>
 

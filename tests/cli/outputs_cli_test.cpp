@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What lptpic-cli writes, and where: a trace never replaces one of the
 // command's own files and never waits on a FIFO; output that cannot be
 // written is an error with the system's reason; a file-size limit is a

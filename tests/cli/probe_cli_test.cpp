@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli probe as a user runs it: exit codes, messages and the trace.
 #include <gtest/gtest.h>
 
@@ -47,13 +48,28 @@ TEST(ProbeCli, MissingParallelPortExitsThreeWithMessageAndReason) {
   EXPECT_NE(byPath.err.find("/dev/lptpic-no-such-parport"), std::string::npos) << byPath.err;
 }
 
+// A machine without parport modules: the message names them whichever way
+// the port was given.
+TEST(ProbeCli, NoParallelPortAtAllNamesTheModulesToLoad) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/sys/dev/parport", ec))
+    if (entry.path().filename().string().rfind("parport", 0) == 0)
+      GTEST_SKIP() << "this machine has parallel ports";
+  for (const char* port : {"0x378", "888", "LPT1", "/dev/parport0"}) {
+    SCOPED_TRACE(port);
+    const CliRun r = Cli(std::string("--port ") + port + " probe");
+    EXPECT_EQ(r.code, 3);
+    EXPECT_NE(r.err.find("sudo modprobe parport_pc ppdev"), std::string::npos) << r.err;
+  }
+}
+
 TEST(ProbeCli, BadUsageExitsTwo) {
   struct Case {
     const char* args;
     const char* messagePart;
   };
   const Case cases[] = {
-      {"--port lpt1 probe", "Unknown port \"lpt1\""},
+      {"--port lpt4 probe", "Unknown port \"lpt4\""},
       {"--port 0x1FFFF probe", "out of range"},
       {"--port sim: probe", "needs a chip file"},
       {"--device 16F85 probe", "Unknown device \"16F85\""},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Ctrl+C and SIGTERM at known moments (LPTPIC_TEST_SIGNAL places the signal,
 // no delay is guessed): during a command the run stops before the next
 // word, names it with its memory and switches the adapter off; after the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What every command sends to a chip, pinned: for one part of each
 // programming family, lptpic-cli runs a fixed round of commands on one
 // simulated chip in the standard timing profile with the default wiring,

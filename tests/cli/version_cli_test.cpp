@@ -1,4 +1,6 @@
-// lptpic-cli --version: the project's version, alone, with no command needed.
+// SPDX-License-Identifier: GPL-2.0-or-later
+// lptpic-cli --version: the project's version and the licence, with no
+// command needed.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -28,7 +30,9 @@ TEST(VersionCli, PrintsTheProjectVersionAndSucceeds) {
     SCOPED_TRACE(args);
     const CliRun r = lpt::testing_files::RunCliIn(run.path, args);
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "lptpic-cli " + version + "\n");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "lptpic-cli " + version + "\n");
+    EXPECT_NE(r.out.find("License GPL-2.0-or-later"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("CLI11 (BSD-3-Clause)"), std::string::npos) << r.out;
     EXPECT_EQ(r.err, "");
   }
 }

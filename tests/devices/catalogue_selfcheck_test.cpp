@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The catalogue's self-check: the real table passes it, and each kind of
 // faulty record is reported with its name.
 #include <gtest/gtest.h>

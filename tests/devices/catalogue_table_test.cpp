@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The whole catalogue and every fuse layout, field by field, against tables
 // transcribed by hand into tests/data/devices. A typo in any record or
 // layout names the device or the layout and the field that differs. New

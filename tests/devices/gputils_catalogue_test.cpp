@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The catalogue's flash mid-range parts against gputils' own files, read
 // where gputils installs them: program words and data EEPROM from the
 // linker script (<part>_g.lkr), the configuration words' addresses and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // docs/HACKING.md stays true: every repository path it names in backticks
 // exists, and every #include follows its table of what may include what.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading input files: only regular files, never more than the limit, and
 // never a wait on a FIFO or a device.
 #include "fileio/bounded_read.h"

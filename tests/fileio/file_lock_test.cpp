@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The lock on a chip file: one holder at a time, waiting a bounded time,
 // and following the file when it is replaced or first created.
 #include "fileio/file_lock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replacing a file: what the target may be, what survives the replacement,
 // and that no failure (permission, full disk) leaves the target changed or
 // a temporary file behind.

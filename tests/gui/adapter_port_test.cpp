@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Other ports and other adapters in the window: the "Other:" choice of the
 // Output Port dialog, Option > Adapter… with path.dat lines 7 and 8 and
 // adapters.conf, and the adapter test dialog on the simulated adapter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // SIGTERM, SIGINT and SIGHUP ask the window to close as its close button
 // does: settings and a simulated chip are saved, and a running command is
 // stopped before its next word with the adapter switched off. The signals

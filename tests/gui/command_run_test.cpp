@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Device commands and HEX files through the window, against the simulated
 // adapter on a virtual clock: what is held while a command runs (the clock
 // holds the command's thread at a wait meanwhile), a close that waits for

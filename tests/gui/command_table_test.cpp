@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's commands as a user meets them: the menus with their items,
 // separators and shortcuts, the tool bar with its hints, and every one of
 // them switched off while a device command runs (only closing stays, and it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Device set-up as the window shows it: controls a layout hides and
 // restores, grid sizes and texts, and the fuse switches clicked through
 // their panels.

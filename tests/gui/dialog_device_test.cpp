@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device dialog: list, name panel, confirmation, and the picture of
 // the socket checked pixel by pixel at the drawing's coordinates.
 #include "app/dialog_device.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Help window, about box, home page and the screenshots of every dialog.
 #include <QDesktopServices>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include "app/dialog_about.h"
 #include "app/dialog_help.h"
 #include "app/dialog_launchers.h"
+#include "app/program_icon.h"
 #include "app/project_links.h"
 #include "support/gui_modal_dialog.h"
 
@@ -105,6 +107,38 @@ class HelpAboutTest : public QObject {
     QVERIFY(about.Title->font().bold());
     QCOMPARE(about.Title->font().pointSize(), 11);
     QCOMPARE(about.Version->font().pointSize(), 10);
+    // The licence and its lack of warranty, in full view above the button.
+    for (const char* words : {"GPL-2.0-or-later", "NO WARRANTY", "LGPL"})
+      QVERIFY2(about.Licence->text().contains(QLatin1String(words)), words);
+    QVERIFY(about.Licence->geometry().bottom() < about.ButtonOk->geometry().top());
+  }
+
+  // The installed theme's icon when there is one, else the built-in copy.
+  void programIconFromTheThemeOrBuiltIn() {
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QTemporaryDir themes;
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    const QImage builtIn = ProgramIcon().pixmap(32, 32).toImage();
+    QVERIFY(!builtIn.isNull());
+
+    QDir(themes.path()).mkpath(QStringLiteral("hicolor/32x32/apps"));
+    QFile index(themes.filePath(QStringLiteral("hicolor/index.theme")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write(
+        "[Icon Theme]\nName=hicolor\nDirectories=32x32/apps\n\n"
+        "[32x32/apps]\nSize=32\nType=Fixed\n");
+    index.close();
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(themes.filePath(QStringLiteral("hicolor/32x32/apps/lptpic.png"))));
+    QIcon::setThemeName(QStringLiteral("hicolor"));  // re-reads the theme
+    const QImage themed = ProgramIcon().pixmap(32, 32).toImage();
+    QCOMPARE(themed.pixelColor(16, 16), QColor(Qt::red));
+    QVERIFY(themed != builtIn);
+    QIcon::setThemeSearchPaths(oldPaths);
+    QIcon::setThemeName(oldTheme);
   }
 
   void mailLinkGreenUnderTheMouseBlueElsewhere() {
@@ -197,7 +231,7 @@ class HelpAboutTest : public QObject {
       const char* name;
       QSize size;
     } dialogs[] = {{"device", {371, 205}}, {"info", {559, 341}}, {"id", {193, 107}},
-                   {"port", {188, 160}},   {"dir", {355, 307}},  {"about", {355, 149}},
+                   {"port", {188, 160}},   {"dir", {355, 307}},  {"about", {355, 200}},
                    {"help", {537, 560}}};
     for (const auto& d : dialogs) {
       const QString file = dir.filePath(QLatin1String(d.name) + QStringLiteral(".png"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ID dialog: upper-case entry of at most four characters, the hex
 // check with its one message, padding with F, Enter = OK, Cancel keeps.
 #include "app/dialog_id.h"

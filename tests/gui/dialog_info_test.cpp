@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fuse information dialog: the eighteen labels filled from the page of
 // the active device.
 #include "app/dialog_info.h"

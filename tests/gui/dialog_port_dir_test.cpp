@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The output-port dialog (LPT 1, LPT 2, simulator) and the working
 // directory dialog with its path panel and fall-back.
 #include <QComboBox>

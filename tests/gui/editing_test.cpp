@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Editing the buffers through the window: the Clear Area dialog and typing
 // into grid cells through the in-place editor.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File > Open through the window: a file that fails to load leaves every
 // buffer, view and the caption as they were; one that loads names itself
 // in the caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window and the files it owns: a FIFO in place of path.dat does not
 // hold start-up up, a linked path.dat stays a link, one that holds no
 // settings is kept aside, a simulated chip is saved after each command and

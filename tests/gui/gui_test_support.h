@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared pieces of the main-window tests: a window whose path.dat lives in
 // a temporary folder, a recorder of the message boxes it would show, and
 // helpers to click panels and drive modal dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The port the window uses, as the user sees and changes it: the Output
 // Port dialog opens on the port in use (a command-line port included) and
 // OK always reopens the choice; a chip file whose chip is not the device

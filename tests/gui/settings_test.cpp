@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // path.dat through the real window: defaults, the exact-literal flags, what
 // the exit writes with and without "Save settings on Exit", the fallback
 // folder, and the window placement rule.
@@ -42,8 +43,68 @@ class SettingsTest : public QObject {
     QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
     QCOMPARE(qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     window->close();
-    QCOMPARE(dirs.ReadPathDat(),
+    // No path.dat beside the program: the settings go to the user's folder.
+    QVERIFY(!QFile::exists(dirs.PathDat()));
+    QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()),
              ExeDirLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n");
+  }
+
+  // A path.dat beside the program makes a portable copy, except in a system
+  // folder: there (an installed package, whoever runs it) the user's copy is
+  // read and written and the file beside the program is never touched.
+  void settingsBesideTheProgramOnlyForAPortableCopy() {
+    const QByteArray beside("/w\r\n632\r\nYES\r\n16F628\r\nNO\r\nfalse\r\n");
+    const QByteArray user("/u\r\n888\r\nYES\r\n16F877\r\nNO\r\nfalse\r\nStandard\r\n");
+    for (const bool systemFolder : {false, true}) {
+      SettingsDirs dirs;
+      dirs.WritePathDat(beside);
+      QFile userFile(dirs.FallbackPathDat());
+      QVERIFY(userFile.open(QIODevice::WriteOnly));
+      userFile.write(user);
+      userFile.close();
+      const std::vector<std::string> system{systemFolder ? dirs.exe.path().toStdString()
+                                                         : "/nowhere"};
+      const app::SettingsLocation place(dirs.exe.path().toStdString(),
+                                        dirs.fallback.path().toStdString(), system);
+      QCOMPARE(place.Portable(), !systemFolder);
+      const std::string read = systemFolder ? place.FallbackPath() : place.PrimaryPath();
+      QCOMPARE(place.PathToRead(), read);
+      app::Settings changed = app::ReadSettingsFile(read, "/x/");
+      changed.deviceName = "16C505";
+      std::string error;
+      QVERIFY2(place.Write(changed, &error), error.c_str());
+      QCOMPARE(dirs.ReadPathDat().contains("16C505"), !systemFolder);
+      QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()).contains("16C505"), systemFolder);
+    }
+  }
+
+  void systemFoldersAndTheUserFolder() {
+    const std::vector<std::string> system{"/usr", "/opt"};
+    const struct {
+      const char* dir;
+      bool inside;
+    } cases[] = {{"/usr/bin", true},
+                 {"/usr", true},
+                 {"/usr/", true},
+                 {"/usr/local/bin", true},
+                 {"/opt/lptpic", true},
+                 {"/usrx/bin", false},
+                 {"/home/u/lptpic", false},
+                 {"/usr/../home/u", false},
+                 {"", false}};
+    for (const auto& c : cases) QVERIFY2(app::IsInSystemFolder(c.dir, system) == c.inside, c.dir);
+
+    const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", "/cfg");
+    qputenv("HOME", "/home/u");
+    QCOMPARE(app::UserSettingsFolder(), std::string("/cfg/lptpic"));
+    qputenv("XDG_CONFIG_HOME", "relative");  // not absolute: ignored, as XDG says
+    QCOMPARE(app::UserSettingsFolder(), std::string("/home/u/.config/lptpic"));
+    qputenv("XDG_CONFIG_HOME", oldXdg);
+    qputenv("HOME", oldHome);
+    // The program's own folder when installed is one of the system folders.
+    QVERIFY(app::IsInSystemFolder("/usr/bin", app::SystemFolders()));
   }
 
   void secondLineNotANumberDefaultsAllSix() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A running command seen from the window: the window stays responsive (it
 // repaints and takes a click while the command is held mid-pass), a click
 // on the progress panel stops the whole command, a close waits visibly, the

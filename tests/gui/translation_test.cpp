@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The interface's language: English as written, Czech from the built-in
 // translation (the help text and the HEX file filters), and the system's
 // language choosing between them. Run once as the environment is and once

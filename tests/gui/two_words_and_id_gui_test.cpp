@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window with parts of two configuration words and a device ID: the
 // second row of switches, Select > Detect, the stop before writing another
 // part with its Continue, and Option > Check device ID kept in path.dat.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's wiring to the dialogs and the port: a device chosen in the
 // device dialog is set up, saved at exit and put into the simulated socket;
 // the ID dialog writes the ID panel; the window keeps its fixed size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A GUI test program that leaks on purpose: run with the GUI tests' leak
 // suppressions it must still fail, so the suppressions hide only what they
 // name (registered with WILL_FAIL in a sanitizer build).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Real files: tests/data/hex/program.asm assembled by gpasm for a device of
 // every family with data EEPROM, a 12-bit part and an EPROM part, in both
 // formats, and compared with srec_cat's reading of the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the reader refuses or ignores although a checksum would pass: non-hex
 // characters, lines longer than any record, INHX32 addresses above 64 KB;
 // what marks a file as incomplete; and the file-level limits (FIFOs,

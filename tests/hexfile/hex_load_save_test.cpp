@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The load and save flows: line handling, what survives an error, round
 // trips for every family, and saving that never loses the old file.
 #include <gtest/gtest.h>

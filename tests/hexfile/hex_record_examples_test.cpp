@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The documented record examples, read and written, as one table each.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The adapters file a user writes by hand or pastes from a published table:
 // what it accepts, how "-" and "~" are read, and how a bad line or a bad
 // file is refused (file, line, reason; nothing taken from the file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every built-in preset against tests/data/adapter_registers.tsv: bytes
 // worked out by hand from the published tables, in the tables' own
 // convention. They are checked once more against that convention (a slip in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The wiring rules and finding an adapter by name. The presets' register
 // values are checked in adapter_registers_test.cpp.
 #include <gtest/gtest.h>

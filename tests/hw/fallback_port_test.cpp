@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Backends tried in order: the first that opens carries every access, a
 // closed port tries again from the top, and when none opens the reasons of
 // all of them reach the user.

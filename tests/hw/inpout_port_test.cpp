@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The InpOut backend driven through a fake loader: where the library is
 // looked for, what a missing DLL, a foreign DLL or a driver that did not
 // start says, and that bytes pass through the library's Inp32/Out32.
@@ -32,6 +33,7 @@ int LPTPIC_WINAPI FakeDriverOpen() { return library->driverOpen; }
 
 struct FakeSystem {
   std::string programDir = "C:\\Tools\\lptpic";
+  std::string systemDir = "C:\\Windows\\system32";
   std::vector<std::string> loadable;  // names LoadLibrary succeeds for
   std::uint32_t loadError = 126;
   std::map<std::string, LibraryFunction> exports = {
@@ -48,6 +50,7 @@ class FakeLoader : public InpOutOs {
   explicit FakeLoader(FakeSystem& s) : s_(s) {}
   std::uint32_t LastOsError() const override { return s_.error; }
   std::string ProgramDirectory() override { return s_.programDir; }
+  std::string SystemDirectory() override { return s_.systemDir; }
   OsHandle LoadLibrary(const std::string& name) override {
     s_.loads.push_back(name);
     for (const auto& n : s_.loadable)
@@ -87,16 +90,19 @@ TEST(InpOutLibrary, NameFollowsTheProgramsWordSize) {
   EXPECT_STREQ(InpOutLibraryName(false), "inpout32.dll");
 }
 
-TEST_F(InpOutPortTest, LoadsFromTheProgramFolderFirstThenTheSearchPath) {
+// Beside the program, then the system folder, always by full path: a bare
+// name would take a DLL planted in the current folder.
+TEST_F(InpOutPortTest, LoadsFromTheProgramFolderFirstThenTheSystemFolder) {
   struct Case {
     std::vector<std::string> loadable;
     std::vector<std::string> tried;
     std::string from;
   };
   const std::string beside = "C:\\Tools\\lptpic\\inpoutx64.dll";
+  const std::string system = "C:\\Windows\\system32\\inpoutx64.dll";
   const Case cases[] = {
-      {{beside, "inpoutx64.dll"}, {beside}, beside},
-      {{"inpoutx64.dll"}, {beside, "inpoutx64.dll"}, "inpoutx64.dll"},
+      {{beside, system, "inpoutx64.dll"}, {beside}, beside},
+      {{system, "inpoutx64.dll"}, {beside, system}, system},
   };
   for (const Case& c : cases) {
     sys.loads.clear();
@@ -114,17 +120,24 @@ TEST_F(InpOutPortTest, LoadsFromTheProgramFolderFirstThenTheSearchPath) {
   }
 }
 
-TEST_F(InpOutPortTest, AnUnknownProgramFolderIsNotTakenForTheDriveRoot) {
+TEST_F(InpOutPortTest, AnUnknownFolderIsNotTakenForTheDriveRoot) {
   sys.programDir = "";
-  sys.loadable = {"\\inpoutx64.dll", "inpoutx64.dll"};
+  sys.loadable = {"\\inpoutx64.dll", "inpoutx64.dll", "C:\\Windows\\system32\\inpoutx64.dll"};
   auto port = MakePort();
   port->SetOpened(true);
   EXPECT_TRUE(port->Opened());
-  EXPECT_EQ(sys.loads, (std::vector<std::string>{"inpoutx64.dll"}));
+  EXPECT_EQ(sys.loads, (std::vector<std::string>{"C:\\Windows\\system32\\inpoutx64.dll"}));
+  sys.systemDir = "";
+  sys.loads.clear();
+  auto none = MakePort();
+  none->SetOpened(true);
+  EXPECT_FALSE(none->Opened());
+  EXPECT_TRUE(sys.loads.empty());
+  EXPECT_NE(none->FailureReason().find("(Windows error 126)"), std::string::npos);
 }
 
 TEST_F(InpOutPortTest, BytesGoThroughInp32AndOut32) {
-  sys.loadable = {"inpoutx64.dll"};
+  sys.loadable = {"C:\\Tools\\lptpic\\inpoutx64.dll"};
   auto port = MakePort();
   port->SetOpened(true);
   port->WritePort(0x378, 0x08);
@@ -164,14 +177,14 @@ TEST_F(InpOutPortTest, FailuresNameTheFileAndWhatToDo) {
        193,
        {"Windows error 193", "needs inpoutx64.dll"}},
       {"another library of that name",
-       {"inpoutx64.dll"},
+       {"C:\\Tools\\lptpic\\inpoutx64.dll"},
        0,
        "Inp32",
        1,
        127,
        {"inpoutx64.dll has no Inp32", "not the InpOut library"}},
       {"driver not installed",
-       {"inpoutx64.dll"},
+       {"C:\\Tools\\lptpic\\inpoutx64.dll"},
        0,
        nullptr,
        0,
@@ -202,7 +215,7 @@ TEST_F(InpOutPortTest, FailuresNameTheFileAndWhatToDo) {
 }
 
 TEST_F(InpOutPortTest, OldLibrariesWithoutTheDriverCheckAreUsed) {
-  sys.loadable = {"inpout32.dll"};
+  sys.loadable = {"C:\\Windows\\system32\\inpout32.dll"};
   sys.exports.erase("IsInpOutDriverOpen");
   auto port = MakePort("inpout32.dll");
   port->SetOpened(true);

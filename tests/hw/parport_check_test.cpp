@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Only a ppdev character device is opened as a parallel port: the path is
 // checked before the read-write open, so a regular file, another driver's
 // device or a path that climbs out of /dev is never opened at all.

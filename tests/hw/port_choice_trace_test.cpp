@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Port specs as a user types them, the trace format, and the two clocks.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@ TEST(PortChoiceParse, AcceptedForms) {
     K kind;
     std::uint16_t address;
     const char* path;
+    const char* name = "";
   };
   const Case cases[] = {
       {"sim", K::Simulator, 0x378, ""},
@@ -33,6 +35,11 @@ TEST(PortChoiceParse, AcceptedForms) {
       {" 888\r\n", K::Address, 0x378, ""},  // as read from a settings line
       {"65533", K::Address, 0xFFFD, ""},
       {"/dev/parport0", K::DevicePath, 0x378, "/dev/parport0"},
+      // Windows' names, at the addresses they have always had (Windows
+      // takes the address it lists, where it lists one: tests/win).
+      {"LPT1", K::Address, 0x378, "", "LPT1"},
+      {"lpt2", K::Address, 0x278, "", "LPT2"},
+      {" Lpt3", K::Address, 0x3BC, "", "LPT3"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -42,6 +49,9 @@ TEST(PortChoiceParse, AcceptedForms) {
     EXPECT_EQ(choice->kind, c.kind);
     EXPECT_EQ(choice->address, c.address);
     EXPECT_EQ(choice->path, c.path);
+    const bool named = std::string(c.text).find_first_of("Ll") != std::string::npos;
+    EXPECT_EQ(choice->name,
+              named ? "LPT" + std::string(1, c.text[std::string(c.text).size() - 1]) : "");
   }
 }
 
@@ -52,7 +62,9 @@ TEST(PortChoiceParse, RejectedFormsSayWhy) {
   };
   const Case cases[] = {
       {"", "Unknown port"},
-      {"lpt1", "Unknown port \"lpt1\""},
+      {"lpt4", "Unknown port \"lpt4\""},
+      {"LPT1:", "Unknown port"},
+      {"LPT", "Unknown port"},
       {"SIM", "Unknown port"},
       {"-888", "Unknown port"},
       {"888x", "Unknown port"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Port discovery from the kernel's list: every port with its state, read
 // from a fake tree through the OS seam, never by opening a port.
 #include "hw/port_discovery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Linux ppdev backend with a fake system and a fake /proc tree: finding
 // the device by base address, the failures a user can act on, the claim
 // lifecycle and the register mapping.
@@ -183,9 +184,10 @@ TEST_F(PpdevPortTest, FailuresSayWhatToDo) {
   };
   const Case cases[] = {
       {"no such port", 0x3BC, 0, 0, ENODEV,
-       "No parallel port at 0x3BC (no /dev/parportN has that base address)."},
+       "No parallel port at 0x3BC (no /dev/parportN has that base address; the system's ports "
+       "are at 0x278, 0x378)."},
       {"permission denied", 0x378, EACCES, 0, EACCES, "add your user to group lp"},
-      {"ppdev missing", 0x378, ENOENT, 0, ENOENT, "modprobe ppdev"},
+      {"ppdev missing", 0x378, ENOENT, 0, ENOENT, "sudo modprobe parport_pc ppdev"},
       {"busy", 0x378, 0, EBUSY, EBUSY, "is busy: another program or driver"},
       {"busy (exclusive refused)", 0x378, 0, ENXIO, ENXIO, "is busy"},
       {"other claim error", 0x378, 0, EIO, EIO, "Cannot claim /dev/parport1"},
@@ -204,6 +206,17 @@ TEST_F(PpdevPortTest, FailuresSayWhatToDo) {
     EXPECT_EQ(fake_.openFds, 0) << "a failed claim closes the device again";
     EXPECT_EQ(port->ReadPort(c.address + 1), 0);
   }
+}
+
+// No parport modules: the kernel lists no port, and the message says which
+// modules to load.
+TEST_F(PpdevPortTest, NoPortAtAllNamesTheModulesToLoad) {
+  fs::remove_all(root_ / "proc");
+  auto port = ByAddress(0x378);
+  port->SetOpened(true);
+  EXPECT_EQ(port->FailureReason(),
+            "No parallel port at 0x378 (no /dev/parportN has that base address; the system "
+            "lists none: load the parallel port modules: sudo modprobe parport_pc ppdev).");
 }
 
 TEST_F(PpdevPortTest, ADevicePathOpensThatDeviceDirectly) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command words, the data frames in both directions and both timing
 // modes, as the adapter sees them: port writes, status reads and waits.
 #include <gtest/gtest.h>

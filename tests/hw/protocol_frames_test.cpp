@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Data frames: what bits a load sends, what a read returns for the status
 // bytes the adapter gives, and the exact sequence of writes, reads and waits
 // of a frame in each timing mode.

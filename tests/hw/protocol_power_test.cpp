@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Power-up and mode entry, and the adapter presence test.
 #include <gtest/gtest.h>
 

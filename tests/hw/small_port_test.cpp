@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows driver client driven through a fake system: platform
 // detection, control codes, both driver paths, the service lifecycle and
 // the request layouts.
@@ -20,7 +21,7 @@ struct FakeWindows {
   bool serviceRegistered = false;
   bool serviceRunning = false;
   std::uint32_t createServiceError = 0;  // forced failure other than 1073
-  std::string currentDir = "C:\\prog";
+  std::string programDir = "C:\\prog";
   std::string systemDir = "C:\\WINDOWS\\system32";
   std::vector<std::string> files = {"C:\\prog\\Smport.sys"};
   std::vector<std::string> openableDevices = {"\\\\.\\Smport"};
@@ -89,7 +90,7 @@ class FakeOs : public SmallPortOs {
       if (f == path) return true;
     return false;
   }
-  std::string CurrentDirectory() override { return w_.currentDir; }
+  std::string ProgramDirectory() override { return w_.programDir; }
   std::string SystemDirectory() override { return w_.systemDir; }
   OsHandle CreateFile(const OpenFileRequest& r) override {
     w_.opens.push_back(r);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The wiring decorator: the default adapter passes everything through
 // untouched; another adapter gets its registers written in an order that
 // keeps data steady around the clock edges, and the data line released for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every built-in adapter with a device of every programming family, on the
 // simulated adapter wired as that adapter: Program All, Verify and Read all
 // succeed, so the wiring carries every command, frame and power sequence.

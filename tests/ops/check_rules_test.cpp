@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Read, Verify and Blank check: what each pass reads, what it leaves out, and
 // which message a difference gives.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame every device command shares: the presence test, the start and
 // the end around the passes with the chip off at the end, a user's stop
 // during the program pass, and a family code no pass knows.

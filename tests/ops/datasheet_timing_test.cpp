@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The datasheet timing profile against the makers' waits as
 // tests/data/devices/wait_times.tsv transcribes them, measured on the
 // simulated chips: every cycle a command starts lasts at least the table's

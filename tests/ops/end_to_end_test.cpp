@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Devices of every programming family through the whole round: blank check
 // of a fresh chip, Program All, Verify, Read back and compare, blank check of
 // the programmed chip, and Erase where the family offers it. Each family runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Erase: protection-aware paths, the calibration-keeping erase of the
 // 12F629/675 and its warnings, the fuse read-back, and the EPROM families
 // that have no erase.

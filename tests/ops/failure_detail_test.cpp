@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The first failing location a failed Verify, Blank check or Program gives
 // under its message, the warning after reading an empty socket, and Verify
 // that reads the ID without comparing it. Addresses and words are written out

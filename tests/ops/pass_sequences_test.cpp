@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Exact sequences of the program-memory and data-memory passes of Program
 // All, and of Read, Verify and Blank check, for one device of each of the
 // twelve families, decoded back from the port writes. Each family's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Programming rules per family that a wrong table row or a wrong pass would
 // break: which words are written, how many pulses, the last word, the
 // FuseWord adjustments, and where a failing pass stops the command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Exact operation sequences of the erase routines and of the configuration
 // and ID passes, decoded back from the port writes: the order of commands,
 // the waits, the repeat and pulse counts.

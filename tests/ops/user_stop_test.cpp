@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's stop (Ctrl+C in the CLI, a click in the GUI): asked before every
 // word of every pass, it ends the command at the next word with the chip
 // switched off, runs no later pass, reports no failure and says where it

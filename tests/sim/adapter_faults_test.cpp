@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The adapter's registers, the presence test with and without adapter and
 // chip, the entry-order rule, and the injected faults seen by the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What each built-in adapter sees on its pins: the presence test and one
 // Read Data of a blank 16F84 on the simulated adapter wired as that
 // adapter, traced below the wiring. The register values of each state were

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The address counter as the makers describe it: where entry puts it, the
 // jump of Load Configuration, wrapping, and the 12-bit layout.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The chip file as an input that cannot be trusted and a file that must not
 // be lost: repeated statements, control characters in messages, inputs that
 // are no files, one process at a time, and a file a command only read

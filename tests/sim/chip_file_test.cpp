@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The chip file of sim:FILE: a chip written by one OpenPort is read back
 // unchanged by the next, a missing file is a blank chip, bad files are
 // refused with the line named.

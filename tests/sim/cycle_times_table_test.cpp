@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulated chips' cycle times against the makers' waits as
 // tests/data/devices/wait_times.tsv transcribes them: for every write the
 // table times on a family the datasheet profile knows, a cycle a tenth

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // EPROM models: bits only go from 1 to 0, words need a settable number of
 // pulses, every pulse is counted, and the program's pulse limits and
 // over-programming counts are visible through them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What each erase clears on each flash family: bulk erases aimed at program
 // memory or the configuration area, the 01h/07h setup sequence aimed at
 // program memory, data memory or the configuration word, chip erase, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Programming cycles of the flash models, driven through the protocol:
 // erase/program, program-only, cut-short cycles, protection.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The chip models protect on every code-protection bit the makers' headers
 // (the gputils processor includes) give for their parts: each _CP_* and
 // _CPD_* value clears bits that the model must treat as protection, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Running code or the built lptpic-cli in a child process with what a test
 // cannot do to itself: an unprivileged user (CI runs as root, for whom
 // permissions do not bind), a file-size limit standing in for a full disk,

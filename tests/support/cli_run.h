@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The built lptpic-cli run as a user runs it, in a folder of the test's
 // choosing, with its exit code and both output streams captured to files
 // there (so standard error is not a terminal).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The tables transcribed by hand into tests/data: tab-separated rows, "#"
 // lines are comments, a field in double quotes keeps its spaces and loses
 // the quotes. A row with another number of fields fails the test that reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A catalogue device set up the way the program sets one up (SetUpDevice): the
 // active-device fields and blank edit buffers of that size.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Records the message boxes the program would show (main window and
 // dialogs alike go through app/message_boxes.h), so that a test never
 // blocks on a modal box and can check what was said.

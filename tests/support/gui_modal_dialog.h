@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Drives a modal dialog from inside its own event loop: the test schedules
 // what to do once the dialog is up, then calls the launcher that blocks.
 // If the action leaves the dialog open, the dialog is rejected so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared by the HEX file tests: a device set up with blank buffers, the
 // grids as one text for whole-buffer comparisons, files and scratch folders
 // (from support/temp_dir.h).

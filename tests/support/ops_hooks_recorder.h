@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hooks that remember what a device command reported: its start and end,
 // the failures by kind, the passes, the bar and the reads. Every event also
 // goes to `events` in order ("started", "pass ID", "progress 3/127",

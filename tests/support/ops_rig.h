@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A device command's whole world for the ops tests: the active device and its
 // buffers, a simulated adapter with a chip, the protocol on the virtual
 // clock, a recording Hooks and the command state. Header-only.

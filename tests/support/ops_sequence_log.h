@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Turns the port writes and waits of a device command back into the
 // protocol operations they carry ("ResetPic", "LoadConfiguration 3FFF", "IncrementAddress",
 // "BulkEraseProgramMemoryReleasingData", "Wait 20ms", "Off"), so a test can compare a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An OpsRig whose protocol writes through the sequence decoder, and the
 // helpers the sequence tables are written with. Header-only.
 #pragma once

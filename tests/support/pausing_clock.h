@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A virtual clock that holds the thread waiting on it at a chosen wait
 // until the test lets it go on. A device command on the window's worker
 // thread is so held at a known point of its work, provably mid-command,

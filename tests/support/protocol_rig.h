@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A Protocol wired to the recording fakes: every port write, status read and
 // wait of an operation lands in one event log, in order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Test doubles for the hardware layer: a Port that records every access and
 // answers status reads from a script, a VirtualClock that logs its waits
 // into the same event list, and Hooks that record the failures told. One

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A simulated adapter with a chip of one catalogue device, driven through
 // the real protocol on the virtual clock; SimBench adds the buffers and
 // command state for running whole device commands. Header-only, for the sim

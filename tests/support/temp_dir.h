@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Scratch folders and whole-file reads for tests that run real files or the
 // built program: each folder is new, and removed with its object even when
 // an assertion ends the test early.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The makers' least waits as tests/data/devices/wait_times.tsv transcribes
 // them, looked up by the family a catalogue part belongs to. Header-only.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows port backends against the real system calls (run under wine
 // by scripts/windows-cross.sh): every failing service call's own error code
 // reaches the failure reason, InpOut is loaded from the program's folder,
@@ -60,7 +61,7 @@ class LoggingOs : public SmallPortOs {
   }
   bool CloseServiceHandle(OsHandle h) override { return real_->CloseServiceHandle(h); }
   bool FileExists(const std::string& path) override { return real_->FileExists(path); }
-  std::string CurrentDirectory() override { return real_->CurrentDirectory(); }
+  std::string ProgramDirectory() override { return real_->ProgramDirectory(); }
   std::string SystemDirectory() override { return real_->SystemDirectory(); }
   OsHandle CreateFile(const OpenFileRequest& r) override {
     const OsHandle h = real_->CreateFile(r);

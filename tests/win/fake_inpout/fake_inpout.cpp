@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A stand-in for inpoutx64.dll with the same exports, so the tests load a
 // real DLL through the real Windows loader: the port registers are plain
 // memory, and the driver counts as open.

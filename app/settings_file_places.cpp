@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/settings_file_places.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace lpt::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kFolderName = "lptpic";
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+// The path as compared: absolute, without "." and "..", links resolved
+// where they exist, on Windows in one case with one kind of slash.
+std::string Comparable(const std::string& dir) {
+  std::error_code ec;
+  fs::path path = fs::weakly_canonical(fs::absolute(dir, ec), ec);
+  if (ec) path = fs::path(dir).lexically_normal();
+  std::string text = path.generic_string();
+#ifdef _WIN32
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+#endif
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::string UserSettingsFolder() {
+#ifdef _WIN32
+  const std::string appData = Environment("APPDATA");
+  if (appData.empty()) return {};
+  return (fs::path(appData) / kFolderName).string();
+#else
+  const std::string xdg = Environment("XDG_CONFIG_HOME");
+  if (!xdg.empty() && xdg.front() == '/') return (fs::path(xdg) / kFolderName).string();
+  std::string home = Environment("HOME");
+  if (home.empty()) {
+    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
+      home = account->pw_dir;
+  }
+  if (home.empty()) return {};
+  return (fs::path(home) / ".config" / kFolderName).string();
+#endif
+}
+
+std::vector<std::string> SystemFolders() {
+#ifdef _WIN32
+  std::vector<std::string> folders;
+  for (const char* name :
+       {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "SystemRoot", "windir"}) {
+    const std::string value = Environment(name);
+    if (!value.empty()) folders.push_back(value);
+  }
+  return folders;
+#else
+  // What the distribution's package manager owns; /usr/local is the
+  // administrator's, but not the user's either.
+  return {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32", "/opt", "/etc", "/snap"};
+#endif
+}
+
+bool IsInSystemFolder(const std::string& dir, const std::vector<std::string>& systemFolders) {
+  if (dir.empty()) return false;
+  const std::string path = Comparable(dir);
+  for (const std::string& folder : systemFolders) {
+    if (folder.empty()) continue;
+    const std::string root = Comparable(folder);
+    if (path == root) return true;
+    const std::string prefix = root == "/" ? root : root + "/";
+    if (path.compare(0, prefix.size(), prefix) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace lpt::app
