@@ -235,6 +235,11 @@ void SimChip::RecordCycle(std::uint64_t nowUs) {
       cycle.space = Space::Data;
       cycle.erase = true;
       break;
+    case Pending::EraseRow:
+      cycle.space = pendingAt_.space;
+      cycle.address = pendingAt_.address;
+      cycle.erase = true;
+      break;
   }
   cycles_.push_back(cycle);
 }
