@@ -57,8 +57,9 @@ class CommandTableTest : public QObject {
     dirs_.reset();
   }
 
-  // The main menu as the user guide describes it; Adapter, its test and the
-  // Timing submenu are this program's additions.
+  // The main menu as the user guide describes it; Detect, Adapter, its
+  // test, Check device ID and the Timing submenu are this program's
+  // additions.
   void menusHoldTheirItemsInOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
@@ -76,14 +77,12 @@ class CommandTableTest : public QObject {
                                            "&Verify|",
                                            "&Blank check|",
                                            "&Read|"};
-    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "I&D|"};
-    QTest::newRow("Option") << "&Option" << QStringList{"Output &Port|",
-                                                        "&Adapter…|",
-                                                        "Adapter &test…|",
-                                                        "Standart &color Windows|",
-                                                        "&Save settings on Exit|",
-                                                        "&Delay|",
-                                                        ">&Timing"};
+    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "I&D|"};
+    QTest::newRow("Option") << "&Option"
+                            << QStringList{"Output &Port|",           "&Adapter…|",
+                                           "Adapter &test…|",         "Standart &color Windows|",
+                                           "&Save settings on Exit|", "&Delay|",
+                                           "Check device &ID|",       ">&Timing"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }
