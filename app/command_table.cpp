@@ -203,6 +203,15 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .menu = Menu::Option,
        .checkable = true,
        .handler = &W::onToggleCheckDeviceId},
+      // Off at every start: a file's OSCCAL word goes over the chip's own
+      // only while the user asks for it.
+      {.action = &A::overwriteOsccal,
+       .objectName = "overwriteOsccalAction",
+       .text = "Overwrite &OSCCAL",
+       .menu = Menu::Option,
+       .checkable = true,
+       .needs = &Capabilities::osccalKept,
+       .handler = &W::onToggleOverwriteOsccal},
       {.action = &A::timingStandard,
        .objectName = "timingStandardAction",
        .text = "&Standard",

@@ -32,8 +32,8 @@ int DeviceDialogWidth(const QString& deviceName) {
       return 455;
     case Wiring::Pic16C92x:
       return 470;
-    case Wiring::IcspCable:
     case Wiring::None:
+    case Wiring::IcspCable:
       break;
   }
   return kWidth;

@@ -61,6 +61,7 @@ struct MenuActions {
   QAction* programAll = nullptr;
   QAction* programDataOnly = nullptr;
   QAction* programFusesOnly = nullptr;
+  QAction* overwriteOsccal = nullptr;
   QAction* erase = nullptr;
   QAction* verify = nullptr;
   QAction* blankCheck = nullptr;
@@ -229,6 +230,7 @@ class MainWindow : public QMainWindow {
   void onToggleStandardColours();
   void onToggleDelay();
   void onToggleCheckDeviceId();
+  void onToggleOverwriteOsccal();
   void onTimingStandard() { SetTiming(TimingProfile::Standard); }
   void onTimingDatasheet() { SetTiming(TimingProfile::Datasheet); }
   void SetTiming(TimingProfile profile);

@@ -198,6 +198,10 @@ void MainWindow::onToggleCheckDeviceId() {
   settings_.checkDeviceId = opState_.checkDeviceId ? "true" : "false";
 }
 
+void MainWindow::onToggleOverwriteOsccal() {
+  opState_.overwriteOsccal = actions_.overwriteOsccal->isChecked();
+}
+
 void MainWindow::SetTiming(TimingProfile profile) {
   opState_.timing = profile;
   settings_.timing = std::string(TimingProfileName(profile));

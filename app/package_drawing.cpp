@@ -176,6 +176,8 @@ QImage DrawDevicePicture(const QString& deviceName, QColor face) {
     case Wiring::Pic14C000:
       Wiring14C000(p);
       break;
+    case Wiring::IcspCable:  // nothing sits in the socket
+      break;
     case Wiring::None:
       if (const std::optional<SocketSeat> seat = SeatOf(device->package)) {
         const QPoint anchor = SeatAnchor(*seat);

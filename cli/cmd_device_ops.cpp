@@ -125,13 +125,17 @@ void AddRead(CLI::App& app, Action& action) {
 void AddProgram(CLI::App& app, Action& action) {
   Text file = std::make_shared<std::string>();
   Text only = std::make_shared<std::string>();
+  auto overwriteOsccal = std::make_shared<bool>(false);
   auto* program = app.add_subcommand("program", "load a HEX file and program the chip");
   program->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
   program->add_option("--only", *only, "data: Program only Data memory; fuses: only Fuses + ID")
       ->check(CLI::IsMember({"data", "fuses"}));
-  program->callback([&action, file, only] {
-    action = [file, only](const GlobalOptions& options) {
-      return WithSession(options, {*file}, [file, only](CliSession& session) {
+  program->add_flag("--overwrite-osccal", *overwriteOsccal,
+                    "12-bit flash parts: write the file's OSCCAL word over the chip's own");
+  program->callback([&action, file, only, overwriteOsccal] {
+    action = [file, only, overwriteOsccal](const GlobalOptions& options) {
+      return WithSession(options, {*file}, [file, only, overwriteOsccal](CliSession& session) {
+        session.state().overwriteOsccal = *overwriteOsccal;
         const Capabilities can = CapabilitiesOf(session);
         if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
           return kExitUsage;

@@ -28,6 +28,11 @@ constexpr Capabilities kFlashWithoutData{.erase = true, .programFusesOnly = true
 constexpr Capabilities kFlashWithoutDataWithInfo{
     .erase = true, .programFusesOnly = true, .fuseInfoPage = true};
 constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseInfoPage = true};
+// The 12-bit flash parts can only clear bits of a word; the one erase takes
+// program memory and the configuration word together, so they are always
+// programmed as a whole.
+constexpr Capabilities kBaselineFlash{.erase = true};
+constexpr Capabilities kBaselineFlashOsccal{.erase = true, .osccalKept = true};
 
 constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F84,
@@ -52,6 +57,13 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic12F6xx, kWholeChipOnly},
     {L::Pic16F87xA, kFlashWithInfo},
     {L::Pic16F62xA, kWholeChipOnly},
+    {L::Pic10F20x, kBaselineFlashOsccal},
+    {L::Pic10F22x, kBaselineFlashOsccal},
+    {L::Pic12F50x, kBaselineFlashOsccal},
+    {L::Pic12F510, kBaselineFlashOsccal},
+    {L::Pic16F505, kBaselineFlashOsccal},
+    {L::Pic16F506, kBaselineFlashOsccal},
+    {L::Pic16F5x, kBaselineFlash},
     {L::Pic16F88, kFlashWithInfo},
     {L::Pic16F88x, kFlashWithInfo},
     {L::Pic16F7x, kFlashWithoutData},

@@ -16,6 +16,9 @@ struct Capabilities {
   bool programDataOnly = false;   // "Program only Data memory"
   bool programFusesOnly = false;  // "Program only Fuses + ID"
   bool fuseInfoPage = false;      // an information page explains the fuses
+  // A factory OSCCAL word that Program All keeps unless the user asks to
+  // write the file's over it ("Overwrite OSCCAL", --overwrite-osccal).
+  bool osccalKept = false;
 };
 
 Capabilities CapabilitiesOf(FuseLayout layout);

@@ -106,6 +106,28 @@ constexpr R k16F77{.name = "16F77", .family = F::Pic16F7x, .programWords = 8192,
 // BORSEN). Device IDs 0BA0h, 0BE0h, 0EA0h, 0DE0h (Pickle, OpenProg); 2
 // write latches (Pickle).
 constexpr R k16F777 = Like(k16F77, "16F777", [](R& r) { r.family = F::Pic16F7x7; r.configMasks = {0x39FF, 0x0043}; r.fuseLayout = L::Pic16F7x7; r.deviceIds = {0x0DE0}; r.infoPage = I::Pic16F7x7; });
+// 12-bit flash parts, without device IDs. Program words (the OSCCAL word
+// included) are the program CODEPAGEs of gputils' <part>_g.lkr, and the ID
+// words its .idlocs right above them; masks are the bits the options of
+// p<part>.inc clear. Programming specifications: DS41228 (10F200-206),
+// DS41266 (10F220/222), DS41227 (12F508/509), DS41226 (16F505), DS41257
+// (12F510), DS41258 (16F506), DS41207 (16F54), DS41208 (16F57), DS41243
+// (16F59). Packages and programming pins from the data sheets (Piklab's
+// device files list the same pins). ICSP pins from the data sheets' pin
+// diagrams: 10F20x/22x SOT-23 GP3/MCLR/VPP 6, VDD 5, VSS 2, ICSPCLK 3,
+// ICSPDAT 1; 16F57 MCLR/VPP 28, VDD 2, VSS 4, RB6 16, RB7 17; 16F59
+// MCLR/VPP 14, VDD 15/35, VSS 5/25, RB6 12, RB7 13 (toprammer's 16F59
+// table gives the same Vpp, Vdd and Vss).
+// 10f200_g.lkr page 000-0FF, .idlocs 100-103; p10f200.inc: WDTE 4, CP 8, MCLRE 10 (the one oscillator setting clears nothing).
+constexpr R k10F200{.name = "10F200", .family = F::Pic12F5xx, .programWords = 256, .configMasks = {0x001C}, .fuseLayout = L::Pic10F20x, .package = P::Sot23_6, .wiring = Wiring::IcspCable, .icspPins = ProgrammingPins{.vpp = 6, .vdd = 5, .vss = 2, .pgc = 3, .pgd = 1}};
+// 10f220_g.lkr page 000-0FF; p10f220.inc: IOSCFS 1, MCPU 2, WDTE 4, CP 8, MCLRE 10.
+constexpr R k10F220 = Like(k10F200, "10F220", [](R& r) { r.configMasks = {0x001F}; r.fuseLayout = L::Pic10F22x; });
+// 12f508_g.lkr page 000-1FF, .idlocs 200-203; p12f508.inc: FOSC 3, WDT 4, CP 8, MCLRE 10.
+constexpr R k12F508{.name = "12F508", .family = F::Pic12F5xx, .programWords = 512, .configMasks = {0x001F}, .fuseLayout = L::Pic12F50x, .package = P::Dip8};
+// 16f505_g.lkr page0-page1 000-3FF, .idlocs 400-403; p16f505.inc: FOSC 7, WDT 8, CP 10, MCLRE 20.
+constexpr R k16F505{.name = "16F505", .family = F::Pic12F5xx, .programWords = 1024, .configMasks = {0x003F}, .fuseLayout = L::Pic16F505, .package = P::Dip14};
+// 16f54_g.lkr page 000-1FF, .idlocs 200-203; p16f54.inc: FOSC 3, WDT 4, CP 8.
+constexpr R k16F54{.name = "16F54", .family = F::Pic16F5x, .programWords = 512, .configMasks = {0x000F}, .fuseLayout = L::Pic16F5x};
 
 // In table order. Later parts go at the end, so that the order of the
 // earlier ones, which `lptpic-cli devices` prints, stays.
@@ -196,6 +218,29 @@ constexpr std::array kDevices{
     Like(k16F627A, "16F648A", [](R& r) { r.programWords = 4096; r.dataBytes = 256; r.deviceIds = {0x1100}; }),
     // 16C642: 16c642_g.lkr (4096 words), p16c642.inc (every bit used: MPEEN is bit 7).
     Like(k16C63, "16C642", [](R& r) { r.configMasks = {0x3FFF}; }),
+    k10F200,
+    // 10f202_g.lkr page 000-1FF, .idlocs 200-203; p10f202.inc as p10f200.inc.
+    Like(k10F200, "10F202", [](R& r) { r.programWords = 512; }),
+    // 10f204_g.lkr page 000-0FF; p10f204.inc as p10f200.inc.
+    Like(k10F200, "10F204"),
+    // 10f206_g.lkr page 000-1FF; p10f206.inc as p10f200.inc.
+    Like(k10F200, "10F206", [](R& r) { r.programWords = 512; }),
+    k10F220,
+    // 10f222_g.lkr page 000-1FF, .idlocs 200-203; p10f222.inc as p10f220.inc.
+    Like(k10F220, "10F222", [](R& r) { r.programWords = 512; }),
+    k12F508,
+    // 12f509_g.lkr page0-page1 000-3FF, .idlocs 400-403; p12f509.inc as p12f508.inc.
+    Like(k12F508, "12F509", [](R& r) { r.programWords = 1024; }),
+    k16F505,
+    // 12f510_g.lkr page0-page1 000-3FF, .idlocs 400-403; p12f510.inc: FOSC 3, WDT 4, CP 8, MCLRE 10, IOSCFS 20.
+    Like(k12F508, "12F510", [](R& r) { r.programWords = 1024; r.configMasks = {0x003F}; r.fuseLayout = L::Pic12F510; }),
+    // 16f506_g.lkr page0-page1 000-3FF, .idlocs 400-403; p16f506.inc: FOSC 7, WDT 8, CP 10, MCLRE 20, IOSCFS 40.
+    Like(k16F505, "16F506", [](R& r) { r.configMasks = {0x007F}; r.fuseLayout = L::Pic16F506; }),
+    k16F54,
+    // 16f57_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f57.inc as p16f54.inc.
+    Like(k16F54, "16F57", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 28, .vdd = 2, .vss = 4, .pgc = 16, .pgd = 17}; }),
+    // 16f59_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f59.inc as p16f54.inc.
+    Like(k16F54, "16F59", [](R& r) { r.programWords = 2048; r.package = P::Dip40; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 14, .vdd = 15, .vdd2 = 35, .vss = 5, .vss2 = 25, .pgc = 12, .pgd = 13}; }),
     Like(k16F88, "16F87", [](R& r) { r.deviceIds = {0x0720}; }),
     k16F88,
     Like(k16F887, "16F882", [](R& r) { r.programWords = 2048; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x2000}; }),

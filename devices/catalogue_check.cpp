@@ -43,9 +43,7 @@ void CheckSwitches(std::span<const FuseSwitchSpec> switches, std::uint16_t mask,
 }
 
 void CheckLayout(const DeviceRecord& r, const FuseLayoutSpec& spec, Complaints& complain) {
-  // A four-state oscillator switch owns bits 1..0, a toggle only bit 0.
-  const bool toggle = spec.osc->step[1] == +1;
-  std::uint16_t owned = toggle ? 0x0001 : 0x0003;
+  const std::uint16_t owned = spec.osc->OwnedBits();
   complain((owned & ~r.ConfigMask()) != 0, "oscillator switch owns bits the part lacks");
   CheckSwitches(spec.switches, r.ConfigMask(), owned, complain);
   complain(spec.SlotCount() > kFirstWordSlots, "more switches than the first row of slots holds");

@@ -210,6 +210,40 @@ constexpr S k16F7x7Word2[] = {
     kFcmen(0x0001),
     kIeso(0x0002),
     {" BORSEN: ON", " BORSEN: OFF", 0x0040, "Brown-out Reset Software Enable"}};
+// The 12-bit flash parts, captioned with the makers' bit names (the data
+// sheets' configuration words; gputils' p10f200.inc, p10f220.inc,
+// p12f508.inc, p12f510.inc, p16f505.inc, p16f506.inc, p16f54.inc).
+constexpr OscVariant kOscIntRcOnly{{" FOSC:INTRC", " FOSC:INTRC", " FOSC:INTRC", " FOSC:INTRC"},
+                                   {0, 0, 0, 0}};
+constexpr OscVariant kOscIoscfs{{" IOSCFS: 4", " IOSCFS: 8", " IOSCFS: 4", " IOSCFS: 8"},
+                                {-1, +1, -1, +1}};
+constexpr OscVariant kOsc12F50x{{" FOSC: LP", " FOSC: XT", " FOSC:INTRC", " FOSC:EXTRC"},
+                                {-1, -1, -1, +3}};
+constexpr OscVariant kOsc16F5x{{" FOSC: LP", " FOSC: XT", " FOSC: HS", " FOSC: RC"},
+                               {-1, -1, -1, +3}};
+constexpr S kWdteBaseline(std::uint16_t mask) {
+  return {" WDTE: ON", " WDTE: OFF", mask, "Watchdog timer"};
+}
+constexpr S kCpBaseline(std::uint16_t mask) {
+  return {"  CP: OFF", "  CP:  ON", mask, "Code protect"};
+}
+constexpr S kMclreBaseline(std::uint16_t mask) {
+  return {" MCLRE: ON", " MCLRE: OFF", mask, "MCLR pin: master clear (ON) or input (OFF)"};
+}
+constexpr S kIoscfs(std::uint16_t mask) {
+  return {" IOSCFS: 8", " IOSCFS: 4", mask, "Internal oscillator: 8 MHz or 4 MHz"};
+}
+constexpr S k10F20xSwitches[] = {kWdteBaseline(0x0004), kCpBaseline(0x0008),
+                                 kMclreBaseline(0x0010)};
+constexpr S k10F22xSwitches[] = {{" MCPU: OFF", " MCPU: ON", 0x0002, "GP3 weak pull-up"},
+                                 kWdteBaseline(0x0004),
+                                 kCpBaseline(0x0008),
+                                 kMclreBaseline(0x0010)};
+constexpr S k12F510Switches[] = {kWdteBaseline(0x0004), kCpBaseline(0x0008), kMclreBaseline(0x0010),
+                                 kIoscfs(0x0020)};
+constexpr S k16F506Switches[] = {
+    kFosc1,         kFosc2Bit2, kWdteBaseline(0x0008), kCpBaseline(0x0010), kMclreBaseline(0x0020),
+    kIoscfs(0x0040)};
 
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 
@@ -236,11 +270,18 @@ constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
     {L::Pic12F6xx, 28, &kOscFosc0, k12F6xxSwitches},
     {L::Pic16F87xA, 30, &kOscRcHsXtLp, k16F87xASwitches},
     {L::Pic16F62xA, 40, &kOscFosc0, k16F62xASwitches},
-    {L::Pic16F88, 41, &kOscFosc0, k16F88Switches, k16F88Word2},
-    {L::Pic16F88x, 42, &kOscFosc0, k16F88xSwitches, k16F88xWord2},
-    {L::Pic16F7x, 43, &kOscRcHsXtLp, k16F7xSwitches},
-    {L::Pic16F716, 44, &kOscRcHsXtLp, k16F716Switches},
-    {L::Pic16F7x7, 45, &kOscFosc0, k16F7x7Switches, k16F7x7Word2},
+    {L::Pic10F20x, 41, &kOscIntRcOnly, k10F20xSwitches},
+    {L::Pic10F22x, 42, &kOscIoscfs, k10F22xSwitches},
+    {L::Pic12F50x, 43, &kOsc12F50x, k10F20xSwitches},
+    {L::Pic12F510, 44, &kOsc12F50x, k12F510Switches},
+    {L::Pic16F505, 45, &kOscFosc0, First(k16F506Switches, 5)},
+    {L::Pic16F506, 46, &kOscFosc0, k16F506Switches},
+    {L::Pic16F5x, 47, &kOsc16F5x, First(k10F20xSwitches, 2)},
+    {L::Pic16F88, 48, &kOscFosc0, k16F88Switches, k16F88Word2},
+    {L::Pic16F88x, 49, &kOscFosc0, k16F88xSwitches, k16F88xWord2},
+    {L::Pic16F7x, 50, &kOscRcHsXtLp, k16F7xSwitches},
+    {L::Pic16F716, 51, &kOscRcHsXtLp, k16F716Switches},
+    {L::Pic16F7x7, 52, &kOscFosc0, k16F7x7Switches, k16F7x7Word2},
 }};
 
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",

@@ -33,13 +33,20 @@ enum class FuseLayout : std::uint8_t {
   Pic12F6xx,   // 12F629/675, 16F630/676
   Pic16F87xA,  // 16F873A/874A/876A/877A
   Pic16F62xA,  // 16F627A/628A/648A
+  Pic10F20x,   // 10F200/202/204/206: no oscillator bits
+  Pic10F22x,   // 10F220/222: oscillator speed and GP3 pull-up
+  Pic12F50x,   // 12F508/509
+  Pic12F510,   // 12F510: 12F508 bits and the oscillator speed
+  Pic16F505,   // 16F505: three oscillator bits
+  Pic16F506,   // 16F506: 16F505 bits and the oscillator speed
+  Pic16F5x,    // 16F54/57/59: oscillator, watchdog, protection
   Pic16F88,    // 16F87/88: two configuration words
   Pic16F88x,   // 16F882 to 16F887: two configuration words
   Pic16F7x,    // 16F72 to 16F77
   Pic16F716,   // 16F716
   Pic16F7x7,   // 16F737 to 16F777: two configuration words
 };
-inline constexpr int kFuseLayoutCount = 25;
+inline constexpr int kFuseLayoutCount = 32;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);
@@ -50,6 +57,14 @@ int FuseLayoutNumber(FuseLayout layout);
 struct OscVariant {
   std::array<std::string_view, 4> caption;
   std::array<int, 4> step;
+
+  // The configuration bits the switch edits: bits 1..0, bit 0 for a toggle,
+  // none for a switch whose steps are all 0 (a part without oscillator bits
+  // whose only setting the caption names).
+  constexpr std::uint16_t OwnedBits() const {
+    if (step == std::array<int, 4>{}) return 0;
+    return step[1] == +1 ? 0x0001 : 0x0003;
+  }
 };
 
 // The hint of the oscillator switch, as the window shows it (spelling included).

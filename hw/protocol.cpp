@@ -213,8 +213,9 @@ void Protocol::ResetPicWithEntry(bool vppFirst) {
     port_.WritePort(portAddress_, LineVpp | LineVddOff);
     delay_.WaitUs(6);
   } else {
+    // Supply first, then Vpp after the family's hold time.
     port_.WritePort(portAddress_, 0x00);
-    delay_.WaitUs(2);
+    delay_.WaitUs(VddToVppUs(device_.family));
   }
   port_.WritePort(portAddress_, LowValue(0));
   delay_.WaitMs(1);

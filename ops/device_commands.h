@@ -46,6 +46,9 @@ struct OpState {
   bool ignoreWrongDevice = false;
   // The device ID word the last Detect read (DetectDevice).
   std::uint16_t deviceIdRead = 0;
+  // Program All writes the file's OSCCAL word of a 12-bit flash part over
+  // the chip's own (ops/flash12.h); otherwise the chip's is kept.
+  bool overwriteOsccal = false;
 };
 
 struct OpContext {

@@ -3,6 +3,7 @@
 
 #include "devices/family.h"
 #include "ops/family_methods.h"
+#include "ops/flash12.h"
 #include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
 
@@ -97,6 +98,8 @@ void EraseProgramAndData(OpContext& ctx, Family family) {
       return EraseKeepingCalibration(ctx);
     case EraseMethod::ConfigurationArea:
       return EraseConfigurationArea(ctx);
+    case EraseMethod::EraseKeepingOsccal:
+      return EraseKeepingOsccal(ctx, false);
     case EraseMethod::BulkErase:
       return Unprotected(ctx, *methods) ? BulkErasePath(ctx) : ProtectionClearPath(ctx);
     case EraseMethod::SetupErase:

@@ -52,7 +52,19 @@ constexpr FamilyMethods k16F7x = Like(kLatched, Family::Pic16F7x, [](FamilyMetho
   m.wordCycle = kEpromEnded;
 });
 
-constexpr std::array<FamilyMethods, 17> kMethods{{
+// 12-bit flash: every write is one externally timed cycle on an erased
+// chip, so Program All starts with the erase.
+constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
+                                 .preErase = PreErase::EraseKeepingOsccal,
+                                 .program = ProgramMethod::ProgramEndCycle,
+                                 .programWaitMs = 2,
+                                 .id = IdMethod::ProgramEndCycle,
+                                 .idWaitMs = 2,
+                                 .fuses = FuseMethod::ProgramEndCycle,
+                                 .fuseAnd = 0x0FFF,
+                                 .erase = EraseMethod::EraseKeepingOsccal};
+
+constexpr std::array<FamilyMethods, 19> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
@@ -117,6 +129,10 @@ constexpr std::array<FamilyMethods, 17> kMethods{{
      .idWaitMs = 20,
      .fuses = FuseMethod::Flash,
      .erase = EraseMethod::EraseChip16F62xA},
+    // 10F200-206, 10F220/222, 12F508-510, 16F505/506
+    kFlash12,
+    // 16F54, 16F57, 16F59: the same without OSCCAL (family.h)
+    Like(kFlash12, Family::Pic16F5x, kNoDifferences),
     // 16F87/88: Chip Erase; rows and data bytes by 18h, ID and configuration
     // words by 08h (which erases the word first), each ended by 17h
     Like(kLatched, Family::Pic16F88,

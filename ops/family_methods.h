@@ -21,6 +21,7 @@ enum class PreErase : std::uint8_t {
   EraseKeepingCalibration,  // erase that keeps the calibration word and bandgap bits
   ChipErase,                // LoadConfiguration, ChipErase, 10 ms
   ConfigurationArea,        // bulk erase aimed at configuration memory; calibration words kept
+  EraseKeepingOsccal,       // 12-bit flash: OSCCAL and its backup read, bulk erase, written back
 };
 
 enum class ProgramMethod : std::uint8_t {
@@ -33,6 +34,7 @@ enum class ProgramMethod : std::uint8_t {
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
   LatchedRows,       // after the erase: one rowCycle per aligned row of the part's write
                      // latches, erased rows passed over; read back after
+  ProgramEndCycle,   // 12-bit flash: blank cells skipped; Begin Programming ... End Programming
 };
 
 enum class DataMethod : std::uint8_t {
@@ -46,21 +48,23 @@ enum class DataMethod : std::uint8_t {
 
 enum class IdMethod : std::uint8_t {
   None,
-  Flash,          // one erase/program cycle per word
-  FlashRetry,     // up to 5 erase/program cycles per word
-  EpromPulses,    // up to 25 pulses, 3 more
-  EpromPulses12,  // above program memory; digit "F" not written; up to 8, 11 more
-  WordCycle,      // the family's write cycle per word
+  Flash,            // one erase/program cycle per word
+  FlashRetry,       // up to 5 erase/program cycles per word
+  EpromPulses,      // up to 25 pulses, 3 more
+  EpromPulses12,    // above program memory; digit "F" not written; up to 8, 11 more
+  WordCycle,        // the family's write cycle per word
+  ProgramEndCycle,  // 12-bit flash, above program memory; digit "F" (erased) not written
 };
 
 enum class FuseMethod : std::uint8_t {
   None,
-  Flash,          // one erase/program cycle at 2007h
-  FlashRetry,     // up to 5 erase/program cycles
-  KeepBandgap,    // keeps the chip's first digit (bits 12, 13)
-  EpromPulses,    // 101 pulses of the latched word, one check
-  EpromPulses12,  // check first; one long pulse and 11 pulses when it differs
-  WordCycle,      // each configuration word (2007h, 2008h) by the family's write cycle
+  Flash,            // one erase/program cycle at 2007h
+  FlashRetry,       // up to 5 erase/program cycles
+  KeepBandgap,      // keeps the chip's first digit (bits 12, 13)
+  EpromPulses,      // 101 pulses of the latched word, one check
+  EpromPulses12,    // check first; one long pulse and 11 pulses when it differs
+  WordCycle,        // each configuration word (2007h, 2008h) by the family's write cycle
+  ProgramEndCycle,  // 12-bit flash: check first; one cycle when it differs
 };
 
 enum class EraseMethod : std::uint8_t {
@@ -70,7 +74,8 @@ enum class EraseMethod : std::uint8_t {
   EraseKeepingCalibration,
   EraseChip16F62xA,
   ChipErase,
-  ConfigurationArea,  // as PreErase::ConfigurationArea
+  ConfigurationArea,   // as PreErase::ConfigurationArea
+  EraseKeepingOsccal,  // 12-bit flash: the whole chip, OSCCAL and its backup written back
 };
 
 // How a family starts one write cycle and, for an externally timed one,

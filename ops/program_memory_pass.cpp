@@ -2,6 +2,7 @@
 #include "devices/family.h"
 #include "ops/erase_passes.h"
 #include "ops/family_methods.h"
+#include "ops/flash12.h"
 #include "ops/program_passes.h"
 #include "ops/row_walk.h"
 #include "ops/write_cycle.h"
@@ -35,6 +36,8 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
       return ChipEraseAll(ctx);
     case PreErase::ConfigurationArea:
       return EraseConfigurationArea(ctx);
+    case PreErase::EraseKeepingOsccal:
+      return EraseKeepingOsccal(ctx, true);
   }
 }
 
@@ -95,6 +98,11 @@ WordStep ProgramWord(OpContext& ctx, const FamilyMethods& m, ProgramMethod metho
             read = back;
             return w.Matches(read);
           }));
+    case ProgramMethod::ProgramEndCycle:
+      if (w.Matches(kBlank12)) return WordStep::Next;
+      ++ctx.summary.programWords;
+      read = WriteCycle12(ctx, w.value, WaitKind::ProgramWord, m.programWaitMs);
+      return verdict(w.Matches(read));
     case ProgramMethod::EpromPulses12:
       if (w.Matches(kBlank12)) return WordStep::Next;
       ++ctx.summary.programWords;

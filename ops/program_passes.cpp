@@ -5,6 +5,7 @@
 
 #include "devices/family.h"
 #include "ops/family_methods.h"
+#include "ops/flash12.h"
 #include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
 #include "ops/stop_check.h"
@@ -111,6 +112,9 @@ bool ProgramIdWord(OpContext& ctx, const FamilyMethods& methods, const CellWord&
       RunWriteCycle(ctx, methods.wordCycle, WaitKind::IdWord);
       read = ctx.proto.ReadDataFromProgramMemory();
       return id.Matches(read);
+    case IdMethod::ProgramEndCycle:
+      if (id.Matches(0x000F)) return true;  // digit F: the erased state, not written
+      return sameDigit(WriteCycle12(ctx, id.value, WaitKind::IdWord, methods.idWaitMs));
   }
   return false;
 }
@@ -244,6 +248,11 @@ bool ProgramFuses(OpContext& ctx, Family family) {
       return FuseCheck(ctx, fuseWord);
     case FuseMethod::WordCycle:
       return WriteConfigWords(ctx, *methods);
+    case FuseMethod::ProgramEndCycle:
+      ctx.proto.ResetPic();  // the counter is on the configuration word
+      if (FuseCheck(ctx, fuseWord)) return true;
+      WriteCycle12(ctx, fuseWord, WaitKind::ConfigWord, methods->idWaitMs);
+      return FuseCheck(ctx, fuseWord);
     case FuseMethod::EpromPulses12:
       ctx.proto.ResetPic();  // the counter is on the configuration word
       if (FuseCheck(ctx, fuseWord)) return true;

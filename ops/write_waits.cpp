@@ -20,7 +20,7 @@ struct FamilyWaits {
 // hand to settle a figure the peers disagree on, the longest wait a credible
 // peer uses is taken instead, and named. A family row holds the longest
 // figure of any of its parts.
-constexpr std::array<FamilyWaits, 11> kDatasheet{{
+constexpr std::array<FamilyWaits, 13> kDatasheet{{
     // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
     // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
     // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
@@ -130,6 +130,23 @@ constexpr std::array<FamilyWaits, 11> kDatasheet{{
       .configWordUs = 1000,
       .eraseUs = 30000,
       .dischargeUs = 1000}},
+    // 12-bit flash parts: DS41228, DS41266, DS41227, DS41226, DS41258,
+    // DS41207, DS41208 (Pickle's pic12.c quotes each with its page; the
+    // DS41257 and DS41243 parts share the algorithm): Begin Programming
+    // (08h) externally timed, TPROG 2 ms before End Programming (0Eh), TDIS
+    // 100 us after it; Bulk Erase Program Memory TERA 10 ms.
+    {Family::Pic12F5xx,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
+    {Family::Pic16F5x,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
 }};
 
 // The standard profile of the flash families with write latches: at least

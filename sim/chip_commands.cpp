@@ -10,29 +10,33 @@ namespace lpt::sim {
 void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
   const Armed previous = armed_;
   armed_ = Armed::None;
-  const bool inConfigArea = !family_->word12 && counter_ >= 0x2000;
+  const bool inConfigArea = !family_.word12 && counter_ >= 0x2000;
   switch (command) {
     case serial::IncrementAddress:
       Increment();
       break;
     case serial::BulkEraseSetup1:
-      if (family_->erase.hasSetupErase) armed_ = Armed::Setup1;
+      if (family_.erase.hasSetupErase) armed_ = Armed::Setup1;
       break;
     case serial::BulkEraseSetup2:
       if (previous == Armed::Setup1) armed_ = Armed::Setup2;
       break;
     case serial::BulkEraseProgramMemory:
-      if (family_->erase.bulkBlockedByProtection && ProgramProtected()) break;
-      if (family_->erase.protectedNeedsConfigArea && ProgramProtected() && !inConfigArea) break;
-      if (family_->erase.bulkNeedsBegin)
+      if (family_.counterWraps) {
+        StartBulkErase12(nowUs);
+        break;
+      }
+      if (family_.erase.bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_.erase.protectedNeedsConfigArea && ProgramProtected() && !inConfigArea) break;
+      if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
         StartErase(Pending::EraseProgram, inConfigArea, nowUs);
       break;
     case serial::BulkEraseDataMemory:
-      if (family_->erase.bulkBlockedByProtection && DataProtected()) break;
-      if (family_->erase.protectedNeedsConfigArea && DataProtected()) break;
-      if (family_->erase.bulkNeedsBegin)
+      if (family_.erase.bulkBlockedByProtection && DataProtected()) break;
+      if (family_.erase.protectedNeedsConfigArea && DataProtected()) break;
+      if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
         StartErase(Pending::EraseData, false, nowUs);
@@ -43,7 +47,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
     case serial::BeginEraseProgrammingCycle:
       if (previous == Armed::Setup2) {
         // The setup sequence erases according to where it is aimed.
-        if (!family_->word12 && counter_ == 0x2007)
+        if (!family_.word12 && counter_ == 0x2007)
           StartErase(Pending::EraseEverything, true, nowUs);
         else if (dataLoadedLast_)
           StartErase(Pending::EraseData, false, nowUs);
@@ -64,12 +68,27 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       StartRowErase(nowUs);
       break;
     default:
-      // End Programming: the cycle it ends was settled when the command
-      // started; the programming voltage then discharges.
-      if (command == family_->endProgramming) dischargedAtUs_ = nowUs + family_->times.dischargeUs;
+      // End Programming: the cycle it ends was settled when it started,
+      // unless the part waits for it and then for the discharge time (the
+      // 12-bit flash parts); on the others the programming voltage then
+      // discharges, and a command sent sooner is not taken.
+      if (command == family_.endProgramming && awaitingDischarge_ && !endedAtUs_)
+        endedAtUs_ = nowUs;
+      if (command == family_.endProgramming && !family_.counterWraps)
+        dischargedAtUs_ = nowUs + family_.times.dischargeUs;
       break;
   }
   if (pending_ != Pending::None) pendingCommand_ = command;  // the cycle this command started
+}
+
+void SimChip::StartBulkErase12(std::uint64_t nowUs) {
+  // With the counter in the ID area (from the first ID up to the word
+  // before the configuration word) the IDs and the backup calibration go
+  // too; elsewhere program memory and the configuration word only.
+  const std::size_t size = state_.program.size();
+  const bool idArea = counter_ >= size && counter_ != ConfigWordAddress(state_, family_);
+  StartErase(Pending::EraseProgram, true, nowUs);
+  pendingIdsToo_ = idArea;
 }
 
 void SimChip::FinishLoad(std::uint16_t word) {
@@ -80,7 +99,7 @@ void SimChip::FinishLoad(std::uint16_t word) {
       dataLoadedLast_ = false;
       break;
     case serial::LoadDataForProgramMemory: {
-      programLatch_ = word & WordMask(*family_);
+      programLatch_ = word & WordMask(family_);
       dataLoadedLast_ = false;
       const std::size_t latch = counter_ % rowLatches_.size();
       rowLatches_[latch] = programLatch_;
@@ -108,7 +127,11 @@ std::uint16_t SimChip::WordToSend(std::uint8_t readCommand) const {
 }
 
 void SimChip::Increment() {
-  if (family_->word12) {
+  if (family_.counterWraps) {
+    counter_ = static_cast<std::uint16_t>((counter_ + 1u) % (2 * state_.program.size()));
+    return;
+  }
+  if (family_.word12) {
     // FFFh (configuration word) -> 0; above the IDs the counter stops
     // short of FFFh, so it never wraps back onto the configuration word.
     if (counter_ == 0x0FFF)
@@ -125,43 +148,44 @@ void SimChip::Increment() {
 
 bool SimChip::CurrentLocation(Location* at) const {
   const std::size_t size = state_.program.size();
-  if (!family_->word12 && counter_ < 0x2000) {
+  if (!family_.word12 && counter_ < 0x2000) {
     *at = {Space::Program, static_cast<std::uint16_t>(counter_ % size)};  // memory aliases
     return true;
   }
-  if (family_->word12 && counter_ < size) {
+  if (family_.word12 && counter_ < size) {
     *at = {Space::Program, counter_};
     return true;
   }
   *at = {Space::Config, counter_};
-  return ConfigSlot(state_, *family_, counter_) >= 0;
+  return ConfigSlot(state_, family_, counter_) >= 0;
 }
 
 void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
   Location at;
   std::uint32_t need = 0;
-  if (family_->technology == Technology::Eprom) {
+  if (family_.technology == Technology::Eprom) {
     if (!CurrentLocation(&at)) return;
     ++pulses_[at];
     pending_ = Pending::EpromPulse;
     pendingValue_ = programLatch_;
-    need = family_->times.epromPulseUs;
+    need = family_.times.epromPulseUs;
   } else if (dataLoadedLast_) {
     if (state_.data.empty()) return;
     at = {Space::Data, static_cast<std::uint16_t>(counter_ % state_.data.size())};
     pending_ = Pending::Write;
     pendingValue_ = dataLatch_;
     pendingErase_ = true;  // data EEPROM erases each byte before writing it
-    need = programOnly && family_->programOnlyExternal ? family_->times.programOnlyUs
-                                                       : family_->times.dataWriteUs;
+    need = programOnly && family_.programOnlyExternal ? family_.times.programOnlyUs
+                                                      : family_.times.dataWriteUs;
   } else {
     if (!CurrentLocation(&at)) return;
     pending_ = Pending::Write;
     pendingValue_ = programLatch_;
-    pendingErase_ = !programOnly && family_->erase.beginEraseErases;
-    need = programOnly ? family_->times.programOnlyUs : family_->times.eraseProgramUs;
+    pendingErase_ = !programOnly && family_.erase.beginEraseErases;
+    need = programOnly ? family_.times.programOnlyUs : family_.times.eraseProgramUs;
     if (!pendingErase_ && rowLatches_.size() > 1 && at.space == Space::Program) {
-      // The aligned row around the counter, from every latch loaded.
+      // The aligned row around the counter, from every latch loaded (08h
+      // where it does not erase: the 16F7x and the 12-bit flash parts).
       pending_ = Pending::WriteRow;
       at.address = static_cast<std::uint16_t>(at.address - at.address % rowLatches_.size());
       pendingRow_ = rowLatches_;
@@ -177,16 +201,38 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
 void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
   pending_ = what;
   pendingConfigToo_ = configToo;
+  pendingIdsToo_ = configToo;
   pendingStartUs_ = nowUs;
-  pendingNeedUs_ = family_->times.eraseUs;
+  pendingNeedUs_ = family_.times.eraseUs;
+}
+
+bool SimChip::EndedByCommand() const {
+  return (pending_ == Pending::Write || pending_ == Pending::WriteRow) && family_.counterWraps &&
+         family_.times.dischargeUs > 0;
+}
+
+void SimChip::CommandStarts(std::uint64_t nowUs) {
+  if (EndedByCommand() && !awaitingDischarge_) {
+    // This should be End Programming: the write waits for it and for the
+    // discharge time after it, or is lost when its own time was cut short.
+    if (recordCycles_) RecordCycle(nowUs);
+    if (nowUs - pendingStartUs_ >= pendingNeedUs_) {
+      awaitingDischarge_ = true;
+      endedAtUs_.reset();
+      return;
+    }
+    pending_ = Pending::None;
+    return;
+  }
+  Settle(nowUs);
 }
 
 void SimChip::StartRowErase(std::uint64_t nowUs) {
   Location at;
-  if (family_->erase.rowEraseWords == 0 || !CurrentLocation(&at)) return;
+  if (family_.erase.rowEraseWords == 0 || !CurrentLocation(&at)) return;
   if (at.space == Space::Program) {
     if (ProgramProtected()) return;
-    const auto words = static_cast<std::uint16_t>(family_->erase.rowEraseWords);
+    const auto words = static_cast<std::uint16_t>(family_.erase.rowEraseWords);
     at.address = static_cast<std::uint16_t>(at.address - at.address % words);
   } else if (at.address >= 0x2004) {
     return;  // in configuration memory only the ID words are erased by rows
@@ -194,26 +240,32 @@ void SimChip::StartRowErase(std::uint64_t nowUs) {
   pending_ = Pending::EraseRow;
   pendingAt_ = at;
   pendingStartUs_ = nowUs;
-  pendingNeedUs_ = family_->times.rowEraseUs;
+  pendingNeedUs_ = family_.times.rowEraseUs;
 }
 
 void SimChip::ApplyEraseRow() {
   if (pendingAt_.space == Space::Program) {
     const std::size_t end =
         std::min(state_.program.size(),
-                 std::size_t{pendingAt_.address} + std::size_t(family_->erase.rowEraseWords));
+                 std::size_t{pendingAt_.address} + std::size_t(family_.erase.rowEraseWords));
     std::fill(state_.program.begin() + pendingAt_.address, state_.program.begin() + end,
-              WordMask(*family_));
+              WordMask(family_));
     return;
   }
-  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(family_);
 }
 
 void SimChip::Settle(std::uint64_t nowUs) {
   if (pending_ == Pending::None) return;
-  if (recordCycles_) RecordCycle(nowUs);
-  if (nowUs - pendingStartUs_ >= pendingNeedUs_) ApplyPending();
+  if (awaitingDischarge_) {
+    if (endedAtUs_ && nowUs - *endedAtUs_ >= family_.times.dischargeUs) ApplyPending();
+  } else {
+    if (recordCycles_) RecordCycle(nowUs);
+    if (nowUs - pendingStartUs_ >= pendingNeedUs_ && !EndedByCommand()) ApplyPending();
+  }
   pending_ = Pending::None;
+  awaitingDischarge_ = false;
+  endedAtUs_.reset();
 }
 
 void SimChip::RecordCycle(std::uint64_t nowUs) {
@@ -261,13 +313,13 @@ void SimChip::ApplyPending() {
       ApplyEpromPulse();
       break;
     case Pending::EraseProgram:
-      ApplyEraseProgram(pendingConfigToo_);
+      ApplyEraseProgram(pendingConfigToo_, pendingIdsToo_);
       break;
     case Pending::EraseData:
       ApplyEraseData();
       break;
     case Pending::EraseEverything:
-      ApplyEraseProgram(true);
+      ApplyEraseProgram(true, true);
       ApplyEraseData();
       break;
   }
@@ -286,31 +338,31 @@ void SimChip::ApplyEpromPulse() {
     WriteWord(pendingAt_, pendingValue_, false);
 }
 
-void SimChip::ApplyEraseProgram(bool configToo) {
-  std::fill(state_.program.begin(), state_.program.end(), WordMask(*family_));
-  if (!configToo) return;
-  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(*family_);
-  ConfigWord(state_) = ErasedConfig(*family_);
+void SimChip::ApplyEraseProgram(bool configToo, bool idsToo) {
+  std::fill(state_.program.begin(), state_.program.end(), WordMask(family_));
+  if (configToo) ConfigWord(state_) = ErasedConfig(family_);
+  if (!idsToo) return;
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(family_);
+  if (family_.calibrationBackup) state_.config[kBackupCalibrationSlot] = WordMask(family_);
   // After the configuration word: a second one, and calibration words,
   // which only some families' erase reaches.
   for (std::size_t slot = 8; slot < state_.config.size(); ++slot) {
     const auto address = static_cast<std::uint16_t>(0x2000 + slot);
-    const auto& calibration = family_->calibrationWords;
+    const auto& calibration = family_.calibrationWords;
     const bool isCalibration =
         std::find(calibration.begin(), calibration.end(), address) != calibration.end();
-    if (!isCalibration || family_->erase.clearsCalibration)
-      state_.config[slot] = WordMask(*family_);
+    if (!isCalibration || family_.erase.clearsCalibration) state_.config[slot] = WordMask(family_);
   }
 }
 
 void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }
 
 bool SimChip::ProgramProtected() const {
-  return (ConfigWord(state_) & family_->protection.cpMask) != family_->protection.cpMask;
+  return (ConfigWord(state_) & family_.protection.cpMask) != family_.protection.cpMask;
 }
 
 bool SimChip::DataProtected() const {
-  return (ConfigWord(state_) & family_->protection.cpdMask) != family_->protection.cpdMask;
+  return (ConfigWord(state_) & family_.protection.cpdMask) != family_.protection.cpdMask;
 }
 
 bool SimChip::Writable(Location at) const {
@@ -319,7 +371,7 @@ bool SimChip::Writable(Location at) const {
     return false;
   switch (at.space) {
     case Space::Program:
-      return !ProgramProtected() || at.address < family_->protection.readableWhenProtected;
+      return !ProgramProtected() || at.address < family_.protection.readableWhenProtected;
     case Space::Data:
       return !DataProtected();
     case Space::Config:
@@ -333,7 +385,7 @@ void SimChip::WriteWord(Location at, std::uint16_t value, bool erase) {
   switch (at.space) {
     case Space::Program: {
       std::uint16_t& cell = state_.program[at.address];
-      cell = (erase ? value : cell & value) & WordMask(*family_);
+      cell = (erase ? value : cell & value) & WordMask(family_);
       break;
     }
     case Space::Data: {
@@ -342,14 +394,14 @@ void SimChip::WriteWord(Location at, std::uint16_t value, bool erase) {
       break;
     }
     case Space::Config: {
-      const int slot = ConfigSlot(state_, *family_, at.address);
+      const int slot = ConfigSlot(state_, family_, at.address);
       if (slot < 0) return;
-      if (slot == 6 && !family_->word12) return;  // the device ID is read-only
+      if (slot == 6 && !family_.word12) return;  // the device ID is read-only
       // A protected part cannot lift its own protection bits: only the
       // erase commands set configuration bits back to 1 then.
       if (ProgramProtected()) erase = false;
       std::uint16_t& cell = state_.config[slot];
-      const std::uint16_t mask = slot == 7 ? ErasedConfig(*family_) : WordMask(*family_);
+      const std::uint16_t mask = slot == 7 ? ErasedConfig(family_) : WordMask(family_);
       cell = (erase ? value : cell & value) & mask;
       break;
     }
@@ -363,7 +415,7 @@ std::uint16_t SimChip::Stored(Location at) const {
     case Space::Data:
       return at.address < state_.data.size() ? state_.data[at.address] : 0;
     case Space::Config: {
-      const int slot = ConfigSlot(state_, *family_, at.address);
+      const int slot = ConfigSlot(state_, family_, at.address);
       return slot < 0 ? 0 : state_.config[slot];
     }
   }
@@ -372,8 +424,10 @@ std::uint16_t SimChip::Stored(Location at) const {
 
 std::uint16_t SimChip::Peek(Location at) const {
   std::uint16_t value = Stored(at);
+  const bool calibrationWord =
+      family_.protection.calibrationReadable && at.address + 1u == state_.program.size();
   if (at.space == Space::Program && ProgramProtected() &&
-      at.address >= family_->protection.readableWhenProtected)
+      at.address >= family_.protection.readableWhenProtected && !calibrationWord)
     value = 0;
   if (at.space == Space::Data && DataProtected()) value = 0;
   for (const StuckBit& s : state_.stuckBits) {

@@ -52,6 +52,8 @@ std::optional<ChipState> MakeBlankChip(const std::string& device) {
       break;
   }
   if (chip.factoryCalibration) chip.program.back() = *chip.factoryCalibration;
+  if (chip.factoryCalibration && family->calibrationBackup)
+    chip.config[kBackupCalibrationSlot] = *chip.factoryCalibration;
   if (family->factoryBandgap) {
     chip.factoryBandgap = kFactoryBandgap;
     ConfigWord(chip) = (ConfigWord(chip) & 0x0FFF) | (kFactoryBandgap << 12);
@@ -59,26 +61,33 @@ std::optional<ChipState> MakeBlankChip(const std::string& device) {
   return chip;
 }
 
+std::uint16_t ConfigWordAddress(const ChipState& chip, const FamilyModel& family) {
+  if (!family.word12) return 0x2007;
+  if (!family.counterWraps) return 0x0FFF;
+  return static_cast<std::uint16_t>(2 * chip.program.size() - 1);
+}
+
 int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t address) {
   if (!family.word12) {
     if (address >= 0x2000 && address < 0x2000 + chip.config.size()) return address - 0x2000;
     return -1;
   }
-  if (address == 0x0FFF) return 7;
+  if (address == ConfigWordAddress(chip, family)) return 7;
   const std::size_t size = chip.program.size();
-  if (address >= size && address < size + 4) return static_cast<int>(address - size);
+  const std::size_t words = family.calibrationBackup ? 5 : 4;
+  if (address >= size && address < size + words) return static_cast<int>(address - size);
   return -1;
 }
 
 std::uint16_t ConfigAddress(const ChipState& chip, const FamilyModel& family, int slot) {
   if (!family.word12) return static_cast<std::uint16_t>(0x2000 + slot);
-  if (slot == 7) return 0x0FFF;
+  if (slot == 7) return ConfigWordAddress(chip, family);
   return static_cast<std::uint16_t>(chip.program.size() + static_cast<std::size_t>(slot));
 }
 
 void SetCodeProtected(ChipState& chip, bool on) {
-  const FamilyModel* family = FindFamilyModel(chip.family);
-  if (family == nullptr) return;
+  const std::optional<FamilyModel> family = PartModel(chip.device, chip.family);
+  if (!family) return;
   const std::uint16_t bits = family->protection.cpMask | family->protection.cpdMask;
   if (on)
     ConfigWord(chip) &= static_cast<std::uint16_t>(~bits);

@@ -40,12 +40,17 @@ struct StuckBit {
   bool operator==(const StuckBit&) const = default;
 };
 
+// The slot of ChipState::config that holds the backup calibration word of
+// the 12-bit flash parts (the word after the IDs).
+inline constexpr int kBackupCalibrationSlot = 4;
+
 struct ChipState {
   std::string device;  // catalogue name
   Family family = Family::None;
   std::vector<std::uint16_t> program;
   // 14-bit: 2000h on (FamilyModel::configWords of them). 12-bit: IDs in
-  // 0-3, the configuration word in 7.
+  // 0-3, the configuration word in 7; on the 12-bit flash parts with
+  // calibration its backup in 4.
   std::vector<std::uint16_t> config = std::vector<std::uint16_t>(8);
   std::vector<std::uint8_t> data;
 
@@ -77,6 +82,9 @@ std::optional<ChipState> MakeBlankChip(const std::string& device);
 // The erased value of a configuration-area word.
 std::uint16_t ErasedConfig(const FamilyModel& family);
 
+// The address counter's position of the configuration word: 2007h, FFFh,
+// or on the 12-bit flash parts the last address of twice program memory.
+std::uint16_t ConfigWordAddress(const ChipState& chip, const FamilyModel& family);
 // Index into ChipState::config of a Config-space address; -1 when the
 // address holds no word.
 int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t address);

@@ -53,6 +53,27 @@ constexpr FamilyModel kEprom12Part{.technology = T::Eprom,
                                    .configImplemented = 0x0FFF,
                                    .calibration = C::MovlwLastWord};
 
+// 12-bit flash parts (DS41228, DS41266, DS41227, DS41226, DS41257, DS41258,
+// DS41207, DS41208, DS41243, as Pickle's pic12.c quotes them with their
+// pages): Begin Programming (08h) only clears bits and is ended by End
+// Programming (0Eh) after TPROG 2 ms, then TDIS 100 us; Bulk Erase Program
+// Memory (09h) needs TERA 10 ms. Entry supply first: THLD0 5 us from Vdd to
+// Vpp, TPPDP 5 us before the first command. No Load Configuration: the
+// counter reaches the IDs and the configuration word by Increment Address.
+// Protection leaves 000h-03Fh readable (Piklab's protected ranges 040:...).
+constexpr FamilyModel kFlash12Part{
+    .word12 = true,
+    .counterWraps = true,
+    .commands = kEprom12 | CommandBit(serial::BulkEraseProgramMemory),
+    .endProgramming = serial::EndProgrammingEprom,
+    .times = {.eraseProgramUs = 2000,
+              .eraseUs = 10000,
+              .dischargeUs = 100,
+              .vddToVppUs = 5,
+              .vppToCommandUs = 5},
+    .protection = {.cpMask = 0x0008, .readableWhenProtected = 0x40},
+    .configImplemented = 0x0FFF};
+
 // Cycle times are the makers' maximums, taken as the least time the host
 // must wait (microseconds): for a family of several parts, the longest any
 // of them needs. The documents are quoted as Pickle's command tables cite
@@ -77,7 +98,7 @@ constexpr FamilyModel k16F7xPart{
     .times = {.eraseProgramUs = 1000, .eraseUs = 30000, .dischargeUs = 1000},
     .protection = {.cpMask = 0x0010}};
 
-constexpr std::array<FamilyModel, 17> kModels{{
+constexpr std::array<FamilyModel, 19> kModels{{
     // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
     // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
@@ -174,6 +195,19 @@ constexpr std::array<FamilyModel, 17> kModels{{
      .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
      .entry = {.intOscMask = 0x0012, .intOscValue = 0x0010, .mclreBit = 0x0020}},
 
+    // 10F200-206, 10F220/222, 12F508-510, 16F505/506: the calibration MOVLW
+    // in the last word, its backup after the IDs; the calibration word reads
+    // through protection (Piklab: 040:0FE, 040:3FE)
+    Like(kFlash12Part, F::Pic12F5xx,
+         [](FamilyModel& m) {
+           m.calibrationBackup = true;
+           m.calibration = C::MovlwLastWord;
+           m.protection.calibrationReadable = true;
+         }),
+
+    // 16F54, 16F57, 16F59: no calibration
+    Like(kFlash12Part, F::Pic16F5x, kNoDifferences),
+
     // 16F87/88 (DS39607): both begin commands externally timed and ended by
     // 17h (TPROG1, TPROG2 1 ms); Chip Erase after Load Configuration clears
     // everything, protected or not (TPROG4 10 ms); 4 write latches. 08h
@@ -242,6 +276,21 @@ constexpr std::array<FamilyModel, 17> kModels{{
          }),
 }};
 
+// Parts whose silicon differs from their family's row: p16f505.inc and
+// p16f506.inc put CP in bit 4; the 16F57 and 16F59 latch four words
+// (Pickle's pic12.c part table, DS41208 and DS41243).
+struct PartSilicon {
+  std::string_view device;
+  void (*change)(FamilyModel&);
+};
+
+constexpr PartSilicon kPartSilicon[] = {
+    {"16F505", [](FamilyModel& m) { m.protection.cpMask = 0x0010; }},
+    {"16F506", [](FamilyModel& m) { m.protection.cpMask = 0x0010; }},
+    {"16F57", [](FamilyModel& m) { m.writeLatches = 4; }},
+    {"16F59", [](FamilyModel& m) { m.writeLatches = 4; }},
+};
+
 // The silicon's own ID words, kept apart from the catalogue's on purpose: a
 // simulated chip answers what the makers' programming specifications say,
 // so a wrong catalogue ID shows up as a mismatch. A group name answers as
@@ -308,6 +357,15 @@ const FamilyModel* FindFamilyModel(Family family) {
   for (const FamilyModel& m : kModels)
     if (m.family == family) return &m;
   return nullptr;
+}
+
+std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family) {
+  const FamilyModel* row = FindFamilyModel(family);
+  if (row == nullptr) return std::nullopt;
+  FamilyModel model = *row;
+  for (const PartSilicon& part : kPartSilicon)
+    if (part.device == deviceName) part.change(model);
+  return model;
 }
 
 std::uint16_t FactoryDeviceId(std::string_view deviceName) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "devices/family.h"
@@ -36,9 +37,16 @@ struct CycleTimes {
   std::uint32_t eraseUs = 0;         // bulk, chip and setup-sequence erases
   std::uint32_t epromPulseUs = 0;    // least length of an EPROM programming pulse
   std::uint32_t rowEraseUs = 0;      // 11h
-  // After an End Programming command the programming voltage discharges;
-  // a command that starts sooner is not taken (0: no such rule).
+  // After an End Programming command the programming voltage discharges:
+  // on the 12-bit flash parts, whose 08h cycle End Programming ends, the
+  // least time from End Programming to the next command for the word to
+  // take; on the others a command that starts sooner is not taken (0: no
+  // such rule).
   std::uint32_t dischargeUs = 0;
+  // Entry, supply first: the least time from Vdd to Vpp, and from Vpp to
+  // the first command (0: no least time).
+  std::uint32_t vddToVppUs = 0;
+  std::uint32_t vppToCommandUs = 0;
 };
 
 // How the erase commands behave.
@@ -61,6 +69,7 @@ struct Protection {
   std::uint16_t cpMask = 0;                 // program memory protected when any of these reads 0
   std::uint16_t cpdMask = 0;                // data EEPROM protected when any of these reads 0
   std::uint16_t readableWhenProtected = 0;  // words from 0 that protection leaves readable
+  bool calibrationReadable = false;         // the last program word reads through protection
 };
 
 // With (config & intOscMask) == intOscValue and the MCLRE bit 0 the part
@@ -75,14 +84,20 @@ struct EntryRule {
 struct FamilyModel {
   Family family = Family::None;
   Technology technology = Technology::Flash;
-  bool word12 = false;               // 12-bit words, counter starts on the configuration word
+  bool word12 = false;  // 12-bit words, counter starts on the configuration word
+  // 12-bit flash: the counter runs over twice the program memory and wraps
+  // to 0; the configuration word is its last address (1FFh on a 256-word
+  // part), the IDs follow program memory.
+  bool counterWraps = false;
+  // A copy of the calibration word follows the four IDs (12-bit flash).
+  bool calibrationBackup = false;
   std::uint8_t commandMask = 0x3F;   // 3Fh, or 1Fh where the top command bit is don't-care
   std::uint64_t commands = 0;        // CommandBit of every command the part decodes
   std::uint8_t endProgramming = 0;   // command that ends an externally timed cycle
   bool programOnlyExternal = false;  // 18h runs until endProgramming instead of timing itself
-  // Program-memory words one program-only cycle writes (18h, or 08h where it
-  // does not erase): the loads go to the latch of the counter's position in
-  // its aligned row, and the cycle programs every latch loaded since the
+  // Program-memory words one programming cycle writes (18h; 08h on the
+  // 12-bit flash parts): the loads go to the latch of the counter's position
+  // in its aligned row, and the cycle programs every latch loaded since the
   // last one. 1: the cycle writes the word under the counter.
   std::uint8_t writeLatches = 1;
   EraseRules erase{};
@@ -102,6 +117,11 @@ struct FamilyModel {
 
 // The row of a family; nullptr for Family::None.
 const FamilyModel* FindFamilyModel(Family family);
+
+// The model of one part: its family's row with what the part's own silicon
+// changes (the 16F505/506 protect on bit 4, the 16F57/59 latch four words).
+// nullopt for Family::None.
+std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family);
 
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
 

@@ -22,8 +22,8 @@ bool HasFrame(std::uint8_t command) {
 
 SimChip::SimChip(ChipState state)
     : state_(std::move(state)),
-      family_(FindFamilyModel(state_.family)),
-      rowLatches_(family_->writeLatches, WordMask(*family_)) {}
+      family_(PartModel(state_.device, state_.family).value()),
+      rowLatches_(family_.writeLatches, WordMask(family_)) {}
 
 void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool vdd = (lines & kVddOff) == 0;
@@ -52,17 +52,20 @@ void SimChip::PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs) {
     return;
   }
   if (!wasVdd) {
+    supplyOnUs_ = nowUs;
     // Supply arrives: with Vpp already on the part goes straight into
     // programming mode whatever its configuration.
     if (vpp)
-      EnterProgramming();
+      EnterProgramming(nowUs);
     else
       mode_ = RunsWithoutMclr() ? Mode::Running : Mode::Reset;
     return;
   }
   if (vpp) {
-    // A part already running its own program ignores the late Vpp.
-    if (mode_ == Mode::Reset) EnterProgramming();
+    // A part already running its own program ignores the late Vpp, and one
+    // that gets it sooner than its hold time after the supply stays in reset.
+    const bool held = nowUs - supplyOnUs_ >= family_.times.vddToVppUs;
+    if (mode_ == Mode::Reset && held) EnterProgramming(nowUs);
     return;
   }
   if (mode_ == Mode::Programming) {
@@ -73,20 +76,21 @@ void SimChip::PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs) {
 }
 
 bool SimChip::RunsWithoutMclr() const {
-  if (family_->entry.mclreBit == 0) return false;
+  if (family_.entry.mclreBit == 0) return false;
   const std::uint16_t config = ConfigWord(state_);
-  return (config & family_->entry.intOscMask) == family_->entry.intOscValue &&
-         (config & family_->entry.mclreBit) == 0;
+  return (config & family_.entry.intOscMask) == family_.entry.intOscValue &&
+         (config & family_.entry.mclreBit) == 0;
 }
 
-void SimChip::EnterProgramming() {
+void SimChip::EnterProgramming(std::uint64_t nowUs) {
   mode_ = Mode::Programming;
   phase_ = Phase::Command;
   bits_ = 0;
   shift_ = 0;
   driving_ = false;
-  counter_ = family_->word12 ? 0x0FFF : 0;
-  programLatch_ = WordMask(*family_);
+  listensFromUs_ = nowUs + family_.times.vppToCommandUs;
+  counter_ = family_.word12 ? ConfigWordAddress(state_, family_) : 0;
+  programLatch_ = WordMask(family_);
   dataLatch_ = 0xFF;
   dataLoadedLast_ = false;
   rowLoaded_ = 0;
@@ -112,16 +116,17 @@ void SimChip::RisingEdge() {
 void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
   switch (phase_) {
     case Phase::Command:
+      if (nowUs < listensFromUs_) return;  // too soon after Vpp: unheard
       if (bits_ == 0) {
-        if (pending_ != Pending::None) Settle(nowUs);
+        CommandStarts(nowUs);
         commandStartUs_ = nowUs;
       }
       if (bit) shift_ |= static_cast<std::uint16_t>(1u << bits_);
       if (++bits_ == 6) {
-        const std::uint8_t command = static_cast<std::uint8_t>(shift_) & family_->commandMask;
+        const std::uint8_t command = static_cast<std::uint8_t>(shift_) & family_.commandMask;
         bits_ = 0;
         shift_ = 0;
-        const bool known = (family_->commands >> command) & 1;
+        const bool known = (family_.commands >> command) & 1;
         // Too soon after End Programming: neither the command nor its frame
         // is taken.
         frameIgnored_ = commandStartUs_ < dischargedAtUs_;

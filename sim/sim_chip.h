@@ -17,10 +17,16 @@
 // - Where the family gives a discharge time after End Programming, a
 //   command that starts before it has passed is not taken (nor its data
 //   frame): the programmer loses its place.
+// - On the 12-bit flash parts End Programming ends the cycle, and the word
+//   takes only when the discharge time has passed after it before the next
+//   command; entry needs its hold times (supply to Vpp, Vpp to the first
+//   command): a Vpp too soon leaves the chip in reset, a command too soon
+//   goes unheard.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "sim/chip_state.h"
@@ -52,7 +58,8 @@ class SimChip {
 
   ChipState& state() { return state_; }
   const ChipState& state() const { return state_; }
-  const FamilyModel& family() const { return *family_; }
+  // The part's model: its family's row with the part's own differences.
+  const FamilyModel& family() const { return family_; }
   Mode mode() const { return mode_; }
   std::uint16_t counter() const { return counter_; }
 
@@ -91,7 +98,13 @@ class SimChip {
   enum class Armed : std::uint8_t { None, Setup1, Setup2, BulkProgram, BulkData };
 
   void PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs);
-  void EnterProgramming();
+  void EnterProgramming(std::uint64_t nowUs);
+  // A command begins: the cycle before it finishes, or (12-bit flash) waits
+  // for End Programming and its discharge time.
+  void CommandStarts(std::uint64_t nowUs);
+  // The write in progress is one End Programming ends, followed by its
+  // discharge time (12-bit flash).
+  bool EndedByCommand() const;
   bool RunsWithoutMclr() const;
   void FallingEdge(bool bit, std::uint64_t nowUs);
   void RisingEdge();
@@ -105,8 +118,9 @@ class SimChip {
   void StartErase(Pending what, bool configToo, std::uint64_t nowUs);
   void StartRowErase(std::uint64_t nowUs);
   void ApplyEraseRow();
+  void StartBulkErase12(std::uint64_t nowUs);
   void ApplyPending();
-  void ApplyEraseProgram(bool configToo);
+  void ApplyEraseProgram(bool configToo, bool idsToo);
   void ApplyEraseData();
   void ApplyEpromPulse();
   void ApplyRow();
@@ -119,11 +133,13 @@ class SimChip {
   std::uint16_t Stored(Location at) const;
 
   ChipState state_;
-  const FamilyModel* family_;
+  FamilyModel family_;
 
   // Lines as last written.
   bool vdd_ = false, vpp_ = false, clock_ = false, data_ = false;
   Mode mode_ = Mode::Off;
+  std::uint64_t supplyOnUs_ = 0;     // when the supply came
+  std::uint64_t listensFromUs_ = 0;  // commands before this go unheard
 
   // Serial engine.
   Phase phase_ = Phase::Command;
@@ -156,6 +172,11 @@ class SimChip {
   std::uint32_t pendingRowLoaded_ = 0;
   bool pendingErase_ = false;  // Write: erase before writing
   bool pendingConfigToo_ = false;
+  bool pendingIdsToo_ = false;
+  // 12-bit flash: the write's time has passed and End Programming is awaited
+  // (endedAtUs_ unset) or its discharge time is running.
+  bool awaitingDischarge_ = false;
+  std::optional<std::uint64_t> endedAtUs_;
   Location pendingAt_;
   std::uint16_t pendingValue_ = 0;
   std::uint64_t pendingStartUs_ = 0;

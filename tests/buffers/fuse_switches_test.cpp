@@ -45,10 +45,12 @@ TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
     s.ShowFuses(0x3FFF);
     EXPECT_EQ(VisibleCaptions(s), initial);
     for (int n = 2; n <= spec.SlotCount(); ++n) {
-      const std::string& set = s.Slot(n).setCaption;
+      // A name that starts with CP or Cpd (the 10F22x's MCPU is a pull-up,
+      // CCPMX a pin choice).
+      const std::string& caption = s.Slot(n).setCaption;
+      const std::size_t name = caption.find_first_not_of(' ');
       const bool protect =
-          (set.find("CP") != std::string::npos && set.find("CCP") == std::string::npos) ||
-          set.find("Cpd") != std::string::npos;
+          caption.compare(name, 2, "CP") == 0 || caption.compare(name, 3, "Cpd") == 0;
       EXPECT_EQ(s.Slot(n).protects, protect) << s.Slot(n).setCaption;
       EXPECT_FALSE(s.Slot(n).hint.empty());
     }
@@ -107,6 +109,19 @@ TEST(FuseSwitches, Fosc0ToggleOn12F629ChangesOnlyBitZero) {
   EXPECT_EQ(s.Slot(1).caption, " FOSC0: 1");
   s.Click(1, word);
   EXPECT_EQ(word, 0x3FFC);
+}
+
+// The 10F20x have no oscillator bits: slot 1 names their one setting and a
+// click leaves the word alone.
+TEST(FuseSwitches, FixedOscillatorOn10F20xChangesNothing) {
+  FuseSwitches s;
+  s.ApplyLayout(FuseLayout::Pic10F20x);
+  for (std::uint16_t word : {std::uint16_t{0x0FFF}, std::uint16_t{0x0FEC}}) {
+    const std::uint16_t before = word;
+    s.Click(1, word);
+    EXPECT_EQ(word, before);
+    EXPECT_EQ(s.Slot(1).caption, " FOSC:INTRC");
+  }
 }
 
 // The direction comes from the caption, not from the word: a word that

@@ -71,7 +71,7 @@ TEST(DeviceIdCli, DevicesLongPrintsIdsLatchesCalibrationAndPins) {
   lpt::testing_files::ScratchDir dir("lptpic_cli_long_");
   const CliRun run = lpt::testing_files::RunCliIn(dir.path, "devices --long");
   ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_THAT(run.out, HasSubstr("\n16F88\t41\t4096\t256\t3FFF/0003\t41\t41\tsimulator\n"
+  EXPECT_THAT(run.out, HasSubstr("\n16F88\t43\t4096\t256\t3FFF/0003\t48\t41\tsimulator\n"
                                  "\tdevice ID 0760, revision in bits 3:0\n"
                                  "\twrites rows of 4 words\n"
                                  "\tIn the socket: DIP18, pin 1 over hole 12 of strip 1.\n"

@@ -120,6 +120,26 @@ TEST_F(DeviceOpsCli, AChipThatLostItsCalibrationIsNoSuccess) {
   EXPECT_EQ(run.code, 0) << "the rest was programmed: " << run.err;
 }
 
+// A 10F200 file whose OSCCAL word (0FFh: MOVLW 12h) differs from the
+// chip's: Program All keeps the chip's and says so; --overwrite-osccal
+// writes the file's, and the chip's stays in the backup at 104h.
+TEST_F(DeviceOpsCli, OsccalIsKeptUnlessOverwritingIsAskedFor) {
+  Write("osccal.hex", ":020000000A0AEA\n:0201FE00120CE1\n:00000001FF\n");
+  const std::string sim = "-q --port sim:chip.txt --device 10F200 ";
+  CliRun run = Cli(sim + "program osccal.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "OSCCAL kept: the chip's C80 stays at 0FFh; the file's C12 was not written.\n");
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\n0F8 FFF FFF FFF FFF FFF FFF FFF C80\n"));
+
+  run = Cli(sim + "program --overwrite-osccal osccal.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("OSCCAL written from the file: C12 at 0FFh"));
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\n0F8 FFF FFF FFF FFF FFF FFF FFF C12\n"));
+  EXPECT_THAT(lpt::testing_files::ReadFile(dir_ / "chip.txt"),
+              HasSubstr("config 0FFF 0FFF 0FFF 0FFF 0C80 "));
+}
+
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

@@ -32,11 +32,14 @@ std::string LayoutName(FuseLayout layout) { return "L" + std::to_string(FuseLayo
 // "DIP18", "DIP28 wired 14C000": the package and, for a wired chip, its wiring.
 std::string PackageText(const DeviceRecord& r) {
   static const std::map<Package, std::string> kNames{
-      {Package::Dip8, "DIP8"},   {Package::Dip14, "DIP14"}, {Package::Dip18, "DIP18"},
-      {Package::Dip28, "DIP28"}, {Package::Dip40, "DIP40"}, {Package::Plcc68, "PLCC68"}};
+      {Package::Dip8, "DIP8"},      {Package::Dip14, "DIP14"}, {Package::Dip18, "DIP18"},
+      {Package::Dip28, "DIP28"},    {Package::Dip40, "DIP40"}, {Package::Plcc68, "PLCC68"},
+      {Package::Sot23_6, "SOT23-6"}};
+  static const std::map<Wiring, std::string> kWirings{{Wiring::Pic14C000, " wired 14C000"},
+                                                      {Wiring::Pic16C92x, " wired 16C92x"},
+                                                      {Wiring::IcspCable, " ICSP cable"}};
   std::string text = kNames.count(r.package) ? kNames.at(r.package) : "?";
-  if (r.wiring == Wiring::Pic14C000) text += " wired 14C000";
-  if (r.wiring == Wiring::Pic16C92x) text += " wired 16C92x";
+  if (kWirings.count(r.wiring)) text += kWirings.at(r.wiring);
   return text;
 }
 

@@ -5,6 +5,7 @@
 // the command, the boxes and the "Ok" mark after it, and the views after a
 // command or a file.
 #include <QAction>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "app/click_panel.h"
 #include "app/command_events.h"
 #include "app/command_feedback.h"
+#include "app/dialog_device.h"
 #include "app/fuse_panel.h"
 #include "app/message_boxes.h"
 #include "app/progress_panel.h"
@@ -163,6 +165,43 @@ class CommandRunTest : public QObject {
     window_->SetUpDevice("12F629/675");
     RunToEnd(*window_, &ReadChip);
     QVERIFY(!window_->Actions().programFusesOnly->isEnabled());
+  }
+
+  // A 12-bit flash part keeps its OSCCAL word against the file's, and the
+  // warning names the value kept; with "Overwrite OSCCAL" checked the
+  // file's goes in. Parts without OSCCAL do not offer the choice.
+  void overwriteOsccalDecidesTheLastWord() {
+    const auto select = [this](const QString& name) {
+      WithModal<app::DeviceDialog>(
+          [&] { window_->Actions().selectDevice->trigger(); },
+          [&](app::DeviceDialog* dialog) {
+            dialog->deviceList_->setCurrentItem(
+                dialog->deviceList_->findItems(name, Qt::MatchExactly).front());
+            dialog->okButton_->click();
+          });
+    };
+    select(QStringLiteral("16F54"));
+    QVERIFY(!window_->Actions().overwriteOsccal->isEnabled());
+    select(QStringLiteral("12F508"));  // the simulated socket takes a new 12F508
+    QVERIFY(window_->Actions().overwriteOsccal->isEnabled());
+    QCOMPARE(RunToEnd(*window_, &ReadChip), CommandResult::Ok);
+    const QString chip = CellText(window_->ProgramGrid(), 63, 8);
+    QVERIFY(chip.startsWith(QLatin1Char('C')));
+    const QString file =
+        chip == QStringLiteral("C12") ? QStringLiteral("C34") : QStringLiteral("C12");
+    for (bool overwrite : {false, true}) {
+      BoxRecorder boxes;
+      if (overwrite) window_->Actions().overwriteOsccal->trigger();
+      window_->Buffers().ProgramCell(63, 8) = file.toStdString();
+      QCOMPARE(RunToEnd(*window_, &ProgramAll), CommandResult::Ok);
+      QCOMPARE(boxes.boxes.size(), std::size_t{1});
+      QCOMPARE(boxes.boxes[0].kind, app::BoxKind::Warning);
+      const QString kept =
+          overwrite ? file + QStringLiteral(" at 1FFh") : chip + QStringLiteral(" stays at 1FFh");
+      QVERIFY2(boxes.boxes[0].text.contains(kept), qPrintable(boxes.boxes[0].text));
+      QCOMPARE(RunToEnd(*window_, &ReadChip), CommandResult::Ok);
+      QCOMPARE(CellText(window_->ProgramGrid(), 63, 8), overwrite ? file : chip);
+    }
   }
 
   // "Ok" shows for 300 ms after a check that passed, once the command has

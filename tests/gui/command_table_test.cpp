@@ -58,8 +58,8 @@ class CommandTableTest : public QObject {
   }
 
   // The main menu as the user guide describes it; Detect, Adapter, its
-  // test, Check device ID and the Timing submenu are this program's
-  // additions.
+  // test, Check device ID, Overwrite OSCCAL and the Timing submenu are this
+  // program's additions.
   void menusHoldTheirItemsInOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
@@ -79,10 +79,15 @@ class CommandTableTest : public QObject {
                                            "&Read|"};
     QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "I&D|"};
     QTest::newRow("Option") << "&Option"
-                            << QStringList{"Output &Port|",           "&Adapter…|",
-                                           "Adapter &test…|",         "Standart &color Windows|",
-                                           "&Save settings on Exit|", "&Delay|",
-                                           "Check device &ID|",       ">&Timing"};
+                            << QStringList{"Output &Port|",
+                                           "&Adapter…|",
+                                           "Adapter &test…|",
+                                           "Standart &color Windows|",
+                                           "&Save settings on Exit|",
+                                           "&Delay|",
+                                           "Check device &ID|",
+                                           "Overwrite &OSCCAL|",
+                                           ">&Timing"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }

@@ -75,6 +75,7 @@ class DeviceLayoutTest : public QObject {
     QTest::newRow("16F877") << "16F877" << true << true << true << true << true;
     QTest::newRow("12F629/675") << "12F629/675" << true << false << true << false << true;
     QTest::newRow("16F627A") << "16F627A" << true << false << true << false << true;
+    QTest::newRow("10F200") << "10F200" << false << false << true << false << false;
   }
   void layoutsHideAndRestoreControls() {
     QFETCH(QString, device);
@@ -106,6 +107,11 @@ class DeviceLayoutTest : public QObject {
     QCOMPARE(CellText(programGrid, 0, 1), QStringLiteral("FFF"));
     QCOMPARE(CellText(programGrid, 127, 8), QStringLiteral("FFF"));
     QCOMPARE(CellText(programGrid, 127, 0), QStringLiteral("3F8"));
+
+    window_->SetUpDevice("16F57");
+    QCOMPARE(programGrid->model()->rowCount(), 256);
+    QCOMPARE(CellText(programGrid, 255, 0), QStringLiteral("7F8"));
+    QCOMPARE(CellText(programGrid, 255, 8), QStringLiteral("FFF"));
 
     window_->SetUpDevice("16F877");
     QCOMPARE(programGrid->model()->rowCount(), 1024);

@@ -109,12 +109,19 @@ class DeviceDialogTest : public QObject {
 
   // Every part that sits in the socket is drawn with each pin over the hole
   // its seat names, on both strips, and no pin beyond; the wired parts (whose
-  // wires start on socket holes, checked below) widen the dialog.
+  // wires start on socket holes, checked below) widen the dialog. A part on
+  // an ICSP cable leaves the socket empty.
   void everyPartIsDrawnOverItsSeat() {
     for (const lpt::DeviceRecord& device : lpt::AllDevices()) {
       const QString name = QString::fromUtf8(device.name.data(), device.name.size());
       const QImage image = DrawDevicePicture(name, QColor(kFace));
       const std::optional<lpt::SocketSeat> seat = lpt::SeatOf(device.package);
+      if (device.wiring == lpt::Wiring::IcspCable) {
+        QVERIFY2(DeviceDialogWidth(name) == 371, qPrintable(name));
+        for (int r = 1; r <= 3; ++r)
+          for (int h = 1; h <= 20; ++h) QVERIFY2(Hole(image, h, r) != kPinColour, qPrintable(name));
+        continue;
+      }
       if (device.wiring != lpt::Wiring::None || !seat) {
         QVERIFY2(DeviceDialogWidth(name) > 371, qPrintable(name));
         continue;
@@ -239,7 +246,8 @@ class DeviceDialogTest : public QObject {
     dialog.deviceList_->setFocus();
     QApplication::processEvents();
     QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("16F999"));
-    dialog.deviceList_->setCurrentRow(3);
+    dialog.deviceList_->setCurrentItem(
+        dialog.deviceList_->findItems(QStringLiteral("12C509A"), Qt::MatchExactly).front());
     QCOMPARE(dialog.nameLabel_->text(), QStringLiteral("12C509A"));
     QCOMPARE_EQ(dialog.Picture().pixel(HoleCentreX(12), HoleCentreY(1)) & 0xFFFFFF, kPinColour);
   }

@@ -79,6 +79,9 @@ TEST(AdapterTable, ABoardThatCannotSwitchVddWarnsForChipsThatNeedVppFirst) {
       {"Myke's EL Cheapo", "16F628A", 0x3FFF, "with low-voltage programming on"},
       {"Myke's EL Cheapo", "16F628A", 0x3F7F, ""},  // LVP off
       {"Myke's EL Cheapo", "16F84", 0x0000, ""},
+      // DS41228 enters supply first, whatever the configuration (here MCLR
+      // off: _MCLRE_OFF of p10f200.inc).
+      {"Myke's EL Cheapo", "10F200", 0x0FEF, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.adapter) + " " + c.device);

@@ -16,27 +16,33 @@ using testing::R;
 using testing::Us;
 using testing::W;
 
-EventLog ResetEvents(bool vppFirst) {
+// `holdUs`: the wait between the first and the second line switched on.
+EventLog ResetEvents(bool vppFirst, std::uint32_t holdUs = 2) {
   if (vppFirst) return {W(0x378, 0x08), Ms(10), W(0x378, 0x0C), Us(6), W(0x378, 0x04), Ms(1)};
-  return {W(0x378, 0x08), Ms(10), W(0x378, 0x00), Us(2), W(0x378, 0x04), Ms(1)};
+  return {W(0x378, 0x08), Ms(10), W(0x378, 0x00), Us(holdUs), W(0x378, 0x04), Ms(1)};
 }
 
+// The 12-bit flash families (41, 42) enter supply first and hold 5 us
+// before Vpp (THLD0 of DS41228, DS41226, DS41207).
 TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
   struct Case {
     int family;
     bool vppFirst;
+    std::uint32_t holdUs;
   };
-  const Case cases[] = {{1, false},  {4, false}, {17, false}, {20, false}, {21, false}, {22, true},
-                        {24, false}, {25, true}, {27, false}, {28, true},  {30, false}, {40, true},
-                        {41, false}, {42, true}, {43, false}, {44, false}, {45, false}};
+  const Case cases[] = {{1, false, 2},  {4, false, 2},  {17, false, 2}, {20, false, 2},
+                        {21, false, 2}, {22, true, 6},  {24, false, 2}, {25, true, 6},
+                        {27, false, 2}, {28, true, 6},  {30, false, 2}, {40, true, 6},
+                        {41, false, 5}, {42, false, 5}, {43, false, 2}, {44, true, 6},
+                        {45, false, 2}, {46, false, 2}, {47, false, 2}};
   for (const Case& c : cases) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);
       ProtocolRig rig;
-      rig.device.family = Family{c.family};
+      rig.device.family = static_cast<Family>(c.family);
       rig.proto.SetDelayMode(mode);
       rig.proto.ResetPic();
-      EXPECT_EQ(rig.log, ResetEvents(c.vppFirst));
+      EXPECT_EQ(rig.log, ResetEvents(c.vppFirst, c.holdUs));
     }
   }
   // Every catalogue family is covered above.

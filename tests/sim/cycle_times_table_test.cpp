@@ -46,7 +46,11 @@ TEST(CycleTimesTable, AWriteATenthShortOfTheTableIsLost) {
     if (row.command != "08h" && row.command != "18h") continue;
     for (const std::string& part : row.parts) {
       const DeviceRecord* record = testing_data::RecordOfPart(part);
-      if (record == nullptr || DatasheetWaits(record->family) == nullptr) continue;
+      // The 12-bit flash writes end with End Programming and its discharge
+      // time: flash12_model_test.cpp cuts each of their waits.
+      if (record == nullptr || DatasheetWaits(record->family) == nullptr ||
+          IsWord12Family(record->family))
+        continue;
       for (const std::string& cell : row.cells) {
         SCOPED_TRACE(part + " " + cell + " " + row.command);
         const std::string name(record->name);
