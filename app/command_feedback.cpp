@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/command_feedback.h"
 
+#include <utility>
+
 #include "app/command_events.h"
 #include "app/progress_panel.h"
 
@@ -15,6 +17,7 @@ BoxKind BoxFor(FailureKind kind) {
     case FailureKind::Warning:
       return BoxKind::Warning;
     case FailureKind::Error:
+    case FailureKind::WrongDevice:
       break;
   }
   return BoxKind::Error;
@@ -37,6 +40,10 @@ CommandFeedback::CommandFeedback(QWidget* window, ProgressPanel* panel, const Co
   connect(&events, &CommandEvents::passStarted, panel_, &ProgressPanel::SetPassName);
   connect(&events, &CommandEvents::failed, this,
           [this](const QString& message, const QString& location, FailureKind kind) {
+            if (kind == FailureKind::WrongDevice) {
+              wrongDevice_ = message;
+              return;
+            }
             boxes_.push_back({BoxFor(kind), message, location});
           });
   connect(&events, &CommandEvents::adapterNotFound, this, [this](const QString& reason) {
@@ -49,6 +56,7 @@ void CommandFeedback::Begin(bool okMark) {
   EndOkMark();  // a mark of the command before
   okMark_ = okMark;
   boxes_.clear();
+  wrongDevice_.clear();
 }
 
 void CommandFeedback::OnStarted() {
@@ -77,14 +85,16 @@ void CommandFeedback::EndOkMark() {
   panel_->hide();
 }
 
-void CommandFeedback::Finish(const QString& closing) {
+bool CommandFeedback::Finish(const QString& closing) {
   // Down already, unless the command ended without telling (it threw).
   if (!markShown_) panel_->hide();
   // Taken first: a box's own event loop must not see them again.
   const std::vector<Box> boxes = std::move(boxes_);
   boxes_.clear();
+  const QString wrongDevice = std::exchange(wrongDevice_, QString());
   for (const Box& box : boxes) ShowBox(window_, box.kind, box.text, box.detail);
   if (!closing.isEmpty()) ShowBox(window_, BoxKind::Plain, closing);
+  return !wrongDevice.isEmpty() && AskToContinue(window_, wrongDevice);
 }
 
 }  // namespace lpt::app

@@ -32,7 +32,9 @@ class CommandFeedback : public QObject {
   void Begin(bool okMark);
   // The command's thread has ended: the panel is down (unless "Ok" shows),
   // then its failures and `closing` (the stop's message) each in its box.
-  void Finish(const QString& closing = {});
+  // A stop because the chip is another part asks whether to go on: true
+  // when the user chose Continue.
+  bool Finish(const QString& closing = {});
 
   // The "Ok" mark's time; its end lowers the panel.
   const QTimer& OkMarkTimer() const { return okMarkTimer_; }
@@ -54,6 +56,7 @@ class CommandFeedback : public QObject {
   bool okMark_ = false;     // the running command shows "Ok" when it succeeds
   bool markShown_ = false;  // "Ok" is up
   std::vector<Box> boxes_;
+  QString wrongDevice_;  // the chip is another part: asked with Continue
 };
 
 }  // namespace lpt::app

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include "app/main_window.h"
+#include "ops/device_id.h"
 
 namespace lpt::app {
 
@@ -153,6 +154,11 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .toolBarPlace = 3,
        .toolBarHint = QT_TRANSLATE_NOOP("MainWindow", "Select processor"),
        .handler = &W::onSelectDevice},
+      {.action = &A::detect,
+       .objectName = "detectAction",
+       .text = QT_TRANSLATE_NOOP("MainWindow", "De&tect"),
+       .menu = Menu::Select,
+       .deviceCommand = &DetectDevice},
       {.action = &A::id,
        .objectName = "idAction",
        .text = QT_TRANSLATE_NOOP("MainWindow", "I&D"),
@@ -193,6 +199,12 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .menu = Menu::Option,
        .checkable = true,
        .handler = &W::onToggleDelay},
+      {.action = &A::checkDeviceId,
+       .objectName = "checkDeviceIdAction",
+       .text = QT_TRANSLATE_NOOP("MainWindow", "Check device &ID"),
+       .menu = Menu::Option,
+       .checkable = true,
+       .handler = &W::onToggleCheckDeviceId},
       // Off at every start: a file's OSCCAL word goes over the chip's own
       // only while the user asks for it.
       {.action = &A::overwriteOsccal,

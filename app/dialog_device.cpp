@@ -11,6 +11,7 @@
 #include "app/dialog_support.h"
 #include "app/package_drawing.h"
 #include "devices/catalogue.h"
+#include "devices/connection_help.h"
 
 namespace lpt::app {
 namespace {
@@ -18,6 +19,7 @@ namespace {
 constexpr int kClientHeight = 205;
 constexpr int kWidth = 371;
 constexpr int kItemHeight = 13;
+constexpr int kHelpLineHeight = 15;
 constexpr QRgb kNamePanelColour = 0xAEBDB0;
 
 }  // namespace
@@ -69,6 +71,12 @@ DeviceDialog::DeviceDialog(const QString& deviceName, QWidget* parent) : QDialog
   picture_->setGeometry(176, 104, kPictureWidth, kPictureHeight);
   picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+  connectionHelp_ = new QLabel(this);
+  connectionHelp_->setObjectName(QStringLiteral("connectionHelp"));
+  connectionHelp_->setWordWrap(true);
+  connectionHelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  connectionHelp_->hide();
+
   connect(okButton_, &QPushButton::clicked, this, &DeviceDialog::Confirm);
   connect(deviceList_, &QListWidget::itemDoubleClicked, this, &DeviceDialog::Confirm);
 
@@ -92,7 +100,16 @@ QString DeviceDialog::SelectedEntry() const {
 
 void DeviceDialog::RedrawPackage() {
   const QString name = SelectedEntry();
-  setFixedSize(DeviceDialogWidth(name), kClientHeight);
+  const int width = DeviceDialogWidth(name);
+  const DeviceRecord* record = FindDevice(name.toStdString());
+  QStringList help;
+  if (record != nullptr && record->wiring == Wiring::IcspCable)
+    for (const std::string& line : ConnectionHelp(*record)) help << QString::fromStdString(line);
+  const int helpHeight = help.isEmpty() ? 0 : kHelpLineHeight * static_cast<int>(help.size()) + 8;
+  connectionHelp_->setText(help.join(QLatin1Char('\n')));
+  connectionHelp_->setGeometry(16, kClientHeight, width - 32, helpHeight);
+  connectionHelp_->setVisible(!help.isEmpty());
+  setFixedSize(width, kClientHeight + helpHeight);
   const QColor face = palette().color(QPalette::Button);
   packageImage_ = DrawDevicePicture(name, face);
   // The picture area is transparent where it shows only the background, so

@@ -33,7 +33,7 @@ class DeviceDialog : public QDialog {
   QString ConfirmedName() const { return confirmed_; }
 
   // RedrawPackage: redraws the picture for the selected entry and sets
-  // the dialog width it needs.
+  // the dialog size it needs (taller with connection help).
   void RedrawPackage();
 
   QListWidget* deviceList_ = nullptr;
@@ -41,6 +41,9 @@ class DeviceDialog : public QDialog {
   QPushButton* okButton_ = nullptr;      // OK
   QPushButton* cancelButton_ = nullptr;  // Cancel
   QLabel* picture_ = nullptr;            // the picture
+  // How a part that needs an ICSP cable is connected
+  // (devices/connection_help.h); hidden for the others.
+  QLabel* connectionHelp_ = nullptr;
   const QImage& Picture() const { return packageImage_; }
 
  protected:

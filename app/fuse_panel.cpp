@@ -10,33 +10,58 @@
 namespace lpt::app {
 
 static_assert(kFuseSlotRects.size() == FuseSwitches::kSlots);
+static_assert(SecondWordSwitches::kSlots == 6);
 
-FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord, QWidget* parent)
+namespace {
+
+constexpr int kSlotsPerRow = 6;
+constexpr int kFirstSlotOfThirdRow = 13;
+
+// The second word's slot n in the row whose top is `top`: the columns of
+// the first word's lower rows.
+QRect SecondWordRect(int n, int top) {
+  const QRect column = kFuseSlotRects[static_cast<std::size_t>(kSlotsPerRow + n - 1)];
+  return {column.x(), top, column.width(), column.height()};
+}
+
+}  // namespace
+
+FusePanel::FusePanel(FuseSwitches& switches, std::uint16_t& fuseWord,
+                     SecondWordSwitches& secondSwitches, std::uint16_t& secondWord, QWidget* parent)
     : QGroupBox(QCoreApplication::translate("MainWindow", "Fuses"), parent),
       switches_(switches),
-      fuseWord_(fuseWord) {
+      fuseWord_(fuseWord),
+      secondSwitches_(secondSwitches),
+      secondWord_(secondWord) {
   setObjectName(QStringLiteral("fuseGroup"));
   setGeometry(kFuseGroupRect);
   SetGroupFrame(this);
   setAutoFillBackground(true);
-  const QFont bold = BoldFont(font());
   for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) {
-    auto* panel = new ClickPanel(this);
-    panel->setObjectName(QStringLiteral("fuseSlot%1").arg(slot));
-    panel->setGeometry(kFuseSlotRects[static_cast<std::size_t>(slot - 1)]);
-    panel->setFont(bold);
-    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    panel->setCursor(Qt::PointingHandCursor);
-    panel->hide();
+    ClickPanel* panel = MakeSlot(QStringLiteral("fuseSlot%1").arg(slot),
+                                 kFuseSlotRects[static_cast<std::size_t>(slot - 1)]);
     panels_[static_cast<std::size_t>(slot - 1)] = panel;
     connect(panel, &ClickPanel::clicked, this, [this, slot] { Clicked(slot); });
   }
+  for (int slot = 1; slot <= SecondWordSwitches::kSlots; ++slot) {
+    ClickPanel* panel = MakeSlot(QStringLiteral("secondFuseSlot%1").arg(slot), QRect());
+    secondPanels_[static_cast<std::size_t>(slot - 1)] = panel;
+    connect(panel, &ClickPanel::clicked, this, [this, slot] { SecondWordClicked(slot); });
+  }
 }
 
-void FusePanel::RefreshSlot(int slot) {
-  ClickPanel* panel = SlotPanel(slot);
-  if (panel == nullptr) return;
-  const FuseSlot& model = switches_.Slot(slot);
+ClickPanel* FusePanel::MakeSlot(const QString& name, const QRect& place) {
+  auto* panel = new ClickPanel(this);
+  panel->setObjectName(name);
+  panel->setGeometry(place);
+  panel->setFont(BoldFont(font()));
+  panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  panel->setCursor(Qt::PointingHandCursor);
+  panel->hide();
+  return panel;
+}
+
+void FusePanel::Draw(ClickPanel* panel, const FuseSlot& model) {
   panel->setText(QString::fromStdString(model.caption));
   panel->SetColor(model.protects ? kProtectColour : kSwitchColour);
   panel->setToolTip(QString::fromStdString(model.hint));
@@ -44,13 +69,32 @@ void FusePanel::RefreshSlot(int slot) {
 }
 
 void FusePanel::Refresh() {
-  for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) RefreshSlot(slot);
+  bool thirdRow = false;
+  for (int slot = 1; slot <= FuseSwitches::kSlots; ++slot) {
+    Draw(SlotPanel(slot), switches_.Slot(slot));
+    thirdRow = thirdRow || (slot >= kFirstSlotOfThirdRow && switches_.Slot(slot).visible);
+  }
+  // The second word's row comes under the first word's last row.
+  const int firstWordRows = thirdRow ? 3 : 2;
+  const int secondTop = kFuseSlotRects[0].y() + firstWordRows * kFuseRowPitch;
+  for (int slot = 1; slot <= SecondWordSwitches::kSlots; ++slot) {
+    SecondWordPanel(slot)->setGeometry(SecondWordRect(slot, secondTop));
+    Draw(SecondWordPanel(slot), secondSwitches_.Slot(slot));
+  }
+  const int rows = firstWordRows + (secondSwitches_.Shown() ? 1 : 0);
+  setFixedHeight(kFuseGroupRect.height() + (rows - 2) * kFuseRowPitch);
 }
 
 void FusePanel::Clicked(int slot) {
   switches_.Click(slot, fuseWord_);
   // Only the clicked switch changes its caption.
-  RefreshSlot(slot);
+  Draw(SlotPanel(slot), switches_.Slot(slot));
+  emit fuseWordChanged();
+}
+
+void FusePanel::SecondWordClicked(int slot) {
+  secondSwitches_.Click(slot, secondWord_);
+  Draw(SecondWordPanel(slot), secondSwitches_.Slot(slot));
   emit fuseWordChanged();
 }
 

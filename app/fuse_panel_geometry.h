@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 
 namespace lpt::app {
@@ -13,12 +14,21 @@ namespace lpt::app {
 inline constexpr unsigned kSwitchColour = 0xFDC795;   // ordinary switch
 inline constexpr unsigned kProtectColour = 0x7495B6;  // code protection
 
+// The client area and the command buttons' row under the fuse group, as
+// they are for a part whose switches take two rows; a part with more rows
+// grows the group, and the window and the buttons move down with it.
+inline constexpr QSize kClientSize{618, 296};
+inline constexpr int kButtonRowTop = 264;
+
 inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
+// Rows of switches are this far apart; the group's frame needs the rest.
+inline constexpr int kFuseRowPitch = 16;
 inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};
 
-// Slot n (1..12) is element n - 1: two rows of six, the last column one
-// pixel wider in the top row and the right half one wider in the bottom row.
-inline constexpr std::array<QRect, 12> kFuseSlotRects{{
+// Slot n (1..18) is element n - 1: rows of six, the last column one pixel
+// wider in the top row and the right half one wider in the others. The
+// third row is only used by parts with more than twelve switches.
+inline constexpr std::array<QRect, 18> kFuseSlotRects{{
     {8, 16, 72, 15},
     {80, 16, 72, 15},
     {152, 16, 72, 15},
@@ -31,6 +41,12 @@ inline constexpr std::array<QRect, 12> kFuseSlotRects{{
     {224, 32, 73, 15},
     {296, 32, 73, 15},
     {368, 32, 73, 15},
+    {8, 48, 72, 15},
+    {80, 48, 72, 15},
+    {152, 48, 73, 15},
+    {224, 48, 73, 15},
+    {296, 48, 73, 15},
+    {368, 48, 73, 15},
 }};
 
 }  // namespace lpt::app

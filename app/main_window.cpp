@@ -96,7 +96,7 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
 
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
-  client_->setFixedSize(618, 296);
+  client_->setFixedSize(kClientSize);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
 
@@ -161,7 +161,8 @@ void MainWindow::CreateClientArea(QWidget* client) {
     view->grid->setGeometry(8, 16, place->geometry.width() - 16, place->geometry.height() - 24);
   }
 
-  fusePanel_ = new FusePanel(fuses_, buffers_.FuseWord, client);
+  fusePanel_ =
+      new FusePanel(fuses_, buffers_.FuseWord, secondFuses_, buffers_.SecondFuseWord, client);
 
   const QFont bold = BoldFont(font());
   infoPanel_ = new ClickPanel(client);
@@ -208,6 +209,8 @@ void MainWindow::ReadSettings() {
   actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");
   actions_.delay->setChecked(settings_.delayMode == "true");
+  actions_.checkDeviceId->setChecked(settings_.checkDeviceId == "true");
+  opState_.checkDeviceId = settings_.checkDeviceId == "true";
   SetTiming(ParseTimingProfile(settings_.timing).value_or(TimingProfile::Standard));
   if (options_.timing) {  // this run only: path.dat keeps its profile
     const std::string saved = settings_.timing;
@@ -232,11 +235,13 @@ void MainWindow::ApplyColours(bool standard) {
 void MainWindow::SetUpDevice(const std::string& name) {
   lpt::SetUpDevice(device_, buffers_, name);
   fuses_.ApplyLayout(device_.fuseLayout);
+  secondFuses_.ApplyLayout(device_.fuseLayout);
   ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name));
   program_.model->Reset();
   data_.model->Reset();
   fusePanel_->Refresh();
+  PlaceBelowFuses();
   QCoreApplication::processEvents();
 }
 
@@ -257,9 +262,20 @@ void MainWindow::RefreshBufferViews() {
   idPanel_->setText(IdPanelText(buffers_.IdDigits()));
 }
 
-void MainWindow::ShowOnFuseSwitches(std::uint16_t word) {
-  fuses_.ShowFuses(word);
+void MainWindow::ShowOnFuseSwitches() {
+  fuses_.ShowFuses(buffers_.FuseWord);
+  secondFuses_.ShowFuses(buffers_.SecondFuseWord);
   fusePanel_->Refresh();
+}
+
+void MainWindow::PlaceBelowFuses() {
+  const int grown = fusePanel_->height() - kFuseGroupRect.height();
+  client_->setFixedSize(kClientSize.width(), kClientSize.height() + grown);
+  for (const WindowCommand& command : Commands()) {
+    if (command.button == nullptr) continue;
+    QPushButton* button = buttons_.*command.button;
+    button->move(button->x(), kButtonRowTop + grown);
+  }
 }
 
 void MainWindow::SetEditingEnabled(bool enabled) {

@@ -68,6 +68,7 @@ struct MenuActions {
   QAction* blankCheck = nullptr;
   QAction* read = nullptr;
   QAction* selectDevice = nullptr;
+  QAction* detect = nullptr;
   QAction* id = nullptr;
   QAction* outputPort = nullptr;
   QAction* adapter = nullptr;
@@ -75,6 +76,7 @@ struct MenuActions {
   QAction* standardColours = nullptr;
   QAction* saveSettingsOnExit = nullptr;
   QAction* delay = nullptr;
+  QAction* checkDeviceId = nullptr;
   QAction* timingStandard = nullptr;
   QAction* timingDatasheet = nullptr;
   QAction* help = nullptr;
@@ -145,6 +147,7 @@ class MainWindow : public QMainWindow {
   const ActiveDevice& Device() const { return device_; }
   EditBuffers& Buffers() { return buffers_; }
   const FuseSwitches& Fuses() const { return fuses_; }
+  const SecondWordSwitches& SecondFuses() const { return secondFuses_; }
   OpState& State() { return opState_; }
   // What the running command reports, on the window's thread.
   CommandEvents& Events() { return *events_; }
@@ -198,7 +201,10 @@ class MainWindow : public QMainWindow {
   void ApplyColours(bool standard);
   void ApplyCapabilities(const Capabilities& layout);
   void RefreshBufferViews();
-  void ShowOnFuseSwitches(std::uint16_t word);
+  // Both configuration words of the buffers on their switches.
+  void ShowOnFuseSwitches();
+  // The rows under the fuse group move down as far as the group has grown.
+  void PlaceBelowFuses();
   void SetEditingEnabled(bool enabled);
   void OnDeviceCommandFinished(CommandResult result);
   void SaveSettingsAndClosePort();
@@ -218,12 +224,17 @@ class MainWindow : public QMainWindow {
   void onClearFuses();
   void onClearArea();
   void onSelectDevice();
+  // Makes `name` the device the user chose (the device dialog, Detect).
+  void SelectDeviceByUser(const std::string& name);
+  // The end of Select > Detect: the part found is selected, else told.
+  void ApplyDetection();
   void onIdPanelClicked();
   void onInfoPanelClicked();
   void onOutputPort();
   void onChangeDir();
   void onToggleStandardColours();
   void onToggleDelay();
+  void onToggleCheckDeviceId();
   void onToggleOverwriteOsccal();
   void onTimingStandard() { SetTiming(TimingProfile::Standard); }
   void onTimingDatasheet() { SetTiming(TimingProfile::Datasheet); }
@@ -254,6 +265,7 @@ class MainWindow : public QMainWindow {
   // the command, which owns buffers_ until it ends, runs.
   EditBuffers buffersAtStart_;
   FuseSwitches fuses_;
+  SecondWordSwitches secondFuses_;
   OpState opState_;
 
   std::unique_ptr<Delay> ownDelay_;

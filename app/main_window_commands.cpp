@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/chip_save_box.h"
 #include "app/clear_area_dialog.h"
@@ -21,6 +22,7 @@
 #include "app/message_boxes.h"
 #include "app/progress_panel.h"
 #include "hw/port_choice.h"
+#include "ops/device_id.h"
 #include "ops/stop_check.h"
 #include "sim/sim_adapter.h"
 
@@ -86,32 +88,54 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
                                             .tookUs = tookUs_,
                                             .notice = notice_}));
   }
-  running_ = nullptr;
+  const WindowCommand* ended = std::exchange(running_, nullptr);
+  opState_.ignoreWrongDevice = false;
   SetEditingEnabled(true);
   // A program pass may rewrite FuseWord (EPROM families); a read took them
   // all. The views follow once the buffers are the window's again.
   RefreshBufferViews();
-  ShowOnFuseSwitches(buffers_.FuseWord);
+  ShowOnFuseSwitches();
   // What the command did to a simulated chip is kept even if the program
   // is killed later.
   SaveSimulatedChipOrTell(this, port_.get());
   // The chip is off by now; a stop is told, never passed off as success
   // (a signal's stop is no one's to read: the window closes).
   const bool toldStop = result == CommandResult::Stopped && !closeFromOutside_;
-  feedback_->Finish(toldStop ? QString::fromStdString(StoppedMessage(opState_)) : QString());
+  const bool insist =
+      feedback_->Finish(toldStop ? QString::fromStdString(StoppedMessage(opState_)) : QString());
   emit deviceCommandEnded(result);
-  if (runner_.ClosePending()) close();
+  if (runner_.ClosePending()) {
+    close();
+    return;
+  }
+  if (ended != nullptr && ended->deviceCommand == &DetectDevice && result == CommandResult::Ok)
+    ApplyDetection();
+  // Continue after the chip proved another part: the same command once
+  // more, writing whatever chip answers.
+  if (insist && ended != nullptr) {
+    opState_.ignoreWrongDevice = true;
+    StartDeviceCommand(*ended);
+  }
+}
+
+void MainWindow::ApplyDetection() {
+  const Detection found = DetectionOf(opState_.deviceIdRead);
+  if (found.outcome != Detection::Outcome::Found) {
+    ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
+    return;
+  }
+  SelectDeviceByUser(std::string(found.chip.record->name));
 }
 
 void MainWindow::onClearBuffers() {
   SetBuffer(device_, buffers_);
-  ShowOnFuseSwitches(buffers_.FuseWord);
+  ShowOnFuseSwitches();
   RefreshBufferViews();
 }
 
 void MainWindow::onClearFuses() {
   SetOnlyFusesId(buffers_);
-  ShowOnFuseSwitches(buffers_.FuseWord);
+  ShowOnFuseSwitches();
   RefreshBufferViews();
 }
 
@@ -121,7 +145,10 @@ void MainWindow::onClearArea() {
 
 void MainWindow::onSelectDevice() {
   std::string name = device_.name;
-  if (!ShowDeviceDialog(this, &name)) return;
+  if (ShowDeviceDialog(this, &name)) SelectDeviceByUser(name);
+}
+
+void MainWindow::SelectDeviceByUser(const std::string& name) {
   SetUpDevice(name);
   // A device the user chose is what path.dat keeps.
   settings_.deviceName = device_.name;
@@ -193,6 +220,11 @@ void MainWindow::onToggleDelay() {
   const bool on = actions_.delay->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
+}
+
+void MainWindow::onToggleCheckDeviceId() {
+  opState_.checkDeviceId = actions_.checkDeviceId->isChecked();
+  settings_.checkDeviceId = opState_.checkDeviceId ? "true" : "false";
 }
 
 void MainWindow::onToggleOverwriteOsccal() {

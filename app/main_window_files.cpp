@@ -99,7 +99,7 @@ void MainWindow::LoadHexPath(const QString& path) {
     case HexLoadResult::Status::Ok:
       buffers_ = std::move(loaded);
       RefreshBufferViews();
-      if (result.fuseWordLoaded) ShowOnFuseSwitches(buffers_.FuseWord);
+      if (result.fuseWordLoaded) ShowOnFuseSwitches();
       ShowFileInCaption(path);
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;

@@ -15,6 +15,7 @@
 #include "app/command_icons.h"
 #include "app/command_table.h"
 #include "app/dialog_support.h"
+#include "app/fuse_panel_geometry.h"
 #include "app/main_window.h"
 
 namespace lpt::app {
@@ -112,7 +113,7 @@ void MainWindow::CreateButtons(QWidget* client) {
     auto* button = new QPushButton(Tr(command.buttonText), client);
     button->setObjectName(QLatin1String(command.buttonName));
     button->setFont(bold);
-    button->setGeometry(16 + 99 * command.buttonPlace, 264, 90, 17);
+    button->setGeometry(16 + 99 * command.buttonPlace, kButtonRowTop, 90, 17);
     if (command.buttonHint != nullptr) button->setToolTip(Tr(command.buttonHint));
     buttons_.*command.button = button;
   }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lpt::app {
 
@@ -15,6 +16,10 @@ BoxObserver& Observer() {
 BoxDetailObserver& DetailObserver() {
   static BoxDetailObserver observer;
   return observer;
+}
+ContinueAnswerer& Answerer() {
+  static ContinueAnswerer answerer;
+  return answerer;
 }
 }  // namespace
 
@@ -65,6 +70,18 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QS
   }
   MakeBox(parent, kind, text, detail)->exec();
 }
+
+bool AskToContinue(QWidget* parent, const QString& text) {
+  if (Answerer()) return Answerer()(text);
+  const std::unique_ptr<QMessageBox> box = MakeBox(parent, BoxKind::Warning, text);
+  QPushButton* goOn = box->addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+  box->setStandardButtons(QMessageBox::Cancel);
+  box->setDefaultButton(QMessageBox::Cancel);
+  box->exec();
+  return box->clickedButton() == goOn;
+}
+
+void SetContinueAnswerer(ContinueAnswerer answerer) { Answerer() = std::move(answerer); }
 
 void SetBoxObserver(BoxObserver observer) { Observer() = std::move(observer); }
 

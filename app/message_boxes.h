@@ -32,6 +32,12 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
 // Shows the box modally, or hands it to the observer when one is set.
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail = {});
 
+// A warning box with "Continue" and "Cancel": true when the user chose
+// Continue. The answerer, when set, answers instead of a user.
+bool AskToContinue(QWidget* parent, const QString& text);
+using ContinueAnswerer = std::function<bool(const QString&)>;
+void SetContinueAnswerer(ContinueAnswerer answerer);
+
 // Test seam: while set, ShowBox calls the observer instead of showing a box.
 using BoxObserver = std::function<void(BoxKind, const QString&)>;
 void SetBoxObserver(BoxObserver observer);

@@ -55,7 +55,8 @@ std::optional<int> ParseDecimal(std::string_view text) {
   return value;
 }
 
-// Line 9: digits only, at most the largest clock delay.
+// Line 10 (line 9 of the version before the device-ID check): digits
+// only, at most the largest clock delay.
 std::optional<std::uint32_t> ParseClockDelay(std::string_view text) {
   if (text.empty() || text.size() > 4) return std::nullopt;
   std::uint32_t value = 0;
@@ -84,7 +85,13 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   settings.delayMode = line(5);
   settings.timing = line(6) == "Datasheet" ? "Datasheet" : "Standard";
   settings.adapterName = line(7);
-  settings.clockDelayUs = ParseClockDelay(line(8));
+  const std::optional<std::uint32_t> delayOnLine9 = ParseClockDelay(line(8));
+  if (lines.size() == 9 && delayOnLine9) {
+    settings.clockDelayUs = delayOnLine9;
+    return settings;
+  }
+  settings.checkDeviceId = line(8) == "true" ? "true" : "false";
+  settings.clockDelayUs = ParseClockDelay(line(9));
   return settings;
 }
 
@@ -96,9 +103,12 @@ std::string FormatSettings(const Settings& settings) {
     text += line;
     text += "\r\n";
   }
-  // The default adapter leaves line 8 out, so the file stays as short as
-  // the wiring allows.
-  if (!settings.adapterName.empty() || settings.clockDelayUs) text += settings.adapterName + "\r\n";
+  // Lines left at their defaults are left out from the end, so the file
+  // stays as short as the settings allow.
+  const bool checks = settings.checkDeviceId == "true";
+  if (!settings.adapterName.empty() || checks || settings.clockDelayUs)
+    text += settings.adapterName + "\r\n";
+  if (checks || settings.clockDelayUs) text += settings.checkDeviceId + "\r\n";
   if (settings.clockDelayUs) text += std::to_string(*settings.clockDelayUs) + "\r\n";
   return text;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// path.dat: the settings file, seven to nine lines, in the user's
+// path.dat: the settings file, seven to ten lines, in the user's
 // configuration folder or beside a portable copy of the program. Plain C++
 // so the parsing rules can be tested without a window.
 #pragma once
@@ -27,7 +27,10 @@ struct Settings {
   // Lines 7 and 8; earlier versions read six lines and ignore these.
   std::string timing = "Standard";  // "Standard" or "Datasheet"
   std::string adapterName;          // empty: the default adapter
-  // Line 9: the clock delay chosen in the Adapter dialog (microseconds);
+  // Line 9: Option > Check device ID, "true" or "false"; every part with a
+  // device ID is then checked before a write, not only the later families.
+  std::string checkDeviceId = "false";
+  // Line 10: the clock delay chosen in the Adapter dialog (microseconds);
   // none: the adapter's own (adapters.conf).
   std::optional<std::uint32_t> clockDelayUs;
 
@@ -41,14 +44,18 @@ Settings DefaultSettings(const std::string& exeDir);
 // before it allowed, the rest of the line after it skipped), lines 3..6 as
 // they are, line 7 the timing profile ("Datasheet", anything else or
 // nothing is "Standard", so a six-line file keeps the standard waits), line
-// 8 the adapter's name, line 9 the adapter's clock delay (a decimal number
-// of microseconds up to 1000; anything else is none). Lines end in CR LF or LF; a file that stops
+// 8 the adapter's name, line 9 the device-ID check ("true", anything else
+// is off), line 10 the adapter's clock delay (a decimal number of
+// microseconds up to 1000; anything else is none). A file whose last line
+// is a number on line 9 is of the version that kept the clock delay there:
+// it is read as the delay, the check off. Lines end in CR LF or LF; a file that stops
 // early leaves the missing text lines empty. nullopt when line 2 is missing or not a number: the
 // caller then takes the defaults for all values.
 std::optional<Settings> ParseSettings(std::string_view text);
 
 // The whole file: seven lines, eight when an adapter is chosen, nine when
-// a clock delay is, each ended by CR LF.
+// the device-ID check is on, ten when a clock delay is chosen, each ended
+// by CR LF.
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.

@@ -67,6 +67,7 @@ std::string EditBuffers::DataAddressLabel(int row) {
 void SetUpDevice(ActiveDevice& device, EditBuffers& buffers, std::string_view name) {
   SelectDevice(device, name);
   buffers.FuseWord = 0x3FFF;
+  buffers.SecondFuseWord = 0x3FFF;
   buffers.Resize(device);
   buffers.SetUpBuffers(device);
 }
@@ -78,6 +79,7 @@ void SetBuffer(const ActiveDevice& device, EditBuffers& buffers) {
 
 void SetOnlyFusesId(EditBuffers& buffers) {
   buffers.FuseWord = 0x3FFF;
+  buffers.SecondFuseWord = 0x3FFF;
   buffers.SetIdDigits(kBlankId);
 }
 

@@ -74,6 +74,9 @@ class EditBuffers {
   void SetIdDigits(const std::string& digits) { id_ = digits; }
 
   std::uint16_t FuseWord = 0x3FFF;
+  // The second configuration word (2008h) of the parts that have one; it
+  // stays 3FFFh, and nothing reads or writes it, for a part with one word.
+  std::uint16_t SecondFuseWord = 0x3FFF;
 
  private:
   bool HasProgramWord(int address) const {
@@ -90,16 +93,17 @@ class EditBuffers {
   std::string id_ = kBlankId;
 };
 
-// SetUpDevice without the window: selects the device, resets FuseWord to
-// 3FFFh, sizes and blanks the grids. The ID is left as it is.
+// SetUpDevice without the window: selects the device, resets both
+// configuration words to 3FFFh, sizes and blanks the grids. The ID is left
+// as it is.
 void SetUpDevice(ActiveDevice& device, EditBuffers& buffers, std::string_view name);
 
-// "Set &Buffer": SetUpBuffers, FuseWord := 3FFFh, ID blank. The caller
-// repaints the fuse switches with ShowFuses(3FFFh).
+// "Set &Buffer": SetUpBuffers, both configuration words := 3FFFh, ID
+// blank. The caller repaints the fuse switches with ShowFuses(3FFFh).
 void SetBuffer(const ActiveDevice& device, EditBuffers& buffers);
 
-// "Set only &Fuses, ID": FuseWord := 3FFFh, ID blank; the grids
-// stay. The caller repaints the fuse switches with ShowFuses(3FFFh).
+// "Set only &Fuses, ID": both configuration words := 3FFFh, ID blank; the
+// grids stay. The caller repaints the fuse switches with ShowFuses(3FFFh).
 void SetOnlyFusesId(EditBuffers& buffers);
 
 }  // namespace lpt

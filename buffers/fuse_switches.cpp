@@ -10,6 +10,31 @@ namespace {
 // first step, 2->1 the second, 1->0 the third, 0->3 the fourth.
 std::size_t StepIndexFrom(int k) { return static_cast<std::size_t>(3 - k); }
 
+void ShowSwitch(FuseSlot& slot, const FuseSwitchSpec& sw) {
+  slot.visible = true;
+  slot.setCaption = std::string(sw.setCaption);
+  slot.clearCaption = std::string(sw.clearCaption);
+  slot.mask = sw.mask;
+  slot.caption = slot.setCaption;
+  slot.protects = IsProtectCaption(slot.setCaption);
+  slot.hint = std::string(sw.hint);
+}
+
+void PaintSwitch(FuseSlot& slot, std::uint32_t word) {
+  if (slot.visible) slot.caption = (word & slot.mask) != 0 ? slot.setCaption : slot.clearCaption;
+}
+
+// A two-state switch: its caption decides which way the click goes.
+void Toggle(FuseSlot& panel, std::uint16_t& word) {
+  if (panel.caption == panel.setCaption) {
+    panel.caption = panel.clearCaption;
+    word = static_cast<std::uint16_t>(word & ~panel.mask);
+  } else {
+    panel.caption = panel.setCaption;
+    word = static_cast<std::uint16_t>(word | panel.mask);
+  }
+}
+
 }  // namespace
 
 void FuseSwitches::ApplyLayout(FuseLayout layout) {
@@ -33,25 +58,20 @@ void FuseSwitches::ApplyLayout(FuseLayout layout) {
 
   std::size_t index = 1;
   for (const FuseSwitchSpec& sw : spec.switches) {
-    if (index >= slots_.size()) break;  // no layout has more than eleven
-    FuseSlot& slot = slots_[index++];
-    slot.visible = true;
-    slot.setCaption = std::string(sw.setCaption);
-    slot.clearCaption = std::string(sw.clearCaption);
-    slot.mask = sw.mask;
-    slot.caption = slot.setCaption;
-    slot.protects = IsProtectCaption(slot.setCaption);
-    slot.hint = std::string(sw.hint);
+    if (index >= slots_.size()) break;  // the catalogue's self-check keeps layouts within
+    ShowSwitch(slots_[index++], sw);
   }
+}
+
+int FuseSwitches::VisibleSlots() const {
+  int visible = 0;
+  for (const FuseSlot& slot : slots_) visible += slot.visible ? 1 : 0;
+  return visible;
 }
 
 void FuseSwitches::ShowFuses(std::uint32_t word) {
   slots_[0].caption = oscCaption_[word & 3u];
-  for (std::size_t i = 1; i < slots_.size(); ++i) {
-    FuseSlot& slot = slots_[i];
-    if (!slot.visible) continue;
-    slot.caption = (word & slot.mask) != 0 ? slot.setCaption : slot.clearCaption;
-  }
+  for (std::size_t i = 1; i < slots_.size(); ++i) PaintSwitch(slots_[i], word);
 }
 
 void FuseSwitches::Click(int slot, std::uint16_t& fuseWord) {
@@ -77,13 +97,26 @@ void FuseSwitches::Click(int slot, std::uint16_t& fuseWord) {
     return;  // no caption matched: nothing happens
   }
 
-  if (panel.caption == panel.setCaption) {
-    panel.caption = panel.clearCaption;
-    fuseWord = static_cast<std::uint16_t>(fuseWord & ~panel.mask);
-  } else {
-    panel.caption = panel.setCaption;
-    fuseWord = static_cast<std::uint16_t>(fuseWord | panel.mask);
+  Toggle(panel, fuseWord);
+}
+
+void SecondWordSwitches::ApplyLayout(FuseLayout layout) {
+  for (FuseSlot& slot : slots_) slot.visible = false;
+  std::size_t index = 0;
+  for (const FuseSwitchSpec& sw : FuseLayoutOf(layout).secondWord) {
+    if (index >= slots_.size()) break;  // the catalogue's self-check keeps layouts within
+    ShowSwitch(slots_[index++], sw);
   }
+}
+
+void SecondWordSwitches::ShowFuses(std::uint16_t word) {
+  for (FuseSlot& slot : slots_) PaintSwitch(slot, word);
+}
+
+void SecondWordSwitches::Click(int slot, std::uint16_t& word) {
+  if (slot < 1 || slot > kSlots) return;
+  FuseSlot& panel = slots_[static_cast<std::size_t>(slot - 1)];
+  if (panel.visible) Toggle(panel, word);
 }
 
 }  // namespace lpt

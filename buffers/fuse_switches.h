@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The fuse switches: twelve slots that show and edit the configuration word
-// field by field. Slot 1 is the oscillator switch, slots 2..12 two-state
-// switches owning a mask of bits. This is the model; the window draws it.
+// The fuse switches: slots that show and edit a configuration word field by
+// field. For the first word slot 1 is the oscillator switch and the slots
+// after it two-state switches owning a mask of bits; the second word of the
+// parts that have one gets a row of two-state switches of its own
+// (SecondWordSwitches). This is the model; the window draws it.
 #pragma once
 
 #include <array>
@@ -25,19 +27,23 @@ struct FuseSlot {
 
 class FuseSwitches {
  public:
-  static constexpr int kSlots = 12;
+  // Three rows of six; the parts of one word use at most the first twelve.
+  static constexpr int kSlots = 18;
 
   // Hides every slot, then shows the layout's slots with
   // their set captions (the picture of 3FFFh) and hints, code-protection
   // switches marked as such.
   void ApplyLayout(FuseLayout layout);
 
-  // Paints `word`: slot 1 always, slots 2..12 only where visible.
+  // Paints `word`: slot 1 always, the other slots only where visible.
   void ShowFuses(std::uint32_t word);
 
-  // Click on slot n (1..12), editing fuseWord as the caption decides.
-  // Hidden slots and numbers outside 1..12 are ignored (no panel to click).
+  // Click on slot n (1..kSlots), editing fuseWord as the caption decides.
+  // Hidden slots and numbers outside the slots are ignored (no panel to click).
   void Click(int slot, std::uint16_t& fuseWord);
+
+  // The visible slots: the row count the window shows follows from it.
+  int VisibleSlots() const;
 
   // Slot n, 1-based.
   const FuseSlot& Slot(int n) const { return slots_[static_cast<std::size_t>(n - 1)]; }
@@ -51,6 +57,24 @@ class FuseSwitches {
   std::array<FuseSlot, kSlots> slots_{};
   std::array<std::string, 4> oscCaption_{};
   std::array<int, 4> oscStep_{};
+};
+
+// The second configuration word's row: two-state switches only.
+class SecondWordSwitches {
+ public:
+  static constexpr int kSlots = 6;
+
+  // Shows the layout's second-word switches with their set captions (the
+  // picture of 3FFFh); every slot hidden for a layout of one word.
+  void ApplyLayout(FuseLayout layout);
+  void ShowFuses(std::uint16_t word);
+  void Click(int slot, std::uint16_t& word);
+  const FuseSlot& Slot(int n) const { return slots_[static_cast<std::size_t>(n - 1)]; }
+  // False for a part with one configuration word: the row is not shown.
+  bool Shown() const { return slots_[0].visible; }
+
+ private:
+  std::array<FuseSlot, kSlots> slots_{};
 };
 
 }  // namespace lpt

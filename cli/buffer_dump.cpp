@@ -9,7 +9,9 @@ namespace lpt::cli {
 
 void DumpBuffers(std::ostream& out, const ActiveDevice& device, const EditBuffers& buffers) {
   out << "device " << device.name << "\n";
-  out << "fuses " << ToHex(buffers.FuseWord, 4) << "\n";
+  out << "fuses " << ToHex(buffers.FuseWord, 4);
+  if (device.secondConfigMask != 0) out << ' ' << ToHex(buffers.SecondFuseWord, 4);
+  out << "\n";
   out << "id " << buffers.IdDigits() << "\n";
   out << "program\n";
   const int programRows = std::min(device.programRows, buffers.ProgramRows());

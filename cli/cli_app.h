@@ -27,6 +27,8 @@ struct GlobalOptions {
   bool quiet = false;
   std::string adapter;   // empty: the default adapter
   std::string adapters;  // the user's adapters file
+  bool force = false;    // write a chip whose device ID is not the selected part's
+  bool checkId = false;  // check the device ID before writing on every part that has one
   // Set by the command, not an option: the files it reads or writes, which
   // the trace must not be.
   std::vector<std::string> commandFiles;
@@ -44,5 +46,6 @@ void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, veri
 void AddPortsCommand(CLI::App& app, Action& action);      // ports
 void AddPinsCommand(CLI::App& app, Action& action);       // pins
 void AddAdaptersCommand(CLI::App& app, Action& action);   // adapters
+void AddDetectCommand(CLI::App& app, Action& action);     // detect
 
 }  // namespace lpt::cli

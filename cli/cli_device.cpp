@@ -44,7 +44,8 @@ std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::siz
 
 bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
                              EditBuffers& buffers) {
-  if (FindDevice(options.device) == nullptr) {
+  const DeviceRecord* record = FindDeviceAsTyped(options.device);
+  if (record == nullptr) {
     std::cerr << "Unknown device \"" << fileio::Shown(options.device)
               << "\". Nearest catalogue names:";
     for (std::string_view n : NearestDeviceNames(options.device, 5)) std::cerr << ' ' << n;
@@ -58,7 +59,7 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
     std::cerr << "Bad --id \"" << fileio::Shown(options.id) << "\": give 1 to 4 hex digits.\n";
     return false;
   }
-  SetUpDevice(device, buffers, options.device);
+  SetUpDevice(device, buffers, record->name);
   buffers.SetIdDigits(std::string(4 - id.size(), 'F') + id);
   return true;
 }

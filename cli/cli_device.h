@@ -16,7 +16,9 @@ namespace lpt::cli {
 std::vector<std::string_view> NearestDeviceNames(std::string_view name, std::size_t count);
 
 // Makes --device the active device with blank buffers and puts --id into
-// the ID. On an unknown name or a bad ID prints why on standard error and
+// the ID. The name is taken as users type it (FindDeviceAsTyped: any case,
+// "PIC" or not, a group's part name). On an unknown name or a bad ID prints
+// why on standard error and
 // returns false (the caller exits with kExitUsage); never falls back to
 // another device.
 bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,

@@ -250,6 +250,8 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   s->protocol_->SetPortAddress(s->choice_.address);
   s->protocol_->SetDelayMode(options.delay ? "true" : "false");
   s->state_.timing = ParseTimingProfile(options.timing).value_or(TimingProfile::Standard);
+  s->state_.checkDeviceId = options.checkId;
+  s->state_.ignoreWrongDevice = options.force;
   *exitCode = kExitOk;
   return s;
 }

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", VersionText());
   GlobalOptions options;
-  app.add_option("--device", options.device, "catalogue name, e.g. 16F84 or 12F629/675")
+  app.add_option("--device", options.device,
+                 "part name in any case, with or without PIC, e.g. 16F84, pic16f88 or 12F675")
       ->type_name("NAME");
   app.add_option("--port", options.port,
                  "sim, sim:FILE, a port address (888, 0x378; 0 = sim), LPT1 to LPT3, or "
@@ -51,6 +52,11 @@ int main(int argc, char** argv) {
       ->type_name("NAME");
   app.add_option("--adapters", options.adapters, "file of your own adapter wirings")
       ->type_name("FILE");
+  app.add_flag("--force", options.force,
+               "write the chip even when its device ID names another part than --device");
+  app.add_flag("--check-id", options.checkId,
+               "check the device ID before writing on every part that has one (the parts of "
+               "the later flash families always check it)");
 
   Action action;
   AddDevicesCommand(app, action);
@@ -60,6 +66,7 @@ int main(int argc, char** argv) {
   AddPortsCommand(app, action);
   AddPinsCommand(app, action);
   AddAdaptersCommand(app, action);
+  AddDetectCommand(app, action);
 
   // For the build: the manual page's sections, from this very parser.
   if (argc == 2 && std::strcmp(argv[1], kManualPageOption) == 0) {

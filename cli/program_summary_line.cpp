@@ -19,6 +19,7 @@ std::string ProgramSummaryLine(const ProgramSummary& summary) {
                      Count(summary.programWords, "program word", "program words") + ", " +
                      Count(summary.dataBytes, "data byte", "data bytes");
   if (summary.configuration) line += ", configuration " + ToHex(*summary.configuration, 4);
+  if (summary.secondConfiguration) line += " " + ToHex(*summary.secondConfiguration, 4);
   if (summary.id) line += ", ID " + *summary.id;
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f s", static_cast<double>(summary.tookUs) / 1e6);

@@ -15,6 +15,7 @@ void SelectDevice(ActiveDevice& device, std::string_view name) {
   device.programRows = record->ProgramRows();
   device.dataRows = record->DataRows();
   device.configMask = record->ConfigMask();
+  device.secondConfigMask = record->configMasks[1];
   device.fuseLayout = record->fuseLayout;
   device.infoPage = record->infoPage;
   device.record = record;

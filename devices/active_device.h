@@ -16,6 +16,7 @@ struct ActiveDevice {
   int programRows = 128;
   int dataRows = 8;
   std::uint16_t configMask = 0x3FFF;
+  std::uint16_t secondConfigMask = 0;  // the second configuration word's bits; 0 = no such word
   InfoPage infoPage = InfoPage::None;
   FuseLayout fuseLayout = FuseLayout::Pic16F84;
   const DeviceRecord* record = nullptr;  // everything else about the part; set by SelectDevice

@@ -11,7 +11,8 @@ using L = FuseLayout;
 // EPROM parts have no data memory and no electrical erase; the 12F6xx and
 // 16F62xA parts are always programmed as a whole, because their fuse pass
 // relies on the erase that opens Program All. Parts whose fuses have an
-// information page are all but the flash 16F8x/16C84 and the 16C61/71.
+// information page are all but the flash 16F8x/16C84, the 16C61/71 and
+// the 16F7x/16F716, whose switches say all there is.
 struct LayoutCapabilities {
   FuseLayout layout;
   Capabilities can;
@@ -23,6 +24,9 @@ constexpr Capabilities kFlashWithInfo{.dataEeprom = true,
                                       .programDataOnly = true,
                                       .programFusesOnly = true,
                                       .fuseInfoPage = true};
+constexpr Capabilities kFlashWithoutData{.erase = true, .programFusesOnly = true};
+constexpr Capabilities kFlashWithoutDataWithInfo{
+    .erase = true, .programFusesOnly = true, .fuseInfoPage = true};
 constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseInfoPage = true};
 // The 12-bit flash parts can only clear bits of a word; the one erase takes
 // program memory and the configuration word together, so they are always
@@ -60,6 +64,11 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F505, kBaselineFlashOsccal},
     {L::Pic16F506, kBaselineFlashOsccal},
     {L::Pic16F5x, kBaselineFlash},
+    {L::Pic16F88, kFlashWithInfo},
+    {L::Pic16F88x, kFlashWithInfo},
+    {L::Pic16F7x, kFlashWithoutData},
+    {L::Pic16F716, kFlashWithoutData},
+    {L::Pic16F7x7, kFlashWithoutDataWithInfo},
 }};
 
 }  // namespace

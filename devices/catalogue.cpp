@@ -43,7 +43,7 @@ constexpr R Like(R parent, std::string_view name, Edit edit = {}) {
 // clang-format off
 
 // 16F87xA: device IDs from DS39589.
-constexpr R k16F877A{.name = "16F877A", .family = F::Pic16F87xA, .programWords = 8192, .dataBytes = 256, .configMasks = {0x2FCF}, .fuseLayout = L::Pic16F87xA, .package = P::Dip40, .deviceIds = {0x0E20}, .deviceIdMask = kId, .infoPage = I::Pic16F87xA8K};
+constexpr R k16F877A{.name = "16F877A", .family = F::Pic16F87xA, .programWords = 8192, .dataBytes = 256, .configMasks = {0x2FCF}, .fuseLayout = L::Pic16F87xA, .package = P::Dip40, .deviceIds = {0x0E20}, .deviceIdMask = kId, .infoPage = I::Pic16F87xA8K, .writeLatches = 8};
 constexpr R k16F873A = Like(k16F877A, "16F873A", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x0E40}; r.infoPage = I::Pic16F87xA4K; });
 
 // 12F629/675 and 16F630/676: device IDs from DS41191.
@@ -83,6 +83,29 @@ constexpr R k16F870{.name = "16F870", .family = F::Pic16F87x, .programWords = 20
 constexpr R k16F873 = Like(k16F870, "16F873", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.deviceIds = {0x0960}; r.infoPage = I::Pic16F87x4K; });
 constexpr R k16F876 = Like(k16F870, "16F876", [](R& r) { r.programWords = 8192; r.dataBytes = 256; r.deviceIds = {0x09E0}; r.infoPage = I::Pic16F87x8K; });
 
+// 16F87/88 (DS39607): 16f87_g.lkr and 16f88_g.lkr give 4096 words (page0
+// 0000h-07FFh, page1 0800h-0FFFh) and eedata 2100h-21FFh (256 bytes);
+// p16f87.inc and p16f88.inc _CONFIG1 2007h (options clear every bit: 3FFF),
+// _CONFIG2 2008h (FCMEN, IESO: 0003). Device IDs 0720h and 0760h with the
+// revision in bits 3:0 (DS39607's table as Pickle's pic14.h and OpenProg's
+// progP16.c give it); 4 write latches (Pickle's pic14.c).
+constexpr R k16F88{.name = "16F88", .family = F::Pic16F88, .programWords = 4096, .dataBytes = 256, .configMasks = {0x3FFF, 0x0003}, .fuseLayout = L::Pic16F88, .deviceIds = {0x0760}, .deviceIdMask = 0x3FF0, .infoPage = I::Pic16F88, .writeLatches = 4};
+// 16F88x (DS41287): 16f882_g.lkr to 16f887_g.lkr code pages (2048/4096/4096/8192/8192
+// words) and eedata (2100h-217Fh on the 16F882, 2100h-21FFh on the
+// others); p16f882.inc to p16f887.inc _CONFIG1 3FFF, _CONFIG2 0700 (BOR4V, WRT1:0). Device
+// IDs 2000h-2080h (DS41287 via Pickle and OpenProg); 8 write latches and the
+// calibration word at 2009h (Pickle's pic14.c, Piklab's 16F887.xml).
+constexpr R k16F887{.name = "16F887", .family = F::Pic16F88x, .programWords = 8192, .dataBytes = 256, .configMasks = {0x3FFF, 0x0700}, .fuseLayout = L::Pic16F88x, .package = P::Dip40, .deviceIds = {0x2080}, .deviceIdMask = kId, .infoPage = I::Pic16F88x, .writeLatches = 8, .calibrationWords = {0x2009}};
+// 16F7x (DS39588 for the 16F72, DS30324 for the others): 16f72_g.lkr to 16f77_g.lkr code
+// pages (2048/4096/4096/8192/8192 words), no eedata; p16f72.inc to p16f77.inc _CONFIG
+// 005F. Device IDs 00A0h (16F72: OpenProg, Piklab's 16F72.xml) and
+// 0600h-0660h (Pickle, OpenProg); 2 write latches (Pickle).
+constexpr R k16F77{.name = "16F77", .family = F::Pic16F7x, .programWords = 8192, .configMasks = {0x005F}, .fuseLayout = L::Pic16F7x, .package = P::Dip40, .deviceIds = {0x0660}, .deviceIdMask = kId, .writeLatches = 2};
+// 16F737/747/767/777 (DS30492), programmed as the 16F7x: 16f737_g.lkr to 16f777_g.lkr code
+// pages, no eedata; p16f737.inc to p16f777.inc _CONFIG1 39FF, _CONFIG2 0043 (FCMEN, IESO,
+// BORSEN). Device IDs 0BA0h, 0BE0h, 0EA0h, 0DE0h (Pickle, OpenProg); 2
+// write latches (Pickle).
+constexpr R k16F777 = Like(k16F77, "16F777", [](R& r) { r.family = F::Pic16F7x7; r.configMasks = {0x39FF, 0x0043}; r.fuseLayout = L::Pic16F7x7; r.deviceIds = {0x0DE0}; r.infoPage = I::Pic16F7x7; });
 // 12-bit flash parts, without device IDs. Program words (the OSCCAL word
 // included) are the program CODEPAGEs of gputils' <part>_g.lkr, and the ID
 // words its .idlocs right above them; masks are the bits the options of
@@ -90,9 +113,13 @@ constexpr R k16F876 = Like(k16F870, "16F876", [](R& r) { r.programWords = 8192; 
 // DS41266 (10F220/222), DS41227 (12F508/509), DS41226 (16F505), DS41257
 // (12F510), DS41258 (16F506), DS41207 (16F54), DS41208 (16F57), DS41243
 // (16F59). Packages and programming pins from the data sheets (Piklab's
-// device files list the same pins).
+// device files list the same pins). ICSP pins from the data sheets' pin
+// diagrams: 10F20x/22x SOT-23 GP3/MCLR/VPP 6, VDD 5, VSS 2, ICSPCLK 3,
+// ICSPDAT 1; 16F57 MCLR/VPP 28, VDD 2, VSS 4, RB6 16, RB7 17; 16F59
+// MCLR/VPP 14, VDD 15/35, VSS 5/25, RB6 12, RB7 13 (toprammer's 16F59
+// table gives the same Vpp, Vdd and Vss).
 // 10f200_g.lkr page 000-0FF, .idlocs 100-103; p10f200.inc: WDTE 4, CP 8, MCLRE 10 (the one oscillator setting clears nothing).
-constexpr R k10F200{.name = "10F200", .family = F::Pic12F5xx, .programWords = 256, .configMasks = {0x001C}, .fuseLayout = L::Pic10F20x, .package = P::Sot23_6, .wiring = Wiring::IcspCable};
+constexpr R k10F200{.name = "10F200", .family = F::Pic12F5xx, .programWords = 256, .configMasks = {0x001C}, .fuseLayout = L::Pic10F20x, .package = P::Sot23_6, .wiring = Wiring::IcspCable, .icspPins = ProgrammingPins{.vpp = 6, .vdd = 5, .vss = 2, .pgc = 3, .pgd = 1}};
 // 10f220_g.lkr page 000-0FF; p10f220.inc: IOSCFS 1, MCPU 2, WDTE 4, CP 8, MCLRE 10.
 constexpr R k10F220 = Like(k10F200, "10F220", [](R& r) { r.configMasks = {0x001F}; r.fuseLayout = L::Pic10F22x; });
 // 12f508_g.lkr page 000-1FF, .idlocs 200-203; p12f508.inc: FOSC 3, WDT 4, CP 8, MCLRE 10.
@@ -211,9 +238,28 @@ constexpr std::array kDevices{
     Like(k16F505, "16F506", [](R& r) { r.configMasks = {0x007F}; r.fuseLayout = L::Pic16F506; }),
     k16F54,
     // 16f57_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f57.inc as p16f54.inc.
-    Like(k16F54, "16F57", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.wiring = Wiring::IcspCable; }),
+    Like(k16F54, "16F57", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 28, .vdd = 2, .vss = 4, .pgc = 16, .pgd = 17}; }),
     // 16f59_g.lkr page0-page3 000-7FF, .idlocs 800-803; p16f59.inc as p16f54.inc.
-    Like(k16F54, "16F59", [](R& r) { r.programWords = 2048; r.package = P::Dip40; r.wiring = Wiring::IcspCable; }),
+    Like(k16F54, "16F59", [](R& r) { r.programWords = 2048; r.package = P::Dip40; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 14, .vdd = 15, .vdd2 = 35, .vss = 5, .vss2 = 25, .pgc = 12, .pgd = 13}; }),
+    Like(k16F88, "16F87", [](R& r) { r.deviceIds = {0x0720}; }),
+    k16F88,
+    Like(k16F887, "16F882", [](R& r) { r.programWords = 2048; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x2000}; }),
+    Like(k16F887, "16F883", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x2020}; }),
+    Like(k16F887, "16F884", [](R& r) { r.programWords = 4096; r.deviceIds = {0x2040}; }),
+    Like(k16F887, "16F886", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x2060}; }),
+    k16F887,
+    Like(k16F77, "16F72", [](R& r) { r.programWords = 2048; r.package = P::Dip28; r.deviceIds = {0x00A0}; }),
+    Like(k16F77, "16F73", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x0600}; }),
+    Like(k16F77, "16F74", [](R& r) { r.programWords = 4096; r.deviceIds = {0x0620}; }),
+    Like(k16F77, "16F76", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0640}; }),
+    k16F77,
+    // 16F716 (DS40245): 16f716_g.lkr 2048 words, p16f716.inc _CONFIG 20CF,
+    // device ID 1140h (Pickle, OpenProg, Piklab), 4 write latches (Pickle).
+    R{.name = "16F716", .family = F::Pic16F716, .programWords = 2048, .configMasks = {0x20CF}, .fuseLayout = L::Pic16F716, .deviceIds = {0x1140}, .deviceIdMask = kId, .writeLatches = 4},
+    Like(k16F777, "16F737", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x0BA0}; }),
+    Like(k16F777, "16F747", [](R& r) { r.programWords = 4096; r.deviceIds = {0x0BE0}; }),
+    Like(k16F777, "16F767", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0EA0}; }),
+    k16F777,
 };
 
 // clang-format on

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ enum class Tested : std::uint8_t { SimulatorOnly, RealSilicon };
 // The word at 2006h of the 14-bit flash parts: the part in bits 13:5, the
 // silicon revision in bits 4:0.
 inline constexpr std::uint16_t kDeviceIdWithoutRevision = 0x3FE0;
+inline constexpr std::uint16_t kDeviceIdWordBits = 0x3FFF;
 
 struct DeviceRecord {
   // The name as listed, printed and kept in the settings file.
@@ -46,11 +48,29 @@ struct DeviceRecord {
   std::uint16_t deviceIdMask = 0;  // the bits naming the part; 0 = no device ID
   InfoPage infoPage = InfoPage::None;
   Tested tested = Tested::SimulatorOnly;
+  // Program words one programming cycle writes: the chip's write latches.
+  // A row of this many words, aligned on its size, is loaded and then
+  // written at once.
+  int writeLatches = 1;
+  // Factory calibration words in configuration memory (2008h and up) that
+  // an erase must not lose; 0 for none.
+  std::array<std::uint16_t, 2> calibrationWords{};
+  // Where the programming pins are, for a chip that does not sit in the
+  // socket as its package is drawn (Wiring::IcspCable); unset otherwise.
+  std::optional<ProgrammingPins> icspPins{};
 
   int ProgramRows() const { return programWords / 8; }  // rows of the memory grid
   int DataRows() const { return dataBytes / 8; }
   std::uint16_t ConfigMask() const { return configMasks[0]; }
+  bool HasSecondConfigWord() const { return configMasks[1] != 0; }
+  bool HasDeviceId() const { return deviceIdMask != 0; }
 };
+
+// The configuration memory of the 14-bit parts, by word address.
+inline constexpr std::uint16_t kFirstIdWordAddress = 0x2000;
+inline constexpr std::uint16_t kDeviceIdAddress = 0x2006;
+inline constexpr std::uint16_t kFirstConfigWordAddress = 0x2007;
+inline constexpr std::uint16_t kSecondConfigWordAddress = 0x2008;
 
 // Every record in table order: the order `lptpic-cli devices` lists them in.
 std::span<const DeviceRecord> AllDevices();
@@ -60,6 +80,26 @@ std::vector<std::string_view> CatalogueNames();
 
 // The record with exactly this name (case-sensitive), or nullptr.
 const DeviceRecord* FindDevice(std::string_view name);
+
+// The record a user means by a name as typed: any case, with or without
+// "PIC" before it and blanks around it, a group's own name or the name of
+// one of its parts ("16f88", "PIC16F88", "16F675" for "12F629/675").
+// nullptr when no record answers to it.
+const DeviceRecord* FindDeviceAsTyped(std::string_view typed);
+
+// What a device ID word names: the record whose ID (under its mask)
+// matches, which of its parts (an index into partNames; 0 for a single
+// part) and the silicon revision (the bits outside the mask). An unknown
+// word gives no record.
+struct IdentifiedChip {
+  const DeviceRecord* record = nullptr;
+  std::size_t part = 0;
+  std::uint16_t revision = 0;
+};
+IdentifiedChip IdentifyDeviceId(std::uint16_t word);
+// The name of the part an identified chip is ("12F675" within
+// "12F629/675"); empty for none.
+std::string_view IdentifiedPartName(const IdentifiedChip& chip);
 
 // The names the device dialog lists: every catalogue name, sorted as a
 // list box sorts (case-insensitive, character by character).

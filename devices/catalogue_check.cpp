@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The catalogue's self-check: what a record must satisfy for the rest of the
 // program to rely on it without checking again.
+#include <map>
 #include <set>
 
 #include "devices/capabilities.h"
@@ -11,6 +12,10 @@ namespace {
 
 // The socket's strips have twenty holes.
 constexpr int kHolesPerStrip = 20;
+// What the fuse editor has room for: three rows of six switches for the
+// first configuration word, one row for the second.
+constexpr int kFirstWordSlots = 18;
+constexpr std::size_t kSecondWordSlots = 6;
 
 class Complaints {
  public:
@@ -25,16 +30,65 @@ class Complaints {
   std::string name_;
 };
 
-void CheckLayout(const DeviceRecord& r, const FuseLayoutSpec& spec, Complaints& complain) {
-  std::uint16_t owned = spec.osc->OwnedBits();
-  complain((owned & ~r.ConfigMask()) != 0, "oscillator switch owns bits the part lacks");
-  for (const FuseSwitchSpec& sw : spec.switches) {
-    complain(sw.mask == 0 || (sw.mask & ~r.ConfigMask()) != 0,
+void CheckSwitches(std::span<const FuseSwitchSpec> switches, std::uint16_t mask,
+                   std::uint16_t owned, Complaints& complain) {
+  for (const FuseSwitchSpec& sw : switches) {
+    complain(sw.mask == 0 || (sw.mask & ~mask) != 0,
              "switch \"" + std::string(sw.setCaption) + "\" owns bits the part lacks");
     // A click on one switch would change what another shows.
     complain((sw.mask & owned) != 0,
              "switch \"" + std::string(sw.setCaption) + "\" shares bits with another");
     owned |= sw.mask;
+  }
+}
+
+void CheckLayout(const DeviceRecord& r, const FuseLayoutSpec& spec, Complaints& complain) {
+  const std::uint16_t owned = spec.osc->OwnedBits();
+  complain((owned & ~r.ConfigMask()) != 0, "oscillator switch owns bits the part lacks");
+  CheckSwitches(spec.switches, r.ConfigMask(), owned, complain);
+  complain(spec.SlotCount() > kFirstWordSlots, "more switches than the first row of slots holds");
+  complain(spec.secondWord.empty() == r.HasSecondConfigWord(),
+           "layout and record disagree on a second configuration word");
+  CheckSwitches(spec.secondWord, r.configMasks[1], 0, complain);
+  complain(spec.secondWord.size() > kSecondWordSlots,
+           "more switches than the second word's row holds");
+}
+
+// Calibration words sit in configuration memory after the configuration
+// words; a row of latches is a power of two that divides program memory.
+void CheckProgrammingFacts(const DeviceRecord& r, const FamilyTraits& family,
+                           Complaints& complain) {
+  const int latches = r.writeLatches;
+  complain(latches < 1 || (latches & (latches - 1)) != 0 || r.programWords % latches != 0,
+           "write latches not a power of two that divides program memory");
+  const std::uint16_t firstFree =
+      r.HasSecondConfigWord() ? kSecondConfigWordAddress + 1 : kFirstConfigWordAddress + 1;
+  for (std::uint16_t address : r.calibrationWords)
+    complain(address != 0 && (address < firstFree || address > 0x200F),
+             "calibration word outside the configuration memory after the configuration words");
+  complain(family.word12 && r.HasSecondConfigWord(), "second configuration word on a 12-bit part");
+}
+
+void CheckConnection(const DeviceRecord& r, Complaints& complain) {
+  complain(r.wiring != Wiring::None && r.wiring != Wiring::Pic14C000 &&
+               r.wiring != Wiring::Pic16C92x && r.wiring != Wiring::IcspCable,
+           "unknown wiring");
+  complain((r.wiring == Wiring::IcspCable) != r.icspPins.has_value(),
+           "ICSP pins given without the ICSP wiring, or the other way round");
+  if (r.icspPins) {
+    const int pins = PinCount(r.package);
+    const ProgrammingPins& p = *r.icspPins;
+    for (int pin : {p.vpp, p.vdd, p.vss, p.pgc, p.pgd})
+      complain(pin < 1 || pin > pins, "ICSP pin outside the package");
+    complain(SocketPins(r.package) == r.icspPins,
+             "ICSP pins are the socket's: the part sits in the socket");
+  }
+  if (r.wiring == Wiring::None) {
+    const std::optional<SocketSeat> seat = SeatOf(r.package);
+    complain(!seat, "package does not fit the socket and no wiring is given");
+    if (seat)
+      complain(seat->firstHole + PinCount(r.package) / 2 - 1 > kHolesPerStrip,
+               "package runs off the socket's strips");
   }
 }
 
@@ -67,14 +121,7 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
   complain(layout == nullptr, "unknown fuse layout");
   complain(!IsKnownInfoPage(r.infoPage), "unknown information page");
   complain(PinCount(r.package) == 0, "unknown package");
-  complain(r.wiring > Wiring::IcspCable, "unknown wiring");
-  if (r.wiring == Wiring::None) {
-    const std::optional<SocketSeat> seat = SeatOf(r.package);
-    complain(!seat, "package does not fit the socket and no wiring is given");
-    if (seat)
-      complain(seat->firstHole + PinCount(r.package) / 2 - 1 > kHolesPerStrip,
-               "package runs off the socket's strips");
-  }
+  CheckConnection(r, complain);
   if (family == nullptr || layout == nullptr) return;
 
   const std::uint16_t word = family->word12 ? 0x0FFF : 0x3FFF;
@@ -84,6 +131,7 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
   complain((r.dataBytes > 0) != family->dataEeprom, "data bytes disagree with the family");
   CheckDeviceIds(r, *family, complain);
   CheckLayout(r, *layout, complain);
+  CheckProgrammingFacts(r, *family, complain);
 
   // What the window offers must follow from what the chip is.
   const Capabilities can = CapabilitiesOf(r.fuseLayout);
@@ -100,8 +148,16 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
 std::vector<std::string> CatalogueProblems(std::span<const DeviceRecord> records) {
   std::vector<std::string> problems;
   std::set<std::string_view> names;
+  // A device ID names one part: detection and the check before writing
+  // rely on it.
+  std::map<std::uint16_t, std::string_view> ids;
   for (const DeviceRecord& r : records) {
     Complaints complain(problems, r.name);
+    for (std::uint16_t id : r.deviceIds) {
+      if (id == 0) continue;
+      const auto [it, added] = ids.emplace(id, r.name);
+      complain(!added, "device ID shared with " + std::string(it->second));
+    }
     complain(r.name.empty(), "empty name");
     for (std::string_view name : {r.name, r.partNames[0], r.partNames[1]})
       if (!name.empty())

@@ -12,8 +12,12 @@ using F = Family;
 // Only what differs from FamilyTraits' defaults (14-bit flash, no data
 // EEPROM, supply before Vpp) is written. The 12-bit flash parts enter supply
 // first and hold 5 us before Vpp (THLD0 in DS41228, DS41226 and DS41207,
-// the same in their siblings' documents).
-constexpr std::array<FamilyTraits, 14> kFamilies{{
+// the same in their siblings' documents). Entry orders of the flash
+// mid-range families, from the peers that transcribe the programming
+// specifications: 16F87/88 (DS39607), 16F7x (DS39588, DS30324, DS30492) and
+// 16F716 (DS40245, which asks for 5 V before 13 V) supply first; 16F88x
+// (DS41287) Vpp first, for a configuration that makes MCLR an input.
+constexpr std::array<FamilyTraits, 19> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
@@ -28,6 +32,11 @@ constexpr std::array<FamilyTraits, 14> kFamilies{{
     {.family = F::Pic16F62xA, .dataEeprom = true, .vppBeforeVdd = true},
     {.family = F::Pic12F5xx, .word12 = true, .lastWordRule = true, .vddToVppUs = 5},
     {.family = F::Pic16F5x, .word12 = true, .vddToVppUs = 5},
+    {.family = F::Pic16F88, .dataEeprom = true, .checksDeviceId = true},
+    {.family = F::Pic16F88x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic16F7x, .checksDeviceId = true},
+    {.family = F::Pic16F716, .checksDeviceId = true},
+    {.family = F::Pic16F7x7, .checksDeviceId = true},
 }};
 
 }  // namespace
@@ -60,6 +69,11 @@ bool VppBeforeVdd(Family family) {
 bool HasLastWordRule(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f && f->lastWordRule;
+}
+
+bool ChecksDeviceIdBeforeWriting(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f && f->checksDeviceId;
 }
 
 std::uint32_t VddToVppUs(Family family) {

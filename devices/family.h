@@ -28,6 +28,11 @@ enum class Family : std::uint8_t {
   Pic16F62xA = 40,  // 16F627A/628A/648A
   Pic12F5xx = 41,   // 12-bit flash with OSCCAL: 10F200-206, 10F220/222, 12F508-510, 16F505/506
   Pic16F5x = 42,    // 12-bit flash without OSCCAL: 16F54, 16F57, 16F59
+  Pic16F88 = 43,    // 16F87, 16F88
+  Pic16F88x = 44,   // 16F882, 16F883, 16F884, 16F886, 16F887
+  Pic16F7x = 45,    // 16F72, 16F73, 16F74, 16F76, 16F77
+  Pic16F716 = 46,   // 16F716
+  Pic16F7x7 = 47,   // 16F737, 16F747, 16F767, 16F777
 };
 
 // The family's catalogue number.
@@ -45,6 +50,10 @@ struct FamilyTraits {
   // The last program word holds the factory oscillator calibration value:
   // program, verify and blank passes end before it and never touch it.
   bool lastWordRule = false;
+  // Before anything is written the chip's device ID is read and must name
+  // the selected part (unless the user insists); for the other families
+  // that check is a setting, so that what they send stays as it was.
+  bool checksDeviceId = false;
   // Supply-first entry: microseconds from Vdd to Vpp (the hold time THLD0
   // of the programming specifications).
   std::uint8_t vddToVppUs = 2;
@@ -60,6 +69,7 @@ bool IsWord12Family(Family family);
 bool HasDataEeprom(Family family);
 bool VppBeforeVdd(Family family);
 bool HasLastWordRule(Family family);
+bool ChecksDeviceIdBeforeWriting(Family family);
 // The wait between supply and Vpp of a supply-first entry.
 std::uint32_t VddToVppUs(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).

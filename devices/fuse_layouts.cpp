@@ -123,6 +123,93 @@ constexpr S k16F87xASwitches[] = {
     {"Debug: OFF", "Debug: ON", 0x0800, "Background Debugger Mode"},
     {"  CP: OFF", "  CP:  ON", 0x2000, "Code protect"}};
 
+// The flash parts with makers' names on their switches: each caption is
+// the bit's name in the part's header (p16f88.inc and the like) and what
+// the bit's value selects.
+constexpr S kWdte(std::uint16_t mask) {
+  return {" WDTE: ON", " WDTE: OFF", mask, "Watchdog Timer Enable"};
+}
+constexpr S kPwrte(std::uint16_t mask) {
+  return {" PWRTE: OFF", " PWRTE: ON", mask, "Power-up Timer Enable"};
+}
+constexpr S kMclre{" MCLRE: ON", " MCLRE: OFF", 0x0020, "MCLR Pin Function Select"};
+constexpr S kBoren(std::uint16_t mask) {
+  return {" BOREN: ON", " BOREN: OFF", mask, "Brown-out Reset Enable"};
+}
+constexpr S kLvp(std::uint16_t mask) {
+  return {"  LVP: ON", "  LVP: OFF", mask, "Low-Voltage Programming Enable"};
+}
+constexpr S kCpd(std::uint16_t mask) {
+  return {"  CPD: OFF", "  CPD: ON", mask, "Data EE Memory Code Protection"};
+}
+constexpr S kCp(std::uint16_t mask) {
+  return {"   CP: OFF", "   CP: ON", mask, "Program Memory Code Protection"};
+}
+constexpr S kWrt0(std::uint16_t mask) {
+  return {" WRT0: 1", " WRT0: 0", mask, "Flash Program Memory Write Enable"};
+}
+constexpr S kWrt1(std::uint16_t mask) {
+  return {" WRT1: 1", " WRT1: 0", mask, "Flash Program Memory Write Enable"};
+}
+constexpr S kDebug(std::uint16_t mask) {
+  return {" DEBUG: OFF", " DEBUG: ON", mask, "In-Circuit Debugger Mode"};
+}
+constexpr S kFcmen(std::uint16_t mask) {
+  return {" FCMEN: ON", " FCMEN: OFF", mask, "Fail-Safe Clock Monitor Enable"};
+}
+constexpr S kIeso(std::uint16_t mask) {
+  return {" IESO: ON", " IESO: OFF", mask, "Internal External Switchover"};
+}
+
+// p16f87.inc, p16f88.inc
+constexpr S k16F88Switches[] = {
+    kFosc1,         kFosc2Bit4,     kWdte(0x0004),
+    kPwrte(0x0008), kMclre,         kBoren(0x0040),
+    kLvp(0x0080),   kCpd(0x0100),   kWrt0(0x0200),
+    kWrt1(0x0400),  kDebug(0x0800), {" CCPMX: RB0", " CCPMX: RB3", 0x1000, "CCP1 Pin Selection"},
+    kCp(0x2000)};
+constexpr S k16F88Word2[] = {kFcmen(0x0001), kIeso(0x0002)};
+// p16f882.inc to p16f887.inc
+constexpr S k16F88xSwitches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 kWdte(0x0008),
+                                 kPwrte(0x0010),
+                                 kMclre,
+                                 kCp(0x0040),
+                                 kCpd(0x0080),
+                                 {" BOREN0: 1", " BOREN0: 0", 0x0100, "Brown-out Reset Selection"},
+                                 {" BOREN1: 1", " BOREN1: 0", 0x0200, "Brown-out Reset Selection"},
+                                 kIeso(0x0400),
+                                 kFcmen(0x0800),
+                                 kLvp(0x1000),
+                                 kDebug(0x2000)};
+constexpr S k16F88xWord2[] = {{" BOR4V: 4.0V", " BOR4V: 2.1V", 0x0100, "Brown-out Reset Voltage"},
+                              kWrt0(0x0200),
+                              kWrt1(0x0400)};
+// p16f72.inc to p16f77.inc
+constexpr S k16F7xSwitches[] = {kWdte(0x0004), kPwrte(0x0008), kCp(0x0010), kBoren(0x0040)};
+// p16f716.inc
+constexpr S k16F716Switches[] = {kWdte(0x0004),
+                                 kPwrte(0x0008),
+                                 kBoren(0x0040),
+                                 {" VBOR: 4.0V", " VBOR: 2.5V", 0x0080, "Brown-out Reset Voltage"},
+                                 kCp(0x2000)};
+// p16f737.inc to p16f777.inc
+constexpr S k16F7x7Switches[] = {kFosc1,
+                                 kFosc2Bit4,
+                                 kWdte(0x0004),
+                                 kPwrte(0x0008),
+                                 kMclre,
+                                 kBoren(0x0040),
+                                 {" BORV0: 1", " BORV0: 0", 0x0080, "Brown-out Reset Voltage"},
+                                 {" BORV1: 1", " BORV1: 0", 0x0100, "Brown-out Reset Voltage"},
+                                 kDebug(0x0800),
+                                 {" CCP2MX: RC1", " CCP2MX: RB3", 0x1000, "CCP2 Pin Selection"},
+                                 kCp(0x2000)};
+constexpr S k16F7x7Word2[] = {
+    kFcmen(0x0001),
+    kIeso(0x0002),
+    {" BORSEN: ON", " BORSEN: OFF", 0x0040, "Brown-out Reset Software Enable"}};
 // The 12-bit flash parts, captioned with the makers' bit names (the data
 // sheets' configuration words; gputils' p10f200.inc, p10f220.inc,
 // p12f508.inc, p12f510.inc, p16f505.inc, p16f506.inc, p16f54.inc).
@@ -134,27 +221,29 @@ constexpr OscVariant kOsc12F50x{{" FOSC: LP", " FOSC: XT", " FOSC:INTRC", " FOSC
                                 {-1, -1, -1, +3}};
 constexpr OscVariant kOsc16F5x{{" FOSC: LP", " FOSC: XT", " FOSC: HS", " FOSC: RC"},
                                {-1, -1, -1, +3}};
-constexpr S kWdte(std::uint16_t mask) {
+constexpr S kWdteBaseline(std::uint16_t mask) {
   return {" WDTE: ON", " WDTE: OFF", mask, "Watchdog timer"};
 }
 constexpr S kCpBaseline(std::uint16_t mask) {
   return {"  CP: OFF", "  CP:  ON", mask, "Code protect"};
 }
-constexpr S kMclre(std::uint16_t mask) {
+constexpr S kMclreBaseline(std::uint16_t mask) {
   return {" MCLRE: ON", " MCLRE: OFF", mask, "MCLR pin: master clear (ON) or input (OFF)"};
 }
 constexpr S kIoscfs(std::uint16_t mask) {
   return {" IOSCFS: 8", " IOSCFS: 4", mask, "Internal oscillator: 8 MHz or 4 MHz"};
 }
-constexpr S k10F20xSwitches[] = {kWdte(0x0004), kCpBaseline(0x0008), kMclre(0x0010)};
+constexpr S k10F20xSwitches[] = {kWdteBaseline(0x0004), kCpBaseline(0x0008),
+                                 kMclreBaseline(0x0010)};
 constexpr S k10F22xSwitches[] = {{" MCPU: OFF", " MCPU: ON", 0x0002, "GP3 weak pull-up"},
-                                 kWdte(0x0004),
+                                 kWdteBaseline(0x0004),
                                  kCpBaseline(0x0008),
-                                 kMclre(0x0010)};
-constexpr S k12F510Switches[] = {kWdte(0x0004), kCpBaseline(0x0008), kMclre(0x0010),
+                                 kMclreBaseline(0x0010)};
+constexpr S k12F510Switches[] = {kWdteBaseline(0x0004), kCpBaseline(0x0008), kMclreBaseline(0x0010),
                                  kIoscfs(0x0020)};
-constexpr S k16F506Switches[] = {kFosc1,         kFosc2Bit2,     kWdte(0x0008), kCpBaseline(0x0010),
-                                 kMclre(0x0020), kIoscfs(0x0040)};
+constexpr S k16F506Switches[] = {
+    kFosc1,         kFosc2Bit2, kWdteBaseline(0x0008), kCpBaseline(0x0010), kMclreBaseline(0x0020),
+    kIoscfs(0x0040)};
 
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 
@@ -188,6 +277,11 @@ constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
     {L::Pic16F505, 45, &kOscFosc0, First(k16F506Switches, 5)},
     {L::Pic16F506, 46, &kOscFosc0, k16F506Switches},
     {L::Pic16F5x, 47, &kOsc16F5x, First(k10F20xSwitches, 2)},
+    {L::Pic16F88, 48, &kOscFosc0, k16F88Switches, k16F88Word2},
+    {L::Pic16F88x, 49, &kOscFosc0, k16F88xSwitches, k16F88xWord2},
+    {L::Pic16F7x, 50, &kOscRcHsXtLp, k16F7xSwitches},
+    {L::Pic16F716, 51, &kOscRcHsXtLp, k16F716Switches},
+    {L::Pic16F7x7, 52, &kOscFosc0, k16F7x7Switches, k16F7x7Word2},
 }};
 
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",

@@ -40,8 +40,13 @@ enum class FuseLayout : std::uint8_t {
   Pic16F505,   // 16F505: three oscillator bits
   Pic16F506,   // 16F506: 16F505 bits and the oscillator speed
   Pic16F5x,    // 16F54/57/59: oscillator, watchdog, protection
+  Pic16F88,    // 16F87/88: two configuration words
+  Pic16F88x,   // 16F882 to 16F887: two configuration words
+  Pic16F7x,    // 16F72 to 16F77
+  Pic16F716,   // 16F716
+  Pic16F7x7,   // 16F737 to 16F777: two configuration words
 };
-inline constexpr int kFuseLayoutCount = 27;
+inline constexpr int kFuseLayoutCount = 32;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);
@@ -78,6 +83,9 @@ struct FuseLayoutSpec {
   int number;  // as `lptpic-cli devices` prints it
   const OscVariant* osc;
   std::span<const FuseSwitchSpec> switches;  // slots 2, 3, ... in order
+  // The second configuration word's switches, in their own row; empty for
+  // a part with one word.
+  std::span<const FuseSwitchSpec> secondWord{};
   int SlotCount() const { return 1 + static_cast<int>(switches.size()); }
 };
 

@@ -170,6 +170,46 @@ constexpr string_view k16F87xA4KProtect[] = {
     "WRT0=ON,  WRT1=ON - 0000h to 07FFh write protected, 0800h to 0FFFh may be modified by "
     "EECON control"};
 
+// The settings of the later flash parts, as their headers (p16f88.inc,
+// p16f887.inc, p16f737.inc) describe them.
+constexpr string_view kFosc16F88[] = {
+    "FOSC0=1 FOSC1=1 FOSC2=1 - EXTRC oscillator, CLKO function on RA6",
+    "FOSC0=0 FOSC1=1 FOSC2=1 - EXTRC oscillator, I/O function on RA6",
+    "FOSC0=1 FOSC1=0 FOSC2=1 - INTRC oscillator, CLKO function on RA6, I/O function on RA7",
+    "FOSC0=0 FOSC1=0 FOSC2=1 - INTRC oscillator, I/O function on RA6 and RA7",
+    "FOSC0=1 FOSC1=1 FOSC2=0 - ECIO, I/O function on RA6, clock in on RA7",
+    "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
+    "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
+    "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
+constexpr string_view kWrt16F88[] = {"WRT0=1, WRT1=1 - Write protection off",
+                                     "WRT0=0, WRT1=1 - 0000h to 00FFh write-protected",
+                                     "WRT0=1, WRT1=0 - 0000h to 07FFh write-protected",
+                                     "WRT0=0, WRT1=0 - 0000h to 0FFFh write-protected"};
+constexpr string_view kCcpmx16F88[] = {"CCPMX=RB0 - CCP1 function on RB0",
+                                       "CCPMX=RB3 - CCP1 function on RB3"};
+constexpr string_view kFosc16F88x[] = {
+    "FOSC0=1 FOSC1=1 FOSC2=1 - RC oscillator, CLKOUT function on RA6, RC on RA7",
+    "FOSC0=0 FOSC1=1 FOSC2=1 - RCIO oscillator, I/O function on RA6, RC on RA7",
+    "FOSC0=1 FOSC1=0 FOSC2=1 - INTOSC oscillator, CLKOUT function on RA6, I/O function on RA7",
+    "FOSC0=0 FOSC1=0 FOSC2=1 - INTOSCIO oscillator, I/O function on RA6 and RA7",
+    "FOSC0=1 FOSC1=1 FOSC2=0 - EC, I/O function on RA6, clock in on RA7",
+    "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
+    "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
+    "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
+constexpr string_view kBoren16F88x[] = {
+    "BOREN0=1, BOREN1=1 - Brown-out Reset enabled",
+    "BOREN0=0, BOREN1=1 - Brown-out Reset enabled while running, disabled in Sleep",
+    "BOREN0=1, BOREN1=0 - Brown-out Reset controlled by the SBOREN bit of PCON",
+    "BOREN0=0, BOREN1=0 - Brown-out Reset disabled"};
+constexpr string_view kWrt16F88x[] = {
+    "WRT0=1, WRT1=1 - Write protection off",
+    "WRT0=0, WRT1=1 - 0000h to 00FFh write-protected (16F883 and larger)",
+    "WRT0=1, WRT1=0 - the lowest quarter of program memory write-protected",
+    "WRT0=0, WRT1=0 - the lower half of program memory write-protected"};
+constexpr string_view kBorv16F7x7[] = {
+    "BORV0=1, BORV1=1 - Brown-out Reset at 2.0 V", "BORV0=0, BORV1=1 - Brown-out Reset at 2.7 V",
+    "BORV0=1, BORV1=0 - Brown-out Reset at 4.2 V", "BORV0=0, BORV1=0 - Brown-out Reset at 4.5 V"};
+
 struct Page {
   InfoPage page;
   int number;  // as `lptpic-cli devices` prints it
@@ -204,6 +244,9 @@ const Page kPages[] = {
     {P::Pic16F87xA8K, 30, {k16F87xA8KProtect, kLvp}},
     {P::Pic16F87xA4K, 31, {k16F87xA4KProtect, kLvp}},
     {P::Pic16F62xA, 40, {kFoscRa6, kSep, kMclr, kSep, kLvp}},
+    {P::Pic16F88, 41, {kFosc16F88, kSep, kWrt16F88, kSep, kCcpmx16F88, kLvp}},
+    {P::Pic16F88x, 42, {kFosc16F88x, kBoren16F88x, kWrt16F88x, kLvp}},
+    {P::Pic16F7x7, 45, {kFosc16F88, kSep, kBorv16F7x7}},
 };
 
 const Page* FindPage(InfoPage page) {

@@ -37,6 +37,9 @@ enum class InfoPage : std::uint8_t {
   Pic16F87xA8K,  // 16F876A/877A
   Pic16F87xA4K,  // 16F873A/874A
   Pic16F62xA,    // 16F627A/628A/648A
+  Pic16F88,      // 16F87/88
+  Pic16F88x,     // 16F882 to 16F887
+  Pic16F7x7,     // 16F737 to 16F777
 };
 
 // The page's number as `lptpic-cli devices` prints it (the 12F629 and

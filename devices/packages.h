@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace lpt {
 
@@ -27,10 +29,35 @@ struct SocketSeat {
   int firstHole;   // the hole under pin 1 (1..20); the pins run to the right
 };
 
+// The pins a chip is programmed through: MCLR (which takes Vpp), the supply
+// and ground (a second pin where the package has one, else 0), clock and
+// data.
+struct ProgrammingPins {
+  int vpp = 0;
+  int vdd = 0;
+  int vdd2 = 0;
+  int vss = 0;
+  int vss2 = 0;
+  int pgc = 0;
+  int pgd = 0;
+  bool operator==(const ProgrammingPins&) const = default;
+};
+
 int PinCount(Package package);
+// "DIP18", "PLCC68".
+std::string PackageName(Package package);
 
 // Where a chip of this package sits; nullopt for a package the socket does
 // not take (it is then always wired).
 std::optional<SocketSeat> SeatOf(Package package);
+
+// The pins the socket reaches for a chip seated there: the pinout of the
+// parts the adapter was built for (16F84, 16F877, 12F629, 16F630);
+// nullopt for a package without a seat.
+std::optional<ProgrammingPins> SocketPins(Package package);
+
+// The lines of the connection help for a chip programmed through an ICSP
+// cable ("Vpp/MCLR: pin 4" ...), one per programming line.
+std::vector<std::string> IcspConnectionLines(const ProgrammingPins& pins);
 
 }  // namespace lpt

@@ -112,13 +112,16 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
       KeepWordWidth(buffers.ProgramWord(w), family->word12);
       ++set;
     }
-    if (w == fuseAddress) {
-      // High byte times 256 plus low byte, kept to the word width as the
-      // program words are.
-      const int lowValue = hasLow ? rec.ByteValue(lowK) : buffers.FuseWord & 0xFF;
-      const int highValue = hasHigh ? rec.ByteValue(lowK + 1) : buffers.FuseWord >> 8;
+    // The configuration words: high byte times 256 plus low byte, kept to
+    // the word width as the program words are.
+    std::uint16_t* fuseWord = w == fuseAddress ? &buffers.FuseWord : nullptr;
+    if (w == kSecondConfigWordAddress && device.secondConfigMask != 0)
+      fuseWord = &buffers.SecondFuseWord;
+    if (fuseWord != nullptr) {
+      const int lowValue = hasLow ? rec.ByteValue(lowK) : *fuseWord & 0xFF;
+      const int highValue = hasHigh ? rec.ByteValue(lowK + 1) : *fuseWord >> 8;
       const int widthMask = family->word12 ? 0x0FFF : 0x3FFF;
-      buffers.FuseWord = static_cast<std::uint16_t>((256 * highValue + lowValue) & widthMask);
+      *fuseWord = static_cast<std::uint16_t>((256 * highValue + lowValue) & widthMask);
       if (fuseWordSet) *fuseWordSet = true;
       ++set;
     }

@@ -12,7 +12,8 @@
 
 namespace lpt {
 
-// Word addresses the configuration word lives at in a file.
+// Word addresses the configuration word lives at in a file (a second
+// configuration word at kSecondConfigWordAddress, 2008h).
 inline constexpr int kConfigWord14Address = 0x2007;
 inline constexpr int kConfigWord12Address = 0x0FFF;
 // Word address of the first data-EEPROM byte (byte address 4200h).
@@ -32,7 +33,8 @@ bool RecordFitsLine(std::string_view line);
 // ApplyHexRecord ("decode a line"): applies one record to the buffers of the
 // device. Returns false for the end-of-file record (which ends reading) and
 // true for every other line, including lines RecordFitsLine rejects (those
-// change nothing). *fuseWordSet becomes true when the record wrote FuseWord;
+// change nothing). *fuseWordSet becomes true when the record wrote a
+// configuration word (FuseWord, or SecondFuseWord of a part with two);
 // *cellsSet grows by the program words, data bytes and configuration words
 // of the device the record wrote (what lands outside them is not counted).
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,

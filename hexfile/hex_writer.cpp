@@ -56,12 +56,18 @@ void WriteProgramRecords(Family family, const EditBuffers& buffers, std::string&
   }
 }
 
-void WriteConfigRecords(Family family, const EditBuffers& buffers, std::string& out) {
+void WriteConfigRecords(const ActiveDevice& device, const EditBuffers& buffers, std::string& out) {
   const std::string f = ToHex(buffers.FuseWord, 4);
-  if (IsWord12Family(family))
+  if (IsWord12Family(device.family)) {
     AppendRecord(out, "021FFE00" + f.substr(2, 2) + '0' + f[1]);  // the first digit is dropped
-  else
+  } else if (device.secondConfigMask != 0) {
+    // Both words in one record, as the assemblers write them.
+    const std::string g = ToHex(buffers.SecondFuseWord, 4);
+    AppendRecord(out,
+                 "04400E00" + f.substr(2, 2) + f.substr(0, 2) + g.substr(2, 2) + g.substr(0, 2));
+  } else {
     AppendRecord(out, "02400E00" + f.substr(2, 2) + f.substr(0, 2));
+  }
 }
 
 void WriteDataRecords(Family family, const EditBuffers& buffers, std::string& out) {
@@ -84,7 +90,7 @@ void WriteDataRecords(Family family, const EditBuffers& buffers, std::string& ou
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers) {
   std::string text;
   WriteProgramRecords(device.family, buffers, text);
-  WriteConfigRecords(device.family, buffers, text);
+  WriteConfigRecords(device, buffers, text);
   WriteDataRecords(device.family, buffers, text);
   return text;
 }

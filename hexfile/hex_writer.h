@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "buffers/edit_buffers.h"
+#include "devices/active_device.h"
 
 namespace lpt {
 
@@ -22,8 +23,9 @@ std::string HexChecksum(std::string_view record);
 // address 16 r, words low byte first.
 void WriteProgramRecords(Family family, const EditBuffers& buffers, std::string& out);
 
-// The configuration record (always written; the ID never is).
-void WriteConfigRecords(Family family, const EditBuffers& buffers, std::string& out);
+// The configuration record (always written; the ID never is): one word,
+// or both words in one record for a part with two.
+void WriteConfigRecords(const ActiveDevice& device, const EditBuffers& buffers, std::string& out);
 
 // The data-EEPROM rows that are not all "FF", for families with data
 // EEPROM, then the end record for every family.

@@ -30,6 +30,9 @@ enum class FailureKind {
   Error,    // the command did not do its job ("Error verify ID!")
   Plain,    // a finding rather than a fault ("Data Memory is not blank")
   Warning,  // the command worked but its result looks wrong (an empty socket read)
+  // The chip's device ID names another part than the selected one, so
+  // nothing was written; the user may insist and run the command again.
+  WrongDevice,
 };
 
 struct Failure {

@@ -44,6 +44,8 @@ constexpr CommandWord EndProgrammingEprom{serial::EndProgrammingEprom, 0};
 // port then rests at 06h (data high) after these two.
 constexpr CommandWord EndProgramming16F87xA{serial::EndProgramming16F87xA | kIgnoredBit5, 0};
 constexpr CommandWord ChipErase{serial::ChipErase | kIgnoredBit5, 0};
+constexpr CommandWord EndProgramming12F6xx{serial::EndProgramming12F6xx, 0};
+constexpr CommandWord RowEraseProgramMemory{serial::RowEraseProgramMemory, 0};
 constexpr CommandWord BulkEraseProgramMemory{serial::BulkEraseProgramMemory, 0};
 constexpr CommandWord BulkEraseProgramMemoryReleasingData{serial::BulkEraseProgramMemory, 0x08};
 constexpr CommandWord BulkEraseDataMemory{serial::BulkEraseDataMemory, 0};
@@ -186,6 +188,8 @@ void Protocol::BeginEraseProgrammingCycle() { CommandOnly(*this, cmd::BeginErase
 void Protocol::BeginProgrammingOnlyCycle() { CommandOnly(*this, cmd::BeginProgrammingOnlyCycle); }
 void Protocol::EndProgrammingEprom() { CommandOnly(*this, cmd::EndProgrammingEprom); }
 void Protocol::EndProgramming16F87xA() { CommandOnly(*this, cmd::EndProgramming16F87xA); }
+void Protocol::EndProgramming12F6xx() { CommandOnly(*this, cmd::EndProgramming12F6xx); }
+void Protocol::RowEraseProgramMemory() { CommandOnly(*this, cmd::RowEraseProgramMemory); }
 void Protocol::ChipErase() { CommandOnly(*this, cmd::ChipErase); }
 void Protocol::BulkEraseProgramMemory() { CommandOnly(*this, cmd::BulkEraseProgramMemory); }
 void Protocol::BulkEraseProgramMemoryReleasingData() {
@@ -198,10 +202,12 @@ void Protocol::BulkEraseDataMemoryReleasingData() {
 void Protocol::BulkEraseSetup1() { CommandOnly(*this, cmd::BulkEraseSetup1); }
 void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
-void Protocol::ResetPic() {
+void Protocol::ResetPic() { ResetPicWithEntry(VppBeforeVdd(device_.family)); }
+
+void Protocol::ResetPicWithEntry(bool vppFirst) {
   port_.WritePort(portAddress_, kIdleValue);
   delay_.WaitMs(10);  // power-off hold
-  if (VppBeforeVdd(device_.family)) {
+  if (vppFirst) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
     port_.WritePort(portAddress_, LineVpp | LineVddOff);

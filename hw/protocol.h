@@ -51,6 +51,8 @@ class Protocol {
   void BeginProgrammingOnlyCycle();
   void EndProgrammingEprom();
   void EndProgramming16F87xA();
+  void EndProgramming12F6xx();
+  void RowEraseProgramMemory();
   void ChipErase();
   void BulkEraseProgramMemory();
   void BulkEraseProgramMemoryReleasingData();
@@ -59,8 +61,12 @@ class Protocol {
   void BulkEraseSetup1();
   void BulkEraseSetup2();
 
-  // Power cycle and entry into programming mode.
+  // Power cycle and entry into programming mode, in the order the active
+  // device's family needs.
   void ResetPic();
+  // The same in a given order: device detection, which does not know the
+  // family yet, tries both.
+  void ResetPicWithEntry(bool vppFirst);
   // The presence test: powers the chip up and expects the adapter to echo
   // the data line; on failure it reports AdapterNotFound with the port's
   // reason. Either way the chip stays powered for the command that follows.

@@ -20,10 +20,11 @@ enum Command : std::uint8_t {
   BulkEraseSetup2 = 0x07,
   BeginEraseProgrammingCycle = 0x08,
   BulkEraseProgramMemory = 0x09,
-  EndProgramming12F6xx = 0x0A,  // 12F629/675, 16F630/676
+  EndProgramming12F6xx = 0x0A,  // 12F629/675, 16F630/676, 16F88x
   BulkEraseDataMemory = 0x0B,
-  EndProgrammingEprom = 0x0E,    // EPROM parts: ends a programming pulse
-  EndProgramming16F87xA = 0x17,  // 16F87xA, 16F62xA
+  EndProgrammingEprom = 0x0E,    // EPROM parts: ends a programming pulse; 16F7x, 16F716
+  RowEraseProgramMemory = 0x11,  // 16F88x
+  EndProgramming16F87xA = 0x17,  // 16F87xA, 16F62xA, 16F87/88
   BeginProgrammingOnlyCycle = 0x18,
   ChipErase = 0x1F,
 };

@@ -25,7 +25,9 @@ bool BlankDataMemory(OpContext& ctx, Family family) {
   return CompareDataMemory(ctx, family, EveryWordBlank(DataCellFormat()));
 }
 
-bool BlankFuses(OpContext& ctx, Family family) { return CompareConfigWord(ctx, family, 0x3FFF); }
+bool BlankFuses(OpContext& ctx, Family family) {
+  return CompareConfigWords(ctx, family, {0x3FFF, 0x3FFF});
+}
 
 bool BlankID(OpContext& ctx, Family family) { return CompareIdDigits(ctx, family, "FFFF"); }
 

@@ -43,17 +43,23 @@ bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedWords& expec
                   });
 }
 
-bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected) {
+bool CompareConfigWords(OpContext& ctx, Family family, std::array<std::uint16_t, 2> expected) {
   if (!FindFamily(family)) return true;
-  if (StopBefore(ctx, ConfigWordAddress(family))) return false;
-  const std::uint16_t mask = ctx.device.configMask;
-  const auto read = static_cast<std::uint16_t>(ReadConfigWord(ctx, family) & mask);
-  const auto want = static_cast<std::uint16_t>(expected & mask);
-  if (read == want) return true;
-  ctx.failure =
-      FailureDetail{MemoryKind::Config, static_cast<std::uint32_t>(ConfigWordAddress(family)),
-                    ToHex(want, 4), ToHex(read, 4)};
-  return false;
+  for (int index = 0; index < ConfigWordCount(ctx.device); ++index) {
+    if (StopBefore(ctx, ConfigWordAddress(family, index))) return false;
+    const std::uint16_t mask = ConfigWordMask(ctx.device, index);
+    if (index > 0) ctx.proto.IncrementAddress();  // 2007h to 2008h
+    const std::uint16_t word =
+        index == 0 ? ReadConfigWord(ctx, family) : ctx.proto.ReadDataFromProgramMemory();
+    const auto read = static_cast<std::uint16_t>(word & mask);
+    const auto want = static_cast<std::uint16_t>(expected[static_cast<std::size_t>(index)] & mask);
+    if (read == want) continue;
+    ctx.failure = FailureDetail{MemoryKind::Config,
+                                static_cast<std::uint32_t>(ConfigWordAddress(family, index)),
+                                ToHex(want, 4), ToHex(read, 4)};
+    return false;
+  }
+  return true;
 }
 
 bool CompareIdDigits(OpContext& ctx, Family family, std::string_view digits, bool compare) {

@@ -4,6 +4,7 @@
 // which it leaves in ctx.failure.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,8 +30,9 @@ bool CompareProgramMemory(OpContext& ctx, Family family, const ExpectedWords& ex
 // Data EEPROM bytes; true without chip access for families without it.
 bool CompareDataMemory(OpContext& ctx, Family family, const ExpectedWords& expected);
 
-// Configuration word under ConfigMask.
-bool CompareConfigWord(OpContext& ctx, Family family, std::uint16_t expected);
+// The configuration words, each under its own mask: the first, and the
+// second (read after one IncrementAddress) on a part that has one.
+bool CompareConfigWords(OpContext& ctx, Family family, std::array<std::uint16_t, 2> expected);
 
 // The low digit of each of the four ID words against `digits` (as the ID
 // holds them); without `compare` the four words are read all the same and

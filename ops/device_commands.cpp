@@ -2,12 +2,14 @@
 #include "ops/device_commands.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 #include "buffers/hex_text.h"
 #include "devices/catalogue.h"
 #include "devices/family.h"
 #include "ops/blank_passes.h"
+#include "ops/device_id.h"
 #include "ops/erase_passes.h"
 #include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
@@ -38,28 +40,6 @@ void WaitUs(Delay& delay, std::uint32_t us) {
 
 int LastRow(const OpContext& ctx) { return ctx.device.programRows - 1; }
 
-// What every command shares: the presence test, then `work` between the
-// command's start and the chip's switch-off, and the end reported with the
-// result. After a failed presence test the chip stays as the test left it.
-template <class Work>
-CommandResult Framed(OpContext& ctx, Work&& work) {
-  ctx.state.Stopped = false;
-  ctx.state.StoppedAt = -1;
-  ctx.failure.reset();
-  ctx.calibrationLost = false;
-  ctx.chipErased = false;
-  if (!ctx.proto.AdapterPresent()) {
-    ctx.hooks.CommandEnded(CommandResult::NoDevice);
-    return CommandResult::NoDevice;
-  }
-  ctx.hooks.CommandStarted();
-  ctx.hooks.Progress(0, LastRow(ctx));
-  const CommandResult result = work();
-  ctx.proto.Idle();
-  ctx.hooks.CommandEnded(result);
-  return result;
-}
-
 // The passes in order up to the first that fails, whose failure is reported.
 CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, FailureKind kind) {
   const Family family = ctx.device.family;
@@ -83,6 +63,7 @@ CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> ste
   ctx.summary.device = ctx.device.name;
   const CommandResult result = Framed(ctx, [&] {
     if (barFull) ctx.hooks.Progress(LastRow(ctx), LastRow(ctx));
+    if (!ChipIsTheSelectedPart(ctx)) return CommandResult::Failed;
     return RunPasses(ctx, steps, FailureKind::Error);
   });
   ctx.summary.verified = result == CommandResult::Ok;
@@ -151,15 +132,45 @@ constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!", kConf
 
 }  // namespace
 
-void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
-  const WriteWaits* waits = nullptr;
-  if (ctx.state.timing == TimingProfile::Datasheet) {
-    waits = ctx.state.datasheetOverride ? ctx.state.datasheetOverride
-                                        : DatasheetWaits(ctx.device.family);
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work) {
+  ctx.state.Stopped = false;
+  ctx.state.StoppedAt = -1;
+  ctx.failure.reset();
+  ctx.calibrationLost = false;
+  ctx.chipErased = false;
+  if (!ctx.proto.AdapterPresent()) {
+    ctx.hooks.CommandEnded(CommandResult::NoDevice);
+    return CommandResult::NoDevice;
   }
-  if (waits == nullptr) return ctx.delay.WaitMs(standardMs);
-  WaitUs(ctx.delay, waits->Of(kind));
+  ctx.hooks.CommandStarted();
+  ctx.hooks.Progress(0, LastRow(ctx));
+  const CommandResult result = work();
+  ctx.proto.Idle();
+  ctx.hooks.CommandEnded(result);
+  return result;
 }
+
+namespace {
+
+const WriteWaits* WaitsInUse(const OpContext& ctx) {
+  if (ctx.state.timing != TimingProfile::Datasheet) return StandardWaits(ctx.device.family);
+  return ctx.state.datasheetOverride ? ctx.state.datasheetOverride
+                                     : DatasheetWaits(ctx.device.family);
+}
+
+}  // namespace
+
+std::uint32_t WaitFigureUs(const OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
+  const WriteWaits* waits = WaitsInUse(ctx);
+  return waits == nullptr ? standardMs * 1000 : waits->Of(kind);
+}
+
+void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs) {
+  if (WaitsInUse(ctx) == nullptr) return ctx.delay.WaitMs(standardMs);
+  WaitUs(ctx.delay, WaitFigureUs(ctx, kind, standardMs));
+}
+
+void WaitFor(OpContext& ctx, WaitKind kind) { WaitAfter(ctx, kind, 0); }
 
 CommandResult ReadChip(OpContext& ctx) {
   return Framed(ctx, [&] {
@@ -223,6 +234,7 @@ CommandResult BlankCheck(OpContext& ctx) {
 CommandResult EraseChip(OpContext& ctx) {
   return Framed(ctx, [&] {
     ctx.hooks.Progress(3, 3);  // the bar stands full during the erase
+    if (!ChipIsTheSelectedPart(ctx)) return CommandResult::Failed;
     if (StopBefore(ctx, 0)) return CommandResult::Stopped;
     ctx.hooks.PassStarted("Erase");
     EraseProgramAndData(ctx, ctx.device.family);

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "buffers/edit_buffers.h"
@@ -37,6 +39,13 @@ struct OpState {
   // Used instead of the family's datasheet waits when set: lets a check run
   // the passes with waits shorter than the chip needs.
   const WriteWaits* datasheetOverride = nullptr;
+  // Before a write the device ID is checked on the parts of the families
+  // that always check it, and with this setting on every part that has
+  // one; ignoreWrongDevice writes whatever chip answers (the user insists).
+  bool checkDeviceId = false;
+  bool ignoreWrongDevice = false;
+  // The device ID word the last Detect read (DetectDevice).
+  std::uint16_t deviceIdRead = 0;
   // Program All writes the file's OSCCAL word of a 12-bit flash part over
   // the chip's own (ops/flash12.h); otherwise the chip's is kept.
   bool overwriteOsccal = false;
@@ -76,10 +85,21 @@ struct OpContext {
   ProgramSummary summary;
 };
 
-// The wait after a write, erase or bulk command: `standardMs` in the
-// standard profile (and for families without datasheet waits), the
-// family's datasheet figure for `kind` otherwise.
+// The wait after a write, erase or bulk command: in the standard profile
+// the family's standard figure for `kind` where it has a table of them,
+// else `standardMs`; in the datasheet profile the family's datasheet
+// figure for `kind` (`standardMs` for families without one).
 void WaitAfter(OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
+// WaitAfter for the families that have both tables (StandardWaits).
+void WaitFor(OpContext& ctx, WaitKind kind);
+
+// The figure WaitAfter waits, in microseconds.
+std::uint32_t WaitFigureUs(const OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
+
+// What every command shares: the presence test, then `work` between the
+// command's start and the chip's switch-off, and the end reported with the
+// result. After a failed presence test the chip stays as the test left it.
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work);
 
 // What the front ends run; every command reports CommandEnded last.
 using DeviceCommand = CommandResult (*)(OpContext&);

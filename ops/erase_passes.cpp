@@ -96,6 +96,8 @@ void EraseProgramAndData(OpContext& ctx, Family family) {
       return EraseChip16F62xA(ctx);
     case EraseMethod::EraseKeepingCalibration:
       return EraseKeepingCalibration(ctx);
+    case EraseMethod::ConfigurationArea:
+      return EraseConfigurationArea(ctx);
     case EraseMethod::EraseKeepingOsccal:
       return EraseKeepingOsccal(ctx, false);
     case EraseMethod::BulkErase:

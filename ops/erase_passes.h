@@ -27,5 +27,13 @@ void EraseChip16F87x(OpContext& ctx);
 // write-back does not read back, without stopping: the command that runs it
 // then ends as failed after its other passes (OpContext::calibrationLost).
 void EraseKeepingCalibration(OpContext& ctx);
+// The flash parts with write latches and no chip erase (configuration_erase.cpp):
+// Load Configuration, bulk erase of program memory and then of the data
+// EEPROM, which clears every word and the code protection; the part's
+// calibration words are read first and written back where the erase took
+// them. A calibration word that is blank before the erase, or does not
+// read back, is reported ("Error calibration word 2009h! ...") and the
+// command then ends as failed (OpContext::calibrationLost).
+void EraseConfigurationArea(OpContext& ctx);
 
 }  // namespace lpt

@@ -36,6 +36,22 @@ constexpr FamilyMethods kEprom12{.family = Family::Pic12C50x,
                                  .fuses = FuseMethod::EpromPulses12,
                                  .fuseAnd = 0x001F};
 
+// The flash parts with write latches: program memory in rows after an
+// erase of everything (calibration words kept), the data EEPROM byte by
+// byte where the chip differs, IDs and configuration words one by one.
+constexpr FamilyMethods kLatched{.preErase = PreErase::ConfigurationArea,
+                                 .program = ProgramMethod::LatchedRows,
+                                 .data = DataMethod::ReadCompareCycle,
+                                 .id = IdMethod::WordCycle,
+                                 .fuses = FuseMethod::WordCycle,
+                                 .erase = EraseMethod::ConfigurationArea};
+constexpr WriteCycle kEpromEnded{.end = WriteEnd::Eprom};
+// 16F72-77: 08h (programming only on these parts) ended by 0Eh for everything.
+constexpr FamilyMethods k16F7x = Like(kLatched, Family::Pic16F7x, [](FamilyMethods& m) {
+  m.rowCycle = kEpromEnded;
+  m.wordCycle = kEpromEnded;
+});
+
 // 12-bit flash: every write is one externally timed cycle on an erased
 // chip, so Program All starts with the erase.
 constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
@@ -48,7 +64,7 @@ constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
                                  .fuseAnd = 0x0FFF,
                                  .erase = EraseMethod::EraseKeepingOsccal};
 
-constexpr std::array<FamilyMethods, 14> kMethods{{
+constexpr std::array<FamilyMethods, 19> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
@@ -100,9 +116,9 @@ constexpr std::array<FamilyMethods, 14> kMethods{{
      .idWaitMs = 10,
      .fuses = FuseMethod::FlashRetry,
      .erase = EraseMethod::ChipErase,
+     .rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA},
      .datasheetProgram = ProgramMethod::LatchedRows,
-     .datasheetData = DataMethod::ReadCompareWrite,
-     .writeLatches = 8},
+     .datasheetData = DataMethod::ReadCompareWrite},
     // 16F627A, 16F628A
     {.family = Family::Pic16F62xA,
      .preErase = PreErase::EraseChip16F62xA,
@@ -117,6 +133,32 @@ constexpr std::array<FamilyMethods, 14> kMethods{{
     kFlash12,
     // 16F54, 16F57, 16F59: the same without OSCCAL (family.h)
     Like(kFlash12, Family::Pic16F5x, kNoDifferences),
+    // 16F87/88: Chip Erase; rows and data bytes by 18h, ID and configuration
+    // words by 08h (which erases the word first), each ended by 17h
+    Like(kLatched, Family::Pic16F88,
+         [](FamilyMethods& m) {
+           m.preErase = PreErase::ChipErase;
+           m.erase = EraseMethod::ChipErase;
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA};
+           m.dataCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash16F87xA};
+           m.wordCycle = {WriteStart::EraseProgramming, WriteEnd::Flash16F87xA};
+         }),
+    // 16F882-887: rows by 18h ended by 0Ah, everything else by the internally
+    // timed 08h, which only programs: the ID words take a row erase first
+    Like(kLatched, Family::Pic16F88x,
+         [](FamilyMethods& m) {
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
+           m.idRowErase = true;
+         }),
+    k16F7x,
+    // 16F716: 18h ended by 0Eh
+    Like(kLatched, Family::Pic16F716,
+         [](FamilyMethods& m) {
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Eprom};
+           m.wordCycle = {WriteStart::ProgrammingOnly, WriteEnd::Eprom};
+         }),
+    // 16F737-777: as the 16F72-77
+    Like(k16F7x, Family::Pic16F7x7, kNoDifferences),
 }};
 
 }  // namespace

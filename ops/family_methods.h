@@ -20,6 +20,7 @@ enum class PreErase : std::uint8_t {
   EraseChip16F87x,          // protection-aware erase that leaves the ID words alone
   EraseKeepingCalibration,  // erase that keeps the calibration word and bandgap bits
   ChipErase,                // LoadConfiguration, ChipErase, 10 ms
+  ConfigurationArea,        // bulk erase aimed at configuration memory; calibration words kept
   EraseKeepingOsccal,       // 12-bit flash: OSCCAL and its backup read, bulk erase, written back
 };
 
@@ -29,10 +30,10 @@ enum class ProgramMethod : std::uint8_t {
   ProgramOnly,       // blank cells skipped; program-only cycle
   EraseProgram,      // blank cells skipped; erase/program cycle
   WriteEveryWord,    // every cell, up to 5 attempts closed by EndProgramming16F87xA
-  LatchedRows,       // after the chip erase: one program-only cycle per aligned row of
-                     // writeLatches words, closed by EndProgramming16F87xA; read back after
   EpromPulses,       // 14-bit EPROM: up to 25 pulses, then 3 more
   EpromPulses12,     // 12-bit EPROM: up to 8 pulses, then 11 more
+  LatchedRows,       // after the erase: one rowCycle per aligned row of the part's write
+                     // latches, erased rows passed over; read back after
   ProgramEndCycle,   // 12-bit flash: blank cells skipped; Begin Programming ... End Programming
 };
 
@@ -42,6 +43,7 @@ enum class DataMethod : std::uint8_t {
   ProgramOnly,       // "FF" skipped; BeginProgrammingOnlyCycle
   EraseProgram,      // "FF" skipped; BeginEraseProgrammingCycle
   WriteEveryByte,    // every byte, up to 5 attempts closed by EndProgramming16F87xA
+  ReadCompareCycle,  // read first; the family's write cycle where the chip differs
 };
 
 enum class IdMethod : std::uint8_t {
@@ -50,6 +52,7 @@ enum class IdMethod : std::uint8_t {
   FlashRetry,       // up to 5 erase/program cycles per word
   EpromPulses,      // up to 25 pulses, 3 more
   EpromPulses12,    // above program memory; digit "F" not written; up to 8, 11 more
+  WordCycle,        // the family's write cycle per word
   ProgramEndCycle,  // 12-bit flash, above program memory; digit "F" (erased) not written
 };
 
@@ -60,6 +63,7 @@ enum class FuseMethod : std::uint8_t {
   KeepBandgap,      // keeps the chip's first digit (bits 12, 13)
   EpromPulses,      // 101 pulses of the latched word, one check
   EpromPulses12,    // check first; one long pulse and 11 pulses when it differs
+  WordCycle,        // each configuration word (2007h, 2008h) by the family's write cycle
   ProgramEndCycle,  // 12-bit flash: check first; one cycle when it differs
 };
 
@@ -70,7 +74,25 @@ enum class EraseMethod : std::uint8_t {
   EraseKeepingCalibration,
   EraseChip16F62xA,
   ChipErase,
+  ConfigurationArea,   // as PreErase::ConfigurationArea
   EraseKeepingOsccal,  // 12-bit flash: the whole chip, OSCCAL and its backup written back
+};
+
+// How a family starts one write cycle and, for an externally timed one,
+// ends it.
+enum class WriteStart : std::uint8_t {
+  EraseProgramming,  // 08h (Begin Erase/Programming, or Begin Programming)
+  ProgrammingOnly,   // 18h
+};
+enum class WriteEnd : std::uint8_t {
+  None,          // internally timed
+  Eprom,         // 0Eh
+  Flash16F87xA,  // 17h
+  Flash12F6xx,   // 0Ah
+};
+struct WriteCycle {
+  WriteStart begin = WriteStart::EraseProgramming;
+  WriteEnd end = WriteEnd::None;
 };
 
 struct FamilyMethods {
@@ -88,11 +110,19 @@ struct FamilyMethods {
   EraseMethod erase = EraseMethod::None;
   std::uint16_t unprotectedBits =
       0;  // configuration bits that must all be 1 on an unprotected chip
+  // The write cycles of the families written by LatchedRows,
+  // ReadCompareCycle and WordCycle: a row of program memory, a data byte,
+  // an ID, configuration or calibration word.
+  WriteCycle rowCycle{};
+  WriteCycle dataCycle{};
+  WriteCycle wordCycle{};
+  // The ID words cannot be rewritten by the word cycle alone: a row erase
+  // aimed at them clears them first when they are not blank.
+  bool idRowErase = false;
   // The datasheet profile writes the way the makers' programming
   // specification does where that differs (None: as in the standard one).
   ProgramMethod datasheetProgram = ProgramMethod::None;
   DataMethod datasheetData = DataMethod::None;
-  int writeLatches = 1;  // program words one programming cycle writes: the chip's write latches
 };
 
 // The methods a pass uses in a timing profile.

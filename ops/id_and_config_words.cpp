@@ -22,8 +22,15 @@ int IdWordAddress(const ActiveDevice& device, int index) {
   return kFirstIdWord14 + index;
 }
 
-int ConfigWordAddress(Family family) {
+int ConfigWordAddress(Family family, int index) {
+  if (index > 0) return kSecondConfigWordAddress;
   return IsWord12Family(family) ? kConfigWord12 : kConfigWord14;
+}
+
+int ConfigWordCount(const ActiveDevice& device) { return device.secondConfigMask != 0 ? 2 : 1; }
+
+std::uint16_t ConfigWordMask(const ActiveDevice& device, int index) {
+  return index > 0 ? device.secondConfigMask : device.configMask;
 }
 
 void StepToIdWords(Protocol& proto, const ActiveDevice& device) {
@@ -61,14 +68,14 @@ std::uint16_t ReadConfigWord(OpContext& ctx, Family family) {
   return ctx.proto.ReadDataFromProgramMemory();
 }
 
-bool FuseCheck(OpContext& ctx, std::uint16_t expected) {
-  const std::uint16_t mask = ctx.device.configMask;
+bool FuseCheck(OpContext& ctx, std::uint16_t expected, int index) {
+  const std::uint16_t mask = ConfigWordMask(ctx.device, index);
   const auto read = static_cast<std::uint16_t>(ctx.proto.ReadDataFromProgramMemory() & mask);
   const auto want = static_cast<std::uint16_t>(expected & mask);
   if (read == want) return true;
-  ctx.failure = FailureDetail{MemoryKind::Config,
-                              static_cast<std::uint32_t>(ConfigWordAddress(ctx.device.family)),
-                              ToHex(want, 4), ToHex(read, 4)};
+  ctx.failure = FailureDetail{
+      MemoryKind::Config, static_cast<std::uint32_t>(ConfigWordAddress(ctx.device.family, index)),
+      ToHex(want, 4), ToHex(read, 4)};
   return false;
 }
 

@@ -19,9 +19,14 @@ inline constexpr std::uint16_t kErasedByte = 0xFF;
 // ID word `index` (0 to 3): 2000h on, or on 12-bit parts the words that
 // follow program memory.
 int IdWordAddress(const ActiveDevice& device, int index);
-// The configuration word: 2007h, or FFFh on 12-bit parts (where the address
-// counter starts on it).
-int ConfigWordAddress(Family family);
+// Configuration word `index`: 2007h, or FFFh on 12-bit parts (where the
+// address counter starts on it); the second word of the parts that have
+// one at 2008h.
+int ConfigWordAddress(Family family, int index = 0);
+// How many configuration words the part has (1 or 2), and the implemented
+// bits of each.
+int ConfigWordCount(const ActiveDevice& device);
+std::uint16_t ConfigWordMask(const ActiveDevice& device, int index);
 
 // From the power-up position (a ResetPic just done) to the first ID word:
 // LoadConfiguration to 2000h, or on 12-bit parts past the configuration
@@ -41,9 +46,9 @@ std::uint16_t ReadDeviceIdWord(OpContext& ctx);
 // power-up position for 12-bit families.
 std::uint16_t ReadConfigWord(OpContext& ctx, Family family);
 
-// Fuse check on the word under the counter: ReadDataFromProgramMemory, then
-// (read AND ConfigMask) == (expected AND ConfigMask); a difference is left
-// in ctx.failure.
-bool FuseCheck(OpContext& ctx, std::uint16_t expected);
+// Fuse check on configuration word `index`, under the counter:
+// ReadDataFromProgramMemory, then (read AND mask) == (expected AND mask)
+// with the word's own mask; a difference is left in ctx.failure.
+bool FuseCheck(OpContext& ctx, std::uint16_t expected, int index = 0);
 
 }  // namespace lpt

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Program memory of a chip with write latches, in the datasheet profile:
-// after the chip erase, each aligned row of words is loaded into the
-// latches (Increment Address between the words) and programmed by one
-// program-only cycle closed by End Programming. A row whose words are all
+// Program memory of a chip with write latches: after the erase, each
+// aligned row of words is loaded into the latches (Increment Address
+// between the words) and programmed by one write cycle of the family. A row whose words are all
 // still erased is passed with Increment Address only. The address counter
 // only counts up, so the words are read back in a second walk from the
 // start, every word compared.
 #include "ops/id_and_config_words.h"
 #include "ops/program_passes.h"
 #include "ops/row_walk.h"
+#include "ops/write_cycle.h"
 
 namespace lpt {
 namespace {
@@ -21,7 +21,7 @@ bool RowIsErased(const OpContext& ctx, Family family, int first, int latches) {
 }
 
 // Loads and programs the row from `first`; the counter ends on its last word.
-void ProgramRow(OpContext& ctx, Family family, int first, int latches) {
+void ProgramRow(OpContext& ctx, Family family, int first, int latches, const WriteCycle& cycle) {
   for (int i = 0; i < latches; ++i) {
     const CellWord word = ctx.buffers.ProgramWordValue(first + i, family);
     // Every latch of the row is loaded, the erased words too: no latch may
@@ -30,9 +30,7 @@ void ProgramRow(OpContext& ctx, Family family, int first, int latches) {
     if (!word.Matches(kErasedWord)) ++ctx.summary.programWords;
     if (i + 1 < latches) ctx.proto.IncrementAddress();
   }
-  ctx.proto.BeginProgrammingOnlyCycle();
-  WaitAfter(ctx, WaitKind::ProgramWord, 2);
-  ctx.proto.EndProgramming16F87xA();
+  RunWriteCycle(ctx, cycle, WaitKind::ProgramWord);
 }
 
 bool ReadBack(OpContext& ctx, Family family, int words) {
@@ -48,7 +46,8 @@ bool ReadBack(OpContext& ctx, Family family, int words) {
 
 }  // namespace
 
-bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, int words) {
+bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, const WriteCycle& cycle,
+                        int words) {
   if (words < 0) words = 8 * ctx.device.programRows;
   ctx.proto.ResetPic();
   for (int first = 0; first < words; first += latches) {
@@ -56,7 +55,7 @@ bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, int words) {
     if (RowIsErased(ctx, family, first, latches)) {
       Clocks(ctx.proto, latches - 1);
     } else {
-      ProgramRow(ctx, family, first, latches);
+      ProgramRow(ctx, family, first, latches, cycle);
     }
     ctx.proto.IncrementAddress();
     const int done = first + latches;

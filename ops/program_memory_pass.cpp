@@ -5,6 +5,7 @@
 #include "ops/flash12.h"
 #include "ops/program_passes.h"
 #include "ops/row_walk.h"
+#include "ops/write_cycle.h"
 
 namespace lpt {
 
@@ -33,6 +34,8 @@ void RunPreErase(OpContext& ctx, PreErase erase) {
       return EraseKeepingCalibration(ctx);
     case PreErase::ChipErase:
       return ChipEraseAll(ctx);
+    case PreErase::ConfigurationArea:
+      return EraseConfigurationArea(ctx);
     case PreErase::EraseKeepingOsccal:
       return EraseKeepingOsccal(ctx, true);
   }
@@ -127,7 +130,8 @@ bool ProgramProgramMemory(OpContext& ctx, Family family) {
   if (words == 0) return true;
   const ProgramMethod method = ProgramMethodIn(*methods, ctx.state.timing);
   if (method == ProgramMethod::LatchedRows)
-    return ProgramLatchedRows(ctx, family, methods->writeLatches, words);
+    return ProgramLatchedRows(ctx, family, ctx.device.record->writeLatches, methods->rowCycle,
+                              words);
   ctx.proto.ResetPic();
   if (IsWord12Family(family))
     ctx.proto.IncrementAddress();  // the counter starts on the configuration word

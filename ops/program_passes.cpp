@@ -9,6 +9,7 @@
 #include "ops/id_and_config_words.h"
 #include "ops/row_walk.h"
 #include "ops/stop_check.h"
+#include "ops/write_cycle.h"
 
 namespace lpt {
 namespace {
@@ -20,7 +21,8 @@ constexpr std::uint16_t kBandgapBits = 0x3000;
 constexpr std::uint16_t kBelowBandgapBits = 0x0FFF;
 
 // One byte of the pass; `read` ends holding the last read-back.
-WordStep ProgramByte(OpContext& ctx, DataMethod method, const CellWord& b, std::uint16_t& read) {
+WordStep ProgramByte(OpContext& ctx, const FamilyMethods& methods, DataMethod method,
+                     const CellWord& b, std::uint16_t& read) {
   const auto cycle = [&](bool eraseFirst) {
     ++ctx.summary.dataBytes;
     ctx.proto.LoadDataForDataMemory(b.value);
@@ -48,6 +50,14 @@ WordStep ProgramByte(OpContext& ctx, DataMethod method, const CellWord& b, std::
       return b.Matches(kErasedByte) ? WordStep::Next : cycle(false);
     case DataMethod::EraseProgram:
       return b.Matches(kErasedByte) ? WordStep::Next : cycle(true);
+    case DataMethod::ReadCompareCycle:
+      read = ctx.proto.ReadDataFromDataMemory();
+      if (b.Matches(read)) return WordStep::Next;
+      ++ctx.summary.dataBytes;
+      ctx.proto.LoadDataForDataMemory(b.value);
+      RunWriteCycle(ctx, methods.dataCycle, WaitKind::DataByte);
+      read = ctx.proto.ReadDataFromDataMemory();
+      return b.Matches(read) ? WordStep::Next : WordStep::Fail;
     case DataMethod::WriteEveryByte:
       ++ctx.summary.dataBytes;
       ctx.proto.LoadDataForDataMemory(
@@ -97,11 +107,49 @@ bool ProgramIdWord(OpContext& ctx, const FamilyMethods& methods, const CellWord&
     case IdMethod::EpromPulses12:
       if (id.Matches(0x000F)) return true;  // digit F: the erased state, not written
       return PulseUntil(ctx, id.value, kEpromTries12, kEpromExtra12, sameDigit);
+    case IdMethod::WordCycle:
+      ctx.proto.LoadDataForProgramMemory(id.value);
+      RunWriteCycle(ctx, methods.wordCycle, WaitKind::IdWord);
+      read = ctx.proto.ReadDataFromProgramMemory();
+      return id.Matches(read);
     case IdMethod::ProgramEndCycle:
       if (id.Matches(0x000F)) return true;  // digit F: the erased state, not written
       return sameDigit(WriteCycle12(ctx, id.value, WaitKind::IdWord, methods.idWaitMs));
   }
   return false;
+}
+
+// The ID words of a family whose word cycle only programs: a row erase
+// aimed at them clears them first, unless they are blank already (after
+// the erase that opens Program All).
+void ClearWrittenIdWords(OpContext& ctx) {
+  GoToIdWords(ctx.proto, ctx.device);
+  bool blank = true;
+  for (int i = 0; i < 4; ++i) {
+    blank = blank && ctx.proto.ReadDataFromProgramMemory() == kErasedWord;
+    ctx.proto.IncrementAddress();
+  }
+  if (blank) return;
+  GoToIdWords(ctx.proto, ctx.device);
+  ctx.proto.RowEraseProgramMemory();
+  WaitFor(ctx, WaitKind::Erase);
+}
+
+// The configuration words by the family's word cycle, each checked under
+// its own mask: 2007h, then 2008h on a part with two.
+bool WriteConfigWords(OpContext& ctx, const FamilyMethods& methods) {
+  GoToConfigWord(ctx.proto);
+  const std::uint16_t words[] = {ctx.buffers.FuseWord, ctx.buffers.SecondFuseWord};
+  for (int index = 0; index < ConfigWordCount(ctx.device); ++index) {
+    if (index > 0) {
+      if (StopBefore(ctx, ConfigWordAddress(ctx.device.family, index))) return false;
+      ctx.proto.IncrementAddress();
+    }
+    ctx.proto.LoadDataForProgramMemory(words[index]);
+    RunWriteCycle(ctx, methods.wordCycle, WaitKind::ConfigWord);
+    if (!FuseCheck(ctx, words[index], index)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -120,7 +168,8 @@ bool ProgramDataMemory(OpContext& ctx, Family family) {
       RowWalk{.rows = ctx.device.dataRows, .rowProgress = true, .freshBar = true, .words = bytes},
       [&](int address) {
         std::uint16_t read = 0;
-        const WordStep step = ProgramByte(ctx, method, ctx.buffers.DataByteValue(address), read);
+        const WordStep step =
+            ProgramByte(ctx, *methods, method, ctx.buffers.DataByteValue(address), read);
         if (step == WordStep::Fail)
           ctx.failure = FailureDetail{MemoryKind::Data, static_cast<std::uint32_t>(address),
                                       ctx.buffers.DataText(address), DataCellText(read)};
@@ -132,6 +181,10 @@ bool ProgramID(OpContext& ctx, Family family) {
   const FamilyMethods* methods = FindMethods(family);
   if (!methods || methods->id == IdMethod::None) return true;
   ctx.summary.id = ctx.buffers.IdDigits();
+  if (methods->idRowErase) {
+    if (StopBefore(ctx, IdWordAddress(ctx.device, 0))) return false;
+    ClearWrittenIdWords(ctx);
+  }
   GoToIdWords(ctx.proto, ctx.device);
   for (int i = 0; i < 4; ++i) {
     const int address = IdWordAddress(ctx.device, i);
@@ -155,6 +208,8 @@ bool ProgramFuses(OpContext& ctx, Family family) {
   std::uint16_t& fuseWord = ctx.buffers.FuseWord;
   fuseWord = static_cast<std::uint16_t>((fuseWord & methods->fuseAnd) | methods->fuseOr);
   ctx.summary.configuration = fuseWord;
+  if (ctx.device.secondConfigMask != 0)
+    ctx.summary.secondConfiguration = ctx.buffers.SecondFuseWord;
 
   switch (methods->fuses) {
     case FuseMethod::None:
@@ -194,6 +249,8 @@ bool ProgramFuses(OpContext& ctx, Family family) {
         ctx.proto.EndProgrammingEprom();
       }
       return FuseCheck(ctx, fuseWord);
+    case FuseMethod::WordCycle:
+      return WriteConfigWords(ctx, *methods);
     case FuseMethod::ProgramEndCycle:
       ctx.proto.ResetPic();  // the counter is on the configuration word
       if (FuseCheck(ctx, fuseWord)) return true;

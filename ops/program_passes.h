@@ -7,14 +7,16 @@
 #include <cstdint>
 
 #include "ops/device_commands.h"
+#include "ops/family_methods.h"
 
 namespace lpt {
 
 bool ProgramProgramMemory(OpContext& ctx, Family family);
-// The datasheet profile's program-memory writes on a chip with write
-// latches, after its chip erase (latched_rows_pass.cpp).
-// `words`: the words to walk (WalkEnd).
-bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, int words);
+// Program memory of a chip with write latches, after its erase: a row of
+// `latches` words per write `cycle` (latched_rows_pass.cpp). `words`: the
+// words to walk (WalkEnd).
+bool ProgramLatchedRows(OpContext& ctx, Family family, int latches, const WriteCycle& cycle,
+                        int words);
 bool ProgramDataMemory(OpContext& ctx, Family family);
 bool ProgramID(OpContext& ctx, Family family);
 // May adjust FuseWord first (16C55x, 14C000, 12-bit families) and keeps it so.

@@ -15,6 +15,7 @@ struct ProgramSummary {
   int dataBytes = 0;     // data EEPROM bytes programmed
   // What the configuration and ID passes wrote; empty when they did not run.
   std::optional<std::uint16_t> configuration;
+  std::optional<std::uint16_t> secondConfiguration;  // parts with two words
   std::optional<std::string> id;
   // The command ended well: every word it wrote read back as the buffers
   // hold it.

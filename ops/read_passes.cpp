@@ -68,6 +68,9 @@ void ReadFusesID(OpContext& ctx, Family family) {
     Clocks(ctx.proto, 3);  // 2004h .. 2007h
     if (StopBefore(ctx, ConfigWordAddress(family))) return;
     TakeFuseWord(ctx, ctx.proto.ReadDataFromProgramMemory());
+    if (ConfigWordCount(ctx.device) < 2 || StopBefore(ctx, ConfigWordAddress(family, 1))) return;
+    ctx.proto.IncrementAddress();
+    ctx.buffers.SecondFuseWord = ctx.proto.ReadDataFromProgramMemory();  // whole, as the first
   }
 }
 

@@ -10,8 +10,9 @@ namespace lpt {
 void ReadProgramMemory(OpContext& ctx, Family family);
 // Data EEPROM into the data grid (families with data EEPROM; kept otherwise).
 void ReadDataMemory(OpContext& ctx, Family family);
-// Configuration word into FuseWord (shown on the fuse switches) and the
-// lowest digit of each ID word into the ID caption.
+// Configuration word into FuseWord (shown on the fuse switches), a second
+// one into SecondFuseWord, and the lowest digit of each ID word into the ID
+// caption.
 void ReadFusesID(OpContext& ctx, Family family);
 
 }  // namespace lpt

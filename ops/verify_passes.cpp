@@ -21,7 +21,7 @@ bool VerifyDataMemory(OpContext& ctx, Family family) {
 }
 
 bool VerifyFuses(OpContext& ctx, Family family) {
-  return CompareConfigWord(ctx, family, ctx.buffers.FuseWord);
+  return CompareConfigWords(ctx, family, {ctx.buffers.FuseWord, ctx.buffers.SecondFuseWord});
 }
 
 bool VerifyID(OpContext& ctx, Family family) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cctype>
+#include <span>
 
 namespace lpt {
 namespace {
@@ -19,7 +20,7 @@ struct FamilyWaits {
 // hand to settle a figure the peers disagree on, the longest wait a credible
 // peer uses is taken instead, and named. A family row holds the longest
 // figure of any of its parts.
-constexpr std::array<FamilyWaits, 8> kDatasheet{{
+constexpr std::array<FamilyWaits, 13> kDatasheet{{
     // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
     // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
     // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
@@ -81,6 +82,54 @@ constexpr std::array<FamilyWaits, 8> kDatasheet{{
       .idWordUs = 4000,
       .configWordUs = 4000,
       .eraseUs = 10000}},
+    // 16F87/88: PIC16F87/88 flash memory programming specification DS39607,
+    // as Pickle transcribes page 9: Begin Programming Only (18h) TPROG1
+    // 1 ms for a row of latches and a data byte, Begin Erase Programming
+    // (08h) TPROG2 1 ms for an ID or configuration word, both ended by 17h;
+    // Chip Erase TPROG4 10 ms. The wait after 17h is not given: 100 us, the
+    // longest a peer waits (Pickle).
+    {Family::Pic16F88,
+     {.programWordUs = 1000,
+      .dataByteUs = 1000,
+      .idWordUs = 1000,
+      .configWordUs = 1000,
+      .eraseUs = 10000,
+      .dischargeUs = 100}},
+    // 16F882-887: DS41287 page 13 (Pickle): 18h TPROG2 2.5 ms for a row,
+    // ended by 0Ah, TDIS 100 us; 08h TPROG1 3 ms for ID, configuration and
+    // calibration words, 6 ms for a data byte; bulk and row erase TERA 6 ms.
+    {Family::Pic16F88x,
+     {.programWordUs = 2500,
+      .dataByteUs = 6000,
+      .idWordUs = 3000,
+      .configWordUs = 3000,
+      .eraseUs = 6000,
+      .dischargeUs = 100}},
+    // 16F72-77: DS30324 page 4 (Pickle; the 16F72's DS39588 was not at hand,
+    // the peers treat it as the 16F73): 08h, externally timed, TPROG 1 ms,
+    // ended by 0Eh; bulk erase TERA 30 ms. The wait after 0Eh is not given:
+    // 1 ms, the longest a peer waits (OpenProg, after the configuration word).
+    {Family::Pic16F7x,
+     {.programWordUs = 1000,
+      .idWordUs = 1000,
+      .configWordUs = 1000,
+      .eraseUs = 30000,
+      .dischargeUs = 1000}},
+    // 16F716: DS40245 page 5 (Pickle): 18h TPROG 2 ms ended by 0Eh, TDIS
+    // 100 us; bulk erase TERA 6 ms.
+    {Family::Pic16F716,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 6000,
+      .dischargeUs = 100}},
+    // 16F737-777: DS30492 page 7 (Pickle): as the 16F7x.
+    {Family::Pic16F7x7,
+     {.programWordUs = 1000,
+      .idWordUs = 1000,
+      .configWordUs = 1000,
+      .eraseUs = 30000,
+      .dischargeUs = 1000}},
     // 12-bit flash parts: DS41228, DS41266, DS41227, DS41226, DS41258,
     // DS41207, DS41208 (Pickle's pic12.c quotes each with its page; the
     // DS41257 and DS41243 parts share the algorithm): Begin Programming
@@ -99,6 +148,51 @@ constexpr std::array<FamilyWaits, 8> kDatasheet{{
       .eraseUs = 10000,
       .dischargeUs = 100}},
 }};
+
+// The standard profile of the flash families with write latches: at least
+// twice the datasheet figure, rounded up to whole milliseconds, and never
+// less than the longest wait a peer uses for the step (OpenProg, usbpicprog,
+// Pickle; tests/data/devices/wait_times.tsv).
+constexpr std::array<FamilyWaits, 5> kStandard{{
+    {Family::Pic16F88,
+     {.programWordUs = 2000,
+      .dataByteUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 20000,
+      .dischargeUs = 1000}},
+    {Family::Pic16F88x,
+     {.programWordUs = 5000,
+      .dataByteUs = 12000,
+      .idWordUs = 6000,
+      .configWordUs = 6000,
+      .eraseUs = 12000,
+      .dischargeUs = 1000}},
+    {Family::Pic16F7x,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 60000,
+      .dischargeUs = 2000}},
+    {Family::Pic16F716,
+     {.programWordUs = 4000,
+      .idWordUs = 4000,
+      .configWordUs = 4000,
+      .eraseUs = 30000,
+      .dischargeUs = 1000}},
+    {Family::Pic16F7x7,
+     {.programWordUs = 2000,
+      .idWordUs = 2000,
+      .configWordUs = 2000,
+      .eraseUs = 60000,
+      .dischargeUs = 2000}},
+}};
+
+const WriteWaits* FindWaits(std::span<const FamilyWaits> table, Family family) {
+  for (const FamilyWaits& row : table)
+    if (row.family == family) return &row.waits;
+  return nullptr;
+}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -140,10 +234,8 @@ std::uint32_t WriteWaits::Of(WaitKind kind) const {
   return 0;
 }
 
-const WriteWaits* DatasheetWaits(Family family) {
-  for (const FamilyWaits& row : kDatasheet)
-    if (row.family == family) return &row.waits;
-  return nullptr;
-}
+const WriteWaits* DatasheetWaits(Family family) { return FindWaits(kDatasheet, family); }
+
+const WriteWaits* StandardWaits(Family family) { return FindWaits(kStandard, family); }
 
 }  // namespace lpt

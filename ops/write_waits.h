@@ -27,8 +27,8 @@ enum class WaitKind : std::uint8_t {
   DataByte,     // one data EEPROM byte
   IdWord,       // one ID word at 2000h-2003h
   ConfigWord,   // the configuration word at 2007h
-  Erase,        // bulk, chip or setup-sequence erase
-  Discharge,    // after End Programming, before the next command (12-bit flash)
+  Erase,        // bulk, chip, row or setup-sequence erase
+  Discharge,    // after End Programming, before the next command
 };
 
 // A family's datasheet waits, in microseconds.
@@ -46,5 +46,10 @@ struct WriteWaits {
 // The datasheet row of a flash family; nullptr for EPROM families and
 // Family::None, which keep their standard waits in either profile.
 const WriteWaits* DatasheetWaits(Family family);
+
+// The standard row of a family whose passes take every wait from the
+// tables (the flash families with write latches); nullptr for the families
+// whose passes name their standard waits where they wait.
+const WriteWaits* StandardWaits(Family family);
 
 }  // namespace lpt

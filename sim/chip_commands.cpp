@@ -27,6 +27,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
         break;
       }
       if (family_.erase.bulkBlockedByProtection && ProgramProtected()) break;
+      if (family_.erase.protectedNeedsConfigArea && ProgramProtected() && !inConfigArea) break;
       if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkProgram;
       else
@@ -34,6 +35,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
       break;
     case serial::BulkEraseDataMemory:
       if (family_.erase.bulkBlockedByProtection && DataProtected()) break;
+      if (family_.erase.protectedNeedsConfigArea && DataProtected()) break;
       if (family_.erase.bulkNeedsBegin)
         armed_ = Armed::BulkData;
       else
@@ -62,11 +64,18 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
     case serial::BeginProgrammingOnlyCycle:
       StartWrite(true, nowUs);
       break;
+    case serial::RowEraseProgramMemory:
+      StartRowErase(nowUs);
+      break;
     default:
       // End Programming: the cycle it ends was settled when it started,
-      // unless the part waits for it and then for the discharge time.
+      // unless the part waits for it and then for the discharge time (the
+      // 12-bit flash parts); on the others the programming voltage then
+      // discharges, and a command sent sooner is not taken.
       if (command == family_.endProgramming && awaitingDischarge_ && !endedAtUs_)
         endedAtUs_ = nowUs;
+      if (command == family_.endProgramming && !family_.counterWraps)
+        dischargedAtUs_ = nowUs + family_.times.dischargeUs;
       break;
   }
   if (pending_ != Pending::None) pendingCommand_ = command;  // the cycle this command started
@@ -174,10 +183,9 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     pendingValue_ = programLatch_;
     pendingErase_ = !programOnly && family_.erase.beginEraseErases;
     need = programOnly ? family_.times.programOnlyUs : family_.times.eraseProgramUs;
-    const bool rowCycle = programOnly || family_.counterWraps;
-    if (rowCycle && rowLatches_.size() > 1 && at.space == Space::Program) {
+    if (!pendingErase_ && rowLatches_.size() > 1 && at.space == Space::Program) {
       // The aligned row around the counter, from every latch loaded (08h
-      // on the 12-bit flash parts, which have no 18h).
+      // where it does not erase: the 16F7x and the 12-bit flash parts).
       pending_ = Pending::WriteRow;
       at.address = static_cast<std::uint16_t>(at.address - at.address % rowLatches_.size());
       pendingRow_ = rowLatches_;
@@ -199,7 +207,7 @@ void SimChip::StartErase(Pending what, bool configToo, std::uint64_t nowUs) {
 }
 
 bool SimChip::EndedByCommand() const {
-  return (pending_ == Pending::Write || pending_ == Pending::WriteRow) &&
+  return (pending_ == Pending::Write || pending_ == Pending::WriteRow) && family_.counterWraps &&
          family_.times.dischargeUs > 0;
 }
 
@@ -217,6 +225,34 @@ void SimChip::CommandStarts(std::uint64_t nowUs) {
     return;
   }
   Settle(nowUs);
+}
+
+void SimChip::StartRowErase(std::uint64_t nowUs) {
+  Location at;
+  if (family_.erase.rowEraseWords == 0 || !CurrentLocation(&at)) return;
+  if (at.space == Space::Program) {
+    if (ProgramProtected()) return;
+    const auto words = static_cast<std::uint16_t>(family_.erase.rowEraseWords);
+    at.address = static_cast<std::uint16_t>(at.address - at.address % words);
+  } else if (at.address >= 0x2004) {
+    return;  // in configuration memory only the ID words are erased by rows
+  }
+  pending_ = Pending::EraseRow;
+  pendingAt_ = at;
+  pendingStartUs_ = nowUs;
+  pendingNeedUs_ = family_.times.rowEraseUs;
+}
+
+void SimChip::ApplyEraseRow() {
+  if (pendingAt_.space == Space::Program) {
+    const std::size_t end =
+        std::min(state_.program.size(),
+                 std::size_t{pendingAt_.address} + std::size_t(family_.erase.rowEraseWords));
+    std::fill(state_.program.begin() + pendingAt_.address, state_.program.begin() + end,
+              WordMask(family_));
+    return;
+  }
+  for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(family_);
 }
 
 void SimChip::Settle(std::uint64_t nowUs) {
@@ -251,6 +287,11 @@ void SimChip::RecordCycle(std::uint64_t nowUs) {
       cycle.space = Space::Data;
       cycle.erase = true;
       break;
+    case Pending::EraseRow:
+      cycle.space = pendingAt_.space;
+      cycle.address = pendingAt_.address;
+      cycle.erase = true;
+      break;
   }
   cycles_.push_back(cycle);
 }
@@ -264,6 +305,9 @@ void SimChip::ApplyPending() {
       break;
     case Pending::WriteRow:
       ApplyRow();
+      break;
+    case Pending::EraseRow:
+      ApplyEraseRow();
       break;
     case Pending::EpromPulse:
       ApplyEpromPulse();
@@ -300,6 +344,15 @@ void SimChip::ApplyEraseProgram(bool configToo, bool idsToo) {
   if (!idsToo) return;
   for (int slot = 0; slot < 4; ++slot) state_.config[slot] = WordMask(family_);
   if (family_.calibrationBackup) state_.config[kBackupCalibrationSlot] = WordMask(family_);
+  // After the configuration word: a second one, and calibration words,
+  // which only some families' erase reaches.
+  for (std::size_t slot = 8; slot < state_.config.size(); ++slot) {
+    const auto address = static_cast<std::uint16_t>(0x2000 + slot);
+    const auto& calibration = family_.calibrationWords;
+    const bool isCalibration =
+        std::find(calibration.begin(), calibration.end(), address) != calibration.end();
+    if (!isCalibration || family_.erase.clearsCalibration) state_.config[slot] = WordMask(family_);
+  }
 }
 
 void SimChip::ApplyEraseData() { std::fill(state_.data.begin(), state_.data.end(), 0xFF); }

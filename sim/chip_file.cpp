@@ -61,6 +61,8 @@ void WriteChip(std::ostream& out, const ChipState& chip) {
     out << "factory calibration " << Hex(*chip.factoryCalibration, 4) << "\n";
   if (chip.factoryBandgap)
     out << "factory bandgap " << static_cast<int>(*chip.factoryBandgap) << "\n";
+  for (const auto& [address, word] : chip.factoryWords)
+    out << "factory word " << Hex(address, 4) << ' ' << Hex(word, 4) << "\n";
   out << "config";
   for (std::uint16_t w : chip.config) out << ' ' << Hex(w, 4);
   out << "\n";

@@ -142,6 +142,7 @@ class Parser {
     std::fill(chip->program.begin(), chip->program.end(), WordMask(*family_));
     chip->factoryCalibration.reset();
     chip->factoryBandgap.reset();
+    chip->factoryWords.clear();
     ConfigWord(*chip) = ErasedConfig(*family_);
     chip_ = std::move(chip);
     return true;
@@ -171,9 +172,11 @@ class Parser {
   }
 
   bool Config(const std::vector<std::string>& t) {
-    if (t.size() != 9) return Bad("expected \"config\" and 8 words");
+    const std::size_t words = chip_->config.size();
+    if (t.size() != words + 1)
+      return Bad("expected \"config\" and " + std::to_string(words) + " words");
     if (!FirstFor("config")) return false;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < words; ++i) {
       unsigned v;
       if (!ParseHex(t[i + 1], WordMask(*family_), &v))
         return Bad("\"" + t[i + 1] + "\" is not a word");
@@ -194,7 +197,18 @@ class Parser {
       chip_->factoryBandgap = static_cast<std::uint8_t>(v);
       return true;
     }
-    return Bad("expected \"factory calibration WORD\" or \"factory bandgap 0-3\"");
+    unsigned address;
+    if (t.size() == 4 && t[1] == "word" && ParseHex(t[2], 0xFFFF, &address) &&
+        ParseHex(t[3], 0x3FFF, &v)) {
+      if (ConfigSlot(*chip_, *family_, static_cast<std::uint16_t>(address)) < 0)
+        return Bad("address " + t[2] + " is not in config memory");
+      if (!FirstFor("factory word " + AddressText(address))) return false;
+      chip_->factoryWords[static_cast<std::uint16_t>(address)] = static_cast<std::uint16_t>(v);
+      return true;
+    }
+    return Bad(
+        "expected \"factory calibration WORD\", \"factory bandgap 0-3\" or \"factory word "
+        "ADDRESS WORD\"");
   }
 
   // "program|config|data ADDRESS" starting at t[i].

@@ -10,6 +10,8 @@ namespace {
 // calibration and bandgap value, as a real part might carry.
 constexpr std::uint8_t kFactoryCalibrationLiteral = 0x80;
 constexpr std::uint8_t kFactoryBandgap = 0x2;
+// A calibration word of configuration memory, as a real part might carry.
+constexpr std::uint16_t kFactoryCalibrationWord = 0x2E8B;
 
 }  // namespace
 
@@ -28,9 +30,16 @@ std::optional<ChipState> MakeBlankChip(const std::string& device) {
   chip.family = record->family;
   chip.program.assign(static_cast<std::size_t>(record->programWords), WordMask(*family));
   chip.data.assign(static_cast<std::size_t>(record->dataBytes), 0xFF);
-  chip.config.fill(WordMask(*family));
+  chip.config.assign(family->word12 ? 8 : static_cast<std::size_t>(family->configWords),
+                     WordMask(*family));
   ConfigWord(chip) = ErasedConfig(*family);
   if (!family->word12) chip.config[6] = FactoryDeviceId(device);
+  for (std::uint16_t address : family->calibrationWords) {
+    const int slot = ConfigSlot(chip, *family, address);
+    if (address == 0 || slot < 0) continue;
+    chip.factoryWords[address] = kFactoryCalibrationWord;
+    chip.config[static_cast<std::size_t>(slot)] = kFactoryCalibrationWord;
+  }
 
   switch (family->calibration) {
     case FactoryCalibration::None:
@@ -60,7 +69,7 @@ std::uint16_t ConfigWordAddress(const ChipState& chip, const FamilyModel& family
 
 int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t address) {
   if (!family.word12) {
-    if (address >= 0x2000 && address < 0x2008) return address - 0x2000;
+    if (address >= 0x2000 && address < 0x2000 + chip.config.size()) return address - 0x2000;
     return -1;
   }
   if (address == ConfigWordAddress(chip, family)) return 7;

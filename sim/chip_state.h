@@ -24,8 +24,9 @@ enum class Space : std::uint8_t {
 };
 
 // A word of the chip. Config addresses are the ones the address counter
-// holds: 2000h-2007h on 14-bit parts; on 12-bit parts the IDs directly above
-// program memory and the configuration word at FFFh.
+// holds: 2000h-2007h on 14-bit parts (to 2009h on parts with a second
+// configuration word and calibration words); on 12-bit parts the IDs
+// directly above program memory and the configuration word at FFFh.
 struct Location {
   Space space = Space::Program;
   std::uint16_t address = 0;
@@ -47,15 +48,18 @@ struct ChipState {
   std::string device;  // catalogue name
   Family family = Family::None;
   std::vector<std::uint16_t> program;
-  // 14-bit: 2000h-2007h. 12-bit: IDs in 0-3, the configuration word in 7;
-  // on the 12-bit flash parts with calibration its backup in 4.
-  std::array<std::uint16_t, 8> config{};
+  // 14-bit: 2000h on (FamilyModel::configWords of them). 12-bit: IDs in
+  // 0-3, the configuration word in 7; on the 12-bit flash parts with
+  // calibration its backup in 4.
+  std::vector<std::uint16_t> config = std::vector<std::uint16_t>(8);
   std::vector<std::uint8_t> data;
 
   // What the factory wrote; kept as the chip's label after an erase has
   // destroyed the words themselves.
   std::optional<std::uint16_t> factoryCalibration;
   std::optional<std::uint8_t> factoryBandgap;  // bits 13:12 of the configuration word
+  // Calibration words in configuration memory, by address.
+  std::map<std::uint16_t, std::uint16_t> factoryWords;
 
   // Faults.
   bool socketEmpty = false;     // adapter present, no chip in the socket

@@ -27,6 +27,10 @@ constexpr std::uint64_t kFlashBasic = Commands(
 constexpr std::uint64_t kSetup = Commands({serial::BulkEraseSetup1, serial::BulkEraseSetup2});
 constexpr std::uint64_t kBulk =
     Commands({serial::BulkEraseProgramMemory, serial::BulkEraseDataMemory});
+// Program memory only: the flash parts without data EEPROM.
+constexpr std::uint64_t kFlashProgramOnly = Commands(
+    {serial::LoadConfiguration, serial::LoadDataForProgramMemory, serial::ReadDataFromProgramMemory,
+     serial::IncrementAddress, serial::BulkEraseProgramMemory, serial::EndProgrammingEprom});
 
 using F = Family;
 using T = Technology;
@@ -80,7 +84,21 @@ constexpr FamilyModel kFlash12Part{
 // Protection masks hold every code-protection bit the makers' headers give,
 // the repeated copies of a CP field included: a part left with any one of
 // them at 0 is protected, whichever bit the programmer looked at.
-constexpr std::array<FamilyModel, 14> kModels{{
+// 16F72-77 (DS30324; the 16F72's DS39588 as the peers read it): Begin
+// Programming (08h) only programs and is externally timed, ended by 0Eh
+// (TPROG 1 ms); Bulk Erase Program Memory 30 ms; 2 write latches. No
+// source gives the wait after 0Eh; the longest any peer uses (OpenProg,
+// 1 ms) is taken. CP is bit 4.
+constexpr FamilyModel k16F7xPart{
+    .family = Family::Pic16F7x,
+    .commands = kFlashProgramOnly | CommandBit(serial::BeginEraseProgrammingCycle),
+    .endProgramming = serial::EndProgrammingEprom,
+    .writeLatches = 2,
+    .erase = {.protectedNeedsConfigArea = true},
+    .times = {.eraseProgramUs = 1000, .eraseUs = 30000, .dischargeUs = 1000},
+    .protection = {.cpMask = 0x0010}};
+
+constexpr std::array<FamilyModel, 19> kModels{{
     // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
     // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
@@ -189,6 +207,73 @@ constexpr std::array<FamilyModel, 14> kModels{{
 
     // 16F54, 16F57, 16F59: no calibration
     Like(kFlash12Part, F::Pic16F5x, kNoDifferences),
+
+    // 16F87/88 (DS39607): both begin commands externally timed and ended by
+    // 17h (TPROG1, TPROG2 1 ms); Chip Erase after Load Configuration clears
+    // everything, protected or not (TPROG4 10 ms); 4 write latches. 08h
+    // erases before it writes, a configuration word too, as on the 16F87xA.
+    // Bit 5 of a command is don't-care. No wait after 17h is given; 100 us
+    // (Pickle's) is taken.
+    {.family = F::Pic16F88,
+     .commandMask = 0x1F,
+     .commands = kFlashBasic | kBulk | CommandBit(serial::ChipErase) |
+                 CommandBit(serial::EndProgramming16F87xA),
+     .endProgramming = serial::EndProgramming16F87xA,
+     .programOnlyExternal = true,
+     .writeLatches = 4,
+     .erase = {.beginEraseErases = true, .protectedNeedsConfigArea = true},
+     .times = {.eraseProgramUs = 1000,
+               .programOnlyUs = 1000,
+               .dataWriteUs = 1000,
+               .eraseUs = 10000,
+               .dischargeUs = 100},
+     .protection = {.cpMask = 0x2000, .cpdMask = 0x0100},
+     .configWords = 9},
+
+    // 16F882-887 (DS41287): 08h internally timed, programs only (TPROG1 3 ms,
+    // 6 ms on data EEPROM); 18h externally timed (TPROG2 2.5 ms) ended by
+    // 0Ah (TDIS 100 us); bulk and row erases 6 ms (rows of 16 words); 8
+    // write latches; the calibration word at 2009h. FOSC2:0 = 10x is the
+    // internal oscillator, MCLRE bit 5.
+    {.family = F::Pic16F88x,
+     .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx) |
+                 CommandBit(serial::RowEraseProgramMemory),
+     .endProgramming = serial::EndProgramming12F6xx,
+     .programOnlyExternal = true,
+     .writeLatches = 8,
+     .erase = {.protectedNeedsConfigArea = true, .clearsCalibration = true, .rowEraseWords = 16},
+     .times = {.eraseProgramUs = 3000,
+               .programOnlyUs = 2500,
+               .dataWriteUs = 6000,
+               .eraseUs = 6000,
+               .rowEraseUs = 6000,
+               .dischargeUs = 100},
+     .protection = {.cpMask = 0x0040, .cpdMask = 0x0080},
+     .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
+     .configWords = 10,
+     .calibrationWords = {0x2009}},
+
+    k16F7xPart,
+
+    // 16F716 (DS40245): Begin Programming Only (18h) externally timed (TPROG
+    // 2 ms) and ended by 0Eh (TDIS 100 us); bulk erase 6 ms; 4 write
+    // latches. CP is bit 13.
+    {.family = F::Pic16F716,
+     .commands = kFlashProgramOnly | CommandBit(serial::BeginProgrammingOnlyCycle),
+     .endProgramming = serial::EndProgrammingEprom,
+     .programOnlyExternal = true,
+     .writeLatches = 4,
+     .erase = {.protectedNeedsConfigArea = true},
+     .times = {.programOnlyUs = 2000, .eraseUs = 6000, .dischargeUs = 100},
+     .protection = {.cpMask = 0x2000}},
+
+    // 16F737-777 (DS30492): programmed as the 16F7x, with a second
+    // configuration word; CP is bit 13.
+    Like(k16F7xPart, F::Pic16F7x7,
+         [](FamilyModel& m) {
+           m.protection.cpMask = 0x2000;
+           m.configWords = 9;
+         }),
 }};
 
 // Parts whose silicon differs from their family's row: p16f505.inc and
@@ -213,6 +298,7 @@ constexpr PartSilicon kPartSilicon[] = {
 struct SiliconId {
   std::string_view device;
   std::uint16_t id;
+  std::uint16_t revision = 0;  // the simulated silicon's; in the ID's low bits
 };
 
 constexpr SiliconId kSiliconIds[] = {
@@ -241,6 +327,28 @@ constexpr SiliconId kSiliconIds[] = {
     {"16F627A", 0x1040},
     {"16F628A", 0x1060},
     {"16F648A", 0x1100},
+    // DS39607: the revision in bits 3:0
+    {"16F87", 0x0720, 0x8},
+    {"16F88", 0x0760, 0x8},
+    // DS41287
+    {"16F882", 0x2000, 0x05},
+    {"16F883", 0x2020, 0x05},
+    {"16F884", 0x2040, 0x05},
+    {"16F886", 0x2060, 0x05},
+    {"16F887", 0x2080, 0x05},
+    // DS39588 (16F72), DS30324
+    {"16F72", 0x00A0, 0x01},
+    {"16F73", 0x0600, 0x01},
+    {"16F74", 0x0620, 0x01},
+    {"16F76", 0x0640, 0x01},
+    {"16F77", 0x0660, 0x01},
+    // DS40245
+    {"16F716", 0x1140, 0x02},
+    // DS30492
+    {"16F737", 0x0BA0, 0x03},
+    {"16F747", 0x0BE0, 0x03},
+    {"16F767", 0x0EA0, 0x03},
+    {"16F777", 0x0DE0, 0x03},
 };
 
 }  // namespace
@@ -262,7 +370,7 @@ std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family)
 
 std::uint16_t FactoryDeviceId(std::string_view deviceName) {
   for (const SiliconId& part : kSiliconIds)
-    if (part.device == deviceName) return part.id;
+    if (part.device == deviceName) return part.id | part.revision;
   return 0x3FFF;
 }
 

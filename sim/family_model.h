@@ -5,6 +5,7 @@
 // model reads only this table, never a family code.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -35,9 +36,12 @@ struct CycleTimes {
   std::uint32_t dataWriteUs = 0;     // 08h on data EEPROM
   std::uint32_t eraseUs = 0;         // bulk, chip and setup-sequence erases
   std::uint32_t epromPulseUs = 0;    // least length of an EPROM programming pulse
-  // Flash parts whose 08h cycle End Programming ends: the least time from
-  // End Programming to the next command (0: the cycle ends when the next
-  // command starts).
+  std::uint32_t rowEraseUs = 0;      // 11h
+  // After an End Programming command the programming voltage discharges:
+  // on the 12-bit flash parts, whose 08h cycle End Programming ends, the
+  // least time from End Programming to the next command for the word to
+  // take; on the others a command that starts sooner is not taken (0: no
+  // such rule).
   std::uint32_t dischargeUs = 0;
   // Entry, supply first: the least time from Vdd to Vpp, and from Vpp to
   // the first command (0: no least time).
@@ -51,6 +55,14 @@ struct EraseRules {
   bool bulkNeedsBegin = false;           // 09h/0Bh only arm the erase; 08h starts it
   bool bulkBlockedByProtection = false;  // 09h/0Bh do nothing on a protected part
   bool hasSetupErase = false;            // the 01h, 07h, 08h, 01h, 07h sequence
+  // A bulk erase of protected memory is taken only with the counter in
+  // configuration memory, where it clears the protection with everything
+  // else (the makers' path for a protected part).
+  bool protectedNeedsConfigArea = false;
+  // That erase of configuration memory also clears the factory calibration
+  // words: a programmer has to write them back.
+  bool clearsCalibration = false;
+  int rowEraseWords = 0;  // words one 11h erases; 0 = no row erase
 };
 
 struct Protection {
@@ -64,9 +76,9 @@ struct Protection {
 // runs from its own oscillator as soon as it has supply, and a later Vpp
 // does not put it into programming mode. mclreBit 0: no such rule.
 struct EntryRule {
-  std::uint16_t intOscMask;
-  std::uint16_t intOscValue;
-  std::uint16_t mclreBit;
+  std::uint16_t intOscMask = 0;
+  std::uint16_t intOscValue = 0;
+  std::uint16_t mclreBit = 0;
 };
 
 struct FamilyModel {
@@ -95,6 +107,12 @@ struct FamilyModel {
   EntryRule entry{};
   FactoryCalibration calibration = FactoryCalibration::None;
   bool factoryBandgap = false;  // configuration bits 13:12 hold a factory bandgap value
+  // Words of configuration memory from 2000h: 8 (to the configuration word
+  // at 2007h) or 10 (a second configuration word at 2008h, a calibration
+  // word at 2009h). 12-bit parts keep their 8 words elsewhere (chip_state.h).
+  int configWords = 8;
+  // Factory calibration words in configuration memory; 0 = none.
+  std::array<std::uint16_t, 2> calibrationWords{};
 };
 
 // The row of a family; nullptr for Family::None.
@@ -108,7 +126,8 @@ std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family)
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
 
 // The device ID word (2006h) a fresh chip of this catalogue name holds,
-// revision 0; 3FFFh (an unprogrammed word) for a part without one.
+// with its silicon revision; 3FFFh (an unprogrammed word) for a part
+// without one.
 std::uint16_t FactoryDeviceId(std::string_view deviceName);
 
 }  // namespace lpt::sim

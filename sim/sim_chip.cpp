@@ -95,6 +95,8 @@ void SimChip::EnterProgramming(std::uint64_t nowUs) {
   dataLoadedLast_ = false;
   rowLoaded_ = 0;
   armed_ = Armed::None;
+  dischargedAtUs_ = 0;
+  frameIgnored_ = false;
 }
 
 void SimChip::RisingEdge() {
@@ -102,6 +104,7 @@ void SimChip::RisingEdge() {
   // Clock k of a read frame (k = bits_ + 1): the chip drives data bit k-2
   // from the rising edge of the 2nd clock; the 16th carries the stop bit 0.
   const int k = bits_ + 1;
+  if (frameIgnored_) return;  // a read not taken: nothing drives the line
   if (k >= 2 && k <= 15) {
     driving_ = true;
     level_ = (outWord_ >> (k - 2)) & 1;
@@ -114,13 +117,19 @@ void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
   switch (phase_) {
     case Phase::Command:
       if (nowUs < listensFromUs_) return;  // too soon after Vpp: unheard
-      if (bits_ == 0) CommandStarts(nowUs);
+      if (bits_ == 0) {
+        CommandStarts(nowUs);
+        commandStartUs_ = nowUs;
+      }
       if (bit) shift_ |= static_cast<std::uint16_t>(1u << bits_);
       if (++bits_ == 6) {
         const std::uint8_t command = static_cast<std::uint8_t>(shift_) & family_.commandMask;
         bits_ = 0;
         shift_ = 0;
         const bool known = (family_.commands >> command) & 1;
+        // Too soon after End Programming: neither the command nor its frame
+        // is taken.
+        frameIgnored_ = commandStartUs_ < dischargedAtUs_;
         if (known && HasFrame(command)) {
           armed_ = Armed::None;
           frameCommand_ = command;
@@ -131,6 +140,8 @@ void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
           } else {
             phase_ = Phase::FrameIn;
           }
+        } else if (frameIgnored_) {
+          armed_ = Armed::None;
         } else if (known) {
           Execute(command, nowUs);
         } else {
@@ -142,7 +153,7 @@ void SimChip::FallingEdge(bool bit, std::uint64_t nowUs) {
       // Clock 1 is the start bit, clocks 2-15 the data LSB first, 16 the stop bit.
       if (bits_ >= 1 && bits_ <= 14 && bit) shift_ |= static_cast<std::uint16_t>(1u << (bits_ - 1));
       if (++bits_ == 16) {
-        FinishLoad(shift_);
+        if (!frameIgnored_) FinishLoad(shift_);
         bits_ = 0;
         shift_ = 0;
         phase_ = Phase::Command;

@@ -14,6 +14,9 @@
 //   time has not passed by then the cycle was cut short and the word (or
 //   the memory being erased) is left unchanged; an EPROM pulse shorter than
 //   its least length has no effect but still counts as a pulse.
+// - Where the family gives a discharge time after End Programming, a
+//   command that starts before it has passed is not taken (nor its data
+//   frame): the programmer loses its place.
 // - On the 12-bit flash parts End Programming ends the cycle, and the word
 //   takes only when the discharge time has passed after it before the next
 //   command; entry needs its hold times (supply to Vpp, Vpp to the first
@@ -86,6 +89,7 @@ class SimChip {
     None,
     Write,           // erase/program or program-only cycle of one word
     WriteRow,        // program-only cycle of the loaded write latches
+    EraseRow,        // 11h: one row of program memory, or the ID words
     EpromPulse,      // programming pulse of one EPROM word
     EraseProgram,    // program memory (and IDs/configuration when aimed there)
     EraseData,       // data EEPROM
@@ -112,6 +116,8 @@ class SimChip {
   void Increment();
   void StartWrite(bool programOnly, std::uint64_t nowUs);
   void StartErase(Pending what, bool configToo, std::uint64_t nowUs);
+  void StartRowErase(std::uint64_t nowUs);
+  void ApplyEraseRow();
   void StartBulkErase12(std::uint64_t nowUs);
   void ApplyPending();
   void ApplyEraseProgram(bool configToo, bool idsToo);
@@ -153,6 +159,11 @@ class SimChip {
   std::vector<std::uint16_t> rowLatches_;
   std::uint32_t rowLoaded_ = 0;
   Armed armed_ = Armed::None;
+
+  // The discharge after End Programming, and the command being clocked in.
+  std::uint64_t dischargedAtUs_ = 0;
+  std::uint64_t commandStartUs_ = 0;
+  bool frameIgnored_ = false;  // the frame of a command that was not taken
 
   // The cycle in progress.
   Pending pending_ = Pending::None;

@@ -22,6 +22,14 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>De&amp;tect</source>
+        <translation>&amp;Rozpoznat</translation>
+    </message>
+    <message>
+        <source>Check device &amp;ID</source>
+        <translation>&amp;Kontrolovat ID zařízení</translation>
+    </message>
+    <message>
         <source>Overwrite &amp;OSCCAL</source>
         <translation>Přepsat &amp;OSCCAL</translation>
     </message>

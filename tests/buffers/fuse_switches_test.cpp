@@ -45,7 +45,8 @@ TEST(FuseSwitches, EveryLayoutStartsAsThePictureOf3FFF) {
     s.ShowFuses(0x3FFF);
     EXPECT_EQ(VisibleCaptions(s), initial);
     for (int n = 2; n <= spec.SlotCount(); ++n) {
-      // A name that starts with CP or Cpd (the 10F22x's MCPU is a pull-up).
+      // A name that starts with CP or Cpd (the 10F22x's MCPU is a pull-up,
+      // CCPMX a pin choice).
       const std::string& caption = s.Slot(n).setCaption;
       const std::size_t name = caption.find_first_not_of(' ');
       const bool protect =

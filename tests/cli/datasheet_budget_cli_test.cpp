@@ -18,6 +18,7 @@
 #include "devices/active_device.h"
 #include "hexfile/hex_file.h"
 #include "support/cli_run.h"
+#include "support/wait_table.h"
 
 namespace {
 
@@ -157,6 +158,39 @@ TEST_F(DatasheetBudgetCli, FullImageOf16F877InHalfTheStandardWaits) {
 
 TEST_F(DatasheetBudgetCli, FullImageOf16F84AInSixTenthsOfTheStandardWaits) {
   ExpectRatio("16F84A", 64, 0x3FF1, 0.6);
+}
+
+// Full 16F88 and 16F887 images: never under the floor the makers' waits
+// and row size give (a row write per row of latches, a write per data byte
+// and configuration word, one erase), and within two fifths above it (the
+// waits after End Programming, the serial command delays, the power-ups).
+TEST_F(DatasheetBudgetCli, FullImagesOfTheTwoWordFamiliesAboveTheMakersFloor) {
+  using lpt::testing_data::LeastWait;
+  const auto table = lpt::testing_data::WaitTable();
+  const struct {
+    const char* device;
+    const char* dataCell;  // what the table calls the data byte's and the configuration
+    const char* dataCommand;
+    const char* wordCell;  // word's writes, and their commands
+    const char* wordCommand;
+  } kCases[] = {{"16F88", "program", "18h", "program", "08h"},
+                {"16F887", "data", "08h", "configuration", "08h"}};
+  for (const auto& c : kCases) {
+    const lpt::DeviceRecord* r = lpt::FindDevice(c.device);
+    ASSERT_NE(r, nullptr);
+    const auto row = LeastWait(table, r->family, "program", "18h");
+    const auto data = LeastWait(table, r->family, c.dataCell, c.dataCommand);
+    const auto word = LeastWait(table, r->family, c.wordCell, c.wordCommand);
+    const auto erase = LeastWait(table, r->family, "erase", "");
+    ASSERT_TRUE(row && data && word && erase) << c.device;
+    const std::uint64_t floor = std::uint64_t{*row} * (r->programWords / r->writeLatches) +
+                                std::uint64_t{*data} * r->dataBytes + 2 * *word + *erase;
+    const Waits waits = Program(c.device, FullImage(c.device, r->dataBytes, 0x3FFE), "datasheet");
+    std::printf("%s full image, datasheet: %.6f s of waits, floor %.6f s; %s", c.device,
+                waits.Seconds(), static_cast<double>(floor) / 1e6, lastOut_.c_str());
+    EXPECT_GE(waits.us, floor) << c.device;
+    EXPECT_LE(waits.us, floor * 7 / 5) << c.device;
+  }
 }
 
 }  // namespace

@@ -77,8 +77,10 @@ TEST(CatalogueTable, EveryDeviceFieldByField) {
     EXPECT_EQ(FamilyNumber(device.family), std::stoi(f[1])) << name << ": family";
     EXPECT_EQ(device.programRows, std::stoi(f[2])) << name << ": program rows";
     EXPECT_EQ(device.dataRows, std::stoi(f[3])) << name << ": data rows";
-    EXPECT_EQ(device.configMask, Hex(f[4])) << name << ": configuration mask";
-    EXPECT_EQ(record->configMasks[1], 0) << name << ": second configuration word";
+    const std::size_t slash = f[4].find('/');
+    EXPECT_EQ(device.configMask, Hex(f[4].substr(0, slash))) << name << ": configuration mask";
+    EXPECT_EQ(device.secondConfigMask, slash == std::string::npos ? 0 : Hex(f[4].substr(slash + 1)))
+        << name << ": second configuration word's mask";
     EXPECT_EQ(LayoutName(device.fuseLayout), f[5]) << name << ": fuse layout";
     EXPECT_EQ(InfoPageNumber(device.infoPage), std::stoi(f[6])) << name << ": info page";
     EXPECT_EQ(PackageText(*record), f[7]) << name << ": package";
@@ -106,10 +108,22 @@ TEST(CatalogueTable, EveryOscillatorSwitch) {
 }
 
 TEST(CatalogueTable, EveryTwoStateSwitch) {
-  std::map<std::string, std::vector<Fields>> byLayout;
-  for (const Fields& f : ReadTable("fuse_switches.tsv", 6)) byLayout[f[0]].push_back(f);
+  // The second word's switches ("2:n") apart from the first word's.
+  std::map<std::string, std::vector<Fields>> byLayout, secondByLayout;
+  for (const Fields& f : ReadTable("fuse_switches.tsv", 6))
+    (f[1].rfind("2:", 0) == 0 ? secondByLayout : byLayout)[f[0]].push_back(f);
   for (const FuseLayoutSpec& spec : AllFuseLayouts()) {
     const std::string name = LayoutName(spec.layout);
+    const std::vector<Fields>& second = secondByLayout[name];
+    ASSERT_EQ(spec.secondWord.size(), second.size()) << name << ": second word's switches";
+    for (std::size_t i = 0; i < second.size(); ++i) {
+      const std::string where = name + " slot " + second[i][1];
+      EXPECT_EQ(second[i][1], "2:" + std::to_string(i + 1)) << where << ": slot order";
+      EXPECT_EQ(spec.secondWord[i].setCaption, second[i][2]) << where;
+      EXPECT_EQ(spec.secondWord[i].clearCaption, second[i][3]) << where;
+      EXPECT_EQ(spec.secondWord[i].mask, Hex(second[i][4])) << where << ": mask";
+      EXPECT_EQ(spec.secondWord[i].hint, second[i][5]) << where;
+    }
     const std::vector<Fields>& rows = byLayout[name];
     ASSERT_EQ(spec.switches.size(), rows.size()) << name << ": number of switches";
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -297,7 +297,7 @@ class AdapterPortTest : public QObject {
     QCOMPARE(window->CurrentAdapter().name, std::string("EPIC+"));
     QCOMPARE(window->CurrentAdapter().clockDelayUs, 12u);
     window->close();
-    QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nEPIC+\r\n12\r\n");
+    QCOMPARE(dirs.ReadPathDat(), kSixLines + "Standard\r\nEPIC+\r\nfalse\r\n12\r\n");
     // The next start drives the board with the delay kept.
     auto again = MakeWindow(dirs, dirs.ReadPathDat(), clock);
     QCOMPARE(again->CurrentAdapter().clockDelayUs, 12u);

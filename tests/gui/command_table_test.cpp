@@ -57,8 +57,9 @@ class CommandTableTest : public QObject {
     dirs_.reset();
   }
 
-  // The main menu as the user guide describes it; Adapter, its test,
-  // Overwrite OSCCAL and the Timing submenu are this program's additions.
+  // The main menu as the user guide describes it; Detect, Adapter, its
+  // test, Check device ID, Overwrite OSCCAL and the Timing submenu are this
+  // program's additions.
   void menusHoldTheirItemsInOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
@@ -76,12 +77,17 @@ class CommandTableTest : public QObject {
                                            "&Verify|",
                                            "&Blank check|",
                                            "&Read|"};
-    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "I&D|"};
+    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "I&D|"};
     QTest::newRow("Option") << "&Option"
-                            << QStringList{"Output &Port|",           "&Adapter…|",
-                                           "Adapter &test…|",         "Standart &color Windows|",
-                                           "&Save settings on Exit|", "&Delay|",
-                                           "Overwrite &OSCCAL|",      ">&Timing"};
+                            << QStringList{"Output &Port|",
+                                           "&Adapter…|",
+                                           "Adapter &test…|",
+                                           "Standart &color Windows|",
+                                           "&Save settings on Exit|",
+                                           "&Delay|",
+                                           "Check device &ID|",
+                                           "Overwrite &OSCCAL|",
+                                           ">&Timing"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }

@@ -290,6 +290,31 @@ class SettingsTest : public QObject {
     }
   }
 
+  void checkDeviceIdOnLine9ClockDelayOnLine10() {
+    // A delay on line 9 with nothing after it is the earlier file version;
+    // every file is written back in the new one.
+    const struct {
+      const char* tail;  // lines 8 on
+      const char* check;
+      std::optional<std::uint32_t> delay;
+      const char* written;
+    } cases[] = {
+        {"A\r\n12\r\n", "false", 12, "A\r\nfalse\r\n12\r\n"},
+        {"A\r\ntrue\r\n", "true", std::nullopt, "A\r\ntrue\r\n"},
+        {"\r\ntrue\r\n7\r\n", "true", 7, "\r\ntrue\r\n7\r\n"},
+        {"A\r\nyes\r\n7\r\n", "false", 7, "A\r\nfalse\r\n7\r\n"},
+        {"A\r\nfalse\r\n", "false", std::nullopt, "A\r\n"},
+    };
+    const std::string head = "/w\r\n888\r\nYES\r\n16F88\r\nNO\r\nfalse\r\nStandard\r\n";
+    for (const auto& c : cases) {
+      const auto parsed = app::ParseSettings(head + c.tail);
+      QVERIFY2(parsed.has_value(), c.tail);
+      QCOMPARE(parsed->checkDeviceId, std::string(c.check));
+      QCOMPARE(parsed->clockDelayUs, c.delay);
+      QCOMPARE(app::FormatSettings(*parsed), head + c.written);
+    }
+  }
+
   void portLineKeepsItsNumberAndSkipsTheRest() {
     // Whatever follows the number on line 2 is skipped; the four lines
     // after it are still read as they are.

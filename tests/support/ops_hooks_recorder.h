@@ -40,6 +40,7 @@ class OpsHooksRecorder : public Hooks {
   void Failed(const Failure& failure) override {
     switch (failure.kind) {
       case FailureKind::Error:
+      case FailureKind::WrongDevice:
         errors.push_back(failure.message);
         break;
       case FailureKind::Plain:

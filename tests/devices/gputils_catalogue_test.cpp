@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The catalogue's flash mid-range parts against gputils' own files, read
+// where gputils installs them: program words and data EEPROM from the
+// linker script (<part>_g.lkr), the configuration words' addresses and
+// masks from the header (p<part>.inc; a word's mask is every bit some
+// documented setting clears). gputils is a dependency of the tests: a
+// missing file fails, it never skips.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "devices/catalogue.h"
+#include "support/data_table.h"
+
+namespace {
+
+constexpr const char* kGputils = "/usr/share/gputils";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in) << path << " is missing: install gputils";
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct Memory {
+  int programWords = 0;
+  int dataBytes = 0;
+};
+
+// CODEPAGE lines: unprotected pages are program memory; "eedata" the data EEPROM.
+Memory FromLinkerScript(const std::string& text) {
+  Memory memory;
+  const std::regex page(
+      R"(CODEPAGE\s+NAME=(\S+)\s+START=0x([0-9A-Fa-f]+)\s+END=0x([0-9A-Fa-f]+)(\s+PROTECTED)?)");
+  for (std::sregex_iterator it(text.begin(), text.end(), page), end; it != end; ++it) {
+    const int size =
+        std::stoi((*it)[3].str(), nullptr, 16) - std::stoi((*it)[2].str(), nullptr, 16) + 1;
+    if ((*it)[1] == "eedata") memory.dataBytes = size;
+    if (!(*it)[4].matched) memory.programWords += size;
+  }
+  return memory;
+}
+
+// The masks of the words in the order of their "CONFIGn Options" sections
+// (one "CONFIG Options" section for a part of one word).
+std::vector<std::uint16_t> MasksFromHeader(const std::string& text) {
+  std::vector<std::uint16_t> masks;
+  const std::regex section(R"(^;----- CONFIG\d? Options)");
+  const std::regex other(R"(^;----- )");
+  const std::regex value(R"(^_\w+\s+EQU\s+H'([0-9A-Fa-f]{4})')");
+  std::istringstream lines(text);
+  bool inside = false;
+  for (std::string line; std::getline(lines, line);) {
+    std::smatch m;
+    if (std::regex_search(line, section)) {
+      masks.push_back(0);
+      inside = true;
+    } else if (std::regex_search(line, other)) {
+      inside = false;
+    } else if (inside && std::regex_search(line, m, value)) {
+      masks.back() |= static_cast<std::uint16_t>(~std::stoi(m[1].str(), nullptr, 16) & 0x3FFF);
+    }
+  }
+  return masks;
+}
+
+TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
+  int checked = 0;
+  for (const auto& row : lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14)) {
+    const std::string& part = row[0];
+    SCOPED_TRACE(part);
+    const lpt::DeviceRecord* record = lpt::FindDevice(part);
+    ASSERT_NE(record, nullptr);
+    const std::string name = Lower(part);
+    const Memory memory =
+        FromLinkerScript(ReadText(std::string(kGputils) + "/lkr/" + name + "_g.lkr"));
+    EXPECT_EQ(record->programWords, memory.programWords);
+    EXPECT_EQ(record->dataBytes, memory.dataBytes);
+    const std::vector<std::uint16_t> masks =
+        MasksFromHeader(ReadText(std::string(kGputils) + "/header/p" + name + ".inc"));
+    ASSERT_GE(masks.size(), 1u);
+    ASSERT_LE(masks.size(), 2u);
+    EXPECT_EQ(record->configMasks[0], masks[0]);
+    EXPECT_EQ(record->configMasks[1], masks.size() == 2 ? masks[1] : 0);
+    ++checked;
+  }
+  EXPECT_EQ(checked, 17);
+}
+
+}  // namespace
