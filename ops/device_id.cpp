@@ -6,18 +6,6 @@
 #include "ops/row_walk.h"
 
 namespace lpt {
-namespace {
-
-constexpr int kToDeviceIdClocks = kDeviceIdAddress - kFirstIdWordAddress;
-
-std::uint16_t ReadDeviceIdWord(Protocol& proto, bool vppFirst) {
-  proto.ResetPicWithEntry(vppFirst);
-  proto.LoadConfiguration(kErasedWord);
-  Clocks(proto, kToDeviceIdClocks);
-  return proto.ReadDataFromProgramMemory();
-}
-
-}  // namespace
 
 Detection DetectionOf(std::uint16_t word) {
   Detection detection;

@@ -52,11 +52,15 @@ void GoToConfigWord(Protocol& proto) {
   Clocks(proto, kIdToConfigClocks);
 }
 
+std::uint16_t ReadDeviceIdWord(Protocol& proto, bool vppFirst) {
+  proto.ResetPicWithEntry(vppFirst);
+  proto.LoadConfiguration(kErasedWord);
+  Clocks(proto, kDeviceIdWord14 - kFirstIdWord14);
+  return proto.ReadDataFromProgramMemory();
+}
+
 std::uint16_t ReadDeviceIdWord(OpContext& ctx) {
-  ctx.proto.ResetPic();
-  ctx.proto.LoadConfiguration(kErasedWord);
-  Clocks(ctx.proto, kDeviceIdWord14 - kFirstIdWord14);
-  return ctx.proto.ReadDataFromProgramMemory();
+  return ReadDeviceIdWord(ctx.proto, VppBeforeVdd(ctx.device.family));
 }
 
 std::uint16_t ReadConfigWord(OpContext& ctx, Family family) {

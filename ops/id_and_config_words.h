@@ -39,7 +39,9 @@ void GoToIdWords(Protocol& proto, const ActiveDevice& device);
 void GoToConfigWord(Protocol& proto);
 
 // ResetPic, LoadConfiguration, 6 x IncrementAddress, then the word at
-// 2006h (the device ID of the 14-bit flash parts that have one).
+// 2006h (the device ID of the 14-bit flash parts that have one). Detection
+// enters both ways, since it does not know the chip's entry order yet.
+std::uint16_t ReadDeviceIdWord(Protocol& proto, bool vppFirst);
 std::uint16_t ReadDeviceIdWord(OpContext& ctx);
 
 // The configuration word read: at 2007h for 14-bit families, at the
