@@ -82,8 +82,13 @@ void SignalPoint(std::string_view point) {
   // "kill:" and a point: the run ends there at once, as `kill -9` ends it.
   constexpr std::string_view kKill = "kill:";
   if (at.size() > kKill.size() && at.compare(0, kKill.size(), kKill) == 0 &&
-      std::string_view(at).substr(kKill.size()) == point)
+      std::string_view(at).substr(kKill.size()) == point) {
+#ifdef SIGKILL
     std::raise(SIGKILL);
+#else
+    std::_Exit(137);  // Windows has no SIGKILL: end at once all the same
+#endif
+  }
 }
 
 }  // namespace lpt::cli
