@@ -15,8 +15,13 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Dialogs", text); }
 
+// The built-in adapters' sources and notes are translated whole; a user's
+// own adapter names its file and line ("FILE, line N"), a message, and
+// keeps its notes as written.
 QString Adapters(const std::string& text) {
-  return QCoreApplication::translate("Adapters", text.c_str());
+  const QString english = QString::fromStdString(text);
+  const QString translated = QCoreApplication::translate("Adapters", text.c_str());
+  return translated != english ? translated : TranslateMessage(english);
 }
 
 // "none" is a word; "~5" and "5" are pins.
@@ -82,8 +87,6 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
     if (row < 0) return;
     const Adapter& a = adapters_[static_cast<std::size_t>(row)];
     Pins->setText(PinSummary(a));
-    // The built-in adapters' sources and notes are translated whole; a
-    // user's own are shown as written.
     QString notes = Tr("Source: %1").arg(Adapters(a.source));
     if (!a.notes.empty()) notes += QStringLiteral("\n") + Adapters(a.notes);
     Notes->setText(notes);

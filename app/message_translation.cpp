@@ -33,6 +33,19 @@ constexpr std::array kTemplates{
                       "The %1 with %2 must see Vpp before Vdd, but the adapter \"%3\" cannot "
                       "switch Vdd: the chip may start its program before programming mode and "
                       "the command may fail. Use an adapter that switches Vdd."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "Written back %1, read %2."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "OSCCAL restored from its backup: %1 at %2h."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "OSCCAL backup restored: %1 at %2h."),
+    QT_TRANSLATE_NOOP(
+        "MessageTemplates",
+        "OSCCAL written from the file: %1 at %2h; the chip's %3 stays in the backup at %4h."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "OSCCAL written from the file: %1 at %2h."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The chip holds no OSCCAL value: neither %1h nor its backup at %2h is a "
+                      "MOVLW; %3h is left blank."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "OSCCAL kept: the chip's %1 stays at %2h; the file's %3 was not written."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "The file's %1 was not written."),
     // HEX files and other files.
     QT_TRANSLATE_NOOP("MessageTemplates", "HEX file \"%1\", %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "Error CheckSum on line %1 !"),
@@ -56,6 +69,7 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "End address %1 is past the last address %2."),
     QT_TRANSLATE_NOOP("MessageTemplates", "Start address %1 is after end address %2."),
     QT_TRANSLATE_NOOP("MessageTemplates", "It could not be kept as %1: %2"),
+    QT_TRANSLATE_NOOP("MessageTemplates", "It is kept as %1."),
     // The simulator and its chip files.
     QT_TRANSLATE_NOOP("MessageTemplates",
                       "The simulated chip in %1 is a %2, not the %3 selected: it stays in the "
@@ -71,7 +85,28 @@ constexpr std::array kTemplates{
     // Ports.
     QT_TRANSLATE_NOOP("MessageTemplates", "There is no parallel port %1 on this machine."),
     QT_TRANSLATE_NOOP("MessageTemplates", "Port address \"%1\" is out of range (0100h to FFF8h)."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "Permission denied on %1: add your user to group lp (sudo usermod -aG lp "
+                      "$USER) and log in again."),
+    QT_TRANSLATE_NOOP(
+        "MessageTemplates",
+        "%1 is not a parallel port: only ppdev character devices (/dev/parportN) are opened."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "%1 does not exist or has no port behind it (load the parallel port modules: "
+                      "sudo modprobe parport_pc ppdev)."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "%1 is busy: another program or driver (such as lp) has claimed it. Close "
+                      "that program, or unload lp (sudo rmmod lp)."),
+    QT_TRANSLATE_NOOP(
+        "MessageTemplates",
+        "No parallel port at %1 (no /dev/parportN has that base address; the system lists none: "
+        "load the parallel port modules: sudo modprobe parport_pc ppdev)."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "No parallel port at %1 (no /dev/parportN has that base address; the "
+                      "system's ports are at %2)."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "Cannot open %1: %2."),
     // The adapters.
+    QT_TRANSLATE_NOOP("MessageTemplates", "Cannot read the adapters file %1: %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "Your own adapters: %1"),
     // The adapter test's levels.
     QT_TRANSLATE_NOOP("MessageTemplates", "pin %1 high (%2)"),
@@ -91,6 +126,8 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "ICSP %1: %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "pins %1 and %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "pin %1"),
+    // Where a user's own adapter comes from.
+    QT_TRANSLATE_NOOP("MessageTemplates", "%1, line %2"),
 };
 
 // A value inside a value inside a message is as deep as messages go.

@@ -724,6 +724,14 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <source>low-voltage programming on</source>
         <translation>zapnutým programováním nízkým napětím</translation>
     </message>
+    <message>
+        <source>It reads 3FFF: lost before this erase.</source>
+        <translation>Čte se jako 3FFF: ztraceno již před tímto mazáním.</translation>
+    </message>
+    <message>
+        <source>This system has no ppdev parallel port support.</source>
+        <translation>Tento systém nemá podporu paralelního portu ppdev.</translation>
+    </message>
 </context>
 <context>
     <name>MessageTemplates</name>
@@ -930,6 +938,78 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>pin %1</source>
         <translation>vývod %1</translation>
+    </message>
+    <message>
+        <source>Written back %1, read %2.</source>
+        <translation>Zapsáno zpět %1, přečteno %2.</translation>
+    </message>
+    <message>
+        <source>OSCCAL restored from its backup: %1 at %2h.</source>
+        <translation>OSCCAL obnoven ze zálohy: %1 na %2h.</translation>
+    </message>
+    <message>
+        <source>OSCCAL backup restored: %1 at %2h.</source>
+        <translation>Záloha OSCCAL obnovena: %1 na %2h.</translation>
+    </message>
+    <message>
+        <source>OSCCAL written from the file: %1 at %2h; the chip&apos;s %3 stays in the backup at %4h.</source>
+        <translation>OSCCAL zapsán ze souboru: %1 na %2h; hodnota čipu %3 zůstává v záloze na %4h.</translation>
+    </message>
+    <message>
+        <source>OSCCAL written from the file: %1 at %2h.</source>
+        <translation>OSCCAL zapsán ze souboru: %1 na %2h.</translation>
+    </message>
+    <message>
+        <source>The chip holds no OSCCAL value: neither %1h nor its backup at %2h is a MOVLW; %3h is left blank.</source>
+        <translation>Čip nemá hodnotu OSCCAL: ani %1h, ani její záloha na %2h není MOVLW; %3h zůstává prázdné.</translation>
+    </message>
+    <message>
+        <source>OSCCAL kept: the chip&apos;s %1 stays at %2h; the file&apos;s %3 was not written.</source>
+        <translation>OSCCAL ponechán: hodnota čipu %1 zůstává na %2h; hodnota ze souboru %3 nebyla zapsána.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s %1 was not written.</source>
+        <translation>Hodnota ze souboru %1 nebyla zapsána.</translation>
+    </message>
+    <message>
+        <source>It is kept as %1.</source>
+        <translation>Uschováno jako %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read the adapters file %1: %2</source>
+        <translation>Soubor adaptérů %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: add your user to group lp (sudo usermod -aG lp $USER) and log in again.</source>
+        <translation>Přístup k %1 odepřen: přidejte svého uživatele do skupiny lp (sudo usermod -aG lp $USER) a znovu se přihlaste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a parallel port: only ppdev character devices (/dev/parportN) are opened.</source>
+        <translation>%1 není paralelní port: otevírají se jen znaková zařízení ppdev (/dev/parportN).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist or has no port behind it (load the parallel port modules: sudo modprobe parport_pc ppdev).</source>
+        <translation>%1 neexistuje nebo za ním není žádný port (zaveďte moduly paralelního portu: sudo modprobe parport_pc ppdev).</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program or driver (such as lp) has claimed it. Close that program, or unload lp (sudo rmmod lp).</source>
+        <translation>%1 je obsazen: zabral jej jiný program nebo ovladač (například lp). Zavřete ten program, nebo uvolněte lp (sudo rmmod lp).</translation>
+    </message>
+    <message>
+        <source>No parallel port at %1 (no /dev/parportN has that base address; the system lists none: load the parallel port modules: sudo modprobe parport_pc ppdev).</source>
+        <translation>Na %1 není paralelní port (žádný /dev/parportN nemá tuto bázovou adresu; systém žádný neuvádí: zaveďte moduly paralelního portu: sudo modprobe parport_pc ppdev).</translation>
+    </message>
+    <message>
+        <source>No parallel port at %1 (no /dev/parportN has that base address; the system&apos;s ports are at %2).</source>
+        <translation>Na %1 není paralelní port (žádný /dev/parportN nemá tuto bázovou adresu; porty systému jsou na %2).</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 nelze otevřít: %2.</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, řádek %2</translation>
     </message>
 </context>
 <context>

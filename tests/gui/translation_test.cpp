@@ -157,6 +157,9 @@ QStringList FilledInMessages() {
       "There is no parallel port D010 on this machine.",
       "Port address \"FFFF\" is out of range (0100h to FFF8h).",
       "End address 0500 is past the last address 03FF.",
+      "Error OscCal!\nOSCCAL kept: the chip's C34 stays at 3FFh; the file's C40 was not written.",
+      "Device is not found !\n\nPermission denied on /dev/parport0: add your user to group lp "
+      "(sudo usermod -aG lp $USER) and log in again.",
   };
   const std::vector<std::pair<std::string, std::string>> withDetails{
       {"Error verify Data Memory!", lpt::DescribeFailure({lpt::MemoryKind::Data, 7, "12", "FF"})},
@@ -201,12 +204,14 @@ bool IsName(const QString& text) {
 }
 
 // The English words (three lower-case letters or more) the Czech text
-// still holds, but for those Czech shares and those of names.
+// still holds, but for those Czech shares, commands and those of names.
 QStringList EnglishWordsLeft(const QString& englishText, const QString& czechText) {
-  static const QStringList kShared{QStringLiteral("data"),     QStringLiteral("bit"),
-                                   QStringLiteral("lptpic"),   QStringLiteral("panel"),
-                                   QStringLiteral("software"), QStringLiteral("program"),
-                                   QStringLiteral("model"),    QStringLiteral("port")};
+  static const QStringList kShared{
+      QStringLiteral("data"),    QStringLiteral("bit"),      QStringLiteral("lptpic"),
+      QStringLiteral("panel"),   QStringLiteral("software"), QStringLiteral("program"),
+      QStringLiteral("model"),   QStringLiteral("port"),     QStringLiteral("sudo"),
+      QStringLiteral("usermod"), QStringLiteral("modprobe"), QStringLiteral("rmmod"),
+      QStringLiteral("ppdev")};
   static const QRegularExpression word(QStringLiteral("\\b[a-z]{3,}\\b"));
   const QString english = WithoutFileNames(englishText);
   const QString czech = WithoutFileNames(czechText);
@@ -286,6 +291,12 @@ class TranslationTest : public QObject {
 
   void filledInMessagesReadRightInBothLanguages() {
     CheckBothLanguages(FilledInMessages);
+    // Still in Czech: every template has its Czech form.
+    for (int i = 0; i < MessageTemplateCount(); ++i) {
+      const QString english = MessageTemplate(i);
+      const QString czech = QCoreApplication::translate("MessageTemplates", english.toUtf8());
+      QVERIFY2(EnglishWordsLeft(english, czech).isEmpty(), qPrintable(english));
+    }
     // An unknown message stays as written, line by line.
     QCOMPARE(TranslateMessage(QStringLiteral("Error BG!\n\nno such thing")),
              QString::fromUtf8("Chyba BG!\n\nno such thing"));
