@@ -66,6 +66,9 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 has no end-of-file record: it may be cut off"),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 has no data records"),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 holds no data for the %2 (data records: %3)"),
+    QT_TRANSLATE_NOOP("MessageTemplates", "%1 above 64 KB"),
+    QT_TRANSLATE_NOOP("MessageTemplates", "%1 empty"),
+    QT_TRANSLATE_NOOP("MessageTemplates", "%1 outside its memories"),
     QT_TRANSLATE_NOOP("MessageTemplates", "End address %1 is past the last address %2."),
     QT_TRANSLATE_NOOP("MessageTemplates", "Start address %1 is after end address %2."),
     QT_TRANSLATE_NOOP("MessageTemplates", "It could not be kept as %1: %2"),
@@ -128,10 +131,12 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "pin %1"),
     // Where a user's own adapter comes from.
     QT_TRANSLATE_NOOP("MessageTemplates", "%1, line %2"),
+    // A list ("2 above 64 KB, 1 empty"), item by item.
+    QT_TRANSLATE_NOOP("MessageTemplates", "%1, %2"),
 };
 
-// A value inside a value inside a message is as deep as messages go.
-constexpr int kMaxDepth = 3;
+// A list's items inside a value inside a message are as deep as messages go.
+constexpr int kMaxDepth = 4;
 
 // The template as a pattern that matches a message made from it whole,
 // each %n a capture: hex digits where an "h" follows ("%1h", an address),

@@ -1011,6 +1011,22 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <source>%1, line %2</source>
         <translation>%1, řádek %2</translation>
     </message>
+    <message>
+        <source>%1 above 64 KB</source>
+        <translation>nad 64 KB: %1</translation>
+    </message>
+    <message>
+        <source>%1 empty</source>
+        <translation>prázdné: %1</translation>
+    </message>
+    <message>
+        <source>%1 outside its memories</source>
+        <translation>mimo jeho paměti: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>InfoPages</name>

@@ -33,6 +33,7 @@
 #include "devices/connection_help.h"
 #include "devices/fuse_layouts.h"
 #include "gui_test_support.h"
+#include "hexfile/hex_file.h"
 #include "hw/adapter_power_order.h"
 #include "hw/virtual_clock.h"
 #include "ops/device_id.h"
@@ -138,8 +139,14 @@ QStringList FilledInMessages() {
   const lpt::Adapter& noVdd =
       *std::find_if(lpt::BuiltInAdapters().begin(), lpt::BuiltInAdapters().end(),
                     [](const lpt::Adapter& a) { return a.vdd.pin == 0; });
+  lpt::HexLoadResult nothingLoaded;
+  nothingLoaded.endRecordSeen = true;
+  nothingLoaded.dataRecords = 3;
+  nothingLoaded.recordsAbove64K = 2;
+  nothingLoaded.device = "16F84";
   const std::vector<std::string> messages{
       lpt::StoppedMessage(stopped),
+      lpt::IncompleteHexWarning("a.hex", nothingLoaded),
       lpt::DetectionText(lpt::DetectionOf(0x1234)),
       lpt::DetectionText(lpt::DetectionOf(0x0000)),
       lpt::DetectionText(lpt::DetectionOf(0x0562)),
