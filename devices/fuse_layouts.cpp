@@ -250,19 +250,26 @@ constexpr S k16F506Switches[] = {
 // 16F882's first eleven bits), p12f635.inc, p16f636.inc, p16f639.inc (and
 // WURE), p16f913.inc to p16f946.inc (and DEBUG); p12f609.inc, p12f615.inc,
 // p16f610.inc, p16f616.inc and the HV twins', p12f617.inc (and WRT).
-constexpr S k12F635Switches[] = {
-    kFosc1,          kFosc2Bit2,        kWdte(0x0008),       kPwrte(0x0010),
-    kMclre,          kCp(0x0040),       kCpd(0x0080),        k16F88xSwitches[7],
-    k16F88xSwitches[8], kIeso(0x0400),  kFcmen(0x0800),
-    {" WURE: OFF", " WURE: ON", 0x1000, "Wake-up Reset Enable"}};
+constexpr S k12F635Switches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 kWdte(0x0008),
+                                 kPwrte(0x0010),
+                                 kMclre,
+                                 kCp(0x0040),
+                                 kCpd(0x0080),
+                                 k16F88xSwitches[7],
+                                 k16F88xSwitches[8],
+                                 kIeso(0x0400),
+                                 kFcmen(0x0800),
+                                 {" WURE: OFF", " WURE: ON", 0x1000, "Wake-up Reset Enable"}};
 constexpr S k16F91xSwitches[] = {
-    kFosc1,          kFosc2Bit2,        kWdte(0x0008),  kPwrte(0x0010),     kMclre,
-    kCp(0x0040),     kCpd(0x0080),      k16F88xSwitches[7], k16F88xSwitches[8], kIeso(0x0400),
-    kFcmen(0x0800),  kDebug(0x1000)};
+    kFosc1,         kFosc2Bit2,    kWdte(0x0008),      kPwrte(0x0010),     kMclre,
+    kCp(0x0040),    kCpd(0x0080),  k16F88xSwitches[7], k16F88xSwitches[8], kIeso(0x0400),
+    kFcmen(0x0800), kDebug(0x1000)};
 constexpr S k12F617Switches[] = {
-    kFosc1,          kFosc2Bit2,         kWdte(0x0008),     kPwrte(0x0010),
-    kMclre,          kCp(0x0040),        kIoscfs(0x0080),   k16F88xSwitches[7],
-    k16F88xSwitches[8], kWrt0(0x0400),   kWrt1(0x0800)};
+    kFosc1,       kFosc2Bit2,      kWdte(0x0008),      kPwrte(0x0010),     kMclre,
+    kCp(0x0040),  kIoscfs(0x0080), k16F88xSwitches[7], k16F88xSwitches[8], kWrt0(0x0400),
+    kWrt1(0x0800)};
 
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 

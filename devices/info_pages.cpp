@@ -235,8 +235,7 @@ constexpr string_view kBoren12F609[] = {
 constexpr string_view kIoscfs[] = {"IOSCFS=8 - internal oscillator runs at 8 MHz",
                                    "IOSCFS=4 - internal oscillator runs at 4 MHz"};
 constexpr string_view kWrt12F617[] = {
-    "WRT0=1, WRT1=1 - Write protection off",
-    "WRT0=0, WRT1=1 - the boot block write-protected",
+    "WRT0=1, WRT1=1 - Write protection off", "WRT0=0, WRT1=1 - the boot block write-protected",
     "WRT0=1, WRT1=0 - the lower half of program memory write-protected",
     "WRT0=0, WRT1=0 - all program memory write-protected"};
 

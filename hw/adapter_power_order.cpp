@@ -19,8 +19,7 @@ constexpr std::uint16_t kLowVoltageProgramming = 0x0080;
 // specifications ask for Vpp first when the internal oscillator runs with
 // MCLR as an input.
 bool VppFirstWithInternalOscillatorAndMclrInput(Family family) {
-  return family == Family::Pic12F683 || family == Family::Pic16F91x ||
-         family == Family::Pic12F61x;
+  return family == Family::Pic12F683 || family == Family::Pic16F91x || family == Family::Pic12F61x;
 }
 
 // Why the chip needs Vpp first with this configuration; empty when it

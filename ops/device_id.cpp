@@ -30,8 +30,8 @@ std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
   const Detection found = DetectionOf(word);
   switch (found.outcome) {
     case Detection::Outcome::Found:
-      return "The chip is a " + IdentifiedPartNames(found.chip) +
-             ", not the selected " + name + ".";
+      return "The chip is a " + IdentifiedPartNames(found.chip) + ", not the selected " + name +
+             ".";
     case Detection::Outcome::NoChip:
       return "No chip answers: its device ID reads 0000h, not the selected " + name + "'s.";
     case Detection::Outcome::Unknown:

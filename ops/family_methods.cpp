@@ -68,11 +68,10 @@ constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
 // 16F882-887, rows by 18h ended by 0Ah, everything else by the internally
 // timed 08h, which only programs; their calibration words at 2008h (and
 // 2009h) are kept across the erase.
-constexpr FamilyMethods k12F683 =
-    Like(kLatched, Family::Pic12F683, [](FamilyMethods& m) {
-      m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
-      m.idRowErase = true;
-    });
+constexpr FamilyMethods k12F683 = Like(kLatched, Family::Pic12F683, [](FamilyMethods& m) {
+  m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
+  m.idRowErase = true;
+});
 
 constexpr std::array<FamilyMethods, 22> kMethods{{
     k16F84,

@@ -322,8 +322,8 @@ constexpr std::array<FamilyModel, 22> kModels{{
          [](FamilyModel& m) {
            m.commands = Commands({serial::LoadConfiguration, serial::LoadDataForProgramMemory,
                                   serial::ReadDataFromProgramMemory, serial::IncrementAddress,
-                                  serial::BeginProgrammingOnlyCycle,
-                                  serial::BulkEraseProgramMemory, serial::EndProgramming12F6xx});
+                                  serial::BeginProgrammingOnlyCycle, serial::BulkEraseProgramMemory,
+                                  serial::EndProgramming12F6xx});
            m.writeLatches = 1;
            m.erase.rowEraseWords = 0;
            m.times = {.programOnlyUs = 3000, .eraseUs = 6000, .dischargeUs = 100};
