@@ -224,8 +224,7 @@ constexpr string_view kFoscOscPins[] = {
     "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
 constexpr string_view kMclreInput[] = {
     "MCLRE=ON - MCLR pin is the master clear",
-    "MCLRE=OFF - MCLR pin is a digital input, master clear internally tied to VDD",
-    "INTOSC with MCLRE=OFF - the chip must see Vpp before Vdd to be programmed again"};
+    "MCLRE=OFF - MCLR pin is a digital input; with INTOSC, Vpp must come before Vdd"};
 constexpr string_view kWure[] = {"WURE=OFF - a wake-up from Sleep continues the program",
                                  "WURE=ON - a wake-up from Sleep resets the device"};
 constexpr string_view kBoren12F609[] = {
@@ -277,10 +276,11 @@ const Page kPages[] = {
     {P::Pic16F88x, 42, {kFosc16F88x, kBoren16F88x, kWrt16F88x, kLvp}},
     {P::Pic16F7x7, 45, {kFosc16F88, kSep, kBorv16F7x7}},
     {P::Pic12F683, 46, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren16F88x}},
-    {P::Pic12F635, 47, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren16F88x, kSep, kWure}},
+    {P::Pic12F635, 47, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren16F88x, kWure}},
     {P::Pic16F91x, 48, {kFosc16F88x, kSep, kMclreInput, kSep, kBoren16F88x}},
     {P::Pic12F609, 49, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren12F609, kIoscfs}},
-    {P::Pic12F617, 50, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren12F609, kIoscfs, kWrt12F617}},
+    // Eighteen lines at most: the MCLRE switch says enough here.
+    {P::Pic12F617, 50, {kFoscOscPins, kSep, kBoren12F609, kIoscfs, kWrt12F617}},
 };
 
 const Page* FindPage(InfoPage page) {
