@@ -104,7 +104,9 @@ void DeviceDialog::RedrawPackage() {
   const int width = DeviceDialogWidth(name);
   const DeviceRecord* record = FindDevice(name.toStdString());
   QStringList help;
-  if (record != nullptr && record->wiring == Wiring::IcspCable)
+  // A part on a cable, or one whose connection needs more than the socket
+  // (a resistor in its supply line), says how to connect it.
+  if (record != nullptr && (record->wiring == Wiring::IcspCable || !record->connectionNote.empty()))
     for (const std::string& line : ConnectionHelp(*record))
       help << TranslateMessage(QString::fromStdString(line));
   const int helpHeight = help.isEmpty() ? 0 : kHelpLineHeight * static_cast<int>(help.size()) + 8;

@@ -69,6 +69,11 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F7x, kFlashWithoutData},
     {L::Pic16F716, kFlashWithoutData},
     {L::Pic16F7x7, kFlashWithoutDataWithInfo},
+    {L::Pic12F683, kFlashWithInfo},
+    {L::Pic12F635, kFlashWithInfo},
+    {L::Pic16F91x, kFlashWithInfo},
+    {L::Pic12F609, kFlashWithoutDataWithInfo},
+    {L::Pic12F617, kFlashWithoutDataWithInfo},
 }};
 
 }  // namespace

@@ -129,6 +129,43 @@ constexpr R k16F505{.name = "16F505", .family = F::Pic12F5xx, .programWords = 10
 // 16f54_g.lkr page 000-1FF, .idlocs 200-203; p16f54.inc: FOSC 3, WDT 4, CP 8.
 constexpr R k16F54{.name = "16F54", .family = F::Pic16F5x, .programWords = 512, .configMasks = {0x000F}, .fuseLayout = L::Pic16F5x};
 
+// The calibrated flash mid-range parts: one configuration word at 2007h,
+// factory calibration words after it. Sizes from gputils' <part>_g.lkr
+// (program CODEPAGEs, eedata), masks from the options of p<part>.inc
+// (0FFF; 1FFF with WURE on the 12F635/16F636/16F639 and DEBUG on the
+// 16F91x; 03FF on the 12F609 line, 0FFF with WRT on the 12F617); device IDs
+// as DS41204, DS41244 and DS41284 give them in Pickle's pic14.h, checked
+// against OpenProg's progP16.c; write latches and calibration words from
+// Pickle's pic14.c (Piklab's device files and gputils' .calib sections
+// agree on the calibration words). Packages and programming pins from the
+// data sheets' pin diagrams (DIP20: VDD 1, RA3/MCLR/VPP 4, RA1/ICSPCLK 18,
+// RA0/ICSPDAT 19, VSS 20; Piklab's 16F639.xml lists the same pins for the
+// SSOP20). VIHH in each row comment: the range the peers transcribe (XWisp,
+// Piklab) for the programming voltage.
+constexpr std::array<std::uint16_t, 2> kCalibration2008{0x2008};
+constexpr std::array<std::uint16_t, 2> kCalibration2008And2009{0x2008, 0x2009};
+constexpr ProgrammingPins kDip20Pins{.vpp = 4, .vdd = 1, .vss = 20, .pgc = 18, .pgd = 19};
+// DS41204 (VIHH 10.0-13.0 V): 12f683_g.lkr 2048 words, eedata 256 bytes; ID 0460h.
+constexpr R k12F683{.name = "12F683", .family = F::Pic12F683, .programWords = 2048, .dataBytes = 256, .configMasks = {0x0FFF}, .fuseLayout = L::Pic12F683, .package = P::Dip8, .deviceIds = {0x0460}, .deviceIdMask = kId, .infoPage = I::Pic12F683, .writeLatches = 4, .calibrationWords = kCalibration2008};
+// 16f690_g.lkr 4096 words, 256 bytes; ID 1400h; VIHH 10.0-13.0 V (XWisp, Piklab).
+constexpr R k16F690 = Like(k12F683, "16F690", [](R& r) { r.programWords = 4096; r.package = P::Dip20; r.wiring = Wiring::IcspCable; r.icspPins = kDip20Pins; r.deviceIds = {0x1400}; });
+// 12f635_g.lkr 1024 words, eedata 128 bytes; ID 0FA0h; two calibration words;
+// VIHH 10.0-13.0 V (XWisp, Piklab).
+constexpr R k12F635 = Like(k12F683, "12F635", [](R& r) { r.programWords = 1024; r.dataBytes = 128; r.configMasks = {0x1FFF}; r.fuseLayout = L::Pic12F635; r.deviceIds = {0x0FA0}; r.infoPage = I::Pic12F635; r.calibrationWords = kCalibration2008And2009; });
+// 16f636_g.lkr and 16f639_g.lkr 2048 words, 256 bytes; both answer 10A0h;
+// VIHH 10.0-13.0 V (XWisp; Piklab's 16F639.xml).
+constexpr R k16F636 = Like(k12F635, "16F636", [](R& r) { r.programWords = 2048; r.dataBytes = 256; r.package = P::Dip14; r.deviceIds = {0x10A0}; r.sharesDeviceId = true; });
+// DS41244 (VIHH 10.0-12.0 V; Piklab says 13): 4096/8192 words, eedata 256
+// bytes, calibration words 2008h and 2009h, the revision in bits 3:0.
+constexpr R k16F913{.name = "16F913", .family = F::Pic16F91x, .programWords = 4096, .dataBytes = 256, .configMasks = {0x1FFF}, .fuseLayout = L::Pic16F91x, .package = P::Dip28, .deviceIds = {0x13E0}, .deviceIdMask = 0x3FF0, .infoPage = I::Pic16F91x, .writeLatches = 8, .calibrationWords = kCalibration2008And2009};
+// DS41284 (VIHH 10.0-13.0 V): no data EEPROM, one calibration word; the
+// 12F617 and 16F616 latch four words. The HV twins regulate their own
+// supply with a shunt regulator (their data sheets).
+constexpr R k12F609{.name = "12F609", .family = F::Pic12F61x, .programWords = 1024, .configMasks = {0x03FF}, .fuseLayout = L::Pic12F609, .package = P::Dip8, .deviceIds = {0x2240}, .deviceIdMask = kId, .infoPage = I::Pic12F609, .calibrationWords = kCalibration2008};
+constexpr std::string_view kShuntRegulator = "Vdd feeds a shunt regulator: put a resistor in series with the adapter's Vdd line, sized as the data sheet's shunt-regulator section shows.";
+// 12hv609_g.lkr 1024 words; ID 2280h; VIHH 10.0-13.0 V (XWisp, Piklab).
+constexpr R k12HV609 = Like(k12F609, "12HV609", [](R& r) { r.deviceIds = {0x2280}; r.connectionNote = kShuntRegulator; });
+
 // In table order. Later parts go at the end, so that the order of the
 // earlier ones, which `lptpic-cli devices` prints, stays.
 constexpr std::array kDevices{
@@ -260,6 +297,54 @@ constexpr std::array kDevices{
     Like(k16F777, "16F747", [](R& r) { r.programWords = 4096; r.deviceIds = {0x0BE0}; }),
     Like(k16F777, "16F767", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x0EA0}; }),
     k16F777,
+    k12F683,
+    // 16f684_g.lkr 2048 words, 256 bytes; ID 1080h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F683, "16F684", [](R& r) { r.package = P::Dip14; r.deviceIds = {0x1080}; }),
+    // 16f685_g.lkr 4096 words, 256 bytes; ID 04A0h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k16F690, "16F685", [](R& r) { r.deviceIds = {0x04A0}; }),
+    // 16f687_g.lkr 2048 words, 256 bytes; ID 1320h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k16F690, "16F687", [](R& r) { r.programWords = 2048; r.deviceIds = {0x1320}; }),
+    // 16f688_g.lkr 4096 words, 256 bytes; ID 1180h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F683, "16F688", [](R& r) { r.programWords = 4096; r.package = P::Dip14; r.deviceIds = {0x1180}; }),
+    // 16f689_g.lkr 4096 words, 256 bytes; ID 1340h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k16F690, "16F689", [](R& r) { r.deviceIds = {0x1340}; }),
+    k16F690,
+    // 16f631_g.lkr 1024 words, 128 bytes; ID 1420h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k16F690, "16F631", [](R& r) { r.programWords = 1024; r.dataBytes = 128; r.deviceIds = {0x1420}; }),
+    // 16f677_g.lkr 2048 words, 256 bytes; ID 1440h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k16F690, "16F677", [](R& r) { r.programWords = 2048; r.deviceIds = {0x1440}; }),
+    k12F635,
+    k16F636,
+    // SSOP20 only (Piklab's 16F639.xml pins); the 16F636's facts.
+    Like(k16F636, "16F639", [](R& r) { r.package = P::Ssop20; r.wiring = Wiring::IcspCable; r.icspPins = kDip20Pins; r.deviceIds = {0x10A0}; }),
+    k16F913,
+    // 16f914_g.lkr 4096 words; ID 13C0h; VIHH 10.0-12.0 V (XWisp; Piklab 13).
+    Like(k16F913, "16F914", [](R& r) { r.package = P::Dip40; r.deviceIds = {0x13C0}; }),
+    // 16f916_g.lkr 8192 words; ID 13A0h; VIHH 10.0-12.0 V (XWisp; Piklab 13).
+    Like(k16F913, "16F916", [](R& r) { r.programWords = 8192; r.deviceIds = {0x13A0}; }),
+    // 16f917_g.lkr 8192 words; ID 1380h; VIHH 10.0-12.0 V (XWisp; Piklab 13).
+    Like(k16F913, "16F917", [](R& r) { r.programWords = 8192; r.package = P::Dip40; r.deviceIds = {0x1380}; }),
+    // 16f946_g.lkr 8192 words; ID 1460h; VIHH 10.0-12.0 V (XWisp; Piklab 13). TQFP64 only: RE3/MCLR/VPP 36,
+    // RB6/ICSPCLK 23, RB7/ICSPDAT 24, VDD 10, 19, 38, 57, VSS 9, 20, 41, 56,
+    // AVDD 26, AVSS 25 (the data sheet's pin table, as a compiler's device
+    // file for the part transcribes it).
+    Like(k16F913, "16F946", [](R& r) { r.programWords = 8192; r.package = P::Tqfp64; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 36, .vdd = 10, .vdd2 = 19, .vss = 9, .vss2 = 20, .pgc = 23, .pgd = 24}; r.deviceIds = {0x1460}; r.connectionNote = "Also connect Vdd pins 38 and 57 and AVdd pin 26 to Vdd, Vss pins 41 and 56 and AVss pin 25 to Vss."; }),
+    k12F609,
+    // 12f615_g.lkr 1024 words; ID 2180h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F609, "12F615", [](R& r) { r.deviceIds = {0x2180}; }),
+    // 12f617_g.lkr 2048 words; ID 1360h (Piklab's 2360h is the 16F1936's); VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F609, "12F617", [](R& r) { r.programWords = 2048; r.configMasks = {0x0FFF}; r.fuseLayout = L::Pic12F617; r.deviceIds = {0x1360}; r.infoPage = I::Pic12F617; r.writeLatches = 4; }),
+    // 16f610_g.lkr 1024 words; ID 2260h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F609, "16F610", [](R& r) { r.package = P::Dip14; r.deviceIds = {0x2260}; }),
+    // 16f616_g.lkr 2048 words; ID 1240h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12F609, "16F616", [](R& r) { r.programWords = 2048; r.package = P::Dip14; r.deviceIds = {0x1240}; r.writeLatches = 4; }),
+    k12HV609,
+    // 12hv615_g.lkr 1024 words; ID 21A0h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12HV609, "12HV615", [](R& r) { r.deviceIds = {0x21A0}; }),
+    // 16hv610_g.lkr 1024 words; ID 22A0h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12HV609, "16HV610", [](R& r) { r.package = P::Dip14; r.deviceIds = {0x22A0}; }),
+    // 16hv616_g.lkr 2048 words; ID 1260h; VIHH 10.0-13.0 V (XWisp, Piklab).
+    Like(k12HV609, "16HV616", [](R& r) { r.programWords = 2048; r.package = P::Dip14; r.deviceIds = {0x1260}; r.writeLatches = 4; }),
 };
 
 // clang-format on

@@ -58,6 +58,12 @@ struct DeviceRecord {
   // Where the programming pins are, for a chip that does not sit in the
   // socket as its package is drawn (Wiring::IcspCable); unset otherwise.
   std::optional<ProgrammingPins> icspPins{};
+  // What else the connection needs, in a sentence (a resistor in a supply
+  // line, more supply pins than ProgrammingPins lists); empty for nothing.
+  std::string_view connectionNote{};
+  // The maker gives this part's device ID to another part as well (the
+  // 16F636 and 16F639): both records say so, and detection names both.
+  bool sharesDeviceId = false;
 
   int ProgramRows() const { return programWords / 8; }  // rows of the memory grid
   int DataRows() const { return dataBytes / 8; }
@@ -100,6 +106,9 @@ IdentifiedChip IdentifyDeviceId(std::uint16_t word);
 // The name of the part an identified chip is ("12F675" within
 // "12F629/675"); empty for none.
 std::string_view IdentifiedPartName(const IdentifiedChip& chip);
+// As IdentifiedPartName, with every other part whose device ID the maker
+// shares with it ("16F636 or 16F639").
+std::string IdentifiedPartNames(const IdentifiedChip& chip);
 
 // The names the device dialog lists: every catalogue name, sorted as a
 // list box sorts (case-insensitive, character by character).

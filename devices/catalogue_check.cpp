@@ -148,15 +148,16 @@ void CheckRecord(const DeviceRecord& r, Complaints& complain) {
 std::vector<std::string> CatalogueProblems(std::span<const DeviceRecord> records) {
   std::vector<std::string> problems;
   std::set<std::string_view> names;
-  // A device ID names one part: detection and the check before writing
-  // rely on it.
-  std::map<std::uint16_t, std::string_view> ids;
+  // A device ID names one part, detection and the check before writing
+  // rely on it; unless the maker gave it to two parts, and both say so.
+  std::map<std::uint16_t, const DeviceRecord*> ids;
   for (const DeviceRecord& r : records) {
     Complaints complain(problems, r.name);
     for (std::uint16_t id : r.deviceIds) {
       if (id == 0) continue;
-      const auto [it, added] = ids.emplace(id, r.name);
-      complain(!added, "device ID shared with " + std::string(it->second));
+      const auto [it, added] = ids.emplace(id, &r);
+      const bool declared = r.sharesDeviceId && it->second->sharesDeviceId;
+      complain(!added && !declared, "device ID shared with " + std::string(it->second->name));
     }
     complain(r.name.empty(), "empty name");
     for (std::string_view name : {r.name, r.partNames[0], r.partNames[1]})

@@ -91,6 +91,16 @@ std::string_view IdentifiedPartName(const IdentifiedChip& chip) {
   return part.empty() ? chip.record->name : part;
 }
 
+std::string IdentifiedPartNames(const IdentifiedChip& chip) {
+  std::string names(IdentifiedPartName(chip));
+  if (chip.record == nullptr || !chip.record->sharesDeviceId) return names;
+  const std::uint16_t id = chip.record->deviceIds[chip.part];
+  for (const DeviceRecord& record : AllDevices())
+    if (&record != chip.record && record.sharesDeviceId && record.deviceIds[0] == id)
+      names += " or " + std::string(record.name);
+  return names;
+}
+
 std::vector<std::string_view> DeviceListNames() {
   std::vector<std::string_view> names = CatalogueNames();
   std::sort(names.begin(), names.end(), LessIgnoringCase);

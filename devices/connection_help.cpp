@@ -28,6 +28,7 @@ std::vector<std::string> ConnectionHelp(const DeviceRecord& record) {
   }
   if (pins)
     for (const std::string& line : IcspConnectionLines(*pins)) lines.push_back("ICSP " + line);
+  if (!record.connectionNote.empty()) lines.emplace_back(record.connectionNote);
   return lines;
 }
 

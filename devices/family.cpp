@@ -16,8 +16,12 @@ using F = Family;
 // mid-range families, from the peers that transcribe the programming
 // specifications: 16F87/88 (DS39607), 16F7x (DS39588, DS30324, DS30492) and
 // 16F716 (DS40245, which asks for 5 V before 13 V) supply first; 16F88x
-// (DS41287) Vpp first, for a configuration that makes MCLR an input.
-constexpr std::array<FamilyTraits, 19> kFamilies{{
+// (DS41287) Vpp first, for a configuration that makes MCLR an input. The
+// calibrated parts of DS41204, DS41244 and DS41284 are entered Vpp first
+// too: the peers that transcribe those documents enter either way, and Vpp
+// first is the order that still works when the configuration selects the
+// internal oscillator with MCLR as an input.
+constexpr std::array<FamilyTraits, 22> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
@@ -37,6 +41,9 @@ constexpr std::array<FamilyTraits, 19> kFamilies{{
     {.family = F::Pic16F7x, .checksDeviceId = true},
     {.family = F::Pic16F716, .checksDeviceId = true},
     {.family = F::Pic16F7x7, .checksDeviceId = true},
+    {.family = F::Pic12F683, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic16F91x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic12F61x, .vppBeforeVdd = true, .checksDeviceId = true},
 }};
 
 }  // namespace

@@ -245,6 +245,32 @@ constexpr S k16F506Switches[] = {
     kFosc1,         kFosc2Bit2, kWdteBaseline(0x0008), kCpBaseline(0x0010), kMclreBaseline(0x0020),
     kIoscfs(0x0040)};
 
+// The calibrated flash mid-range parts, captioned with their headers' bit
+// names: p12f683.inc to p16f690.inc, p16f631.inc, p16f677.inc (the
+// 16F882's first eleven bits), p12f635.inc, p16f636.inc, p16f639.inc (and
+// WURE), p16f913.inc to p16f946.inc (and DEBUG); p12f609.inc, p12f615.inc,
+// p16f610.inc, p16f616.inc and the HV twins', p12f617.inc (and WRT).
+constexpr S k12F635Switches[] = {kFosc1,
+                                 kFosc2Bit2,
+                                 kWdte(0x0008),
+                                 kPwrte(0x0010),
+                                 kMclre,
+                                 kCp(0x0040),
+                                 kCpd(0x0080),
+                                 k16F88xSwitches[7],
+                                 k16F88xSwitches[8],
+                                 kIeso(0x0400),
+                                 kFcmen(0x0800),
+                                 {" WURE: OFF", " WURE: ON", 0x1000, "Wake-up Reset Enable"}};
+constexpr S k16F91xSwitches[] = {
+    kFosc1,         kFosc2Bit2,    kWdte(0x0008),      kPwrte(0x0010),     kMclre,
+    kCp(0x0040),    kCpd(0x0080),  k16F88xSwitches[7], k16F88xSwitches[8], kIeso(0x0400),
+    kFcmen(0x0800), kDebug(0x1000)};
+constexpr S k12F617Switches[] = {
+    kFosc1,       kFosc2Bit2,      kWdte(0x0008),      kPwrte(0x0010),     kMclre,
+    kCp(0x0040),  kIoscfs(0x0080), k16F88xSwitches[7], k16F88xSwitches[8], kWrt0(0x0400),
+    kWrt1(0x0800)};
+
 constexpr std::span<const S> First(std::span<const S> all, std::size_t n) { return all.first(n); }
 
 // In FuseLayout order, so FuseLayoutOf can index. The numbers are the ones
@@ -282,6 +308,11 @@ constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
     {L::Pic16F7x, 50, &kOscRcHsXtLp, k16F7xSwitches},
     {L::Pic16F716, 51, &kOscRcHsXtLp, k16F716Switches},
     {L::Pic16F7x7, 52, &kOscFosc0, k16F7x7Switches, k16F7x7Word2},
+    {L::Pic12F683, 53, &kOscFosc0, First(k12F635Switches, 11)},
+    {L::Pic12F635, 54, &kOscFosc0, k12F635Switches},
+    {L::Pic16F91x, 55, &kOscFosc0, k16F91xSwitches},
+    {L::Pic12F609, 56, &kOscFosc0, First(k12F617Switches, 9)},
+    {L::Pic12F617, 57, &kOscFosc0, k12F617Switches},
 }};
 
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",

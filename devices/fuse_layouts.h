@@ -45,8 +45,13 @@ enum class FuseLayout : std::uint8_t {
   Pic16F7x,    // 16F72 to 16F77
   Pic16F716,   // 16F716
   Pic16F7x7,   // 16F737 to 16F777: two configuration words
+  Pic12F683,   // 12F683, 16F684 to 16F690, 16F631/677: two-bit brown-out, IESO, FCMEN
+  Pic12F635,   // 12F635, 16F636/639: the 12F683 bits and WURE
+  Pic16F91x,   // 16F913 to 16F946: the 12F683 bits and DEBUG
+  Pic12F609,   // 12F609/615, 16F610/616 and their HV twins: IOSCFS, two-bit brown-out
+  Pic12F617,   // 12F617: the 12F609 bits and WRT
 };
-inline constexpr int kFuseLayoutCount = 32;
+inline constexpr int kFuseLayoutCount = 37;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);

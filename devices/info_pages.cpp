@@ -210,6 +210,34 @@ constexpr string_view kBorv16F7x7[] = {
     "BORV0=1, BORV1=1 - Brown-out Reset at 2.0 V", "BORV0=0, BORV1=1 - Brown-out Reset at 2.7 V",
     "BORV0=1, BORV1=0 - Brown-out Reset at 4.2 V", "BORV0=0, BORV1=0 - Brown-out Reset at 4.5 V"};
 
+// The calibrated flash mid-range parts (their data sheets' configuration
+// words). Their oscillator pins have other port names on each part, so
+// the lines name them OSC1 and OSC2.
+constexpr string_view kFoscOscPins[] = {
+    "FOSC0=1 FOSC1=1 FOSC2=1 - RC oscillator, CLKOUT function on OSC2, RC on OSC1",
+    "FOSC0=0 FOSC1=1 FOSC2=1 - RCIO oscillator, I/O function on OSC2, RC on OSC1",
+    "FOSC0=1 FOSC1=0 FOSC2=1 - INTOSC oscillator, CLKOUT function on OSC2, I/O function on OSC1",
+    "FOSC0=0 FOSC1=0 FOSC2=1 - INTOSCIO oscillator, I/O function on OSC2 and OSC1",
+    "FOSC0=1 FOSC1=1 FOSC2=0 - EC, I/O function on OSC2, clock in on OSC1",
+    "FOSC0=0 FOSC1=1 FOSC2=0 - HS oscillator",
+    "FOSC0=1 FOSC1=0 FOSC2=0 - XT oscillator",
+    "FOSC0=0 FOSC1=0 FOSC2=0 - LP oscillator"};
+constexpr string_view kMclreInput[] = {
+    "MCLRE=ON - MCLR pin is the master clear",
+    "MCLRE=OFF - MCLR pin is a digital input; with INTOSC, Vpp must come before Vdd"};
+constexpr string_view kWure[] = {"WURE=OFF - a wake-up from Sleep continues the program",
+                                 "WURE=ON - a wake-up from Sleep resets the device"};
+constexpr string_view kBoren12F609[] = {
+    "BOREN0=1, BOREN1=1 - Brown-out Reset enabled",
+    "BOREN0=0, BOREN1=1 - Brown-out Reset enabled while running, disabled in Sleep",
+    "BOREN1=0 - Brown-out Reset disabled"};
+constexpr string_view kIoscfs[] = {"IOSCFS=8 - internal oscillator runs at 8 MHz",
+                                   "IOSCFS=4 - internal oscillator runs at 4 MHz"};
+constexpr string_view kWrt12F617[] = {
+    "WRT0=1, WRT1=1 - Write protection off", "WRT0=0, WRT1=1 - the boot block write-protected",
+    "WRT0=1, WRT1=0 - the lower half of program memory write-protected",
+    "WRT0=0, WRT1=0 - all program memory write-protected"};
+
 struct Page {
   InfoPage page;
   int number;  // as `lptpic-cli devices` prints it
@@ -247,6 +275,12 @@ const Page kPages[] = {
     {P::Pic16F88, 41, {kFosc16F88, kSep, kWrt16F88, kSep, kCcpmx16F88, kLvp}},
     {P::Pic16F88x, 42, {kFosc16F88x, kBoren16F88x, kWrt16F88x, kLvp}},
     {P::Pic16F7x7, 45, {kFosc16F88, kSep, kBorv16F7x7}},
+    {P::Pic12F683, 46, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren16F88x}},
+    {P::Pic12F635, 47, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren16F88x, kWure}},
+    {P::Pic16F91x, 48, {kFosc16F88x, kSep, kMclreInput, kSep, kBoren16F88x}},
+    {P::Pic12F609, 49, {kFoscOscPins, kSep, kMclreInput, kSep, kBoren12F609, kIoscfs}},
+    // Eighteen lines at most: the MCLRE switch says enough here.
+    {P::Pic12F617, 50, {kFoscOscPins, kSep, kBoren12F609, kIoscfs, kWrt12F617}},
 };
 
 const Page* FindPage(InfoPage page) {

@@ -40,6 +40,11 @@ enum class InfoPage : std::uint8_t {
   Pic16F88,      // 16F87/88
   Pic16F88x,     // 16F882 to 16F887
   Pic16F7x7,     // 16F737 to 16F777
+  Pic12F683,     // 12F683, 16F684 to 16F690, 16F631/677
+  Pic12F635,     // 12F635, 16F636/639
+  Pic16F91x,     // 16F913 to 16F946
+  Pic12F609,     // 12F609/615, 16F610/616 and the HV twins
+  Pic12F617,     // 12F617
 };
 
 // The page's number as `lptpic-cli devices` prints it (the 12F629 and

@@ -13,7 +13,18 @@
 
 namespace lpt {
 
-enum class Package : std::uint8_t { Dip8, Dip14, Dip18, Dip28, Dip40, Plcc68, Sot23_6 };
+enum class Package : std::uint8_t {
+  Dip8,
+  Dip14,
+  Dip18,
+  Dip28,
+  Dip40,
+  Plcc68,
+  Sot23_6,
+  Dip20,   // runs one hole past the strips from where the 18-pin chips sit
+  Ssop20,  // 16F639: no dual-in-line package
+  Tqfp64,  // 16F946
+};
 
 // Chips wired to the socket instead of sitting in it, by the wiring they
 // need: drawn wires from socket holes to chip pins (14C000, 16C92x), or an

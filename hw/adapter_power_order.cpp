@@ -14,13 +14,23 @@ constexpr std::uint16_t kInternalOscillatorClockOut = 0x0005;
 constexpr std::uint16_t kMclrEnable = 0x0020;
 constexpr std::uint16_t kLowVoltageProgramming = 0x0080;
 
+// The calibrated flash mid-range parts (p12f683.inc, p16f913.inc,
+// p12f609.inc and their siblings: the same bits): their programming
+// specifications ask for Vpp first when the internal oscillator runs with
+// MCLR as an input.
+bool VppFirstWithInternalOscillatorAndMclrInput(Family family) {
+  return family == Family::Pic12F683 || family == Family::Pic16F91x || family == Family::Pic12F61x;
+}
+
 // Why the chip needs Vpp first with this configuration; empty when it
 // does not.
 std::string VppFirstReason(Family family, std::uint16_t config) {
+  const std::uint16_t osc = config & kOscillatorMask;
+  const bool internal = osc == kInternalOscillatorIo || osc == kInternalOscillatorClockOut;
+  const bool mclrIsInput = (config & kMclrEnable) == 0;
+  if (VppFirstWithInternalOscillatorAndMclrInput(family))
+    return internal && mclrIsInput ? "the internal oscillator and MCLR as an input" : "";
   if (family == Family::Pic12F6xx) {
-    const std::uint16_t osc = config & kOscillatorMask;
-    const bool internal = osc == kInternalOscillatorIo || osc == kInternalOscillatorClockOut;
-    const bool mclrIsInput = (config & kMclrEnable) == 0;
     if (internal && mclrIsInput) return "the internal oscillator and MCLR as an input";
     if (internal) return "the internal oscillator";
     if (mclrIsInput) return "MCLR as an input";

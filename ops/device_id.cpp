@@ -30,8 +30,8 @@ std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
   const Detection found = DetectionOf(word);
   switch (found.outcome) {
     case Detection::Outcome::Found:
-      return "The chip is a " + std::string(IdentifiedPartName(found.chip)) +
-             ", not the selected " + name + ".";
+      return "The chip is a " + IdentifiedPartNames(found.chip) + ", not the selected " + name +
+             ".";
     case Detection::Outcome::NoChip:
       return "No chip answers: its device ID reads 0000h, not the selected " + name + "'s.";
     case Detection::Outcome::Unknown:
@@ -72,7 +72,7 @@ std::string DetectionText(const Detection& detection) {
       break;
   }
   const std::string_view part = IdentifiedPartName(detection.chip);
-  std::string text(part);
+  std::string text = IdentifiedPartNames(detection.chip);
   if (part != detection.chip.record->name)
     text += " (" + std::string(detection.chip.record->name) + ")";
   return text + " revision " + std::to_string(detection.chip.revision);

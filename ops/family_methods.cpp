@@ -64,7 +64,16 @@ constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
                                  .fuseAnd = 0x0FFF,
                                  .erase = EraseMethod::EraseKeepingOsccal};
 
-constexpr std::array<FamilyMethods, 19> kMethods{{
+// The calibrated flash mid-range parts of DS41204 and DS41244: as the
+// 16F882-887, rows by 18h ended by 0Ah, everything else by the internally
+// timed 08h, which only programs; their calibration words at 2008h (and
+// 2009h) are kept across the erase.
+constexpr FamilyMethods k12F683 = Like(kLatched, Family::Pic12F683, [](FamilyMethods& m) {
+  m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
+  m.idRowErase = true;
+});
+
+constexpr std::array<FamilyMethods, 22> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
@@ -159,6 +168,17 @@ constexpr std::array<FamilyMethods, 19> kMethods{{
          }),
     // 16F737-777: as the 16F72-77
     Like(k16F7x, Family::Pic16F7x7, kNoDifferences),
+    k12F683,
+    Like(k12F683, Family::Pic16F91x, kNoDifferences),
+    // 12F609-617, 16F610/616 (DS41284): no internally timed cycle and no
+    // data EEPROM; every word by 18h ended by 0Ah. Only some parts have a
+    // row erase, so the ID words rely on the erase of Program All.
+    Like(kLatched, Family::Pic12F61x,
+         [](FamilyMethods& m) {
+           m.data = DataMethod::None;
+           m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
+           m.wordCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
+         }),
 }};
 
 }  // namespace

@@ -20,7 +20,7 @@ struct FamilyWaits {
 // hand to settle a figure the peers disagree on, the longest wait a credible
 // peer uses is taken instead, and named. A family row holds the longest
 // figure of any of its parts.
-constexpr std::array<FamilyWaits, 13> kDatasheet{{
+constexpr std::array<FamilyWaits, 16> kDatasheet{{
     // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
     // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
     // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
@@ -147,13 +147,40 @@ constexpr std::array<FamilyWaits, 13> kDatasheet{{
       .configWordUs = 2000,
       .eraseUs = 10000,
       .dischargeUs = 100}},
+    // 12F683, 16F684-690, 16F631/677, 12F635, 16F636/639: DS41204 page 14
+    // (Pickle): 18h TPROG2 3 ms for a row, ended by 0Ah, TDIS 100 us; 08h
+    // TPROG1 3 ms for ID, configuration and calibration words, 6 ms for a
+    // data byte; bulk and row erase TERA 6 ms.
+    {Family::Pic12F683,
+     {.programWordUs = 3000,
+      .dataByteUs = 6000,
+      .idWordUs = 3000,
+      .configWordUs = 3000,
+      .eraseUs = 6000,
+      .dischargeUs = 100}},
+    // 16F913-946: DS41244 page 12 (Pickle): the same figures.
+    {Family::Pic16F91x,
+     {.programWordUs = 3000,
+      .dataByteUs = 6000,
+      .idWordUs = 3000,
+      .configWordUs = 3000,
+      .eraseUs = 6000,
+      .dischargeUs = 100}},
+    // 12F609-617, 16F610/616: DS41284 page 8 (Pickle): 18h TPROG 3 ms for
+    // every word, ended by 0Ah, TDIS 100 us; bulk erase TERA 6 ms.
+    {Family::Pic12F61x,
+     {.programWordUs = 3000,
+      .idWordUs = 3000,
+      .configWordUs = 3000,
+      .eraseUs = 6000,
+      .dischargeUs = 100}},
 }};
 
 // The standard profile of the flash families with write latches: at least
 // twice the datasheet figure, rounded up to whole milliseconds, and never
 // less than the longest wait a peer uses for the step (OpenProg, usbpicprog,
 // Pickle; tests/data/devices/wait_times.tsv).
-constexpr std::array<FamilyWaits, 5> kStandard{{
+constexpr std::array<FamilyWaits, 8> kStandard{{
     {Family::Pic16F88,
      {.programWordUs = 2000,
       .dataByteUs = 2000,
@@ -186,6 +213,27 @@ constexpr std::array<FamilyWaits, 5> kStandard{{
       .configWordUs = 2000,
       .eraseUs = 60000,
       .dischargeUs = 2000}},
+    {Family::Pic12F683,
+     {.programWordUs = 6000,
+      .dataByteUs = 12000,
+      .idWordUs = 6000,
+      .configWordUs = 6000,
+      .eraseUs = 12000,
+      .dischargeUs = 1000}},
+    {Family::Pic16F91x,
+     {.programWordUs = 6000,
+      .dataByteUs = 12000,
+      .idWordUs = 6000,
+      .configWordUs = 6000,
+      .eraseUs = 12000,
+      .dischargeUs = 1000}},
+    // The erase: usbpicprog (bulk_erase_P12F61X) waits 20 ms.
+    {Family::Pic12F61x,
+     {.programWordUs = 6000,
+      .idWordUs = 6000,
+      .configWordUs = 6000,
+      .eraseUs = 20000,
+      .dischargeUs = 1000}},
 }};
 
 const WriteWaits* FindWaits(std::span<const FamilyWaits> table, Family family) {

@@ -22,8 +22,8 @@ std::uint16_t ErasedConfig(const FamilyModel& family) {
 std::optional<ChipState> MakeBlankChip(const std::string& device) {
   const DeviceRecord* record = FindDevice(device);
   if (record == nullptr) return std::nullopt;
-  const FamilyModel* family = FindFamilyModel(record->family);
-  if (family == nullptr) return std::nullopt;
+  const std::optional<FamilyModel> family = PartModel(device, record->family);
+  if (!family) return std::nullopt;
 
   ChipState chip;
   chip.device = device;

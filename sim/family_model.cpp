@@ -98,7 +98,35 @@ constexpr FamilyModel k16F7xPart{
     .times = {.eraseProgramUs = 1000, .eraseUs = 30000, .dischargeUs = 1000},
     .protection = {.cpMask = 0x0010}};
 
-constexpr std::array<FamilyModel, 19> kModels{{
+// 12F683, 16F684-690, 16F631/677, 12F635, 16F636/639 (DS41204 page 14, as
+// Pickle cites it): 08h internally timed, programs only (TPROG1 3 ms, 6 ms
+// on data EEPROM); 18h externally timed (TPROG2 3 ms) ended by 0Ah (TDIS
+// 100 us); bulk and row erases 6 ms (rows of 16 words); 4 write latches.
+// The calibration word at 2008h (and 2009h on the 12F635/16F636/16F639,
+// kPartSilicon) is taken by an erase aimed at configuration memory: no
+// source settles whether the silicon keeps it, so the model does not, and
+// a programmer must put it back. CP bit 6, CPD bit 7; FOSC2:0 = 10x is the
+// internal oscillator, MCLRE bit 5.
+constexpr FamilyModel k12F683Part{
+    .family = Family::Pic12F683,
+    .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx) |
+                CommandBit(serial::RowEraseProgramMemory),
+    .endProgramming = serial::EndProgramming12F6xx,
+    .programOnlyExternal = true,
+    .writeLatches = 4,
+    .erase = {.protectedNeedsConfigArea = true, .clearsCalibration = true, .rowEraseWords = 16},
+    .times = {.eraseProgramUs = 3000,
+              .programOnlyUs = 3000,
+              .dataWriteUs = 6000,
+              .eraseUs = 6000,
+              .rowEraseUs = 6000,
+              .dischargeUs = 100},
+    .protection = {.cpMask = 0x0040, .cpdMask = 0x0080},
+    .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
+    .configWords = 9,
+    .calibrationWords = {0x2008}};
+
+constexpr std::array<FamilyModel, 22> kModels{{
     // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
     // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
@@ -274,6 +302,33 @@ constexpr std::array<FamilyModel, 19> kModels{{
            m.protection.cpMask = 0x2000;
            m.configWords = 9;
          }),
+
+    k12F683Part,
+
+    // 16F913-946 (DS41244 page 12): as the DS41204 parts, with 8 write
+    // latches and calibration words at 2008h and 2009h.
+    Like(k12F683Part, F::Pic16F91x,
+         [](FamilyModel& m) {
+           m.writeLatches = 8;
+           m.configWords = 10;
+           m.calibrationWords = {0x2008, 0x2009};
+         }),
+
+    // 12F609-617, 16F610/616 and the HV twins (DS41284 page 8): no 08h, no
+    // data commands; 18h (TPROG 3 ms) ended by 0Ah (TDIS 100 us) writes
+    // every word; bulk erase 6 ms; one latch and no row erase (the 12F617
+    // and 16F616 in kPartSilicon); the calibration word at 2008h.
+    Like(k12F683Part, F::Pic12F61x,
+         [](FamilyModel& m) {
+           m.commands = Commands({serial::LoadConfiguration, serial::LoadDataForProgramMemory,
+                                  serial::ReadDataFromProgramMemory, serial::IncrementAddress,
+                                  serial::BeginProgrammingOnlyCycle, serial::BulkEraseProgramMemory,
+                                  serial::EndProgramming12F6xx});
+           m.writeLatches = 1;
+           m.erase.rowEraseWords = 0;
+           m.times = {.programOnlyUs = 3000, .eraseUs = 6000, .dischargeUs = 100};
+           m.protection.cpdMask = 0;
+         }),
 }};
 
 // Parts whose silicon differs from their family's row: p16f505.inc and
@@ -284,11 +339,31 @@ struct PartSilicon {
   void (*change)(FamilyModel&);
 };
 
+constexpr void TwoCalibrationWords(FamilyModel& m) {
+  m.configWords = 10;
+  m.calibrationWords = {0x2008, 0x2009};
+}
+
+constexpr void LatchedRows16F616(FamilyModel& m) {
+  m.commands |= CommandBit(serial::RowEraseProgramMemory);
+  m.writeLatches = 4;
+  m.erase.rowEraseWords = 16;
+  m.times.rowEraseUs = 6000;
+}
+
 constexpr PartSilicon kPartSilicon[] = {
     {"16F505", [](FamilyModel& m) { m.protection.cpMask = 0x0010; }},
     {"16F506", [](FamilyModel& m) { m.protection.cpMask = 0x0010; }},
     {"16F57", [](FamilyModel& m) { m.writeLatches = 4; }},
     {"16F59", [](FamilyModel& m) { m.writeLatches = 4; }},
+    // Two calibration words (Pickle's pic14.c; OpenProg saves both).
+    {"12F635", TwoCalibrationWords},
+    {"16F636", TwoCalibrationWords},
+    {"16F639", TwoCalibrationWords},
+    // Four latches and a row erase of 16 words (Pickle's pic14.c, DS41284E).
+    {"12F617", LatchedRows16F616},
+    {"16F616", LatchedRows16F616},
+    {"16HV616", LatchedRows16F616},
 };
 
 // The silicon's own ID words, kept apart from the catalogue's on purpose: a
@@ -349,6 +424,35 @@ constexpr SiliconId kSiliconIds[] = {
     {"16F747", 0x0BE0, 0x03},
     {"16F767", 0x0EA0, 0x03},
     {"16F777", 0x0DE0, 0x03},
+    // DS41204
+    {"12F683", 0x0460, 0x04},
+    {"16F684", 0x1080, 0x04},
+    {"16F685", 0x04A0, 0x04},
+    {"16F687", 0x1320, 0x04},
+    {"16F688", 0x1180, 0x04},
+    {"16F689", 0x1340, 0x04},
+    {"16F690", 0x1400, 0x04},
+    {"16F631", 0x1420, 0x04},
+    {"16F677", 0x1440, 0x04},
+    {"12F635", 0x0FA0, 0x04},
+    {"16F636", 0x10A0, 0x04},
+    {"16F639", 0x10A0, 0x04},
+    // DS41244: the revision in bits 3:0
+    {"16F913", 0x13E0, 0x9},
+    {"16F914", 0x13C0, 0x9},
+    {"16F916", 0x13A0, 0x9},
+    {"16F917", 0x1380, 0x9},
+    {"16F946", 0x1460, 0x9},
+    // DS41284
+    {"12F609", 0x2240, 0x06},
+    {"12F615", 0x2180, 0x06},
+    {"12F617", 0x1360, 0x06},
+    {"16F610", 0x2260, 0x06},
+    {"16F616", 0x1240, 0x06},
+    {"12HV609", 0x2280, 0x06},
+    {"12HV615", 0x21A0, 0x06},
+    {"16HV610", 0x22A0, 0x06},
+    {"16HV616", 0x1260, 0x06},
 };
 
 }  // namespace

@@ -31,6 +31,11 @@ constexpr Case kCases[] = {
     {"device 12F629/675", "--device 12F675 detect", 0, "12F629 (12F629/675) revision ", ""},
     {"device 16F88\nfault no-chip", "--device 16F88 detect", 1, "", "no chip answers"},
     {"device 16F84", "--device 16F88 detect", 1, "", "unknown device ID 3FFFh"},
+    // The 16F636 and 16F639 answer the same ID (DS41204): either may be the chip.
+    {"device 16F639", "--device 16F639 detect", 0, "16F636 or 16F639 revision ", ""},
+    {"device 16F639", "--device 16F639 erase", 0, "", ""},
+    {"device 12F683", "--device 12F615 erase", 1, "",
+     "The chip is a 12F683, not the selected 12F615."},
     // The later families always check before writing; --force writes anyway.
     {"device 16F887", "--device 16F886 erase", 1, "",
      "The chip is a 16F887, not the selected 16F886."},
@@ -85,6 +90,14 @@ TEST(DeviceIdCli, DevicesLongPrintsIdsLatchesCalibrationAndPins) {
                                  "\tICSP Vss: pins 12 and 31\n\tICSP PGC (clock): pin 39\n"
                                  "\tICSP PGD (data): pin 40\n"));
   EXPECT_THAT(run.out, HasSubstr("\tdevice ID 12F629=0F80 12F675=0FC0, revision in bits 4:0\n"));
+  // The 20-pin parts on a cable (16F690: VDD 1, RA3/MCLR/VPP 4, RA1/ICSPCLK
+  // 18, RA0/ICSPDAT 19, VSS 20); the HV twins' shunt regulator.
+  EXPECT_THAT(run.out, HasSubstr("\tcalibration word at 2008 kept across erase\n"
+                                 "\tNot in the socket: connect the DIP20 through an ICSP cable to "
+                                 "the adapter's lines.\n\tICSP Vpp/MCLR: pin 4\n\tICSP Vdd: pin 1\n"
+                                 "\tICSP Vss: pin 20\n\tICSP PGC (clock): pin 18\n"
+                                 "\tICSP PGD (data): pin 19\n16F631\t"));
+  EXPECT_THAT(run.out, HasSubstr("\tICSP PGD (data): pin 7\n\tVdd feeds a shunt regulator"));
 }
 
 }  // namespace

@@ -21,8 +21,9 @@ std::set<Family> FamiliesWhere(bool (*predicate)(Family)) {
 // on, written out once more from the chip makers' facts.
 TEST(FamilyTraits, FamilySetsMatchTheChips) {
   const std::set<Family> flashWithEeprom{F::Pic16F84,   F::Pic16F62x,  F::Pic16F87x, F::Pic12F6xx,
-                                         F::Pic16F87xA, F::Pic16F62xA, F::Pic16F88,  F::Pic16F88x};
-  const std::set<Family> flashWithoutEeprom{F::Pic16F7x, F::Pic16F716, F::Pic16F7x7};
+                                         F::Pic16F87xA, F::Pic16F62xA, F::Pic16F88,  F::Pic16F88x,
+                                         F::Pic12F683,  F::Pic16F91x};
+  const std::set<Family> flashWithoutEeprom{F::Pic16F7x, F::Pic16F716, F::Pic16F7x7, F::Pic12F61x};
   const std::set<Family> flash12{F::Pic12F5xx, F::Pic16F5x};
   std::set<Family> erasable = flashWithEeprom;
   erasable.insert(flashWithoutEeprom.begin(), flashWithoutEeprom.end());
@@ -30,14 +31,16 @@ TEST(FamilyTraits, FamilySetsMatchTheChips) {
   EXPECT_EQ(FamiliesWhere(IsWord12Family),
             (std::set<Family>{F::Pic12C50x, F::Pic16C505, F::Pic12F5xx, F::Pic16F5x}));
   EXPECT_EQ(FamiliesWhere(HasDataEeprom), flashWithEeprom);
-  EXPECT_EQ(FamiliesWhere(VppBeforeVdd), (std::set<Family>{F::Pic12C67x, F::Pic16F62x, F::Pic12F6xx,
-                                                           F::Pic16F62xA, F::Pic16F88x}));
+  EXPECT_EQ(FamiliesWhere(VppBeforeVdd),
+            (std::set<Family>{F::Pic12C67x, F::Pic16F62x, F::Pic12F6xx, F::Pic16F62xA, F::Pic16F88x,
+                              F::Pic12F683, F::Pic16F91x, F::Pic12F61x}));
   EXPECT_EQ(
       FamiliesWhere(HasLastWordRule),
       (std::set<Family>{F::Pic12C50x, F::Pic16C505, F::Pic12C67x, F::Pic12F6xx, F::Pic12F5xx}));
   EXPECT_EQ(FamiliesWhere(IsErasable), erasable);
   EXPECT_EQ(FamiliesWhere(ChecksDeviceIdBeforeWriting),
-            (std::set<Family>{F::Pic16F88, F::Pic16F88x, F::Pic16F7x, F::Pic16F716, F::Pic16F7x7}));
+            (std::set<Family>{F::Pic16F88, F::Pic16F88x, F::Pic16F7x, F::Pic16F716, F::Pic16F7x7,
+                              F::Pic12F683, F::Pic16F91x, F::Pic12F61x}));
   // THLD0 of DS41228, DS41226 and DS41207: 5 us from Vdd to Vpp.
   EXPECT_EQ(FamiliesWhere([](Family f) { return VddToVppUs(f) == 5; }), flash12);
   EXPECT_EQ(FamiliesWhere([](Family f) { return FindFamily(f)->fuseEraseReadBack; }),

@@ -7,6 +7,7 @@
 // missing file fails, it never skips.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -14,6 +15,7 @@
 
 #include "devices/catalogue.h"
 #include "support/data_table.h"
+#include "support/wait_table.h"
 
 namespace {
 
@@ -74,9 +76,26 @@ std::vector<std::uint16_t> MasksFromHeader(const std::string& text) {
   return masks;
 }
 
+// The transcription's calibration words ("2008,2009", "-") as the record
+// keeps them.
+std::array<std::uint16_t, 2> CalibrationWords(const std::string& text) {
+  std::array<std::uint16_t, 2> words{};
+  if (text == "-") return words;
+  std::size_t i = 0;
+  for (const std::string& item : lpt::testing_data::SplitCommas(text))
+    if (i < words.size()) words[i++] = static_cast<std::uint16_t>(std::stoi(item, nullptr, 16));
+  return words;
+}
+
+// The transcriptions (flash_midrange.tsv, flash_midrange_calibrated.tsv)
+// also give each part's device ID, write latches and calibration words,
+// from the programming specifications as the peers transcribe them.
 TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
   int checked = 0;
-  for (const auto& row : lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14)) {
+  auto rows = lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14);
+  for (auto& row : lpt::testing_data::ReadTable("devices/flash_midrange_calibrated.tsv", 14))
+    rows.push_back(row);
+  for (const auto& row : rows) {
     const std::string& part = row[0];
     SCOPED_TRACE(part);
     const lpt::DeviceRecord* record = lpt::FindDevice(part);
@@ -92,9 +111,13 @@ TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
     ASSERT_LE(masks.size(), 2u);
     EXPECT_EQ(record->configMasks[0], masks[0]);
     EXPECT_EQ(record->configMasks[1], masks.size() == 2 ? masks[1] : 0);
+    EXPECT_EQ(record->deviceIds[0], std::stoi(row[8], nullptr, 16));
+    EXPECT_EQ(record->deviceIdMask, 0x3FFF & ~((1 << std::stoi(row[9])) - 1));
+    EXPECT_EQ(record->writeLatches, std::stoi(row[10]));
+    EXPECT_EQ(record->calibrationWords, CalibrationWords(row[7]));
     ++checked;
   }
-  EXPECT_EQ(checked, 17);
+  EXPECT_EQ(checked, 17 + 26);
 }
 
 }  // namespace

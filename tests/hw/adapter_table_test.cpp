@@ -61,7 +61,8 @@ TEST(AdapterTable, FindingByNameIgnoresCaseAndListsTheKnownOnes) {
     EXPECT_NE(error.find(name), std::string::npos) << name;
 }
 
-// Configuration words from gputils' p12f629.inc and p16f628a.inc.
+// Configuration words from gputils' p12f629.inc, p16f628a.inc,
+// p12f683.inc, p16f913.inc and p12f615.inc.
 TEST(AdapterTable, ABoardThatCannotSwitchVddWarnsForChipsThatNeedVppFirst) {
   struct Case {
     const char* adapter;
@@ -79,6 +80,12 @@ TEST(AdapterTable, ABoardThatCannotSwitchVddWarnsForChipsThatNeedVppFirst) {
       {"Myke's EL Cheapo", "16F628A", 0x3FFF, "with low-voltage programming on"},
       {"Myke's EL Cheapo", "16F628A", 0x3F7F, ""},  // LVP off
       {"Myke's EL Cheapo", "16F84", 0x0000, ""},
+      // The calibrated parts: only the internal oscillator with MCLR as an
+      // input (_FOSC_INTOSCIO & _MCLRE_OFF, _FOSC_INTOSCCLK & _MCLRE_OFF).
+      {"Myke's EL Cheapo", "12F683", 0x3FDC, "with the internal oscillator and MCLR as an input"},
+      {"Myke's EL Cheapo", "16F913", 0x3FDD, "with the internal oscillator and MCLR as an input"},
+      {"Myke's EL Cheapo", "12F615", 0x3FFC, ""},  // MCLR on
+      {"Myke's EL Cheapo", "16F690", 0x3FDF, ""},  // external RC
       // DS41228 enters supply first, whatever the configuration (here MCLR
       // off: _MCLRE_OFF of p10f200.inc).
       {"Myke's EL Cheapo", "10F200", 0x0FEF, ""},

@@ -34,7 +34,8 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
                         {21, false, 2}, {22, true, 6},  {24, false, 2}, {25, true, 6},
                         {27, false, 2}, {28, true, 6},  {30, false, 2}, {40, true, 6},
                         {41, false, 5}, {42, false, 5}, {43, false, 2}, {44, true, 6},
-                        {45, false, 2}, {46, false, 2}, {47, false, 2}};
+                        {45, false, 2}, {46, false, 2}, {47, false, 2}, {48, true, 6},
+                        {49, true, 6},  {50, true, 6}};
   for (const Case& c : cases) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);

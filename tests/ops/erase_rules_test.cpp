@@ -169,6 +169,48 @@ TEST(EraseRules, The12F6xxFamilyFailsTheCommandOnlyWhenTheWriteBackFails) {
   }
 }
 
+// The calibration words of configuration memory (2008h, 2009h): one that
+// reads 3FFFh before the erase was lost before it, one that does not take
+// its write-back is lost now; either is named, the erase goes on and the
+// command ends as failed. The other words keep their values.
+TEST(EraseRules, CalibrationWordLostBeforeOrNotWrittenBackIsReported) {
+  struct Case {
+    const char* part;
+    std::uint16_t lost;  // the word that fails
+    std::uint16_t kept;  // another calibration word, 0 for none
+    bool blankBefore;    // else it never programs
+    const char* message;
+  };
+  const Case cases[] = {
+      {"16F887", 0x2009, 0, true,
+       "Error calibration word 2009h! It reads 3FFF: lost before this erase."},
+      {"12F683", 0x2008, 0, true,
+       "Error calibration word 2008h! It reads 3FFF: lost before this erase."},
+      {"12F615", 0x2008, 0, false, "Error calibration word 2008h! Written back 2E8B, read 3FFF."},
+      {"16F636", 0x2009, 0x2008, false,
+       "Error calibration word 2009h! Written back 2E8B, read 3FFF."},
+      {"16F913", 0x2008, 0x2009, true,
+       "Error calibration word 2008h! It reads 3FFF: lost before this erase."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.part);
+    OpsRig rig(c.part);
+    auto& config = rig.chipState().config;
+    if (c.kept != 0) config.at(c.kept - 0x2000) = 0x0123;
+    if (c.blankBefore) {
+      config.at(c.lost - 0x2000) = 0x3FFF;
+    } else {
+      config.at(c.lost - 0x2000) = 0x2E8B;
+      rig.chipState().neverPrograms.push_back({sim::Space::Config, c.lost});
+    }
+    rig.chipState().program[0] = 0x0123;
+    EXPECT_EQ(rig.Run(EraseChip), CommandResult::Failed);
+    EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
+    EXPECT_EQ(rig.ChipWord(0), 0x3FFF) << "the erase went on";
+    if (c.kept != 0) EXPECT_EQ(config.at(c.kept - 0x2000), 0x0123);
+  }
+}
+
 TEST(EraseRules, FuseReadBackFailsOnlyForTheFamiliesThatCheckIt) {
   for (const char* name : {"16F84", "16F628", "16F877", "16F628A", "16F877A"}) {
     SCOPED_TRACE(name);

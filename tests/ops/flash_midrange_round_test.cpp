@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Every part of tests/data/devices/flash_midrange.tsv through the whole
-// round in both timing profiles, on its simulated chip: a gpasm-assembled
-// program with its configuration words and data EEPROM is programmed,
-// verifies, reads back as it was, and the chip is blank after an erase.
+// Every part of tests/data/devices/flash_midrange.tsv and
+// flash_midrange_calibrated.tsv through the whole round in both timing
+// profiles, on its simulated chip: a gpasm-assembled program with its
+// configuration words and data EEPROM is programmed, verifies, reads back
+// as it was, and the chip is blank after an erase; its calibration words
+// hold the values the chip started with throughout.
 // The HEX file lptpic writes of it holds gpasm's words and erased words
 // elsewhere (srec_cat, srec_cmp), and gpdasm reads it.
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@ struct Part {
   int eepromBytes = 0;
   std::vector<int> configAddresses;
   std::vector<std::uint16_t> configMasks;
+  std::vector<int> calibrationAddresses;
 };
 
 std::string Lower(std::string text) {
@@ -42,12 +45,19 @@ std::vector<int> HexList(const std::string& text) {
 
 std::vector<Part> Parts() {
   std::vector<Part> parts;
-  for (const auto& f : testing_data::ReadTable("devices/flash_midrange.tsv", 14)) {
-    std::vector<std::uint16_t> masks;
-    for (int m : HexList(f[5])) masks.push_back(static_cast<std::uint16_t>(m));
-    parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), HexList(f[4]), masks});
-  }
+  for (const char* table : {"devices/flash_midrange.tsv", "devices/flash_midrange_calibrated.tsv"})
+    for (const auto& f : testing_data::ReadTable(table, 14)) {
+      std::vector<std::uint16_t> masks;
+      for (int m : HexList(f[5])) masks.push_back(static_cast<std::uint16_t>(m));
+      parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), HexList(f[4]), masks,
+                       f[7] == "-" ? std::vector<int>{} : HexList(f[7])});
+    }
   return parts;
+}
+
+// A calibration value of the test's own for each calibration word.
+std::uint16_t Calibration(std::size_t index) {
+  return static_cast<std::uint16_t>(0x1A5C + 0x111 * index);
 }
 
 // Each word's lowest implemented bit cleared (an oscillator or option bit,
@@ -88,6 +98,8 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
     SCOPED_TRACE(TimingProfileName(profile));
     OpsRig rig(part.name);
     rig.state.timing = profile;
+    for (std::size_t i = 0; i < part.calibrationAddresses.size(); ++i)
+      rig.chipState().config.at(part.calibrationAddresses[i] - 0x2000) = Calibration(i);
     ASSERT_EQ(LoadHexFile(image, rig.device, rig.buffers).status, HexLoadResult::Status::Ok);
     const EditBuffers programmed = rig.buffers;
     ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok) << ::testing::PrintToString(rig.hooks.errors);
@@ -111,6 +123,9 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
     ASSERT_EQ(rig.Run(EraseChip), CommandResult::Ok);
     EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     EXPECT_TRUE(rig.hooks.errors.empty()) << ::testing::PrintToString(rig.hooks.errors);
+    for (std::size_t i = 0; i < part.calibrationAddresses.size(); ++i)
+      EXPECT_EQ(rig.chipState().config.at(part.calibrationAddresses[i] - 0x2000), Calibration(i))
+          << "calibration word " << std::hex << part.calibrationAddresses[i];
   }
 
   // lptpic's file: gpasm's words, every other word of its rows erased
