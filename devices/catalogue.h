@@ -58,6 +58,10 @@ struct DeviceRecord {
   // Where the programming pins are, for a chip that does not sit in the
   // socket as its package is drawn (Wiring::IcspCable); unset otherwise.
   std::optional<ProgrammingPins> icspPins{};
+  // The highest voltage the makers allow on MCLR: the data sheet's absolute
+  // maximum rating for the pin (13.5 V on the older flash and EPROM parts).
+  // No adapter whose Vpp is higher may switch it on for this part.
+  std::uint32_t maxMclrMillivolts = 13500;
 
   int ProgramRows() const { return programWords / 8; }  // rows of the memory grid
   int DataRows() const { return dataBytes / 8; }

@@ -81,6 +81,11 @@ std::uint32_t VddToVppUs(Family family) {
   return f ? f->vddToVppUs : FamilyTraits{}.vddToVppUs;
 }
 
+bool HasLowVoltageEntry(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f && f->lowVoltageEntry;
+}
+
 bool IsErasable(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f && !f->eprom;

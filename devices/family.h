@@ -57,6 +57,9 @@ struct FamilyTraits {
   // Supply-first entry: microseconds from Vdd to Vpp (the hold time THLD0
   // of the programming specifications).
   std::uint8_t vddToVppUs = 2;
+  // The parts also enter programming mode at their supply voltage: MCLR
+  // held low and a key clocked in, with no Vpp at all.
+  bool lowVoltageEntry = false;
 };
 
 // Every family of the catalogue, in ascending code order.
@@ -72,6 +75,7 @@ bool HasLastWordRule(Family family);
 bool ChecksDeviceIdBeforeWriting(Family family);
 // The wait between supply and Vpp of a supply-first entry.
 std::uint32_t VddToVppUs(Family family);
+bool HasLowVoltageEntry(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).
 bool IsErasable(Family family);
 

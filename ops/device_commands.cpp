@@ -138,6 +138,16 @@ CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work)
   ctx.failure.reset();
   ctx.calibrationLost = false;
   ctx.chipErased = false;
+  // Nothing reaches the port when the adapter's Vpp is too much for a part
+  // that has no other way in.
+  const EntryChoice entry = ctx.proto.EntryInUse();
+  if (entry.entry == Entry::Refused) {
+    ctx.hooks.CommandStarted();
+    ctx.hooks.Failed(Failure(entry.reason));
+    ctx.hooks.CommandEnded(CommandResult::Failed);
+    return CommandResult::Failed;
+  }
+  if (!entry.reason.empty()) ctx.hooks.Notice(entry.reason);
   if (!ctx.proto.AdapterPresent()) {
     ctx.hooks.CommandEnded(CommandResult::NoDevice);
     return CommandResult::NoDevice;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "support/child_process.h"
@@ -182,7 +183,7 @@ TEST(AdaptersCli, ListsEveryWiringWithItsSourceAndNotes) {
   const ScratchDir dir("lptpic_adapters_cli_");
   Write(dir.path / "mine.conf",
         "adapter mine clock=7 data-out=6 data-in=~13 vpp=~8 vdd=9 "
-        "clock-delay-us=20\n");
+        "clock-delay-us=20 vpp-volts=14\n");
   const CliRun r = Cli(dir, "--adapters mine.conf adapters");
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
@@ -197,13 +198,34 @@ TEST(AdaptersCli, ListsEveryWiringWithItsSourceAndNotes) {
            "  note: Disconnect the 7407's pin 2 first",
            "\"EL Cheapo classic\" vpp=16 vdd=none clock=~1 data-out=~17 data-in=~13\n",
            "  note: Not tried on real hardware: the published tables mark it \"not tested\".",
-           "adapter \"mine\" vpp=~8 vdd=9 clock=7 data-out=6 data-in=~13 clock-delay-us=20\n"
+           "adapter \"mine\" vpp=~8 vdd=9 clock=7 data-out=6 data-in=~13 clock-delay-us=20 "
+           "vpp-volts=14\n"
            "  source: mine.conf, line 1\n",
        })
     EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
   std::size_t lines = 0;
   for (std::size_t at = 0; (at = r.out.find("adapter \"", at)) != std::string::npos; ++at) ++lines;
   EXPECT_EQ(lines, 17u);
+}
+
+// A board whose Vpp is above what the part takes never drives the chip.
+TEST(AdapterCli, APartTheAdaptersVppWouldOverstressIsRefusedBeforeAnything) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  Write(dir.path / "mine.conf",
+        "adapter hot clock=2 data-out=3 data-in=11 vpp=4 vdd=~5 vpp-volts=14\n");
+  const CliRun r = Cli(dir,
+                       "--port sim:chip.txt --adapters mine.conf --adapter hot --device 16F84 "
+                       "--trace t.txt read");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("The 16F84 takes at most 13.5 V on MCLR; this adapter gives 14 V. It "
+                       "cannot be programmed with this adapter."),
+            std::string::npos)
+      << r.err;
+  std::istringstream trace(ReadFile(dir.path / "t.txt"));
+  for (std::string line; std::getline(trace, line);) {
+    if (line.rfind("W 0378 ", 0) != 0) continue;
+    EXPECT_EQ(std::stoi(line.substr(7), nullptr, 16) & 0x04, 0) << line;  // Vpp never on
+  }
 }
 
 TEST(AdapterCli, AnAdaptersFileThatIsNoFileIsRefusedAtOnce) {

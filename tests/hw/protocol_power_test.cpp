@@ -49,6 +49,51 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
   EXPECT_EQ(AllFamilies().size(), std::size(cases));
 }
 
+// The adapter's Vpp against the most the part takes on MCLR, with the
+// messages the user reads.
+TEST(ProtocolPower, EntryFollowsTheAdapterVoltageAndThePartLimit) {
+  struct Case {
+    std::uint32_t partMv;
+    bool lowVoltage;
+    std::uint32_t adapterMv;
+    Entry entry;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {13500, false, 13000, Entry::HighVoltage, ""},
+      {9000, true, 9000, Entry::HighVoltage, ""},
+      {9000, true, 13000, Entry::LowVoltage,
+       "The 16F1827 takes at most 9 V on MCLR; this adapter gives 13 V. Low-voltage entry is "
+       "used instead."},
+      {13500, false, 14250, Entry::Refused,
+       "The 16F1827 takes at most 13.5 V on MCLR; this adapter gives 14.25 V. It cannot be "
+       "programmed with this adapter."},
+  };
+  for (const Case& c : cases) {
+    const EntryChoice choice = ChooseEntry("16F1827", c.partMv, c.lowVoltage, c.adapterMv);
+    EXPECT_EQ(choice.entry, c.entry) << c.adapterMv;
+    EXPECT_EQ(choice.reason, c.reason);
+  }
+}
+
+// A part without low-voltage entry on an adapter above its limit gets its
+// supply and no Vpp, not even on the commands clocked after.
+TEST(ProtocolPower, VppAboveThePartsLimitIsNeverSwitchedOn) {
+  const DeviceRecord part{.name = "16F84", .family = Family::Pic16F84, .maxMclrMillivolts = 12000};
+  for (const std::uint32_t adapterMv : {12000u, 13000u}) {
+    ProtocolRig rig;
+    rig.device.family = part.family;
+    rig.device.record = &part;
+    rig.proto.SetAdapterVppMillivolts(adapterMv);
+    rig.proto.ResetPic();
+    rig.proto.IncrementAddress();
+    bool vppSeen = false;
+    for (const auto& e : rig.log)
+      vppSeen = vppSeen || (e.kind == testing::PortEvent::Kind::Write && (e.value & 0x04) != 0);
+    EXPECT_EQ(vppSeen, adapterMv == 12000u);
+  }
+}
+
 TEST(ProtocolPower, PresenceTestPassesWhenTheAdapterEchoesTheDataLine) {
   ProtocolRig rig;
   rig.device.family = Family::Pic16F84;
