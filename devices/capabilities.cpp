@@ -25,6 +25,8 @@ constexpr Capabilities kFlashWithInfo{.dataEeprom = true,
                                       .programFusesOnly = true,
                                       .fuseInfoPage = true};
 constexpr Capabilities kFlashWithoutData{.erase = true, .programFusesOnly = true};
+constexpr Capabilities kFlashWithoutInfo{
+    .dataEeprom = true, .erase = true, .programDataOnly = true, .programFusesOnly = true};
 constexpr Capabilities kFlashWithoutDataWithInfo{
     .erase = true, .programFusesOnly = true, .fuseInfoPage = true};
 constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseInfoPage = true};
@@ -69,6 +71,8 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F7x, kFlashWithoutData},
     {L::Pic16F716, kFlashWithoutData},
     {L::Pic16F7x7, kFlashWithoutDataWithInfo},
+    {L::Pic16F1827, kFlashWithoutInfo},
+    {L::Pic16F193x, kFlashWithoutInfo},
 }};
 
 }  // namespace

@@ -17,7 +17,22 @@ using F = Family;
 // specifications: 16F87/88 (DS39607), 16F7x (DS39588, DS30324, DS30492) and
 // 16F716 (DS40245, which asks for 5 V before 13 V) supply first; 16F88x
 // (DS41287) Vpp first, for a configuration that makes MCLR an input.
-constexpr std::array<FamilyTraits, 19> kFamilies{{
+// The enhanced mid-range (DS41390, DS41439, DS41397) keeps configuration
+// memory at 8000h and data EEPROM at F000h in HEX files, and enters with a
+// key at the supply voltage.
+constexpr FamilyTraits kEnhanced{.dataEeprom = true,
+                                 .checksDeviceId = true,
+                                 .lowVoltageEntry = true,
+                                 .lowVoltageBit = 0x2000,
+                                 .configSpace = 0x8000,
+                                 .dataEepromFileAddress = 0xF000};
+constexpr FamilyTraits Enhanced(Family family) {
+  FamilyTraits traits = kEnhanced;
+  traits.family = family;
+  return traits;
+}
+
+constexpr std::array<FamilyTraits, 22> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
@@ -37,6 +52,9 @@ constexpr std::array<FamilyTraits, 19> kFamilies{{
     {.family = F::Pic16F7x, .checksDeviceId = true},
     {.family = F::Pic16F716, .checksDeviceId = true},
     {.family = F::Pic16F7x7, .checksDeviceId = true},
+    Enhanced(F::Pic16F1827),
+    Enhanced(F::Pic16F1847),
+    Enhanced(F::Pic16F193x),
 }};
 
 }  // namespace
@@ -84,6 +102,25 @@ std::uint32_t VddToVppUs(Family family) {
 bool HasLowVoltageEntry(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f && f->lowVoltageEntry;
+}
+
+std::uint16_t LowVoltageBit(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->lowVoltageBit : 0;
+}
+
+std::uint16_t ConfigSpaceAddress(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->configSpace : FamilyTraits{}.configSpace;
+}
+
+std::uint16_t ConfigWordFileAddress(Family family) {
+  return static_cast<std::uint16_t>(ConfigSpaceAddress(family) + 7);
+}
+
+std::uint16_t DataEepromFileAddress(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->dataEepromFileAddress : FamilyTraits{}.dataEepromFileAddress;
 }
 
 bool IsErasable(Family family) {

@@ -45,8 +45,10 @@ enum class FuseLayout : std::uint8_t {
   Pic16F7x,    // 16F72 to 16F77
   Pic16F716,   // 16F716
   Pic16F7x7,   // 16F737 to 16F777: two configuration words
+  Pic16F1827,  // 12F1822, 16F1823-1829, 12F1840, 16F1847: words at 8007h, 8008h
+  Pic16F193x,  // 16F1933-1939: the 16F1827's words and the VCAP pin choice
 };
-inline constexpr int kFuseLayoutCount = 32;
+inline constexpr int kFuseLayoutCount = 34;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);

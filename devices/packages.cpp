@@ -20,7 +20,7 @@ struct PackageRow {
 // The socket's programming pins are those of the parts it was built for,
 // from the makers' data sheets: 12F629 (DIP8), 16F630 (DIP14), 16F84
 // (DIP18), 16F876 (DIP28) and 16F877 (DIP40).
-constexpr std::array<PackageRow, 7> kPackages{{
+constexpr std::array<PackageRow, 8> kPackages{{
     {Package::Dip8, "DIP8", 8, SocketSeat{1, 2, 12},
      ProgrammingPins{.vpp = 4, .vdd = 1, .vss = 8, .pgc = 6, .pgd = 7}},
     {Package::Dip14, "DIP14", 14, SocketSeat{1, 2, 12},
@@ -33,6 +33,7 @@ constexpr std::array<PackageRow, 7> kPackages{{
      ProgrammingPins{.vpp = 1, .vdd = 11, .vdd2 = 32, .vss = 12, .vss2 = 31, .pgc = 39, .pgd = 40}},
     {Package::Plcc68, "PLCC68", 68, std::nullopt, std::nullopt},
     {Package::Sot23_6, "SOT-23-6", 6, std::nullopt, std::nullopt},
+    {Package::Dip20, "DIP20", 20, std::nullopt, std::nullopt},
 }};
 
 const PackageRow* FindPackage(Package package) {

@@ -13,14 +13,14 @@
 
 namespace lpt {
 
-enum class Package : std::uint8_t { Dip8, Dip14, Dip18, Dip28, Dip40, Plcc68, Sot23_6 };
+enum class Package : std::uint8_t { Dip8, Dip14, Dip18, Dip28, Dip40, Plcc68, Sot23_6, Dip20 };
 
 // Chips wired to the socket instead of sitting in it, by the wiring they
 // need: drawn wires from socket holes to chip pins (14C000, 16C92x), or an
 // ICSP cable to the chip's programming pins (the 10F20x/22x, whose 6-pin
 // SOT-23 and 8-pin DIP differ from the 12-bit 8-pin parts'; the 16F57 and
 // 16F59, whose programming pins lie where no 28- or 40-pin part of the
-// socket has them).
+// socket has them; the 20-pin parts, which the socket does not take).
 enum class Wiring : std::uint8_t { None, Pic14C000, Pic16C92x, IcspCable };
 
 struct SocketSeat {

@@ -29,10 +29,13 @@ struct EntryChoice {
 // The entry for a part (`name`, the most it takes on MCLR, whether it has
 // low-voltage entry) with an adapter whose Vpp gives `adapterMillivolts`.
 // A part with low-voltage entry that the adapter would overstress enters
-// that way; one without it is refused.
+// that way, when the adapter switches the supply (the only way to take the
+// part out of a low-voltage session again); otherwise it is refused.
 EntryChoice ChooseEntry(std::string_view name, std::uint32_t partMaxMillivolts,
-                        bool lowVoltageEntry, std::uint32_t adapterMillivolts);
+                        bool lowVoltageEntry, std::uint32_t adapterMillivolts,
+                        bool adapterSwitchesVdd = true);
 // The same for the active device (no record: the older parts' 13.5 V).
-EntryChoice ChooseEntry(const ActiveDevice& device, std::uint32_t adapterMillivolts);
+EntryChoice ChooseEntry(const ActiveDevice& device, std::uint32_t adapterMillivolts,
+                        bool adapterSwitchesVdd = true);
 
 }  // namespace lpt

@@ -214,7 +214,9 @@ void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
 void Protocol::ResetPic() { ResetPicWithEntry(VppBeforeVdd(device_.family)); }
 
-EntryChoice Protocol::EntryInUse() const { return ChooseEntry(device_, adapterVppMillivolts_); }
+EntryChoice Protocol::EntryInUse() const {
+  return ChooseEntry(device_, adapterVppMillivolts_, adapterSwitchesVdd_);
+}
 
 void Protocol::ResetPicWithEntry(bool vppFirst) {
   port_.WritePort(portAddress_, kIdleValue);

@@ -41,6 +41,8 @@ class Protocol {
   // boards, until told).
   void SetAdapterVppMillivolts(std::uint32_t millivolts) { adapterVppMillivolts_ = millivolts; }
   std::uint32_t AdapterVppMillivolts() const { return adapterVppMillivolts_; }
+  // Whether the adapter switches the chip's supply (true until told).
+  void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
   // How the active device enters programming mode with this adapter.
   EntryChoice EntryInUse() const;
   // The Vpp bit every write of the session carries: LineVpp after a
@@ -96,6 +98,7 @@ class Protocol {
 
   const ActiveDevice& device_;
   std::uint32_t adapterVppMillivolts_ = kClassicBoardVppMillivolts;
+  bool adapterSwitchesVdd_ = true;
   std::uint8_t vppLine_ = LineVpp;
   std::uint16_t portAddress_ = 0x378;
   std::string delayMode_ = "false";

@@ -64,7 +64,12 @@ constexpr FamilyMethods kFlash12{.family = Family::Pic12F5xx,
                                  .fuseAnd = 0x0FFF,
                                  .erase = EraseMethod::EraseKeepingOsccal};
 
-constexpr std::array<FamilyMethods, 19> kMethods{{
+// The enhanced mid-range: everything by the internally timed 08h, which
+// only programs, so the ID words take a row erase first.
+constexpr FamilyMethods kEnhanced =
+    Like(kLatched, Family::Pic16F1827, [](FamilyMethods& m) { m.idRowErase = true; });
+
+constexpr std::array<FamilyMethods, 22> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented
@@ -159,6 +164,9 @@ constexpr std::array<FamilyMethods, 19> kMethods{{
          }),
     // 16F737-777: as the 16F72-77
     Like(k16F7x, Family::Pic16F7x7, kNoDifferences),
+    kEnhanced,
+    Like(kEnhanced, Family::Pic16F1847, kNoDifferences),
+    Like(kEnhanced, Family::Pic16F193x, kNoDifferences),
 }};
 
 }  // namespace

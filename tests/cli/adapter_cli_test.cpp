@@ -228,6 +228,27 @@ TEST(AdapterCli, APartTheAdaptersVppWouldOverstressIsRefusedBeforeAnything) {
   }
 }
 
+// CONFIG2 1FFFh clears LVP: a 13 V board could never enter the chip again.
+TEST(AdapterCli, AConfigurationThatSwitchesLowVoltageEntryOffNeedsTheOverride) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  Write(dir.path / "off.hex",
+        ":020000000428D2\n:020000040001F9\n:04000E00FF3FFF1F92\n:00000001FF\n");
+  const std::string common = "-q --port sim:chip.txt --device 16F1827 ";
+  const CliRun refused = Cli(dir, common + "program off.hex");
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("The configuration 3FFF 1FFF would switch off low-voltage "
+                             "programming; this adapter could not program the chip again."),
+            std::string::npos)
+      << refused.err;
+  EXPECT_FALSE(fs::exists(dir.path / "chip.txt"));
+  const CliRun forced = Cli(dir, common + "--allow-lvp-off program off.hex");
+  EXPECT_EQ(forced.code, 0) << forced.err;
+  EXPECT_NE(ReadFile(dir.path / "chip.txt").find(" 3FFF 1FFF "), std::string::npos);
+  const CliRun after = Cli(dir, common + "read");
+  EXPECT_EQ(after.code, 1);
+  EXPECT_NE(after.err.find("No chip answers low-voltage entry"), std::string::npos) << after.err;
+}
+
 TEST(AdapterCli, AnAdaptersFileThatIsNoFileIsRefusedAtOnce) {
   const ScratchDir dir("lptpic_adapter_cli_");
   ASSERT_EQ(::mkfifo((dir.path / "fifo.conf").c_str(), 0600), 0);

@@ -32,9 +32,9 @@ std::string LayoutName(FuseLayout layout) { return "L" + std::to_string(FuseLayo
 // "DIP18", "DIP28 wired 14C000": the package and, for a wired chip, its wiring.
 std::string PackageText(const DeviceRecord& r) {
   static const std::map<Package, std::string> kNames{
-      {Package::Dip8, "DIP8"},      {Package::Dip14, "DIP14"}, {Package::Dip18, "DIP18"},
-      {Package::Dip28, "DIP28"},    {Package::Dip40, "DIP40"}, {Package::Plcc68, "PLCC68"},
-      {Package::Sot23_6, "SOT23-6"}};
+      {Package::Dip8, "DIP8"},       {Package::Dip14, "DIP14"}, {Package::Dip18, "DIP18"},
+      {Package::Dip28, "DIP28"},     {Package::Dip40, "DIP40"}, {Package::Plcc68, "PLCC68"},
+      {Package::Sot23_6, "SOT23-6"}, {Package::Dip20, "DIP20"}};
   static const std::map<Wiring, std::string> kWirings{{Wiring::Pic14C000, " wired 14C000"},
                                                       {Wiring::Pic16C92x, " wired 16C92x"},
                                                       {Wiring::IcspCable, " ICSP cable"}};

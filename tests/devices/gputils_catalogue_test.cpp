@@ -76,7 +76,11 @@ std::vector<std::uint16_t> MasksFromHeader(const std::string& text) {
 
 TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
   int checked = 0;
-  for (const auto& row : lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14)) {
+  std::vector<lpt::testing_data::Fields> rows =
+      lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14);
+  for (auto& row : lpt::testing_data::ReadTable("devices/enhanced_midrange.tsv", 14))
+    rows.push_back(std::move(row));
+  for (const auto& row : rows) {
     const std::string& part = row[0];
     SCOPED_TRACE(part);
     const lpt::DeviceRecord* record = lpt::FindDevice(part);
@@ -92,9 +96,19 @@ TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
     ASSERT_LE(masks.size(), 2u);
     EXPECT_EQ(record->configMasks[0], masks[0]);
     EXPECT_EQ(record->configMasks[1], masks.size() == 2 ? masks[1] : 0);
+    if (row[4].rfind("8007", 0) == 0) {
+      // The enhanced parts' other facts as enhanced_midrange.tsv gives them
+      // (the older parts' volts column is the programming specification's
+      // VIHH, not the data sheet's limit the record keeps).
+      EXPECT_EQ(record->deviceIds[0], std::stoi(row[8], nullptr, 16));
+      EXPECT_EQ(record->calibrationWords[0], 0x8009);
+      EXPECT_EQ(record->calibrationWords[1], 0x800A);
+      EXPECT_EQ(record->writeLatches, std::stoi(row[10]));
+      EXPECT_EQ(record->maxMclrMillivolts, static_cast<std::uint32_t>(std::stod(row[12]) * 1000));
+    }
     ++checked;
   }
-  EXPECT_EQ(checked, 17);
+  EXPECT_EQ(checked, 17 + 16);
 }
 
 }  // namespace

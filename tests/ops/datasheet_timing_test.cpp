@@ -28,9 +28,9 @@ using testing_data::LeastWait;
 // their 18h as a program-memory write only, and Program All writes the
 // 16F87/88's data bytes and the 16F716's ID and configuration words with
 // 18h too.
-constexpr const char* kFlashParts[] = {"16F84A",  "16F628",  "16F877", "12F629/675",
-                                       "16F877A", "16F628A", "16F887", "16F77",
-                                       "16F777",  "10F200",  "16F54",  "16F57"};
+constexpr const char* kFlashParts[] = {"16F84A",  "16F628", "16F877", "12F629/675", "16F877A",
+                                       "16F628A", "16F887", "16F77",  "16F1827",    "12F1840",
+                                       "16F1937", "16F777", "10F200", "16F54",      "16F57"};
 
 unsigned BlankWord(const OpsRig& rig) {
   return IsWord12Family(rig.device.family) ? 0x0FFF : 0x3FFF;
@@ -218,7 +218,7 @@ TEST(DatasheetTiming, WriteLatchesAsTheTableGives) {
       if (record == nullptr) continue;
       SCOPED_TRACE(part);
       EXPECT_EQ(record->writeLatches, std::stoi(row[3]));
-      EXPECT_EQ(sim::FindFamilyModel(record->family)->writeLatches, std::stoi(row[3]));
+      EXPECT_EQ(sim::PartModel(record->name, record->family)->writeLatches, std::stoi(row[3]));
       ++checked;
     }
   }

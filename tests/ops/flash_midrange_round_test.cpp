@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Every part of tests/data/devices/flash_midrange.tsv through the whole
-// round in both timing profiles, on its simulated chip: a gpasm-assembled
+// Every part of tests/data/devices/flash_midrange.tsv and
+// enhanced_midrange.tsv through the whole round in both timing profiles,
+// on its simulated chip (which a Vpp on an enhanced part would destroy): a gpasm-assembled
 // program with its configuration words and data EEPROM is programmed,
 // verifies, reads back as it was, and the chip is blank after an erase.
 // The HEX file lptpic writes of it holds gpasm's words and erased words
@@ -26,6 +27,9 @@ struct Part {
   int eepromBytes = 0;
   std::vector<int> configAddresses;
   std::vector<std::uint16_t> configMasks;
+  // Data EEPROM's word address in the file: 2100h, F000h on the enhanced
+  // parts, whose configuration and EEPROM lie above 64 KB.
+  int eepromAddress = 0x2100;
 };
 
 std::string Lower(std::string text) {
@@ -42,10 +46,14 @@ std::vector<int> HexList(const std::string& text) {
 
 std::vector<Part> Parts() {
   std::vector<Part> parts;
-  for (const auto& f : testing_data::ReadTable("devices/flash_midrange.tsv", 14)) {
-    std::vector<std::uint16_t> masks;
-    for (int m : HexList(f[5])) masks.push_back(static_cast<std::uint16_t>(m));
-    parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), HexList(f[4]), masks});
+  for (const char* table : {"devices/flash_midrange.tsv", "devices/enhanced_midrange.tsv"}) {
+    for (const auto& f : testing_data::ReadTable(table, 14)) {
+      std::vector<std::uint16_t> masks;
+      for (int m : HexList(f[5])) masks.push_back(static_cast<std::uint16_t>(m));
+      const std::vector<int> config = HexList(f[4]);
+      parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), config, masks,
+                       config.front() >= 0x8000 ? 0xF000 : 0x2100});
+    }
   }
   return parts;
 }
@@ -64,7 +72,8 @@ std::string Program(const Part& p) {
                   0x3FFF & ~(mask & -mask));
     text += line;
   }
-  if (p.eepromBytes > 0) text += "\torg 0x2100\n\tde 1, 2, 0xA5\n";
+  std::snprintf(line, sizeof line, "\torg 0x%X\n\tde 1, 2, 0xA5\n", p.eepromAddress);
+  if (p.eepromBytes > 0) text += line;
   return text + "\tend\n";
 }
 
@@ -121,9 +130,11 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
   ASSERT_TRUE(SaveHexFile(written, rig.device, rig.buffers, &error)) << error;
   const std::string erased = " -generate '(' '(' -within '" + written +
                              "' -intel -exclude -within '" + image + "' -intel ')' -intersect '(' ";
-  EXPECT_TRUE(Shell("srec_cat '" + image + "' -intel" + erased +
-                    "0 0x4200 ')' ')' -repeat-data 0xFF 0x3F" + erased +
-                    "0x4200 0x10000 ')' ')' -repeat-data 0xFF 0x00 -o '" + In("e.hex") +
+  const std::string data = std::to_string(2 * part.eepromAddress);
+  const std::string end = part.eepromAddress >= 0xF000 ? "0x20000" : "0x10000";
+  EXPECT_TRUE(Shell("srec_cat '" + image + "' -intel" + erased + "0 " + data +
+                    " ')' ')' -repeat-data 0xFF 0x3F" + erased + data + " " + end +
+                    " ')' ')' -repeat-data 0xFF 0x00 -o '" + In("e.hex") +
                     "' -intel && srec_cmp '" + In("e.hex") + "' -intel '" + written +
                     "' -intel > /dev/null 2>&1"));
   EXPECT_TRUE(Shell("gpdasm -p" + processor + " '" + image + "' > '" + In("a.txt") +
