@@ -18,6 +18,7 @@ BoxKind BoxFor(FailureKind kind) {
       return BoxKind::Warning;
     case FailureKind::Error:
     case FailureKind::WrongDevice:
+    case FailureKind::LowVoltageOff:
       break;
   }
   return BoxKind::Error;
@@ -40,8 +41,9 @@ CommandFeedback::CommandFeedback(QWidget* window, ProgressPanel* panel, const Co
   connect(&events, &CommandEvents::passStarted, panel_, &ProgressPanel::SetPassName);
   connect(&events, &CommandEvents::failed, this,
           [this](const QString& message, const QString& location, FailureKind kind) {
-            if (kind == FailureKind::WrongDevice) {
+            if (kind == FailureKind::WrongDevice || kind == FailureKind::LowVoltageOff) {
               wrongDevice_ = message;
+              insistKind_ = kind;
               return;
             }
             boxes_.push_back({BoxFor(kind), message, location});

@@ -35,6 +35,9 @@ class CommandFeedback : public QObject {
   // A stop because the chip is another part asks whether to go on: true
   // when the user chose Continue.
   bool Finish(const QString& closing = {});
+  // What the user insisted on when Finish returned true: WrongDevice, or
+  // LowVoltageOff (a configuration that switches low-voltage entry off).
+  FailureKind InsistedOn() const { return insistKind_; }
 
   // The "Ok" mark's time; its end lowers the panel.
   const QTimer& OkMarkTimer() const { return okMarkTimer_; }
@@ -56,7 +59,8 @@ class CommandFeedback : public QObject {
   bool okMark_ = false;     // the running command shows "Ok" when it succeeds
   bool markShown_ = false;  // "Ok" is up
   std::vector<Box> boxes_;
-  QString wrongDevice_;  // the chip is another part: asked with Continue
+  QString wrongDevice_;  // the chip is another part, or LVP goes off: asked with Continue
+  FailureKind insistKind_ = FailureKind::WrongDevice;
 };
 
 }  // namespace lpt::app

@@ -10,18 +10,21 @@
 namespace lpt::app {
 
 static_assert(kFuseSlotRects.size() == FuseSwitches::kSlots);
-static_assert(SecondWordSwitches::kSlots == 6);
+static_assert(SecondWordSwitches::kSlots == 12);
+static_assert(SecondWordSwitches::kSlotsPerRow == 6);
 
 namespace {
 
 constexpr int kSlotsPerRow = 6;
 constexpr int kFirstSlotOfThirdRow = 13;
 
-// The second word's slot n in the row whose top is `top`: the columns of
-// the first word's lower rows.
+// The second word's slot n in its rows, the first of which has its top at
+// `top`: the columns of the first word's lower rows.
 QRect SecondWordRect(int n, int top) {
-  const QRect column = kFuseSlotRects[static_cast<std::size_t>(kSlotsPerRow + n - 1)];
-  return {column.x(), top, column.width(), column.height()};
+  const int row = (n - 1) / kSlotsPerRow;
+  const QRect column =
+      kFuseSlotRects[static_cast<std::size_t>(kSlotsPerRow + (n - 1) % kSlotsPerRow)];
+  return {column.x(), top + row * kFuseRowPitch, column.width(), column.height()};
 }
 
 }  // namespace
@@ -82,7 +85,7 @@ void FusePanel::Refresh() {
     SecondWordPanel(slot)->setGeometry(SecondWordRect(slot, secondTop));
     Draw(SecondWordPanel(slot), secondSwitches_.Slot(slot));
   }
-  const int rows = firstWordRows + (secondSwitches_.Shown() ? 1 : 0);
+  const int rows = firstWordRows + secondSwitches_.Rows();
   setFixedHeight(kFuseGroupRect.height() + (rows - 2) * kFuseRowPitch);
 }
 

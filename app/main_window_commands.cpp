@@ -90,6 +90,7 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
   }
   const WindowCommand* ended = std::exchange(running_, nullptr);
   opState_.ignoreWrongDevice = false;
+  opState_.allowLowVoltageOff = false;
   SetEditingEnabled(true);
   // A program pass may rewrite FuseWord (EPROM families); a read took them
   // all. The views follow once the buffers are the window's again.
@@ -110,10 +111,14 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
   }
   if (ended != nullptr && ended->deviceCommand == &DetectDevice && result == CommandResult::Ok)
     ApplyDetection();
-  // Continue after the chip proved another part: the same command once
-  // more, writing whatever chip answers.
+  // Continue after the chip proved another part, or after the warning that
+  // the configuration switches low-voltage entry off: the same command once
+  // more, writing it all the same.
   if (insist && ended != nullptr) {
-    opState_.ignoreWrongDevice = true;
+    if (feedback_->InsistedOn() == FailureKind::LowVoltageOff)
+      opState_.allowLowVoltageOff = true;
+    else
+      opState_.ignoreWrongDevice = true;
     StartDeviceCommand(*ended);
   }
 }

@@ -61,6 +61,8 @@ std::string MainWindow::OpenPortFromSettings() {
       std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);
   protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *events_, device_);
   protocol_->SetPortAddress(address);
+  protocol_->SetAdapterVppMillivolts(adapter_.vppMillivolts);
+  protocol_->SetAdapterSwitchesVdd(adapter_.vdd.pin != 0);
   protocol_->SetDelayMode(settings_.delayMode);
   return problem;
 }

@@ -59,10 +59,12 @@ class FuseSwitches {
   std::array<int, 4> oscStep_{};
 };
 
-// The second configuration word's row: two-state switches only.
+// The second configuration word's rows (one of six switches, a second for
+// the parts with more): two-state switches only.
 class SecondWordSwitches {
  public:
-  static constexpr int kSlots = 6;
+  static constexpr int kSlots = 12;
+  static constexpr int kSlotsPerRow = 6;
 
   // Shows the layout's second-word switches with their set captions (the
   // picture of 3FFFh); every slot hidden for a layout of one word.
@@ -72,6 +74,11 @@ class SecondWordSwitches {
   const FuseSlot& Slot(int n) const { return slots_[static_cast<std::size_t>(n - 1)]; }
   // False for a part with one configuration word: the row is not shown.
   bool Shown() const { return slots_[0].visible; }
+  // Rows the visible switches take: 0, 1 or 2.
+  int Rows() const {
+    if (!Shown()) return 0;
+    return slots_[static_cast<std::size_t>(kSlotsPerRow)].visible ? 2 : 1;
+  }
 
  private:
   std::array<FuseSlot, kSlots> slots_{};

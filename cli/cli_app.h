@@ -25,10 +25,11 @@ struct GlobalOptions {
   std::string id = "FFFF";
   bool idGiven = false;  // --id was on the command line: verify compares the ID
   bool quiet = false;
-  std::string adapter;   // empty: the default adapter
-  std::string adapters;  // the user's adapters file
-  bool force = false;    // write a chip whose device ID is not the selected part's
-  bool checkId = false;  // check the device ID before writing on every part that has one
+  std::string adapter;              // empty: the default adapter
+  std::string adapters;             // the user's adapters file
+  bool force = false;               // write a chip whose device ID is not the selected part's
+  bool allowLowVoltageOff = false;  // program a configuration with the LVP bit clear
+  bool checkId = false;             // check the device ID before writing on every part that has one
   // Set by the command, not an option: the files it reads or writes, which
   // the trace must not be.
   std::vector<std::string> commandFiles;

@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
       ->type_name("FILE");
   app.add_flag("--force", options.force,
                "write the chip even when its device ID names another part than --device");
+  app.add_flag("--allow-lvp-off", options.allowLowVoltageOff,
+               "program a configuration that switches low-voltage programming off, though "
+               "this adapter then cannot reach the chip again");
   app.add_flag("--check-id", options.checkId,
                "check the device ID before writing on every part that has one (the parts of "
                "the later flash families always check it)");

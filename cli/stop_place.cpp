@@ -7,7 +7,8 @@
 namespace lpt::cli {
 
 std::string StopPlace(const std::string& pass, int address, const ActiveDevice& device) {
-  const int configAddress = IsWord12Family(device.family) ? 0x0FFF : 0x2007;
+  const int configAddress =
+      IsWord12Family(device.family) ? 0x0FFF : ConfigWordFileAddress(device.family);
   std::string memory = "program memory";
   if (pass == "Data memory") {
     memory = "data memory";

@@ -25,6 +25,8 @@ constexpr Capabilities kFlashWithInfo{.dataEeprom = true,
                                       .programFusesOnly = true,
                                       .fuseInfoPage = true};
 constexpr Capabilities kFlashWithoutData{.erase = true, .programFusesOnly = true};
+constexpr Capabilities kFlashWithoutInfo{
+    .dataEeprom = true, .erase = true, .programDataOnly = true, .programFusesOnly = true};
 constexpr Capabilities kFlashWithoutDataWithInfo{
     .erase = true, .programFusesOnly = true, .fuseInfoPage = true};
 constexpr Capabilities kWholeChipOnly{.dataEeprom = true, .erase = true, .fuseInfoPage = true};
@@ -74,6 +76,8 @@ constexpr std::array<LayoutCapabilities, kFuseLayoutCount> kTable{{
     {L::Pic16F91x, kFlashWithInfo},
     {L::Pic12F609, kFlashWithoutDataWithInfo},
     {L::Pic12F617, kFlashWithoutDataWithInfo},
+    {L::Pic16F1827, kFlashWithoutInfo},
+    {L::Pic16F193x, kFlashWithoutInfo},
 }};
 
 }  // namespace

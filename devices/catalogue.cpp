@@ -42,6 +42,15 @@ constexpr R Like(R parent, std::string_view name, Edit edit = {}) {
 
 // clang-format off
 
+// The most MCLR takes (maxMclrMillivolts) is each data sheet's absolute
+// maximum rating for the pin: 13.5 V on every older part here (the record's
+// default), 9.0 V on the enhanced mid-range. The programming specifications
+// ask for less at entry (VIHH, as XWisp and Piklab transcribe them): 16F87/88
+// 9.0-13.5 V, 16F88x 10.0-12.0 V, 16F7x and 16F7x7 12.75-13.25 V, 16F716
+// 11.0-13.5 V, the 12-bit flash parts 12.5-13.5 V, the enhanced mid-range
+// 8.0-9.0 V. A classic 13 V board stays inside every limit but the
+// enhanced parts'.
+
 // 16F87xA: device IDs from DS39589.
 constexpr R k16F877A{.name = "16F877A", .family = F::Pic16F87xA, .programWords = 8192, .dataBytes = 256, .configMasks = {0x2FCF}, .fuseLayout = L::Pic16F87xA, .package = P::Dip40, .deviceIds = {0x0E20}, .deviceIdMask = kId, .infoPage = I::Pic16F87xA8K, .writeLatches = 8};
 constexpr R k16F873A = Like(k16F877A, "16F873A", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.package = P::Dip28; r.deviceIds = {0x0E40}; r.infoPage = I::Pic16F87xA4K; });
@@ -106,6 +115,24 @@ constexpr R k16F77{.name = "16F77", .family = F::Pic16F7x, .programWords = 8192,
 // BORSEN). Device IDs 0BA0h, 0BE0h, 0EA0h, 0DE0h (Pickle, OpenProg); 2
 // write latches (Pickle).
 constexpr R k16F777 = Like(k16F77, "16F777", [](R& r) { r.family = F::Pic16F7x7; r.configMasks = {0x39FF, 0x0043}; r.fuseLayout = L::Pic16F7x7; r.deviceIds = {0x0DE0}; r.infoPage = I::Pic16F7x7; });
+// The enhanced mid-range: 12F1822, 16F1823-1829 (DS41390), 12F1840, 16F1847
+// (DS41439), 16F1933-1939 (DS41397). Program words are the code pages of
+// gputils' <part>_g.lkr, data EEPROM its eedata F000h-F0FFh (256 bytes);
+// p<part>.inc gives _CONFIG1 8007h (options clear every bit: 3FFF) and
+// _CONFIG2 8008h (3703, with VCAPEN 3733 on the 16F193x). Device IDs at
+// 8006h with 5 revision bits (Pickle's pic14.h, OpenProg, a-p-prog; the
+// 12F1840's 1B80h as Pickle's bit table, OpenProg and a-p-prog give it);
+// write latches (Pickle's pic14.c); calibration words 8009h, 800Ah (Pickle,
+// Piklab). MCLR takes at most 9.0 V (the data sheets' absolute maximum;
+// the programming specifications' VIHH is 8.0-9.0 V, Piklab). The 8-, 14-
+// and 18-pin parts and the 28- and 40-pin 16F193x have the socket's
+// programming pins (12F629, 16F630, 16F628A, 16F876, 16F877 pinouts); the
+// 20-pin 16F1828/1829 take the ICSP cable (data sheet: Vdd 1, Vss 20,
+// MCLR 4, ICSPCLK 18, ICSPDAT 19).
+constexpr R k16F1827{.name = "16F1827", .family = F::Pic16F1827, .programWords = 4096, .dataBytes = 256, .configMasks = {0x3FFF, 0x3703}, .fuseLayout = L::Pic16F1827, .package = P::Dip18, .deviceIds = {0x27A0}, .deviceIdMask = kId, .writeLatches = 8, .calibrationWords = {0x8009, 0x800A}, .maxMclrMillivolts = 9000};
+constexpr R k16F1829 = Like(k16F1827, "16F1829", [](R& r) { r.programWords = 8192; r.package = P::Dip20; r.wiring = Wiring::IcspCable; r.icspPins = ProgrammingPins{.vpp = 4, .vdd = 1, .vss = 20, .pgc = 18, .pgd = 19}; r.writeLatches = 32; r.deviceIds = {0x27E0}; });
+constexpr R k16F1847 = Like(k16F1827, "16F1847", [](R& r) { r.family = F::Pic16F1847; r.programWords = 8192; r.writeLatches = 32; r.deviceIds = {0x1480}; });
+constexpr R k16F1937 = Like(k16F1827, "16F1937", [](R& r) { r.family = F::Pic16F193x; r.programWords = 8192; r.configMasks = {0x3FFF, 0x3733}; r.fuseLayout = L::Pic16F193x; r.package = P::Dip40; r.deviceIds = {0x2380}; });
 // 12-bit flash parts, without device IDs. Program words (the OSCCAL word
 // included) are the program CODEPAGEs of gputils' <part>_g.lkr, and the ID
 // words its .idlocs right above them; masks are the bits the options of
@@ -345,6 +372,22 @@ constexpr std::array kDevices{
     Like(k12HV609, "16HV610", [](R& r) { r.package = P::Dip14; r.deviceIds = {0x22A0}; }),
     // 16hv616_g.lkr 2048 words; ID 1260h; VIHH 10.0-13.0 V (XWisp, Piklab).
     Like(k12HV609, "16HV616", [](R& r) { r.programWords = 2048; r.package = P::Dip14; r.deviceIds = {0x1260}; r.writeLatches = 4; }),
+    Like(k16F1827, "12F1822", [](R& r) { r.programWords = 2048; r.package = P::Dip8; r.writeLatches = 16; r.deviceIds = {0x2700}; }),
+    Like(k16F1827, "16F1823", [](R& r) { r.programWords = 2048; r.package = P::Dip14; r.writeLatches = 16; r.deviceIds = {0x2720}; }),
+    Like(k16F1827, "16F1824", [](R& r) { r.package = P::Dip14; r.writeLatches = 32; r.deviceIds = {0x2740}; }),
+    Like(k16F1827, "16F1825", [](R& r) { r.programWords = 8192; r.package = P::Dip14; r.writeLatches = 32; r.deviceIds = {0x2760}; }),
+    Like(k16F1827, "16F1826", [](R& r) { r.programWords = 2048; r.deviceIds = {0x2780}; }),
+    k16F1827,
+    Like(k16F1829, "16F1828", [](R& r) { r.programWords = 4096; r.deviceIds = {0x27C0}; }),
+    k16F1829,
+    Like(k16F1847, "12F1840", [](R& r) { r.programWords = 4096; r.package = P::Dip8; r.deviceIds = {0x1B80}; }),
+    k16F1847,
+    Like(k16F1937, "16F1933", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x2300}; }),
+    Like(k16F1937, "16F1934", [](R& r) { r.programWords = 4096; r.deviceIds = {0x2340}; }),
+    Like(k16F1937, "16F1936", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x2360}; }),
+    k16F1937,
+    Like(k16F1937, "16F1938", [](R& r) { r.programWords = 16384; r.package = P::Dip28; r.deviceIds = {0x23A0}; }),
+    Like(k16F1937, "16F1939", [](R& r) { r.programWords = 16384; r.deviceIds = {0x23C0}; }),
 };
 
 // clang-format on

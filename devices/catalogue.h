@@ -64,6 +64,10 @@ struct DeviceRecord {
   // The maker gives this part's device ID to another part as well (the
   // 16F636 and 16F639): both records say so, and detection names both.
   bool sharesDeviceId = false;
+  // The highest voltage the makers allow on MCLR: the data sheet's absolute
+  // maximum rating for the pin (13.5 V on the older flash and EPROM parts).
+  // No adapter whose Vpp is higher may switch it on for this part.
+  std::uint32_t maxMclrMillivolts = 13500;
 
   int ProgramRows() const { return programWords / 8; }  // rows of the memory grid
   int DataRows() const { return dataBytes / 8; }

@@ -13,9 +13,9 @@ namespace {
 // The socket's strips have twenty holes.
 constexpr int kHolesPerStrip = 20;
 // What the fuse editor has room for: three rows of six switches for the
-// first configuration word, one row for the second.
+// first configuration word, two for the second.
 constexpr int kFirstWordSlots = 18;
-constexpr std::size_t kSecondWordSlots = 6;
+constexpr std::size_t kSecondWordSlots = 12;
 
 class Complaints {
  public:
@@ -61,10 +61,9 @@ void CheckProgrammingFacts(const DeviceRecord& r, const FamilyTraits& family,
   const int latches = r.writeLatches;
   complain(latches < 1 || (latches & (latches - 1)) != 0 || r.programWords % latches != 0,
            "write latches not a power of two that divides program memory");
-  const std::uint16_t firstFree =
-      r.HasSecondConfigWord() ? kSecondConfigWordAddress + 1 : kFirstConfigWordAddress + 1;
+  const int firstFree = family.configSpace + (r.HasSecondConfigWord() ? 9 : 8);
   for (std::uint16_t address : r.calibrationWords)
-    complain(address != 0 && (address < firstFree || address > 0x200F),
+    complain(address != 0 && (address < firstFree || address > family.configSpace + 0xF),
              "calibration word outside the configuration memory after the configuration words");
   complain(family.word12 && r.HasSecondConfigWord(), "second configuration word on a 12-bit part");
 }

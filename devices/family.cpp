@@ -21,6 +21,22 @@ using F = Family;
 // too: the peers that transcribe those documents enter either way, and Vpp
 // first is the order that still works when the configuration selects the
 // internal oscillator with MCLR as an input.
+// (DS41287) Vpp first, for a configuration that makes MCLR an input.
+// The enhanced mid-range (DS41390, DS41439, DS41397) keeps configuration
+// memory at 8000h and data EEPROM at F000h in HEX files, and enters with a
+// key at the supply voltage.
+constexpr FamilyTraits kEnhanced{.dataEeprom = true,
+                                 .checksDeviceId = true,
+                                 .lowVoltageEntry = true,
+                                 .lowVoltageBit = 0x2000,
+                                 .configSpace = 0x8000,
+                                 .dataEepromFileAddress = 0xF000};
+constexpr FamilyTraits Enhanced(Family family) {
+  FamilyTraits traits = kEnhanced;
+  traits.family = family;
+  return traits;
+}
+
 constexpr std::array<FamilyTraits, 22> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
@@ -44,6 +60,9 @@ constexpr std::array<FamilyTraits, 22> kFamilies{{
     {.family = F::Pic12F683, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
     {.family = F::Pic16F91x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
     {.family = F::Pic12F61x, .vppBeforeVdd = true, .checksDeviceId = true},
+    Enhanced(F::Pic16F1827),
+    Enhanced(F::Pic16F1847),
+    Enhanced(F::Pic16F193x),
 }};
 
 }  // namespace
@@ -86,6 +105,30 @@ bool ChecksDeviceIdBeforeWriting(Family family) {
 std::uint32_t VddToVppUs(Family family) {
   const FamilyTraits* f = FindFamily(family);
   return f ? f->vddToVppUs : FamilyTraits{}.vddToVppUs;
+}
+
+bool HasLowVoltageEntry(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f && f->lowVoltageEntry;
+}
+
+std::uint16_t LowVoltageBit(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->lowVoltageBit : 0;
+}
+
+std::uint16_t ConfigSpaceAddress(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->configSpace : FamilyTraits{}.configSpace;
+}
+
+std::uint16_t ConfigWordFileAddress(Family family) {
+  return static_cast<std::uint16_t>(ConfigSpaceAddress(family) + 7);
+}
+
+std::uint16_t DataEepromFileAddress(Family family) {
+  const FamilyTraits* f = FindFamily(family);
+  return f ? f->dataEepromFileAddress : FamilyTraits{}.dataEepromFileAddress;
 }
 
 bool IsErasable(Family family) {

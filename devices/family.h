@@ -36,6 +36,11 @@ enum class Family : std::uint8_t {
   Pic12F683 = 48,   // 12F683, 16F684/685/687/688/689/690, 16F631/677, 12F635, 16F636/639
   Pic16F91x = 49,   // 16F913, 16F914, 16F916, 16F917, 16F946
   Pic12F61x = 50,   // 12F609/615/617, 16F610/616 and the 12HV609/615, 16HV610/616
+  // The enhanced mid-range: configuration memory at 8000h, entered at low
+  // voltage.
+  Pic16F1827 = 51,  // 12F1822, 16F1823 to 16F1829
+  Pic16F1847 = 52,  // 12F1840, 16F1847
+  Pic16F193x = 53,  // 16F1933, 16F1934, 16F1936 to 16F1939
 };
 
 // The family's catalogue number.
@@ -60,6 +65,18 @@ struct FamilyTraits {
   // Supply-first entry: microseconds from Vdd to Vpp (the hold time THLD0
   // of the programming specifications).
   std::uint8_t vddToVppUs = 2;
+  // The parts also enter programming mode at their supply voltage: MCLR
+  // held low and a key clocked in, with no Vpp at all.
+  bool lowVoltageEntry = false;
+  // The bit of the second configuration word that keeps low-voltage entry
+  // on (LVP); 0 for none.
+  std::uint16_t lowVoltageBit = 0;
+  // Where configuration memory (ID words, device ID, configuration words)
+  // begins in the address counter: 2000h, 8000h on the enhanced parts.
+  std::uint16_t configSpace = 0x2000;
+  // Word address of the first data-EEPROM byte in a HEX file: 2100h, F000h
+  // on the enhanced parts (byte address 1E000h).
+  std::uint16_t dataEepromFileAddress = 0x2100;
 };
 
 // Every family of the catalogue, in ascending code order.
@@ -75,6 +92,15 @@ bool HasLastWordRule(Family family);
 bool ChecksDeviceIdBeforeWriting(Family family);
 // The wait between supply and Vpp of a supply-first entry.
 std::uint32_t VddToVppUs(Family family);
+bool HasLowVoltageEntry(Family family);
+// The LVP bit of the second configuration word; 0 for none.
+std::uint16_t LowVoltageBit(Family family);
+// Configuration memory's first address: 2000h, or 8000h.
+std::uint16_t ConfigSpaceAddress(Family family);
+// The word address of the configuration word (first of two): 2007h, 8007h.
+std::uint16_t ConfigWordFileAddress(Family family);
+// The HEX file's word address of the first data-EEPROM byte.
+std::uint16_t DataEepromFileAddress(Family family);
 // Electrically erasable: the Erase command is offered (layouts agree).
 bool IsErasable(Family family);
 

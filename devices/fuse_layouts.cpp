@@ -186,6 +186,36 @@ constexpr S k16F88xSwitches[] = {kFosc1,
 constexpr S k16F88xWord2[] = {{" BOR4V: 4.0V", " BOR4V: 2.1V", 0x0100, "Brown-out Reset Voltage"},
                               kWrt0(0x0200),
                               kWrt1(0x0400)};
+// p12f1822.inc, p16f1823.inc to p16f1829.inc, p12f1840.inc, p16f1847.inc,
+// p16f1933.inc to p16f1939.inc
+constexpr S k16F1827Switches[] = {kFosc1,
+                                  kFosc2Bit2,
+                                  {" WDTE0: 1", " WDTE0: 0", 0x0008, "Watchdog Timer Enable"},
+                                  {" WDTE1: 1", " WDTE1: 0", 0x0010, "Watchdog Timer Enable"},
+                                  kPwrte(0x0020),
+                                  {" MCLRE: ON", " MCLRE: OFF", 0x0040, "MCLR Pin Function Select"},
+                                  kCp(0x0080),
+                                  kCpd(0x0100),
+                                  {" BOREN0: 1", " BOREN0: 0", 0x0200, "Brown-out Reset Enable"},
+                                  {" BOREN1: 1", " BOREN1: 0", 0x0400, "Brown-out Reset Enable"},
+                                  {" CLKOUTEN: OFF", " CLKOUTEN: ON", 0x0800, "Clock Out Enable"},
+                                  kIeso(0x1000),
+                                  kFcmen(0x2000)};
+constexpr S kPllen{" PLLEN: ON", " PLLEN: OFF", 0x0100, "PLL Enable"};
+constexpr S kStvren{" STVREN: ON", " STVREN: OFF", 0x0200, "Stack Overflow/Underflow Reset Enable"};
+constexpr S kBorv{" BORV: LO", " BORV: HI", 0x0400, "Brown-out Reset Voltage Selection"};
+constexpr S k16F1827Word2[] = {kWrt0(0x0001), kWrt1(0x0002),  kPllen,      kStvren,
+                               kBorv,         kDebug(0x1000), kLvp(0x2000)};
+constexpr S k16F193xWord2[] = {
+    kWrt0(0x0001),
+    kWrt1(0x0002),
+    {" VCAPEN0: 1", " VCAPEN0: 0", 0x0010, "Voltage Regulator Capacitor Enable"},
+    {" VCAPEN1: 1", " VCAPEN1: 0", 0x0020, "Voltage Regulator Capacitor Enable"},
+    kPllen,
+    kStvren,
+    kBorv,
+    kDebug(0x1000),
+    kLvp(0x2000)};
 // p16f72.inc to p16f77.inc
 constexpr S k16F7xSwitches[] = {kWdte(0x0004), kPwrte(0x0008), kCp(0x0010), kBoren(0x0040)};
 // p16f716.inc
@@ -313,6 +343,8 @@ constexpr std::array<FuseLayoutSpec, kFuseLayoutCount> kLayouts{{
     {L::Pic16F91x, 55, &kOscFosc0, k16F91xSwitches},
     {L::Pic12F609, 56, &kOscFosc0, First(k12F617Switches, 9)},
     {L::Pic12F617, 57, &kOscFosc0, k12F617Switches},
+    {L::Pic16F1827, 60, &kOscFosc0, k16F1827Switches, k16F1827Word2},
+    {L::Pic16F193x, 61, &kOscFosc0, k16F1827Switches, k16F193xWord2},
 }};
 
 constexpr std::array<std::string_view, 8> kProtectNames{"CP",  "CP0",  "CP1",  "CPD",

@@ -50,8 +50,10 @@ enum class FuseLayout : std::uint8_t {
   Pic16F91x,   // 16F913 to 16F946: the 12F683 bits and DEBUG
   Pic12F609,   // 12F609/615, 16F610/616 and their HV twins: IOSCFS, two-bit brown-out
   Pic12F617,   // 12F617: the 12F609 bits and WRT
+  Pic16F1827,  // 12F1822, 16F1823-1829, 12F1840, 16F1847: words at 8007h, 8008h
+  Pic16F193x,  // 16F1933-1939: the 16F1827's words and the VCAP pin choice
 };
-inline constexpr int kFuseLayoutCount = 37;
+inline constexpr int kFuseLayoutCount = 39;
 
 // The layout's number as `lptpic-cli devices` prints it.
 int FuseLayoutNumber(FuseLayout layout);

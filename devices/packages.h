@@ -31,7 +31,7 @@ enum class Package : std::uint8_t {
 // ICSP cable to the chip's programming pins (the 10F20x/22x, whose 6-pin
 // SOT-23 and 8-pin DIP differ from the 12-bit 8-pin parts'; the 16F57 and
 // 16F59, whose programming pins lie where no 28- or 40-pin part of the
-// socket has them).
+// socket has them; the 20-pin parts, which the socket does not take).
 enum class Wiring : std::uint8_t { None, Pic14C000, Pic16C92x, IcspCable };
 
 struct SocketSeat {

@@ -48,8 +48,9 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
   buffers.SetUpBuffers(device);
   int lineNumber = 0;
   std::size_t start = 0;
-  // The upper part of the byte address (INHX32). No part has memory at or
-  // above 64 KB, so a record there is out of range, never wrapped onto 0.
+  // The upper part of the byte address (INHX32). Only the enhanced parts
+  // have memory above 64 KB (10000h to 1FFFFh); for every other part a
+  // record there is out of range, never wrapped onto 0.
   std::uint32_t addressBase = 0;
   while (start < text.size()) {
     // A line is looked for only as far as the longest record (and its CR)
@@ -76,14 +77,18 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
     if (const auto base = AddressBaseOf(line)) addressBase = *base;
     if (IsDataRecord(line)) {
       ++result.dataRecords;
-      if (addressBase != 0) {
+      const bool reachable =
+          addressBase == 0 || (addressBase == 0x10000 && ReachesAbove64K(device));
+      if (!reachable) {
         ++result.recordsAbove64K;
         continue;
       }
       if (line.substr(1, 2) == "00") ++result.emptyRecords;
     }
     if (IsEndRecord(line)) result.endRecordSeen = true;
-    if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded, &result.cellsSet)) break;
+    if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded, &result.cellsSet,
+                        addressBase))
+      break;
   }
   return result;
 }

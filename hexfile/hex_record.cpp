@@ -82,8 +82,12 @@ bool RecordFitsLine(std::string_view line) {
   return line.size() >= 11 + 2 * static_cast<std::size_t>(Record(line).ByteCount());
 }
 
+bool ReachesAbove64K(const ActiveDevice& device) {
+  return ConfigSpaceAddress(device.family) >= 0x8000;
+}
+
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                    bool* fuseWordSet, int* cellsSet) {
+                    bool* fuseWordSet, int* cellsSet, std::uint32_t addressBase) {
   if (!RecordFitsLine(line)) return true;
   const Record rec(line);
   if (rec.Char(8) == '0' && rec.Char(9) == '1') return false;
@@ -98,10 +102,12 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
   // an odd address begins with a high byte, and one with an odd count ends
   // with a low byte; such lone bytes go into their half of the word and
   // nothing is ever paired with the checksum digits.
-  const int address = rec.Address();
+  const int address = rec.Address() + static_cast<int>(addressBase);
   const int programWords = 8 * std::min(device.programRows, buffers.ProgramRows());
   const int dataBytes = 8 * std::min(device.dataRows, buffers.DataGridRows());
-  const int fuseAddress = family->word12 ? kConfigWord12Address : kConfigWord14Address;
+  const int fuseAddress =
+      family->word12 ? kConfigWord12Address : ConfigWordFileAddress(device.family);
+  const int dataAddress = DataEepromFileAddress(device.family);
   int set = 0;
   for (int w = address / 2; w <= (address + n - 1) / 2; ++w) {
     const int lowK = 2 * w - address;  // index of the low byte in the record
@@ -115,7 +121,7 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
     // The configuration words: high byte times 256 plus low byte, kept to
     // the word width as the program words are.
     std::uint16_t* fuseWord = w == fuseAddress ? &buffers.FuseWord : nullptr;
-    if (w == kSecondConfigWordAddress && device.secondConfigMask != 0)
+    if (w == fuseAddress + 1 && !family->word12 && device.secondConfigMask != 0)
       fuseWord = &buffers.SecondFuseWord;
     if (fuseWord != nullptr) {
       const int lowValue = hasLow ? rec.ByteValue(lowK) : *fuseWord & 0xFF;
@@ -126,7 +132,7 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
       ++set;
     }
     // Data EEPROM: one byte per word, the low byte; the high byte is dropped.
-    const int eeprom = w - kDataEepromWordAddress;
+    const int eeprom = w - dataAddress;
     if (!family->word12 && hasLow && eeprom >= 0 && eeprom < dataBytes) {
       buffers.DataByte(eeprom) = std::string(rec.ByteText(lowK));
       ++set;

@@ -5,6 +5,7 @@
 // trimmed here.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "buffers/edit_buffers.h"
@@ -13,10 +14,11 @@
 namespace lpt {
 
 // Word addresses the configuration word lives at in a file (a second
-// configuration word at kSecondConfigWordAddress, 2008h).
+// configuration word right after it; 8007h on the enhanced parts).
 inline constexpr int kConfigWord14Address = 0x2007;
 inline constexpr int kConfigWord12Address = 0x0FFF;
-// Word address of the first data-EEPROM byte (byte address 4200h).
+// Word address of the first data-EEPROM byte (byte address 4200h; F000h,
+// byte address 1E000h, on the enhanced parts).
 inline constexpr int kDataEepromWordAddress = 0x2100;
 
 // True when the bytes from the second character on add up to 0 modulo 256.
@@ -37,7 +39,15 @@ bool RecordFitsLine(std::string_view line);
 // configuration word (FuseWord, or SecondFuseWord of a part with two);
 // *cellsSet grows by the program words, data bytes and configuration words
 // of the device the record wrote (what lands outside them is not counted).
+// `addressBase` is the upper byte address an INHX32 extended linear
+// address record set (10000h for the enhanced parts' configuration and
+// data EEPROM).
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                    bool* fuseWordSet = nullptr, int* cellsSet = nullptr);
+                    bool* fuseWordSet = nullptr, int* cellsSet = nullptr,
+                    std::uint32_t addressBase = 0);
+
+// Whether the device keeps memory above the first 64 KB of a HEX file (the
+// enhanced parts: configuration at 1000Eh, data EEPROM at 1E000h).
+bool ReachesAbove64K(const ActiveDevice& device);
 
 }  // namespace lpt

@@ -56,9 +56,19 @@ void WriteProgramRecords(Family family, const EditBuffers& buffers, std::string&
   }
 }
 
+// The enhanced parts keep configuration and data EEPROM in the second
+// 64 KB of the file: an extended linear address record (0001h) leads there,
+// and the data records that follow stay in it.
+constexpr std::string_view kSecond64K = "020000040001";
+
 void WriteConfigRecords(const ActiveDevice& device, const EditBuffers& buffers, std::string& out) {
   const std::string f = ToHex(buffers.FuseWord, 4);
-  if (IsWord12Family(device.family)) {
+  if (ReachesAbove64K(device)) {
+    const std::string g = ToHex(buffers.SecondFuseWord, 4);
+    AppendRecord(out, kSecond64K);
+    AppendRecord(out,
+                 "04000E00" + f.substr(2, 2) + f.substr(0, 2) + g.substr(2, 2) + g.substr(0, 2));
+  } else if (IsWord12Family(device.family)) {
     AppendRecord(out, "021FFE00" + f.substr(2, 2) + '0' + f[1]);  // the first digit is dropped
   } else if (device.secondConfigMask != 0) {
     // Both words in one record, as the assemblers write them.
@@ -79,7 +89,8 @@ void WriteDataRecords(Family family, const EditBuffers& buffers, std::string& ou
         data += {Digit(cell, 2, 0), Digit(cell, 2, 1), '0', '0'};
       }
       if (data == kBlankDataRow) continue;
-      const auto address = static_cast<std::uint32_t>(2 * kDataEepromWordAddress + 16 * r);
+      const auto address =
+          static_cast<std::uint32_t>((2 * DataEepromFileAddress(family) + 16 * r) & 0xFFFF);
       AppendRecord(out, "10" + ToHex(address, 4) + "00" + data);
     }
   }

@@ -177,6 +177,14 @@ std::string PinText(const AdapterPin& pin) {
   return (pin.inverted ? "~" : "") + std::to_string(pin.pin);
 }
 
+std::string VoltsText(std::uint32_t millivolts) {
+  std::string text = std::to_string(millivolts / 1000);
+  std::string fraction = std::to_string(1000 + millivolts % 1000).substr(1);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  if (!fraction.empty()) text += "." + fraction;
+  return text + " V";
+}
+
 std::string Shorten(const std::string& text) {
   constexpr std::size_t kMaxCharacters = 80;
   std::size_t characters = 0;

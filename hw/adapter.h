@@ -31,6 +31,13 @@ struct AdapterPin {
   bool operator==(const AdapterPin&) const = default;
 };
 
+// The Vpp of the published parallel-port boards: a 13 V supply through a
+// switching transistor.
+inline constexpr std::uint32_t kClassicBoardVppMillivolts = 13000;
+// The range adapters.conf accepts for vpp-volts.
+inline constexpr std::uint32_t kLeastVppMillivolts = 1000;
+inline constexpr std::uint32_t kMostVppMillivolts = 20000;
+
 struct Adapter {
   std::string name{};
   AdapterPin vpp{};  // programming voltage on MCLR
@@ -47,6 +54,9 @@ struct Adapter {
   // Extra wait after every clock edge, for boards with slow buffers or
   // long cables.
   std::uint32_t clockDelayUs = 0;
+  // The voltage the Vpp line puts on MCLR when on. The classic boards
+  // switch about 13 V; a part that takes less must not see it.
+  std::uint32_t vppMillivolts = kClassicBoardVppMillivolts;
 
   // What the adapter list tells the user: where the wiring comes from, and
   // what to know before using it (empty when nothing).
@@ -119,6 +129,10 @@ bool IsGroundPin(int pin);
 
 // "2", "~10", "none": a pin as the adapters file and the pin test show it.
 std::string PinText(const AdapterPin& pin);
+
+// "13 V", "8.5 V", "8.75 V": a voltage as the messages and the adapters
+// file write it.
+std::string VoltsText(std::uint32_t millivolts);
 
 // `text` cut to 80 characters (an ellipsis marks the cut), for quoting what
 // a user gave in a message.

@@ -13,7 +13,7 @@ namespace {
 enum class Sense {
   DrivesChip,  // on while the PC drives: the signal itself
   ChipDrives,  // data-rw: on while the chip drives, the enable's opposite
-  NotASignal,  // clock-delay-us
+  NotASignal,  // clock-delay-us, vpp-volts
 };
 
 struct Key {
@@ -33,10 +33,34 @@ constexpr Key kKeys[] = {
     {"data-out-enable", &Adapter::dataOutEnable, false, true, Sense::DrivesChip},
     {"data-rw", &Adapter::dataOutEnable, false, true, Sense::ChipDrives},
     {"clock-delay-us", nullptr, false, false, Sense::NotASignal},
+    {"vpp-volts", nullptr, false, false, Sense::NotASignal},
 };
 
 constexpr const char* kKeyList =
-    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, clock-delay-us";
+    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, clock-delay-us, vpp-volts";
+
+// "13", "8.5", "12.75": volts with up to three decimals, in millivolts.
+std::optional<std::uint32_t> ParseMillivolts(std::string_view text) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if (whole.empty() || whole.size() > 2 || fraction.size() > 3) return std::nullopt;
+  if (point != std::string_view::npos && fraction.empty()) return std::nullopt;
+  std::uint32_t millivolts = 0;
+  for (char c : whole) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    millivolts = millivolts * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  millivolts *= 1000;
+  std::uint32_t scale = 100;
+  for (char c : fraction) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    millivolts += scale * static_cast<std::uint32_t>(c - '0');
+    scale /= 10;
+  }
+  return millivolts;
+}
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -167,6 +191,14 @@ class LineParser {
 
  private:
   static std::string Apply(const Field& f, bool tables, Adapter* a, std::string* changed) {
+    if (f.key->sense == Sense::NotASignal && std::string_view(f.key->key) == "vpp-volts") {
+      const std::optional<std::uint32_t> mv = ParseMillivolts(f.value);
+      if (!mv || *mv < kLeastVppMillivolts || *mv > kMostVppMillivolts)
+        return std::string(f.key->key) + ": " + Quoted(f.value) + " is not a voltage of " +
+               VoltsText(kLeastVppMillivolts) + " to " + VoltsText(kMostVppMillivolts);
+      a->vppMillivolts = *mv;
+      return {};
+    }
     if (f.key->sense == Sense::NotASignal) {
       std::uint32_t us = 0;
       bool ok = !f.value.empty() && f.value.size() <= 4;
@@ -260,6 +292,10 @@ std::string AdapterLine(const Adapter& a) {
   pin("data-in", a.dataIn);
   if (a.dataOutEnable.pin != 0) pin("data-out-enable", a.dataOutEnable);
   if (a.clockDelayUs != 0) line += " clock-delay-us=" + std::to_string(a.clockDelayUs);
+  if (a.vppMillivolts != kClassicBoardVppMillivolts) {
+    std::string volts = VoltsText(a.vppMillivolts);
+    line += " vpp-volts=" + volts.substr(0, volts.size() - 2);
+  }
   return line;
 }
 

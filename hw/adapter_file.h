@@ -11,7 +11,8 @@
 // ground pin for a supply the board does not switch), data-out-enable
 // or data-rw (optional: the board's data direction, on while the PC drives
 // or while the chip drives), clock-delay-us (0 to 1000, a wait after every
-// clock edge). "~" before a pin: the board inverts it at the connector.
+// clock edge), vpp-volts (what the board's Vpp puts on MCLR, 1 to 20;
+// 13 when not given). "~" before a pin: the board inverts it at the connector.
 // "-" before a pin: the register bit is inverted, as the published tables
 // write it; a line that uses "-" and no "~" is read wholly in the tables'
 // sense, so its plain numbers are register bits too. The two readings

@@ -33,6 +33,10 @@ enum class FailureKind {
   // The chip's device ID names another part than the selected one, so
   // nothing was written; the user may insist and run the command again.
   WrongDevice,
+  // The configuration would switch off low-voltage entry, the only way
+  // this adapter has into the part, so nothing was written; the user may
+  // insist and run the command again.
+  LowVoltageOff,
 };
 
 struct Failure {

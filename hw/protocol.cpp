@@ -6,19 +6,28 @@
 #include "hw/protocol.h"
 
 #include "devices/family.h"
+#include "hw/adapter.h"
 #include "hw/serial_command.h"
 
 namespace lpt {
 namespace {
 
-// Resting write of a clocked bit: clock low, data b. The high write is this
-// plus LineClock.
-constexpr std::uint8_t LowValue(int bit) {
-  return static_cast<std::uint8_t>(LineVpp | (bit ? LineData : 0));
+// Resting write of a clocked bit: clock low, data b, the Vpp line as the
+// entry left it (`vpp`: LineVpp or 0). The high write is this plus LineClock.
+constexpr std::uint8_t LowValue(int bit, std::uint8_t vpp = LineVpp) {
+  return static_cast<std::uint8_t>(vpp | (bit ? LineData : 0));
 }
-constexpr std::uint8_t HighValue(int bit) {
-  return static_cast<std::uint8_t>(LowValue(bit) | LineClock);
+constexpr std::uint8_t HighValue(int bit, std::uint8_t vpp = LineVpp) {
+  return static_cast<std::uint8_t>(LowValue(bit, vpp) | LineClock);
 }
+
+// Low-voltage entry (DS41390, DS41439, DS41397, as the peers that follow
+// them send it): "MCHP" as a 32-bit word, least significant bit first, then
+// one more clock. The waits before and after are 250 to 300 us in the
+// peers; a millisecond covers both.
+constexpr std::uint32_t kLowVoltageKey = 0x4D434850;
+constexpr int kLowVoltageKeyBits = 32;
+constexpr std::uint32_t kKeyHoldMs = 1;
 
 // A 6-bit command and its clocking. A bit set in `dataFallsWithClock` is a
 // 1 sent as 07h then 04h: the data line is released on the same edge that
@@ -74,13 +83,13 @@ namespace {
 // timing mode chosen when the transfer starts.
 class Transfer {
  public:
-  explicit Transfer(Protocol& p) : p_(p), delayMode_(p.DelayMode() == "true") {}
+  explicit Transfer(Protocol& p) : p_(p), delayMode_(p.DelayMode() == "true"), vpp_(p.VppLine()) {}
 
   void Command(CommandWord c) {
     for (int i = 0; i < kCommandBits; ++i) {
       const int bit = (c.code >> i) & 1;
-      Write(HighValue(bit));
-      Write(bit && ((c.dataFallsWithClock >> i) & 1) ? LowValue(0) : LowValue(bit));
+      Write(HighValue(bit, vpp_));
+      Write(bit && ((c.dataFallsWithClock >> i) & 1) ? LowValue(0, vpp_) : LowValue(bit, vpp_));
     }
   }
 
@@ -124,17 +133,18 @@ class Transfer {
     if (delayMode_) p_.delay().WaitUs(kAfterEachWriteUs);
   }
   void ClockBit(int bit) {
-    Write(HighValue(bit));
-    Write(LowValue(bit));
+    Write(HighValue(bit, vpp_));
+    Write(LowValue(bit, vpp_));
   }
   void StopBit() {
-    Write(HighValue(0));
-    p_.port().WritePort(DataAddress(), LowValue(0));
+    Write(HighValue(0, vpp_));
+    p_.port().WritePort(DataAddress(), LowValue(0, vpp_));
   }
   void Gap() { p_.delay().WaitUs(delayMode_ ? kDelayGapUs : kFastGapUs); }
 
   Protocol& p_;
   const bool delayMode_;
+  const std::uint8_t vpp_;
 };
 
 void CommandOnly(Protocol& p, CommandWord c) {
@@ -204,9 +214,23 @@ void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 
 void Protocol::ResetPic() { ResetPicWithEntry(VppBeforeVdd(device_.family)); }
 
+EntryChoice Protocol::EntryInUse() const {
+  return ChooseEntry(device_, adapterVppMillivolts_, adapterSwitchesVdd_);
+}
+
 void Protocol::ResetPicWithEntry(bool vppFirst) {
   port_.WritePort(portAddress_, kIdleValue);
   delay_.WaitMs(10);  // power-off hold
+  const Entry entry = EntryInUse().entry;
+  vppLine_ = entry == Entry::HighVoltage ? LineVpp : 0;
+  if (entry != Entry::HighVoltage) {
+    // MCLR stays low from here to the end of the session. A refused part
+    // gets its supply and nothing else: it stays in reset.
+    port_.WritePort(portAddress_, 0x00);
+    delay_.WaitMs(kKeyHoldMs);
+    if (entry == Entry::LowVoltage) EnterWithKey();
+    return;
+  }
   if (vppFirst) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
@@ -221,15 +245,26 @@ void Protocol::ResetPicWithEntry(bool vppFirst) {
   delay_.WaitMs(1);
 }
 
+void Protocol::EnterWithKey() {
+  for (int i = 0; i <= kLowVoltageKeyBits; ++i) {
+    // The 33rd clock carries no key bit.
+    const int bit = i < kLowVoltageKeyBits ? static_cast<int>((kLowVoltageKey >> i) & 1) : 0;
+    port_.WritePort(portAddress_, HighValue(bit, 0));
+    port_.WritePort(portAddress_, LowValue(bit, 0));
+  }
+  port_.WritePort(portAddress_, LowValue(0, 0));
+  delay_.WaitMs(kKeyHoldMs);
+}
+
 bool Protocol::AdapterPresent() {
   ResetPic();
   const auto status = static_cast<std::uint16_t>(portAddress_ + 1);
   // Drive the data line both ways and expect the adapter to echo it (the
   // status bit is inverted). Both reads are always made.
-  port_.WritePort(portAddress_, LowValue(1));
+  port_.WritePort(portAddress_, LowValue(1, vppLine_));
   delay_.WaitUs(1);
   const bool highSeen = port_.ReadPort(status) < StatusDataIn;
-  port_.WritePort(portAddress_, LowValue(0));
+  port_.WritePort(portAddress_, LowValue(0, vppLine_));
   delay_.WaitUs(1);
   const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
   if (highSeen && lowSeen) return true;

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "devices/active_device.h"
+#include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/hooks.h"
+#include "hw/mclr_voltage.h"
 #include "hw/port.h"
 
 namespace lpt {
@@ -34,6 +36,18 @@ class Protocol {
   // Timing mode: exactly "true" selects Delay mode.
   void SetDelayMode(std::string mode) { delayMode_ = std::move(mode); }
   const std::string& DelayMode() const { return delayMode_; }
+
+  // The voltage the adapter's Vpp line puts on MCLR (13 V, the classic
+  // boards, until told).
+  void SetAdapterVppMillivolts(std::uint32_t millivolts) { adapterVppMillivolts_ = millivolts; }
+  std::uint32_t AdapterVppMillivolts() const { return adapterVppMillivolts_; }
+  // Whether the adapter switches the chip's supply (true until told).
+  void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
+  // How the active device enters programming mode with this adapter.
+  EntryChoice EntryInUse() const;
+  // The Vpp bit every write of the session carries: LineVpp after a
+  // high-voltage entry, 0 after a low-voltage one (MCLR held low).
+  std::uint8_t VppLine() const { return vppLine_; }
 
   Port& port() { return port_; }
   Delay& delay() { return delay_; }
@@ -62,10 +76,12 @@ class Protocol {
   void BulkEraseSetup2();
 
   // Power cycle and entry into programming mode, in the order the active
-  // device's family needs.
+  // device's family needs. A part that would get more than it takes on
+  // MCLR from this adapter is entered at low voltage, or left in reset
+  // when it has no such entry (EntryInUse): Vpp is never switched on then.
   void ResetPic();
   // The same in a given order: device detection, which does not know the
-  // family yet, tries both.
+  // family yet, tries both (a high-voltage entry only).
   void ResetPicWithEntry(bool vppFirst);
   // The presence test: powers the chip up and expects the adapter to echo
   // the data line; on failure it reports AdapterNotFound with the port's
@@ -78,7 +94,12 @@ class Protocol {
   Port& port_;
   Delay& delay_;
   Hooks& hooks_;
+  void EnterWithKey();
+
   const ActiveDevice& device_;
+  std::uint32_t adapterVppMillivolts_ = kClassicBoardVppMillivolts;
+  bool adapterSwitchesVdd_ = true;
+  std::uint8_t vppLine_ = LineVpp;
   std::uint16_t portAddress_ = 0x378;
   std::string delayMode_ = "false";
 };

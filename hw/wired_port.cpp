@@ -13,6 +13,9 @@ constexpr std::uint8_t kStatusDataIn = 0x80;
 
 constexpr int kWiredCommandBits = 6;
 constexpr int kFrameClocks = 16;
+// A chip entered without Vpp takes its 32-bit key and one more clock
+// before the first command.
+constexpr int kKeyClocks = 33;
 
 bool IsControlPin(int pin) { return pin == 1 || pin == 14 || pin == 16 || pin == 17; }
 
@@ -90,16 +93,24 @@ void WiredPort::Put(const AdapterOutputs& outputs, bool clockRises) {
 }
 
 void WiredPort::Follow(std::uint8_t value) {
-  const bool powered = (value & kVppBit) != 0 && (value & kVddOffBit) == 0;
-  if (!powered) {
-    // Leaving programming mode resets the chip's command decoder too.
+  const bool supplied = (value & kVddOffBit) == 0;
+  const bool vpp = (value & kVppBit) != 0;
+  if (!supplied || vpp != followedVpp_) {
+    // Leaving programming mode, or changing the way into it, resets the
+    // chip's command decoder too.
     phase_ = Phase::Command;
     bits_ = 0;
     code_ = 0;
-    return;
+    keyClocksLeft_ = vpp ? 0 : kKeyClocks;
+    followedVpp_ = vpp;
+    if (!supplied) return;
   }
   const bool falling = written_ && (last_ & kClockBit) != 0 && (value & kClockBit) == 0;
   if (!falling) return;
+  if (keyClocksLeft_ > 0) {
+    --keyClocksLeft_;
+    return;
+  }
   if (phase_ != Phase::Command) {
     if (++bits_ == kFrameClocks) {
       phase_ = Phase::Command;

@@ -14,7 +14,8 @@
 // Adapters that must let go of the data line to read (releaseToRead) get
 // it driven high, and data-out-enable off, for the 16 clocks of every
 // read frame: the decorator follows the 6-bit commands as they are clocked
-// out to know when a Read Data frame comes. The data-out enable is off too
+// out to know when a Read Data frame comes (after the 33 clocks of the key
+// when the chip has its supply but no Vpp: a low-voltage entry). The data-out enable is off too
 // while the chip has neither Vpp nor Vdd, as the published programmers
 // leave a board's buffer when idle.
 //
@@ -71,6 +72,8 @@ class WiredPort : public Port {
   Phase phase_ = Phase::Command;
   int bits_ = 0;
   unsigned code_ = 0;
+  bool followedVpp_ = true;  // the first write without Vpp starts a key
+  int keyClocksLeft_ = 0;    // key clocks of a low-voltage entry still to come
 };
 
 }  // namespace lpt

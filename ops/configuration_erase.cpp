@@ -24,7 +24,7 @@ struct CalibrationWord {
 // in turn. The addresses are in ascending order in every record.
 std::vector<CalibrationWord> ReadCalibrationWords(OpContext& ctx) {
   std::vector<CalibrationWord> words;
-  std::uint16_t at = kFirstIdWordAddress;
+  std::uint16_t at = ConfigSpaceAddress(ctx.device.family);
   for (std::uint16_t address : ctx.device.record->calibrationWords) {
     if (address == 0) continue;
     if (words.empty()) {
@@ -52,7 +52,7 @@ void RestoreCalibrationWords(OpContext& ctx, const std::vector<CalibrationWord>&
     if (now[i].word == saved[i].word) continue;
     ctx.proto.ResetPic();
     ctx.proto.LoadConfiguration(kErasedWord);
-    Clocks(ctx.proto, saved[i].address - kFirstIdWordAddress);
+    Clocks(ctx.proto, saved[i].address - ConfigSpaceAddress(ctx.device.family));
     ctx.proto.LoadDataForProgramMemory(saved[i].word);
     RunWriteCycle(ctx, methods->wordCycle, WaitKind::ConfigWord);
     const std::uint16_t back = ctx.proto.ReadDataFromProgramMemory();

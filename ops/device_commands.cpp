@@ -55,12 +55,33 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, F
   return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
 }
 
+// A configuration that clears the LVP bit of a part this adapter can only
+// enter at low voltage would leave the chip out of its reach.
+bool WouldLockOutTheAdapter(const OpContext& ctx) {
+  const std::uint16_t lvp = LowVoltageBit(ctx.device.family);
+  return lvp != 0 && ctx.proto.EntryInUse().entry == Entry::LowVoltage &&
+         (ctx.buffers.SecondFuseWord & lvp) == 0;
+}
+
 // Program commands. `barFull` sets the bar to its maximum at once (commands
-// without the program-memory pass).
-CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull) {
+// without the program-memory pass); `writesConfiguration`: the command
+// writes the configuration words.
+CommandResult ProgramCommand(OpContext& ctx, std::initializer_list<PassStep> steps, bool barFull,
+                             bool writesConfiguration) {
   const std::uint64_t start = ctx.delay.NowUs();
   ctx.summary = ProgramSummary{};
   ctx.summary.device = ctx.device.name;
+  if (writesConfiguration && !ctx.state.allowLowVoltageOff && WouldLockOutTheAdapter(ctx)) {
+    ctx.hooks.CommandStarted();
+    ctx.hooks.Failed(
+        Failure("The configuration " + ToHex(ctx.buffers.FuseWord, 4) + " " +
+                    ToHex(ctx.buffers.SecondFuseWord, 4) +
+                    " would switch off low-voltage programming; this adapter could not "
+                    "program the chip again.",
+                {}, FailureKind::LowVoltageOff));
+    ctx.hooks.CommandEnded(CommandResult::Failed);
+    return CommandResult::Failed;
+  }
   const CommandResult result = Framed(ctx, [&] {
     if (barFull) ctx.hooks.Progress(LastRow(ctx), LastRow(ctx));
     if (!ChipIsTheSelectedPart(ctx)) return CommandResult::Failed;
@@ -130,6 +151,10 @@ constexpr PassStep kProgramData{ProgramDataMemory, "Error programming Data Memor
 constexpr PassStep kProgramId{ProgramID, "Error programming ID!", kIdPass};
 constexpr PassStep kProgramFuses{ProgramFuses, "Error programming Fuses!", kConfigPass};
 
+// After a low-voltage entry a chip whose LVP bit is off stays in reset:
+// nothing drives the data line, and its device ID reads 0000h.
+bool ChipAnswersLowVoltageEntry(OpContext& ctx) { return ReadDeviceIdWord(ctx) != 0; }
+
 }  // namespace
 
 CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work) {
@@ -138,11 +163,31 @@ CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work)
   ctx.failure.reset();
   ctx.calibrationLost = false;
   ctx.chipErased = false;
+  // Nothing reaches the port when the adapter's Vpp is too much for a part
+  // that has no other way in.
+  const EntryChoice entry = ctx.proto.EntryInUse();
+  if (entry.entry == Entry::Refused) {
+    ctx.hooks.CommandStarted();
+    ctx.hooks.Failed(Failure(entry.reason));
+    ctx.hooks.CommandEnded(CommandResult::Failed);
+    return CommandResult::Failed;
+  }
+  if (!entry.reason.empty()) ctx.hooks.Notice(entry.reason);
   if (!ctx.proto.AdapterPresent()) {
     ctx.hooks.CommandEnded(CommandResult::NoDevice);
     return CommandResult::NoDevice;
   }
   ctx.hooks.CommandStarted();
+  if (entry.entry == Entry::LowVoltage && !ChipAnswersLowVoltageEntry(ctx)) {
+    ctx.hooks.Failed(Failure(
+        "No chip answers low-voltage entry: the socket is empty, or the chip's LVP bit is off "
+        "and only a Vpp it takes (at most " +
+        VoltsText(ctx.device.record ? ctx.device.record->maxMclrMillivolts : 0) +
+        ") reaches it now."));
+    ctx.proto.Idle();
+    ctx.hooks.CommandEnded(CommandResult::Failed);
+    return CommandResult::Failed;
+  }
   ctx.hooks.Progress(0, LastRow(ctx));
   const CommandResult result = work();
   ctx.proto.Idle();
@@ -200,13 +245,16 @@ CommandResult ReadChip(OpContext& ctx) {
 }
 
 CommandResult ProgramAll(OpContext& ctx) {
-  return ProgramCommand(ctx, {kProgramMemory, kProgramData, kProgramId, kProgramFuses}, false);
+  return ProgramCommand(ctx, {kProgramMemory, kProgramData, kProgramId, kProgramFuses}, false,
+                        true);
 }
 
-CommandResult ProgramDataOnly(OpContext& ctx) { return ProgramCommand(ctx, {kProgramData}, true); }
+CommandResult ProgramDataOnly(OpContext& ctx) {
+  return ProgramCommand(ctx, {kProgramData}, true, false);
+}
 
 CommandResult ProgramFusesOnly(OpContext& ctx) {
-  return ProgramCommand(ctx, {kProgramId, kProgramFuses}, true);
+  return ProgramCommand(ctx, {kProgramId, kProgramFuses}, true, true);
 }
 
 CommandResult VerifyChip(OpContext& ctx) {

@@ -46,6 +46,10 @@ struct OpState {
   bool ignoreWrongDevice = false;
   // The device ID word the last Detect read (DetectDevice).
   std::uint16_t deviceIdRead = 0;
+  // Program All and Program only Fuses write a configuration that clears
+  // the LVP bit of a part entered at low voltage (the user insists: the
+  // adapter cannot reach the chip again).
+  bool allowLowVoltageOff = false;
   // Program All writes the file's OSCCAL word of a 12-bit flash part over
   // the chip's own (ops/flash12.h); otherwise the chip's is kept.
   bool overwriteOsccal = false;

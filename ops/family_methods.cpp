@@ -72,6 +72,10 @@ constexpr FamilyMethods k12F683 = Like(kLatched, Family::Pic12F683, [](FamilyMet
   m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
   m.idRowErase = true;
 });
+// The enhanced mid-range: everything by the internally timed 08h, which
+// only programs, so the ID words take a row erase first.
+constexpr FamilyMethods kEnhanced =
+    Like(kLatched, Family::Pic16F1827, [](FamilyMethods& m) { m.idRowErase = true; });
 
 constexpr std::array<FamilyMethods, 22> kMethods{{
     k16F84,
@@ -179,6 +183,9 @@ constexpr std::array<FamilyMethods, 22> kMethods{{
            m.rowCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
            m.wordCycle = {WriteStart::ProgrammingOnly, WriteEnd::Flash12F6xx};
          }),
+    kEnhanced,
+    Like(kEnhanced, Family::Pic16F1847, kNoDifferences),
+    Like(kEnhanced, Family::Pic16F193x, kNoDifferences),
 }};
 
 }  // namespace

@@ -8,23 +8,23 @@
 namespace lpt {
 namespace {
 
-constexpr int kConfigWord14 = 0x2007;
+// Offsets in configuration memory (2000h, or 8000h), where
+// LoadConfiguration leaves the counter.
+constexpr int kConfigWordOffset = 7;
 constexpr int kConfigWord12 = 0x0FFF;
-constexpr int kFirstIdWord14 = 0x2000;
-constexpr int kDeviceIdWord14 = 0x2006;
-// From 2000h, where LoadConfiguration leaves the counter.
-constexpr int kIdToConfigClocks = kConfigWord14 - kFirstIdWord14;
+constexpr int kDeviceIdOffset = 6;
+constexpr int kIdToConfigClocks = kConfigWordOffset;
 
 }  // namespace
 
 int IdWordAddress(const ActiveDevice& device, int index) {
   if (IsWord12Family(device.family)) return 8 * device.programRows + index;
-  return kFirstIdWord14 + index;
+  return ConfigSpaceAddress(device.family) + index;
 }
 
 int ConfigWordAddress(Family family, int index) {
-  if (index > 0) return kSecondConfigWordAddress;
-  return IsWord12Family(family) ? kConfigWord12 : kConfigWord14;
+  if (IsWord12Family(family)) return kConfigWord12;
+  return ConfigSpaceAddress(family) + kConfigWordOffset + index;
 }
 
 int ConfigWordCount(const ActiveDevice& device) { return device.secondConfigMask != 0 ? 2 : 1; }
@@ -55,7 +55,7 @@ void GoToConfigWord(Protocol& proto) {
 std::uint16_t ReadDeviceIdWord(Protocol& proto, bool vppFirst) {
   proto.ResetPicWithEntry(vppFirst);
   proto.LoadConfiguration(kErasedWord);
-  Clocks(proto, kDeviceIdWord14 - kFirstIdWord14);
+  Clocks(proto, kDeviceIdOffset);
   return proto.ReadDataFromProgramMemory();
 }
 

@@ -13,6 +13,20 @@ struct FamilyWaits {
   WriteWaits waits;
 };
 
+constexpr WriteWaits kEnhancedDatasheet{.programWordUs = 2500,
+                                        .dataByteUs = 5000,
+                                        .idWordUs = 5000,
+                                        .configWordUs = 5000,
+                                        .eraseUs = 5000,
+                                        .dischargeUs = 300};
+// Twice those, and OpenProg's 10 ms after a bulk erase.
+constexpr WriteWaits kEnhancedStandard{.programWordUs = 5000,
+                                       .dataByteUs = 10000,
+                                       .idWordUs = 10000,
+                                       .configWordUs = 10000,
+                                       .eraseUs = 10000,
+                                       .dischargeUs = 1000};
+
 // Every figure is what the maker states the cycle needs: the maximum of an
 // internally timed cycle, the minimum programming time of an externally
 // timed one, as Pickle's command tables transcribe the programming
@@ -174,6 +188,14 @@ constexpr std::array<FamilyWaits, 16> kDatasheet{{
       .configWordUs = 3000,
       .eraseUs = 6000,
       .dischargeUs = 100}},
+    // Enhanced mid-range: DS41390D p13, DS41439A p11, DS41397B p19 (Pickle):
+    // 08h TPINT 2.5 ms for a row, 5 ms in configuration memory (ID and
+    // configuration words); bulk erase TERAB 5 ms, row erase TERAR 2.5 ms; TDIS 300 us
+    // (100 us on DS41439). A data byte 5 ms, as OpenProg waits (Pickle
+    // gives no figure).
+    {Family::Pic16F1827, kEnhancedDatasheet},
+    {Family::Pic16F1847, kEnhancedDatasheet},
+    {Family::Pic16F193x, kEnhancedDatasheet},
 }};
 
 // The standard profile of the flash families with write latches: at least
@@ -234,6 +256,9 @@ constexpr std::array<FamilyWaits, 8> kStandard{{
       .configWordUs = 6000,
       .eraseUs = 20000,
       .dischargeUs = 1000}},
+    {Family::Pic16F1827, kEnhancedStandard},
+    {Family::Pic16F1847, kEnhancedStandard},
+    {Family::Pic16F193x, kEnhancedStandard},
 }};
 
 const WriteWaits* FindWaits(std::span<const FamilyWaits> table, Family family) {

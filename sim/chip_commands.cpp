@@ -10,7 +10,7 @@ namespace lpt::sim {
 void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
   const Armed previous = armed_;
   armed_ = Armed::None;
-  const bool inConfigArea = !family_.word12 && counter_ >= 0x2000;
+  const bool inConfigArea = !family_.word12 && counter_ >= family_.configBase;
   switch (command) {
     case serial::IncrementAddress:
       Increment();
@@ -47,7 +47,7 @@ void SimChip::Execute(std::uint8_t command, std::uint64_t nowUs) {
     case serial::BeginEraseProgrammingCycle:
       if (previous == Armed::Setup2) {
         // The setup sequence erases according to where it is aimed.
-        if (!family_.word12 && counter_ == 0x2007)
+        if (!family_.word12 && counter_ == ConfigWordAddress(state_, family_))
           StartErase(Pending::EraseEverything, true, nowUs);
         else if (dataLoadedLast_)
           StartErase(Pending::EraseData, false, nowUs);
@@ -94,7 +94,7 @@ void SimChip::StartBulkErase12(std::uint64_t nowUs) {
 void SimChip::FinishLoad(std::uint16_t word) {
   switch (frameCommand_) {
     case serial::LoadConfiguration:
-      counter_ = 0x2000;
+      counter_ = family_.configBase;
       programLatch_ = word & 0x3FFF;
       dataLoadedLast_ = false;
       break;
@@ -142,13 +142,14 @@ void SimChip::Increment() {
   }
   // 14-bit: the counter wraps within its area; only re-entry into
   // programming mode leaves the configuration area.
-  const std::uint16_t area = counter_ & 0x2000;
-  counter_ = static_cast<std::uint16_t>(area | ((counter_ + 1) & 0x1FFF));
+  const std::uint16_t area = counter_ & family_.configBase;
+  const auto within = static_cast<std::uint16_t>(family_.configBase - 1);
+  counter_ = static_cast<std::uint16_t>(area | ((counter_ + 1) & within));
 }
 
 bool SimChip::CurrentLocation(Location* at) const {
   const std::size_t size = state_.program.size();
-  if (!family_.word12 && counter_ < 0x2000) {
+  if (!family_.word12 && counter_ < family_.configBase) {
     *at = {Space::Program, static_cast<std::uint16_t>(counter_ % size)};  // memory aliases
     return true;
   }
@@ -183,6 +184,8 @@ void SimChip::StartWrite(bool programOnly, std::uint64_t nowUs) {
     pendingValue_ = programLatch_;
     pendingErase_ = !programOnly && family_.erase.beginEraseErases;
     need = programOnly ? family_.times.programOnlyUs : family_.times.eraseProgramUs;
+    if (!programOnly && at.space == Space::Config && family_.times.configWriteUs != 0)
+      need = family_.times.configWriteUs;
     if (!pendingErase_ && rowLatches_.size() > 1 && at.space == Space::Program) {
       // The aligned row around the counter, from every latch loaded (08h
       // where it does not erase: the 16F7x and the 12-bit flash parts).
@@ -234,7 +237,7 @@ void SimChip::StartRowErase(std::uint64_t nowUs) {
     if (ProgramProtected()) return;
     const auto words = static_cast<std::uint16_t>(family_.erase.rowEraseWords);
     at.address = static_cast<std::uint16_t>(at.address - at.address % words);
-  } else if (at.address >= 0x2004) {
+  } else if (at.address >= family_.configBase + 4) {
     return;  // in configuration memory only the ID words are erased by rows
   }
   pending_ = Pending::EraseRow;
@@ -347,7 +350,7 @@ void SimChip::ApplyEraseProgram(bool configToo, bool idsToo) {
   // After the configuration word: a second one, and calibration words,
   // which only some families' erase reaches.
   for (std::size_t slot = 8; slot < state_.config.size(); ++slot) {
-    const auto address = static_cast<std::uint16_t>(0x2000 + slot);
+    const auto address = static_cast<std::uint16_t>(family_.configBase + slot);
     const auto& calibration = family_.calibrationWords;
     const bool isCalibration =
         std::find(calibration.begin(), calibration.end(), address) != calibration.end();

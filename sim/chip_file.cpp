@@ -71,6 +71,7 @@ void WriteChip(std::ostream& out, const ChipState& chip) {
   WriteRows(out, "data", data, 0xFF, 2);
   if (chip.socketEmpty) out << "fault no-chip\n";
   if (chip.adapterMissing) out << "fault no-adapter\n";
+  if (chip.destroyed) out << "fault destroyed\n";
   for (const StuckBit& s : chip.stuckBits)
     out << "fault stuck " << LocationText(s.at) << ' ' << s.bit << ' ' << (s.level ? 1 : 0) << "\n";
   for (const Location& at : chip.neverPrograms)

@@ -235,10 +235,12 @@ class Parser {
 
   bool Fault(const std::vector<std::string>& t) {
     const std::string kind = t.size() > 1 ? t[1] : "";
-    if (kind == "no-chip" || kind == "no-adapter") {
+    if (kind == "no-chip" || kind == "no-adapter" || kind == "destroyed") {
       if (t.size() > 2) return Bad("unexpected \"" + t[2] + "\" after \"fault " + kind + "\"");
       if (!FirstFor("fault " + kind)) return false;
-      (kind == "no-chip" ? chip_->socketEmpty : chip_->adapterMissing) = true;
+      (kind == "no-chip"      ? chip_->socketEmpty
+       : kind == "no-adapter" ? chip_->adapterMissing
+                              : chip_->destroyed) = true;
       return true;
     }
     if (kind == "stuck") {

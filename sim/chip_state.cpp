@@ -62,14 +62,15 @@ std::optional<ChipState> MakeBlankChip(const std::string& device) {
 }
 
 std::uint16_t ConfigWordAddress(const ChipState& chip, const FamilyModel& family) {
-  if (!family.word12) return 0x2007;
+  if (!family.word12) return static_cast<std::uint16_t>(family.configBase + 7);
   if (!family.counterWraps) return 0x0FFF;
   return static_cast<std::uint16_t>(2 * chip.program.size() - 1);
 }
 
 int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t address) {
   if (!family.word12) {
-    if (address >= 0x2000 && address < 0x2000 + chip.config.size()) return address - 0x2000;
+    if (address >= family.configBase && address < family.configBase + chip.config.size())
+      return address - family.configBase;
     return -1;
   }
   if (address == ConfigWordAddress(chip, family)) return 7;
@@ -80,7 +81,7 @@ int ConfigSlot(const ChipState& chip, const FamilyModel& family, std::uint16_t a
 }
 
 std::uint16_t ConfigAddress(const ChipState& chip, const FamilyModel& family, int slot) {
-  if (!family.word12) return static_cast<std::uint16_t>(0x2000 + slot);
+  if (!family.word12) return static_cast<std::uint16_t>(family.configBase + slot);
   if (slot == 7) return ConfigWordAddress(chip, family);
   return static_cast<std::uint16_t>(chip.program.size() + static_cast<std::size_t>(slot));
 }

@@ -25,7 +25,8 @@ enum class Space : std::uint8_t {
 
 // A word of the chip. Config addresses are the ones the address counter
 // holds: 2000h-2007h on 14-bit parts (to 2009h on parts with a second
-// configuration word and calibration words); on 12-bit parts the IDs
+// configuration word and calibration words; 8000h-800Ah on the enhanced
+// parts); on 12-bit parts the IDs
 // directly above program memory and the configuration word at FFFh.
 struct Location {
   Space space = Space::Program;
@@ -66,6 +67,9 @@ struct ChipState {
   bool adapterMissing = false;  // nothing answers on the port at all
   std::vector<StuckBit> stuckBits;
   std::vector<Location> neverPrograms;  // programming cycles leave these unchanged
+  // MCLR saw more than the part takes: the chip is destroyed and never
+  // answers again.
+  bool destroyed = false;
 
   // EPROM words: effective pulses a word needs before it takes its value.
   int defaultPulsesNeeded = 1;

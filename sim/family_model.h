@@ -32,6 +32,7 @@ enum class FactoryCalibration : std::uint8_t {
 // the cycle short.
 struct CycleTimes {
   std::uint32_t eraseProgramUs = 0;  // 08h on program memory, IDs, configuration
+  std::uint32_t configWriteUs = 0;   // 08h in configuration memory, where longer (0: as above)
   std::uint32_t programOnlyUs = 0;   // 18h (the least time when externally timed)
   std::uint32_t dataWriteUs = 0;     // 08h on data EEPROM
   std::uint32_t eraseUs = 0;         // bulk, chip and setup-sequence erases
@@ -113,6 +114,16 @@ struct FamilyModel {
   int configWords = 8;
   // Factory calibration words in configuration memory; 0 = none.
   std::array<std::uint16_t, 2> calibrationWords{};
+  // Where configuration memory begins in the counter: 2000h, or 8000h on
+  // the enhanced parts, whose counter runs to 7FFFh in program memory.
+  std::uint16_t configBase = 0x2000;
+  // Programming mode is also entered with the supply on, MCLR low and the
+  // key clocked in, while the LVP bit of the second configuration word is 1.
+  bool lowVoltageKey = false;
+  std::uint16_t lvpBit = 0;
+  // The most MCLR takes; a Vpp above it destroys the chip (0: no limit
+  // modelled).
+  std::uint32_t maxMclrMillivolts = 0;
 };
 
 // The row of a family; nullptr for Family::None.
@@ -124,6 +135,9 @@ const FamilyModel* FindFamilyModel(Family family);
 std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family);
 
 inline std::uint16_t WordMask(const FamilyModel& f) { return f.word12 ? 0x0FFF : 0x3FFF; }
+
+// The low-voltage key, as its 32 bits are clocked in from bit 0: "MCHP".
+inline constexpr std::uint32_t kLowVoltageKey = 0x4D434850;
 
 // The device ID word (2006h) a fresh chip of this catalogue name holds,
 // with its silicon revision; 3FFFh (an unprogrammed word) for a part

@@ -37,6 +37,7 @@ bool SimAdapter::SaveChip() {
 
 void SimAdapter::SetWiring(Adapter wiring) {
   wiring_ = std::move(wiring);
+  chip_.SetVppMillivolts(wiring_.vppMillivolts);
   board_ = BoardFor(wiring_);
   dataMask_ = DataBitsUsed(board_);
 }

@@ -30,8 +30,19 @@ void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool vpp = (lines & kVpp) != 0;
   const bool clock = (lines & kClock) != 0;
   const bool data = (lines & kData) != 0;
+  if (vpp && family_.maxMclrMillivolts != 0 && vppMillivolts_ > family_.maxMclrMillivolts)
+    state_.destroyed = true;
+  if (state_.destroyed) {
+    mode_ = Mode::Off;
+    driving_ = false;
+    clock_ = clock;
+    data_ = data;
+    return;
+  }
   if (vdd != vdd_ || vpp != vpp_) PowerChanged(vdd, vpp, nowUs);
-  if (mode_ == Mode::Programming && clock != clock_) {
+  if (mode_ == Mode::Reset && family_.lowVoltageKey && clock_ && !clock) {
+    KeyBit(data_, nowUs);  // the level held while the clock was high
+  } else if (mode_ == Mode::Programming && clock != clock_) {
     if (clock)
       RisingEdge();
     else
@@ -45,6 +56,8 @@ void SimChip::PowerChanged(bool vdd, bool vpp, std::uint64_t nowUs) {
   const bool wasVdd = vdd_;
   vdd_ = vdd;
   vpp_ = vpp;
+  keyBits_ = 0;  // any change of MCLR or the supply starts the key again
+  key_ = 0;
   if (!vdd) {
     if (mode_ == Mode::Programming) Settle(nowUs);
     mode_ = Mode::Off;
@@ -97,6 +110,19 @@ void SimChip::EnterProgramming(std::uint64_t nowUs) {
   armed_ = Armed::None;
   dischargedAtUs_ = 0;
   frameIgnored_ = false;
+}
+
+void SimChip::KeyBit(bool bit, std::uint64_t nowUs) {
+  constexpr int kKeyBits = 32;
+  if (keyBits_ < kKeyBits) {
+    if (bit) key_ |= 1u << keyBits_;
+    ++keyBits_;
+    return;
+  }
+  if (keyBits_ > kKeyBits) return;  // a wrong key: deaf until the next reset
+  ++keyBits_;
+  const bool lvp = state_.config.size() > 8 && (state_.config[8] & family_.lvpBit) != 0;
+  if (key_ == kLowVoltageKey && lvp) EnterProgramming(nowUs);
 }
 
 void SimChip::RisingEdge() {

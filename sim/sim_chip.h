@@ -22,6 +22,12 @@
 //   command; entry needs its hold times (supply to Vpp, Vpp to the first
 //   command): a Vpp too soon leaves the chip in reset, a command too soon
 //   goes unheard.
+// - A part with low-voltage entry held in reset (supply on, no Vpp) takes
+//   32 key bits on the falling clock edges, least significant first; the
+//   33rd clock puts it into programming mode when the key was "MCHP" and
+//   its LVP bit is 1. Anything else leaves it deaf until the next reset.
+// - A Vpp above the most the part takes on MCLR destroys it: it never
+//   answers again (ChipState::destroyed, kept in the chip file).
 #pragma once
 
 #include <cstdint>
@@ -52,6 +58,10 @@ class SimChip {
   // True while the chip drives the data line; Level() is what it drives.
   bool Driving() const { return driving_; }
   bool Level() const { return level_; }
+
+  // The voltage the adapter's Vpp line gives (13 V, a classic board,
+  // until told).
+  void SetVppMillivolts(std::uint32_t millivolts) { vppMillivolts_ = millivolts; }
 
   // Finishes a pending cycle as if the next command arrived at `nowUs`.
   void Settle(std::uint64_t nowUs);
@@ -108,6 +118,7 @@ class SimChip {
   bool RunsWithoutMclr() const;
   void FallingEdge(bool bit, std::uint64_t nowUs);
   void RisingEdge();
+  void KeyBit(bool bit, std::uint64_t nowUs);
 
   // chip_commands.cpp
   void Execute(std::uint8_t command, std::uint64_t nowUs);
@@ -137,6 +148,10 @@ class SimChip {
 
   // Lines as last written.
   bool vdd_ = false, vpp_ = false, clock_ = false, data_ = false;
+  std::uint32_t vppMillivolts_ = 13000;
+  // Low-voltage entry: key bits taken since the reset, and the key so far.
+  int keyBits_ = 0;
+  std::uint32_t key_ = 0;
   Mode mode_ = Mode::Off;
   std::uint64_t supplyOnUs_ = 0;     // when the supply came
   std::uint64_t listensFromUs_ = 0;  // commands before this go unheard

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "support/child_process.h"
@@ -182,7 +183,7 @@ TEST(AdaptersCli, ListsEveryWiringWithItsSourceAndNotes) {
   const ScratchDir dir("lptpic_adapters_cli_");
   Write(dir.path / "mine.conf",
         "adapter mine clock=7 data-out=6 data-in=~13 vpp=~8 vdd=9 "
-        "clock-delay-us=20\n");
+        "clock-delay-us=20 vpp-volts=14\n");
   const CliRun r = Cli(dir, "--adapters mine.conf adapters");
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
@@ -197,13 +198,55 @@ TEST(AdaptersCli, ListsEveryWiringWithItsSourceAndNotes) {
            "  note: Disconnect the 7407's pin 2 first",
            "\"EL Cheapo classic\" vpp=16 vdd=none clock=~1 data-out=~17 data-in=~13\n",
            "  note: Not tried on real hardware: the published tables mark it \"not tested\".",
-           "adapter \"mine\" vpp=~8 vdd=9 clock=7 data-out=6 data-in=~13 clock-delay-us=20\n"
+           "adapter \"mine\" vpp=~8 vdd=9 clock=7 data-out=6 data-in=~13 clock-delay-us=20 "
+           "vpp-volts=14\n"
            "  source: mine.conf, line 1\n",
        })
     EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
   std::size_t lines = 0;
   for (std::size_t at = 0; (at = r.out.find("adapter \"", at)) != std::string::npos; ++at) ++lines;
   EXPECT_EQ(lines, 17u);
+}
+
+// A board whose Vpp is above what the part takes never drives the chip.
+TEST(AdapterCli, APartTheAdaptersVppWouldOverstressIsRefusedBeforeAnything) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  Write(dir.path / "mine.conf",
+        "adapter hot clock=2 data-out=3 data-in=11 vpp=4 vdd=~5 vpp-volts=14\n");
+  const CliRun r = Cli(dir,
+                       "--port sim:chip.txt --adapters mine.conf --adapter hot --device 16F84 "
+                       "--trace t.txt read");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("The 16F84 takes at most 13.5 V on MCLR; this adapter gives 14 V. It "
+                       "cannot be programmed with this adapter."),
+            std::string::npos)
+      << r.err;
+  std::istringstream trace(ReadFile(dir.path / "t.txt"));
+  for (std::string line; std::getline(trace, line);) {
+    if (line.rfind("W 0378 ", 0) != 0) continue;
+    EXPECT_EQ(std::stoi(line.substr(7), nullptr, 16) & 0x04, 0) << line;  // Vpp never on
+  }
+}
+
+// CONFIG2 1FFFh clears LVP: a 13 V board could never enter the chip again.
+TEST(AdapterCli, AConfigurationThatSwitchesLowVoltageEntryOffNeedsTheOverride) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  Write(dir.path / "off.hex",
+        ":020000000428D2\n:020000040001F9\n:04000E00FF3FFF1F92\n:00000001FF\n");
+  const std::string common = "-q --port sim:chip.txt --device 16F1827 ";
+  const CliRun refused = Cli(dir, common + "program off.hex");
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("The configuration 3FFF 1FFF would switch off low-voltage "
+                             "programming; this adapter could not program the chip again."),
+            std::string::npos)
+      << refused.err;
+  EXPECT_FALSE(fs::exists(dir.path / "chip.txt"));
+  const CliRun forced = Cli(dir, common + "--allow-lvp-off program off.hex");
+  EXPECT_EQ(forced.code, 0) << forced.err;
+  EXPECT_NE(ReadFile(dir.path / "chip.txt").find(" 3FFF 1FFF "), std::string::npos);
+  const CliRun after = Cli(dir, common + "read");
+  EXPECT_EQ(after.code, 1);
+  EXPECT_NE(after.err.find("No chip answers low-voltage entry"), std::string::npos) << after.err;
 }
 
 TEST(AdapterCli, AnAdaptersFileThatIsNoFileIsRefusedAtOnce) {

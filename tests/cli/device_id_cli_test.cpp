@@ -28,6 +28,8 @@ constexpr Case kCases[] = {
     // Detect names the part (a group's member by its own name) or says why not.
     {"device 16F887", "--device pic16f887 detect", 0, "16F887 revision ", ""},
     {"device 16F887", "--device 16F84 detect", 0, "16F887 revision ", ""},
+    {"device 16F1827", "--device 16F1827 detect", 0, "16F1827 revision 4", ""},
+    {"device 12F1840", "--device 16F1933 detect", 0, "12F1840 revision 6", ""},
     {"device 12F629/675", "--device 12F675 detect", 0, "12F629 (12F629/675) revision ", ""},
     {"device 16F88\nfault no-chip", "--device 16F88 detect", 1, "", "no chip answers"},
     {"device 16F84", "--device 16F88 detect", 1, "", "unknown device ID 3FFFh"},

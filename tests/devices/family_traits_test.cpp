@@ -20,9 +20,12 @@ std::set<Family> FamiliesWhere(bool (*predicate)(Family)) {
 // The sets of families the passes, the protocol and the file code branch
 // on, written out once more from the chip makers' facts.
 TEST(FamilyTraits, FamilySetsMatchTheChips) {
-  const std::set<Family> flashWithEeprom{F::Pic16F84,   F::Pic16F62x,  F::Pic16F87x, F::Pic12F6xx,
-                                         F::Pic16F87xA, F::Pic16F62xA, F::Pic16F88,  F::Pic16F88x,
-                                         F::Pic12F683,  F::Pic16F91x};
+  // DS41390, DS41439, DS41397: configuration memory at 8000h, low-voltage entry.
+  const std::set<Family> enhanced{F::Pic16F1827, F::Pic16F1847, F::Pic16F193x};
+  std::set<Family> flashWithEeprom{F::Pic16F84,   F::Pic16F62x,  F::Pic16F87x, F::Pic12F6xx,
+                                   F::Pic16F87xA, F::Pic16F62xA, F::Pic16F88,  F::Pic16F88x,
+                                   F::Pic12F683,  F::Pic16F91x};
+  flashWithEeprom.insert(enhanced.begin(), enhanced.end());
   const std::set<Family> flashWithoutEeprom{F::Pic16F7x, F::Pic16F716, F::Pic16F7x7, F::Pic12F61x};
   const std::set<Family> flash12{F::Pic12F5xx, F::Pic16F5x};
   std::set<Family> erasable = flashWithEeprom;
@@ -38,9 +41,13 @@ TEST(FamilyTraits, FamilySetsMatchTheChips) {
       FamiliesWhere(HasLastWordRule),
       (std::set<Family>{F::Pic12C50x, F::Pic16C505, F::Pic12C67x, F::Pic12F6xx, F::Pic12F5xx}));
   EXPECT_EQ(FamiliesWhere(IsErasable), erasable);
-  EXPECT_EQ(FamiliesWhere(ChecksDeviceIdBeforeWriting),
-            (std::set<Family>{F::Pic16F88, F::Pic16F88x, F::Pic16F7x, F::Pic16F716, F::Pic16F7x7,
-                              F::Pic12F683, F::Pic16F91x, F::Pic12F61x}));
+  std::set<Family> checksId{F::Pic16F88,  F::Pic16F88x, F::Pic16F7x,  F::Pic16F716,
+                            F::Pic16F7x7, F::Pic12F683, F::Pic16F91x, F::Pic12F61x};
+  checksId.insert(enhanced.begin(), enhanced.end());
+  EXPECT_EQ(FamiliesWhere(ChecksDeviceIdBeforeWriting), checksId);
+  EXPECT_EQ(FamiliesWhere(HasLowVoltageEntry), enhanced);
+  EXPECT_EQ(FamiliesWhere([](Family f) { return ConfigSpaceAddress(f) == 0x8000; }), enhanced);
+  EXPECT_EQ(FamiliesWhere([](Family f) { return DataEepromFileAddress(f) == 0xF000; }), enhanced);
   // THLD0 of DS41228, DS41226 and DS41207: 5 us from Vdd to Vpp.
   EXPECT_EQ(FamiliesWhere([](Family f) { return VddToVppUs(f) == 5; }), flash12);
   EXPECT_EQ(FamiliesWhere([](Family f) { return FindFamily(f)->fuseEraseReadBack; }),

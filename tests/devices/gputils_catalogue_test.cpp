@@ -93,8 +93,9 @@ std::array<std::uint16_t, 2> CalibrationWords(const std::string& text) {
 TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
   int checked = 0;
   auto rows = lpt::testing_data::ReadTable("devices/flash_midrange.tsv", 14);
-  for (auto& row : lpt::testing_data::ReadTable("devices/flash_midrange_calibrated.tsv", 14))
-    rows.push_back(row);
+  for (const char* more :
+       {"devices/flash_midrange_calibrated.tsv", "devices/enhanced_midrange.tsv"})
+    for (auto& row : lpt::testing_data::ReadTable(more, 14)) rows.push_back(std::move(row));
   for (const auto& row : rows) {
     const std::string& part = row[0];
     SCOPED_TRACE(part);
@@ -115,9 +116,13 @@ TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
     EXPECT_EQ(record->deviceIdMask, 0x3FFF & ~((1 << std::stoi(row[9])) - 1));
     EXPECT_EQ(record->writeLatches, std::stoi(row[10]));
     EXPECT_EQ(record->calibrationWords, CalibrationWords(row[7]));
+    // The enhanced parts' volts column is the data sheet's MCLR limit the
+    // record keeps; the older parts' is the programming specification's VIHH.
+    if (row[4].rfind("8007", 0) == 0)
+      EXPECT_EQ(record->maxMclrMillivolts, static_cast<std::uint32_t>(std::stod(row[12]) * 1000));
     ++checked;
   }
-  EXPECT_EQ(checked, 17 + 26);
+  EXPECT_EQ(checked, 17 + 26 + 16);
 }
 
 }  // namespace

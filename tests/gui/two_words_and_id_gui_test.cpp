@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The window with parts of two configuration words and a device ID: the
 // second row of switches, Select > Detect, the stop before writing another
-// part with its Continue, and Option > Check device ID kept in path.dat.
+// part (or switching low-voltage entry off) with its Continue, and Option >
+// Check device ID kept in path.dat.
 // The chips are simulated ones named in a chip file.
 #include <QAction>
 #include <QPushButton>
@@ -79,6 +80,41 @@ class TwoWordsAndIdTest : public QObject {
     window->SetUpDevice("16F84");
     QCOMPARE(window->FuseGroup()->height(), groupHeight);
     QCOMPARE(window->Buttons().programAll->y(), buttonTop);
+  }
+
+  // 16F1937: nine switches of the second word take two rows; clearing LVP
+  // asks before a write that would leave the 13 V board out of reach.
+  void lowVoltageOffIsWrittenOnlyAfterContinue() {
+    BoxRecorder boxes;
+    QStringList asked;
+    bool goOn = false;
+    app::SetContinueAnswerer([&](const QString& text) {
+      asked << text;
+      return goOn;
+    });
+    auto window = WindowOnChip("16F84", "16F1937");
+    const int groupHeight = window->FuseGroup()->height();
+    window->SetUpDevice("16F1937");
+    app::FusePanel* group = window->FuseGroup();
+    QCOMPARE(group->height(), groupHeight + 3 * kRowPitch);
+    app::ClickPanel* lvp = group->SecondWordPanel(9);
+    QCOMPARE(lvp->text(), QStringLiteral("  LVP: ON"));
+    QCOMPARE(lvp->y(), group->SecondWordPanel(1)->y() + kRowPitch);
+    Click(lvp);
+    QCOMPARE(window->Buffers().SecondFuseWord, std::uint16_t{0x1FFF});
+
+    const QString warning = QStringLiteral(
+        "The configuration 3FFF 1FFF would switch off low-voltage programming; this adapter "
+        "could not program the chip again.");
+    QCOMPARE(RunToEnd(*window, &ProgramAll), CommandResult::Failed);
+    QCOMPARE(asked, QStringList{warning});
+    goOn = true;
+    QCOMPARE(RunToEnd(*window, &ProgramAll), CommandResult::Failed);
+    CommandEnd again(*window);
+    QCOMPARE(again.Wait(), CommandResult::Ok);     // written after Continue
+    QVERIFY(!window->State().allowLowVoltageOff);  // for that one run only
+    QVERIFY2(boxes.boxes.empty(), qPrintable(boxes.Texts().join('\n')));
+    app::SetContinueAnswerer({});
   }
 
   void detectSelectsThePartInTheSocket() {

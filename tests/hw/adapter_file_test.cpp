@@ -26,7 +26,7 @@ TEST(AdapterFile, ReadsWhatAPersonWrites) {
       "adapter myboard  clock=2 data-out=3 data-in=~10 vpp=~4 vdd=5\r\n"
       "   ADAPTER \"Bench board\"  Clock=1 DATA-OUT=17 data-in=13 vpp=16 vdd=NONE  # no Vdd\n"
       "adapter oe vpp=4 vdd=22 clock=6 data-out=7 data-in=11 data-out-enable=~8 "
-      "clock-delay-us=15\n";
+      "clock-delay-us=15 vpp-volts=8.75\n";
   std::string error;
   const auto file = ParseAdapters(text, "adapters.conf", &error);
   ASSERT_TRUE(file) << error;
@@ -52,6 +52,8 @@ TEST(AdapterFile, ReadsWhatAPersonWrites) {
   EXPECT_EQ(c.vdd, AdapterPin{});  // a ground pin: the supply is not switched
   EXPECT_EQ(c.dataOutEnable, At(8, true));
   EXPECT_EQ(c.clockDelayUs, 15u);
+  EXPECT_EQ(c.vppMillivolts, 8750u);
+  EXPECT_EQ(a.vppMillivolts, 13000u);  // not given: a classic 13 V board
 
   // A name the user gave is found like a built-in one, and its line reads
   // back as it was meant.
@@ -60,6 +62,7 @@ TEST(AdapterFile, ReadsWhatAPersonWrites) {
   ASSERT_TRUE(again) << error;
   EXPECT_TRUE(SameWiring(again->adapters[0], c));
   EXPECT_EQ(again->adapters[0].clockDelayUs, 15u);
+  EXPECT_EQ(again->adapters[0].vppMillivolts, 8750u);
 }
 
 // "~" is the connector, "-" the register bit as published; a line written
@@ -132,6 +135,11 @@ TEST(AdapterFile, BadLinesAreRefusedWithFileLineAndReason) {
        "data-rw and data-out-enable are the same line"},
       {"adapter b clock=2 data-out=3 data-in=10 vpp=4 clock-delay-us=1001 vdd=5",
        "clock-delay-us: \"1001\" is not a wait of 0 to 1000 microseconds"},
+      {"adapter b clock=2 data-out=3 data-in=10 vpp=4 vdd=5 vpp-volts=20.5",
+       "vpp-volts: \"20.5\" is not a voltage of 1 V to 20 V"},
+      {"adapter b clock=2 data-out=3 data-in=10 vpp=4 vdd=5 vpp-volts=9.", "vpp-volts: \"9.\""},
+      {"adapter b clock=2 data-out=3 data-in=10 vpp=4 vdd=5 vpp-volts=8,5", "vpp-volts: \"8,5\""},
+      {"adapter b clock=2 data-out=3 data-in=10 vpp=4 vdd=5 vpp-volts=0.5", "vpp-volts: \"0.5\""},
       {"adapter A clock=2 data-out=3 data-in=10 vpp=4 vdd=5", "the name \"A\" is already taken"},
       {"adapter \"tait classic\" clock=2 data-out=3 data-in=10 vpp=4 vdd=5",
        "the name \"tait classic\" is already taken"},

@@ -2,6 +2,9 @@
 // Power-up and mode entry, and the adapter presence test.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "devices/family.h"
 #include "hw/protocol.h"
 #include "support/protocol_rig.h"
@@ -30,12 +33,12 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
     bool vppFirst;
     std::uint32_t holdUs;
   };
-  const Case cases[] = {{1, false, 2},  {4, false, 2},  {17, false, 2}, {20, false, 2},
-                        {21, false, 2}, {22, true, 6},  {24, false, 2}, {25, true, 6},
-                        {27, false, 2}, {28, true, 6},  {30, false, 2}, {40, true, 6},
-                        {41, false, 5}, {42, false, 5}, {43, false, 2}, {44, true, 6},
-                        {45, false, 2}, {46, false, 2}, {47, false, 2}, {48, true, 6},
-                        {49, true, 6},  {50, true, 6}};
+  const Case cases[] = {
+      {1, false, 2},  {4, false, 2},  {17, false, 2}, {20, false, 2}, {21, false, 2},
+      {22, true, 6},  {24, false, 2}, {25, true, 6},  {27, false, 2}, {28, true, 6},
+      {30, false, 2}, {40, true, 6},  {41, false, 5}, {42, false, 5}, {43, false, 2},
+      {44, true, 6},  {45, false, 2}, {46, false, 2}, {47, false, 2}, {48, true, 6},
+      {49, true, 6},  {50, true, 6},  {51, false, 2}, {52, false, 2}, {53, false, 2}};
   for (const Case& c : cases) {
     for (const char* mode : {"false", "true"}) {  // the timing mode does not matter
       SCOPED_TRACE(c.family);
@@ -48,6 +51,85 @@ TEST(ProtocolPower, ResetPicEntersWithVppFirstOnlyForThoseFamilies) {
   }
   // Every catalogue family is covered above.
   EXPECT_EQ(AllFamilies().size(), std::size(cases));
+}
+
+// The adapter's Vpp against the most the part takes on MCLR, with the
+// messages the user reads.
+TEST(ProtocolPower, EntryFollowsTheAdapterVoltageAndThePartLimit) {
+  struct Case {
+    std::uint32_t partMv;
+    bool lowVoltage;
+    std::uint32_t adapterMv;
+    Entry entry;
+    const char* reason;
+    bool switchesVdd = true;
+  };
+  const Case cases[] = {
+      {13500, false, 13000, Entry::HighVoltage, ""},
+      {9000, true, 9000, Entry::HighVoltage, ""},
+      {9000, true, 13000, Entry::LowVoltage,
+       "The 16F1827 takes at most 9 V on MCLR; this adapter gives 13 V. Low-voltage entry is "
+       "used instead."},
+      {13500, false, 14250, Entry::Refused,
+       "The 16F1827 takes at most 13.5 V on MCLR; this adapter gives 14.25 V. It cannot be "
+       "programmed with this adapter."},
+      {9000, true, 13000, Entry::Refused,
+       "The 16F1827 takes at most 9 V on MCLR; this adapter gives 13 V. Low-voltage entry needs "
+       "the supply switched, which this adapter cannot do. It cannot be programmed with this "
+       "adapter.",
+       false},
+  };
+  for (const Case& c : cases) {
+    const EntryChoice choice =
+        ChooseEntry("16F1827", c.partMv, c.lowVoltage, c.adapterMv, c.switchesVdd);
+    EXPECT_EQ(choice.entry, c.entry) << c.adapterMv;
+    EXPECT_EQ(choice.reason, c.reason);
+  }
+}
+
+// A part without low-voltage entry on an adapter above its limit gets its
+// supply and no Vpp, not even on the commands clocked after.
+TEST(ProtocolPower, VppAboveThePartsLimitIsNeverSwitchedOn) {
+  const DeviceRecord part{.name = "16F84", .family = Family::Pic16F84, .maxMclrMillivolts = 12000};
+  for (const std::uint32_t adapterMv : {12000u, 13000u}) {
+    ProtocolRig rig;
+    rig.device.family = part.family;
+    rig.device.record = &part;
+    rig.proto.SetAdapterVppMillivolts(adapterMv);
+    rig.proto.ResetPic();
+    rig.proto.IncrementAddress();
+    bool vppSeen = false;
+    for (const auto& e : rig.log)
+      vppSeen = vppSeen || (e.kind == testing::PortEvent::Kind::Write && (e.value & 0x04) != 0);
+    EXPECT_EQ(vppSeen, adapterMv == 12000u);
+  }
+}
+
+// Low-voltage entry as the peers that follow DS41390 send it: supply on
+// with MCLR low, "P", "H", "C", "M" each least significant bit first, one
+// more clock; Vpp stays off for everything after it.
+TEST(ProtocolPower, LowVoltageEntryClocksTheKeyWithoutVpp) {
+  const DeviceRecord part{
+      .name = "16F1827", .family = Family::Pic16F1827, .maxMclrMillivolts = 9000};
+  ProtocolRig rig;
+  rig.device.family = part.family;
+  rig.device.record = &part;
+  rig.proto.ResetPic();
+  EventLog expected{W(0x378, 0x08), Ms(10), W(0x378, 0x00), Ms(1)};
+  std::vector<int> bits;
+  for (const char c : std::string("PHCM"))
+    for (int i = 0; i < 8; ++i) bits.push_back((c >> i) & 1);
+  bits.push_back(0);
+  for (const int bit : bits) {
+    expected.push_back(W(0x378, static_cast<std::uint8_t>(0x01 | (bit ? 0x02 : 0))));
+    expected.push_back(W(0x378, static_cast<std::uint8_t>(bit ? 0x02 : 0)));
+  }
+  expected.push_back(W(0x378, 0x00));
+  expected.push_back(Ms(1));
+  EXPECT_EQ(rig.log, expected);
+  rig.proto.IncrementAddress();
+  for (const auto& e : rig.log)
+    EXPECT_FALSE(e.kind == testing::PortEvent::Kind::Write && (e.value & 0x04) != 0);
 }
 
 TEST(ProtocolPower, PresenceTestPassesWhenTheAdapterEchoesTheDataLine) {

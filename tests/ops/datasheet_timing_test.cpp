@@ -29,9 +29,10 @@ using testing_data::LeastWait;
 // their 18h as a program-memory write only, and Program All writes the
 // 16F87/88's data bytes and the 16F716's ID and configuration words with
 // 18h too.
-constexpr const char* kFlashParts[] = {
-    "16F84A", "16F628", "16F877", "12F629/675", "16F877A", "16F628A", "16F887", "16F77", "16F777",
-    "10F200", "16F54",  "16F57",  "12F683",     "16F636",  "16F913",  "12F615", "12F617"};
+constexpr const char* kFlashParts[] = {"16F84A",  "16F628", "16F877",  "12F629/675", "16F877A",
+                                       "16F628A", "16F887", "16F77",   "16F777",     "10F200",
+                                       "16F54",   "16F57",  "12F683",  "16F636",     "16F913",
+                                       "12F615",  "12F617", "16F1827", "12F1840",    "16F1937"};
 
 unsigned BlankWord(const OpsRig& rig) {
   return IsWord12Family(rig.device.family) ? 0x0FFF : 0x3FFF;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Every part of tests/data/devices/flash_midrange.tsv and
-// flash_midrange_calibrated.tsv through the whole round in both timing
-// profiles, on its simulated chip: a gpasm-assembled program with its
+// Every part of tests/data/devices/flash_midrange.tsv,
+// flash_midrange_calibrated.tsv and enhanced_midrange.tsv through the whole
+// round in both timing profiles, on its simulated chip (which a Vpp on an
+// enhanced part would destroy): a gpasm-assembled program with its
 // configuration words and data EEPROM is programmed, verifies, reads back
 // as it was, and the chip is blank after an erase; its calibration words
 // hold the values the chip started with throughout.
@@ -29,6 +31,9 @@ struct Part {
   std::vector<int> configAddresses;
   std::vector<std::uint16_t> configMasks;
   std::vector<int> calibrationAddresses;
+  // Data EEPROM's word address in the file: 2100h, F000h on the enhanced
+  // parts, whose configuration and EEPROM lie above 64 KB.
+  int eepromAddress = 0x2100;
 };
 
 std::string Lower(std::string text) {
@@ -45,14 +50,22 @@ std::vector<int> HexList(const std::string& text) {
 
 std::vector<Part> Parts() {
   std::vector<Part> parts;
-  for (const char* table : {"devices/flash_midrange.tsv", "devices/flash_midrange_calibrated.tsv"})
+  for (const char* table : {"devices/flash_midrange.tsv", "devices/flash_midrange_calibrated.tsv",
+                            "devices/enhanced_midrange.tsv"})
     for (const auto& f : testing_data::ReadTable(table, 14)) {
       std::vector<std::uint16_t> masks;
       for (int m : HexList(f[5])) masks.push_back(static_cast<std::uint16_t>(m));
-      parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), HexList(f[4]), masks,
-                       f[7] == "-" ? std::vector<int>{} : HexList(f[7])});
+      const std::vector<int> config = HexList(f[4]);
+      parts.push_back({f[0], std::stoi(f[2]), std::stoi(f[3]), config, masks,
+                       f[7] == "-" ? std::vector<int>{} : HexList(f[7]),
+                       config.front() >= 0x8000 ? 0xF000 : 0x2100});
     }
   return parts;
+}
+
+// Where a configuration-memory word sits in the simulated chip's list.
+std::size_t ConfigIndex(int address) {
+  return static_cast<std::size_t>(address - (address >= 0x8000 ? 0x8000 : 0x2000));
 }
 
 // A calibration value of the test's own for each calibration word.
@@ -74,7 +87,8 @@ std::string Program(const Part& p) {
                   0x3FFF & ~(mask & -mask));
     text += line;
   }
-  if (p.eepromBytes > 0) text += "\torg 0x2100\n\tde 1, 2, 0xA5\n";
+  std::snprintf(line, sizeof line, "\torg 0x%X\n\tde 1, 2, 0xA5\n", p.eepromAddress);
+  if (p.eepromBytes > 0) text += line;
   return text + "\tend\n";
 }
 
@@ -99,7 +113,7 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
     OpsRig rig(part.name);
     rig.state.timing = profile;
     for (std::size_t i = 0; i < part.calibrationAddresses.size(); ++i)
-      rig.chipState().config.at(part.calibrationAddresses[i] - 0x2000) = Calibration(i);
+      rig.chipState().config.at(ConfigIndex(part.calibrationAddresses[i])) = Calibration(i);
     ASSERT_EQ(LoadHexFile(image, rig.device, rig.buffers).status, HexLoadResult::Status::Ok);
     const EditBuffers programmed = rig.buffers;
     ASSERT_EQ(rig.Run(ProgramAll), CommandResult::Ok) << ::testing::PrintToString(rig.hooks.errors);
@@ -124,7 +138,8 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
     EXPECT_EQ(rig.Run(BlankCheck), CommandResult::Ok);
     EXPECT_TRUE(rig.hooks.errors.empty()) << ::testing::PrintToString(rig.hooks.errors);
     for (std::size_t i = 0; i < part.calibrationAddresses.size(); ++i)
-      EXPECT_EQ(rig.chipState().config.at(part.calibrationAddresses[i] - 0x2000), Calibration(i))
+      EXPECT_EQ(rig.chipState().config.at(ConfigIndex(part.calibrationAddresses[i])),
+                Calibration(i))
           << "calibration word " << std::hex << part.calibrationAddresses[i];
   }
 
@@ -136,9 +151,11 @@ TEST_P(FlashMidrangeRound, ProgramVerifyReadEraseBlankAndTheFileWritten) {
   ASSERT_TRUE(SaveHexFile(written, rig.device, rig.buffers, &error)) << error;
   const std::string erased = " -generate '(' '(' -within '" + written +
                              "' -intel -exclude -within '" + image + "' -intel ')' -intersect '(' ";
-  EXPECT_TRUE(Shell("srec_cat '" + image + "' -intel" + erased +
-                    "0 0x4200 ')' ')' -repeat-data 0xFF 0x3F" + erased +
-                    "0x4200 0x10000 ')' ')' -repeat-data 0xFF 0x00 -o '" + In("e.hex") +
+  const std::string data = std::to_string(2 * part.eepromAddress);
+  const std::string end = part.eepromAddress >= 0xF000 ? "0x20000" : "0x10000";
+  EXPECT_TRUE(Shell("srec_cat '" + image + "' -intel" + erased + "0 " + data +
+                    " ')' ')' -repeat-data 0xFF 0x3F" + erased + data + " " + end +
+                    " ')' ')' -repeat-data 0xFF 0x00 -o '" + In("e.hex") +
                     "' -intel && srec_cmp '" + In("e.hex") + "' -intel '" + written +
                     "' -intel > /dev/null 2>&1"));
   EXPECT_TRUE(Shell("gpdasm -p" + processor + " '" + image + "' > '" + In("a.txt") +

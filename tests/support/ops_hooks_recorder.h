@@ -41,6 +41,7 @@ class OpsHooksRecorder : public Hooks {
     switch (failure.kind) {
       case FailureKind::Error:
       case FailureKind::WrongDevice:
+      case FailureKind::LowVoltageOff:
         errors.push_back(failure.message);
         break;
       case FailureKind::Plain:
