@@ -21,7 +21,6 @@ using F = Family;
 // too: the peers that transcribe those documents enter either way, and Vpp
 // first is the order that still works when the configuration selects the
 // internal oscillator with MCLR as an input.
-// (DS41287) Vpp first, for a configuration that makes MCLR an input.
 // The enhanced mid-range (DS41390, DS41439, DS41397) keeps configuration
 // memory at 8000h and data EEPROM at F000h in HEX files, and enters with a
 // key at the supply voltage.
@@ -37,7 +36,7 @@ constexpr FamilyTraits Enhanced(Family family) {
   return traits;
 }
 
-constexpr std::array<FamilyTraits, 22> kFamilies{{
+constexpr std::array<FamilyTraits, 25> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},

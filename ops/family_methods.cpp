@@ -77,7 +77,7 @@ constexpr FamilyMethods k12F683 = Like(kLatched, Family::Pic12F683, [](FamilyMet
 constexpr FamilyMethods kEnhanced =
     Like(kLatched, Family::Pic16F1827, [](FamilyMethods& m) { m.idRowErase = true; });
 
-constexpr std::array<FamilyMethods, 22> kMethods{{
+constexpr std::array<FamilyMethods, 25> kMethods{{
     k16F84,
     kEprom14,
     // 16C554, 16C556, 16C558: bits 6 and 7 of the configuration word are unimplemented

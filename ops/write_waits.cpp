@@ -34,7 +34,7 @@ constexpr WriteWaits kEnhancedStandard{.programWordUs = 5000,
 // hand to settle a figure the peers disagree on, the longest wait a credible
 // peer uses is taken instead, and named. A family row holds the longest
 // figure of any of its parts.
-constexpr std::array<FamilyWaits, 16> kDatasheet{{
+constexpr std::array<FamilyWaits, 19> kDatasheet{{
     // 16F83/84/84A, 16C84: DS30262E p4 and DS30189D p4: erase/program
     // cycle (08h) 8 ms on the 16F84A, 10 ms on the others. The 16F83/84
     // data EEPROM needs 20 ms to write and to erase (DS30072B p2, the
@@ -202,7 +202,7 @@ constexpr std::array<FamilyWaits, 16> kDatasheet{{
 // twice the datasheet figure, rounded up to whole milliseconds, and never
 // less than the longest wait a peer uses for the step (OpenProg, usbpicprog,
 // Pickle; tests/data/devices/wait_times.tsv).
-constexpr std::array<FamilyWaits, 8> kStandard{{
+constexpr std::array<FamilyWaits, 11> kStandard{{
     {Family::Pic16F88,
      {.programWordUs = 2000,
       .dataByteUs = 2000,

@@ -107,52 +107,59 @@ constexpr FamilyModel k16F7xPart{
 // source settles whether the silicon keeps it, so the model does not, and
 // a programmer must put it back. CP bit 6, CPD bit 7; FOSC2:0 = 10x is the
 // internal oscillator, MCLRE bit 5.
-constexpr FamilyModel k12F683Part {
-  .family = Family::Pic12F683,
-  // The enhanced mid-range (DS41390; DS41439 and DS41397 differ as noted):
-  // configuration memory at 8000h (IDs, device ID 8006h, configuration
-  // words 8007h and 8008h, calibration words 8009h and 800Ah); 08h
-  // internally timed, programs only (TPINT 2.5 ms, 5 ms in configuration
-  // memory and on data EEPROM); 18h externally timed (TPEXT 2.1 ms) ended by
-  // 0Ah (TDIS 300 us, 100 us on DS41439); bulk erase 5 ms, row erase 2.5 ms
-  // (rows of 32 words); 8 write latches (32 on DS41439). A bulk erase at
-  // 8000h takes configuration and ID words and keeps the calibration words.
-  // Low-voltage entry with the key while LVP (CONFIG2 bit 13) is 1; MCLR
-  // takes at most 9 V. CP is CONFIG1 bit 7, CPD bit 8.
-      constexpr FamilyModel kEnhancedPart{
-          .family = F::Pic16F1827,
-          .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx) |
-                      CommandBit(serial::RowEraseProgramMemory),
-          .endProgramming = serial::EndProgramming12F6xx,
-          .programOnlyExternal = true,
-          .writeLatches = 4,
-          .erase = {.protectedNeedsConfigArea = true,
-                    .clearsCalibration = true,
-                    .rowEraseWords = 16},
-          .times = {.eraseProgramUs = 3000,
-                    .programOnlyUs = 3000,
-                    .dataWriteUs = 6000,
-                    .eraseUs = 6000,
-                    .rowEraseUs = 6000,
-                    .dischargeUs = 100},
-          .protection = {.cpMask = 0x0040, .cpdMask = 0x0080},
-          .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
-          .configWords = 9,
-          .calibrationWords = {0x2008}};
-  .writeLatches = 8, .erase = {.protectedNeedsConfigArea = true, .rowEraseWords = 32},
-  .times = {.eraseProgramUs = 2500,
-            .configWriteUs = 5000,
-            .programOnlyUs = 2100,
-            .dataWriteUs = 5000,
-            .eraseUs = 5000,
-            .rowEraseUs = 2500,
-            .dischargeUs = 300},
-  .protection = {.cpMask = 0x0080, .cpdMask = 0x0100}, .configWords = 11,
-  .calibrationWords = {0x8009, 0x800A}, .configBase = 0x8000, .lowVoltageKey = true,
-  .lvpBit = 0x2000, .maxMclrMillivolts = 9000
-};
+constexpr FamilyModel k12F683Part{
+    .family = Family::Pic12F683,
+    .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx) |
+                CommandBit(serial::RowEraseProgramMemory),
+    .endProgramming = serial::EndProgramming12F6xx,
+    .programOnlyExternal = true,
+    .writeLatches = 4,
+    .erase = {.protectedNeedsConfigArea = true, .clearsCalibration = true, .rowEraseWords = 16},
+    .times = {.eraseProgramUs = 3000,
+              .programOnlyUs = 3000,
+              .dataWriteUs = 6000,
+              .eraseUs = 6000,
+              .rowEraseUs = 6000,
+              .dischargeUs = 100},
+    .protection = {.cpMask = 0x0040, .cpdMask = 0x0080},
+    .entry = {.intOscMask = 0x0006, .intOscValue = 0x0004, .mclreBit = 0x0020},
+    .configWords = 9,
+    .calibrationWords = {0x2008}};
 
-constexpr std::array<FamilyModel, 22> kModels{{
+// The enhanced mid-range (DS41390; DS41439 and DS41397 differ as noted):
+// configuration memory at 8000h (IDs, device ID 8006h, configuration
+// words 8007h and 8008h, calibration words 8009h and 800Ah); 08h
+// internally timed, programs only (TPINT 2.5 ms, 5 ms in configuration
+// memory and on data EEPROM); 18h externally timed (TPEXT 2.1 ms) ended by
+// 0Ah (TDIS 300 us, 100 us on DS41439); bulk erase 5 ms, row erase 2.5 ms
+// (rows of 32 words); 8 write latches (32 on DS41439). A bulk erase at
+// 8000h takes configuration and ID words and keeps the calibration words.
+// Low-voltage entry with the key while LVP (CONFIG2 bit 13) is 1; MCLR
+// takes at most 9 V. CP is CONFIG1 bit 7, CPD bit 8.
+constexpr FamilyModel kEnhancedPart{
+    .family = F::Pic16F1827,
+    .commands = kFlashBasic | kBulk | CommandBit(serial::EndProgramming12F6xx) |
+                CommandBit(serial::RowEraseProgramMemory),
+    .endProgramming = serial::EndProgramming12F6xx,
+    .programOnlyExternal = true,
+    .writeLatches = 8,
+    .erase = {.protectedNeedsConfigArea = true, .rowEraseWords = 32},
+    .times = {.eraseProgramUs = 2500,
+              .configWriteUs = 5000,
+              .programOnlyUs = 2100,
+              .dataWriteUs = 5000,
+              .eraseUs = 5000,
+              .rowEraseUs = 2500,
+              .dischargeUs = 300},
+    .protection = {.cpMask = 0x0080, .cpdMask = 0x0100},
+    .configWords = 11,
+    .calibrationWords = {0x8009, 0x800A},
+    .configBase = 0x8000,
+    .lowVoltageKey = true,
+    .lvpBit = 0x2000,
+    .maxMclrMillivolts = 9000};
+
+constexpr std::array<FamilyModel, 25> kModels{{
     // 16C84, 16F83, 16F84, 16F84A: DS30262E p4, DS30189D p4; the 16F83/84
     // data EEPROM writes and erases take 20 ms (DS30072B p2)
     {.family = F::Pic16F84,
