@@ -48,7 +48,7 @@ class CliHooks : public Hooks {
   void CommandStarted() override;
   void CommandEnded(CommandResult result) override;
   void Progress(int position, int maximum) override;
-  void Failed(const Failure& failure) override { Message(failure.message, failure.location); }
+  void Failed(const Failure& failure) override;
   void AdapterNotFound(const std::string& reason) override {
     Message(AdapterNotFoundMessage(reason));
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/buffer_dump.h"
+#include "cli/checksum_report.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
@@ -49,12 +50,13 @@ int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareI
 
 // Program All, then the line that says what went to the chip and how long
 // it took; a command that never reached the chip prints none.
-int RunProgramAll(CliSession& session) {
+int RunProgramAll(CliSession& session, const GlobalOptions& options) {
   session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   const CommandResult result = ProgramAll(ctx);
   const int code = ExitCodeFor(result);
   if (result == CommandResult::NoDevice) return code;
+  ReportChecksum(options, session.device(), session.buffers());
   if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
     return kExitUsage;
   return code;
@@ -106,9 +108,10 @@ void AddRead(CLI::App& app, Action& action) {
   read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
   read->callback([&action, out] {
     action = [out](const GlobalOptions& options) {
-      return WithSession(options, {*out}, [out](CliSession& session) {
+      return WithSession(options, {*out}, [out, &options](CliSession& session) {
         const int code = Run(session, ReadChip);
         if (code != kExitOk) return code;
+        ReportChecksum(options, session.device(), session.buffers());
         if (out->empty()) {
           std::ostringstream text;
           DumpBuffers(text, session.device(), session.buffers());
@@ -135,18 +138,22 @@ void AddProgram(CLI::App& app, Action& action) {
                     "12-bit flash parts: write the file's OSCCAL word over the chip's own");
   program->callback([&action, file, only, overwriteOsccal] {
     action = [file, only, overwriteOsccal](const GlobalOptions& options) {
-      return WithSession(options, {*file}, [file, only, overwriteOsccal](CliSession& session) {
-        session.state().overwriteOsccal = *overwriteOsccal;
-        const Capabilities can = CapabilitiesOf(session);
-        if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
-          return kExitUsage;
-        if (*only == "fuses" && !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
-          return kExitUsage;
-        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
-        if (*only == "data") return Run(session, ProgramDataOnly);
-        if (*only == "fuses") return Run(session, ProgramFusesOnly);
-        return RunProgramAll(session);
-      });
+      return WithSession(options, {*file},
+                         [&options, file, only, overwriteOsccal](CliSession& session) {
+                           session.state().overwriteOsccal = *overwriteOsccal;
+                           const Capabilities can = CapabilitiesOf(session);
+                           if (*only == "data" &&
+                               !Offered(session, can.programDataOnly, "Program only Data memory"))
+                             return kExitUsage;
+                           if (*only == "fuses" &&
+                               !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
+                             return kExitUsage;
+                           if (const int loaded = LoadFile(session, *file); loaded != kExitOk)
+                             return loaded;
+                           if (*only == "data") return Run(session, ProgramDataOnly);
+                           if (*only == "fuses") return Run(session, ProgramFusesOnly);
+                           return RunProgramAll(session, options);
+                         });
     };
   });
 }

@@ -10,6 +10,7 @@
 #include <streambuf>
 
 #include "cli/cli_app.h"
+#include "cli/json_report.h"
 #include "cli/stop_signal.h"
 #include "fileio/bounded_read.h"
 
@@ -133,6 +134,7 @@ bool ReadStandardInput(std::string* content, std::string* reason, bool* stopped)
 }
 
 bool WriteStandardOutput(const std::string& text) {
+  if (json_report::TakeOutput(text)) return true;
   std::ostringstream escaped;
   EscapingBuffer filter(escaped.rdbuf());
   filter.sputn(text.data(), static_cast<std::streamsize>(text.size()));
