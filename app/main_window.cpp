@@ -22,6 +22,7 @@
 #include "app/command_events.h"
 #include "app/command_feedback.h"
 #include "app/command_table.h"
+#include "app/desk_loop.h"
 #include "app/dialog_id.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel.h"
@@ -111,6 +112,11 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   statusLine_->setObjectName(QStringLiteral("statusLine"));
   statusBar()->addWidget(statusLine_, 1);
   statusBar()->setSizeGripEnabled(false);
+  desk_ = new DeskLoop(*this);
+  const auto showChecksum = [this] { desk_->ShowChecksum(device_, buffers_); };
+  connect(program_.model, &QAbstractItemModel::dataChanged, this, showChecksum);
+  connect(data_.model, &QAbstractItemModel::dataChanged, this, showChecksum);
+  connect(fusePanel_, &FusePanel::fuseWordChanged, this, showChecksum);
   connect(events_, &CommandEvents::notice, this, [this](const QString& text) { notice_ = text; });
   feedback_ = new CommandFeedback(this, progressPanel_, *events_);
   connect(events_, &CommandEvents::commandStarted, this, [this] {
@@ -260,12 +266,14 @@ void MainWindow::RefreshBufferViews() {
   program_.model->Refresh();
   data_.model->Refresh();
   idPanel_->setText(IdPanelText(buffers_.IdDigits()));
+  if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
 }
 
 void MainWindow::ShowOnFuseSwitches() {
   fuses_.ShowFuses(buffers_.FuseWord);
   secondFuses_.ShowFuses(buffers_.SecondFuseWord);
   fusePanel_->Refresh();
+  if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
 }
 
 void MainWindow::PlaceBelowFuses() {

@@ -36,6 +36,7 @@ namespace lpt::app {
 
 class ClickPanel;
 class CommandEvents;
+class DeskLoop;
 class CommandFeedback;
 class FusePanel;
 class MemoryGridModel;
@@ -178,6 +179,8 @@ class MainWindow : public QMainWindow {
   ProgressPanel* Progress() const { return progressPanel_; }
   // How the last device command ended, until the next one starts.
   QLabel* StatusLine() const { return statusLine_; }
+  // Dropped files, reloading before Program All, the checksum.
+  DeskLoop& Desk() const { return *desk_; }
 
  signals:
   // After a device command has ended and its boxes were shown.
@@ -304,6 +307,7 @@ class MainWindow : public QMainWindow {
   ClickPanel* infoPanel_ = nullptr;
   ProgressPanel* progressPanel_ = nullptr;
   QLabel* statusLine_ = nullptr;
+  DeskLoop* desk_ = nullptr;
 };
 
 }  // namespace lpt::app

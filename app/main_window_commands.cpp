@@ -15,6 +15,7 @@
 #include "app/command_feedback.h"
 #include "app/command_status.h"
 #include "app/command_table.h"
+#include "app/desk_loop.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
 #include "app/fuse_panel.h"
@@ -57,6 +58,10 @@ bool MainWindow::StartDeviceCommand(DeviceCommand command) {
 
 bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (runner_.Running()) return false;
+  // The file the user just rebuilt, not the one loaded before it.
+  DeskLoop::Reload reload = DeskLoop::Reload::Unchanged;
+  if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
+  if (reload == DeskLoop::Reload::Failed) return false;
   WarnIfTheBoardCannotPowerTheChip();
   // The warning's box lets a signal close the window meanwhile.
   if (exitDone_) return false;
@@ -67,6 +72,7 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   statusLine_->clear();
   summary_.reset();
   notice_.clear();
+  if (reload == DeskLoop::Reload::Reloaded) notice_ = desk_->ReloadedNotice();
   SetEditingEnabled(false);
   const DeviceCommand run = command.deviceCommand;
   return runner_.Start([this, run] {
