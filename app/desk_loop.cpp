@@ -44,8 +44,9 @@ void DeskLoop::FileLoaded(const QString& path) {
 }
 
 void DeskLoop::ShowChecksum(const ActiveDevice& device, const EditBuffers& buffers) {
-  checksum_->setText(
-      tr("Checksum %1").arg(BuffersChecksum(device, buffers), 4, 16, QLatin1Char('0')).toUpper());
+  const QString digits =
+      QStringLiteral("%1").arg(BuffersChecksum(device, buffers), 4, 16, QLatin1Char('0'));
+  checksum_->setText(tr("Checksum %1").arg(digits.toUpper()));
 }
 
 DeskLoop::Reload DeskLoop::ReloadIfChanged() {
@@ -73,14 +74,17 @@ bool DeskLoop::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::Drop) {
     auto* drop = static_cast<QDropEvent*>(event);
-    const QString path =
-        drop->mimeData()->hasUrls() ? DroppedHexFile(drop->mimeData()->urls()) : QString();
-    if (path.isEmpty() || window_.Busy()) return true;
-    drop->acceptProposedAction();
-    window_.LoadHexPath(path);
+    if (OpenDropped(*drop->mimeData())) drop->acceptProposedAction();
     return true;
   }
   return false;
+}
+
+bool DeskLoop::OpenDropped(const QMimeData& data) {
+  const QString path = data.hasUrls() ? DroppedHexFile(data.urls()) : QString();
+  if (path.isEmpty() || window_.Busy()) return false;
+  window_.LoadHexPath(path);
+  return true;
 }
 
 }  // namespace lpt::app

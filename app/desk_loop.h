@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QLabel;
+class QMimeData;
 
 namespace lpt::app {
 
@@ -26,6 +27,9 @@ class DeskLoop : public QObject {
 
   // The window loaded `path`: it is the file watched from now on.
   void FileLoaded(const QString& path);
+  // A drop on the window: opens the first local file it carries; false
+  // when it carries none or a command runs.
+  bool OpenDropped(const QMimeData& data);
   // "Checksum 1A2B" for the buffers as they are now.
   void ShowChecksum(const ActiveDevice& device, const EditBuffers& buffers);
 
