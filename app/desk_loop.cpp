@@ -2,6 +2,8 @@
 #include "app/desk_loop.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <QUrl>
 
 #include "app/main_window.h"
+#include "app/recent_files.h"
 #include "buffers/checksum.h"
 
 namespace lpt::app {
@@ -24,12 +27,18 @@ QString DroppedHexFile(const QList<QUrl>& urls) {
 DeskLoop::DeskLoop(MainWindow& window) : QObject(&window), window_(window) {
   checksum_ = new QLabel(&window);
   checksum_->setObjectName(QStringLiteral("checksumLabel"));
-  reloadBox_ = new QCheckBox(tr("Reload the changed HEX file before Program All"), &window);
+  reloadBox_ = new QCheckBox(
+      QCoreApplication::translate("Production", "Reload the changed HEX file before Program All"),
+      &window);
   reloadBox_->setObjectName(QStringLiteral("reloadBox"));
   reloadBox_->setChecked(true);
   window.statusBar()->addPermanentWidget(reloadBox_);
   window.statusBar()->addPermanentWidget(checksum_);
   window.setAcceptDrops(true);
+  const QString settings = QString::fromStdString(window.Location().PathToRead());
+  recent_ = new RecentFiles(window, settings.isEmpty() ? QString()
+                                                       : QFileInfo(settings).dir().filePath(
+                                                             QStringLiteral("recent.txt")));
   window.installEventFilter(this);
 }
 
@@ -41,12 +50,14 @@ DeskLoop::Stamp DeskLoop::StampOf(const QString& path) {
 void DeskLoop::FileLoaded(const QString& path) {
   path_ = QFileInfo(path).absoluteFilePath();
   stamp_ = StampOf(path_);
+  recent_->Opened(path_);
 }
 
 void DeskLoop::ShowChecksum(const ActiveDevice& device, const EditBuffers& buffers) {
   const QString digits =
       QStringLiteral("%1").arg(BuffersChecksum(device, buffers), 4, 16, QLatin1Char('0'));
-  checksum_->setText(tr("Checksum %1").arg(digits.toUpper()));
+  checksum_->setText(
+      QCoreApplication::translate("Production", "Checksum %1").arg(digits.toUpper()));
 }
 
 DeskLoop::Reload DeskLoop::ReloadIfChanged() {
@@ -60,7 +71,8 @@ DeskLoop::Reload DeskLoop::ReloadIfChanged() {
 }
 
 QString DeskLoop::ReloadedNotice() const {
-  return tr("%1 changed on disk and was loaded again.").arg(QFileInfo(path_).fileName());
+  return QCoreApplication::translate("Production", "%1 changed on disk and was loaded again.")
+      .arg(QFileInfo(path_).fileName());
 }
 
 bool DeskLoop::eventFilter(QObject* watched, QEvent* event) {

@@ -2,7 +2,8 @@
 // The edit-program loop at the desk: a HEX file dropped on the window opens
 // it; the open file is reloaded before Program All when it changed on disk
 // since it was loaded (a check box in the status bar turns this off); the
-// status bar shows the buffers' checksum as the makers' tools compute it.
+// status bar shows the buffers' checksum as the makers' tools compute it;
+// File > Recent files lists the last files opened.
 #pragma once
 
 #include <QDateTime>
@@ -19,6 +20,7 @@ class QMimeData;
 namespace lpt::app {
 
 class MainWindow;
+class RecentFiles;
 
 class DeskLoop : public QObject {
   Q_OBJECT
@@ -44,6 +46,7 @@ class DeskLoop : public QObject {
   QCheckBox* ReloadBox() const { return reloadBox_; }
   QLabel* ChecksumLabel() const { return checksum_; }
   const QString& OpenFile() const { return path_; }
+  RecentFiles& Recent() const { return *recent_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +64,7 @@ class DeskLoop : public QObject {
   Stamp stamp_;
   QCheckBox* reloadBox_ = nullptr;
   QLabel* checksum_ = nullptr;
+  RecentFiles* recent_ = nullptr;
 };
 
 // The HEX file among dropped URLs: the first local file; empty for none.

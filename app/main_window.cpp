@@ -31,6 +31,7 @@
 #include "app/memory_grid.h"
 #include "app/memory_grid_model.h"
 #include "app/message_boxes.h"
+#include "app/production_setup.h"
 #include "app/progress_panel.h"
 #include "app/unreadable_settings.h"
 #include "app/window_placement.h"
@@ -113,6 +114,7 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   statusBar()->addWidget(statusLine_, 1);
   statusBar()->setSizeGripEnabled(false);
   desk_ = new DeskLoop(*this);
+  production_ = new ProductionSetup(*this);
   const auto showChecksum = [this] { desk_->ShowChecksum(device_, buffers_); };
   connect(program_.model, &QAbstractItemModel::dataChanged, this, showChecksum);
   connect(data_.model, &QAbstractItemModel::dataChanged, this, showChecksum);

@@ -37,6 +37,7 @@ namespace lpt::app {
 class ClickPanel;
 class CommandEvents;
 class DeskLoop;
+class ProductionSetup;
 class CommandFeedback;
 class FusePanel;
 class MemoryGridModel;
@@ -181,6 +182,8 @@ class MainWindow : public QMainWindow {
   QLabel* StatusLine() const { return statusLine_; }
   // Dropped files, reloading before Program All, the checksum.
   DeskLoop& Desk() const { return *desk_; }
+  // Serial numbers, the log and batches of Program All.
+  ProductionSetup& Production() const { return *production_; }
 
  signals:
   // After a device command has ended and its boxes were shown.
@@ -308,6 +311,8 @@ class MainWindow : public QMainWindow {
   ProgressPanel* progressPanel_ = nullptr;
   QLabel* statusLine_ = nullptr;
   DeskLoop* desk_ = nullptr;
+  ProductionSetup* production_ = nullptr;
+  bool productionRun_ = false;  // the command under way is a batch
 };
 
 }  // namespace lpt::app

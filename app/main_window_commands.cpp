@@ -21,6 +21,7 @@
 #include "app/fuse_panel.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/production_setup.h"
 #include "app/progress_panel.h"
 #include "hw/port_choice.h"
 #include "ops/device_id.h"
@@ -62,6 +63,15 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   DeskLoop::Reload reload = DeskLoop::Reload::Unchanged;
   if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
   if (reload == DeskLoop::Reload::Failed) return false;
+  productionRun_ = command.deviceCommand == &ProgramAll && production_->Active();
+  if (productionRun_) {
+    std::string error;
+    if (!production_->Prepare(desk_->OpenFile(), &error)) {
+      productionRun_ = false;
+      ShowBox(this, BoxKind::Error, QString::fromStdString(error));
+      return false;
+    }
+  }
   WarnIfTheBoardCannotPowerTheChip();
   // The warning's box lets a signal close the window meanwhile.
   if (exitDone_) return false;
@@ -75,10 +85,11 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (reload == DeskLoop::Reload::Reloaded) notice_ = desk_->ReloadedNotice();
   SetEditingEnabled(false);
   const DeviceCommand run = command.deviceCommand;
-  return runner_.Start([this, run] {
+  const bool batch = productionRun_;
+  return runner_.Start([this, run, batch] {
     OpContext context{*protocol_, *delay_, *events_, device_, buffers_, opState_};
     const std::uint64_t start = delay_->NowUs();
-    const CommandResult result = run(context);
+    const CommandResult result = batch ? production_->Run(context) : run(context);
     tookUs_ = delay_->NowUs() - start;
     // Only a program command names the device it wrote.
     if (!context.summary.device.empty()) summary_ = context.summary;
@@ -87,6 +98,10 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
 }
 
 void MainWindow::OnDeviceCommandFinished(CommandResult result) {
+  if (std::exchange(productionRun_, false)) {
+    const QString batch = production_->Finish();
+    if (!batch.isEmpty()) notice_ = batch;
+  }
   if (running_ != nullptr) {
     statusLine_->setText(CommandStatusText({.command = CommandCaption(*running_),
                                             .result = result,

@@ -59,7 +59,7 @@ std::string UtcTimeNow() {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm utc{};
 #ifdef _WIN32
-  gmtime_s(&utc, &now);
+  utc = *std::gmtime(&now);  // the batch's one thread asks for it
 #else
   gmtime_r(&now, &utc);
 #endif
