@@ -60,6 +60,11 @@ void DeskLoop::ShowChecksum(const ActiveDevice& device, const EditBuffers& buffe
       QCoreApplication::translate("Production", "Checksum %1").arg(digits.toUpper()));
 }
 
+void DeskLoop::SetEnabled(bool enabled) {
+  reloadBox_->setEnabled(enabled);
+  recent_->SetEnabled(enabled);
+}
+
 DeskLoop::Reload DeskLoop::ReloadIfChanged() {
   if (path_.isEmpty() || !reloadBox_->isChecked() || StampOf(path_) == stamp_)
     return Reload::Unchanged;

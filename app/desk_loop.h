@@ -32,6 +32,8 @@ class DeskLoop : public QObject {
   // A drop on the window: opens the first local file it carries; false
   // when it carries none or a command runs.
   bool OpenDropped(const QMimeData& data);
+  // Off while a device command runs: nothing may load into its buffers.
+  void SetEnabled(bool enabled);
   // "Checksum 1A2B" for the buffers as they are now.
   void ShowChecksum(const ActiveDevice& device, const EditBuffers& buffers);
 

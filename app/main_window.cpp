@@ -301,6 +301,8 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   if (enabled) ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
+  if (desk_ != nullptr) desk_->SetEnabled(enabled);
+  if (production_ != nullptr) production_->SetEnabled(enabled);
   if (!enabled) {
     // An open editor is committed first, into the buffers the command takes.
     for (const MemoryView& view : {program_, data_}) view.grid->setCurrentIndex(QModelIndex());

@@ -98,16 +98,17 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
 }
 
 void MainWindow::OnDeviceCommandFinished(CommandResult result) {
-  if (std::exchange(productionRun_, false)) {
-    const QString batch = production_->Finish();
-    if (!batch.isEmpty()) notice_ = batch;
-  }
+  // A batch's summary follows the line of its last chip, however it ended.
+  QString batch;
+  if (std::exchange(productionRun_, false)) batch = production_->Finish();
   if (running_ != nullptr) {
-    statusLine_->setText(CommandStatusText({.command = CommandCaption(*running_),
-                                            .result = result,
-                                            .summary = summary_ ? &*summary_ : nullptr,
-                                            .tookUs = tookUs_,
-                                            .notice = notice_}));
+    QString status = CommandStatusText({.command = CommandCaption(*running_),
+                                        .result = result,
+                                        .summary = summary_ ? &*summary_ : nullptr,
+                                        .tookUs = tookUs_,
+                                        .notice = notice_});
+    if (!batch.isEmpty()) status += QStringLiteral(" — ") + batch;
+    statusLine_->setText(status);
   }
   const WindowCommand* ended = std::exchange(running_, nullptr);
   opState_.ignoreWrongDevice = false;

@@ -81,6 +81,11 @@ void ProductionSetup::ShowNextSerial() {
         Text("Next serial number %1").arg(QString::fromStdString(SerialText(*next_))));
 }
 
+void ProductionSetup::SetEnabled(bool enabled) {
+  serialAction_->setEnabled(enabled);
+  batchBox_->setEnabled(enabled);
+}
+
 bool ProductionSetup::Active() const {
   return place_.has_value() || !choices_.logFile.isEmpty() || batchBox_->isChecked();
 }

@@ -47,6 +47,8 @@ class ProductionSetup : public QObject {
   QCheckBox* BatchBox() const { return batchBox_; }
   QLabel* NextSerialLabel() const { return nextSerial_; }
 
+  // Off while a device command runs: its settings are the command's.
+  void SetEnabled(bool enabled);
   // Program All runs as a batch.
   bool Active() const;
   // On the window's thread before the command: the counter file opened and

@@ -56,6 +56,12 @@ void RecentFiles::Opened(const QString& path) {
   }
 }
 
+void RecentFiles::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  for (QAction* item : menu_->actions()) item->setEnabled(enabled);
+  menu_->setEnabled(enabled && !files_.isEmpty());
+}
+
 void RecentFiles::Rebuild() {
   menu_->clear();
   for (int k = 0; k < files_.size(); ++k) {
@@ -67,7 +73,7 @@ void RecentFiles::Rebuild() {
       if (!window_.Busy()) window_.LoadHexPath(path);
     });
   }
-  menu_->setEnabled(!files_.isEmpty());
+  SetEnabled(enabled_);
 }
 
 }  // namespace lpt::app

@@ -25,6 +25,7 @@ class RecentFiles : public QObject {
   RecentFiles(MainWindow& window, QString listFile);
 
   void Opened(const QString& path);
+  void SetEnabled(bool enabled);
   const QStringList& Files() const { return files_; }
   QMenu* Menu() const { return menu_; }
 
@@ -35,6 +36,7 @@ class RecentFiles : public QObject {
   QString listFile_;
   QStringList files_;
   QMenu* menu_ = nullptr;
+  bool enabled_ = true;
 };
 
 }  // namespace lpt::app
