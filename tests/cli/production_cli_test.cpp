@@ -122,6 +122,22 @@ TEST_F(ProductionCli, AKilledBatchNeverGivesANumberTwice) {
   EXPECT_GE(logged.size(), 3u);
 }
 
+// A part without a device ID: the operator's Enter brings the next chip,
+// the end of the input ends the batch.
+TEST_F(ProductionCli, PartsWithoutADeviceIdWaitForEnter) {
+  const std::string command = "gpasm -a inhx8m -o '" + (dir_ / "f84.hex").string() +
+                              "' '" LPTPIC_TEST_DATA "/hex/ops_16f84.asm' > /dev/null 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::ofstream(dir_ / "enter.txt") << "\n";
+  const CliRun run = Cli(
+      "-q --device 16F84 --port sim:chip.txt program f84.hex --repeat --serial 1 --serial-at id "
+      "< enter.txt");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.out,
+              ::testing::EndsWith("2 chips passed, 0 failed; serial numbers 0x1 to 0x2\n"));
+  EXPECT_THAT(run.err, ::testing::HasSubstr("Put the next chip in and press Enter."));
+}
+
 // One object on standard output, whatever the command and its end.
 TEST_F(ProductionCli, JsonForEveryCommandAndExitCode) {
   std::ofstream(dir_ / "gone.txt") << "device 16F628A\nfault no-adapter\n";
@@ -149,6 +165,7 @@ TEST_F(ProductionCli, JsonForEveryCommandAndExitCode) {
       {sim + "checksum missing.hex", "", 2, "usage"},
       {"--json --device 16F628A --port sim:gone.txt probe", "", 3, "no device"},
       {sim + "program image.hex", "word:40", 130, "stopped"},
+      {sim + "program image.hex --watch", "watch", 130, "stopped"},
   };
   const fs::path logs = dir_ / "logs";
   fs::create_directory(logs);
