@@ -19,7 +19,10 @@ std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::stri
   return chip;
 }
 
-bool IsFolder(const std::string& path) {
+// "sim:chips/": a folder named with its slash, so that a folder named by
+// mistake for a chip file is still refused as one.
+bool IsSocketFolder(const std::string& path) {
+  if (path.empty() || (path.back() != '/' && path.back() != '\\')) return false;
   std::error_code ec;
   return std::filesystem::is_directory(path, ec);
 }
@@ -42,7 +45,7 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
     auto fresh = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
     fresh->SetWiring(adapter);
     port = std::move(fresh);
-  } else if (choice.kind == PortChoice::Kind::SimulatorFile && IsFolder(choice.path)) {
+  } else if (choice.kind == PortChoice::Kind::SimulatorFile && IsSocketFolder(choice.path)) {
     // A socket folder: one process per folder, through a lock file in it.
     fileio::FileLock::Outcome outcome;
     std::string why;

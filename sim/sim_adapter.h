@@ -74,7 +74,7 @@ class SimAdapter : public Port {
   // FailureReason set when the file cannot be written.
   bool SaveChip();
 
-  // `sim:FOLDER` (socket_folder.cpp): a socket an operator empties and fills.
+  // `sim:FOLDER/` (socket_folder.cpp): a socket an operator empties and fills.
   // Once the chip has been without supply for kTakeOutMs it is taken out
   // and saved as FOLDER/chip-NNNN.txt; kPutInMs later a new blank chip of
   // `device` goes in, under the first number no file has yet. `lock` is

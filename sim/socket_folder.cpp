@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The socket of `sim:FOLDER`, where a batch of chips goes through one
+// The socket of `sim:FOLDER/`, where a batch of chips goes through one
 // simulated socket: the operator takes a chip out once it has had no supply
 // for a while, as a person waits for the power light, and puts the next
 // one in. Each chip lives in a file of its own, so a test reads back what

@@ -68,7 +68,7 @@ class ProductionCli : public ::testing::Test {
 };
 
 constexpr const char* kBatch =
-    "-q --device 16F628A --port sim:chips program image.hex --serial 0x1000 --serial-at id "
+    "-q --device 16F628A --port sim:chips/ program image.hex --serial 0x1000 --serial-at id "
     "--serial-file counter.json --log log.jsonl --repeat ";
 
 TEST_F(ProductionCli, TwentyChipsGetTwentyNumbers) {

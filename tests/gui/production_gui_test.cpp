@@ -29,7 +29,7 @@ class ProductionGuiTest : public QObject {
     QVERIFY(dir.mkdir(QStringLiteral("chips")));
     app::AppOptions options = dirs.Options();
     options.delay = &clock;
-    options.portChoice = "sim:" + dir.filePath(QStringLiteral("chips")).toStdString();
+    options.portChoice = "sim:" + dir.filePath(QStringLiteral("chips/")).toStdString();
     options.deviceName = "16F628A";
     auto window = MakeWindow(std::move(options));
 
