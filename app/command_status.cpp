@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "app/message_translation.h"
+
 namespace lpt::app {
 namespace {
 
@@ -34,8 +36,7 @@ QString Written(const ProgramSummary& summary) {
 QString Result(const CommandOutcome& outcome) {
   switch (outcome.result) {
     case CommandResult::Ok:
-      if (!outcome.notice.isEmpty())
-        return QCoreApplication::translate("Messages", outcome.notice.toUtf8().constData());
+      if (!outcome.notice.isEmpty()) return TranslateMessage(outcome.notice);
       if (outcome.summary) return Tr("%1 — verified").arg(Written(*outcome.summary));
       return Tr("Ok");
     case CommandResult::Failed:

@@ -65,7 +65,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Info"), QSize(355, 200), TitleButtons::CloseOnly);
   setMouseTracking(true);
 
-  Title = CentredLine(this, QStringLiteral("Tarnwick - Device Programmer - LPT"), 12, 24);
+  Title = CentredLine(
+      this, QCoreApplication::translate("Dialogs", "Tarnwick - Device Programmer - LPT"), 12, 24);
   Title->setFont(BoldPoints(font(), 11));
   // The version `lptpic --version` prints.
   Version = CentredLine(
@@ -75,18 +76,21 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   Version->setFont(BoldPoints(font(), 10));
 
   Mail = new MailLinkLabel(this);
-  Mail->setText(QStringLiteral("Email: ") + QLatin1String(kContactAddress));
+  Mail->setText(
+      QCoreApplication::translate("Dialogs", "Email: %1").arg(QLatin1String(kContactAddress)));
   Mail->setFont(BoldFont(font()));
   Mail->adjustSize();
   Mail->move((width() - Mail->width()) / 2, 74);
 
-  Licence = CentredLine(this,
-                        QStringLiteral("lptpic %1 is free software under the GNU General Public\n"
-                                       "License, version 2 or later (%2), and comes\n"
-                                       "with NO WARRANTY. It uses Qt %3 under the GNU LGPL 3.")
-                            .arg(QLatin1String(kProgramVersion), QLatin1String(kLicenceName),
-                                 QLatin1String(qVersion())),
-                        98, 52);
+  Licence = CentredLine(
+      this,
+      QCoreApplication::translate("Dialogs",
+                                  "lptpic %1 is free software under the GNU General Public\n"
+                                  "License, version 2 or later (%2), and comes\n"
+                                  "with NO WARRANTY. It uses Qt %3 under the GNU LGPL 3.")
+          .arg(QLatin1String(kProgramVersion), QLatin1String(kLicenceName),
+               QLatin1String(qVersion())),
+      98, 52);
 
   ButtonOk = new QPushButton(QStringLiteral("OK"), this);
   ButtonOk->setGeometry((width() - 75) / 2, 160, 75, 25);

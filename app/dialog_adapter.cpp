@@ -8,8 +8,28 @@
 #include <QSpinBox>
 
 #include "app/dialog_support.h"
+#include "app/message_translation.h"
 
 namespace lpt::app {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Dialogs", text); }
+
+// The built-in adapters' sources and notes are translated whole; a user's
+// own adapter names its file and line ("FILE, line N"), a message, and
+// keeps its notes as written.
+QString Adapters(const std::string& text) {
+  const QString english = QString::fromStdString(text);
+  const QString translated = QCoreApplication::translate("Adapters", text.c_str());
+  return translated != english ? translated : TranslateMessage(english);
+}
+
+// "none" is a word; "~5" and "5" are pins.
+QString Pin(const AdapterPin& pin) {
+  return pin.pin == 0 ? Tr("none") : QString::fromStdString(PinText(pin));
+}
+
+}  // namespace
 
 AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& current,
                              std::uint32_t currentClockDelayUs, const QString& fileNote,
@@ -53,7 +73,7 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
                                   "boards with slow buffers or long cables."));
   delayCaption->setBuddy(ClockDelay);
 
-  FileNote = new QLabel(fileNote, this);
+  FileNote = new QLabel(TranslateMessage(fileNote), this);
   FileNote->setObjectName(QStringLiteral("AdaptersFile"));
   FileNote->setGeometry(8, 330, 404, 38);
   FileNote->setWordWrap(true);
@@ -67,8 +87,8 @@ AdapterDialog::AdapterDialog(std::vector<Adapter> adapters, const QString& curre
     if (row < 0) return;
     const Adapter& a = adapters_[static_cast<std::size_t>(row)];
     Pins->setText(PinSummary(a));
-    QString notes = QStringLiteral("Source: %1").arg(QString::fromStdString(a.source));
-    if (!a.notes.empty()) notes += QStringLiteral("\n") + QString::fromStdString(a.notes);
+    QString notes = Tr("Source: %1").arg(Adapters(a.source));
+    if (!a.notes.empty()) notes += QStringLiteral("\n") + Adapters(a.notes);
     Notes->setText(notes);
     ClockDelay->setValue(static_cast<int>(a.clockDelayUs));
   });
@@ -87,15 +107,10 @@ std::uint32_t AdapterDialog::ClockDelayUs() const {
 }
 
 QString AdapterDialog::PinSummary(const Adapter& a) {
-  QString text =
-      QStringLiteral("Vpp %1   Vdd %2   Clock %3   Data out %4   Data in %5")
-          .arg(QString::fromStdString(PinText(a.vpp)), QString::fromStdString(PinText(a.vdd)),
-               QString::fromStdString(PinText(a.clock)), QString::fromStdString(PinText(a.dataOut)),
-               QString::fromStdString(PinText(a.dataIn)));
-  if (a.dataOutEnable.pin != 0)
-    text += QStringLiteral("   Data-out enable %1")
-                .arg(QString::fromStdString(PinText(a.dataOutEnable)));
-  return text + QStringLiteral("   (~ inverted)");
+  QString text = Tr("Vpp %1   Vdd %2   Clock %3   Data out %4   Data in %5")
+                     .arg(Pin(a.vpp), Pin(a.vdd), Pin(a.clock), Pin(a.dataOut), Pin(a.dataIn));
+  if (a.dataOutEnable.pin != 0) text += Tr("   Data-out enable %1").arg(Pin(a.dataOutEnable));
+  return text + Tr("   (~ inverted)");
 }
 
 }  // namespace lpt::app

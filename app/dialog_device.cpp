@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/dialog_support.h"
+#include "app/message_translation.h"
 #include "app/package_drawing.h"
 #include "devices/catalogue.h"
 #include "devices/connection_help.h"
@@ -104,7 +105,8 @@ void DeviceDialog::RedrawPackage() {
   const DeviceRecord* record = FindDevice(name.toStdString());
   QStringList help;
   if (record != nullptr && record->wiring == Wiring::IcspCable)
-    for (const std::string& line : ConnectionHelp(*record)) help << QString::fromStdString(line);
+    for (const std::string& line : ConnectionHelp(*record))
+      help << TranslateMessage(QString::fromStdString(line));
   const int helpHeight = help.isEmpty() ? 0 : kHelpLineHeight * static_cast<int>(help.size()) + 8;
   connectionHelp_->setText(help.join(QLatin1Char('\n')));
   connectionHelp_->setGeometry(16, kClientHeight, width - 32, helpHeight);

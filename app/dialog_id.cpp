@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_id.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +45,7 @@ QString IdCaptionFor(const QString& entry) {
 IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("ID change"), QSize(193, 107), TitleButtons::WithSystemMenu);
 
-  auto* label = new QLabel(QStringLiteral("ID:"), this);
+  auto* label = new QLabel(QCoreApplication::translate("Dialogs", "ID:"), this);
   label->setFont(BoldFont(font()));
   label->setGeometry(24, 24, 30, 21);
 

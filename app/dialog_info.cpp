@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <string>
 
 #include "app/dialog_support.h"
 
@@ -21,7 +22,9 @@ FuseInfoDialog::FuseInfoDialog(InfoPage page, QWidget* parent) : QDialog(parent)
 
   const std::vector<std::string_view> lines = InfoPageLines(page);
   for (std::size_t i = 0; i < lines.size() && i < Labels.size(); ++i) {
-    Labels[i]->setText(QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
+    // Each line is translated whole; the makers' bit names stay in it.
+    const std::string line(lines[i]);
+    Labels[i]->setText(QCoreApplication::translate("InfoPages", line.c_str()));
   }
   int widest = 0;
   for (QLabel* label : Labels) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/dialog_support.h"
+#include "app/message_translation.h"
 
 namespace lpt::app {
 namespace {
@@ -21,7 +22,7 @@ QString PinName(const AdapterPin& pin) {
 }
 
 QString Level(const Adapter& a, Line line, bool level) {
-  return QString::fromStdString(LevelText(a, line, level));
+  return TranslateMessage(QString::fromStdString(LevelText(a, line, level)));
 }
 
 }  // namespace
@@ -116,8 +117,8 @@ void PinTestDialog::ShowLevels() {
 
 void PinTestDialog::Poll() {
   const Adapter& a = test_.adapter();
-  DataIn->setText(QStringLiteral("Data in  (%1):  %2")
-                      .arg(PinName(a.dataIn), Level(a, Line::DataIn, test_.DataIn())));
+  DataIn->setText(
+      Tr("Data in  (%1):  %2").arg(PinName(a.dataIn), Level(a, Line::DataIn, test_.DataIn())));
 }
 
 void PinTestDialog::done(int result) {

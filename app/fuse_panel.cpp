@@ -64,7 +64,8 @@ ClickPanel* FusePanel::MakeSlot(const QString& name, const QRect& place) {
 void FusePanel::Draw(ClickPanel* panel, const FuseSlot& model) {
   panel->setText(QString::fromStdString(model.caption));
   panel->SetColor(model.protects ? kProtectColour : kSwitchColour);
-  panel->setToolTip(QString::fromStdString(model.hint));
+  // The hint is words; the caption is the makers' bit name and its state.
+  panel->setToolTip(QCoreApplication::translate("FuseHints", model.hint.c_str()));
   panel->setVisible(model.visible);
 }
 

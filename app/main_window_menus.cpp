@@ -26,15 +26,16 @@ struct MenuTitle {
   Menu menu;
   const char* title;
   Menu parent;  // a submenu's menu
+  const char* objectName;
 };
 constexpr MenuTitle kMenus[] = {
-    {Menu::File, QT_TRANSLATE_NOOP("MainWindow", "&File"), Menu::None},
-    {Menu::Edit, QT_TRANSLATE_NOOP("MainWindow", "&Edit"), Menu::None},
-    {Menu::Device, QT_TRANSLATE_NOOP("MainWindow", "&Device"), Menu::None},
-    {Menu::Select, QT_TRANSLATE_NOOP("MainWindow", "&Select"), Menu::None},
-    {Menu::Option, QT_TRANSLATE_NOOP("MainWindow", "&Option"), Menu::None},
-    {Menu::Timing, QT_TRANSLATE_NOOP("MainWindow", "&Timing"), Menu::Option},
-    {Menu::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help"), Menu::None},
+    {Menu::File, QT_TRANSLATE_NOOP("MainWindow", "&File"), Menu::None, "fileMenu"},
+    {Menu::Edit, QT_TRANSLATE_NOOP("MainWindow", "&Edit"), Menu::None, "editMenu"},
+    {Menu::Device, QT_TRANSLATE_NOOP("MainWindow", "&Device"), Menu::None, "deviceMenu"},
+    {Menu::Select, QT_TRANSLATE_NOOP("MainWindow", "&Select"), Menu::None, "selectMenu"},
+    {Menu::Option, QT_TRANSLATE_NOOP("MainWindow", "&Option"), Menu::None, "optionMenu"},
+    {Menu::Timing, QT_TRANSLATE_NOOP("MainWindow", "&Timing"), Menu::Option, "timingMenu"},
+    {Menu::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help"), Menu::None, "helpMenu"},
 };
 static_assert(std::size(kMenus) == static_cast<std::size_t>(Menu::Help), "every menu has a title");
 
@@ -73,8 +74,10 @@ void MainWindow::CreateMenus() {
     const MenuTitle* m = std::find_if(std::begin(kMenus), std::end(kMenus),
                                       [which](const MenuTitle& t) { return t.menu == which; });
     const QString title = Tr(m->title);
-    return menus[which] = m->parent == Menu::None ? menuBar()->addMenu(title)
-                                                  : menuFor(m->parent)->addMenu(title);
+    QMenu* made =
+        m->parent == Menu::None ? menuBar()->addMenu(title) : menuFor(m->parent)->addMenu(title);
+    made->setObjectName(QLatin1String(m->objectName));
+    return menus[which] = made;
   };
   for (const WindowCommand& command : Commands()) {
     if (command.menu == Menu::None) continue;

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/message_translation.h"
+
 namespace lpt::app {
 
 namespace {
@@ -57,24 +59,25 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
 }
 
 void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QString& detail) {
-  // The program's fixed messages are translated whole; one that names a
-  // file or a number is shown as the program wrote it.
-  const QString text = QCoreApplication::translate("Messages", englishText.toUtf8().constData());
+  const QString text = TranslateMessage(englishText);
+  const QString translatedDetail = TranslateMessage(detail);
   if (DetailObserver()) {
-    DetailObserver()(kind, text, detail);
+    DetailObserver()(kind, text, translatedDetail);
     return;
   }
   if (Observer()) {
     Observer()(kind, text);
     return;
   }
-  MakeBox(parent, kind, text, detail)->exec();
+  MakeBox(parent, kind, text, translatedDetail)->exec();
 }
 
-bool AskToContinue(QWidget* parent, const QString& text) {
+bool AskToContinue(QWidget* parent, const QString& englishText) {
+  const QString text = TranslateMessage(englishText);
   if (Answerer()) return Answerer()(text);
   const std::unique_ptr<QMessageBox> box = MakeBox(parent, BoxKind::Warning, text);
-  QPushButton* goOn = box->addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+  QPushButton* goOn =
+      box->addButton(QCoreApplication::translate("Messages", "Continue"), QMessageBox::AcceptRole);
   box->setStandardButtons(QMessageBox::Cancel);
   box->setDefaultButton(QMessageBox::Cancel);
   box->exec();

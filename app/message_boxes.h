@@ -29,7 +29,8 @@ QString ApplicationTitle();
 std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QString& text,
                                      const QString& detail = {});
 
-// Shows the box modally, or hands it to the observer when one is set.
+// Shows the box modally, or hands it to the observer when one is set; the
+// text and the detail are written in English and shown translated.
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail = {});
 
 // A warning box with "Continue" and "Cancel": true when the user chose

@@ -21,8 +21,10 @@
 namespace lpt::fileio {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto kRetry = std::chrono::milliseconds(20);
+// The pauses between tries that make up `wait`.
+long long PausesIn(std::chrono::milliseconds wait) {
+  return wait.count() <= 0 ? 0 : wait / kLockRetryPeriod;
+}
 
 std::unique_ptr<FileLock> Report(FileLock::Outcome value, FileLock::Outcome* outcome,
                                  std::string* reason, std::string text) {
@@ -69,7 +71,8 @@ bool CannotCreate(int error) { return error == EACCES || error == EPERM || error
 std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono::milliseconds wait,
                                             Outcome* outcome, std::string* reason,
                                             const std::function<bool()>& stopWaiting) {
-  const auto deadline = Clock::now() + wait;
+  const long long pauses = PausesIn(wait);
+  long long paused = 0;
   std::string target;
   if (!FollowLinks(path, target))
     return Report(Outcome::Failed, outcome, reason, std::string(std::strerror(errno)) + ".");
@@ -100,11 +103,11 @@ std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono
         ::close(fd);
         return Report(Outcome::Stopped, outcome, reason, {});
       }
-      if (Clock::now() >= deadline) {
+      if (paused++ >= pauses) {
         ::close(fd);
         return Report(Outcome::Busy, outcome, reason, {});
       }
-      std::this_thread::sleep_for(kRetry);
+      std::this_thread::sleep_for(kLockRetryPeriod);
     }
     if (error != 0) {
       ::close(fd);
@@ -142,7 +145,8 @@ void FileLock::MoveTo(std::intptr_t handle) {
 std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono::milliseconds wait,
                                             Outcome* outcome, std::string* reason,
                                             const std::function<bool()>& stopWaiting) {
-  const auto deadline = Clock::now() + wait;
+  const long long pauses = PausesIn(wait);
+  long long paused = 0;
   const std::filesystem::path lockPath = std::filesystem::u8path(path + ".lock");
   HANDLE file = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -160,11 +164,11 @@ std::unique_ptr<FileLock> FileLock::Acquire(const std::string& path, std::chrono
       CloseHandle(file);
       return Report(Outcome::Stopped, outcome, reason, {});
     }
-    if (Clock::now() >= deadline) {
+    if (paused++ >= pauses) {
       CloseHandle(file);
       return Report(Outcome::Busy, outcome, reason, {});
     }
-    std::this_thread::sleep_for(kRetry);
+    std::this_thread::sleep_for(kLockRetryPeriod);
   }
 }
 

@@ -21,14 +21,20 @@
 
 namespace lpt::fileio {
 
+// How often a lock in use is tried again. A wait is counted in these
+// periods, not read off a clock, so "waited at least so long" holds on a
+// loaded machine too and a test can count the tries.
+inline constexpr std::chrono::milliseconds kLockRetryPeriod{20};
+
 class FileLock {
  public:
   enum class Outcome { Held, Busy, Stopped, Failed };
 
-  // Waits up to `wait` for the lock on `path`. Busy when another process
-  // still held it then; Stopped when `stopWaiting` (asked while waiting)
-  // said so; Failed with *reason when it could not be taken at all (a
-  // missing folder, a loop of links).
+  // Waits at least `wait` for the lock on `path`: after each failed try
+  // `stopWaiting` is asked, then the next try comes one kLockRetryPeriod
+  // later, until wait / kLockRetryPeriod periods have passed. Busy when
+  // another process still held it then; Stopped when `stopWaiting` said so; Failed with *reason
+  // when it could not be taken at all (a missing folder, a loop of links).
   static std::unique_ptr<FileLock> Acquire(const std::string& path, std::chrono::milliseconds wait,
                                            Outcome* outcome, std::string* reason,
                                            const std::function<bool()>& stopWaiting = {});

@@ -250,15 +250,15 @@ TEST_F(FileSafetyCli, CommandsThatOnlyReadANewChipFileNeverCreateIt) {
   EXPECT_EQ(run.err, "");
 }
 
-TEST_F(FileSafetyCli, AChipFileInUseWaitsThenExitsThree) {
+// That the run waits for the file first is shown by stopping it at its
+// "lock" point (stop-signal tests) and by counting the lock's tries.
+TEST_F(FileSafetyCli, AChipFileStillInUseAfterTheWaitExitsThree) {
   const std::string old = ProgrammedChip(dir_);
   lpt::fileio::FileLock::Outcome outcome;
   auto held = lpt::fileio::FileLock::Acquire((dir_ / "chip.txt").string(),
                                              std::chrono::milliseconds(0), &outcome, nullptr);
   ASSERT_TRUE(held);
-  const auto start = std::chrono::steady_clock::now();
   const CliRun run = Cli("-q --port sim:chip.txt --device 16F877 erase");
-  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
   EXPECT_EQ(run.code, 3);
   EXPECT_THAT(run.err, HasSubstr("chip file chip.txt is in use by another process"));
   EXPECT_EQ(ReadFile(dir_ / "chip.txt"), old);

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -135,6 +136,16 @@ class CommandRunTest : public QObject {
       QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
     }
     QVERIFY(!window_->findChild<QToolBar*>()->isEnabled());
+    // Option > Timing still opens on the profile in use, its entries greyed.
+    auto* timing = window_->findChild<QMenu*>(QStringLiteral("timingMenu"));
+    QVERIFY(timing != nullptr);
+    auto* option = qobject_cast<QMenu*>(timing->parentWidget());
+    QVERIFY(option != nullptr);
+    option->popup(QPoint(0, 0));
+    QTest::mouseMove(option, option->actionGeometry(timing->menuAction()).center());
+    QTRY_VERIFY(timing->isVisible());
+    QVERIFY(!a.timingDatasheet->isEnabled() && a.timingStandard->isChecked());
+    option->hide();
     QVERIFY(!window_->FuseGroup()->isEnabled());
     QVERIFY(!window_->IdPanel()->isEnabled());
     const QModelIndex cell = window_->ProgramGrid()->model()->index(0, 1);

@@ -184,6 +184,9 @@ class PortDirDialogTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(siblingsRead() && inView(), 10000);
     QCOMPARE(QDir(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString()),
              QDir(work));
+    // Open down to it: every folder above it shows its subfolders.
+    for (QModelIndex above = tree->currentIndex().parent(); above.isValid(); above = above.parent())
+      QVERIFY2(tree->isExpanded(above), qPrintable(model->filePath(above)));
   }
 
   void cancelKeepsWorkDir() {
