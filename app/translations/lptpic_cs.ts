@@ -477,6 +477,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>Take the chip out and put the next one in.</source>
+        <translation>Vyjměte čip a vložte další.</translation>
+    </message>
+    <message>
         <source>You can write only A..F, 0..9</source>
         <translation>Lze psát jen A..F, 0..9</translation>
     </message>
