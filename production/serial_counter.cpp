@@ -2,6 +2,7 @@
 #include "production/serial_counter.h"
 
 #include <chrono>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "fileio/bounded_read.h"
@@ -55,8 +56,12 @@ std::unique_ptr<SerialCounter> SerialCounter::Open(const std::string& path, Seri
       return nullptr;
   }
   fileio::RemoveStaleTemporaries(path);
+  // Where the lock lives in a file of its own (Windows), a new counter
+  // file does not exist yet.
   std::string text, reason;
-  if (!fileio::ReadWholeFile(path, kMostCounterBytes, &text, &reason)) {
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(path, ec) || ec;
+  if (exists && !fileio::ReadWholeFile(path, kMostCounterBytes, &text, &reason)) {
     *error = "Cannot read serial number file " + shown + ": " + reason;
     return nullptr;
   }
