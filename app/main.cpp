@@ -67,9 +67,10 @@ int main(int argc, char* argv[]) {
       QStringLiteral("NAME"));
   parser.addOptions(
       {portOption, deviceOption, timingOption, adapterOption, screenshotOption, dialogOption});
-  // Only --screenshot-dialog takes it: optional everywhere else.
+  // A HEX file to open, or the picture file of --screenshot-dialog.
   parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("Picture file of --screenshot-dialog."),
+                               QStringLiteral("HEX file to open (with --screenshot-dialog: the "
+                                              "picture file to write)."),
                                QStringLiteral("[FILE]"));
 
   // Help, version and a mistyped option need no window: they are answered
@@ -124,8 +125,8 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(dialogOption) && positional.size() != 1) {
     return Fail(QStringLiteral("--screenshot-dialog NAME FILE: give exactly one FILE"));
   }
-  if (!parser.isSet(dialogOption) && !positional.isEmpty()) {
-    return Fail(QStringLiteral("unexpected argument: %1").arg(positional.first()));
+  if (!parser.isSet(dialogOption) && positional.size() > 1) {
+    return Fail(QStringLiteral("unexpected argument: %1").arg(positional[1]));
   }
 
   // A picture run has nobody to close a message box: boxes go to stderr.
@@ -141,6 +142,7 @@ int main(int argc, char* argv[]) {
             .arg(parser.value(adapterOption), QString::fromStdString(window.AdapterProblem())));
   }
   window.show();
+  if (!parser.isSet(dialogOption) && !positional.isEmpty()) window.LoadHexPath(positional.first());
 
   if (parser.isSet(screenshotOption)) {
     QApplication::processEvents();

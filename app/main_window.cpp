@@ -22,6 +22,7 @@
 #include "app/command_events.h"
 #include "app/command_feedback.h"
 #include "app/command_table.h"
+#include "app/desk_loop.h"
 #include "app/dialog_id.h"
 #include "app/dialog_support.h"
 #include "app/fuse_panel.h"
@@ -30,6 +31,7 @@
 #include "app/memory_grid.h"
 #include "app/memory_grid_model.h"
 #include "app/message_boxes.h"
+#include "app/production_setup.h"
 #include "app/progress_panel.h"
 #include "app/unreadable_settings.h"
 #include "app/window_placement.h"
@@ -111,6 +113,12 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   statusLine_->setObjectName(QStringLiteral("statusLine"));
   statusBar()->addWidget(statusLine_, 1);
   statusBar()->setSizeGripEnabled(false);
+  desk_ = new DeskLoop(*this);
+  production_ = new ProductionSetup(*this);
+  const auto showChecksum = [this] { desk_->ShowChecksum(device_, buffers_); };
+  connect(program_.model, &QAbstractItemModel::dataChanged, this, showChecksum);
+  connect(data_.model, &QAbstractItemModel::dataChanged, this, showChecksum);
+  connect(fusePanel_, &FusePanel::fuseWordChanged, this, showChecksum);
   connect(events_, &CommandEvents::notice, this, [this](const QString& text) { notice_ = text; });
   feedback_ = new CommandFeedback(this, progressPanel_, *events_);
   connect(events_, &CommandEvents::commandStarted, this, [this] {
@@ -260,12 +268,14 @@ void MainWindow::RefreshBufferViews() {
   program_.model->Refresh();
   data_.model->Refresh();
   idPanel_->setText(IdPanelText(buffers_.IdDigits()));
+  if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
 }
 
 void MainWindow::ShowOnFuseSwitches() {
   fuses_.ShowFuses(buffers_.FuseWord);
   secondFuses_.ShowFuses(buffers_.SecondFuseWord);
   fusePanel_->Refresh();
+  if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
 }
 
 void MainWindow::PlaceBelowFuses() {
@@ -291,6 +301,8 @@ void MainWindow::SetEditingEnabled(bool enabled) {
   if (enabled) ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));
   toolBar_->setEnabled(enabled);
   fusePanel_->setEnabled(enabled);
+  if (desk_ != nullptr) desk_->SetEnabled(enabled);
+  if (production_ != nullptr) production_->SetEnabled(enabled);
   if (!enabled) {
     // An open editor is committed first, into the buffers the command takes.
     for (const MemoryView& view : {program_, data_}) view.grid->setCurrentIndex(QModelIndex());

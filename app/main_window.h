@@ -36,6 +36,8 @@ namespace lpt::app {
 
 class ClickPanel;
 class CommandEvents;
+class DeskLoop;
+class ProductionSetup;
 class CommandFeedback;
 class FusePanel;
 class MemoryGridModel;
@@ -178,6 +180,10 @@ class MainWindow : public QMainWindow {
   ProgressPanel* Progress() const { return progressPanel_; }
   // How the last device command ended, until the next one starts.
   QLabel* StatusLine() const { return statusLine_; }
+  // Dropped files, reloading before Program All, the checksum.
+  DeskLoop& Desk() const { return *desk_; }
+  // Serial numbers, the log and batches of Program All.
+  ProductionSetup& Production() const { return *production_; }
 
  signals:
   // After a device command has ended and its boxes were shown.
@@ -304,6 +310,9 @@ class MainWindow : public QMainWindow {
   ClickPanel* infoPanel_ = nullptr;
   ProgressPanel* progressPanel_ = nullptr;
   QLabel* statusLine_ = nullptr;
+  DeskLoop* desk_ = nullptr;
+  ProductionSetup* production_ = nullptr;
+  bool productionRun_ = false;  // the command under way is a batch
 };
 
 }  // namespace lpt::app

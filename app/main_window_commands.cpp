@@ -15,11 +15,13 @@
 #include "app/command_feedback.h"
 #include "app/command_status.h"
 #include "app/command_table.h"
+#include "app/desk_loop.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
 #include "app/fuse_panel.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/production_setup.h"
 #include "app/progress_panel.h"
 #include "hw/port_choice.h"
 #include "ops/device_id.h"
@@ -57,6 +59,19 @@ bool MainWindow::StartDeviceCommand(DeviceCommand command) {
 
 bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (runner_.Running()) return false;
+  // The file the user just rebuilt, not the one loaded before it.
+  DeskLoop::Reload reload = DeskLoop::Reload::Unchanged;
+  if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
+  if (reload == DeskLoop::Reload::Failed) return false;
+  productionRun_ = command.deviceCommand == &ProgramAll && production_->Active();
+  if (productionRun_) {
+    std::string error;
+    if (!production_->Prepare(desk_->OpenFile(), &error)) {
+      productionRun_ = false;
+      ShowBox(this, BoxKind::Error, QString::fromStdString(error));
+      return false;
+    }
+  }
   WarnIfTheBoardCannotPowerTheChip();
   // The warning's box lets a signal close the window meanwhile.
   if (exitDone_) return false;
@@ -67,12 +82,14 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   statusLine_->clear();
   summary_.reset();
   notice_.clear();
+  if (reload == DeskLoop::Reload::Reloaded) notice_ = desk_->ReloadedNotice();
   SetEditingEnabled(false);
   const DeviceCommand run = command.deviceCommand;
-  return runner_.Start([this, run] {
+  const bool batch = productionRun_;
+  return runner_.Start([this, run, batch] {
     OpContext context{*protocol_, *delay_, *events_, device_, buffers_, opState_};
     const std::uint64_t start = delay_->NowUs();
-    const CommandResult result = run(context);
+    const CommandResult result = batch ? production_->Run(context) : run(context);
     tookUs_ = delay_->NowUs() - start;
     // Only a program command names the device it wrote.
     if (!context.summary.device.empty()) summary_ = context.summary;
@@ -81,12 +98,17 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
 }
 
 void MainWindow::OnDeviceCommandFinished(CommandResult result) {
+  // A batch's summary follows the line of its last chip, however it ended.
+  QString batch;
+  if (std::exchange(productionRun_, false)) batch = production_->Finish();
   if (running_ != nullptr) {
-    statusLine_->setText(CommandStatusText({.command = CommandCaption(*running_),
-                                            .result = result,
-                                            .summary = summary_ ? &*summary_ : nullptr,
-                                            .tookUs = tookUs_,
-                                            .notice = notice_}));
+    QString status = CommandStatusText({.command = CommandCaption(*running_),
+                                        .result = result,
+                                        .summary = summary_ ? &*summary_ : nullptr,
+                                        .tookUs = tookUs_,
+                                        .notice = notice_});
+    if (!batch.isEmpty()) status += QStringLiteral(" — ") + batch;
+    statusLine_->setText(status);
   }
   const WindowCommand* ended = std::exchange(running_, nullptr);
   opState_.ignoreWrongDevice = false;

@@ -8,6 +8,7 @@
 
 #include "app/chip_save_box.h"
 #include "app/command_events.h"
+#include "app/desk_loop.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "app/translation.h"
@@ -103,6 +104,7 @@ void MainWindow::LoadHexPath(const QString& path) {
       RefreshBufferViews();
       if (result.fuseWordLoaded) ShowOnFuseSwitches();
       ShowFileInCaption(path);
+      desk_->FileLoaded(path);
       WarnIfIncompleteHex(this, path.toStdString(), result);
       break;
     case HexLoadResult::Status::ChecksumError:

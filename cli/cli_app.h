@@ -30,6 +30,7 @@ struct GlobalOptions {
   bool force = false;               // write a chip whose device ID is not the selected part's
   bool allowLowVoltageOff = false;  // program a configuration with the LVP bit clear
   bool checkId = false;             // check the device ID before writing on every part that has one
+  bool json = false;                // one JSON object on standard output (cli/json_report.h)
   // Set by the command, not an option: the files it reads or writes, which
   // the trace must not be.
   std::vector<std::string> commandFiles;
@@ -41,7 +42,7 @@ using Action = std::function<int(const GlobalOptions&)>;
 // Each command file adds its sub-command(s) to `app` and, in the
 // sub-command's callback, stores its action in `action`.
 void AddDevicesCommand(CLI::App& app, Action& action);
-void AddHexFileCommands(CLI::App& app, Action& action);   // dump, convert
+void AddHexFileCommands(CLI::App& app, Action& action);   // dump, checksum, convert
 void AddProbeCommand(CLI::App& app, Action& action);      // probe
 void AddDeviceOpCommands(CLI::App& app, Action& action);  // read, program, verify, blank, erase
 void AddPortsCommand(CLI::App& app, Action& action);      // ports

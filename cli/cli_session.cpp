@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/cli_device.h"
+#include "cli/json_report.h"
 #include "cli/stop_place.h"
 #include "cli/stop_signal.h"
 #include "fileio/shown_text.h"
@@ -100,6 +101,14 @@ void CliHooks::Message(const std::string& text, const std::string& detail) {
   err_ << text << '\n';
   if (!detail.empty()) err_ << detail << '\n';
   err_.flush();
+}
+
+void CliHooks::Failed(const Failure& failure) {
+  if (!failure.location.empty()) json_report::SetLocation(failure.location);
+  Message(failure.kind == FailureKind::LowVoltageOff
+              ? failure.message + " --allow-lvp-off programs it all the same."
+              : failure.message,
+          failure.location);
 }
 
 void CliHooks::CommandStarted() {

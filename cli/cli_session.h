@@ -48,12 +48,7 @@ class CliHooks : public Hooks {
   void CommandStarted() override;
   void CommandEnded(CommandResult result) override;
   void Progress(int position, int maximum) override;
-  void Failed(const Failure& failure) override {
-    Message(failure.kind == FailureKind::LowVoltageOff
-                ? failure.message + " --allow-lvp-off programs it all the same."
-                : failure.message,
-            failure.location);
-  }
+  void Failed(const Failure& failure) override;
   void AdapterNotFound(const std::string& reason) override {
     Message(AdapterNotFoundMessage(reason));
   }

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "cli/buffer_dump.h"
+#include "cli/checksum_report.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
+#include "cli/production_run.h"
 #include "cli/program_summary_line.h"
 #include "cli/standard_streams.h"
 #include "cli/stop_signal.h"
@@ -49,12 +51,13 @@ int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareI
 
 // Program All, then the line that says what went to the chip and how long
 // it took; a command that never reached the chip prints none.
-int RunProgramAll(CliSession& session) {
+int RunProgramAll(CliSession& session, const GlobalOptions& options) {
   session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   const CommandResult result = ProgramAll(ctx);
   const int code = ExitCodeFor(result);
   if (result == CommandResult::NoDevice) return code;
+  ReportChecksum(options, session.device(), session.buffers());
   if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
     return kExitUsage;
   return code;
@@ -106,9 +109,10 @@ void AddRead(CLI::App& app, Action& action) {
   read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
   read->callback([&action, out] {
     action = [out](const GlobalOptions& options) {
-      return WithSession(options, {*out}, [out](CliSession& session) {
+      return WithSession(options, {*out}, [out, &options](CliSession& session) {
         const int code = Run(session, ReadChip);
         if (code != kExitOk) return code;
+        ReportChecksum(options, session.device(), session.buffers());
         if (out->empty()) {
           std::ostringstream text;
           DumpBuffers(text, session.device(), session.buffers());
@@ -127,26 +131,36 @@ void AddProgram(CLI::App& app, Action& action) {
   Text file = std::make_shared<std::string>();
   Text only = std::make_shared<std::string>();
   auto overwriteOsccal = std::make_shared<bool>(false);
+  auto production = std::make_shared<ProductionOptions>();
   auto* program = app.add_subcommand("program", "load a HEX file and program the chip");
   program->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
   program->add_option("--only", *only, "data: Program only Data memory; fuses: only Fuses + ID")
       ->check(CLI::IsMember({"data", "fuses"}));
   program->add_flag("--overwrite-osccal", *overwriteOsccal,
                     "12-bit flash parts: write the file's OSCCAL word over the chip's own");
-  program->callback([&action, file, only, overwriteOsccal] {
-    action = [file, only, overwriteOsccal](const GlobalOptions& options) {
-      return WithSession(options, {*file}, [file, only, overwriteOsccal](CliSession& session) {
-        session.state().overwriteOsccal = *overwriteOsccal;
-        const Capabilities can = CapabilitiesOf(session);
-        if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
-          return kExitUsage;
-        if (*only == "fuses" && !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
-          return kExitUsage;
-        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
-        if (*only == "data") return Run(session, ProgramDataOnly);
-        if (*only == "fuses") return Run(session, ProgramFusesOnly);
-        return RunProgramAll(session);
-      });
+  AddProductionOptions(*program, *production);
+  program->callback([&action, file, only, overwriteOsccal, production] {
+    action = [file, only, overwriteOsccal, production](const GlobalOptions& options) {
+      std::vector<std::string> files{*file};
+      if (!CheckProductionOptions(*production, *only, &files)) return kExitUsage;
+      const auto once = [&] {
+        return WithSession(options, files, [&](CliSession& session) {
+          session.state().overwriteOsccal = *overwriteOsccal;
+          const Capabilities can = CapabilitiesOf(session);
+          if (*only == "data" && !Offered(session, can.programDataOnly, "Program only Data memory"))
+            return kExitUsage;
+          if (*only == "fuses" &&
+              !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
+            return kExitUsage;
+          if (production->Any())
+            return RunProduction(session, options, *production, *file, LoadFile);
+          if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
+          if (*only == "data") return Run(session, ProgramDataOnly);
+          if (*only == "fuses") return Run(session, ProgramFusesOnly);
+          return RunProgramAll(session, options);
+        });
+      };
+      return production->watch ? WatchAndProgram(*file, once) : once();
     };
   });
 }

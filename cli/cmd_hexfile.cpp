@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// dump and convert: a HEX file through the buffers of --device.
+// dump, checksum and convert: a HEX file through the buffers of --device.
 #include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "buffers/checksum.h"
 #include "cli/buffer_dump.h"
+#include "cli/checksum_report.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
+#include "cli/json_report.h"
 #include "cli/standard_streams.h"
 #include "hexfile/hex_file.h"
 
@@ -69,6 +72,21 @@ void AddHexFileCommands(CLI::App& app, Action& action) {
       std::ostringstream text;
       DumpBuffers(text, device, buffers);
       return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
+    };
+  });
+
+  auto sumFile = std::make_shared<std::string>();
+  auto* checksum = app.add_subcommand(
+      "checksum", "the makers' checksum of a HEX file loaded for --device (four hex digits)");
+  checksum->add_option("FILE", *sumFile, "Intel HEX file (INHX8M or INHX32)")->required();
+  checksum->callback([&action, sumFile] {
+    action = [sumFile](const GlobalOptions& options) {
+      ActiveDevice device;
+      EditBuffers buffers;
+      if (!LoadForCommand(options, *sumFile, device, buffers)) return kExitUsage;
+      const std::uint16_t sum = BuffersChecksum(device, buffers);
+      json_report::SetChecksum(sum);
+      return WriteStandardOutput(ChecksumText(sum) + "\n") ? kExitOk : kExitUsage;
     };
   });
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // lptpic-cli: the programmer's domain code for scripts, production lines and
 // tests. Global options here; each command lives in its own file.
+#include <chrono>
 #include <cstring>
 #include <iostream>
 
 #include "cli/cli_app.h"
+#include "cli/json_report.h"
 #include "cli/manual_page.h"
 #include "cli/standard_streams.h"
 #include "lptpic/program_info.h"
@@ -15,18 +17,47 @@ namespace {
 std::string VersionText() {
   std::string text = std::string("lptpic-cli ") + lpt::kProgramVersion + "\n" + lpt::kLicenceNotice;
 #ifdef _WIN32
-  text += "Built with CLI11 (BSD-3-Clause) and MinGW-w64 winpthreads (MIT): see NOTICES.txt.";
+  text +=
+      "Built with CLI11 (BSD-3-Clause), JSON for Modern C++ (MIT) and MinGW-w64 winpthreads "
+      "(MIT): see NOTICES.txt.";
 #else
-  text += "Built with CLI11 (BSD-3-Clause).";
+  text += "Built with CLI11 (BSD-3-Clause) and JSON for Modern C++ (MIT).";
 #endif
   return text;
 }
+
+// --json is looked for before the command line is parsed, so that a line
+// that does not parse still gets its object.
+bool JsonAsked(int argc, char** argv) {
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "--") == 0) return false;
+    if (std::strcmp(argv[k], "--json") == 0) return true;
+  }
+  return false;
+}
+
+int RunCommandLine(int argc, char** argv, std::string* command);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace lpt::cli;
   PrepareStandardStreams();
+  const bool json = JsonAsked(argc, argv);
+  if (json) json_report::Enable();
+  const auto start = std::chrono::steady_clock::now();
+  std::string command;
+  const int code = RunCommandLine(argc, argv, &command);
+  if (!json) return code;
+  json_report::SetCommand(command);
+  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+  return json_report::Finish(code, took.count());
+}
+
+namespace {
+
+int RunCommandLine(int argc, char** argv, std::string* command) {
+  using namespace lpt::cli;
   CLI::App app{"lptpic-cli: PIC programmer on the parallel port"};
   app.require_subcommand(1);
   app.set_version_flag("--version", VersionText());
@@ -57,6 +88,9 @@ int main(int argc, char** argv) {
   app.add_flag("--allow-lvp-off", options.allowLowVoltageOff,
                "program a configuration that switches low-voltage programming off, though "
                "this adapter then cannot reach the chip again");
+  app.add_flag("--json", options.json,
+               "print one JSON object on standard output (command, result, exit code, message, "
+               "failing location, checksum, duration) and nothing else there");
   app.add_flag("--check-id", options.checkId,
                "check the device ID before writing on every part that has one (the parts of "
                "the later flash families always check it)");
@@ -86,7 +120,10 @@ int main(int argc, char** argv) {
     app.exit(e);
     return kExitUsage;
   }
+  for (const CLI::App* sub : app.get_subcommands()) *command = sub->get_name();
   if (!action) return kExitUsage;
   options.idGiven = id->count() > 0;
   return CheckStandardOutput(action(options));
 }
+
+}  // namespace

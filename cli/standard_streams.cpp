@@ -10,6 +10,7 @@
 #include <streambuf>
 
 #include "cli/cli_app.h"
+#include "cli/json_report.h"
 #include "cli/stop_signal.h"
 #include "fileio/bounded_read.h"
 
@@ -132,7 +133,32 @@ bool ReadStandardInput(std::string* content, std::string* reason, bool* stopped)
 #endif
 }
 
+bool ReadStandardInputLine(bool* stopped) {
+  *stopped = false;
+#ifdef _WIN32
+  std::string line;
+  return static_cast<bool>(std::getline(std::cin, line));
+#else
+  for (;;) {
+    if (StopSignalled()) {
+      *stopped = true;
+      return false;
+    }
+    pollfd input{0, POLLIN, 0};
+    const int ready = ::poll(&input, 1, kInputPollMs);
+    if (ready < 0 && errno != EINTR) return false;
+    if (ready <= 0) continue;
+    char c = 0;
+    const ssize_t got = ::read(0, &c, 1);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (got <= 0) return false;
+    if (c == '\n') return true;
+  }
+#endif
+}
+
 bool WriteStandardOutput(const std::string& text) {
+  if (json_report::TakeOutput(text)) return true;
   std::ostringstream escaped;
   EscapingBuffer filter(escaped.rdbuf());
   filter.sputn(text.data(), static_cast<std::streamsize>(text.size()));

@@ -21,6 +21,11 @@ void PrepareStandardStreams();
 // set when Ctrl+C or SIGTERM came while it waited.
 bool ReadStandardInput(std::string* content, std::string* reason, bool* stopped);
 
+// Waits for one line on standard input (the operator's Enter). False at
+// the end of the input, on a read error, or with *stopped set when Ctrl+C
+// or SIGTERM came while it waited.
+bool ReadStandardInputLine(bool* stopped);
+
 // Writes `text` to standard output and flushes it; false with the system's
 // message on standard error ("Cannot write to standard output: ...").
 bool WriteStandardOutput(const std::string& text);

@@ -8,7 +8,7 @@ $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config ccache \
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev fonts-dejavu-core libqt6svg6 \
-  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  libcli11-dev nlohmann-json3-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev clang-format \
   gputils srecord \
   g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin icoutils \

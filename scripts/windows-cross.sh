@@ -39,6 +39,18 @@ add_library(CLI11::CLI11 INTERFACE IMPORTED)
 set_target_properties(CLI11::CLI11 PROPERTIES
   INTERFACE_INCLUDE_DIRECTORIES "${CMAKE_CURRENT_LIST_DIR}/include")
 CMAKE
+# The same for JSON for Modern C++, header-only too.
+mkdir -p "$out/nlohmann_json/include"
+ln -sfn /usr/include/nlohmann "$out/nlohmann_json/include/nlohmann"
+cat >"$out/nlohmann_json/nlohmann_jsonConfig.cmake" <<'CMAKE'
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
+  INTERFACE_INCLUDE_DIRECTORIES "${CMAKE_CURRENT_LIST_DIR}/include")
+CMAKE
+cat >"$out/nlohmann_json/nlohmann_jsonConfigVersion.cmake" <<'CMAKE'
+set(PACKAGE_VERSION 3.11.2)
+set(PACKAGE_VERSION_COMPATIBLE TRUE)
+CMAKE
 
 echo "== Windows cross-build (MinGW-w64)"
 # Lean: -O1, no sanitizers, no GUI. No unity build: each file keeps its own
@@ -46,7 +58,7 @@ echo "== Windows cross-build (MinGW-w64)"
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_UNITY_BUILD=OFF \
   -DLPTPIC_GUI=OFF -DLPTPIC_CLI=ON -DLPTPIC_TESTS=ON -DLPTPIC_BENCH=OFF \
-  -DLPTPIC_GTEST_SOURCE="$gtest_source" -DCLI11_DIR="$out/cli11" >/dev/null
+  -DLPTPIC_GTEST_SOURCE="$gtest_source" -DCLI11_DIR="$out/cli11" -Dnlohmann_json_DIR="$out/nlohmann_json" >/dev/null
 cmake --build "$out" -j "$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")

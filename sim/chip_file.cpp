@@ -93,7 +93,9 @@ std::optional<ChipState> LoadChipFile(const std::string& path, std::string* erro
   std::error_code ec;
   if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;  // a new chip
   if (std::filesystem::is_directory(path, ec)) {
-    if (error) *error = "Chip file " + shown + " is a folder, not a file.";
+    if (error)
+      *error = "Chip file " + shown + " is a folder, not a file (" + shown +
+               "/ with the slash is a socket for a batch of chips).";
     return std::nullopt;
   }
   // Bounded and regular files only: /dev/zero or a FIFO is refused at once

@@ -2,6 +2,7 @@
 #include "sim/open_port.h"
 
 #include <chrono>
+#include <filesystem>
 
 #include "fileio/file_lock.h"
 #include "fileio/replace_file.h"
@@ -16,6 +17,14 @@ std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::stri
   std::optional<sim::ChipState> chip = sim::MakeBlankChip(device.name);
   if (!chip && error) *error = "The simulator has no model of device \"" + device.name + "\".";
   return chip;
+}
+
+// "sim:chips/": a folder named with its slash, so that a folder named by
+// mistake for a chip file is still refused as one.
+bool IsSocketFolder(const std::string& path) {
+  if (path.empty() || (path.back() != '/' && path.back() != '\\')) return false;
+  std::error_code ec;
+  return std::filesystem::is_directory(path, ec);
 }
 
 }  // namespace
@@ -36,6 +45,28 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
     auto fresh = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*chip));
     fresh->SetWiring(adapter);
     port = std::move(fresh);
+  } else if (choice.kind == PortChoice::Kind::SimulatorFile && IsSocketFolder(choice.path)) {
+    // A socket folder: one process per folder, through a lock file in it.
+    fileio::FileLock::Outcome outcome;
+    std::string why;
+    const std::string lockPath = (std::filesystem::path(choice.path) / "socket.lock").string();
+    auto lock = fileio::FileLock::Acquire(lockPath, std::chrono::milliseconds(kChipFileWaitMs),
+                                          &outcome, &why, stopWaiting);
+    if (outcome != fileio::FileLock::Outcome::Held) {
+      if (inUse) *inUse = outcome == fileio::FileLock::Outcome::Busy;
+      if (error)
+        *error = outcome == fileio::FileLock::Outcome::Busy
+                     ? "chip folder " + fileio::Shown(choice.path) + " is in use by another process"
+                     : "Chip folder " + fileio::Shown(choice.path) + " cannot be locked: " + why;
+      return nullptr;
+    }
+    std::optional<sim::ChipState> blank = BlankChipFor(device, error);
+    if (!blank) return nullptr;
+    auto simulated = std::make_unique<sim::SimAdapter>(delay, choice.address, std::move(*blank));
+    simulated->SetWiring(adapter);
+    if (!simulated->UseSocketFolder(choice.path, device.name, std::move(lock), error))
+      return nullptr;
+    port = std::move(simulated);
   } else if (choice.kind == PortChoice::Kind::SimulatorFile) {
     // One process per chip file, from before it is read until the port goes.
     fileio::FileLock::Outcome outcome;

@@ -20,19 +20,20 @@ void SimAdapter::SetChipFile(std::string path) {
 }
 
 bool SimAdapter::SaveChip() {
-  if (chipFile_.empty()) return true;
+  if (chipFile_.empty()) return !lostSave_;
   // A cycle still running when the port goes away finishes or is cut
   // short now, as it would when the adapter loses power.
   chip_.Settle(clock_.NowUs());
   const std::string text = ChipText(chip_.state());
   if (text == savedText_) return true;
   std::string error;
-  if (!SaveChipFile(chipFile_, chip_.state(), &error, lock_.get())) {
+  // A folder's lock is the folder's, not the chip file's.
+  if (!SaveChipFile(chipFile_, chip_.state(), &error, folder_ ? nullptr : lock_.get())) {
     failure_ = error;
     return false;
   }
   savedText_ = text;
-  return true;
+  return !lostSave_;
 }
 
 void SimAdapter::SetWiring(Adapter wiring) {
@@ -76,6 +77,7 @@ std::uint8_t SimAdapter::ReadPort(std::uint16_t address) {
     return 0;
   }
   lastIoOk_ = true;
+  if (folder_) Operate();
   if (address == base_) return dataRegister_ & dataMask_;
   if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControl(board_))
     return controlRegister_;
@@ -99,6 +101,7 @@ void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
     return;
   }
   DecodeLines();
+  if (folder_) Operate();
   const ChipState& state = chip_.state();
   if (!state.adapterMissing && !state.socketEmpty) chip_.OnLines(lines_, clock_.NowUs());
 }

@@ -24,6 +24,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "fileio/file_lock.h"
@@ -73,6 +74,16 @@ class SimAdapter : public Port {
   // FailureReason set when the file cannot be written.
   bool SaveChip();
 
+  // `sim:FOLDER/` (socket_folder.cpp): a socket an operator empties and fills.
+  // Once the chip has been without supply for kTakeOutMs it is taken out
+  // and saved as FOLDER/chip-NNNN.txt; kPutInMs later a new blank chip of
+  // `device` goes in, under the first number no file has yet. `lock` is
+  // the folder's, held for as long as the adapter lives.
+  static constexpr std::uint64_t kTakeOutMs = 100;
+  static constexpr std::uint64_t kPutInMs = 1000;
+  bool UseSocketFolder(const std::string& folder, const std::string& device,
+                       std::unique_ptr<fileio::FileLock> lock, std::string* error);
+
   SimChip& chip() { return chip_; }
   const SimChip& chip() const { return chip_; }
   std::uint16_t base() const { return base_; }
@@ -80,6 +91,18 @@ class SimAdapter : public Port {
  private:
   bool DataLine() const;
   void DecodeLines();
+  // The operator of a socket folder, at the time of a port access.
+  void Operate();
+  bool PutNextChipIn(std::string* error);
+
+  struct SocketFolder {
+    std::string folder;
+    std::string device;
+    std::optional<std::uint64_t> unpoweredSinceUs;
+    std::optional<std::uint64_t> takenOutAtUs;  // set while the socket is empty
+  };
+  std::optional<SocketFolder> folder_;
+  bool lostSave_ = false;  // a chip taken out could not be saved
 
   Delay& clock_;
   std::uint16_t base_;

@@ -477,6 +477,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>Take the chip out and put the next one in.</source>
+        <translation>Vyjměte čip a vložte další.</translation>
+    </message>
+    <message>
         <source>You can write only A..F, 0..9</source>
         <translation>Lze psát jen A..F, 0..9</translation>
     </message>
@@ -1719,6 +1723,69 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>Not tried on real hardware: the published tables mark it &quot;not tested&quot;. Vdd is not switched.</source>
         <translation>Nevyzkoušeno na skutečném hardwaru: zveřejněné tabulky jej označují „nevyzkoušeno“. Vdd se nepřepíná.</translation>
+    </message>
+</context>
+<context>
+    <name>Production</name>
+    <message>
+        <source>Recent &amp;files</source>
+        <translation>Nedávné &amp;soubory</translation>
+    </message>
+    <message>
+        <source>Serial &amp;numbers…</source>
+        <translation>Sériová &amp;čísla…</translation>
+    </message>
+    <message>
+        <source>Serial numbers</source>
+        <translation>Sériová čísla</translation>
+    </message>
+    <message>
+        <source>Program the next chip when one is inserted</source>
+        <translation>Naprogramovat další čip, jakmile je vložen</translation>
+    </message>
+    <message>
+        <source>Parts with a device ID: the socket is watched for the next chip; other parts stop after one chip.</source>
+        <translation>Součástky s ID zařízení: patice se hlídá, zda je vložen další čip; ostatní součástky skončí po jednom čipu.</translation>
+    </message>
+    <message>
+        <source>Next serial number %1</source>
+        <translation>Další sériové číslo %1</translation>
+    </message>
+    <message>
+        <source>Give each chip a serial number</source>
+        <translation>Dát každému čipu sériové číslo</translation>
+    </message>
+    <message>
+        <source>First number[:step]</source>
+        <translation>První číslo[:krok]</translation>
+    </message>
+    <message>
+        <source>Where (id, ADDRESS, raw:ADDRESS)</source>
+        <translation>Kam (id, ADRESA, raw:ADRESA)</translation>
+    </message>
+    <message>
+        <source>Bytes at an address</source>
+        <translation>Bajtů na adrese</translation>
+    </message>
+    <message>
+        <source>Counter file</source>
+        <translation>Soubor čítače</translation>
+    </message>
+    <message>
+        <source>Log file (JSON Lines)</source>
+        <translation>Soubor záznamu (JSON Lines)</translation>
+    </message>
+    <message>
+        <source>Reload the changed HEX file before Program All</source>
+        <translation>Před Naprogramovat vše znovu načíst změněný soubor HEX</translation>
+    </message>
+    <message>
+        <source>Checksum %1</source>
+        <translation>Kontrolní součet %1</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk and was loaded again.</source>
+        <translation>%1 se na disku změnil a byl znovu načten.</translation>
     </message>
 </context>
 </TS>

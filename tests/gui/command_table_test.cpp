@@ -58,13 +58,14 @@ class CommandTableTest : public QObject {
   }
 
   // The main menu as the user guide describes it; Detect, Adapter, its
-  // test, Check device ID, Overwrite OSCCAL and the Timing submenu are this
-  // program's additions.
+  // test, Check device ID, Overwrite OSCCAL, the Timing submenu, Recent
+  // files and Serial numbers are this program's additions.
   void menusHoldTheirItemsInOrder_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("File") << "&File" << QStringList{"&Open|F4",     "-", "&Save|F2",
-                                                    "Change &Dir|", "-", "E&xit|Alt+X"};
+    QTest::newRow("File") << "&File"
+                          << QStringList{"&Open|F4",       "-", "&Save|F2",   "Change &Dir|",
+                                         ">Recent &files", "-", "E&xit|Alt+X"};
     QTest::newRow("Edit") << "&Edit"
                           << QStringList{"Set &Buffer|", "Set only &Fuses, ID|", "Clear &Area|"};
     QTest::newRow("Device") << "&Device"
@@ -87,7 +88,8 @@ class CommandTableTest : public QObject {
                                            "&Delay|",
                                            "Check device &ID|",
                                            "Overwrite &OSCCAL|",
-                                           ">&Timing"};
+                                           ">&Timing",
+                                           "Serial &numbers…|"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }
