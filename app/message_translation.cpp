@@ -29,6 +29,23 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 (%2) revision %3"),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 revision %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "Error calibration word %1h! %2"),
+    // The adapter's Vpp against the part's MCLR limit, the longer first.
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The %1 takes at most %2 on MCLR; this adapter gives %3. Low-voltage entry "
+                      "needs the supply switched, which this adapter cannot do. It cannot be "
+                      "programmed with this adapter."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The %1 takes at most %2 on MCLR; this adapter gives %3. Low-voltage entry "
+                      "is used instead."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The %1 takes at most %2 on MCLR; this adapter gives %3. It cannot be "
+                      "programmed with this adapter."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The configuration %1 %2 would switch off low-voltage programming; this "
+                      "adapter could not program the chip again."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "No chip answers low-voltage entry: the socket is empty, or the chip's LVP "
+                      "bit is off and only a Vpp it takes (at most %1) reaches it now."),
     QT_TRANSLATE_NOOP("MessageTemplates",
                       "The %1 with %2 must see Vpp before Vdd, but the adapter \"%3\" cannot "
                       "switch Vdd: the chip may start its program before programming mode and "

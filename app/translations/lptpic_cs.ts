@@ -736,6 +736,14 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <source>This system has no ppdev parallel port support.</source>
         <translation>Tento systém nemá podporu paralelního portu ppdev.</translation>
     </message>
+    <message>
+        <source>Also connect Vdd pins 38 and 57 and AVdd pin 26 to Vdd, Vss pins 41 and 56 and AVss pin 25 to Vss.</source>
+        <translation>Připojte také vývody Vdd 38 a 57 a vývod AVdd 26 k Vdd, vývody Vss 41 a 56 a vývod AVss 25 k Vss.</translation>
+    </message>
+    <message>
+        <source>Vdd feeds a shunt regulator: put a resistor in series with the adapter&apos;s Vdd line, sized as the data sheet&apos;s shunt-regulator section shows.</source>
+        <translation>Vdd napájí paralelní stabilizátor: do linky Vdd adaptéru zapojte sériový odpor, dimenzovaný podle části katalogového listu o paralelním stabilizátoru.</translation>
+    </message>
 </context>
 <context>
     <name>MessageTemplates</name>
@@ -1030,6 +1038,26 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The %1 takes at most %2 on MCLR; this adapter gives %3. Low-voltage entry is used instead.</source>
+        <translation>Obvod %1 snese na MCLR nanejvýš %2; tento adaptér dává %3. Místo toho se použije vstup do programování nízkým napětím.</translation>
+    </message>
+    <message>
+        <source>The %1 takes at most %2 on MCLR; this adapter gives %3. Low-voltage entry needs the supply switched, which this adapter cannot do. It cannot be programmed with this adapter.</source>
+        <translation>Obvod %1 snese na MCLR nanejvýš %2; tento adaptér dává %3. Vstup nízkým napětím potřebuje spínané napájení, což tento adaptér neumí. Tímto adaptérem jej nelze programovat.</translation>
+    </message>
+    <message>
+        <source>The %1 takes at most %2 on MCLR; this adapter gives %3. It cannot be programmed with this adapter.</source>
+        <translation>Obvod %1 snese na MCLR nanejvýš %2; tento adaptér dává %3. Tímto adaptérem jej nelze programovat.</translation>
+    </message>
+    <message>
+        <source>The configuration %1 %2 would switch off low-voltage programming; this adapter could not program the chip again.</source>
+        <translation>Konfigurace %1 %2 by vypnula programování nízkým napětím; tento adaptér by pak čip znovu nenaprogramoval.</translation>
+    </message>
+    <message>
+        <source>No chip answers low-voltage entry: the socket is empty, or the chip&apos;s LVP bit is off and only a Vpp it takes (at most %1) reaches it now.</source>
+        <translation>Na vstup nízkým napětím žádný čip neodpovídá: patice je prázdná, nebo má čip vypnutý bit LVP a dostane se k němu už jen Vpp, které snese (nanejvýš %1).</translation>
     </message>
 </context>
 <context>
@@ -1526,6 +1554,66 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <source>BORV0=0, BORV1=0 - Brown-out Reset at 4.5 V</source>
         <translation>BORV0=0, BORV1=0 - reset při poklesu napětí pod 4,5 V</translation>
     </message>
+    <message>
+        <source>FOSC0=1 FOSC1=1 FOSC2=1 - RC oscillator, CLKOUT function on OSC2, RC on OSC1</source>
+        <translation>FOSC0=1 FOSC1=1 FOSC2=1 - RC oscilátor, funkce CLKOUT na OSC2, RC na OSC1</translation>
+    </message>
+    <message>
+        <source>FOSC0=0 FOSC1=1 FOSC2=1 - RCIO oscillator, I/O function on OSC2, RC on OSC1</source>
+        <translation>FOSC0=0 FOSC1=1 FOSC2=1 - RCIO oscilátor, funkce I/O na OSC2, RC na OSC1</translation>
+    </message>
+    <message>
+        <source>FOSC0=1 FOSC1=0 FOSC2=1 - INTOSC oscillator, CLKOUT function on OSC2, I/O function on OSC1</source>
+        <translation>FOSC0=1 FOSC1=0 FOSC2=1 - INTOSC oscilátor, funkce CLKOUT na OSC2, funkce I/O na OSC1</translation>
+    </message>
+    <message>
+        <source>FOSC0=0 FOSC1=0 FOSC2=1 - INTOSCIO oscillator, I/O function on OSC2 and OSC1</source>
+        <translation>FOSC0=0 FOSC1=0 FOSC2=1 - INTOSCIO oscilátor, funkce I/O na OSC2 a OSC1</translation>
+    </message>
+    <message>
+        <source>FOSC0=1 FOSC1=1 FOSC2=0 - EC, I/O function on OSC2, clock in on OSC1</source>
+        <translation>FOSC0=1 FOSC1=1 FOSC2=0 - EC, funkce I/O na OSC2, vstup hodin na OSC1</translation>
+    </message>
+    <message>
+        <source>MCLRE=ON - MCLR pin is the master clear</source>
+        <translation>MCLRE=ON - vývod MCLR slouží k nulování obvodu</translation>
+    </message>
+    <message>
+        <source>MCLRE=OFF - MCLR pin is a digital input; with INTOSC, Vpp must come before Vdd</source>
+        <translation>MCLRE=OFF - vývod MCLR je digitální vstup; s INTOSC musí Vpp přijít před Vdd</translation>
+    </message>
+    <message>
+        <source>WURE=OFF - a wake-up from Sleep continues the program</source>
+        <translation>WURE=OFF - po probuzení ze spánku program pokračuje</translation>
+    </message>
+    <message>
+        <source>WURE=ON - a wake-up from Sleep resets the device</source>
+        <translation>WURE=ON - probuzení ze spánku obvod resetuje</translation>
+    </message>
+    <message>
+        <source>BOREN1=0 - Brown-out Reset disabled</source>
+        <translation>BOREN1=0 - reset při poklesu napětí vypnut</translation>
+    </message>
+    <message>
+        <source>IOSCFS=8 - internal oscillator runs at 8 MHz</source>
+        <translation>IOSCFS=8 - vnitřní oscilátor běží na 8 MHz</translation>
+    </message>
+    <message>
+        <source>IOSCFS=4 - internal oscillator runs at 4 MHz</source>
+        <translation>IOSCFS=4 - vnitřní oscilátor běží na 4 MHz</translation>
+    </message>
+    <message>
+        <source>WRT0=0, WRT1=1 - the boot block write-protected</source>
+        <translation>WRT0=0, WRT1=1 - zaváděcí blok chráněn proti zápisu</translation>
+    </message>
+    <message>
+        <source>WRT0=1, WRT1=0 - the lower half of program memory write-protected</source>
+        <translation>WRT0=1, WRT1=0 - dolní polovina programové paměti chráněna proti zápisu</translation>
+    </message>
+    <message>
+        <source>WRT0=0, WRT1=0 - all program memory write-protected</source>
+        <translation>WRT0=0, WRT1=0 - celá programová paměť chráněna proti zápisu</translation>
+    </message>
 </context>
 <context>
     <name>FuseHints</name>
@@ -1696,6 +1784,30 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>Watchdog timer</source>
         <translation>Watchdog</translation>
+    </message>
+    <message>
+        <source>Brown-out Reset Voltage Selection</source>
+        <translation>Volba napětí pro reset při poklesu napětí</translation>
+    </message>
+    <message>
+        <source>Clock Out Enable</source>
+        <translation>Zapnutí výstupu hodin</translation>
+    </message>
+    <message>
+        <source>PLL Enable</source>
+        <translation>Zapnutí PLL</translation>
+    </message>
+    <message>
+        <source>Stack Overflow/Underflow Reset Enable</source>
+        <translation>Reset při přetečení či podtečení zásobníku</translation>
+    </message>
+    <message>
+        <source>Voltage Regulator Capacitor Enable</source>
+        <translation>Vývod pro kondenzátor regulátoru napětí</translation>
+    </message>
+    <message>
+        <source>Wake-up Reset Enable</source>
+        <translation>Reset po probuzení</translation>
     </message>
 </context>
 <context>

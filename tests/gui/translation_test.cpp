@@ -35,6 +35,7 @@
 #include "gui_test_support.h"
 #include "hexfile/hex_file.h"
 #include "hw/adapter_power_order.h"
+#include "hw/mclr_voltage.h"
 #include "hw/virtual_clock.h"
 #include "ops/device_id.h"
 #include "ops/failure_detail.h"
@@ -153,6 +154,11 @@ QStringList FilledInMessages() {
       // the internal oscillator and MCLR as an input
       lpt::PowerOrderWarning(noVdd, pic12F629, 0x31D4).value_or("no warning"),
       "No chip answers (device ID 2FFFh): is the chip in the socket?",
+      lpt::ChooseEntry("16F1827", 9000, true, 13000, true).reason,
+      lpt::ChooseEntry("16F1827", 9000, true, 13000, false).reason,
+      lpt::ChooseEntry("16F1827", 9000, false, 13000, true).reason,
+      "The configuration 3FFF 1FFF would switch off low-voltage programming; this adapter could "
+      "not program the chip again.",
       "The chip is a 16F628, not the selected 16F84.",
       "The chip's device ID 1234h is not the selected 16F84's.",
       "Error CheckSum on line 12 !",
