@@ -80,7 +80,9 @@ TEST_F(ConcurrentRuns, TwoRunsOnOneChipFileTakeTurnsOrTheSecondExitsThree) {
     const auto runB = lpt::testing_files::WaitCli(b, logs_ / "b");
     for (const auto* run : {&runA, &runB}) {
       EXPECT_TRUE(run->code == 0 || run->code == 3) << run->code << ": " << run->err;
-      if (run->code == 3) EXPECT_THAT(run->err, ::testing::HasSubstr("is in use"));
+      if (run->code == 3) {
+        EXPECT_THAT(run->err, ::testing::HasSubstr("is in use"));
+      }
     }
     const std::string now = ReadFile(dir_ / "chip.txt");
     const bool oneOfThem =

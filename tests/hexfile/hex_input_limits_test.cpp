@@ -164,7 +164,7 @@ TEST(HexInputLimits, OnlyRegularFilesOfSaneSizeAreLoadedAndBuffersStayOtherwise)
   const fs::path huge = scratch.path / "huge.hex";
   std::ofstream(huge).close();
   fs::resize_file(huge, fileio::kMaxInputBytes + 1);
-  for (const std::string path :
+  for (const std::string& path :
        {std::string("/dev/zero"), (scratch.path / "fifo.hex").string(), huge.string()}) {
     SCOPED_TRACE(path);
     Chip chip("16F84");

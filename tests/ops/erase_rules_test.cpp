@@ -207,7 +207,9 @@ TEST(EraseRules, CalibrationWordLostBeforeOrNotWrittenBackIsReported) {
     EXPECT_EQ(rig.Run(EraseChip), CommandResult::Failed);
     EXPECT_THAT(rig.hooks.errors, ElementsAre(c.message));
     EXPECT_EQ(rig.ChipWord(0), 0x3FFF) << "the erase went on";
-    if (c.kept != 0) EXPECT_EQ(config.at(c.kept - 0x2000), 0x0123);
+    if (c.kept != 0) {
+      EXPECT_EQ(config.at(c.kept - 0x2000), 0x0123);
+    }
   }
 }
 

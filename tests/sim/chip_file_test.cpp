@@ -182,8 +182,8 @@ TEST(OpenPortKinds, SimAndAddressZeroAreFreshChipsAtTheSpecAddress) {
   VirtualClock clock;
   ActiveDevice device;
   SelectDevice(device, "16F628A");
-  for (PortChoice choice : {PortChoice{PortChoice::Kind::Simulator, 0x278, ""},
-                            PortChoice{PortChoice::Kind::Address, 0, ""}}) {
+  for (PortChoice choice : {PortChoice{PortChoice::Kind::Simulator, 0x278, "", ""},
+                            PortChoice{PortChoice::Kind::Address, 0, "", ""}}) {
     std::string error;
     auto port = OpenPort(choice, clock, device, &error);
     ASSERT_TRUE(port) << error;
