@@ -120,7 +120,7 @@ struct FamilyMethods {
   // aimed at them clears them first when they are not blank.
   bool idRowErase = false;
   // The datasheet profile writes the way the makers' programming
-  // specification does where that differs (None: as in the standard one).
+  // documents do where that differs (None: as in the standard one).
   ProgramMethod datasheetProgram = ProgramMethod::None;
   DataMethod datasheetData = DataMethod::None;
 };

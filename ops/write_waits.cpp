@@ -26,6 +26,19 @@ constexpr WriteWaits kEnhancedStandard{.programWordUs = 5000,
                                        .configWordUs = 10000,
                                        .eraseUs = 10000,
                                        .dischargeUs = 1000};
+// The DS41204 and DS41244 parts, whose documents give the same figures.
+constexpr WriteWaits k12F683Datasheet{.programWordUs = 3000,
+                                      .dataByteUs = 6000,
+                                      .idWordUs = 3000,
+                                      .configWordUs = 3000,
+                                      .eraseUs = 6000,
+                                      .dischargeUs = 100};
+constexpr WriteWaits k12F683Standard{.programWordUs = 6000,
+                                     .dataByteUs = 12000,
+                                     .idWordUs = 6000,
+                                     .configWordUs = 6000,
+                                     .eraseUs = 12000,
+                                     .dischargeUs = 1000};
 
 // Every figure is what the maker states the cycle needs: the maximum of an
 // internally timed cycle, the minimum programming time of an externally
@@ -165,21 +178,9 @@ constexpr std::array<FamilyWaits, 19> kDatasheet{{
     // (Pickle): 18h TPROG2 3 ms for a row, ended by 0Ah, TDIS 100 us; 08h
     // TPROG1 3 ms for ID, configuration and calibration words, 6 ms for a
     // data byte; bulk and row erase TERA 6 ms.
-    {Family::Pic12F683,
-     {.programWordUs = 3000,
-      .dataByteUs = 6000,
-      .idWordUs = 3000,
-      .configWordUs = 3000,
-      .eraseUs = 6000,
-      .dischargeUs = 100}},
+    {Family::Pic12F683, k12F683Datasheet},
     // 16F913-946: DS41244 page 12 (Pickle): the same figures.
-    {Family::Pic16F91x,
-     {.programWordUs = 3000,
-      .dataByteUs = 6000,
-      .idWordUs = 3000,
-      .configWordUs = 3000,
-      .eraseUs = 6000,
-      .dischargeUs = 100}},
+    {Family::Pic16F91x, k12F683Datasheet},
     // 12F609-617, 16F610/616: DS41284 page 8 (Pickle): 18h TPROG 3 ms for
     // every word, ended by 0Ah, TDIS 100 us; bulk erase TERA 6 ms.
     {Family::Pic12F61x,
@@ -235,20 +236,8 @@ constexpr std::array<FamilyWaits, 11> kStandard{{
       .configWordUs = 2000,
       .eraseUs = 60000,
       .dischargeUs = 2000}},
-    {Family::Pic12F683,
-     {.programWordUs = 6000,
-      .dataByteUs = 12000,
-      .idWordUs = 6000,
-      .configWordUs = 6000,
-      .eraseUs = 12000,
-      .dischargeUs = 1000}},
-    {Family::Pic16F91x,
-     {.programWordUs = 6000,
-      .dataByteUs = 12000,
-      .idWordUs = 6000,
-      .configWordUs = 6000,
-      .eraseUs = 12000,
-      .dischargeUs = 1000}},
+    {Family::Pic12F683, k12F683Standard},
+    {Family::Pic16F91x, k12F683Standard},
     // The erase: usbpicprog (bulk_erase_P12F61X) waits 20 ms.
     {Family::Pic12F61x,
      {.programWordUs = 6000,

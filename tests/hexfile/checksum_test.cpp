@@ -51,7 +51,7 @@ TEST(Checksum, MakersWorkedExamples) {
 }
 
 // The words of an Intel HEX file by word address (data records, with
-// extended linear addresses), as the specification of the format gives them.
+// extended linear addresses), as the Intel HEX format defines them.
 std::map<int, int> HexWords(const std::string& text) {
   std::map<int, int> bytes, words;
   int upper = 0;
