@@ -205,6 +205,14 @@ std::span<const WindowCommand> MainWindow::Commands() {
        .menu = Menu::Option,
        .checkable = true,
        .handler = &W::onToggleCheckDeviceId},
+      // On unless path.dat says otherwise: before raising Vpp a command asks
+      // the chip at low voltage which part it is.
+      {.action = &A::lowVoltageProbe,
+       .objectName = "lowVoltageProbeAction",
+       .text = QT_TRANSLATE_NOOP("MainWindow", "Ask the chip at &low voltage first"),
+       .menu = Menu::Option,
+       .checkable = true,
+       .handler = &W::onToggleLowVoltageProbe},
       // Off at every start: a file's OSCCAL word goes over the chip's own
       // only while the user asks for it.
       {.action = &A::overwriteOsccal,

@@ -219,6 +219,8 @@ void MainWindow::ReadSettings() {
   actions_.delay->setChecked(settings_.delayMode == "true");
   actions_.checkDeviceId->setChecked(settings_.checkDeviceId == "true");
   opState_.checkDeviceId = settings_.checkDeviceId == "true";
+  actions_.lowVoltageProbe->setChecked(settings_.lowVoltageProbe != "false");
+  opState_.lowVoltageProbe = settings_.lowVoltageProbe != "false";
   SetTiming(ParseTimingProfile(settings_.timing).value_or(TimingProfile::Standard));
   if (options_.timing) {  // this run only: path.dat keeps its profile
     const std::string saved = settings_.timing;

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "app/command_runner.h"
-#include "app/settings_file.h"
 #include "buffers/edit_buffers.h"
 #include "buffers/fuse_switches.h"
 #include "devices/active_device.h"
@@ -24,6 +23,7 @@
 #include "hw/port.h"
 #include "hw/protocol.h"
 #include "ops/device_commands.h"
+#include "settings/settings_file.h"
 
 class QAction;
 class QGroupBox;
@@ -79,6 +79,7 @@ struct MenuActions {
   QAction* saveSettingsOnExit = nullptr;
   QAction* delay = nullptr;
   QAction* checkDeviceId = nullptr;
+  QAction* lowVoltageProbe = nullptr;
   QAction* timingStandard = nullptr;
   QAction* timingDatasheet = nullptr;
   QAction* help = nullptr;
@@ -241,6 +242,7 @@ class MainWindow : public QMainWindow {
   void onToggleStandardColours();
   void onToggleDelay();
   void onToggleCheckDeviceId();
+  void onToggleLowVoltageProbe();
   void onToggleOverwriteOsccal();
   void onTimingStandard() { SetTiming(TimingProfile::Standard); }
   void onTimingDatasheet() { SetTiming(TimingProfile::Datasheet); }

@@ -151,7 +151,15 @@ void MainWindow::ApplyDetection() {
     ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
     return;
   }
-  SelectDeviceByUser(std::string(found.chip.record->name));
+  // The chip is named either way; the selection changes only when asked.
+  const std::string name(found.chip.record->name);
+  if (name == device_.name) {
+    ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
+    return;
+  }
+  if (AskWithButton(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)),
+                    QT_TRANSLATE_NOOP("Messages", "Select it")))
+    SelectDeviceByUser(name);
 }
 
 void MainWindow::onClearBuffers() {
@@ -247,6 +255,11 @@ void MainWindow::onToggleDelay() {
   const bool on = actions_.delay->isChecked();
   settings_.delayMode = on ? "true" : "false";
   if (protocol_) protocol_->SetDelayMode(settings_.delayMode);
+}
+
+void MainWindow::onToggleLowVoltageProbe() {
+  opState_.lowVoltageProbe = actions_.lowVoltageProbe->isChecked();
+  settings_.lowVoltageProbe = opState_.lowVoltageProbe ? "true" : "false";
 }
 
 void MainWindow::onToggleCheckDeviceId() {

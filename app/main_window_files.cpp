@@ -63,6 +63,7 @@ std::string MainWindow::OpenPortFromSettings() {
   protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *events_, device_);
   protocol_->SetPortAddress(address);
   protocol_->SetAdapterVppMillivolts(adapter_.vppMillivolts);
+  protocol_->SetAdapterVddMillivolts(adapter_.vddMillivolts);
   protocol_->SetAdapterSwitchesVdd(adapter_.vdd.pin != 0);
   protocol_->SetDelayMode(settings_.delayMode);
   return problem;

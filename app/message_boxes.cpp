@@ -73,11 +73,16 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QS
 }
 
 bool AskToContinue(QWidget* parent, const QString& englishText) {
+  return AskWithButton(parent, BoxKind::Warning, englishText, "Continue");
+}
+
+bool AskWithButton(QWidget* parent, BoxKind kind, const QString& englishText,
+                   const char* englishButton) {
   const QString text = TranslateMessage(englishText);
   if (Answerer()) return Answerer()(text);
-  const std::unique_ptr<QMessageBox> box = MakeBox(parent, BoxKind::Warning, text);
-  QPushButton* goOn =
-      box->addButton(QCoreApplication::translate("Messages", "Continue"), QMessageBox::AcceptRole);
+  const std::unique_ptr<QMessageBox> box = MakeBox(parent, kind, text);
+  QPushButton* goOn = box->addButton(QCoreApplication::translate("Messages", englishButton),
+                                     QMessageBox::AcceptRole);
   box->setStandardButtons(QMessageBox::Cancel);
   box->setDefaultButton(QMessageBox::Cancel);
   box->exec();

@@ -36,6 +36,8 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& 
 // A warning box with "Continue" and "Cancel": true when the user chose
 // Continue. The answerer, when set, answers instead of a user.
 bool AskToContinue(QWidget* parent, const QString& text);
+// The same with another kind of box and another button ("Select it").
+bool AskWithButton(QWidget* parent, BoxKind kind, const QString& text, const char* button);
 using ContinueAnswerer = std::function<bool(const QString&)>;
 void SetContinueAnswerer(ContinueAnswerer answerer);
 

@@ -41,6 +41,16 @@ constexpr std::array kTemplates{
                       "The %1 takes at most %2 on MCLR; this adapter gives %3. It cannot be "
                       "programmed with this adapter."),
     QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The %1 takes at most %2 on Vdd; this adapter gives %3. It cannot be "
+                      "programmed with this adapter."),
+    // The chip that answered the low-voltage probe.
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The socket holds a %1, which takes at most %2 on MCLR; the selected %3 "
+                      "needs %4. Nothing was written."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The chip in the socket answers at low voltage with device ID %1h, which "
+                      "names no known part; the selected %2 needs %3. Nothing was written."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
                       "The configuration %1 %2 would switch off low-voltage programming; this "
                       "adapter could not program the chip again."),
     QT_TRANSLATE_NOOP("MessageTemplates",
@@ -135,6 +145,11 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "pin %1 low"),
     // How a part is connected.
     QT_TRANSLATE_NOOP("MessageTemplates", "In the socket: %1, pin 1 over hole %2 of strip %3."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "With its LVP bit off it takes only high-voltage entry: it needs a board "
+                      "with vpp-volts at most %1."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "Its supply takes at most %1: it needs a board with vdd-volts at most that."),
     QT_TRANSLATE_NOOP("MessageTemplates",
                       "Not in the socket: connect the %1 through an ICSP cable to the "
                       "adapter's lines."),

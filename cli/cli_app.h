@@ -30,6 +30,7 @@ struct GlobalOptions {
   bool force = false;               // write a chip whose device ID is not the selected part's
   bool allowLowVoltageOff = false;  // program a configuration with the LVP bit clear
   bool checkId = false;             // check the device ID before writing on every part that has one
+  bool noProbe = false;             // no low-voltage probe before Vpp is raised
   bool json = false;                // one JSON object on standard output (cli/json_report.h)
   // Set by the command, not an option: the files it reads or writes, which
   // the trace must not be.

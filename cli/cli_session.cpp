@@ -258,12 +258,14 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
   s->protocol_ = std::make_unique<Protocol>(*s->port_, *s->delay_, s->hooks_, s->device_);
   s->protocol_->SetPortAddress(s->choice_.address);
   s->protocol_->SetAdapterVppMillivolts(s->adapter_.vppMillivolts);
+  s->protocol_->SetAdapterVddMillivolts(s->adapter_.vddMillivolts);
   s->protocol_->SetAdapterSwitchesVdd(s->adapter_.vdd.pin != 0);
   s->protocol_->SetDelayMode(options.delay ? "true" : "false");
   s->state_.timing = ParseTimingProfile(options.timing).value_or(TimingProfile::Standard);
   s->state_.checkDeviceId = options.checkId;
   s->state_.ignoreWrongDevice = options.force;
   s->state_.allowLowVoltageOff = options.allowLowVoltageOff;
+  s->state_.lowVoltageProbe = !options.noProbe;
   *exitCode = kExitOk;
   return s;
 }

@@ -8,6 +8,8 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "hw/pin_test.h"
+#include "ops/device_id.h"
+#include "ops/low_voltage_probe.h"
 
 namespace lpt::cli {
 namespace {
@@ -37,6 +39,18 @@ int RunPins(const PinsOptions& o, const GlobalOptions& options, bool enableGiven
     if (!reason.empty()) std::cerr << ": " << reason;
     std::cerr << '\n';
     return kExitNoDevice;
+  }
+  // Vpp by hand would reach a chip left in the socket whatever it takes:
+  // one that answers at low voltage is named, and Vpp stays off.
+  if (!o.off && o.vpp == "on" && !options.force) {
+    OpContext ctx = session->Context();
+    const std::uint16_t word = ProbeAtLowVoltage(ctx);
+    if (ProbeAnswered(word)) {
+      std::cerr << "A chip in the socket answers at low voltage ("
+                << DetectionText(DetectionOf(word))
+                << "): take it out before switching Vpp on, or give --force.\n";
+      return kExitFailed;
+    }
   }
   PinTest test(session->adapterPort(), session->portChoice().address, a);
   AdapterOutputs out = PinTest::Idle();

@@ -84,7 +84,8 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
   app.add_option("--adapters", options.adapters, "file of your own adapter wirings")
       ->type_name("FILE");
   app.add_flag("--force", options.force,
-               "write the chip even when its device ID names another part than --device");
+               "write the chip even when its device ID names another part than --device; "
+               "pins: switch Vpp on though a chip answers at low voltage");
   app.add_flag("--allow-lvp-off", options.allowLowVoltageOff,
                "program a configuration that switches low-voltage programming off, though "
                "this adapter then cannot reach the chip again");
@@ -94,6 +95,9 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
   app.add_flag("--check-id", options.checkId,
                "check the device ID before writing on every part that has one (the parts of "
                "the later flash families always check it)");
+  app.add_flag("--no-probe", options.noProbe,
+               "do not ask the chip at low voltage which part it is before raising Vpp (the "
+               "probe that keeps a part entered at low voltage from getting more than it takes)");
 
   Action action;
   AddDevicesCommand(app, action);

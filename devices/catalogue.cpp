@@ -42,6 +42,12 @@ constexpr R Like(R parent, std::string_view name, Edit edit = {}) {
 
 // clang-format off
 
+// The most the LF parts take on Vdd: 3.6 V, the top of the operating range
+// in their data sheets (PIC12(L)F1822/16(L)F1823, 16(L)F1824-1829,
+// 12(L)F1840, 16(L)F1847, 16(L)F193x: "PIC16LF...: 1.8V to 3.6V"; absolute
+// maximum 4.0 V).
+constexpr std::uint32_t kLfVddMillivolts = 3600;
+
 // The most MCLR takes (maxMclrMillivolts) is each data sheet's absolute
 // maximum rating for the pin: 13.5 V on every older part here (the record's
 // default), 9.0 V on the enhanced mid-range. The programming specifications
@@ -388,6 +394,27 @@ constexpr std::array kDevices{
     k16F1937,
     Like(k16F1937, "16F1938", [](R& r) { r.programWords = 16384; r.package = P::Dip28; r.deviceIds = {0x23A0}; }),
     Like(k16F1937, "16F1939", [](R& r) { r.programWords = 16384; r.deviceIds = {0x23C0}; }),
+    // The LF twins: the same silicon for 1.8-3.6 V (the data sheets' operating
+    // range; absolute maximum 4.0 V), with their own device IDs (DS41390,
+    // DS41439, DS41397; Pickle, OpenProg). gputils: p12lf1822.inc to
+    // p16lf1939.inc, the same options as the F parts', but the 16LF193x have
+    // no VCAPEN (no core regulator): their second word is the 16F1827's.
+    Like(k16F1827, "12LF1822", [](R& r) { r.programWords = 2048; r.package = P::Dip8; r.writeLatches = 16; r.deviceIds = {0x2800}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1827, "16LF1823", [](R& r) { r.programWords = 2048; r.package = P::Dip14; r.writeLatches = 16; r.deviceIds = {0x2820}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1827, "16LF1824", [](R& r) { r.package = P::Dip14; r.writeLatches = 32; r.deviceIds = {0x2840}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1827, "16LF1825", [](R& r) { r.programWords = 8192; r.package = P::Dip14; r.writeLatches = 32; r.deviceIds = {0x2860}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1827, "16LF1826", [](R& r) { r.programWords = 2048; r.deviceIds = {0x2880}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1827, "16LF1827", [](R& r) { r.deviceIds = {0x28A0}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1829, "16LF1828", [](R& r) { r.programWords = 4096; r.deviceIds = {0x28C0}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1829, "16LF1829", [](R& r) { r.deviceIds = {0x28E0}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1847, "12LF1840", [](R& r) { r.programWords = 4096; r.package = P::Dip8; r.deviceIds = {0x1BC0}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1847, "16LF1847", [](R& r) { r.deviceIds = {0x14A0}; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1933", [](R& r) { r.programWords = 4096; r.package = P::Dip28; r.deviceIds = {0x2400}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1934", [](R& r) { r.programWords = 4096; r.deviceIds = {0x2440}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1936", [](R& r) { r.package = P::Dip28; r.deviceIds = {0x2460}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1937", [](R& r) { r.deviceIds = {0x2480}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1938", [](R& r) { r.programWords = 16384; r.package = P::Dip28; r.deviceIds = {0x24A0}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
+    Like(k16F1937, "16LF1939", [](R& r) { r.programWords = 16384; r.deviceIds = {0x24C0}; r.configMasks = {0x3FFF, 0x3703}; r.fuseLayout = L::Pic16F1827; r.maxVddMillivolts = kLfVddMillivolts; }),
 };
 
 // clang-format on

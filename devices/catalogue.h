@@ -68,6 +68,11 @@ struct DeviceRecord {
   // maximum rating for the pin (13.5 V on the older flash and EPROM parts).
   // No adapter whose Vpp is higher may switch it on for this part.
   std::uint32_t maxMclrMillivolts = 13500;
+  // The most the part takes on Vdd: the top of its data sheet's operating
+  // range (5.5 V, the common top of the 5 V parts' ranges; 3.6 V on the LF
+  // parts). An adapter
+  // whose supply is higher may not switch it on for this part.
+  std::uint32_t maxVddMillivolts = 5500;
 
   int ProgramRows() const { return programWords / 8; }  // rows of the memory grid
   int DataRows() const { return dataBytes / 8; }

@@ -1,7 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "devices/connection_help.h"
 
+#include "devices/family.h"
+
 namespace lpt {
+namespace {
+
+// "9 V", "3.6 V": the limits the notes name, as the makers write them.
+std::string Volts(std::uint32_t millivolts) {
+  std::string text = std::to_string(millivolts / 1000);
+  if (millivolts % 1000 != 0) text += "." + std::to_string(millivolts % 1000 / 100);
+  return text + " V";
+}
+
+}  // namespace
 
 std::vector<std::string> ConnectionHelp(const DeviceRecord& record) {
   const std::string package = PackageName(record.package);
@@ -29,6 +41,17 @@ std::vector<std::string> ConnectionHelp(const DeviceRecord& record) {
   if (pins)
     for (const std::string& line : IcspConnectionLines(*pins)) lines.push_back("ICSP " + line);
   if (!record.connectionNote.empty()) lines.emplace_back(record.connectionNote);
+  // The program asks such a part at low voltage before any Vpp; with its
+  // LVP bit off it no longer answers, and only a Vpp it takes reaches it.
+  if (HasLowVoltageEntry(record.family) &&
+      record.maxMclrMillivolts < DeviceRecord{}.maxMclrMillivolts)
+    lines.push_back(
+        "With its LVP bit off it takes only high-voltage entry: it needs a board "
+        "with vpp-volts at most " +
+        Volts(record.maxMclrMillivolts) + ".");
+  if (record.maxVddMillivolts < DeviceRecord{}.maxVddMillivolts)
+    lines.push_back("Its supply takes at most " + Volts(record.maxVddMillivolts) +
+                    ": it needs a board with vdd-volts at most that.");
   return lines;
 }
 

@@ -37,6 +37,11 @@ inline constexpr std::uint32_t kClassicBoardVppMillivolts = 13000;
 // The range adapters.conf accepts for vpp-volts.
 inline constexpr std::uint32_t kLeastVppMillivolts = 1000;
 inline constexpr std::uint32_t kMostVppMillivolts = 20000;
+// The supply of the published boards: 5 V from a regulator; and the range
+// adapters.conf accepts for vdd-volts.
+inline constexpr std::uint32_t kFiveVoltBoardMillivolts = 5000;
+inline constexpr std::uint32_t kLeastVddMillivolts = 1000;
+inline constexpr std::uint32_t kMostVddMillivolts = 7000;
 
 struct Adapter {
   std::string name{};
@@ -57,6 +62,9 @@ struct Adapter {
   // The voltage the Vpp line puts on MCLR when on. The classic boards
   // switch about 13 V; a part that takes less must not see it.
   std::uint32_t vppMillivolts = kClassicBoardVppMillivolts;
+  // The supply the board gives the chip; a part that takes less must not
+  // be powered from it (the LF parts on a 5 V board).
+  std::uint32_t vddMillivolts = kFiveVoltBoardMillivolts;
 
   // What the adapter list tells the user: where the wiring comes from, and
   // what to know before using it (empty when nothing).

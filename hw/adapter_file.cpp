@@ -34,10 +34,23 @@ constexpr Key kKeys[] = {
     {"data-rw", &Adapter::dataOutEnable, false, true, Sense::ChipDrives},
     {"clock-delay-us", nullptr, false, false, Sense::NotASignal},
     {"vpp-volts", nullptr, false, false, Sense::NotASignal},
+    {"vdd-volts", nullptr, false, false, Sense::NotASignal},
 };
 
 constexpr const char* kKeyList =
-    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, clock-delay-us, vpp-volts";
+    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, clock-delay-us, vpp-volts, "
+    "vdd-volts";
+
+// The keys that give a voltage: what they set and the range they accept.
+struct VoltsKey {
+  const char* key;
+  std::uint32_t Adapter::*field;
+  std::uint32_t least, most;
+};
+constexpr VoltsKey kVoltsKeys[] = {
+    {"vpp-volts", &Adapter::vppMillivolts, kLeastVppMillivolts, kMostVppMillivolts},
+    {"vdd-volts", &Adapter::vddMillivolts, kLeastVddMillivolts, kMostVddMillivolts},
+};
 
 // "13", "8.5", "12.75": volts with up to three decimals, in millivolts.
 std::optional<std::uint32_t> ParseMillivolts(std::string_view text) {
@@ -191,12 +204,13 @@ class LineParser {
 
  private:
   static std::string Apply(const Field& f, bool tables, Adapter* a, std::string* changed) {
-    if (f.key->sense == Sense::NotASignal && std::string_view(f.key->key) == "vpp-volts") {
+    for (const VoltsKey& v : kVoltsKeys) {
+      if (std::string_view(f.key->key) != v.key) continue;
       const std::optional<std::uint32_t> mv = ParseMillivolts(f.value);
-      if (!mv || *mv < kLeastVppMillivolts || *mv > kMostVppMillivolts)
+      if (!mv || *mv < v.least || *mv > v.most)
         return std::string(f.key->key) + ": " + Quoted(f.value) + " is not a voltage of " +
-               VoltsText(kLeastVppMillivolts) + " to " + VoltsText(kMostVppMillivolts);
-      a->vppMillivolts = *mv;
+               VoltsText(v.least) + " to " + VoltsText(v.most);
+      a->*v.field = *mv;
       return {};
     }
     if (f.key->sense == Sense::NotASignal) {
@@ -295,6 +309,10 @@ std::string AdapterLine(const Adapter& a) {
   if (a.vppMillivolts != kClassicBoardVppMillivolts) {
     std::string volts = VoltsText(a.vppMillivolts);
     line += " vpp-volts=" + volts.substr(0, volts.size() - 2);
+  }
+  if (a.vddMillivolts != kFiveVoltBoardMillivolts) {
+    std::string volts = VoltsText(a.vddMillivolts);
+    line += " vdd-volts=" + volts.substr(0, volts.size() - 2);
   }
   return line;
 }

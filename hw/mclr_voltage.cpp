@@ -21,9 +21,14 @@ EntryChoice ChooseEntry(std::string_view name, std::uint32_t partMaxMillivolts,
 }
 
 EntryChoice ChooseEntry(const ActiveDevice& device, std::uint32_t adapterMillivolts,
-                        bool adapterSwitchesVdd) {
-  const std::uint32_t most =
-      device.record ? device.record->maxMclrMillivolts : DeviceRecord{}.maxMclrMillivolts;
+                        bool adapterSwitchesVdd, std::uint32_t adapterVddMillivolts) {
+  const DeviceRecord record = device.record ? *device.record : DeviceRecord{};
+  if (adapterVddMillivolts > record.maxVddMillivolts)
+    return {Entry::Refused, "The " + device.name + " takes at most " +
+                                VoltsText(record.maxVddMillivolts) +
+                                " on Vdd; this adapter gives " + VoltsText(adapterVddMillivolts) +
+                                ". It cannot be programmed with this adapter."};
+  const std::uint32_t most = record.maxMclrMillivolts;
   return ChooseEntry(device.name, most, HasLowVoltageEntry(device.family), adapterMillivolts,
                      adapterSwitchesVdd);
 }

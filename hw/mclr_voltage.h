@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "devices/active_device.h"
+#include "hw/adapter.h"
 
 namespace lpt {
 
@@ -34,8 +35,11 @@ struct EntryChoice {
 EntryChoice ChooseEntry(std::string_view name, std::uint32_t partMaxMillivolts,
                         bool lowVoltageEntry, std::uint32_t adapterMillivolts,
                         bool adapterSwitchesVdd = true);
-// The same for the active device (no record: the older parts' 13.5 V).
+// The same for the active device (no record: the older parts' 13.5 V),
+// first refusing a part whose most on Vdd is below the adapter's supply
+// (`adapterVddMillivolts`): no entry protects it from that.
 EntryChoice ChooseEntry(const ActiveDevice& device, std::uint32_t adapterMillivolts,
-                        bool adapterSwitchesVdd = true);
+                        bool adapterSwitchesVdd = true,
+                        std::uint32_t adapterVddMillivolts = kFiveVoltBoardMillivolts);
 
 }  // namespace lpt

@@ -215,7 +215,8 @@ void Protocol::BulkEraseSetup2() { CommandOnly(*this, cmd::BulkEraseSetup2); }
 void Protocol::ResetPic() { ResetPicWithEntry(VppBeforeVdd(device_.family)); }
 
 EntryChoice Protocol::EntryInUse() const {
-  return ChooseEntry(device_, adapterVppMillivolts_, adapterSwitchesVdd_);
+  if (lowVoltageOnly_) return {Entry::LowVoltage, {}};
+  return ChooseEntry(device_, adapterVppMillivolts_, adapterSwitchesVdd_, adapterVddMillivolts_);
 }
 
 void Protocol::ResetPicWithEntry(bool vppFirst) {
@@ -223,12 +224,14 @@ void Protocol::ResetPicWithEntry(bool vppFirst) {
   delay_.WaitMs(10);  // power-off hold
   const Entry entry = EntryInUse().entry;
   vppLine_ = entry == Entry::HighVoltage ? LineVpp : 0;
-  if (entry != Entry::HighVoltage) {
-    // MCLR stays low from here to the end of the session. A refused part
-    // gets its supply and nothing else: it stays in reset.
+  // A refused part stays switched off: its supply may be what it cannot
+  // take (an LF part on a 5 V board).
+  if (entry == Entry::Refused) return;
+  if (entry == Entry::LowVoltage) {
+    // MCLR stays low from here to the end of the session.
     port_.WritePort(portAddress_, 0x00);
     delay_.WaitMs(kKeyHoldMs);
-    if (entry == Entry::LowVoltage) EnterWithKey();
+    EnterWithKey();
     return;
   }
   if (vppFirst) {

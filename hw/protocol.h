@@ -41,8 +41,14 @@ class Protocol {
   // boards, until told).
   void SetAdapterVppMillivolts(std::uint32_t millivolts) { adapterVppMillivolts_ = millivolts; }
   std::uint32_t AdapterVppMillivolts() const { return adapterVppMillivolts_; }
+  // The supply the adapter gives the chip (5 V until told).
+  void SetAdapterVddMillivolts(std::uint32_t millivolts) { adapterVddMillivolts_ = millivolts; }
   // Whether the adapter switches the chip's supply (true until told).
   void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
+  // Every entry of the session at low voltage, whatever the part: the chip
+  // in the socket answered the low-voltage probe, and such a chip is never
+  // given Vpp. Off until set; the device commands clear it when they end.
+  void SetLowVoltageOnly(bool on) { lowVoltageOnly_ = on; }
   // How the active device enters programming mode with this adapter.
   EntryChoice EntryInUse() const;
   // The Vpp bit every write of the session carries: LineVpp after a
@@ -99,6 +105,8 @@ class Protocol {
   const ActiveDevice& device_;
   std::uint32_t adapterVppMillivolts_ = kClassicBoardVppMillivolts;
   bool adapterSwitchesVdd_ = true;
+  std::uint32_t adapterVddMillivolts_ = kFiveVoltBoardMillivolts;
+  bool lowVoltageOnly_ = false;
   std::uint8_t vppLine_ = LineVpp;
   std::uint16_t portAddress_ = 0x378;
   std::string delayMode_ = "false";

@@ -12,6 +12,7 @@
 #include "ops/device_id.h"
 #include "ops/erase_passes.h"
 #include "ops/id_and_config_words.h"
+#include "ops/low_voltage_probe.h"
 #include "ops/program_passes.h"
 #include "ops/read_passes.h"
 #include "ops/stop_check.h"
@@ -157,7 +158,19 @@ bool ChipAnswersLowVoltageEntry(OpContext& ctx) { return ReadDeviceIdWord(ctx) !
 
 }  // namespace
 
-CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work) {
+namespace {
+
+// A session forced to low voltage by the probe ends with its command.
+struct LowVoltageOnlyEnds {
+  Protocol& proto;
+  ~LowVoltageOnlyEnds() { proto.SetLowVoltageOnly(false); }
+};
+
+}  // namespace
+
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work, bool anyPart) {
+  ctx.proto.SetLowVoltageOnly(false);
+  const LowVoltageOnlyEnds ends{ctx.proto};
   ctx.state.Stopped = false;
   ctx.state.StoppedAt = -1;
   ctx.failure.reset();
@@ -165,13 +178,15 @@ CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work)
   ctx.chipErased = false;
   // Nothing reaches the port when the adapter's Vpp is too much for a part
   // that has no other way in.
-  const EntryChoice entry = ctx.proto.EntryInUse();
+  EntryChoice entry = ctx.proto.EntryInUse();
   if (entry.entry == Entry::Refused) {
     ctx.hooks.CommandStarted();
     ctx.hooks.Failed(Failure(entry.reason));
     ctx.hooks.CommandEnded(CommandResult::Failed);
     return CommandResult::Failed;
   }
+  if (!ProbeBeforeVpp(ctx, anyPart)) return CommandResult::Failed;
+  entry = ctx.proto.EntryInUse();
   if (!entry.reason.empty()) ctx.hooks.Notice(entry.reason);
   if (!ctx.proto.AdapterPresent()) {
     ctx.hooks.CommandEnded(CommandResult::NoDevice);

@@ -44,6 +44,10 @@ struct OpState {
   // one; ignoreWrongDevice writes whatever chip answers (the user insists).
   bool checkDeviceId = false;
   bool ignoreWrongDevice = false;
+  // On a board whose Vpp some parts do not take, every command first asks
+  // the socket at low voltage which chip it holds (ops/low_voltage_probe.h);
+  // off only for a user who needs the traffic without it.
+  bool lowVoltageProbe = true;
   // The device ID word the last Detect read (DetectDevice).
   std::uint16_t deviceIdRead = 0;
   // Program All and Program only Fuses write a configuration that clears
@@ -100,10 +104,14 @@ void WaitFor(OpContext& ctx, WaitKind kind);
 // The figure WaitAfter waits, in microseconds.
 std::uint32_t WaitFigureUs(const OpContext& ctx, WaitKind kind, std::uint32_t standardMs);
 
-// What every command shares: the presence test, then `work` between the
-// command's start and the chip's switch-off, and the end reported with the
-// result. After a failed presence test the chip stays as the test left it.
-CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work);
+// What every command shares: the low-voltage probe where the board's Vpp
+// asks for it, the presence test, then `work` between the command's start
+// and the chip's switch-off, and the end reported with the result. A chip
+// that answers the probe must be the selected part (`anyPart`: any part,
+// for Detect); the command then runs at low voltage. After a failed
+// presence test the chip stays as the test left it.
+CommandResult Framed(OpContext& ctx, const std::function<CommandResult()>& work,
+                     bool anyPart = false);
 
 // What the front ends run; every command reports CommandEnded last.
 using DeviceCommand = CommandResult (*)(OpContext&);

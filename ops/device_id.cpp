@@ -7,6 +7,12 @@
 
 namespace lpt {
 
+bool WordNamesPart(const DeviceRecord& record, std::uint16_t word) {
+  for (std::uint16_t id : record.deviceIds)
+    if (id != 0 && (word & record.deviceIdMask) == id) return true;
+  return false;
+}
+
 Detection DetectionOf(std::uint16_t word) {
   Detection detection;
   detection.word = word;
@@ -18,12 +24,6 @@ Detection DetectionOf(std::uint16_t word) {
 }
 
 namespace {
-
-bool NamesSelectedPart(const DeviceRecord& record, std::uint16_t word) {
-  for (std::uint16_t id : record.deviceIds)
-    if (id != 0 && (word & record.deviceIdMask) == id) return true;
-  return false;
-}
 
 std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
   const std::string name(selected.name);
@@ -43,16 +43,19 @@ std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
 }  // namespace
 
 CommandResult DetectChip(OpContext& ctx, Detection* found) {
-  return Framed(ctx, [&] {
-    *found = DetectionOf(ReadDeviceIdWord(ctx.proto, false));
-    if (found->outcome != Detection::Outcome::Found) {
-      const Detection second = DetectionOf(ReadDeviceIdWord(ctx.proto, true));
-      if (second.outcome == Detection::Outcome::Found ||
-          found->outcome == Detection::Outcome::NoChip)
-        *found = second;
-    }
-    return CommandResult::Ok;
-  });
+  return Framed(
+      ctx,
+      [&] {
+        *found = DetectionOf(ReadDeviceIdWord(ctx.proto, false));
+        if (found->outcome != Detection::Outcome::Found) {
+          const Detection second = DetectionOf(ReadDeviceIdWord(ctx.proto, true));
+          if (second.outcome == Detection::Outcome::Found ||
+              found->outcome == Detection::Outcome::NoChip)
+            *found = second;
+        }
+        return CommandResult::Ok;
+      },
+      true);
 }
 
 CommandResult DetectDevice(OpContext& ctx) {
@@ -84,7 +87,7 @@ bool ChipIsTheSelectedPart(OpContext& ctx) {
   if (!ChecksDeviceIdBeforeWriting(ctx.device.family) && !ctx.state.checkDeviceId) return true;
   if (ctx.state.ignoreWrongDevice) return true;
   const std::uint16_t word = ReadDeviceIdWord(ctx.proto, VppBeforeVdd(ctx.device.family));
-  if (NamesSelectedPart(*record, word)) return true;
+  if (WordNamesPart(*record, word)) return true;
   ctx.hooks.Failed(Failure(WrongChipMessage(*record, word), {}, FailureKind::WrongDevice));
   return false;
 }

@@ -33,6 +33,9 @@ CommandResult DetectChip(OpContext& ctx, Detection* found);
 // it read left in OpState::deviceIdRead for DetectionOf.
 CommandResult DetectDevice(OpContext& ctx);
 
+// The word is one of the part's device IDs, whatever its revision.
+bool WordNamesPart(const DeviceRecord& record, std::uint16_t word);
+
 // What a device ID word names.
 Detection DetectionOf(std::uint16_t word);
 

@@ -2,6 +2,7 @@
 #include "sim/family_model.h"
 
 #include <array>
+#include <string>
 
 #include "devices/like_row.h"
 
@@ -422,6 +423,15 @@ constexpr PartSilicon kPartSilicon[] = {
     {"16F1829", [](FamilyModel& m) { m.writeLatches = 32; }},
 };
 
+// An LF part ("16LF1827") is its F twin's silicon for the low supply: the
+// data sheets' absolute maximum on Vdd is 4.0 V.
+constexpr std::uint32_t kLfAbsoluteMaxVddMillivolts = 4000;
+
+std::string TwinOfLfPart(std::string_view deviceName) {
+  if (deviceName.size() < 4 || deviceName.substr(2, 2) != "LF") return {};
+  return std::string(deviceName.substr(0, 2)) + std::string(deviceName.substr(3));
+}
+
 // The silicon's own ID words, kept apart from the catalogue's on purpose: a
 // simulated chip answers what the makers' programming specifications say,
 // so a wrong catalogue ID shows up as a mismatch. A group name answers as
@@ -528,6 +538,23 @@ constexpr SiliconId kSiliconIds[] = {
     {"16F1937", 0x2380, 0x02},
     {"16F1938", 0x23A0, 0x02},
     {"16F1939", 0x23C0, 0x02},
+    // The LF twins: DS41390, DS41439, DS41397
+    {"12LF1822", 0x2800, 0x04},
+    {"16LF1823", 0x2820, 0x04},
+    {"16LF1824", 0x2840, 0x04},
+    {"16LF1825", 0x2860, 0x04},
+    {"16LF1826", 0x2880, 0x04},
+    {"16LF1827", 0x28A0, 0x04},
+    {"16LF1828", 0x28C0, 0x04},
+    {"16LF1829", 0x28E0, 0x04},
+    {"12LF1840", 0x1BC0, 0x06},
+    {"16LF1847", 0x14A0, 0x06},
+    {"16LF1933", 0x2400, 0x02},
+    {"16LF1934", 0x2440, 0x02},
+    {"16LF1936", 0x2460, 0x02},
+    {"16LF1937", 0x2480, 0x02},
+    {"16LF1938", 0x24A0, 0x02},
+    {"16LF1939", 0x24C0, 0x02},
 };
 
 }  // namespace
@@ -542,8 +569,10 @@ std::optional<FamilyModel> PartModel(std::string_view deviceName, Family family)
   const FamilyModel* row = FindFamilyModel(family);
   if (row == nullptr) return std::nullopt;
   FamilyModel model = *row;
+  const std::string twin = TwinOfLfPart(deviceName);
+  if (!twin.empty()) model.maxVddMillivolts = kLfAbsoluteMaxVddMillivolts;
   for (const PartSilicon& part : kPartSilicon)
-    if (part.device == deviceName) part.change(model);
+    if (part.device == deviceName || part.device == twin) part.change(model);
   return model;
 }
 

@@ -124,6 +124,9 @@ struct FamilyModel {
   // The most MCLR takes; a Vpp above it destroys the chip (0: no limit
   // modelled).
   std::uint32_t maxMclrMillivolts = 0;
+  // The most the supply may be; above it the chip is destroyed (0: no
+  // limit modelled).
+  std::uint32_t maxVddMillivolts = 0;
 };
 
 // The row of a family; nullptr for Family::None.

@@ -39,6 +39,7 @@ bool SimAdapter::SaveChip() {
 void SimAdapter::SetWiring(Adapter wiring) {
   wiring_ = std::move(wiring);
   chip_.SetVppMillivolts(wiring_.vppMillivolts);
+  chip_.SetVddMillivolts(wiring_.vddMillivolts);
   board_ = BoardFor(wiring_);
   dataMask_ = DataBitsUsed(board_);
 }

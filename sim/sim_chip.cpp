@@ -32,6 +32,8 @@ void SimChip::OnLines(std::uint8_t lines, std::uint64_t nowUs) {
   const bool data = (lines & kData) != 0;
   if (vpp && family_.maxMclrMillivolts != 0 && vppMillivolts_ > family_.maxMclrMillivolts)
     state_.destroyed = true;
+  if (vdd && family_.maxVddMillivolts != 0 && vddMillivolts_ > family_.maxVddMillivolts)
+    state_.destroyed = true;
   if (state_.destroyed) {
     mode_ = Mode::Off;
     driving_ = false;

@@ -26,8 +26,9 @@
 //   32 key bits on the falling clock edges, least significant first; the
 //   33rd clock puts it into programming mode when the key was "MCHP" and
 //   its LVP bit is 1. Anything else leaves it deaf until the next reset.
-// - A Vpp above the most the part takes on MCLR destroys it: it never
-//   answers again (ChipState::destroyed, kept in the chip file).
+// - A Vpp above the most the part takes on MCLR destroys it, and so does a
+//   supply above the most it takes on Vdd (an LF part on a 5 V board): it
+//   never answers again (ChipState::destroyed, kept in the chip file).
 #pragma once
 
 #include <cstdint>
@@ -62,6 +63,8 @@ class SimChip {
   // The voltage the adapter's Vpp line gives (13 V, a classic board,
   // until told).
   void SetVppMillivolts(std::uint32_t millivolts) { vppMillivolts_ = millivolts; }
+  // The supply the adapter gives (5 V until told).
+  void SetVddMillivolts(std::uint32_t millivolts) { vddMillivolts_ = millivolts; }
 
   // Finishes a pending cycle as if the next command arrived at `nowUs`.
   void Settle(std::uint64_t nowUs);
@@ -149,6 +152,7 @@ class SimChip {
   // Lines as last written.
   bool vdd_ = false, vpp_ = false, clock_ = false, data_ = false;
   std::uint32_t vppMillivolts_ = 13000;
+  std::uint32_t vddMillivolts_ = 5000;
   // Low-voltage entry: key bits taken since the reset, and the key so far.
   int keyBits_ = 0;
   std::uint32_t key_ = 0;

@@ -30,6 +30,10 @@
         <translation>&amp;Kontrolovat ID zařízení</translation>
     </message>
     <message>
+        <source>Ask the chip at &amp;low voltage first</source>
+        <translation>Nejprve se zeptat čipu při &amp;nízkém napětí</translation>
+    </message>
+    <message>
         <source>Overwrite &amp;OSCCAL</source>
         <translation>Přepsat &amp;OSCCAL</translation>
     </message>
@@ -605,6 +609,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>Pokračovat</translation>
     </message>
     <message>
+        <source>Select it</source>
+        <translation>Zvolit jej</translation>
+    </message>
+    <message>
         <source>Configuration word</source>
         <translation>Konfigurační slovo</translation>
     </message>
@@ -920,6 +928,14 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>vývod %1 v úrovni L</translation>
     </message>
     <message>
+        <source>With its LVP bit off it takes only high-voltage entry: it needs a board with vpp-volts at most %1.</source>
+        <translation>S vypnutým bitem LVP jej lze uvést do programování jen vysokým napětím: potřebuje desku s vpp-volts nejvýše %1.</translation>
+    </message>
+    <message>
+        <source>Its supply takes at most %1: it needs a board with vdd-volts at most that.</source>
+        <translation>Jeho napájení snese nejvýše %1: potřebuje desku s vdd-volts nejvýše tolik.</translation>
+    </message>
+    <message>
         <source>In the socket: %1, pin 1 over hole %2 of strip %3.</source>
         <translation>V patici: %1, vývod 1 nad otvorem %2 lišty %3.</translation>
     </message>
@@ -1050,6 +1066,18 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>The %1 takes at most %2 on MCLR; this adapter gives %3. It cannot be programmed with this adapter.</source>
         <translation>Obvod %1 snese na MCLR nanejvýš %2; tento adaptér dává %3. Tímto adaptérem jej nelze programovat.</translation>
+    </message>
+    <message>
+        <source>The %1 takes at most %2 on Vdd; this adapter gives %3. It cannot be programmed with this adapter.</source>
+        <translation>Obvod %1 snese na Vdd nanejvýš %2; tento adaptér dává %3. Tímto adaptérem jej nelze programovat.</translation>
+    </message>
+    <message>
+        <source>The socket holds a %1, which takes at most %2 on MCLR; the selected %3 needs %4. Nothing was written.</source>
+        <translation>V patici je %1, který snese na MCLR nanejvýš %2; zvolený %3 potřebuje %4. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The chip in the socket answers at low voltage with device ID %1h, which names no known part; the selected %2 needs %3. Nothing was written.</source>
+        <translation>Čip v patici odpovídá při nízkém napětí s ID zařízení %1h, které nepatří žádnému známému obvodu; zvolený %2 potřebuje %3. Nic nebylo zapsáno.</translation>
     </message>
     <message>
         <source>The configuration %1 %2 would switch off low-voltage programming; this adapter could not program the chip again.</source>

@@ -96,6 +96,15 @@ TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
   for (const char* more :
        {"devices/flash_midrange_calibrated.tsv", "devices/enhanced_midrange.tsv"})
     for (auto& row : lpt::testing_data::ReadTable(more, 14)) rows.push_back(std::move(row));
+  // The LF twins carry one more column: the most their supply may be.
+  for (auto& row : lpt::testing_data::ReadTable("devices/enhanced_midrange_lf.tsv", 15)) {
+    const lpt::DeviceRecord* record = lpt::FindDevice(row[0]);
+    ASSERT_NE(record, nullptr) << row[0];
+    EXPECT_EQ(record->maxVddMillivolts, static_cast<std::uint32_t>(std::stod(row[14]) * 1000))
+        << row[0];
+    row.pop_back();
+    rows.push_back(std::move(row));
+  }
   for (const auto& row : rows) {
     const std::string& part = row[0];
     SCOPED_TRACE(part);
@@ -122,7 +131,7 @@ TEST(GputilsCatalogue, FlashMidRangePartsAgreeWithHeadersAndLinkerScripts) {
       EXPECT_EQ(record->maxMclrMillivolts, static_cast<std::uint32_t>(std::stod(row[12]) * 1000));
     ++checked;
   }
-  EXPECT_EQ(checked, 17 + 26 + 16);
+  EXPECT_EQ(checked, 17 + 26 + 16 + 16);
 }
 
 }  // namespace

@@ -19,9 +19,9 @@
 #include "app/dialog_pin_test.h"
 #include "app/dialog_port.h"
 #include "app/other_port_entry.h"
-#include "app/settings_file.h"
 #include "gui_test_support.h"
 #include "hw/virtual_clock.h"
+#include "settings/settings_file.h"
 #include "sim/sim_adapter.h"
 
 using namespace lpt;

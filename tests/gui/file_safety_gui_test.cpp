@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/settings_file.h"
 #include "gui_test_support.h"
 #include "hw/virtual_clock.h"
+#include "settings/settings_file.h"
 #include "sim/chip_file.h"
 
 using namespace lpt;

@@ -7,9 +7,9 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/settings_file.h"
 #include "app/window_placement.h"
 #include "gui_test_support.h"
+#include "settings/settings_file.h"
 
 using namespace lpt;
 using namespace lpt::gui_test;
@@ -290,20 +290,25 @@ class SettingsTest : public QObject {
     }
   }
 
-  void checkDeviceIdOnLine9ClockDelayOnLine10() {
+  void checkDeviceIdOnLine9ClockDelayOnLine10ProbeOnLine11() {
     // A delay on line 9 with nothing after it is the earlier file version;
-    // every file is written back in the new one.
+    // every file is written back in the new one. Only "false" on line 11
+    // turns the low-voltage probe off.
     const struct {
       const char* tail;  // lines 8 on
       const char* check;
       std::optional<std::uint32_t> delay;
+      const char* probe;
       const char* written;
     } cases[] = {
-        {"A\r\n12\r\n", "false", 12, "A\r\nfalse\r\n12\r\n"},
-        {"A\r\ntrue\r\n", "true", std::nullopt, "A\r\ntrue\r\n"},
-        {"\r\ntrue\r\n7\r\n", "true", 7, "\r\ntrue\r\n7\r\n"},
-        {"A\r\nyes\r\n7\r\n", "false", 7, "A\r\nfalse\r\n7\r\n"},
-        {"A\r\nfalse\r\n", "false", std::nullopt, "A\r\n"},
+        {"A\r\n12\r\n", "false", 12, "true", "A\r\nfalse\r\n12\r\n"},
+        {"A\r\ntrue\r\n", "true", std::nullopt, "true", "A\r\ntrue\r\n"},
+        {"\r\ntrue\r\n7\r\n", "true", 7, "true", "\r\ntrue\r\n7\r\n"},
+        {"A\r\nyes\r\n7\r\n", "false", 7, "true", "A\r\nfalse\r\n7\r\n"},
+        {"A\r\nfalse\r\n", "false", std::nullopt, "true", "A\r\n"},
+        {"\r\nfalse\r\n\r\nfalse\r\n", "false", std::nullopt, "false",
+         "\r\nfalse\r\n\r\nfalse\r\n"},
+        {"A\r\ntrue\r\n7\r\nFalse\r\n", "true", 7, "true", "A\r\ntrue\r\n7\r\n"},
     };
     const std::string head = "/w\r\n888\r\nYES\r\n16F88\r\nNO\r\nfalse\r\nStandard\r\n";
     for (const auto& c : cases) {
@@ -311,6 +316,7 @@ class SettingsTest : public QObject {
       QVERIFY2(parsed.has_value(), c.tail);
       QCOMPARE(parsed->checkDeviceId, std::string(c.check));
       QCOMPARE(parsed->clockDelayUs, c.delay);
+      QCOMPARE(parsed->lowVoltageProbe, std::string(c.probe));
       QCOMPARE(app::FormatSettings(*parsed), head + c.written);
     }
   }

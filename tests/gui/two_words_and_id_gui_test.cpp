@@ -117,8 +117,16 @@ class TwoWordsAndIdTest : public QObject {
     app::SetContinueAnswerer({});
   }
 
-  void detectSelectsThePartInTheSocket() {
+  // Detect names the chip and selects it only when asked; a 9 V part in
+  // the socket is named at low voltage, and a write for the selected older
+  // part is refused before any Vpp reaches it.
+  void detectNamesThePartAndSelectsItWhenAsked() {
     BoxRecorder boxes;
+    QStringList asked;
+    app::SetContinueAnswerer([&](const QString& text) {
+      asked << text;
+      return text.startsWith(QStringLiteral("16F887"));
+    });
     auto window = WindowOnChip("16F84", "16F887");
     CommandEnd end(*window);
     window->Actions().detect->trigger();
@@ -127,12 +135,28 @@ class TwoWordsAndIdTest : public QObject {
     QCOMPARE(window->CurrentSettings().deviceName, std::string("16F887"));
     QVERIFY2(boxes.boxes.empty(), qPrintable(boxes.Texts().join('\n')));
 
+    auto enhanced = WindowOnChip("16F84", "16F1827");
+    CommandEnd named(*enhanced);
+    enhanced->Actions().detect->trigger();
+    QCOMPARE(named.Wait(), CommandResult::Ok);
+    QCOMPARE(asked.last(), QStringLiteral("16F1827 revision 4"));
+    QCOMPARE(enhanced->Device().name, std::string("16F84"));
+    QCOMPARE(RunToEnd(*enhanced, &EraseChip), CommandResult::Failed);
+    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral(
+                                "The socket holds a 16F1827, which takes at most 9 V on MCLR; "
+                                "the selected 16F84 needs 13 V. Nothing was written.")});
+    enhanced.reset();
+    QVERIFY(!SettingsDirs::ReadFile(QDir(dirs_.exe.path()).filePath(QStringLiteral("16F1827.txt")))
+                 .contains("destroyed"));
+    boxes.boxes.clear();
+
     auto empty = WindowOnChip("16F84", "16F84");
     CommandEnd none(*empty);
     empty->Actions().detect->trigger();
     QCOMPARE(none.Wait(), CommandResult::Ok);
     QCOMPARE(empty->Device().name, std::string("16F84"));
     QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("unknown device ID 3FFFh")});
+    app::SetContinueAnswerer({});
   }
 
   void anotherPartStopsTheWriteUntilTheUserContinues() {

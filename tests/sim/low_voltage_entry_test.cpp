@@ -80,3 +80,24 @@ TEST(LowVoltageEntry, VppAboveNineVoltsDestroysTheChip) {
 
 }  // namespace
 }  // namespace lpt::simtest
+
+namespace lpt::simtest {
+namespace {
+
+// An LF part takes at most 4.0 V on Vdd (its data sheet's absolute maximum
+// rating): a 5 V board destroys it as soon as the supply comes, a 3.3 V one
+// lets it answer the key with its own ID (DS41390: 16LF1827 28A0h).
+TEST(LowVoltageEntry, AnLfPartDiesOnAFiveVoltSupply) {
+  for (const std::uint32_t vdd : {5000u, 3300u}) {
+    SimRig rig("16LF1827");
+    Adapter board = DefaultAdapter();
+    board.vddMillivolts = vdd;
+    rig.port->SetWiring(board);
+    rig.proto->SetAdapterVddMillivolts(1800);  // lets the protocol switch it on
+    EXPECT_EQ(IdAfterKey(rig, 0x4D434850), vdd == 5000 ? 0 : 0x28A4) << vdd;
+    EXPECT_EQ(rig.state().destroyed, vdd == 5000) << vdd;
+  }
+}
+
+}  // namespace
+}  // namespace lpt::simtest

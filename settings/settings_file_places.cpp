@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/settings_file_places.h"
+#include "settings/settings_file_places.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
@@ -40,6 +43,19 @@ std::string Comparable(const std::string& dir) {
 }
 
 }  // namespace
+
+std::string ProgramFolder() {
+#ifdef _WIN32
+  char buffer[MAX_PATH];
+  const DWORD n = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  if (n == 0 || n >= sizeof buffer) return {};
+  return fs::path(std::string(buffer, n)).parent_path().string() + "\\";
+#else
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string() + "/";
+#endif
+}
 
 std::string UserSettingsFolder() {
 #ifdef _WIN32

@@ -14,6 +14,10 @@ namespace lpt::app {
 // %APPDATA%\lptpic on Windows. Empty when none is known.
 std::string UserSettingsFolder();
 
+// The folder of the running program, ending in its separator (the CLI's
+// ExeDir; the window asks Qt for its own); empty when it cannot be told.
+std::string ProgramFolder();
+
 // The folders this system installs programs into: /usr, /bin, /opt ... on
 // Linux; %ProgramFiles%, %ProgramFiles(x86)%, %SystemRoot% on Windows.
 std::vector<std::string> SystemFolders();

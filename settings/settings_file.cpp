@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,10 +11,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/settings_file_places.h"
 #include "fileio/bounded_read.h"
 #include "fileio/replace_file.h"
 #include "hw/adapter.h"
+#include "settings/settings_file_places.h"
 
 namespace lpt::app {
 
@@ -92,6 +92,7 @@ std::optional<Settings> ParseSettings(std::string_view text) {
   }
   settings.checkDeviceId = line(8) == "true" ? "true" : "false";
   settings.clockDelayUs = ParseClockDelay(line(9));
+  settings.lowVoltageProbe = line(10) == "false" ? "false" : "true";
   return settings;
 }
 
@@ -106,10 +107,13 @@ std::string FormatSettings(const Settings& settings) {
   // Lines left at their defaults are left out from the end, so the file
   // stays as short as the settings allow.
   const bool checks = settings.checkDeviceId == "true";
-  if (!settings.adapterName.empty() || checks || settings.clockDelayUs)
+  const bool noProbe = settings.lowVoltageProbe == "false";
+  if (!settings.adapterName.empty() || checks || settings.clockDelayUs || noProbe)
     text += settings.adapterName + "\r\n";
-  if (checks || settings.clockDelayUs) text += settings.checkDeviceId + "\r\n";
-  if (settings.clockDelayUs) text += std::to_string(*settings.clockDelayUs) + "\r\n";
+  if (checks || settings.clockDelayUs || noProbe) text += settings.checkDeviceId + "\r\n";
+  if (settings.clockDelayUs || noProbe)
+    text += (settings.clockDelayUs ? std::to_string(*settings.clockDelayUs) : "") + "\r\n";
+  if (noProbe) text += "false\r\n";
   return text;
 }
 

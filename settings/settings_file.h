@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_file_places.h"
+#include "settings/settings_file_places.h"
 
 namespace lpt::app {
 
@@ -33,6 +33,9 @@ struct Settings {
   // Line 10: the clock delay chosen in the Adapter dialog (microseconds);
   // none: the adapter's own (adapters.conf).
   std::optional<std::uint32_t> clockDelayUs;
+  // Line 11: Option > Ask the chip at low voltage first; "false" turns the
+  // probe before Vpp off, anything else or nothing leaves it on.
+  std::string lowVoltageProbe = "true";
 
   bool operator==(const Settings&) const = default;
 };
@@ -46,7 +49,8 @@ Settings DefaultSettings(const std::string& exeDir);
 // nothing is "Standard", so a six-line file keeps the standard waits), line
 // 8 the adapter's name, line 9 the device-ID check ("true", anything else
 // is off), line 10 the adapter's clock delay (a decimal number of
-// microseconds up to 1000; anything else is none). A file whose last line
+// microseconds up to 1000; anything else is none), line 11 the
+// low-voltage probe ("false" is off, anything else on). A file whose last line
 // is a number on line 9 is of the version that kept the clock delay there:
 // it is read as the delay, the check off. Lines end in CR LF or LF; a file that stops
 // early leaves the missing text lines empty. nullopt when line 2 is missing or not a number: the
@@ -54,8 +58,8 @@ Settings DefaultSettings(const std::string& exeDir);
 std::optional<Settings> ParseSettings(std::string_view text);
 
 // The whole file: seven lines, eight when an adapter is chosen, nine when
-// the device-ID check is on, ten when a clock delay is chosen, each ended
-// by CR LF.
+// the device-ID check is on, ten when a clock delay is chosen, eleven when
+// the low-voltage probe is off, each ended by CR LF.
 std::string FormatSettings(const Settings& settings);
 
 // Reads `path`; the defaults when it is missing, unreadable or bad.
