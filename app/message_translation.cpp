@@ -90,6 +90,20 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "Cannot open file \"%1\". %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "Cannot create file \"%1\". %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "File too large (over %1 MB)."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "File too large (over %1 KB)."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "File too large (over %1 bytes)."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The serial number's words at %1h-%2h overlap the HEX file's data at %3h."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The serial number's words at %1h-%2h overlap the oscillator calibration "
+                      "word at %3h, which the chip keeps."),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "The serial number's words at %1h-%2h run past the end of program memory "
+                      "of %3."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "Cannot write the log file %1: %2"),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "Serial number file %1 has %2 names (hard links): saving it would leave the "
+                      "other names with an old number, given again. Give it one name."),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 has no end-of-file record: it may be cut off"),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 has no data records"),
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 holds no data for the %2 (data records: %3)"),

@@ -5,7 +5,9 @@
 #include <cctype>
 #include <iostream>
 
+#include "cli/standard_streams.h"
 #include "devices/catalogue.h"
+#include "fileio/bounded_read.h"
 #include "fileio/shown_text.h"
 #include "hexfile/hex_file.h"
 
@@ -64,11 +66,26 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
   return true;
 }
 
-bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers) {
+bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers,
+                       bool whole) {
   const HexLoadResult result = LoadHexFile(path, device, buffers);
-  if (result.status == HexLoadResult::Status::Ok) return true;
+  const std::string incomplete =
+      whole && result.status == HexLoadResult::Status::Ok ? IncompleteHexWarning(path, result) : "";
+  if (result.status == HexLoadResult::Status::Ok && incomplete.empty()) return true;
+  if (!incomplete.empty()) {
+    std::cerr << incomplete << "\n";
+    return false;
+  }
   std::cerr << result.message << "\n";
   if (!result.detail.empty()) std::cerr << result.detail << "\n";
+  return false;
+}
+
+bool SaveHexOutput(const std::string& path, const ActiveDevice& device, const EditBuffers& buffers,
+                   std::string* error) {
+  if (path != fileio::kStandardStream) return SaveHexFile(path, device, buffers, error);
+  if (WriteStandardOutput(FormatHex(device, buffers))) return true;
+  *error = "Nothing written to standard output.";
   return false;
 }
 

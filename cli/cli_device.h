@@ -27,6 +27,15 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
 // Loads the Intel HEX file at `path` into the buffers of `device`. On an
 // error prints the reader's message on standard error and returns false
 // (the caller exits with kExitUsage).
-bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers);
+// Saves the buffers as INHX8M at `path`; "-" writes them through
+// WriteStandardOutput, so that with --json the HEX text goes into the one
+// object instead of before it. False with *error.
+bool SaveHexOutput(const std::string& path, const ActiveDevice& device, const EditBuffers& buffers,
+                   std::string* error);
+
+// `whole`: a file that is empty, holds nothing for the device or has no
+// end record (cut off) is refused too, as `program` refuses it.
+bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers,
+                       bool whole = false);
 
 }  // namespace lpt::cli

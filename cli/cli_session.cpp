@@ -180,8 +180,10 @@ int CliSession::Finish(int code, const std::string& traceName) {
   // A signal after the command's last word stops nothing: the command is
   // done, and says so by its own exit code.
   if (state_.Stopped) {
+    const std::string place = StopPlace(hooks_.pass(), state_.StoppedAt, device_);
+    if (state_.StoppedAt >= 0) json_report::SetLocation(place);
     std::cerr << StoppedMessage(state_) << "\n"
-              << "Next word: " << StopPlace(hooks_.pass(), state_.StoppedAt, device_) << "\n";
+              << "Next word: " << place << "\n";
     return kExitStopped;
   }
   return code;
@@ -189,7 +191,8 @@ int CliSession::Finish(int code, const std::string& traceName) {
 
 std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* exitCode) {
   *exitCode = kExitUsage;
-  std::unique_ptr<CliSession> s(new CliSession(!options.quiet && StderrIsTerminal()));
+  std::unique_ptr<CliSession> s(
+      new CliSession(!options.quiet && !options.json && StderrIsTerminal()));
   if (!SelectDeviceFromOptions(options, s->device_, s->buffers_)) return nullptr;
 
   std::string error;
@@ -212,6 +215,7 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
 
   std::vector<std::string> files = options.commandFiles;
   if (s->choice_.kind == PortChoice::Kind::SimulatorFile) files.push_back(s->choice_.path);
+  if (!options.adapters.empty()) files.push_back(options.adapters);
   if (!options.trace.empty() && !TraceOutput::Check(options.trace, files, &error)) {
     std::cerr << error << '\n';
     return nullptr;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/buffer_dump.h"
@@ -77,7 +78,8 @@ Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session
 // when the file is bad, cut off, or holds nothing for the device (an empty
 // download would erase a programmed chip and report success). Standard
 // input is waited for so that Ctrl+C or SIGTERM still ends the wait.
-int LoadFile(CliSession& session, const std::string& path) {
+// `bytes`, when given, gets what was loaded.
+int LoadFile(CliSession& session, const std::string& path, std::string* bytes = nullptr) {
   HexLoadResult result;
   if (path == fileio::kStandardStream) {
     std::string text, reason;
@@ -91,8 +93,9 @@ int LoadFile(CliSession& session, const std::string& path) {
       return kExitUsage;
     }
     result = LoadHexText(text, session.device(), session.buffers());
+    if (bytes != nullptr) *bytes = std::move(text);
   } else {
-    result = LoadHexFile(path, session.device(), session.buffers());
+    result = LoadHexFile(path, session.device(), session.buffers(), bytes);
   }
   const std::string problem = result.status == HexLoadResult::Status::Ok
                                   ? IncompleteHexWarning(path, result)
@@ -119,7 +122,7 @@ void AddRead(CLI::App& app, Action& action) {
           return WriteStandardOutput(text.str()) ? kExitOk : kExitUsage;
         }
         std::string error;
-        if (SaveHexFile(*out, session.device(), session.buffers(), &error)) return kExitOk;
+        if (SaveHexOutput(*out, session.device(), session.buffers(), &error)) return kExitOk;
         std::cerr << error << "\n";
         return kExitUsage;
       });
@@ -143,7 +146,17 @@ void AddProgram(CLI::App& app, Action& action) {
     action = [file, only, overwriteOsccal, production](const GlobalOptions& options) {
       std::vector<std::string> files{*file};
       if (!CheckProductionOptions(*production, *only, &files)) return kExitUsage;
+      // Whether the last run stopped at the file itself (bad, cut off):
+      // --watch then waits for its next version.
+      bool fileBad = false;
+      const FileLoader load = [&fileBad](CliSession& s, const std::string& path,
+                                         std::string* bytes) {
+        const int code = LoadFile(s, path, bytes);
+        fileBad = code == kExitUsage;
+        return code;
+      };
       const auto once = [&] {
+        fileBad = false;
         return WithSession(options, files, [&](CliSession& session) {
           session.state().overwriteOsccal = *overwriteOsccal;
           const Capabilities can = CapabilitiesOf(session);
@@ -152,15 +165,15 @@ void AddProgram(CLI::App& app, Action& action) {
           if (*only == "fuses" &&
               !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
             return kExitUsage;
-          if (production->Any())
-            return RunProduction(session, options, *production, *file, LoadFile);
-          if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
+          if (production->Any()) return RunProduction(session, options, *production, *file, load);
+          if (const int loaded = load(session, *file, nullptr); loaded != kExitOk) return loaded;
           if (*only == "data") return Run(session, ProgramDataOnly);
           if (*only == "fuses") return Run(session, ProgramFusesOnly);
           return RunProgramAll(session, options);
         });
       };
-      return production->watch ? WatchAndProgram(*file, once) : once();
+      return production->watch ? WatchAndProgram(*file, once, [&fileBad] { return fileBad; })
+                               : once();
     };
   });
 }

@@ -117,9 +117,9 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return CheckStandardOutput(app.exit(e));
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return CheckStandardOutput(app.exit(e));
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return kExitUsage;

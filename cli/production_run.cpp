@@ -73,6 +73,10 @@ bool CheckProductionOptions(const ProductionOptions& p, const std::string& only,
     problem = "--only programs no whole chip: it takes no production options.";
   else if (p.watch && (p.repeat || p.count > 0))
     problem = "--watch programs one chip per change: it does not go with --repeat.";
+  else if (p.watch && !p.serial.empty() && p.serialFile.empty())
+    problem =
+        "--watch with --serial needs --serial-file: each change would start the numbers "
+        "again, and two chips would get one number.";
   if (problem != nullptr) {
     std::cerr << problem << "\n";
     return false;
@@ -95,7 +99,8 @@ int RunProduction(CliSession& session, const GlobalOptions& options, const Produ
       return kExitUsage;
     }
   }
-  if (const int loaded = load(session, file); loaded != kExitOk) return loaded;
+  std::string loaded;
+  if (const int code = load(session, file, &loaded); code != kExitOk) return code;
   std::unique_ptr<SerialCounter> counter;
   if (range) {
     bool stopped = false;
@@ -116,7 +121,7 @@ int RunProduction(CliSession& session, const GlobalOptions& options, const Produ
 
   BatchSetup setup;
   setup.hexFile = file;
-  setup.hexSha256 = FileDigest(file);
+  setup.hexSha256 = Sha256Hex(loaded);
   setup.serialPlace = place;
   setup.serials = counter.get();
   setup.logPath = p.log;
@@ -140,10 +145,16 @@ int RunProduction(CliSession& session, const GlobalOptions& options, const Produ
   if (setup.repeat)
     outputLost = !WriteStandardOutput(BatchSummaryText(summary) + "\n") || outputLost;
   const int code = ExitCodeOf(summary);
-  return outputLost && code == kExitOk ? kExitUsage : code;
+  // A closed pipe stops the batch too; what counts then is the lost output.
+  return outputLost && (code == kExitOk || code == kExitStopped) ? kExitUsage : code;
 }
 
-int WatchAndProgram(const std::string& file, const std::function<int()>& programOnce) {
+int WatchAndProgram(const std::string& file, const std::function<int()>& programOnce,
+                    const std::function<bool()>& fileWasBad) {
+  if (file == fileio::kStandardStream) {
+    std::cerr << "--watch needs a file to watch: standard input never changes.\n";
+    return kExitUsage;
+  }
   CatchStopSignals();
   std::string seen;
   int code = kExitOk;
@@ -152,7 +163,7 @@ int WatchAndProgram(const std::string& file, const std::function<int()>& program
     if (!digest.empty() && digest != seen) {
       seen = digest;
       code = programOnce();
-      if (code == kExitStopped || code == kExitUsage) return code;
+      if (code == kExitStopped || (code == kExitUsage && !fileWasBad())) return code;
       std::cerr << "Waiting for " << file << " to change (Ctrl+C ends).\n";
     }
     SignalPoint("watch");

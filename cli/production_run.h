@@ -35,8 +35,9 @@ void AddProductionOptions(CLI::App& program, ProductionOptions& production);
 bool CheckProductionOptions(const ProductionOptions& production, const std::string& only,
                             std::vector<std::string>* files);
 
-// Loads `file` into the session's buffers; returns the exit code.
-using FileLoader = std::function<int(CliSession&, const std::string&)>;
+// Loads `file` into the session's buffers, leaving the bytes it loaded in
+// the third argument; returns the exit code.
+using FileLoader = std::function<int(CliSession&, const std::string&, std::string*)>;
 
 // Program All of one chip or a batch, with the serial numbers and the log
 // asked for; returns the exit code.
@@ -45,7 +46,10 @@ int RunProduction(CliSession& session, const GlobalOptions& options,
                   const FileLoader& load);
 
 // --watch: programs the chip each time `file` changes, until Ctrl+C;
-// `programOnce` is one whole `program` run.
-int WatchAndProgram(const std::string& file, const std::function<int()>& programOnce);
+// `programOnce` is one whole `program` run. A run that stopped at the file
+// itself (`fileWasBad`: caught while it was being rewritten, or cut off)
+// waits for the file's next version instead of ending the watch.
+int WatchAndProgram(const std::string& file, const std::function<int()>& programOnce,
+                    const std::function<bool()>& fileWasBad);
 
 }  // namespace lpt::cli

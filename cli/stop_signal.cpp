@@ -56,8 +56,12 @@ void CatchStopSignals() {
   sigemptyset(&action.sa_mask);
   // A second Ctrl+C is caught too: the adapter is switched off either way.
   action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  // A closed pipe, a closed terminal and an alarm stop the run the same
+  // way: the adapter off, the chip saved, the log line written. A write
+  // over the file-size limit fails as a write instead of ending the run.
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGALRM})
+    sigaction(signal, &action, nullptr);
+  std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 
@@ -79,15 +83,27 @@ void SignalPoint(std::string_view point) {
   const std::string& at = TestPoint();
   if (at.empty()) return;
   if (at == point) std::raise(SIGTERM);
-  // "kill:" and a point: the run ends there at once, as `kill -9` ends it.
-  constexpr std::string_view kKill = "kill:";
-  if (at.size() > kKill.size() && at.compare(0, kKill.size(), kKill) == 0 &&
-      std::string_view(at).substr(kKill.size()) == point) {
-#ifdef SIGKILL
-    std::raise(SIGKILL);
+  // A signal's prefix and a point: that signal there. "kill:" ends the run
+  // at once, as `kill -9` ends it.
+  const struct {
+    std::string_view prefix;
+    int signal;
+  } kPrefixes[] = {
+#ifndef _WIN32
+      {"kill:", SIGKILL},
+      {"hup:", SIGHUP},
+      {"pipe:", SIGPIPE},
+      {"alrm:", SIGALRM},
 #else
-    std::_Exit(137);  // Windows has no SIGKILL: end at once all the same
+      {"kill:", 0},  // Windows has no SIGKILL: end at once all the same
 #endif
+  };
+  for (const auto& [prefix, signal] : kPrefixes) {
+    if (at.size() <= prefix.size() || at.compare(0, prefix.size(), prefix) != 0 ||
+        std::string_view(at).substr(prefix.size()) != point)
+      continue;
+    if (signal == 0) std::_Exit(137);
+    std::raise(signal);
   }
 }
 

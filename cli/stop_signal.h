@@ -14,8 +14,8 @@ namespace lpt::cli {
 // Exit code of a run stopped by Ctrl+C or SIGTERM.
 inline constexpr int kExitStopped = 130;
 
-// Catches SIGINT and SIGTERM (on Windows, the console's Ctrl+C, Ctrl+Break
-// and close events). Safe to call more than once.
+// Catches SIGINT and SIGTERM, SIGHUP, SIGPIPE and SIGALRM (on Windows, the console's Ctrl+C,
+// Ctrl+Break and close events). Safe to call more than once.
 void CatchStopSignals();
 
 // Whether one of them came since CatchStopSignals.
@@ -41,7 +41,8 @@ void ClearStopSignal();
 // "lock" (waiting for a chip file in use), "word:N" (while the N-th word
 // of the command is worked on, after its question), "end" (after the
 // command's last word, before the session ends). "kill:" before a point
-// sends SIGKILL there instead, which nothing can catch.
+// sends SIGKILL there instead, which nothing can catch; "hup:", "pipe:"
+// and "alrm:" send SIGHUP, SIGPIPE and SIGALRM.
 void SignalPoint(std::string_view point);
 
 }  // namespace lpt::cli

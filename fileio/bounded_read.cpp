@@ -71,7 +71,10 @@ bool ReadDescriptor(int fd, std::size_t limit, std::string* content, std::string
 }  // namespace
 
 std::string TooLargeReason(std::size_t limit) {
-  return "File too large (over " + std::to_string(limit >> 20) + " MB).";
+  if (limit >= (std::size_t{1} << 20))
+    return "File too large (over " + std::to_string(limit >> 20) + " MB).";
+  if (limit >= 1024) return "File too large (over " + std::to_string(limit >> 10) + " KB).";
+  return "File too large (over " + std::to_string(limit) + " bytes).";
 }
 
 bool ReadWholeFile(const std::string& path, std::size_t limit, std::string* content,

@@ -51,9 +51,11 @@ std::string IncompleteHexWarning(const std::string& path, const HexLoadResult& r
 // BadRecord. Data records whose INHX32 address lies at or above 64 KB are
 // out of range and ignored.
 HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, EditBuffers& buffers);
-// Only a regular file up to 16 MB, or standard input for "-".
-HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
-                          EditBuffers& buffers);
+// Only a regular file up to 16 MB, or standard input for "-". `bytes`,
+// when given, gets what was read: a digest of the file must name exactly
+// what was loaded, not a second read of a file that may have changed.
+HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device, EditBuffers& buffers,
+                          std::string* bytes = nullptr);
 
 // The whole INHX8M text the writer produces for the buffers.
 std::string FormatHex(const ActiveDevice& device, const EditBuffers& buffers);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // File > Open without the dialog: blank the grids, then decode the file line
 // by line until the end record.
+#include <utility>
+
 #include "fileio/bounded_read.h"
 #include "fileio/shown_text.h"
 #include "hexfile/hex_file.h"
@@ -93,8 +95,8 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
   return result;
 }
 
-HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
-                          EditBuffers& buffers) {
+HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device, EditBuffers& buffers,
+                          std::string* bytes) {
   // The whole file is read before the buffers are touched: a file that
   // cannot be opened or read (a folder, a FIFO, no permission, too large)
   // leaves them as they were.
@@ -110,6 +112,7 @@ HexLoadResult LoadHexFile(const std::string& path, const ActiveDevice& device,
     result.message = "HEX file \"" + fileio::Shown(path) + "\", " + result.message;
   if (!result.detail.empty())
     result.detail = "HEX file \"" + fileio::Shown(path) + "\", " + result.detail;
+  if (bytes != nullptr) *bytes = std::move(content);
   return result;
 }
 

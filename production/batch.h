@@ -41,7 +41,8 @@ struct BatchSummary {
   int failed = 0;
   std::vector<std::string> serials;  // the numbers written, in order
   CommandResult last = CommandResult::Ok;
-  std::string error;  // a counter or log file that could not be written
+  std::string error;       // a counter or log file that could not be written
+  int failuresInARow = 0;  // set when that many failures in a row ended the batch
   bool Ok() const { return failed == 0 && error.empty() && last == CommandResult::Ok; }
 };
 
@@ -51,6 +52,10 @@ BatchSummary RunBatch(OpContext& ctx, const BatchSetup& setup);
 
 // "20 chips passed, 0 failed; serial numbers 0x1000 to 0x1013".
 std::string BatchSummaryText(const BatchSummary& summary);
+
+// A batch whose chips keep failing (a wrong board, a bad image) stops
+// after this many failures in a row instead of using up the tray.
+inline constexpr int kMostFailuresInARow = 5;
 
 // How often the socket is looked at while waiting for a chip.
 inline constexpr std::uint32_t kSocketPollMs = 200;

@@ -32,8 +32,15 @@ struct ChipRecord {
 // The record as one JSON line, with its line break.
 std::string ChipLogLine(const ChipRecord& record);
 
-// Appends `line` to the file at `path` (created when missing). False with
-// *error naming the file.
+// Whether the log can take lines: the file at `path` opened for appending
+// (created when missing), a regular file, never a FIFO or a device that
+// would hang the run. Asked before the first chip is touched; false with
+// *error naming the file and the reason.
+bool ChipLogWritable(const std::string& path, std::string* error);
+
+// Appends `line` to the file at `path` (created when missing) in one
+// write, whole or not at all; a last line an earlier run left without its
+// line break is ended first. False with *error naming the file.
 bool AppendChipLog(const std::string& path, const std::string& line, std::string* error);
 
 // Now, as ChipRecord::time writes it.

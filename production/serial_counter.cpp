@@ -65,6 +65,17 @@ std::unique_ptr<SerialCounter> SerialCounter::Open(const std::string& path, Seri
     *error = "Cannot read serial number file " + shown + ": " + reason;
     return nullptr;
   }
+  // Each save replaces the file: another name of it would keep the old
+  // number and hand it out again.
+  if (exists) {
+    const std::uintmax_t links = std::filesystem::hard_link_count(path, ec);
+    if (!ec && links > 1) {
+      *error = "Serial number file " + shown + " has " + std::to_string(links) +
+               " names (hard links): saving it would leave the other names with an old "
+               "number, given again. Give it one name.";
+      return nullptr;
+    }
+  }
   std::uint32_t next = range.start;
   if (!text.empty()) {
     const auto saved = ParseCounterFile(text);

@@ -92,6 +92,26 @@ bool SerialFits(const SerialPlace& place, std::uint32_t number, const ActiveDevi
   return true;
 }
 
+std::string SerialPlaceClash(const SerialPlace& place, const ActiveDevice& device,
+                             const EditBuffers& image) {
+  if (place.kind == SerialPlace::Kind::Id) return {};
+  const int last = 8 * device.programRows - 1;
+  const int end = place.address + place.bytes - 1;
+  const std::string words =
+      "The serial number's words at " + ToHex(place.address, 3) + "h-" + ToHex(end, 3) + "h";
+  if (end > last) return words + " run past the end of program memory of " + device.name + ".";
+  const std::uint16_t erased = IsWord12Family(device.family) ? 0x0FFF : 0x3FFF;
+  for (int address = place.address; address <= end; ++address) {
+    if (address == last && HasLastWordRule(device.family))
+      return words + " overlap the oscillator calibration word at " + ToHex(address, 3) +
+             "h, which the chip keeps.";
+    const CellWord word = image.ProgramWordValue(address, device.family);
+    if (!word.spelt || word.value != erased)
+      return words + " overlap the HEX file's data at " + ToHex(address, 3) + "h.";
+  }
+  return {};
+}
+
 void StampSerial(const SerialPlace& place, std::uint32_t number, const ActiveDevice& device,
                  EditBuffers& buffers) {
   if (place.kind == SerialPlace::Kind::Id) {

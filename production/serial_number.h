@@ -44,6 +44,13 @@ std::optional<SerialPlace> ParseSerialPlace(const std::string& text, int bytes, 
 bool SerialFits(const SerialPlace& place, std::uint32_t number, const ActiveDevice& device,
                 std::string* error);
 
+// Whether the place's words in program memory clash with the image the
+// file loaded (a word it sets, not the erased value) or with the factory
+// calibration word the chip keeps in its last word; the message naming the
+// addresses, empty when they are clear. Checked before the first chip.
+std::string SerialPlaceClash(const SerialPlace& place, const ActiveDevice& device,
+                             const EditBuffers& image);
+
 // Writes `number` into the buffers at the place (SerialFits must hold).
 void StampSerial(const SerialPlace& place, std::uint32_t number, const ActiveDevice& device,
                  EditBuffers& buffers);

@@ -23,6 +23,8 @@ std::optional<sim::ChipState> BlankChipFor(const ActiveDevice& device, std::stri
 // mistake for a chip file is still refused as one.
 bool IsSocketFolder(const std::string& path) {
   if (path.empty() || (path.back() != '/' && path.back() != '\\')) return false;
+  // The root is no chip folder: "sim:/" would fill / with chip files.
+  if (std::filesystem::path(path).relative_path().empty()) return false;
   std::error_code ec;
   return std::filesystem::is_directory(path, ec);
 }

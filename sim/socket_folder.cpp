@@ -42,6 +42,8 @@ bool SimAdapter::PutNextChipIn(std::string* error) {
       return false;
     }
     chip_ = SimChip(std::move(*chip));
+    // The new chip sits on the same board: it gets the board's Vpp.
+    chip_.SetVppMillivolts(wiring_.vppMillivolts);
     SetChipFile(path);
     folder_->takenOutAtUs.reset();
     return true;

@@ -840,6 +840,34 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>Soubor je příliš velký (přes %1 MB).</translation>
     </message>
     <message>
+        <source>File too large (over %1 KB).</source>
+        <translation>Soubor je příliš velký (přes %1 kB).</translation>
+    </message>
+    <message>
+        <source>File too large (over %1 bytes).</source>
+        <translation>Soubor je příliš velký (přes %1 bajtů).</translation>
+    </message>
+    <message>
+        <source>The serial number&apos;s words at %1h-%2h overlap the HEX file&apos;s data at %3h.</source>
+        <translation>Slova sériového čísla na %1h-%2h se překrývají s daty souboru HEX na %3h.</translation>
+    </message>
+    <message>
+        <source>The serial number&apos;s words at %1h-%2h overlap the oscillator calibration word at %3h, which the chip keeps.</source>
+        <translation>Slova sériového čísla na %1h-%2h se překrývají s kalibračním slovem oscilátoru na %3h, které si čip ponechává.</translation>
+    </message>
+    <message>
+        <source>The serial number&apos;s words at %1h-%2h run past the end of program memory of %3.</source>
+        <translation>Slova sériového čísla na %1h-%2h přesahují konec programové paměti %3.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1: %2</source>
+        <translation>Do souboru záznamu %1 nelze zapisovat: %2</translation>
+    </message>
+    <message>
+        <source>Serial number file %1 has %2 names (hard links): saving it would leave the other names with an old number, given again. Give it one name.</source>
+        <translation>Soubor sériových čísel %1 má %2 jména (pevné odkazy): uložení by u ostatních jmen ponechalo staré číslo, které by se vydalo znovu. Dejte mu jediné jméno.</translation>
+    </message>
+    <message>
         <source>%1 has no end-of-file record: it may be cut off</source>
         <translation>%1 nemá záznam konce souboru: může být useknutý</translation>
     </message>

@@ -94,6 +94,54 @@ TEST_F(ProductionCli, TwentyChipsGetTwentyNumbers) {
   }
 }
 
+// A batch ends when asked or after a bounded run of failures, never after
+// one chip of a low-voltage part and never by destroying the chips; a chip
+// of another part is a failure.
+TEST_F(ProductionCli, BatchesEndAsAskedWithEveryChipCounted) {
+  std::ofstream(dir_ / "e.hex") << ":020000000428D2\n:00000001FF\n";
+  // CONFIG2 1FFFh clears LVP: refused on the 13 V board, chip after chip.
+  std::ofstream(dir_ / "off.hex") << ":020000040001F9\n:04000E00FF3FFF1F92\n:00000001FF\n";
+  std::ofstream(dir_ / "nine.conf")
+      << "adapter nine clock=2 data-out=3 data-in=10 vpp=4 vdd=5 vpp-volts=9\n";
+  const struct {
+    std::string args;
+    int code;
+    std::string summary;
+    std::size_t lines;
+    const char* result;
+  } cases[] = {
+      {"--adapters nine.conf --adapter nine --device 16F1827 --port sim:chips/ program e.hex "
+       "--count 20",
+       0, "20 chips passed, 0 failed\n", 20, "passed"},
+      {"--device 16F1827 --port sim:chips/ program e.hex --count 20", 0,
+       "20 chips passed, 0 failed\n", 20, "passed"},
+      {"--device 12F1822 --port sim:chips/ program e.hex --count 2", 0,
+       "2 chips passed, 0 failed\n", 2, "passed"},
+      {"--device 16F1937 --port sim:chips/ program e.hex --count 2", 0,
+       "2 chips passed, 0 failed\n", 2, "passed"},
+      {"--device 16F1827 --port sim:chips/ program off.hex --repeat", 1,
+       "0 chips passed, 5 failed; stopped after 5 failures in a row\n", 5, "not written"},
+      {"--device 16F628A --port sim:other.txt program e.hex --count 1", 1,
+       "0 chips passed, 1 failed\n", 1, "failed"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    fs::remove_all(dir_ / "chips");
+    fs::create_directory(dir_ / "chips");
+    fs::remove(dir_ / "log.jsonl");
+    std::ofstream(dir_ / "other.txt") << "device 16F648A\n";
+    const CliRun run = Cli("-q " + c.args + " --log log.jsonl");
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_THAT(run.out, ::testing::EndsWith(c.summary));
+    const std::vector<json> log = LogLines();
+    ASSERT_EQ(log.size(), c.lines);
+    for (const json& line : log) EXPECT_EQ(line["result"], c.result);
+    for (const auto& entry : fs::directory_iterator(dir_ / "chips"))
+      EXPECT_EQ(ReadFile(entry.path()).find("destroyed"), std::string::npos) << entry.path();
+  }
+  EXPECT_EQ(LogLines().front()["message"], "The chip is a 16F648A, not the selected 16F628A.");
+}
+
 // Killed at a random word of the batch and run again: no number twice,
 // and what the kill left behind still parses.
 TEST_F(ProductionCli, AKilledBatchNeverGivesANumberTwice) {
@@ -156,6 +204,8 @@ TEST_F(ProductionCli, JsonForEveryCommandAndExitCode) {
       {sim + "verify image.hex", "", 0, "ok"},
       {sim + "blank", "", 1, "failed"},
       {sim + "read", "", 0, "ok"},
+      {sim + "read -", "", 0, "ok"},
+      {sim + "convert image.hex -", "", 0, "ok"},
       {sim + "detect", "", 0, "ok"},
       {sim + "erase", "", 0, "ok"},
       {sim + "adapters", "", 0, "ok"},
@@ -180,6 +230,7 @@ TEST_F(ProductionCli, JsonForEveryCommandAndExitCode) {
     EXPECT_EQ(object["exit_code"], run.code);
     EXPECT_EQ(object["result"], c.result);
     if (c.code != 0) EXPECT_NE(object["message"], "");
+    if (c.testSignal.rfind("word:", 0) == 0) EXPECT_TRUE(object["location"].is_string());
   }
   // The checksum of a file is the one Program prints for it.
   const CliRun sum = Cli(sim + "checksum image.hex");
