@@ -158,7 +158,7 @@ int main(int argc, char* argv[]) {
     state.buffers = window.Buffers();
     state.portAddress = window.CurrentSettings().portAddress;
     state.workDir = window.CurrentSettings().workDir;
-    state.exeDir = window.Location().ExeDir();
+    state.fallbackDir = window.DefaultWorkDir();
     // The adapter dialogs belong to the window: it knows the adapters file.
     const QString dialogName = parser.value(dialogOption);
     if (dialogName == QLatin1String("adapter") || dialogName == QLatin1String("pintest")) {
