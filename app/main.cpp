@@ -87,8 +87,10 @@ int main(int argc, char* argv[]) {
   lpt::app::InstallTranslation(QLocale::system());
   parser.process(*application);
   if (parser.isSet(versionOption)) {
-    std::printf("lptpic %s\n%sIt uses Qt %s under the GNU LGPL, version 3.\n", lpt::kProgramVersion,
-                lpt::kLicenceNotice, qVersion());
+    std::printf(
+        "lptpic %s\n%sIt uses Qt %s under the GNU LGPL, version 3.\n"
+        "Built with JSON for Modern C++ (MIT).\n",
+        lpt::kProgramVersion, lpt::kLicenceNotice, qVersion());
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
   }
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
