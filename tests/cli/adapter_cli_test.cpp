@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -111,6 +112,35 @@ TEST(AdapterCli, UnknownAdapterAndBadFileAreUsageErrors) {
             "mine.conf, line 2: vpp: pin 11 is a status input and cannot drive the "
             "adapter\n");
   EXPECT_EQ(bad.out, "");
+}
+
+// Without --adapters the user's own adapters.conf is read, as the window
+// reads it; an unknown name says where adapters files were looked for.
+TEST(AdapterCli, ReadsTheUsersOwnAdaptersFile) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  const fs::path file = dir.path / "config" / "lptpic" / "adapters.conf";
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = old ? old : "";
+  ASSERT_EQ(::setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1), 0);
+  const CliRun missing = Cli(dir, "--port sim --adapter mine probe");
+  Write(file, "adapter mine clock=7 data-out=6 data-in=~13 vpp=~8 vdd=9\n");
+  const CliRun found = Cli(dir, "-q --port sim --adapter mine probe");
+  const CliRun elsewhere = Cli(dir, "--port sim --adapters - --adapter mine probe < /dev/null");
+  if (old)
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
+
+  EXPECT_EQ(missing.code, 2);
+  EXPECT_NE(missing.err.find("\nAdapters of your own are read from " + file.string() +
+                             ", which does not exist; --adapters FILE reads another file.\n"),
+            std::string::npos)
+      << missing.err;
+  EXPECT_EQ(found.code, 0) << found.err;
+  EXPECT_EQ(elsewhere.code, 2);
+  EXPECT_NE(elsewhere.err.find("\nAdapters of your own are read from standard input.\n"),
+            std::string::npos)
+      << elsewhere.err;
 }
 
 TEST(AdapterCli, ProgramAndVerifyThroughAnotherWiring) {
