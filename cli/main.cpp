@@ -95,6 +95,10 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
                "check the device ID before writing on every part that has one (the parts of "
                "the later flash families always check it)");
 
+  // The global options may follow the command too ("verify prog.hex --id
+  // 1234"): each command passes what it does not know to this parser. Set
+  // before the commands are added, which inherit it.
+  app.fallthrough();
   Action action;
   AddDevicesCommand(app, action);
   AddHexFileCommands(app, action);
