@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
   parser.addOption(versionOption);
   const QCommandLineOption portOption(
       QStringLiteral("port"),
-      QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, LPT1, /dev/parport0."),
+      QStringLiteral("Port for this run: %1.").arg(QLatin1String(lpt::PortSpellings())),
       QStringLiteral("SPEC"));
   const QCommandLineOption deviceOption(QStringLiteral("device"),
                                         QStringLiteral("Device for this run, e.g. 16F84."),
