@@ -38,7 +38,8 @@ QString PathPanelText(const QString& dir) {
   return QStringLiteral(" ...") + dir.right(kPanelChars) + QLatin1Char(' ');
 }
 
-DirectoryDialog::DirectoryDialog(const QString& workDir, const QString& exeDir, QWidget* parent)
+DirectoryDialog::DirectoryDialog(const QString& workDir, const QString& fallbackDir,
+                                 QWidget* parent)
     : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Change Dir"), QSize(355, 307), TitleButtons::CloseOnly);
 
@@ -64,10 +65,10 @@ DirectoryDialog::DirectoryDialog(const QString& workDir, const QString& exeDir, 
   ButtonCancel = buttons.cancel;
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
 
-  // A directory that no longer exists falls back to the program's own.
+  // A directory that no longer exists falls back to the default one.
   QString start = workDir;
   if (start.isEmpty() || !QFileInfo(start).isDir()) {
-    start = exeDir;
+    start = fallbackDir;
     fellBack_ = true;
   }
   SetDirectory(start);

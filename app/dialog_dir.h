@@ -25,9 +25,10 @@ class DirectoryDialog : public QDialog {
   static constexpr int kLeft = 66;
   static constexpr int kTop = -66;
 
-  // On opening: shows `workDir`, or `exeDir` when `workDir` is no existing
-  // directory (FellBack() then tells the caller to store exeDir at once).
-  DirectoryDialog(const QString& workDir, const QString& exeDir, QWidget* parent = nullptr);
+  // On opening: shows `workDir`, or `fallbackDir` when `workDir` is no
+  // existing directory (FellBack() then tells the caller to store
+  // fallbackDir at once).
+  DirectoryDialog(const QString& workDir, const QString& fallbackDir, QWidget* parent = nullptr);
 
   bool FellBack() const { return fellBack_; }
   // The directory selected in the tree (native separators).

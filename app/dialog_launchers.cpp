@@ -67,7 +67,7 @@ std::unique_ptr<QDialog> MakeDialog(QWidget* mainWindow, const QString& name, Di
     return MakePlaced<PortDialog>(parent, state.portAddress, parent);
   }
   if (name == QStringLiteral("dir")) {
-    return MakePlaced<DirectoryDialog>(parent, FromStd(state.workDir), FromStd(state.exeDir),
+    return MakePlaced<DirectoryDialog>(parent, FromStd(state.workDir), FromStd(state.fallbackDir),
                                        parent);
   }
   if (name == QStringLiteral("about")) {
@@ -118,11 +118,11 @@ bool ShowPortDialog(QWidget* mainWindow, int* portAddress,
   return true;
 }
 
-void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir) {
-  DirectoryDialog dialog(FromStd(*workDir), FromStd(exeDir), mainWindow);
+void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& fallbackDir) {
+  DirectoryDialog dialog(FromStd(*workDir), FromStd(fallbackDir), mainWindow);
   PlaceAtItsOffset(dialog, mainWindow);
   // The repair of a removed directory stands even if the user cancels.
-  if (dialog.FellBack()) *workDir = exeDir;
+  if (dialog.FellBack()) *workDir = fallbackDir;
   if (RunModal(dialog) == QDialog::Accepted) *workDir = dialog.SelectedDirectory().toStdString();
 }
 

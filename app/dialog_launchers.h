@@ -27,8 +27,9 @@ void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device);
 // chosen port on OK and returns why it cannot, which keeps the dialog open.
 bool ShowPortDialog(QWidget* mainWindow, int* portAddress,
                     const std::function<std::string(int)>& openPort = {});
-// File > "Change &Dir": may change *workDir (falls back to exeDir).
-void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& exeDir);
+// File > "Change &Dir": may change *workDir (falls back to fallbackDir,
+// the default working folder).
+void ShowDirDialog(QWidget* mainWindow, std::string* workDir, const std::string& fallbackDir);
 // Help > "&Help", "&About", "Home &Page".
 void ShowHelpDialog(QWidget* mainWindow);
 void ShowAboutDialog(QWidget* mainWindow);
@@ -41,7 +42,7 @@ struct DialogState {
   EditBuffers buffers;
   int portAddress = 888;
   std::string workDir;
-  std::string exeDir;
+  std::string fallbackDir;  // the default working folder
 };
 
 // --screenshot-dialog NAME FILE: opens dialog NAME (device, info, id, port,

@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
   parser.addOption(versionOption);
   const QCommandLineOption portOption(
       QStringLiteral("port"),
-      QStringLiteral("Port for this run: sim, sim:FILE, 888, 0x378, LPT1, /dev/parport0."),
+      QStringLiteral("Port for this run: %1.").arg(QLatin1String(lpt::PortSpellings())),
       QStringLiteral("SPEC"));
   const QCommandLineOption deviceOption(QStringLiteral("device"),
                                         QStringLiteral("Device for this run, e.g. 16F84."),
@@ -87,8 +87,10 @@ int main(int argc, char* argv[]) {
   lpt::app::InstallTranslation(QLocale::system());
   parser.process(*application);
   if (parser.isSet(versionOption)) {
-    std::printf("lptpic %s\n%sIt uses Qt %s under the GNU LGPL, version 3.\n", lpt::kProgramVersion,
-                lpt::kLicenceNotice, qVersion());
+    std::printf(
+        "lptpic %s\n%sIt uses Qt %s under the GNU LGPL, version 3.\n"
+        "Built with JSON for Modern C++ (MIT).\n",
+        lpt::kProgramVersion, lpt::kLicenceNotice, qVersion());
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
   }
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
@@ -158,7 +160,7 @@ int main(int argc, char* argv[]) {
     state.buffers = window.Buffers();
     state.portAddress = window.CurrentSettings().portAddress;
     state.workDir = window.CurrentSettings().workDir;
-    state.exeDir = window.Location().ExeDir();
+    state.fallbackDir = window.DefaultWorkDir();
     // The adapter dialogs belong to the window: it knows the adapters file.
     const QString dialogName = parser.value(dialogOption);
     if (dialogName == QLatin1String("adapter") || dialogName == QLatin1String("pintest")) {

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -74,6 +75,40 @@ QString ExecutableDir(const QString& configured) {
   // ExeDir ends in a separator, as WorkDir defaults to it.
   if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
   return QDir::toNativeSeparators(dir);
+}
+
+// A portable copy works in its own folder; an installed one in the user's
+// documents folder, or home when there is none that can be written.
+QString DefaultWorkFolder(const SettingsLocation& location, const QString& configured) {
+  if (location.Portable()) return QString::fromStdString(location.ExeDir());
+  if (!configured.isEmpty()) return QDir::toNativeSeparators(configured);
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QFileInfo info(documents);
+  if (!documents.isEmpty() && info.isDir() && info.isWritable())
+    return QDir::toNativeSeparators(documents);
+  return QDir::toNativeSeparators(QDir::homePath());
+}
+
+QString WorkFolderNote(WorkFolderProblem problem, const QString& saved, const QString& used) {
+  switch (problem) {
+    case WorkFolderProblem::None:
+      break;
+    case WorkFolderProblem::Missing:
+      if (saved.isEmpty()) break;
+      return QCoreApplication::translate(
+                 "MainWindow", "The working folder %1 does not exist: Open and Save start in %2.")
+          .arg(saved, used);
+    case WorkFolderProblem::NotWritable:
+      return QCoreApplication::translate("MainWindow",
+                                         "The working folder %1 cannot be written: Save starts "
+                                         "in %2.")
+          .arg(saved, used);
+    case WorkFolderProblem::ProgramFolder:
+      return QCoreApplication::translate(
+                 "MainWindow", "The working folder %1 is the program's own folder: now %2.")
+          .arg(saved, used);
+  }
+  return {};
 }
 
 QString FallbackDir(const QString& configured) {
@@ -211,8 +246,19 @@ void MainWindow::ReadSettings() {
 
   bool notSettings = false;
   const std::string settingsPath = location_.PathToRead();
-  settings_ = ReadSettingsFile(settingsPath, location_.ExeDir(), &notSettings);
+  defaultWorkDir_ = DefaultWorkFolder(location_, options_.userDir).toStdString();
+  settings_ = ReadSettingsFile(settingsPath, defaultWorkDir_, &notSettings);
   if (notSettings) SetAsideUnreadableSettings(this, settingsPath);
+  // A folder that is gone or cannot be written stays saved (a drive may
+  // come back) while the dialogs start in the default one; the program's
+  // own folder, the default of earlier versions, and an empty line are
+  // replaced.
+  const WorkFolderProblem problem =
+      CheckWorkFolder(settings_.workDir, location_.ExeDir(), location_.Portable());
+  statusLine_->setText(WorkFolderNote(problem, QString::fromStdString(settings_.workDir),
+                                      QString::fromStdString(defaultWorkDir_)));
+  if (problem == WorkFolderProblem::ProgramFolder || settings_.workDir.empty())
+    settings_.workDir = defaultWorkDir_;
   startSettings_ = settings_;
   actions_.saveSettingsOnExit->setChecked(settings_.saveFlag != "NO");
   ApplyColours(settings_.stdColors == "YES");

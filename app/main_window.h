@@ -106,6 +106,9 @@ struct AppOptions {
   // Where path.dat goes when exeDir cannot hold it. Empty: the per-user
   // configuration folder (QStandardPaths::AppConfigLocation).
   QString fallbackDir;
+  // The working folder of a copy that is not portable, when path.dat has
+  // none that can be used. Empty: the user's documents folder, else home.
+  QString userDir;
   // --port SPEC and --device NAME: this run only; path.dat keeps its values.
   std::optional<std::string> portChoice;
   std::optional<std::string> deviceName;
@@ -157,6 +160,8 @@ class MainWindow : public QMainWindow {
   CommandFeedback& Feedback() { return *feedback_; }
   const Settings& CurrentSettings() const { return settings_; }
   const SettingsLocation& Location() const { return location_; }
+  // Where Open, Save and Change Dir start when the working folder is gone.
+  const std::string& DefaultWorkDir() const { return defaultWorkDir_; }
   Port& CurrentPort() { return *port_; }
   const Adapter& CurrentAdapter() const { return adapter_; }
   // Why the adapter asked for could not be used (unknown name, a bad
@@ -265,6 +270,7 @@ class MainWindow : public QMainWindow {
   SettingsLocation location_;
   Settings settings_;       // current values
   Settings startSettings_;  // as read at start-up
+  std::string defaultWorkDir_;
   bool standardColours_ = false;
 
   ActiveDevice device_;

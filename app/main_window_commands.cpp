@@ -243,7 +243,7 @@ void MainWindow::onOutputPort() {
   ShowPortDialog(this, &address, openPort);
 }
 
-void MainWindow::onChangeDir() { ShowDirDialog(this, &settings_.workDir, location_.ExeDir()); }
+void MainWindow::onChangeDir() { ShowDirDialog(this, &settings_.workDir, defaultWorkDir_); }
 
 void MainWindow::onToggleStandardColours() {
   const bool standard = !standardColours_;

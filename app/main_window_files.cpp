@@ -69,14 +69,16 @@ std::string MainWindow::OpenPortFromSettings() {
   return problem;
 }
 
-// The HEX file dialog of File > Open or Save, started in WorkDir (or the
-// executable's folder when WorkDir no longer exists). The chosen path, or
-// empty when the user cancels.
-static QString AskHexPath(QWidget* parent, const std::string& workDir, const std::string& exeDir,
-                          QFileDialog::AcceptMode mode) {
-  const QString work = QString::fromStdString(workDir);
-  const QString start = QFileInfo(work).isDir() ? work : QString::fromStdString(exeDir);
+// The HEX file dialog of File > Open or Save, started in WorkDir, or in
+// the default working folder when WorkDir no longer exists or, for Save,
+// cannot be written. The chosen path, or empty when the user cancels.
+static QString AskHexPath(QWidget* parent, const std::string& workDir,
+                          const std::string& fallbackDir, QFileDialog::AcceptMode mode) {
   const bool open = mode == QFileDialog::AcceptOpen;
+  const WorkFolderProblem problem = CheckWorkFolder(workDir, {}, true);
+  const bool usable =
+      problem == WorkFolderProblem::None || (open && problem == WorkFolderProblem::NotWritable);
+  const QString start = QString::fromStdString(usable ? workDir : fallbackDir);
   QFileDialog dialog(parent, QString(), start);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -90,7 +92,7 @@ static QString AskHexPath(QWidget* parent, const std::string& workDir, const std
 
 void MainWindow::onOpenFile() {
   const QString path =
-      AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptOpen);
+      AskHexPath(this, settings_.workDir, defaultWorkDir_, QFileDialog::AcceptOpen);
   if (!path.isEmpty()) LoadHexPath(path);
 }
 
@@ -121,7 +123,7 @@ void MainWindow::LoadHexPath(const QString& path) {
 
 void MainWindow::onSaveFile() {
   const QString path =
-      AskHexPath(this, settings_.workDir, location_.ExeDir(), QFileDialog::AcceptSave);
+      AskHexPath(this, settings_.workDir, defaultWorkDir_, QFileDialog::AcceptSave);
   if (!path.isEmpty()) SaveHexPath(path);
 }
 

@@ -4,13 +4,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/cli_device.h"
 #include "cli/json_report.h"
 #include "cli/stop_place.h"
 #include "cli/stop_signal.h"
+#include "fileio/bounded_read.h"
 #include "fileio/shown_text.h"
+#include "fileio/user_folder.h"
 #include "hw/adapter_file.h"
 #include "hw/adapter_power_order.h"
 #include "hw/real_delay.h"
@@ -63,11 +66,37 @@ class SwitchOffGuard : public Port {
 
 }  // namespace
 
+namespace {
+
+// For an unknown adapter name: the file the user's adapters came from.
+std::string WhereAdaptersAreRead(const std::string& given) {
+  const std::string file = given.empty() ? UserAdaptersFile() : given;
+  if (file.empty()) return "No adapters file is read: no configuration folder is known.";
+  if (file == fileio::kStandardStream) return "Adapters of your own are read from standard input.";
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(file, ec);
+  return "Adapters of your own are read from " + fileio::Shown(file) +
+         (exists ? "" : ", which does not exist") +
+         (given.empty() ? "; --adapters FILE reads another file." : ".");
+}
+
+}  // namespace
+
+std::string UserAdaptersFile() {
+  const std::string folder = fileio::UserConfigFolder();
+  return folder.empty() ? std::string()
+                        : (std::filesystem::path(folder) / "adapters.conf").string();
+}
+
 bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user) {
   user->clear();
-  if (options.adapters.empty()) return true;
+  // --adapters FILE takes the place of the user's own file, which need not
+  // exist.
+  const bool given = !options.adapters.empty();
+  const std::string path = given ? options.adapters : UserAdaptersFile();
+  if (path.empty()) return true;
   std::string error;
-  auto loaded = LoadAdapterFile(options.adapters, false, &error);
+  auto loaded = LoadAdapterFile(path, !given, &error);
   if (!loaded) {
     std::cerr << error << '\n';
     return false;
@@ -80,14 +109,17 @@ bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user) 
 bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter) {
   std::string error;
   std::vector<Adapter> user;
-  if (!LoadUserAdapters(options, &user)) return false;
+  // The user's own file is read for an adapter named; a file given with
+  // --adapters is checked in any case.
+  const bool read = !options.adapter.empty() || !options.adapters.empty();
+  if (read && !LoadUserAdapters(options, &user)) return false;
   if (options.adapter.empty()) {
     *adapter = DefaultAdapter();
     return true;
   }
   auto found = FindAdapter(options.adapter, user, &error);
   if (!found) {
-    std::cerr << error << '\n';
+    std::cerr << error << '\n' << WhereAdaptersAreRead(options.adapters) << '\n';
     return false;
   }
   *adapter = std::move(*found);

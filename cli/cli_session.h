@@ -140,13 +140,17 @@ class CliSession {
   std::unique_ptr<Protocol> protocol_;
 };
 
-// The adapters of --adapters FILE (none without it), with the file's
-// warnings on standard error. False with the reason on standard error.
+// adapters.conf in the user's configuration folder; empty when none is known.
+std::string UserAdaptersFile();
+
+// The adapters of --adapters FILE, or without it of the user's
+// adapters.conf when there is one, with the file's warnings on standard
+// error. False with the reason on standard error.
 bool LoadUserAdapters(const GlobalOptions& options, std::vector<Adapter>* user);
 
 // The adapter --adapter names (the default without it), looked up among
-// the built-in ones and those of --adapters FILE. False with the reason on
-// standard error.
+// the built-in ones and those of the user's adapters file. False with the
+// reason, and where the user's file was looked for, on standard error.
 bool ChooseAdapter(const GlobalOptions& options, Adapter* adapter);
 
 // The exit code of a device command's result.

@@ -17,8 +17,11 @@ void AddPortsCommand(CLI::App& app, Action& action) {
   // systems.
   auto places = std::make_shared<DiscoveryPlaces>();
   ports->add_option("--proc-root", places->procRoot, "the kernel's port list")
+      ->type_name("DIR")
       ->capture_default_str();
-  ports->add_option("--dev-dir", places->devDir, "where /dev/parportN are")->capture_default_str();
+  ports->add_option("--dev-dir", places->devDir, "where /dev/parportN are")
+      ->type_name("DIR")
+      ->capture_default_str();
   ports->callback([&action, places] {
     action = [places](const GlobalOptions&) {
 #ifdef _WIN32
@@ -36,7 +39,11 @@ void AddPortsCommand(CLI::App& app, Action& action) {
       const auto os = MakeSystemDiscoveryOs();
       std::string text;
       for (const FoundPort& port : DiscoverPorts(*os, *places)) text += PortLine(port) + '\n';
-      if (text.empty()) text = "No parallel port found.\n";
+      // The kernel lists no port at all: its parport drivers are not loaded.
+      if (text.empty())
+        text =
+            "No parallel port found (the system lists none: load the parallel port modules: "
+            "sudo modprobe parport_pc ppdev).\n";
 #endif
       return WriteStandardOutput(text) ? kExitOk : kExitUsage;
     };

@@ -9,6 +9,7 @@
 #include "cli/json_report.h"
 #include "cli/manual_page.h"
 #include "cli/standard_streams.h"
+#include "hw/port_choice.h"
 #include "lptpic/program_info.h"
 
 namespace {
@@ -65,10 +66,7 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
   app.add_option("--device", options.device,
                  "part name in any case, with or without PIC, e.g. 16F84, pic16f88 or 12F675")
       ->type_name("NAME");
-  app.add_option("--port", options.port,
-                 "sim, sim:FILE, a port address (888, 0x378; 0 = sim), LPT1 to LPT3, or "
-                 "/dev/parportN")
-      ->type_name("SPEC");
+  app.add_option("--port", options.port, lpt::PortSpellings())->type_name("SPEC");
   app.add_flag("--delay", options.delay, "the slower timing mode");
   app.add_option("--timing", options.timing,
                  "waits after writes and erases: standard, or datasheet (the makers' cycle times)")
@@ -99,6 +97,10 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
                "do not ask the chip at low voltage which part it is before raising Vpp (the "
                "probe that keeps a part entered at low voltage from getting more than it takes)");
 
+  // The global options may follow the command too ("verify prog.hex --id
+  // 1234"): each command passes what it does not know to this parser. Set
+  // before the commands are added, which inherit it.
+  app.fallthrough();
   Action action;
   AddDevicesCommand(app, action);
   AddHexFileCommands(app, action);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/manual_page.h"
 
+#include <regex>
+#include <sstream>
+
 namespace lpt::cli {
 namespace {
 
@@ -25,6 +28,42 @@ bool IsHelp(const CLI::Option& option) {
   return false;
 }
 
+// A value as a manual page writes it. The parser's type of a checked value
+// reads "N:INT in [1 - 1000000]" or "TEXT:{data,fuses}": the page shows
+// "N" and says "N is 1 to 1000000.", or lists the choices in bold,
+// "data|fuses" (and "0|1" for a range that short).
+struct ValueText {
+  std::string tag;
+  std::string sentence;
+};
+
+ValueText ValueOf(const CLI::Option& option) {
+  const std::string type = option.get_type_name();
+  const std::size_t colon = type.find(':');
+  if (colon == std::string::npos) return {Italic(type), {}};
+  const std::string name = type.substr(0, colon), check = type.substr(colon + 1);
+  std::smatch range;
+  static const std::regex kRange(R"(\w+ in \[(-?[0-9]+) - (-?[0-9]+)\])");
+  if (std::regex_match(check, range, kRange)) {
+    const long low = std::stol(range[1].str()), high = std::stol(range[2].str());
+    if (high - low > 3)
+      return {Italic(name), " " + Italic(name) + " is " + RoffText(range[1].str()) + " to " +
+                                RoffText(range[2].str()) + "."};
+    std::string choices;
+    for (long v = low; v <= high; ++v)
+      choices += (choices.empty() ? "" : "|") + Bold(std::to_string(v));
+    return {choices, {}};
+  }
+  if (check.size() > 2 && check.front() == '{' && check.back() == '}') {
+    std::string choices;
+    std::stringstream list(check.substr(1, check.size() - 2));
+    for (std::string choice; std::getline(list, choice, ',');)
+      choices += (choices.empty() ? "" : "|") + Bold(choice);
+    return {choices, {}};
+  }
+  return {Italic(type), {}};  // a colon of its own: "START[:STEP]"
+}
+
 // "-q, --quiet" or "--device NAME": the names in bold, the value in
 // italics.
 void WriteOption(const CLI::Option& option, std::ostream& out) {
@@ -32,8 +71,9 @@ void WriteOption(const CLI::Option& option, std::ostream& out) {
   for (const std::string& s : option.get_snames()) tag += (tag.empty() ? "" : ", ") + Bold("-" + s);
   for (const std::string& l : option.get_lnames())
     tag += (tag.empty() ? "" : ", ") + Bold("--" + l);
-  if (TakesValue(option)) tag += " " + Italic(option.get_type_name());
-  std::string text = Sentence(option.get_description());
+  const ValueText value = TakesValue(option) ? ValueOf(option) : ValueText{};
+  if (TakesValue(option)) tag += " " + value.tag;
+  std::string text = Sentence(option.get_description()) + value.sentence;
   if (!option.get_default_str().empty() && TakesValue(option))
     text += " Default: " + RoffText(option.get_default_str()) + ".";
   out << ".TP\n" << tag << '\n' << text << '\n';

@@ -331,4 +331,10 @@ std::optional<AdapterFile> LoadAdapterFile(const std::string& path, bool missing
   return ParseAdapters(text, name, error);
 }
 
+std::vector<std::string_view> AdapterFileKeys() {
+  std::vector<std::string_view> keys;
+  for (const Key& k : kKeys) keys.emplace_back(k.key);
+  return keys;
+}
+
 }  // namespace lpt

@@ -55,4 +55,8 @@ std::string AdapterLine(const Adapter& adapter);
 std::optional<AdapterFile> LoadAdapterFile(const std::string& path, bool missingOk,
                                            std::string* error);
 
+// Every key=value word the parser takes, in its table's order (for the
+// documentation and its test).
+std::vector<std::string_view> AdapterFileKeys();
+
 }  // namespace lpt

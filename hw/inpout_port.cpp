@@ -24,6 +24,7 @@ void InpOutPort::Open() {
   // program. Then the one installed for every program. Always by full path:
   // a bare name would also find a DLL planted in the current folder.
   std::uint32_t error = windows_error::kModuleNotFound;
+  std::string failedCopy = libraryName_;  // the copy the message is about
   for (const std::string& dir : {os_->ProgramDirectory(), os_->SystemDirectory()}) {
     if (dir.empty()) continue;
     const std::string name = dir + "\\" + libraryName_;
@@ -33,13 +34,20 @@ void InpOutPort::Open() {
       break;
     }
     // A copy that is there but unusable says more than one that is not.
-    if (error == windows_error::kModuleNotFound) error = os_->LastOsError();
+    if (error == windows_error::kModuleNotFound) {
+      error = os_->LastOsError();
+      if (error != windows_error::kModuleNotFound) failedCopy = name;
+    }
   }
   if (library_ == 0) {
-    std::string text =
-        libraryName_ + " could not be loaded (Windows error " + std::to_string(error) + ").";
+    std::string text = "InpOut: " + failedCopy + " could not be loaded (Windows error " +
+                       std::to_string(error) + ").";
     if (error == windows_error::kBadExeFormat)
       text += " It is built for the other word size: this program needs " + libraryName_ + ".";
+    else if (error == windows_error::kDllInitFailed)
+      text +=
+          " The library could not start InpOut's driver: run the program once as "
+          "administrator so that InpOut can install it.";
     else
       text += " Install InpOut: put " + libraryName_ + " beside the program or in the Windows " +
               "system folder.";

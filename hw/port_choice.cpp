@@ -15,9 +15,10 @@
 namespace lpt {
 namespace {
 
-constexpr const char* kUsage =
-    "use sim, sim:FILE, a port address such as 888 or 0x378, LPT1 to LPT3, or a device path such "
-    "as /dev/parport0";
+constexpr const char* kLinuxSpellings =
+    "sim, sim:FILE, a port address (888, 0x378; 0 = sim), LPT1 to LPT3, or /dev/parportN";
+constexpr const char* kWindowsSpellings =
+    "sim, sim:FILE, LPT1 to LPT3, or a port address (0x378, 0xD010 for a PCI card; 0 = sim)";
 
 // The status register sits at address + 1 and the control register at
 // address + 2, so the base must leave room for both.
@@ -123,7 +124,12 @@ std::string PortChoiceText(const PortChoice& choice) {
   return choice.name.empty() ? std::string(hex) : choice.name + " (" + hex + ")";
 }
 
-std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* error) {
+const char* PortSpellings(PortSystem system) {
+  return system == PortSystem::Windows ? kWindowsSpellings : kLinuxSpellings;
+}
+
+std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* error,
+                                          PortSystem system) {
   const std::string text = Trim(raw);
   PortChoice choice;
   if (text == "sim" || text == "0") {
@@ -138,6 +144,10 @@ std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* e
     return choice;
   }
   if (text.rfind("/dev/", 0) == 0 && text.size() > 5) {
+    if (system == PortSystem::Windows)
+      return Fail(error, "Port \"" + fileio::ShownShort(raw) +
+                             "\": device paths name Linux parallel ports; on Windows give the "
+                             "port's name or address (LPT1, 0x378; lptpic-cli ports lists them).");
     choice.kind = PortChoice::Kind::DevicePath;
     choice.path = text;
     return choice;
@@ -151,7 +161,8 @@ std::optional<PortChoice> ParsePortChoice(const std::string& raw, std::string* e
   const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   const auto number = hex ? ParseNumber(text.substr(2), 16) : ParseNumber(text, 10);
   if (!number)
-    return Fail(error, "Unknown port \"" + fileio::ShownShort(raw) + "\": " + kUsage + ".");
+    return Fail(error, "Unknown port \"" + fileio::ShownShort(raw) + "\": use " +
+                           PortSpellings(system) + ".");
   if (*number > kHighestAddress)
     return Fail(error, "Port address \"" + fileio::ShownShort(raw) +
                            "\" is out of range (1 to 65533, 0x1 to 0xFFFD).");

@@ -28,11 +28,24 @@ struct PortChoice {
   }
 };
 
-// "sim", "sim:FILE", "888", "0x378", "0" (= sim), "LPT1".."LPT3",
-// "/dev/parport0". LPTn is the address Windows lists for that port, else
-// the one the name has always had (0x378, 0x278, 0x3BC; on Linux always
-// these). nullopt with *error set for anything else.
-std::optional<PortChoice> ParsePortChoice(const std::string& text, std::string* error);
+// The system whose port names are taken: device paths are Linux's only.
+enum class PortSystem { Linux, Windows };
+#ifdef _WIN32
+inline constexpr PortSystem kThisPortSystem = PortSystem::Windows;
+#else
+inline constexpr PortSystem kThisPortSystem = PortSystem::Linux;
+#endif
+
+// "sim", "sim:FILE", "888", "0x378", "0" (= sim), "LPT1".."LPT3", and on
+// Linux "/dev/parport0". LPTn is the address Windows lists for that port,
+// else the one the name has always had (0x378, 0x278, 0x3BC; on Linux
+// always these). nullopt with *error set for anything else, a device path
+// on Windows included.
+std::optional<PortChoice> ParsePortChoice(const std::string& text, std::string* error,
+                                          PortSystem system = kThisPortSystem);
+
+// What --port takes on `system`, for help texts: "sim, sim:FILE, ...".
+const char* PortSpellings(PortSystem system = kThisPortSystem);
 
 // The port as messages name it: "sim", "sim:chip.txt", "0x378",
 // "LPT1 (0x378)", "/dev/parport0".

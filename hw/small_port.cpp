@@ -226,8 +226,8 @@ void SmallPort::WritePort(std::uint16_t address, std::uint8_t value) {
 
 std::string SmallPort::FailureReason() const {
   if (Opened() || !openAttempted_ || openError_ == 0) return {};
-  std::string text =
-      "The port driver could not be opened (Windows error " + std::to_string(openError_) + ").";
+  std::string text = "Smport: the port driver Smport.sys could not be opened (Windows error " +
+                     std::to_string(openError_) + ").";
   if (openError_ == kErrorAccessDenied)
     text += " Registering the driver service needs administrator rights.";
   else if (openError_ == kErrorFileNotFound && UsesDriverService(platform_))

@@ -12,5 +12,7 @@ inline constexpr std::uint32_t kInvalidHandle = 6;
 inline constexpr std::uint32_t kModuleNotFound = 126;
 inline constexpr std::uint32_t kProcedureNotFound = 127;
 inline constexpr std::uint32_t kBadExeFormat = 193;
+// A DLL's start-up failed: InpOut's, when its driver cannot be installed.
+inline constexpr std::uint32_t kDllInitFailed = 1114;
 
 }  // namespace lpt::windows_error

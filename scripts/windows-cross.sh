@@ -9,7 +9,8 @@
 #
 # Needs g++-mingw-w64-x86-64-posix, googletest (sources in /usr/src/googletest),
 # libcli11-dev, gputils, wine and wine64 (scripts/install-deps.sh installs them).
-# LPTPIC_WINE=0 builds and packs without running anything.
+# LPTPIC_WINE=0 builds and packs without running anything. The zip's file
+# times are SOURCE_DATE_EPOCH's (the last commit's when it is not set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -71,7 +72,11 @@ x86_64-w64-mingw32-strip -o "$stage/lptpic-cli.exe" "$out/cli/lptpic-cli.exe"
 sed 's/$/\r/' packaging/windows/README-Windows.txt >"$stage/README.txt"
 sed 's/$/\r/' COPYING >"$stage/COPYING.txt"
 sed 's/$/\r/' packaging/windows/NOTICES.txt >"$stage/NOTICES.txt"
-(cd "$out" && cmake -E tar cf "$zip_name.zip" --format=zip "$zip_name")
+# Reproducible: every entry dated SOURCE_DATE_EPOCH (else the last commit's
+# time), in UTC, as zip keeps local times.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+zip_time=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC')
+(cd "$out" && TZ=UTC cmake -E tar cf "$zip_name.zip" --format=zip --mtime="$zip_time" "$zip_name")
 listing=$(cd "$out" && cmake -E tar tf "$zip_name.zip")
 for file in lptpic-cli.exe README.txt COPYING.txt NOTICES.txt; do
   grep -qx "$zip_name/$file" <<<"$listing" || {

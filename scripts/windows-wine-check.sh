@@ -85,12 +85,12 @@ must_say() {
 }
 expect 3 --quiet --port 0x378 --device 16F84 probe
 must_say 'Device is not found !'
-must_say 'The port driver could not be opened (Windows error'
-must_say 'inpoutx64.dll could not be loaded (Windows error 126)'
+must_say 'Smport: the port driver Smport.sys could not be opened (Windows error'
+must_say 'InpOut: inpoutx64.dll could not be loaded (Windows error 126)'
 cat "$work/err.txt"
-expect 3 --quiet --port /dev/parport0 --device 16F84 probe
-must_say 'Device is not found !'
-must_say 'Device paths name Linux parallel ports'
+# A Linux device path is a usage error on Windows.
+expect 2 --quiet --port /dev/parport0 --device 16F84 probe
+must_say 'device paths name Linux parallel ports'
 # Windows' own names reach the same port-open path and are named in the
 # reason.
 expect 3 --quiet --port LPT1 --device 16F84 probe
@@ -100,6 +100,13 @@ must_say 'inpoutx64.dll could not be loaded (Windows error 126)'
 cat "$work/err.txt"
 expect 0 ports
 cat "$work/out.txt"
+# --help offers Windows' port names, no Linux device paths.
+expect 0 --help
+if ! grep -qF 'LPT1 to LPT3' "$work/out.txt" || grep -qF '/dev/' "$work/out.txt"; then
+  echo "windows-wine-check: --help does not offer the Windows port names:" >&2
+  cat "$work/out.txt" >&2
+  exit 1
+fi
 expect 0 --version
 grep -qF 'License GPL-2.0-or-later' "$work/out.txt" && grep -qF 'NOTICES.txt' "$work/out.txt" || {
   echo "windows-wine-check: --version does not state the licence and the notices:" >&2

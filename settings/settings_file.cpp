@@ -20,9 +20,9 @@ namespace lpt::app {
 
 namespace fs = std::filesystem;
 
-Settings DefaultSettings(const std::string& exeDir) {
+Settings DefaultSettings(const std::string& workDir) {
   Settings settings;
-  settings.workDir = exeDir;
+  settings.workDir = workDir;
   return settings;
 }
 
@@ -117,13 +117,15 @@ std::string FormatSettings(const Settings& settings) {
   return text;
 }
 
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir, bool* notSettings) {
+Settings ReadSettingsFile(const std::string& path, const std::string& defaultWorkDir,
+                          bool* notSettings) {
   if (notSettings) *notSettings = false;
   // A FIFO, a device or a huge file in its place is no settings file: the
   // defaults apply, as for a missing one, and start-up never waits on it.
   std::string text;
-  if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, nullptr))
-    return DefaultSettings(exeDir);
+  // An empty file is a first start too: it is how a portable copy is made.
+  if (!fileio::ReadWholeFile(path, fileio::kMaxInputBytes, &text, nullptr) || text.empty())
+    return DefaultSettings(defaultWorkDir);
   // Text lines only: a NUL or an escape is a binary file that happens to
   // have a number on its second line.
   const bool binary = std::any_of(text.begin(), text.end(), [](char c) {
@@ -132,7 +134,7 @@ Settings ReadSettingsFile(const std::string& path, const std::string& exeDir, bo
   });
   std::optional<Settings> parsed = binary ? std::nullopt : ParseSettings(text);
   if (!parsed && notSettings) *notSettings = true;
-  return parsed.value_or(DefaultSettings(exeDir));
+  return parsed.value_or(DefaultSettings(defaultWorkDir));
 }
 
 bool WriteSettingsFile(const std::string& path, const Settings& settings, std::string* error) {

@@ -40,8 +40,8 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
-// The values a first start uses: WorkDir is the executable's folder.
-Settings DefaultSettings(const std::string& exeDir);
+// The values a first start uses, with `workDir` as the working folder.
+Settings DefaultSettings(const std::string& workDir);
 
 // The file's text as read: line 1 WorkDir, line 2 a decimal integer (spaces
 // before it allowed, the rest of the line after it skipped), lines 3..6 as
@@ -62,11 +62,11 @@ std::optional<Settings> ParseSettings(std::string_view text);
 // the low-voltage probe is off, each ended by CR LF.
 std::string FormatSettings(const Settings& settings);
 
-// Reads `path`; the defaults when it is missing, unreadable or bad.
+// Reads `path`; the defaults when it is missing, empty, unreadable or bad.
 // *notSettings (when given) tells a regular file that is there but cannot be
 // read as settings (no number on line 2, control characters of a binary
 // file) from a missing one or one that is no file at all.
-Settings ReadSettingsFile(const std::string& path, const std::string& exeDir,
+Settings ReadSettingsFile(const std::string& path, const std::string& defaultWorkDir,
                           bool* notSettings = nullptr);
 
 // Writes the whole file; false with the system's reason in *error.
@@ -76,8 +76,8 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings, std::s
 // is on, otherwise the start-up values with "NO".
 Settings SettingsAtExit(const Settings& current, const Settings& atStart, bool saveOnExit);
 
-// Where path.dat lives. A program folder that already holds a path.dat is
-// a portable copy: its settings stay beside it. Everywhere else, and always
+// Where path.dat lives. A program folder that already holds a path.dat (an
+// empty one will do) is a portable copy: its settings stay beside it. Everywhere else, and always
 // when the program sits in a system folder (an installed package, whoever
 // runs it, root included), the settings live in the user's configuration
 // folder, so nothing is ever written among the installed files.

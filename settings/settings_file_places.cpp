@@ -10,22 +10,21 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
+
+#include "fileio/replace_file.h"
+#include "fileio/user_folder.h"
 
 namespace lpt::app {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFolderName = "lptpic";
-
+#ifdef _WIN32
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? std::string(value) : std::string();
 }
+#endif
 
 // The path as compared: absolute, without "." and "..", links resolved
 // where they exist, on Windows in one case with one kind of slash.
@@ -57,23 +56,7 @@ std::string ProgramFolder() {
 #endif
 }
 
-std::string UserSettingsFolder() {
-#ifdef _WIN32
-  const std::string appData = Environment("APPDATA");
-  if (appData.empty()) return {};
-  return (fs::path(appData) / kFolderName).string();
-#else
-  const std::string xdg = Environment("XDG_CONFIG_HOME");
-  if (!xdg.empty() && xdg.front() == '/') return (fs::path(xdg) / kFolderName).string();
-  std::string home = Environment("HOME");
-  if (home.empty()) {
-    if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
-      home = account->pw_dir;
-  }
-  if (home.empty()) return {};
-  return (fs::path(home) / ".config" / kFolderName).string();
-#endif
-}
+std::string UserSettingsFolder() { return fileio::UserConfigFolder(); }
 
 std::vector<std::string> SystemFolders() {
 #ifdef _WIN32
@@ -102,6 +85,15 @@ bool IsInSystemFolder(const std::string& dir, const std::vector<std::string>& sy
     if (path.compare(0, prefix.size(), prefix) == 0) return true;
   }
   return false;
+}
+
+WorkFolderProblem CheckWorkFolder(const std::string& dir, const std::string& exeDir,
+                                  bool portable) {
+  std::error_code ec;
+  if (dir.empty() || !fs::is_directory(dir, ec)) return WorkFolderProblem::Missing;
+  if (!portable && Comparable(dir) == Comparable(exeDir)) return WorkFolderProblem::ProgramFolder;
+  if (!fileio::CanCreateFileIn(dir)) return WorkFolderProblem::NotWritable;
+  return WorkFolderProblem::None;
 }
 
 }  // namespace lpt::app

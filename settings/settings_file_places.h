@@ -9,9 +9,8 @@
 
 namespace lpt::app {
 
-// $XDG_CONFIG_HOME/lptpic (when it is an absolute path), else
-// $HOME/.config/lptpic, else the account's home/.config/lptpic on Linux;
-// %APPDATA%\lptpic on Windows. Empty when none is known.
+// The user's configuration folder (fileio::UserConfigFolder), which the
+// command line reads adapters.conf from as well.
 std::string UserSettingsFolder();
 
 // The folder of the running program, ending in its separator (the CLI's
@@ -25,5 +24,19 @@ std::vector<std::string> SystemFolders();
 // True when `dir` is one of `systemFolders` or inside one (whole path
 // components compared; on Windows without regard to case or slash kind).
 bool IsInSystemFolder(const std::string& dir, const std::vector<std::string>& systemFolders);
+
+// Why a saved working folder (path.dat line 1) is not used; Open, Save and
+// Change Dir then start in the default one.
+enum class WorkFolderProblem {
+  None,
+  Missing,        // empty, gone, or no folder
+  NotWritable,    // Save could not write there
+  ProgramFolder,  // the program's own folder, which is the working folder
+                  // of a portable copy only (earlier versions saved it)
+};
+
+// `exeDir`: the program's folder; `portable`: whether this copy keeps its
+// settings beside itself.
+WorkFolderProblem CheckWorkFolder(const std::string& dir, const std::string& exeDir, bool portable);
 
 }  // namespace lpt::app

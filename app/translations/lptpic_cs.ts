@@ -22,6 +22,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>The working folder %1 does not exist: Open and Save start in %2.</source>
+        <translation>Pracovní složka %1 neexistuje: Otevřít a Uložit začínají v %2.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be written: Save starts in %2.</source>
+        <translation>Do pracovní složky %1 nelze zapisovat: Uložit začíná v %2.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 is the program&apos;s own folder: now %2.</source>
+        <translation>Pracovní složka %1 je složka samotného programu: nyní %2.</translation>
+    </message>
+    <message>
         <source>De&amp;tect</source>
         <translation>&amp;Rozpoznat</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,11 +80,15 @@ TEST(PortsCli, KernelFilesThatAreNoRegularFilesAreSkippedAtOnce) {
   }
 }
 
+constexpr const char* kNoPorts =
+    "No parallel port found (the system lists none: load the parallel port modules: sudo "
+    "modprobe parport_pc ppdev).\n";
+
 TEST(PortsCli, NoPortsIsNoError) {
   const ScratchDir dir("lptpic_ports_");
   const CliRun fake = Cli(dir, "ports --proc-root '" + (dir.path / "none").string() + "'");
   EXPECT_EQ(fake.code, 0);
-  EXPECT_EQ(fake.out, "No parallel port found.\n");
+  EXPECT_EQ(fake.out, kNoPorts);
 
   bool machineHasPorts = false;
   std::error_code ec;
@@ -91,7 +96,9 @@ TEST(PortsCli, NoPortsIsNoError) {
     machineHasPorts = machineHasPorts || e.path().filename().string().rfind("parport", 0) == 0;
   const CliRun real = Cli(dir, "ports");
   EXPECT_EQ(real.code, 0) << real.err;
-  if (!machineHasPorts) EXPECT_EQ(real.out, "No parallel port found.\n");
+  if (!machineHasPorts) {
+    EXPECT_EQ(real.out, kNoPorts);
+  }
 }
 
 TEST(AdapterCli, UnknownAdapterAndBadFileAreUsageErrors) {
@@ -111,6 +118,35 @@ TEST(AdapterCli, UnknownAdapterAndBadFileAreUsageErrors) {
             "mine.conf, line 2: vpp: pin 11 is a status input and cannot drive the "
             "adapter\n");
   EXPECT_EQ(bad.out, "");
+}
+
+// Without --adapters the user's own adapters.conf is read, as the window
+// reads it; an unknown name says where adapters files were looked for.
+TEST(AdapterCli, ReadsTheUsersOwnAdaptersFile) {
+  const ScratchDir dir("lptpic_adapter_cli_");
+  const fs::path file = dir.path / "config" / "lptpic" / "adapters.conf";
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = old ? old : "";
+  ASSERT_EQ(::setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1), 0);
+  const CliRun missing = Cli(dir, "--port sim --adapter mine probe");
+  Write(file, "adapter mine clock=7 data-out=6 data-in=~13 vpp=~8 vdd=9\n");
+  const CliRun found = Cli(dir, "-q --port sim --adapter mine probe");
+  const CliRun elsewhere = Cli(dir, "--port sim --adapters - --adapter mine probe < /dev/null");
+  if (old)
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
+
+  EXPECT_EQ(missing.code, 2);
+  EXPECT_NE(missing.err.find("\nAdapters of your own are read from " + file.string() +
+                             ", which does not exist; --adapters FILE reads another file.\n"),
+            std::string::npos)
+      << missing.err;
+  EXPECT_EQ(found.code, 0) << found.err;
+  EXPECT_EQ(elsewhere.code, 2);
+  EXPECT_NE(elsewhere.err.find("\nAdapters of your own are read from standard input.\n"),
+            std::string::npos)
+      << elsewhere.err;
 }
 
 TEST(AdapterCli, ProgramAndVerifyThroughAnotherWiring) {

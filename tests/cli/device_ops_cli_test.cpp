@@ -190,6 +190,26 @@ TEST_F(DeviceOpsCli, VerifyComparesTheIdOnlyWhenGiven) {
   EXPECT_THAT(run.err, HasSubstr("Error verify ID!\nID 2003h: expected 5, read 4\n"));
 }
 
+// The global options may come after the command and its file as well.
+TEST_F(DeviceOpsCli, GlobalOptionsMayFollowTheCommand) {
+  Write("one.hex", kOneWordHex);
+  ASSERT_EQ(Cli("-q program one.hex --port sim:chip.txt --id 1234").code, 0);
+  const struct {
+    const char* args;
+    int code;
+  } cases[] = {
+      {"--port sim:chip.txt verify one.hex --id 1234", 0},
+      {"verify one.hex --id 1235 -q --port sim:chip.txt", 1},
+      {"verify --port sim:chip.txt one.hex --id=1234 --device 16F84", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_THAT(run.err, Not(HasSubstr("not compared")));
+  }
+}
+
 // A file that fills unused program memory with FFFFh programs: the fill
 // loads as the blank word.
 TEST_F(DeviceOpsCli, FilledFileLoadsBlankWordsAndPrograms) {

@@ -43,10 +43,14 @@ std::set<std::string> HelpCommands(const std::string& help) {
   return names;
 }
 
-// Bold words of the page: "\fB\-\-port\fR" -> "--port".
-std::set<std::string> PageBold(const std::string& page) {
+// A value's choices: "\fBdata\fR|\fBfuses\fR".
+const std::regex kChoices(R"((\\fB[^\\]*\\fR\|)+\\fB[^\\]*\\fR)");
+
+// Bold words of the page but a value's choices: "\fB\-\-port\fR" -> "--port".
+std::set<std::string> PageBold(const std::string& text) {
   std::set<std::string> words;
   static const std::regex bold(R"(\\fB([^\\]*(?:\\-[^\\]*)*)\\fR)");
+  const std::string page = std::regex_replace(text, kChoices, "");
   for (std::sregex_iterator m(page.begin(), page.end(), bold), end; m != end; ++m)
     words.insert(std::regex_replace(std::string((*m)[1]), std::regex(R"(\\-)"), "-"));
   return words;
@@ -69,6 +73,18 @@ TEST(ManualPageCli, NamesEveryCommandAndOptionTheParserKnowsAndNoOther) {
     for (const std::string& option : HelpOptions(own.out)) expected.insert(option);
   }
   EXPECT_EQ(PageBold(page.out), expected) << page.out;
+}
+
+// Values as a manual page shows them, not the parser's type strings.
+TEST(ManualPageCli, ValuesAreNamedOrListed) {
+  const ScratchDir run("lptpic_manual_page_values_");
+  const std::string page = RunCliIn(run.path, "--manual-page").out;
+  for (const char* parserText : {" in [", ":{", "TEXT"})
+    EXPECT_EQ(page.find(parserText), std::string::npos) << parserText;
+  for (const char* shown : {"\\fB\\-\\-only\\fR \\fBdata\\fR|\\fBfuses\\fR\n",
+                            "\\fB\\-\\-count\\fR \\fIN\\fR\n", "\\fIN\\fR is 1 to 1000000.",
+                            "\\fISTART[:STEP]\\fR", "\\fB\\-\\-clock\\fR \\fB0\\fR|\\fB1\\fR\n"})
+    EXPECT_NE(page.find(shown), std::string::npos) << shown;
 }
 
 TEST(ManualPageCli, EveryLineIsTextOrAKnownRequest) {

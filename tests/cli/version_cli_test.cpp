@@ -3,6 +3,7 @@
 // command needed.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string>
 
@@ -35,6 +36,31 @@ TEST(VersionCli, PrintsTheProjectVersionAndSucceeds) {
     EXPECT_NE(r.out.find("CLI11 (BSD-3-Clause)"), std::string::npos) << r.out;
     EXPECT_EQ(r.err, "");
   }
+}
+
+// Each library --version names ("Built with CLI11 (BSD-3-Clause) and ...")
+// is in debian/copyright, with the text of its licence there.
+TEST(VersionCli, EveryLibraryItNamesIsInTheCopyrightFile) {
+  const ScratchDir run("lptpic_version_libraries_");
+  const std::string out = lpt::testing_files::RunCliIn(run.path, "--version").out;
+  const std::string copyright = ReadFile(LPTPIC_TEST_DATA "/../../debian/copyright");
+  const std::string words = std::regex_replace(copyright, std::regex("\\s+"), " ");
+  // The licences' SPDX names and debian/copyright's.
+  const std::map<std::string, std::string> debianName{{"BSD-3-Clause", "BSD-3-clause"},
+                                                      {"MIT", "Expat"}};
+  const std::regex library(R"(([A-Z][A-Za-z0-9 +]+?) \(([A-Za-z0-9.-]+)\))");
+  const std::string built = out.substr(out.find("Built with "));
+  int named = 0;
+  for (auto it = std::sregex_iterator(built.begin(), built.end(), library);
+       it != std::sregex_iterator(); ++it, ++named) {
+    const std::string name =
+        std::regex_replace((*it)[1].str(), std::regex("^(Built with|and) "), "");
+    SCOPED_TRACE(name);
+    EXPECT_NE(words.find(" " + name + " "), std::string::npos);
+    ASSERT_EQ(debianName.count((*it)[2]), 1u) << (*it)[2];
+    EXPECT_NE(copyright.find("\nLicense: " + debianName.at((*it)[2]) + "\n"), std::string::npos);
+  }
+  EXPECT_EQ(named, 2) << built;
 }
 
 }  // namespace

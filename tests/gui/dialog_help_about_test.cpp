@@ -230,8 +230,8 @@ class HelpAboutTest : public QObject {
     QWidget main;
     DialogState state;
     lpt::SetUpDevice(state.device, state.buffers, "16F628");
-    state.exeDir = QDir::tempPath().toStdString();
-    state.workDir = state.exeDir;
+    state.fallbackDir = QDir::tempPath().toStdString();
+    state.workDir = state.fallbackDir;
     const struct {
       const char* name;
       QSize size;

@@ -34,6 +34,7 @@ using lpt::testing::RecordedBox;
 struct SettingsDirs {
   QTemporaryDir exe;
   QTemporaryDir fallback;
+  QTemporaryDir home;  // the working folder of a copy that is not portable
 
   QString PathDat() const { return QDir(exe.path()).filePath(QStringLiteral("path.dat")); }
   QString FallbackPathDat() const {
@@ -54,6 +55,7 @@ struct SettingsDirs {
     app::AppOptions options;
     options.exeDir = exe.path();
     options.fallbackDir = fallback.path();
+    options.userDir = home.path();
     return options;
   }
 };

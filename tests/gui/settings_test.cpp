@@ -3,6 +3,7 @@
 // the exit writes with and without "Save settings on Exit", the fallback
 // folder, and the window placement rule.
 #include <QAction>
+#include <QLabel>
 #include <QStyle>
 #include <QTableView>
 #include <QtTest>
@@ -26,6 +27,10 @@ QByteArray ExeDirLine(const SettingsDirs& dirs) {
   return QDir::toNativeSeparators(dirs.exe.path() + QLatin1Char('/')).toUtf8();
 }
 
+QByteArray HomeLine(const SettingsDirs& dirs) {
+  return QDir::toNativeSeparators(dirs.home.path()).toUtf8();
+}
+
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -43,10 +48,59 @@ class SettingsTest : public QObject {
     QCOMPARE(ClientColor(*window), QColor(0xB8, 0xA0, 0xA5));
     QCOMPARE(qApp->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     window->close();
-    // No path.dat beside the program: the settings go to the user's folder.
+    // No path.dat beside the program: the settings go to the user's folder,
+    // and the user's own folder is the working folder.
     QVERIFY(!QFile::exists(dirs.PathDat()));
     QCOMPARE(SettingsDirs::ReadFile(dirs.FallbackPathDat()),
-             ExeDirLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n");
+             HomeLine(dirs) + "\r\n888\r\nYES\r\n16F84\r\nNO\r\nfalse\r\nStandard\r\n");
+  }
+
+  // A working folder that cannot be used: the default one instead, with a
+  // note. The program's own folder is replaced unless the copy is portable;
+  // a folder that is gone or read-only stays saved for when it is back.
+  void unusableWorkingFolderFallsBackWithANote() {
+    enum Line1 { ExeDir, Gone, ReadOnly, Usable, Empty };
+    const struct {
+      const char* name;
+      bool portable;
+      Line1 line1;
+      const char* note;  // empty: none
+      bool replaced;
+    } cases[] = {
+        {"program folder, installed", false, ExeDir, "is the program's own folder", true},
+        {"program folder, portable", true, ExeDir, "", false},
+        {"portable, made with an empty path.dat", true, Empty, "", false},
+        {"gone", true, Gone, "does not exist: Open and Save start in", false},
+        {"read-only", true, ReadOnly, "cannot be written: Save starts in", false},
+        {"usable", false, Usable, "", false},
+    };
+    for (const auto& c : cases) {
+      SettingsDirs dirs;
+      const QString exeDir = QDir::toNativeSeparators(dirs.exe.path() + QLatin1Char('/'));
+      const QString line1[] = {exeDir, QStringLiteral("/gone/away"), QStringLiteral("/proc"),
+                               dirs.fallback.path(), exeDir};
+      const QByteArray text =
+          c.line1 == Empty ? QByteArray() : line1[c.line1].toUtf8() + "\r\n888\r\nYES\r\n16F84\r\n";
+      BoxRecorder boxes;
+      if (c.portable) {
+        dirs.WritePathDat(text);
+      } else {
+        QFile file(dirs.FallbackPathDat());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+      }
+      auto window = MakeWindow(dirs.Options());
+      const QString fallback = c.portable ? QDir::toNativeSeparators(dirs.exe.path() + "/")
+                                          : QDir::toNativeSeparators(dirs.home.path());
+      QCOMPARE(QString::fromStdString(window->DefaultWorkDir()), fallback);
+      QCOMPARE(QString::fromStdString(window->CurrentSettings().workDir),
+               c.replaced ? fallback : line1[c.line1]);
+      const QString status = window->StatusLine()->text();
+      QVERIFY2(*c.note ? status.contains(QLatin1String(c.note)) && status.endsWith(fallback + ".")
+                       : status.isEmpty(),
+               qPrintable(QLatin1String(c.name) + ": " + status));
+      QVERIFY2(boxes.boxes.empty(), c.name);
+    }
   }
 
   // A path.dat beside the program makes a portable copy, except in a system

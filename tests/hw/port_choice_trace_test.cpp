@@ -86,6 +86,24 @@ TEST(PortChoiceParse, RejectedFormsSayWhy) {
   EXPECT_FALSE(ParsePortChoice("nonsense", nullptr).has_value()) << "no error text wanted";
 }
 
+// Device paths are Linux's: on Windows one is a usage error that names
+// the Windows spellings, which the help texts list too.
+TEST(PortChoiceParse, EachSystemTakesItsOwnNames) {
+  std::string error;
+  EXPECT_TRUE(ParsePortChoice("/dev/parport0", &error, PortSystem::Linux).has_value()) << error;
+  EXPECT_FALSE(ParsePortChoice("/dev/parport0", &error, PortSystem::Windows).has_value());
+  EXPECT_NE(error.find("on Windows give the port's name or address (LPT1, 0x378"),
+            std::string::npos)
+      << error;
+  for (const PortSystem system : {PortSystem::Linux, PortSystem::Windows}) {
+    EXPECT_TRUE(ParsePortChoice("LPT1", nullptr, system).has_value());
+    ASSERT_FALSE(ParsePortChoice("lpt9", &error, system).has_value());
+    EXPECT_NE(error.find(PortSpellings(system)), std::string::npos) << error;
+  }
+  EXPECT_NE(std::string(PortSpellings(PortSystem::Linux)).find("/dev/parportN"), std::string::npos);
+  EXPECT_EQ(std::string(PortSpellings(PortSystem::Windows)).find("/dev/"), std::string::npos);
+}
+
 TEST(Trace, PortAndDelayLinesGoToOneSinkInOrder) {
   testing::EventLog log;
   testing::RecordingPort inner(log);
