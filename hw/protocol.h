@@ -43,6 +43,7 @@ class Protocol {
   std::uint32_t AdapterVppMillivolts() const { return adapterVppMillivolts_; }
   // Whether the adapter switches the chip's supply (true until told).
   void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
+  bool AdapterSwitchesVdd() const { return adapterSwitchesVdd_; }
   // How the active device enters programming mode with this adapter.
   EntryChoice EntryInUse() const;
   // The Vpp bit every write of the session carries: LineVpp after a
