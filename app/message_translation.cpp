@@ -21,6 +21,10 @@ constexpr std::array kTemplates{
     QT_TRANSLATE_NOOP("MessageTemplates", "%1 %2h: expected %3, read %4"),
     QT_TRANSLATE_NOOP("MessageTemplates",
                       "No chip answers (device ID %1h): is the chip in the socket?"),
+    QT_TRANSLATE_NOOP("MessageTemplates",
+                      "%1 This adapter cannot switch Vdd, and the %2 must see Vpp before Vdd "
+                      "when its configuration lets it run its program at power-up: the power "
+                      "order is the likely cause. Use an adapter that switches Vdd."),
     QT_TRANSLATE_NOOP("MessageTemplates", "The chip is a %1, not the selected %2."),
     QT_TRANSLATE_NOOP("MessageTemplates",
                       "No chip answers: its device ID reads 0000h, not the selected %1's."),

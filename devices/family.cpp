@@ -36,29 +36,45 @@ constexpr FamilyTraits Enhanced(Family family) {
   return traits;
 }
 
+// The configuration bits of the Vpp-first families, from gputils' headers:
+// FOSC2:0 in bits 2:0 with 10x the internal oscillator and MCLRE bit 5
+// (p12f629.inc, p16f887.inc, p12f683.inc, p16f913.inc, p12f609.inc); on the
+// 16F627/628 and 16F627A/628A FOSC2 is bit 4 and FOSC1:0 bits 1:0
+// (p16f627.inc, p16f628a.inc); on the 12C671/672 MCLRE is bit 7
+// (p12c671.inc).
+constexpr VppFirstConfig kIntOscMclre5{
+    .oscillatorMask = 0x0006, .internalOscillator = 0x0004, .mclrEnable = 0x0020};
+constexpr VppFirstConfig kIntOsc16F62x{
+    .oscillatorMask = 0x0012, .internalOscillator = 0x0010, .mclrEnable = 0x0020};
+constexpr VppFirstConfig kIntOsc12C67x{
+    .oscillatorMask = 0x0006, .internalOscillator = 0x0004, .mclrEnable = 0x0080};
+
 constexpr std::array<FamilyTraits, 25> kFamilies{{
     {.family = F::Pic16F84, .dataEeprom = true, .fuseEraseReadBack = true},
     {.family = F::Pic16C6x, .eprom = true},
     {.family = F::Pic16C55x, .eprom = true},
     {.family = F::Pic12C50x, .word12 = true, .eprom = true, .lastWordRule = true},
     {.family = F::Pic16C505, .word12 = true, .eprom = true, .lastWordRule = true},
-    {.family = F::Pic12C67x, .vppBeforeVdd = true, .eprom = true, .lastWordRule = true},
+    {.family = F::Pic12C67x, .eprom = true, .lastWordRule = true, .vppFirst = kIntOsc12C67x},
     {.family = F::Pic14C000, .eprom = true},
-    {.family = F::Pic16F62x, .dataEeprom = true, .vppBeforeVdd = true, .fuseEraseReadBack = true},
+    {.family = F::Pic16F62x,
+     .dataEeprom = true,
+     .fuseEraseReadBack = true,
+     .vppFirst = kIntOsc16F62x},
     {.family = F::Pic16F87x, .dataEeprom = true, .fuseEraseReadBack = true},
-    {.family = F::Pic12F6xx, .dataEeprom = true, .vppBeforeVdd = true, .lastWordRule = true},
+    {.family = F::Pic12F6xx, .dataEeprom = true, .lastWordRule = true, .vppFirst = kIntOscMclre5},
     {.family = F::Pic16F87xA, .dataEeprom = true},
-    {.family = F::Pic16F62xA, .dataEeprom = true, .vppBeforeVdd = true},
+    {.family = F::Pic16F62xA, .dataEeprom = true, .vppFirst = kIntOsc16F62x},
     {.family = F::Pic12F5xx, .word12 = true, .lastWordRule = true, .vddToVppUs = 5},
     {.family = F::Pic16F5x, .word12 = true, .vddToVppUs = 5},
     {.family = F::Pic16F88, .dataEeprom = true, .checksDeviceId = true},
-    {.family = F::Pic16F88x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic16F88x, .dataEeprom = true, .vppFirst = kIntOscMclre5, .checksDeviceId = true},
     {.family = F::Pic16F7x, .checksDeviceId = true},
     {.family = F::Pic16F716, .checksDeviceId = true},
     {.family = F::Pic16F7x7, .checksDeviceId = true},
-    {.family = F::Pic12F683, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
-    {.family = F::Pic16F91x, .dataEeprom = true, .vppBeforeVdd = true, .checksDeviceId = true},
-    {.family = F::Pic12F61x, .vppBeforeVdd = true, .checksDeviceId = true},
+    {.family = F::Pic12F683, .dataEeprom = true, .vppFirst = kIntOscMclre5, .checksDeviceId = true},
+    {.family = F::Pic16F91x, .dataEeprom = true, .vppFirst = kIntOscMclre5, .checksDeviceId = true},
+    {.family = F::Pic12F61x, .vppFirst = kIntOscMclre5, .checksDeviceId = true},
     Enhanced(F::Pic16F1827),
     Enhanced(F::Pic16F1847),
     Enhanced(F::Pic16F193x),
@@ -88,7 +104,14 @@ bool HasDataEeprom(Family family) {
 
 bool VppBeforeVdd(Family family) {
   const FamilyTraits* f = FindFamily(family);
-  return f && f->vppBeforeVdd;
+  return f && f->vppFirst.mclrEnable != 0;
+}
+
+bool RunsOnSupplyAlone(Family family, std::uint16_t config) {
+  if (!VppBeforeVdd(family)) return false;
+  const VppFirstConfig& bits = FindFamily(family)->vppFirst;
+  return (config & bits.oscillatorMask) == bits.internalOscillator &&
+         (config & bits.mclrEnable) == 0;
 }
 
 bool HasLastWordRule(Family family) {

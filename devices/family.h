@@ -48,16 +48,29 @@ constexpr int FamilyNumber(Family family) { return static_cast<int>(family); }
 // Writes the family's number.
 std::ostream& operator<<(std::ostream& out, Family family);
 
+// The configuration that lets a chip run its own program as soon as it has
+// supply: the internal oscillator ((word & oscillatorMask) ==
+// internalOscillator) with MCLR an input (the mclrEnable bit 0). A later Vpp
+// no longer takes such a chip into programming mode, so its document asks
+// for Vpp before Vdd; a family that names these bits is entered Vpp first
+// whatever its configuration. mclrEnable 0: supply first.
+struct VppFirstConfig {
+  std::uint16_t oscillatorMask = 0;
+  std::uint16_t internalOscillator = 0;
+  std::uint16_t mclrEnable = 0;
+};
+
 struct FamilyTraits {
   Family family = Family::None;
   bool word12 = false;             // 12-bit words, three hex digits
   bool dataEeprom = false;         // has data EEPROM (read, verified, saved)
-  bool vppBeforeVdd = false;       // programming voltage before supply on entry
   bool fuseEraseReadBack = false;  // fuse erase ends with a read-back check
   bool eprom = false;              // one-time / UV-erasable: no electrical erase
   // The last program word holds the factory oscillator calibration value:
   // program, verify and blank passes end before it and never touch it.
   bool lastWordRule = false;
+  // Programming voltage before supply on entry, and why.
+  VppFirstConfig vppFirst{};
   // Before anything is written the chip's device ID is read and must name
   // the selected part (unless the user insists); for the other families
   // that check is a setting, so that what they send stays as it was.
@@ -88,6 +101,9 @@ const FamilyTraits* FindFamily(Family family);
 bool IsWord12Family(Family family);
 bool HasDataEeprom(Family family);
 bool VppBeforeVdd(Family family);
+// Whether `config` lets a chip of the family run its program from supply
+// alone (see VppFirstConfig); false for the families entered supply first.
+bool RunsOnSupplyAlone(Family family, std::uint16_t config);
 bool HasLastWordRule(Family family);
 bool ChecksDeviceIdBeforeWriting(Family family);
 // The wait between supply and Vpp of a supply-first entry.

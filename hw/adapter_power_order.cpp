@@ -1,40 +1,29 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "hw/adapter_power_order.h"
 
+#include "devices/family.h"
+
 namespace lpt {
 namespace {
 
-// Configuration bits, from gputils' p12f629.inc, p16f630.inc and
-// p16f628a.inc: FOSC2:0 in bits 2:0 (100 and 101 the internal oscillator),
-// MCLRE bit 5 (0: the pin is an input), LVP bit 7 (1: low-voltage
-// programming on).
-constexpr std::uint16_t kOscillatorMask = 0x0007;
-constexpr std::uint16_t kInternalOscillatorIo = 0x0004;
-constexpr std::uint16_t kInternalOscillatorClockOut = 0x0005;
+// The 12F629/675 and 16F630/676 (FOSC2:0 in bits 2:0, MCLRE bit 5, from
+// p12f629.inc and p16f630.inc) ask for Vpp first with either of the two on
+// its own too; the 16F627A/628A/648A with low-voltage programming on (LVP
+// bit 7, p16f628a.inc).
+constexpr std::uint16_t kOscillatorMask = 0x0006;
+constexpr std::uint16_t kInternalOscillator = 0x0004;
 constexpr std::uint16_t kMclrEnable = 0x0020;
 constexpr std::uint16_t kLowVoltageProgramming = 0x0080;
 
-// The calibrated flash mid-range parts (p12f683.inc, p16f913.inc,
-// p12f609.inc and their siblings: the same bits): their programming
-// specifications ask for Vpp first when the internal oscillator runs with
-// MCLR as an input.
-bool VppFirstWithInternalOscillatorAndMclrInput(Family family) {
-  return family == Family::Pic12F683 || family == Family::Pic16F91x || family == Family::Pic12F61x;
-}
-
-// Why the chip needs Vpp first with this configuration; empty when it
-// does not.
+// Why the chip needs Vpp first with this configuration; empty when it does
+// not. Only a family entered Vpp first gets a reason, so the warning and the
+// entry follow the same fact.
 std::string VppFirstReason(Family family, std::uint16_t config) {
-  const std::uint16_t osc = config & kOscillatorMask;
-  const bool internal = osc == kInternalOscillatorIo || osc == kInternalOscillatorClockOut;
-  const bool mclrIsInput = (config & kMclrEnable) == 0;
-  if (VppFirstWithInternalOscillatorAndMclrInput(family))
-    return internal && mclrIsInput ? "the internal oscillator and MCLR as an input" : "";
+  if (!VppBeforeVdd(family)) return {};
+  if (RunsOnSupplyAlone(family, config)) return "the internal oscillator and MCLR as an input";
   if (family == Family::Pic12F6xx) {
-    if (internal && mclrIsInput) return "the internal oscillator and MCLR as an input";
-    if (internal) return "the internal oscillator";
-    if (mclrIsInput) return "MCLR as an input";
-    return {};
+    if ((config & kOscillatorMask) == kInternalOscillator) return "the internal oscillator";
+    if ((config & kMclrEnable) == 0) return "MCLR as an input";
   }
   if (family == Family::Pic16F62xA && (config & kLowVoltageProgramming) != 0)
     return "low-voltage programming on";

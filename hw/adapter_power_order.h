@@ -16,11 +16,11 @@ namespace lpt {
 
 // The warning to give before a command on `device` whose configuration
 // word is `configWord`, through `adapter`; nothing when the board can do
-// it. The makers ask for Vpp before Vdd on the 12F629/675 and 16F630/676
-// when the configuration selects the internal oscillator or MCLR as an
-// I/O pin, on the 16F627A/628A/648A when low-voltage programming is on, and
-// on the 12F683, 16F684-690, 16F91x and 12F609-617 lines when the internal
-// oscillator runs with MCLR as an input.
+// it. Every family entered Vpp first warns when the configuration lets the
+// chip run its program from supply alone (the internal oscillator with MCLR
+// as an input: RunsOnSupplyAlone); the 12F629/675 and 16F630/676 also with
+// either on its own, the 16F627A/628A/648A also with low-voltage
+// programming on.
 std::optional<std::string> PowerOrderWarning(const Adapter& adapter, const ActiveDevice& device,
                                              std::uint16_t configWord);
 

@@ -45,6 +45,7 @@ class Protocol {
   void SetAdapterVddMillivolts(std::uint32_t millivolts) { adapterVddMillivolts_ = millivolts; }
   // Whether the adapter switches the chip's supply (true until told).
   void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
+  bool AdapterSwitchesVdd() const { return adapterSwitchesVdd_; }
   // Every entry of the session at low voltage, whatever the part: the chip
   // in the socket answered the low-voltage probe, and such a chip is never
   // given Vpp. Off until set; the device commands clear it when they end.

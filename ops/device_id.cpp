@@ -40,6 +40,16 @@ std::string WrongChipMessage(const DeviceRecord& selected, std::uint16_t word) {
   return "The chip's device ID " + ToHex(word, 4) + "h is not the selected " + name + "'s.";
 }
 
+// A part entered Vpp first that has started its own program on a board that
+// powers it before any Vpp comes answers with anything but its ID: the
+// power order, not the chip, is then the likely cause.
+std::string WithPowerOrderHint(const OpContext& ctx, std::string message) {
+  if (ctx.proto.AdapterSwitchesVdd() || !VppBeforeVdd(ctx.device.family)) return message;
+  return message + " This adapter cannot switch Vdd, and the " + ctx.device.name +
+         " must see Vpp before Vdd when its configuration lets it run its program at power-up: "
+         "the power order is the likely cause. Use an adapter that switches Vdd.";
+}
+
 }  // namespace
 
 CommandResult DetectChip(OpContext& ctx, Detection* found) {
@@ -88,7 +98,8 @@ bool ChipIsTheSelectedPart(OpContext& ctx) {
   if (ctx.state.ignoreWrongDevice) return true;
   const std::uint16_t word = ReadDeviceIdWord(ctx.proto, VppBeforeVdd(ctx.device.family));
   if (WordNamesPart(*record, word)) return true;
-  ctx.hooks.Failed(Failure(WrongChipMessage(*record, word), {}, FailureKind::WrongDevice));
+  ctx.hooks.Failed(Failure(WithPowerOrderHint(ctx, WrongChipMessage(*record, word)), {},
+                           FailureKind::WrongDevice));
   return false;
 }
 

@@ -34,6 +34,7 @@ SUITES = {
     "buffers/": ["test_buffers", "test_devices", "test_ops", "test_hexfile"],
     "hexfile/": ["test_hexfile"],
     "devices/": ["test_devices", "test_buffers", "test_ops"],
+    "production/": ["test_production"],
 }
 
 
@@ -247,13 +248,15 @@ def main():
         print(f"{len(mutants)} mutants")
         return 0
 
+    if not mutants:
+        sys.exit("no mutant matches")
     build_dir = args.build_dir
     if not os.path.exists(os.path.join(build_dir, "build.ninja")):
         subprocess.run(["cmake", "-S", ROOT, "-B", build_dir, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DLPTPIC_SANITIZE=OFF", "-DLPTPIC_GUI=OFF",
                         "-DLPTPIC_CLI=OFF", "-DLPTPIC_BENCH=OFF"], check=True,
                        stdout=subprocess.DEVNULL)
-    every_suite = sorted({s for suites in SUITES.values() for s in suites})
+    every_suite = sorted({s for m in mutants for s in suites_for(m.path)})
     if not build(build_dir, every_suite, 3600):
         sys.exit("the unchanged code does not build")
     ok, failing = tests_pass(build_dir, every_suite, args.timeout)

@@ -780,6 +780,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>Žádný čip neodpovídá (ID zařízení %1h): je čip v patici?</translation>
     </message>
     <message>
+        <source>%1 This adapter cannot switch Vdd, and the %2 must see Vpp before Vdd when its configuration lets it run its program at power-up: the power order is the likely cause. Use an adapter that switches Vdd.</source>
+        <translation>%1 Tento adaptér neumí přepínat Vdd a %2 musí dostat Vpp dříve než Vdd, když mu jeho konfigurace dovolí spustit program hned po zapnutí napájení: pravděpodobnou příčinou je pořadí napájení. Použijte adaptér, který Vdd přepíná.</translation>
+    </message>
+    <message>
         <source>The chip is a %1, not the selected %2.</source>
         <translation>Čip je %1, ne vybraný %2.</translation>
     </message>

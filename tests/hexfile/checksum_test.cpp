@@ -50,6 +50,18 @@ TEST(Checksum, MakersWorkedExamples) {
   }
 }
 
+// Any code-protected range protects program memory: the 16F877's _CP_ALL,
+// _CP_HALF and _CP_UPPER_256 (p16f877.inc), and a word whose two copies of
+// CP1:CP0 disagree (DS30292 asks for equal pairs), read the safe way; _CPD_ON
+// alone does not.
+TEST(Checksum, AnyProtectedRangeCountsAsProtection) {
+  const testing_hex::Chip chip("16F877");
+  for (const auto& [config, protect] :
+       {std::pair{0x3FFF, false}, std::pair{0x0FCF, true}, std::pair{0x1FDF, true},
+        std::pair{0x2FEF, true}, std::pair{0x1FFF, true}, std::pair{0x3EFF, false}})
+    EXPECT_EQ(ProgramCodeProtected(chip.device, std::uint16_t(config)), protect) << config;
+}
+
 // The words of an Intel HEX file by word address (data records, with
 // extended linear addresses), as the Intel HEX format defines them.
 std::map<int, int> HexWords(const std::string& text) {

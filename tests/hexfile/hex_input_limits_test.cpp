@@ -87,6 +87,15 @@ TEST(HexInputLimits, Inhx32RecordsAbove64KAreOutOfRangeNotWrapped) {
   EXPECT_EQ(chip.buffers.ProgramWord(0), "3FFF");
   EXPECT_EQ(chip.buffers.ProgramWord(1), "280A");
   EXPECT_EQ(chip.buffers.ProgramWord(8), "3FFF");
+  // The enhanced parts reach 10000h (configuration words at 1000Eh), no
+  // further: a record at 2000Eh is counted out, not wrapped onto word 7.
+  Chip enhanced("16F1827");
+  const std::uint16_t fuses = enhanced.buffers.FuseWord;
+  const HexLoadResult above = LoadHexText(":020000040002F8\n:02000E003412AA\n" + std::string(kEnd),
+                                          enhanced.device, enhanced.buffers);
+  EXPECT_EQ(above.recordsAbove64K, 1);
+  EXPECT_EQ(enhanced.buffers.ProgramWord(7), "3FFF");
+  EXPECT_EQ(enhanced.buffers.FuseWord, fuses);
 }
 
 // Lines are read by character positions. Where that reading would put data

@@ -40,6 +40,8 @@ const Case kCases[] = {
      false, 0xC7C, 0xC7C, "OSCCAL restored from its backup: C7C at 0FFh."},
     {"a lost backup comes back from the OSCCAL", EraseChip, 0xC7C, 0x000, "FFF", false, false,
      false, 0xC7C, 0xC7C, "OSCCAL backup restored: C7C at 104h."},
+    {"a backup that is no MOVLW is rewritten from the OSCCAL", ProgramAll, 0xC80, 0x5A5, "FFF",
+     false, false, false, 0xC80, 0xC80, "OSCCAL backup restored: C80 at 104h."},
     {"Erase restores from the backup too", EraseChip, 0xFFF, 0xC90, "C12", false, false, false,
      0xC90, 0xC90, "OSCCAL restored from its backup: C90 at 0FFh."},
     {"nothing to keep", ProgramAll, 0xFFF, 0xFFF, "C12", false, false, false, 0xFFF, 0xFFF,

@@ -236,5 +236,43 @@ TEST(ProgramRules, OnlyCommandsFillTheBarAndRunTheirPasses) {
   EXPECT_EQ(rig.ChipWord(0), 0x3FFF);
 }
 
+// CONFIG2 with LVP clear (_LVP_OFF, p16f1827.inc) stops exactly the commands
+// that write the configuration in a low-voltage session (a 13 V board); a
+// 9 V board enters at high voltage and may switch LVP off.
+TEST(ProgramRules, TheLvpOffGuardStopsConfigurationWritesOnlyInLowVoltageSessions) {
+  struct Case {
+    Command command;
+    std::uint32_t boardMv;
+    bool refused;
+  } cases[] = {{ProgramAll, 13000, true},
+               {ProgramFusesOnly, 13000, true},
+               {ProgramDataOnly, 13000, false},
+               {ProgramAll, 9000, false},
+               {ProgramFusesOnly, 9000, false}};
+  for (const Case& c : cases) {
+    OpsRig rig("16F1827");
+    Adapter board = DefaultAdapter();
+    board.vppMillivolts = c.boardMv;
+    rig.port->SetWiring(board);
+    rig.proto->SetAdapterVppMillivolts(c.boardMv);
+    rig.buffers.SecondFuseWord = 0x1FFF;
+    EXPECT_EQ(rig.Run(c.command), c.refused ? CommandResult::Failed : CommandResult::Ok)
+        << c.boardMv << " " << ::testing::PrintToString(rig.hooks.errors);
+    EXPECT_EQ(rig.chipState().config[8] == 0x1FFF, !c.refused && c.command != ProgramDataOnly);
+  }
+}
+
+// A chip whose configuration runs its program at power-up (3FDCh: internal
+// oscillator, MCLR an input, p12f683.inc) answers its device ID only when
+// Vpp comes before Vdd, as DS41204 asks.
+TEST(ProgramRules, TheDeviceIdOfAChipRunningItsOwnProgramIsReadVppFirst) {
+  sim::ChipState chip = *sim::MakeBlankChip("12F683");
+  sim::ConfigWord(chip) = 0x3FDC;
+  OpsRig rig("12F683", chip);
+  rig.buffers.ProgramWord(0) = "2805";
+  EXPECT_EQ(rig.Run(ProgramAll), CommandResult::Ok) << ::testing::PrintToString(rig.hooks.errors);
+  EXPECT_EQ(rig.ChipWord(0), 0x2805);
+}
+
 }  // namespace
 }  // namespace lpt::opstest

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <fstream>
 
+#include "production/batch.h"
 #include "production/serial_counter.h"
 #include "production/serial_number.h"
 #include "support/device_buffers.h"
+#include "support/ops_rig.h"
 #include "support/temp_dir.h"
 
 namespace lpt {
@@ -62,6 +64,7 @@ TEST(SerialNumbers, LandInTheBuffersOrDoNotFit) {
       {"12F508", "0x1F0", 2, 0xA5C3, true, "FFFF", {"8C3", "8A5", "FFF"}},
       {"16F628A", "raw:0x10", 2, 0x0102, true, "FFFF", {"0002", "0001"}},
       {"16F628A", "0x7F0", 1, 0x100, false, "FFFF", {"3FFF"}},
+      {"16F628A", "0x7FE", 2, 0x1234, true, "FFFF", {"3434", "3412"}},  // the last two words
       {"16F628A", "0x7FF", 2, 1, false, "FFFF", {}},  // past the end of program memory
   };
   for (const Case& c : cases) {
@@ -102,6 +105,30 @@ TEST(SerialCounter, HandsOutEachNumberOnce) {
   std::ofstream(dir.path / "counter.json", std::ios::trunc) << "next 12\n";
   EXPECT_FALSE(SerialCounter::Open(file, {0, 1}, &error));
   EXPECT_NE(error.find("nothing was programmed"), std::string::npos) << error;
+}
+
+// A chip that was written and then failed keeps its number; only a chip on
+// which nothing was written gives it back. The 16F84 has no device ID, so the
+// operator's answer brings the next chip, here the same one mended.
+TEST(SerialCounter, AChipWrittenButFailedKeepsItsNumber) {
+  const testing_files::ScratchDir dir("lptpic_serial_");
+  std::string error;
+  auto counter = SerialCounter::Open((dir.path / "counter.json").string(), {0x10, 1}, &error);
+  ASSERT_TRUE(counter) << error;
+  opstest::OpsRig rig("16F84");
+  rig.chipState().neverPrograms.push_back({sim::Space::Program, 0});
+  rig.buffers.ProgramWord(0) = "1234";
+  BatchSetup setup{.serialPlace = ParseSerialPlace("id", 2, &error),
+                   .serials = &*counter,
+                   .repeat = true,
+                   .count = 2,
+                   .askForNextChip = [&] { return rig.chipState().neverPrograms.clear(), true; }};
+  OpContext ctx = rig.Context();
+  const BatchSummary summary = RunBatch(ctx, setup);
+  EXPECT_EQ(summary.failed, 1);
+  EXPECT_EQ(summary.passed, 1);
+  EXPECT_EQ(summary.serials, (std::vector<std::string>{"0x10", "0x11"}));
+  EXPECT_EQ(counter->Next(), 0x12u);
 }
 
 }  // namespace
