@@ -63,6 +63,11 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   DeskLoop::Reload reload = DeskLoop::Reload::Unchanged;
   if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
   if (reload == DeskLoop::Reload::Failed) return false;
+  // A chip holding half a firmware is never what the user wanted.
+  if (command.deviceCommand == &ProgramAll && loadedFileWords_.unheldCount > 0) {
+    const std::string warning = UnheldWordsWarning(loadedPath_, device_, loadedFileWords_);
+    if (!AskToContinue(this, QString::fromStdString(warning))) return false;
+  }
   productionRun_ = command.deviceCommand == &ProgramAll && production_->Active();
   if (productionRun_) {
     std::string error;
@@ -156,6 +161,7 @@ void MainWindow::ApplyDetection() {
 
 void MainWindow::onClearBuffers() {
   SetBuffer(device_, buffers_);
+  loadedFileWords_ = {};
   ShowOnFuseSwitches();
   RefreshBufferViews();
 }
@@ -198,7 +204,7 @@ void MainWindow::SelectDeviceByUser(const std::string& name) {
 }
 
 void MainWindow::onIdPanelClicked() {
-  if (ShowIdDialog(this, buffers_)) RefreshBufferViews();
+  if (ShowIdDialog(this, buffers_, FileIdDigits(loadedFileWords_))) RefreshBufferViews();
 }
 
 void MainWindow::onInfoPanelClicked() { ShowInfoDialog(this, device_); }

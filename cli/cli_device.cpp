@@ -66,7 +66,12 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
 
 bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers) {
   const HexLoadResult result = LoadHexFile(path, device, buffers);
-  if (result.status == HexLoadResult::Status::Ok) return true;
+  if (result.status == HexLoadResult::Status::Ok) {
+    if (const std::string unheld = UnheldWordsWarning(path, device, result.fileWords);
+        !unheld.empty())
+      std::cerr << unheld << "\n";
+    return true;
+  }
   std::cerr << result.message << "\n";
   if (!result.detail.empty()) std::cerr << result.detail << "\n";
   return false;

@@ -12,6 +12,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
+#include "cli/file_words_report.h"
 #include "cli/production_run.h"
 #include "cli/program_summary_line.h"
 #include "cli/standard_streams.h"
@@ -76,8 +77,10 @@ Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session
 // Loads the HEX file into the session's buffers; the chip is not touched
 // when the file is bad, cut off, or holds nothing for the device (an empty
 // download would erase a programmed chip and report success). Standard
-// input is waited for so that Ctrl+C or SIGTERM still ends the wait.
-int LoadFile(CliSession& session, const std::string& path) {
+// input is waited for so that Ctrl+C or SIGTERM still ends the wait. What
+// of the file cannot reach the chip is told (TellFileWords).
+int LoadFile(CliSession& session, const std::string& path, const GlobalOptions& options,
+             UnheldWords unheld, bool idIsWritten) {
   HexLoadResult result;
   if (path == fileio::kStandardStream) {
     std::string text, reason;
@@ -97,7 +100,9 @@ int LoadFile(CliSession& session, const std::string& path) {
   const std::string problem = result.status == HexLoadResult::Status::Ok
                                   ? IncompleteHexWarning(path, result)
                                   : result.message;
-  if (problem.empty()) return kExitOk;
+  if (problem.empty())
+    return TellFileWords(path, session.device(), session.buffers(), result, options, unheld,
+                         idIsWritten);
   std::cerr << problem << "\n";
   if (!result.detail.empty()) std::cerr << result.detail << "\n";
   return kExitUsage;
@@ -131,6 +136,7 @@ void AddProgram(CLI::App& app, Action& action) {
   Text file = std::make_shared<std::string>();
   Text only = std::make_shared<std::string>();
   auto overwriteOsccal = std::make_shared<bool>(false);
+  auto allowTruncated = std::make_shared<bool>(false);
   auto production = std::make_shared<ProductionOptions>();
   auto* program = app.add_subcommand("program", "load a HEX file and program the chip");
   program->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
@@ -138,9 +144,12 @@ void AddProgram(CLI::App& app, Action& action) {
       ->check(CLI::IsMember({"data", "fuses"}));
   program->add_flag("--overwrite-osccal", *overwriteOsccal,
                     "12-bit flash parts: write the file's OSCCAL word over the chip's own");
+  program->add_flag("--allow-truncated", *allowTruncated,
+                    "program a file that holds words the part cannot hold (they are dropped)");
   AddProductionOptions(*program, *production);
-  program->callback([&action, file, only, overwriteOsccal, production] {
-    action = [file, only, overwriteOsccal, production](const GlobalOptions& options) {
+  program->callback([&action, file, only, overwriteOsccal, allowTruncated, production] {
+    action = [file, only, overwriteOsccal, allowTruncated,
+              production](const GlobalOptions& options) {
       std::vector<std::string> files{*file};
       if (!CheckProductionOptions(*production, *only, &files)) return kExitUsage;
       const auto once = [&] {
@@ -152,9 +161,13 @@ void AddProgram(CLI::App& app, Action& action) {
           if (*only == "fuses" &&
               !Offered(session, can.programFusesOnly, "Program only Fuses + ID"))
             return kExitUsage;
-          if (production->Any())
-            return RunProduction(session, options, *production, *file, LoadFile);
-          if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
+          const UnheldWords unheld = *allowTruncated ? UnheldWords::Warn : UnheldWords::Refuse;
+          const bool idIsWritten = *only != "data";
+          const auto load = [&options, unheld, idIsWritten](CliSession& s, const std::string& p) {
+            return LoadFile(s, p, options, unheld, idIsWritten);
+          };
+          if (production->Any()) return RunProduction(session, options, *production, *file, load);
+          if (const int loaded = load(session, *file); loaded != kExitOk) return loaded;
           if (*only == "data") return Run(session, ProgramDataOnly);
           if (*only == "fuses") return Run(session, ProgramFusesOnly);
           return RunProgramAll(session, options);
@@ -173,8 +186,11 @@ void AddVerify(CLI::App& app, Action& action) {
     action = [file](const GlobalOptions& options) {
       // A chip programmed with an ID would fail against the default FFFF:
       // without --id the ID words are read but not compared.
-      return WithSession(options, {*file}, [file, idGiven = options.idGiven](CliSession& session) {
-        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
+      return WithSession(options, {*file}, [file, &options](CliSession& session) {
+        const bool idGiven = options.idGiven;
+        if (const int loaded = LoadFile(session, *file, options, UnheldWords::Warn, false);
+            loaded != kExitOk)
+          return loaded;
         if (!idGiven) std::cerr << "The ID is not compared: give --id to compare it.\n";
         return Run(session, VerifyChip, idGiven);
       });

@@ -190,6 +190,39 @@ TEST_F(DeviceOpsCli, VerifyComparesTheIdOnlyWhenGiven) {
   EXPECT_THAT(run.err, HasSubstr("Error verify ID!\nID 2003h: expected 5, read 4\n"));
 }
 
+// A 16F84 file with one word past its 1024 (0400h) and the ID words
+// 1, 2, 3, 4 at 2000h: neither reaches the chip unless asked for.
+TEST_F(DeviceOpsCli, WordsOfTheFileThatDoNotReachTheChipAreTold) {
+  Write("big.hex", ":020000002528B1\n:020800001111D4\n:084000000100020003000400AE\n:00000001FF\n");
+  const std::string sim = "-q --port sim:chip.txt ";
+  constexpr const char* kUnheld =
+      "big.hex holds 1 word the 16F84 cannot hold: program memory 0400h\n";
+  CliRun run = Cli(sim + "program big.hex");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr(std::string(kUnheld) + "Nothing written: give --allow-truncated"));
+  EXPECT_FALSE(fs::exists(dir_ / "chip.txt")) << "the chip was not touched";
+  run = Cli(sim + "--json program big.hex");
+  EXPECT_THAT(run.out, HasSubstr("\"ranges_not_held\":[\"0400h\"]"));
+  EXPECT_THAT(run.out, HasSubstr("\"words_not_held\":1"));
+
+  run = Cli(sim + "program --allow-truncated big.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("The file's user ID 1234 was not written; use --id-from-file to "
+                                 "write it\n"));
+  run = Cli(sim + "verify big.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr(kUnheld));
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\nid FFFF\n"));
+
+  ASSERT_EQ(Cli(sim + "--id-from-file program --allow-truncated big.hex").code, 0);
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\nid 1234\n"));
+  EXPECT_EQ(Cli(sim + "--id-from-file verify big.hex").code, 0);
+  Write("one.hex", kOneWordHex);
+  run = Cli(sim + "--id-from-file program one.hex");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr("The file holds no user ID"));
+}
+
 // A file that fills unused program memory with FFFFh programs: the fill
 // loads as the blank word.
 TEST_F(DeviceOpsCli, FilledFileLoadsBlankWordsAndPrograms) {
