@@ -43,10 +43,12 @@ int WithSession(const GlobalOptions& options, const std::vector<std::string>& fi
   return session->Finish(code, options.trace);
 }
 
-int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true) {
+int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true,
+        bool allowProtected = false) {
   session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   ctx.compareId = compareId;
+  ctx.allowProtected = allowProtected;
   return ExitCodeFor(command(ctx));
 }
 
@@ -58,6 +60,10 @@ int RunProgramAll(CliSession& session, const GlobalOptions& options) {
   const CommandResult result = ProgramAll(ctx);
   const int code = ExitCodeFor(result);
   if (result == CommandResult::NoDevice) return code;
+  // A command refused before it wrote anything (the device ID, a
+  // configuration that would lock the adapter out) programmed nothing.
+  const ProgramSummary& s = ctx.summary;
+  if (s.programWords == 0 && s.dataBytes == 0 && !s.configuration && !s.id) return code;
   ReportChecksum(options, session.device(), session.buffers());
   if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
     return kExitUsage;
@@ -110,12 +116,15 @@ int LoadFile(CliSession& session, const std::string& path, const GlobalOptions& 
 
 void AddRead(CLI::App& app, Action& action) {
   Text out = std::make_shared<std::string>();
+  auto allowProtected = std::make_shared<bool>(false);
   auto* read = app.add_subcommand("read", "read the chip and print the buffers, or save them");
   read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
-  read->callback([&action, out] {
-    action = [out](const GlobalOptions& options) {
-      return WithSession(options, {*out}, [out, &options](CliSession& session) {
-        const int code = Run(session, ReadChip);
+  read->add_flag("--allow-protected", *allowProtected,
+                 "read a code-protected chip all the same (its program memory reads as 0000)");
+  read->callback([&action, out, allowProtected] {
+    action = [out, allowProtected](const GlobalOptions& options) {
+      return WithSession(options, {*out}, [out, allowProtected, &options](CliSession& session) {
+        const int code = Run(session, ReadChip, true, *allowProtected);
         if (code != kExitOk) return code;
         ReportChecksum(options, session.device(), session.buffers());
         if (out->empty()) {

@@ -573,6 +573,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>Chyba při ověření pojistek!</translation>
     </message>
     <message>
+        <source>The chip is code-protected: program memory reads as 0000</source>
+        <translation>Čip je chráněn proti čtení: programová paměť se čte jako 0000</translation>
+    </message>
+    <message>
         <source>Every word read as 0000: is the chip in the socket?</source>
         <translation>Všechna slova se přečetla jako 0000: je čip v patici?</translation>
     </message>

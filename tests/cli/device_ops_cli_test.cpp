@@ -223,6 +223,35 @@ TEST_F(DeviceOpsCli, WordsOfTheFileThatDoNotReachTheChipAreTold) {
   EXPECT_THAT(run.err, HasSubstr("The file holds no user ID"));
 }
 
+// A 16F84 programmed with CP on (configuration 000Fh, p16f84.inc's
+// _CP_ON) reads its program memory as zeros.
+TEST_F(DeviceOpsCli, AProtectedChipIsToldInReadAndVerify) {
+  Write("cp.hex", ":020000002528B1\n:02400E000F00A1\n:00000001FF\n");
+  const std::string sim = "-q --port sim:chip.txt ";
+  ASSERT_EQ(Cli(sim + "program cp.hex").code, 0);
+  constexpr const char* kProtected = "The chip is code-protected: program memory reads as 0000\n";
+  CliRun run = Cli(sim + "read zeros.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr(kProtected));
+  EXPECT_FALSE(fs::exists(dir_ / "zeros.hex"));
+  run = Cli(sim + "read --allow-protected zeros.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr(kProtected));
+  run = Cli(sim + "verify cp.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr(std::string("Error verify Program Memory!\n") + kProtected));
+}
+
+// A program refused before anything was written prints no summary line.
+TEST_F(DeviceOpsCli, ARefusedProgramPrintsNoSummary) {
+  Write("chip.txt", "# lptpic simulated chip\ndevice 16F887\n");
+  Write("one.hex", kOneWordHex);
+  const CliRun run = Cli("-q --port sim:chip.txt --device 16F886 program one.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("The chip is a 16F887, not the selected 16F886."));
+  EXPECT_EQ(run.out, "");
+}
+
 // A file that fills unused program memory with FFFFh programs: the fill
 // loads as the blank word.
 TEST_F(DeviceOpsCli, FilledFileLoadsBlankWordsAndPrograms) {
