@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/dialog_id.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +43,8 @@ QString IdCaptionFor(const QString& entry) {
   return QString::fromLatin1(kIdPrefix) + entry.rightJustified(kMaxDigits, QLatin1Char('F'), true);
 }
 
-IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
+IdDialog::IdDialog(const QString& idDigits, QWidget* parent, const QString& fileId)
+    : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("ID change"), QSize(193, 107), TitleButtons::WithSystemMenu);
 
   auto* label = new QLabel(QCoreApplication::translate("Dialogs", "ID:"), this);
@@ -66,6 +68,19 @@ IdDialog::IdDialog(const QString& idDigits, QWidget* parent) : QDialog(parent) {
     button->setAutoDefault(false);
   }
 
+  // The file's ID words reach the chip only when the user takes them.
+  if (!fileId.isEmpty()) {
+    setFixedSize(260, height() + 24);
+    fromFileBox_ = new QCheckBox(
+        QCoreApplication::translate("Dialogs", "take the ID from the loaded file"), this);
+    fromFileBox_->setGeometry(16, 48, width() - 24, 21);
+    for (QPushButton* button : {okButton_, cancelButton_}) button->move(button->x(), 88);
+    const QString oldEntry = idEdit_->text();
+    connect(fromFileBox_, &QCheckBox::toggled, this, [this, fileId, oldEntry](bool take) {
+      idEdit_->setText(take ? fileId : oldEntry);
+      idEdit_->setEnabled(!take);
+    });
+  }
   connect(okButton_, &QPushButton::clicked, this, &IdDialog::Accept);
   connect(idEdit_, &QLineEdit::returnPressed, this, &IdDialog::Accept);
 }

@@ -8,6 +8,7 @@
 
 #include "buffers/edit_buffers.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -30,8 +31,10 @@ class IdDialog : public QDialog {
   static constexpr int kLeft = 283;
   static constexpr int kTop = 97;
 
-  // The entry starts with the four digits of the ID caption.
-  explicit IdDialog(const QString& idDigits, QWidget* parent = nullptr);
+  // The entry starts with the four digits of the ID caption. `fileId`, the
+  // loaded file's ID, offers a check box that takes it; empty when the
+  // file holds none.
+  explicit IdDialog(const QString& idDigits, QWidget* parent = nullptr, const QString& fileId = {});
 
   // The new caption after OK; empty otherwise.
   QString NewCaption() const { return caption_; }
@@ -39,6 +42,7 @@ class IdDialog : public QDialog {
   QString NewDigits() const { return caption_.mid(static_cast<qsizetype>(std::strlen(kIdPrefix))); }
 
   QLineEdit* idEdit_ = nullptr;
+  QCheckBox* fromFileBox_ = nullptr;     // "take the ID from the loaded file"
   QPushButton* okButton_ = nullptr;      // OK
   QPushButton* cancelButton_ = nullptr;  // Cancel
 

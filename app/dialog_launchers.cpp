@@ -94,8 +94,9 @@ bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName) {
   return true;
 }
 
-bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers) {
-  IdDialog dialog(FromStd(buffers.IdDigits()), mainWindow);
+bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers,
+                  const std::optional<std::string>& fileId) {
+  IdDialog dialog(FromStd(buffers.IdDigits()), mainWindow, fileId ? FromStd(*fileId) : QString());
   PlaceAtItsOffset(dialog, mainWindow);
   if (RunModal(dialog) != QDialog::Accepted || dialog.NewCaption().isEmpty()) return false;
   buffers.SetIdDigits(dialog.NewDigits().toStdString());

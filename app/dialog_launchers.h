@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "buffers/edit_buffers.h"
@@ -19,7 +20,8 @@ namespace lpt::app {
 // *deviceName; the caller runs SetUpDevice.
 bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName);
 // The ID panel and Select > "I&D": edits the buffers' ID; true on OK.
-bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers);
+bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers,
+                  const std::optional<std::string>& fileId = std::nullopt);
 // The "?" panel: the fuse information page of the device.
 void ShowInfoDialog(QWidget* mainWindow, const ActiveDevice& device);
 // Option > "Output &Port", opened on *portAddress: true on OK, with the

@@ -290,6 +290,7 @@ void MainWindow::ApplyColours(bool standard) {
 
 void MainWindow::SetUpDevice(const std::string& name) {
   lpt::SetUpDevice(device_, buffers_, name);
+  loadedFileWords_ = {};
   fuses_.ApplyLayout(device_.fuseLayout);
   secondFuses_.ApplyLayout(device_.fuseLayout);
   ApplyCapabilities(CapabilitiesOf(device_.fuseLayout));

@@ -17,6 +17,7 @@
 #include "buffers/fuse_switches.h"
 #include "devices/active_device.h"
 #include "devices/capabilities.h"
+#include "hexfile/file_words.h"
 #include "hw/adapter.h"
 #include "hw/delay.h"
 #include "hw/pin_test.h"
@@ -275,6 +276,11 @@ class MainWindow : public QMainWindow {
 
   ActiveDevice device_;
   EditBuffers buffers_;
+  // What of the file loaded last the buffers could not take (its user ID,
+  // the words the part cannot hold); cleared when the buffers are set up
+  // anew.
+  FileWords loadedFileWords_;
+  std::string loadedPath_;
   // The buffers as a device command found them: the grids show these while
   // the command, which owns buffers_ until it ends, runs.
   EditBuffers buffersAtStart_;

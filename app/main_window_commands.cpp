@@ -63,6 +63,11 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   DeskLoop::Reload reload = DeskLoop::Reload::Unchanged;
   if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
   if (reload == DeskLoop::Reload::Failed) return false;
+  // A chip holding half a firmware is never what the user wanted.
+  if (command.deviceCommand == &ProgramAll && loadedFileWords_.unheldCount > 0) {
+    const std::string warning = UnheldWordsWarning(loadedPath_, device_, loadedFileWords_);
+    if (!AskToContinue(this, QString::fromStdString(warning))) return false;
+  }
   productionRun_ = command.deviceCommand == &ProgramAll && production_->Active();
   if (productionRun_) {
     std::string error;
@@ -88,6 +93,7 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   const bool batch = productionRun_;
   return runner_.Start([this, run, batch] {
     OpContext context{*protocol_, *delay_, *events_, device_, buffers_, opState_};
+    context.allowProtected = true;  // the window shows it as a warning
     const std::uint64_t start = delay_->NowUs();
     const CommandResult result = batch ? production_->Run(context) : run(context);
     tookUs_ = delay_->NowUs() - start;
@@ -164,6 +170,7 @@ void MainWindow::ApplyDetection() {
 
 void MainWindow::onClearBuffers() {
   SetBuffer(device_, buffers_);
+  loadedFileWords_ = {};
   ShowOnFuseSwitches();
   RefreshBufferViews();
 }
@@ -206,7 +213,7 @@ void MainWindow::SelectDeviceByUser(const std::string& name) {
 }
 
 void MainWindow::onIdPanelClicked() {
-  if (ShowIdDialog(this, buffers_)) RefreshBufferViews();
+  if (ShowIdDialog(this, buffers_, FileIdDigits(loadedFileWords_))) RefreshBufferViews();
 }
 
 void MainWindow::onInfoPanelClicked() { ShowInfoDialog(this, device_); }

@@ -104,6 +104,8 @@ void MainWindow::LoadHexPath(const QString& path) {
   switch (result.status) {
     case HexLoadResult::Status::Ok:
       buffers_ = std::move(loaded);
+      loadedFileWords_ = result.fileWords;
+      loadedPath_ = path.toStdString();
       RefreshBufferViews();
       if (result.fuseWordLoaded) ShowOnFuseSwitches();
       ShowFileInCaption(path);

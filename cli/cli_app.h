@@ -23,7 +23,8 @@ struct GlobalOptions {
   std::string timing = "standard";  // "standard" or "datasheet"
   std::string trace;
   std::string id = "FFFF";
-  bool idGiven = false;  // --id was on the command line: verify compares the ID
+  bool idGiven = false;     // --id or --id-from-file was given: verify compares the ID
+  bool idFromFile = false;  // the ID is the HEX file's (--id-from-file)
   bool quiet = false;
   std::string adapter;              // empty: the default adapter
   std::string adapters;             // the user's adapters file

@@ -69,9 +69,14 @@ bool SelectDeviceFromOptions(const GlobalOptions& options, ActiveDevice& device,
 bool LoadHexForCommand(const std::string& path, const ActiveDevice& device, EditBuffers& buffers,
                        bool whole) {
   const HexLoadResult result = LoadHexFile(path, device, buffers);
-  const std::string incomplete =
-      whole && result.status == HexLoadResult::Status::Ok ? IncompleteHexWarning(path, result) : "";
-  if (result.status == HexLoadResult::Status::Ok && incomplete.empty()) return true;
+  const bool ok = result.status == HexLoadResult::Status::Ok;
+  const std::string incomplete = whole && ok ? IncompleteHexWarning(path, result) : "";
+  if (ok && incomplete.empty()) {
+    if (const std::string unheld = UnheldWordsWarning(path, device, result.fileWords);
+        !unheld.empty())
+      std::cerr << unheld << "\n";
+    return true;
+  }
   if (!incomplete.empty()) {
     std::cerr << incomplete << "\n";
     return false;

@@ -13,6 +13,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
 #include "cli/cli_session.h"
+#include "cli/file_words_report.h"
 #include "cli/production_run.h"
 #include "cli/program_summary_line.h"
 #include "cli/standard_streams.h"
@@ -43,10 +44,12 @@ int WithSession(const GlobalOptions& options, const std::vector<std::string>& fi
   return session->Finish(code, options.trace);
 }
 
-int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true) {
+int Run(CliSession& session, CommandResult (*command)(OpContext&), bool compareId = true,
+        bool allowProtected = false) {
   session.WarnIfTheBoardCannotPowerTheChip();
   OpContext ctx = session.Context();
   ctx.compareId = compareId;
+  ctx.allowProtected = allowProtected;
   return ExitCodeFor(command(ctx));
 }
 
@@ -58,6 +61,10 @@ int RunProgramAll(CliSession& session, const GlobalOptions& options) {
   const CommandResult result = ProgramAll(ctx);
   const int code = ExitCodeFor(result);
   if (result == CommandResult::NoDevice) return code;
+  // A command refused before it wrote anything (the device ID, a
+  // configuration that would lock the adapter out) programmed nothing.
+  const ProgramSummary& s = ctx.summary;
+  if (s.programWords == 0 && s.dataBytes == 0 && !s.configuration && !s.id) return code;
   ReportChecksum(options, session.device(), session.buffers());
   if (!WriteStandardOutput(ProgramSummaryLine(ctx.summary) + "\n") && code == kExitOk)
     return kExitUsage;
@@ -77,9 +84,11 @@ Capabilities CapabilitiesOf(CliSession& session) { return CapabilitiesOf(session
 // Loads the HEX file into the session's buffers; the chip is not touched
 // when the file is bad, cut off, or holds nothing for the device (an empty
 // download would erase a programmed chip and report success). Standard
-// input is waited for so that Ctrl+C or SIGTERM still ends the wait.
-// `bytes`, when given, gets what was loaded.
-int LoadFile(CliSession& session, const std::string& path, std::string* bytes = nullptr) {
+// input is waited for so that Ctrl+C or SIGTERM still ends the wait. What
+// of the file cannot reach the chip is told (TellFileWords). `bytes`, when
+// given, gets what was loaded.
+int LoadFile(CliSession& session, const std::string& path, const GlobalOptions& options,
+             UnheldWords unheld, bool idIsWritten, std::string* bytes = nullptr) {
   HexLoadResult result;
   if (path == fileio::kStandardStream) {
     std::string text, reason;
@@ -100,7 +109,9 @@ int LoadFile(CliSession& session, const std::string& path, std::string* bytes = 
   const std::string problem = result.status == HexLoadResult::Status::Ok
                                   ? IncompleteHexWarning(path, result)
                                   : result.message;
-  if (problem.empty()) return kExitOk;
+  if (problem.empty())
+    return TellFileWords(path, session.device(), session.buffers(), result, options, unheld,
+                         idIsWritten);
   std::cerr << problem << "\n";
   if (!result.detail.empty()) std::cerr << result.detail << "\n";
   return kExitUsage;
@@ -108,12 +119,15 @@ int LoadFile(CliSession& session, const std::string& path, std::string* bytes = 
 
 void AddRead(CLI::App& app, Action& action) {
   Text out = std::make_shared<std::string>();
+  auto allowProtected = std::make_shared<bool>(false);
   auto* read = app.add_subcommand("read", "read the chip and print the buffers, or save them");
   read->add_option("OUT", *out, "Intel HEX file to write (INHX8M)");
-  read->callback([&action, out] {
-    action = [out](const GlobalOptions& options) {
-      return WithSession(options, {*out}, [out, &options](CliSession& session) {
-        const int code = Run(session, ReadChip);
+  read->add_flag("--allow-protected", *allowProtected,
+                 "read a code-protected chip all the same (its program memory reads as 0000)");
+  read->callback([&action, out, allowProtected] {
+    action = [out, allowProtected](const GlobalOptions& options) {
+      return WithSession(options, {*out}, [out, allowProtected, &options](CliSession& session) {
+        const int code = Run(session, ReadChip, true, *allowProtected);
         if (code != kExitOk) return code;
         ReportChecksum(options, session.device(), session.buffers());
         if (out->empty()) {
@@ -134,6 +148,7 @@ void AddProgram(CLI::App& app, Action& action) {
   Text file = std::make_shared<std::string>();
   Text only = std::make_shared<std::string>();
   auto overwriteOsccal = std::make_shared<bool>(false);
+  auto allowTruncated = std::make_shared<bool>(false);
   auto production = std::make_shared<ProductionOptions>();
   auto* program = app.add_subcommand("program", "load a HEX file and program the chip");
   program->add_option("FILE", *file, "Intel HEX file (INHX8M or INHX32)")->required();
@@ -141,17 +156,22 @@ void AddProgram(CLI::App& app, Action& action) {
       ->check(CLI::IsMember({"data", "fuses"}));
   program->add_flag("--overwrite-osccal", *overwriteOsccal,
                     "12-bit flash parts: write the file's OSCCAL word over the chip's own");
+  program->add_flag("--allow-truncated", *allowTruncated,
+                    "program a file that holds words the part cannot hold (they are dropped)");
   AddProductionOptions(*program, *production);
-  program->callback([&action, file, only, overwriteOsccal, production] {
-    action = [file, only, overwriteOsccal, production](const GlobalOptions& options) {
+  program->callback([&action, file, only, overwriteOsccal, allowTruncated, production] {
+    action = [file, only, overwriteOsccal, allowTruncated,
+              production](const GlobalOptions& options) {
       std::vector<std::string> files{*file};
       if (!CheckProductionOptions(*production, *only, &files)) return kExitUsage;
       // Whether the last run stopped at the file itself (bad, cut off):
       // --watch then waits for its next version.
       bool fileBad = false;
-      const FileLoader load = [&fileBad](CliSession& s, const std::string& path,
-                                         std::string* bytes) {
-        const int code = LoadFile(s, path, bytes);
+      const UnheldWords unheld = *allowTruncated ? UnheldWords::Warn : UnheldWords::Refuse;
+      const bool idIsWritten = *only != "data";
+      const FileLoader load = [&fileBad, &options, unheld, idIsWritten](
+                                  CliSession& s, const std::string& path, std::string* bytes) {
+        const int code = LoadFile(s, path, options, unheld, idIsWritten, bytes);
         fileBad = code == kExitUsage;
         return code;
       };
@@ -186,8 +206,11 @@ void AddVerify(CLI::App& app, Action& action) {
     action = [file](const GlobalOptions& options) {
       // A chip programmed with an ID would fail against the default FFFF:
       // without --id the ID words are read but not compared.
-      return WithSession(options, {*file}, [file, idGiven = options.idGiven](CliSession& session) {
-        if (const int loaded = LoadFile(session, *file); loaded != kExitOk) return loaded;
+      return WithSession(options, {*file}, [file, &options](CliSession& session) {
+        const bool idGiven = options.idGiven;
+        if (const int loaded = LoadFile(session, *file, options, UnheldWords::Warn, false);
+            loaded != kExitOk)
+          return loaded;
         if (!idGiven) std::cerr << "The ID is not compared: give --id to compare it.\n";
         return Run(session, VerifyChip, idGiven);
       });

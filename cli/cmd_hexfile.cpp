@@ -10,6 +10,7 @@
 #include "cli/checksum_report.h"
 #include "cli/cli_app.h"
 #include "cli/cli_device.h"
+#include "cli/file_words_report.h"
 #include "cli/json_report.h"
 #include "cli/standard_streams.h"
 #include "hexfile/hex_file.h"
@@ -49,6 +50,7 @@ int Convert(const GlobalOptions& options, const ConvertFiles& files) {
       return kExitUsage;
     }
   }
+  TellFileWords(files.in, device, buffers, result, options, UnheldWords::Warn, false);
   std::string error;
   if (!SaveHexOutput(files.out, device, buffers, &error)) {
     std::cerr << error << "\n";

@@ -50,6 +50,7 @@ struct Report {
   std::optional<std::string> location;
   std::optional<std::uint16_t> checksum;
   std::optional<nlohmann::json> batch;
+  std::optional<nlohmann::json> unheld;
   std::string messages;
   std::ostringstream output;
 };
@@ -109,6 +110,10 @@ void SetBatch(int passed, int failed, const std::vector<std::string>& serials) {
       nlohmann::json{{"chips_passed", passed}, {"chips_failed", failed}, {"serials", serials}};
 }
 
+void SetUnheldWords(std::uint32_t count, const std::vector<std::string>& ranges) {
+  TheReport().unheld = nlohmann::json{{"words_not_held", count}, {"ranges_not_held", ranges}};
+}
+
 bool TakeOutput(const std::string& text) {
   Report& report = TheReport();
   if (!report.enabled) return false;
@@ -130,6 +135,7 @@ int Finish(int code, double durationMs) {
       {"output", report.output.str()},
   };
   if (report.batch) object.update(*report.batch);
+  if (report.unheld) object.update(*report.unheld);
   // Bytes of a file name that are no UTF-8 must not stop the object.
   const std::string text =
       object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

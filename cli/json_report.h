@@ -7,7 +7,8 @@
 // What the command would print on standard output goes into "output";
 // standard error still gets every message, and "message" repeats them.
 // "checksum" and "location" are null when the command has none. A batch
-// adds its summary ("chips_passed", "chips_failed", "serials").
+// adds its summary ("chips_passed", "chips_failed", "serials"); a file with
+// words the part cannot hold adds "words_not_held" and "ranges_not_held".
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,9 @@ void SetCommand(const std::string& name);
 void SetLocation(const std::string& location);
 void SetChecksum(std::uint16_t checksum);
 void SetBatch(int passed, int failed, const std::vector<std::string>& serials);
+// A loaded file held words the part cannot hold: their count and word
+// ranges ("words_not_held": 2048, "ranges_not_held": ["0800h-0FFFh"]).
+void SetUnheldWords(std::uint32_t count, const std::vector<std::string>& ranges);
 
 // Takes what a command writes to standard output; false when not enabled.
 bool TakeOutput(const std::string& text);

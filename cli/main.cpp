@@ -73,8 +73,11 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
       ->check(CLI::IsMember({"standard", "datasheet"}, CLI::ignore_case));
   app.add_option("--trace", options.trace, "write every port access and wait to FILE")
       ->type_name("FILE");
-  const CLI::Option* id =
+  CLI::Option* id =
       app.add_option("--id", options.id, "user ID, 1 to 4 hex digits")->type_name("XXXX");
+  app.add_flag("--id-from-file", options.idFromFile,
+               "user ID from the HEX file's ID words (program and verify)")
+      ->excludes(id);
   app.add_flag("-q,--quiet", options.quiet, "no progress output");
   app.add_option("--adapter", options.adapter,
                  "adapter wiring by name, e.g. \"Tait classic\" (default: lptpic)")
@@ -128,7 +131,7 @@ int RunCommandLine(int argc, char** argv, std::string* command) {
   }
   for (const CLI::App* sub : app.get_subcommands()) *command = sub->get_name();
   if (!action) return kExitUsage;
-  options.idGiven = id->count() > 0;
+  options.idGiven = id->count() > 0 || options.idFromFile;
   return CheckStandardOutput(action(options));
 }
 

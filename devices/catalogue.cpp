@@ -92,9 +92,10 @@ constexpr R k12C672 = Like(k12C671, "12C672", [](R& r) { r.programWords = 2048; 
 constexpr R k16F627{.name = "16F627", .family = F::Pic16F62x, .programWords = 1024, .dataBytes = 128, .configMasks = {0x3DFF}, .fuseLayout = L::Pic16F62x, .deviceIds = {0x07A0}, .deviceIdMask = kId, .infoPage = I::Pic16F627};
 // 16F627A/628A/648A: device IDs from DS41196.
 constexpr R k16F627A{.name = "16F627A", .family = F::Pic16F62xA, .programWords = 1024, .dataBytes = 128, .configMasks = {0x21FF}, .fuseLayout = L::Pic16F62xA, .deviceIds = {0x1040}, .deviceIdMask = kId, .infoPage = I::Pic16F62xA};
-// 16F87x: device IDs from DS39025. The mask leaves out bit 11 (DEBUG),
-// which p16f877.inc lists.
-constexpr R k16F870{.name = "16F870", .family = F::Pic16F87x, .programWords = 2048, .dataBytes = 64, .configMasks = {0x33FF}, .fuseLayout = L::Pic16F87x, .package = P::Dip28, .deviceIds = {0x0D00}, .deviceIdMask = kId, .infoPage = I::Pic16F87x2K};
+// 16F87x: device IDs from DS39025. The mask holds bit 11 (DEBUG):
+// p16f877.inc gives _DEBUG_ON as 37FFh, so a chip left in debug mode must
+// fail Verify and count in the checksum; bit 10 is the only one unused.
+constexpr R k16F870{.name = "16F870", .family = F::Pic16F87x, .programWords = 2048, .dataBytes = 64, .configMasks = {0x3BFF}, .fuseLayout = L::Pic16F87x, .package = P::Dip28, .deviceIds = {0x0D00}, .deviceIdMask = kId, .infoPage = I::Pic16F87x2K};
 constexpr R k16F873 = Like(k16F870, "16F873", [](R& r) { r.programWords = 4096; r.dataBytes = 128; r.deviceIds = {0x0960}; r.infoPage = I::Pic16F87x4K; });
 constexpr R k16F876 = Like(k16F870, "16F876", [](R& r) { r.programWords = 8192; r.dataBytes = 256; r.deviceIds = {0x09E0}; r.infoPage = I::Pic16F87x8K; });
 

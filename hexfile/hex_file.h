@@ -8,6 +8,7 @@
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
+#include "hexfile/file_words.h"
 #include "hexfile/hex_record.h"  // CheckSum, ApplyHexRecord: one line at a time
 #include "hexfile/hex_writer.h"  // WriteProgramRecords, WriteConfigRecords, WriteDataRecords
 
@@ -33,6 +34,9 @@ struct HexLoadResult {
   int cellsSet = 0;
   int recordsAbove64K = 0;  // above the reach of any part (INHX32)
   int emptyRecords = 0;     // byte count 0
+  // The user ID words the file holds and the words the device cannot hold
+  // (UnheldWordsWarning, FileIdDigits).
+  FileWords fileWords;
 };
 
 // What a file to be programmed or verified must have beyond a clean read:

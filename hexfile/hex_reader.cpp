@@ -83,15 +83,17 @@ HexLoadResult LoadHexText(std::string_view text, const ActiveDevice& device, Edi
           addressBase == 0 || (addressBase == 0x10000 && ReachesAbove64K(device));
       if (!reachable) {
         ++result.recordsAbove64K;
+        TallyUnreachableRecord(line, addressBase, result.fileWords);
         continue;
       }
       if (line.substr(1, 2) == "00") ++result.emptyRecords;
     }
     if (IsEndRecord(line)) result.endRecordSeen = true;
     if (!ApplyHexRecord(line, device, buffers, &result.fuseWordLoaded, &result.cellsSet,
-                        addressBase))
+                        addressBase, &result.fileWords))
       break;
   }
+  result.fileWords.Settle();
   return result;
 }
 

@@ -65,7 +65,32 @@ void KeepWordWidth(std::string& cell, bool word12) {
   cell[0] = "0123"[HexDigitValue(cell[0]) & 3];
 }
 
+// A word the buffers have no cell for: one of the file's user ID words, or
+// a word the part cannot hold.
+void TallyWord(FileWords& words, const ActiveDevice& device, std::uint32_t w, const Record& rec,
+               int lowK, bool hasLow, bool hasHigh) {
+  for (int k = 0; k < 4; ++k) {
+    if (w != FileIdWordAddress(device, k)) continue;
+    std::uint16_t& id = words.idWords[static_cast<std::size_t>(k)];
+    const int low = hasLow ? rec.ByteValue(lowK) & 0xFF : id & 0xFF;
+    const int high = hasHigh ? rec.ByteValue(lowK + 1) & 0xFF : id >> 8;
+    id = static_cast<std::uint16_t>(256 * high + low);
+    words.idWordsSeen |= 1u << k;
+    return;
+  }
+  words.AddUnheld(w, w);
+}
+
 }  // namespace
+
+void TallyUnreachableRecord(std::string_view line, std::uint32_t addressBase, FileWords& words) {
+  if (!RecordFitsLine(line)) return;
+  const Record rec(line);
+  const int n = rec.ByteCount();
+  if (n == 0) return;
+  const std::uint32_t address = addressBase + static_cast<std::uint32_t>(rec.Address());
+  words.AddUnheld(address / 2, (address + static_cast<std::uint32_t>(n) - 1) / 2);
+}
 
 bool CheckSum(std::string_view line) {
   const Record rec(line);
@@ -87,7 +112,8 @@ bool ReachesAbove64K(const ActiveDevice& device) {
 }
 
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
-                    bool* fuseWordSet, int* cellsSet, std::uint32_t addressBase) {
+                    bool* fuseWordSet, int* cellsSet, std::uint32_t addressBase,
+                    FileWords* fileWords) {
   if (!RecordFitsLine(line)) return true;
   const Record rec(line);
   if (rec.Char(8) == '0' && rec.Char(9) == '1') return false;
@@ -113,7 +139,9 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
     const int lowK = 2 * w - address;  // index of the low byte in the record
     const bool hasLow = lowK >= 0;
     const bool hasHigh = lowK + 1 < n;
+    bool held = false;
     if (w < programWords) {
+      held = true;
       PutProgramWord(buffers.ProgramWord(w), family->word12, rec, lowK, hasLow, hasHigh);
       KeepWordWidth(buffers.ProgramWord(w), family->word12);
       ++set;
@@ -129,14 +157,18 @@ bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffe
       const int widthMask = family->word12 ? 0x0FFF : 0x3FFF;
       *fuseWord = static_cast<std::uint16_t>((256 * highValue + lowValue) & widthMask);
       if (fuseWordSet) *fuseWordSet = true;
+      held = true;
       ++set;
     }
     // Data EEPROM: one byte per word, the low byte; the high byte is dropped.
     const int eeprom = w - dataAddress;
-    if (!family->word12 && hasLow && eeprom >= 0 && eeprom < dataBytes) {
+    const bool dataWord = !family->word12 && eeprom >= 0 && eeprom < dataBytes;
+    if (dataWord && hasLow) {
       buffers.DataByte(eeprom) = std::string(rec.ByteText(lowK));
       ++set;
     }
+    if (fileWords != nullptr && !held && !dataWord)
+      TallyWord(*fileWords, device, static_cast<std::uint32_t>(w), rec, lowK, hasLow, hasHigh);
   }
   if (cellsSet) *cellsSet += set;
   return true;

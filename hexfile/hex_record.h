@@ -10,6 +10,7 @@
 
 #include "buffers/edit_buffers.h"
 #include "devices/active_device.h"
+#include "hexfile/file_words.h"
 
 namespace lpt {
 
@@ -41,10 +42,15 @@ bool RecordFitsLine(std::string_view line);
 // of the device the record wrote (what lands outside them is not counted).
 // `addressBase` is the upper byte address an INHX32 extended linear
 // address record set (10000h for the enhanced parts' configuration and
-// data EEPROM).
+// data EEPROM). `fileWords`, when given, collects the words that land in no
+// buffer: the file's user ID words and the words the part cannot hold.
 bool ApplyHexRecord(std::string_view line, const ActiveDevice& device, EditBuffers& buffers,
                     bool* fuseWordSet = nullptr, int* cellsSet = nullptr,
-                    std::uint32_t addressBase = 0);
+                    std::uint32_t addressBase = 0, FileWords* fileWords = nullptr);
+
+// A data record at `addressBase` that no part of this family can reach:
+// all its words are ones the part cannot hold.
+void TallyUnreachableRecord(std::string_view line, std::uint32_t addressBase, FileWords& words);
 
 // Whether the device keeps memory above the first 64 KB of a HEX file (the
 // enhanced parts: configuration at 1000Eh, data EEPROM at 1E000h).

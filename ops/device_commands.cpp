@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 
+#include "buffers/checksum.h"
 #include "buffers/hex_text.h"
 #include "devices/catalogue.h"
 #include "devices/family.h"
@@ -27,7 +28,20 @@ struct PassStep {
   Pass pass;
   const char* failure;  // text of the message when this pass fails
   const char* name;     // shown while the pass runs
+  // Why it may have failed, as a line under the message; empty when no
+  // reason is known. Asked only after a failure.
+  std::string (*why)(OpContext&) = nullptr;
 };
+
+constexpr const char* kProtectedChip = "The chip is code-protected: program memory reads as 0000";
+
+// A protected chip reads its program memory as zeros, so a verify against
+// any file fails at 0000h: the configuration word says why. An empty socket
+// (configuration 0000) is no protected chip.
+std::string ProtectionReason(OpContext& ctx) {
+  const std::uint16_t config = ReadConfigWord(ctx, ctx.device.family);
+  return config != 0 && ProgramCodeProtected(ctx.device, config) ? kProtectedChip : "";
+}
 
 // Whole milliseconds stay WaitMs calls, so that a trace reads like the
 // standard profile's.
@@ -49,8 +63,11 @@ CommandResult RunPasses(OpContext& ctx, std::initializer_list<PassStep> steps, F
     ctx.hooks.PassStarted(step.name);
     if (step.pass(ctx, family)) continue;
     if (ctx.state.Stopped) return CommandResult::Stopped;  // the user's stop is no failure
+    std::string message = step.failure;
+    if (step.why != nullptr)
+      if (const std::string why = step.why(ctx); !why.empty()) message += "\n" + why;
     ctx.hooks.Failed(
-        Failure(step.failure, ctx.failure ? DescribeFailure(*ctx.failure) : std::string(), kind));
+        Failure(message, ctx.failure ? DescribeFailure(*ctx.failure) : std::string(), kind));
     return CommandResult::Failed;
   }
   return ctx.calibrationLost ? CommandResult::Failed : CommandResult::Ok;
@@ -252,6 +269,11 @@ CommandResult ReadChip(OpContext& ctx) {
     if (EveryWordReadZero(ctx)) {
       ctx.hooks.Failed(
           Failure("Every word read as 0000: is the chip in the socket?", {}, FailureKind::Warning));
+    } else if (ProgramCodeProtected(ctx.device, ctx.buffers.FuseWord)) {
+      // What was read is no image of the chip's program.
+      ctx.hooks.Failed(Failure(kProtectedChip, {},
+                               ctx.allowProtected ? FailureKind::Warning : FailureKind::Error));
+      if (!ctx.allowProtected) return CommandResult::Failed;
     } else if (EveryWordReadBlank(ctx)) {
       AskTheBlankChipForItsId(ctx);
     }
@@ -274,12 +296,13 @@ CommandResult ProgramFusesOnly(OpContext& ctx) {
 
 CommandResult VerifyChip(OpContext& ctx) {
   return Framed(ctx, [&] {
-    return RunPasses(ctx,
-                     {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass},
-                      {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
-                      {VerifyFuses, "Error verify fuses!", kConfigPass},
-                      {VerifyID, "Error verify ID!", kIdPass}},
-                     FailureKind::Error);
+    return RunPasses(
+        ctx,
+        {{VerifyProgramMemory, "Error verify Program Memory!", kProgramPass, ProtectionReason},
+         {VerifyDataMemory, "Error verify Data Memory!", kDataPass},
+         {VerifyFuses, "Error verify fuses!", kConfigPass},
+         {VerifyID, "Error verify ID!", kIdPass}},
+        FailureKind::Error);
   });
 }
 

@@ -78,6 +78,9 @@ struct OpContext {
   // Verify compares the ID words; without it they are still read (the same
   // port traffic) but any ID passes.
   bool compareId = true;
+  // Read of a code-protected chip: a warning, and the command succeeds;
+  // otherwise it fails, as its words are no image of the chip's program.
+  bool allowProtected = false;
   // After a command: the first failing location of the pass that failed,
   // when that pass knows one (cleared when a command begins).
   std::optional<FailureDetail> failure;

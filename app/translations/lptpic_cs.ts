@@ -265,6 +265,10 @@
 <context>
     <name>Dialogs</name>
     <message>
+        <source>take the ID from the loaded file</source>
+        <translation>převzít ID z načteného souboru</translation>
+    </message>
+    <message>
         <source>Start Address:                  h</source>
         <translation>Začátek:                            h</translation>
     </message>
@@ -585,6 +589,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
         <translation>Chyba při ověření pojistek!</translation>
     </message>
     <message>
+        <source>The chip is code-protected: program memory reads as 0000</source>
+        <translation>Čip je chráněn proti čtení: programová paměť se čte jako 0000</translation>
+    </message>
+    <message>
         <source>Every word read as 0000: is the chip in the socket?</source>
         <translation>Všechna slova se přečetla jako 0000: je čip v patici?</translation>
     </message>
@@ -894,6 +902,34 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>%1 holds no data for the %2 (data records: %3)</source>
         <translation>%1 neobsahuje žádná data pro %2 (datové záznamy: %3)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 words the %3 cannot hold: %4</source>
+        <translation>%1 obsahuje %2 slov, která %3 nepojme: %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 word the %3 cannot hold: %4</source>
+        <translation>%1 obsahuje %2 slovo, které %3 nepojme: %4</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more ranges</source>
+        <translation>%1 a dalších %2 rozsahů</translation>
+    </message>
+    <message>
+        <source>program memory %1</source>
+        <translation>programová paměť %1</translation>
+    </message>
+    <message>
+        <source>configuration words %1</source>
+        <translation>konfigurační slova %1</translation>
+    </message>
+    <message>
+        <source>configuration word %1</source>
+        <translation>konfigurační slovo %1</translation>
+    </message>
+    <message>
+        <source>data EEPROM %1</source>
+        <translation>datová EEPROM %1</translation>
     </message>
     <message>
         <source>End address %1 is past the last address %2.</source>

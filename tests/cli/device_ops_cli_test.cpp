@@ -210,6 +210,68 @@ TEST_F(DeviceOpsCli, GlobalOptionsMayFollowTheCommand) {
   }
 }
 
+// A 16F84 file with one word past its 1024 (0400h) and the ID words
+// 1, 2, 3, 4 at 2000h: neither reaches the chip unless asked for.
+TEST_F(DeviceOpsCli, WordsOfTheFileThatDoNotReachTheChipAreTold) {
+  Write("big.hex", ":020000002528B1\n:020800001111D4\n:084000000100020003000400AE\n:00000001FF\n");
+  const std::string sim = "-q --port sim:chip.txt ";
+  constexpr const char* kUnheld =
+      "big.hex holds 1 word the 16F84 cannot hold: program memory 0400h\n";
+  CliRun run = Cli(sim + "program big.hex");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr(std::string(kUnheld) + "Nothing written: give --allow-truncated"));
+  EXPECT_FALSE(fs::exists(dir_ / "chip.txt")) << "the chip was not touched";
+  run = Cli(sim + "--json program big.hex");
+  EXPECT_THAT(run.out, HasSubstr("\"ranges_not_held\":[\"0400h\"]"));
+  EXPECT_THAT(run.out, HasSubstr("\"words_not_held\":1"));
+
+  run = Cli(sim + "program --allow-truncated big.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("The file's user ID 1234 was not written; use --id-from-file to "
+                                 "write it\n"));
+  run = Cli(sim + "verify big.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr(kUnheld));
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\nid FFFF\n"));
+
+  ASSERT_EQ(Cli(sim + "--id-from-file program --allow-truncated big.hex").code, 0);
+  EXPECT_THAT(Cli(sim + "read").out, HasSubstr("\nid 1234\n"));
+  EXPECT_EQ(Cli(sim + "--id-from-file verify big.hex").code, 0);
+  Write("one.hex", kOneWordHex);
+  run = Cli(sim + "--id-from-file program one.hex");
+  EXPECT_EQ(run.code, 2);
+  EXPECT_THAT(run.err, HasSubstr("The file holds no user ID"));
+}
+
+// A 16F84 programmed with CP on (configuration 000Fh, p16f84.inc's
+// _CP_ON) reads its program memory as zeros.
+TEST_F(DeviceOpsCli, AProtectedChipIsToldInReadAndVerify) {
+  Write("cp.hex", ":020000002528B1\n:02400E000F00A1\n:00000001FF\n");
+  const std::string sim = "-q --port sim:chip.txt ";
+  ASSERT_EQ(Cli(sim + "program cp.hex").code, 0);
+  constexpr const char* kProtected = "The chip is code-protected: program memory reads as 0000\n";
+  CliRun run = Cli(sim + "read zeros.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr(kProtected));
+  EXPECT_FALSE(fs::exists(dir_ / "zeros.hex"));
+  run = Cli(sim + "read --allow-protected zeros.hex");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_THAT(run.err, HasSubstr(kProtected));
+  run = Cli(sim + "verify cp.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr(std::string("Error verify Program Memory!\n") + kProtected));
+}
+
+// A program refused before anything was written prints no summary line.
+TEST_F(DeviceOpsCli, ARefusedProgramPrintsNoSummary) {
+  Write("chip.txt", "# lptpic simulated chip\ndevice 16F887\n");
+  Write("one.hex", kOneWordHex);
+  const CliRun run = Cli("-q --port sim:chip.txt --device 16F886 program one.hex");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, HasSubstr("The chip is a 16F887, not the selected 16F886."));
+  EXPECT_EQ(run.out, "");
+}
+
 // A file that fills unused program memory with FFFFh programs: the fill
 // loads as the blank word.
 TEST_F(DeviceOpsCli, FilledFileLoadsBlankWordsAndPrograms) {

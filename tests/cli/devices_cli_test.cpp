@@ -56,7 +56,7 @@ TEST(DevicesCommand, ListsTheCatalogueInTableOrder) {
   EXPECT_EQ(FirstSeven(lines.front()), "16F877A\t30\t8192\t256\t2FCF\t30\t30");
   EXPECT_EQ(FirstSeven(lines[1]), "12F629/675\t28\t1024\t128\t01FF\t28\t28");
   EXPECT_EQ(FirstSeven(lines[3]), "16F84\t1\t1024\t64\t3FFF\t1\t0");
-  EXPECT_EQ(FirstSeven(lines[77]), "16F877\t27\t8192\t256\t33FF\t27\t20");
+  EXPECT_EQ(FirstSeven(lines[77]), "16F877\t27\t8192\t256\t3BFF\t27\t20");
 
   // Every line against the transcribed catalogue, which lists the parts in
   // table order; sizes there are in rows of eight, layouts as "L<number>".

@@ -161,6 +161,8 @@ TEST(Faults, CodeProtectedChipReadsZerosThroughTheProgram) {
   sim::SetCodeProtected(chip, true);
   SimBench b("16F877", chip);
   OpContext ctx = b.ctx();
+  EXPECT_EQ(ReadChip(ctx), CommandResult::Failed) << "its zeros are no image of the program";
+  ctx.allowProtected = true;
   ASSERT_EQ(ReadChip(ctx), CommandResult::Ok);
   EXPECT_EQ(b.buffers.ProgramWord(0), "0000");
   EXPECT_EQ(b.buffers.ProgramWord(100), "0000");
