@@ -72,12 +72,12 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QS
   MakeBox(parent, kind, text, translatedDetail)->exec();
 }
 
-bool AskToContinue(QWidget* parent, const QString& englishText) {
+bool AskToContinue(QWidget* parent, const QString& englishText, const char* goOnText) {
   const QString text = TranslateMessage(englishText);
   if (Answerer()) return Answerer()(text);
   const std::unique_ptr<QMessageBox> box = MakeBox(parent, BoxKind::Warning, text);
   QPushButton* goOn =
-      box->addButton(QCoreApplication::translate("Messages", "Continue"), QMessageBox::AcceptRole);
+      box->addButton(QCoreApplication::translate("Messages", goOnText), QMessageBox::AcceptRole);
   box->setStandardButtons(QMessageBox::Cancel);
   box->setDefaultButton(QMessageBox::Cancel);
   box->exec();
