@@ -28,14 +28,15 @@ DetectReport DetectReportOf(const Detection& found, const ActiveDevice& selected
       report.result = Tr("no chip answers: is the chip in the socket?");
       break;
     case Detection::Outcome::Unknown:
-      report.result = Tr("device ID %1h names no part.")
-                          .arg(QStringLiteral("%1").arg(found.word, 4, 16, QLatin1Char('0')).toUpper());
+      report.result =
+          Tr("device ID %1h names no part.")
+              .arg(QStringLiteral("%1").arg(found.word, 4, 16, QLatin1Char('0')).toUpper());
       break;
   }
   // A chip without a device ID answers nothing Detect can read.
   if (!selectedHasId)
-    report.result += QStringLiteral(" ") +
-                     Tr("The %1 has no device ID: Detect cannot name it.").arg(name);
+    report.result +=
+        QStringLiteral(" ") + Tr("The %1 has no device ID: Detect cannot name it.").arg(name);
   report.box = report.result;
   report.box[0] = report.box[0].toUpper();
   return report;

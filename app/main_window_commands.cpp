@@ -75,9 +75,10 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (command.deviceCommand == &ProgramAll) reload = desk_->ReloadIfChanged();
   if (reload == DeskLoop::Reload::Failed) return false;
   // Blank buffers with no file behind them would program a blank image
-  // and call it a success.
-  if (command.deviceCommand == &ProgramAll && desk_->OpenFile().isEmpty() &&
-      BuffersBlank(device_, buffers_)) {
+  // and call it a success. A batch is left to its own setup: its serial
+  // numbers may be all it writes.
+  if (command.deviceCommand == &ProgramAll && !production_->Active() &&
+      desk_->OpenFile().isEmpty() && BuffersBlank(device_, buffers_)) {
     const QString nothing = QCoreApplication::translate(
         "MainWindow",
         "Nothing is loaded: the buffers are blank. Open a HEX file, read a chip or type the "

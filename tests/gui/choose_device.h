@@ -13,14 +13,14 @@
 namespace lpt::gui_test {
 
 inline void ChooseDevice(app::MainWindow& window, const QString& name) {
-  lpt::testing::WithModal<app::DeviceDialog>(
-      [&] { window.Actions().selectDevice->trigger(); },
-      [&](app::DeviceDialog* dialog) {
-        const auto items = dialog->deviceList_->findItems(name, Qt::MatchExactly);
-        QCOMPARE(items.size(), 1);
-        dialog->deviceList_->setCurrentItem(items.first());
-        dialog->okButton_->click();
-      });
+  lpt::testing::WithModal<app::DeviceDialog>([&] { window.Actions().selectDevice->trigger(); },
+                                             [&](app::DeviceDialog* dialog) {
+                                               const auto items = dialog->deviceList_->findItems(
+                                                   name, Qt::MatchExactly);
+                                               QCOMPARE(items.size(), 1);
+                                               dialog->deviceList_->setCurrentItem(items.first());
+                                               dialog->okButton_->click();
+                                             });
 }
 
 }  // namespace lpt::gui_test
