@@ -36,7 +36,6 @@ QString Written(const ProgramSummary& summary) {
 QString Result(const CommandOutcome& outcome) {
   switch (outcome.result) {
     case CommandResult::Ok:
-      if (!outcome.notice.isEmpty()) return TranslateMessage(outcome.notice);
       if (outcome.summary) return Tr("%1 — verified").arg(Written(*outcome.summary));
       return Tr("Ok");
     case CommandResult::Failed:
@@ -51,8 +50,16 @@ QString Result(const CommandOutcome& outcome) {
 
 }  // namespace
 
+QString ResultCaption(const char* menuText) {
+  const QString english = QString::fromUtf8(menuText).remove(QLatin1Char('&'));
+  return QCoreApplication::translate("CommandResult", english.toUtf8().constData());
+}
+
 QString CommandStatusText(const CommandOutcome& outcome) {
-  return Tr("%1: %2, %3").arg(outcome.command, Result(outcome), Seconds(outcome.tookUs));
+  QString text = Tr("%1: %2, %3").arg(outcome.command, Result(outcome), Seconds(outcome.tookUs));
+  // The remark follows the result, so the result is never the part cut off.
+  if (!outcome.notice.isEmpty()) text += QStringLiteral(" — ") + TranslateMessage(outcome.notice);
+  return text;
 }
 
 }  // namespace lpt::app

@@ -23,7 +23,13 @@ struct CommandOutcome {
 };
 
 // "Program All: 8192 words, 256 bytes, configuration, ID — verified, 40.6 s",
-// "Verify: Ok, 2.1 s", "Read: stopped by the user, 0.4 s".
+// "Verify: Ok, 2.1 s", "Read: stopped by the user, 0.4 s"; a remark follows
+// ("Blank Check: Ok, 0.3 s — Every word read blank: ...").
 QString CommandStatusText(const CommandOutcome& outcome);
+
+// The command as the result line names it, from its menu text ("&Read"):
+// "Read" in English; a language may name the act where the menu has the
+// verb ("Čtení", not "Číst").
+QString ResultCaption(const char* menuText);
 
 }  // namespace lpt::app

@@ -30,33 +30,33 @@ QLabel* CentredLine(QWidget* parent, const QString& text, int top, int height) {
 
 }  // namespace
 
-MailLinkLabel::MailLinkLabel(QWidget* parent) : QLabel(parent) {
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   setMouseTracking(true);
   SetLinkColour(kLinkColour);
 }
 
-void MailLinkLabel::SetLinkColour(QRgb colour) {
+void LinkLabel::SetLinkColour(QRgb colour) {
   colour_ = colour;
   SetPaletteColour(this, QPalette::WindowText, QColor(colour));
 }
 
 // Accepted here: an ignored move would reach the box, which turns the link
 // blue again.
-void MailLinkLabel::mouseMoveEvent(QMouseEvent* event) {
+void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
   SetLinkColour(kLinkHoverColour);
   event->accept();
 }
 
-void MailLinkLabel::leaveEvent(QEvent* event) {
+void LinkLabel::leaveEvent(QEvent* event) {
   SetLinkColour(kLinkColour);
   QLabel::leaveEvent(event);
 }
 
-void MailLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(kContactAddress)));
+    QDesktopServices::openUrl(QUrl(QLatin1String(kHomePageUrl)));
   }
   QLabel::mouseReleaseEvent(event);
 }
@@ -65,8 +65,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialog(this, QStringLiteral("Info"), QSize(355, 200), TitleButtons::CloseOnly);
   setMouseTracking(true);
 
-  Title = CentredLine(
-      this, QCoreApplication::translate("Dialogs", "Tarnwick - Device Programmer - LPT"), 12, 24);
+  Title = CentredLine(this, QCoreApplication::translate("Dialogs", "lptpic - PIC Programmer - LPT"),
+                      12, 24);
   Title->setFont(BoldPoints(font(), 11));
   // The version `lptpic --version` prints.
   Version = CentredLine(
@@ -75,12 +75,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
       20);
   Version->setFont(BoldPoints(font(), 10));
 
-  Mail = new MailLinkLabel(this);
-  Mail->setText(
-      QCoreApplication::translate("Dialogs", "Email: %1").arg(QLatin1String(kContactAddress)));
-  Mail->setFont(BoldFont(font()));
-  Mail->adjustSize();
-  Mail->move((width() - Mail->width()) / 2, 74);
+  Link = new LinkLabel(this);
+  Link->setText(
+      QCoreApplication::translate("Dialogs", "Home page: %1").arg(QLatin1String(kHomePageUrl)));
+  Link->setFont(BoldFont(font()));
+  Link->adjustSize();
+  Link->move((width() - Link->width()) / 2, 74);
 
   Licence = CentredLine(
       this,
@@ -98,7 +98,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutDialog::mouseMoveEvent(QMouseEvent* event) {
-  Mail->SetLinkColour(kLinkColour);
+  Link->SetLinkColour(kLinkColour);
   QDialog::mouseMoveEvent(event);
 }
 

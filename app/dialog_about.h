@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// AboutDialog "Info": the about box with name, version, the e-mail link and
-// the licence notice.
+// AboutDialog "Info": the about box with name, version, the home page link
+// and the licence notice.
 #pragma once
 
 #include <QDialog>
@@ -13,13 +13,13 @@ namespace lpt::app {
 inline constexpr QRgb kLinkColour = 0x0000FF;       // blue, mouse elsewhere
 inline constexpr QRgb kLinkHoverColour = 0x008000;  // green, mouse over the link
 
-// The e-mail link: green while the mouse moves over it, opens the mail
-// program on a click.
-class MailLinkLabel : public QLabel {
+// The home page link: green while the mouse
+// moves over it, opens the page in the browser on a click.
+class LinkLabel : public QLabel {
   Q_OBJECT
 
  public:
-  explicit MailLinkLabel(QWidget* parent = nullptr);
+  explicit LinkLabel(QWidget* parent = nullptr);
   void SetLinkColour(QRgb colour);
   QRgb LinkColour() const { return colour_; }
 
@@ -43,7 +43,7 @@ class AboutDialog : public QDialog {
 
   QLabel* Title = nullptr;
   QLabel* Version = nullptr;
-  MailLinkLabel* Mail = nullptr;
+  LinkLabel* Link = nullptr;
   // The program's version, its licence and the Qt it runs on.
   QLabel* Licence = nullptr;
   QPushButton* ButtonOk = nullptr;

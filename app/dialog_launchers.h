@@ -19,7 +19,7 @@ namespace lpt::app {
 // Select > "&Device": true when the user confirmed a name, which is then in
 // *deviceName; the caller runs SetUpDevice.
 bool ShowDeviceDialog(QWidget* mainWindow, std::string* deviceName);
-// The ID panel and Select > "I&D": edits the buffers' ID; true on OK.
+// The ID panel and Select > "&ID": edits the buffers' ID; true on OK.
 bool ShowIdDialog(QWidget* mainWindow, EditBuffers& buffers,
                   const std::optional<std::string>& fileId = std::nullopt);
 // The "?" panel: the fuse information page of the device.

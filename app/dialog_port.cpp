@@ -31,10 +31,10 @@ PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* p
 
   auto* group = new QGroupBox(this);
   group->setGeometry(8, 4, 105, 119);
-  lpt1Button_ = new QRadioButton(QStringLiteral("LPT 1   (378)"), group);
-  lpt2Button_ = new QRadioButton(QStringLiteral("LPT 2   (278) "), group);
-  Simulator = new QRadioButton(QCoreApplication::translate("Dialogs", "Simulator"), group);
-  Other = new QRadioButton(QCoreApplication::translate("Dialogs", "Other:"), group);
+  lpt1Button_ = new QRadioButton(QStringLiteral("LPT &1   (378)"), group);
+  lpt2Button_ = new QRadioButton(QStringLiteral("LPT &2   (278) "), group);
+  Simulator = new QRadioButton(QCoreApplication::translate("Dialogs", "&Simulator"), group);
+  Other = new QRadioButton(QCoreApplication::translate("Dialogs", "&Other:"), group);
   lpt1Button_->setGeometry(8, 12, 92, 20);
   lpt2Button_->setGeometry(8, 38, 92, 20);
   Simulator->setGeometry(8, 64, 92, 20);
@@ -77,6 +77,9 @@ PortDialog::PortDialog(int portAddress, std::vector<FoundPort> ports, QWidget* p
     OtherPort->setCurrentIndex(-1);
     OtherPort->setEditText(QString());
   }
+  // The keyboard starts on the choice in use.
+  for (QRadioButton* choice : {lpt1Button_, lpt2Button_, Simulator, Other})
+    if (choice->isChecked()) choice->setFocus();
   // Typing or choosing a port from now on means the "Other:" choice.
   connect(OtherPort, &QComboBox::currentTextChanged, this, [this] { Other->setChecked(true); });
 }

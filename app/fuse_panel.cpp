@@ -66,6 +66,16 @@ ClickPanel* FusePanel::MakeSlot(const QString& name, const QRect& place) {
 
 void FusePanel::Draw(ClickPanel* panel, const FuseSlot& model) {
   panel->setText(QString::fromStdString(model.caption));
+  // The slots were laid out for a narrow face; in a wider one a long value
+  // ("BOR4V: 2.1V") loses a pixel of size at a time until it fits whole.
+  constexpr int kSmallestPixels = 7;
+  QFont font = BoldFont(panel->parentWidget()->font());
+  panel->setFont(font);
+  for (int pixels = QFontInfo(font).pixelSize();
+       pixels > kSmallestPixels && panel->sizeHint().width() > panel->width();) {
+    font.setPixelSize(--pixels);
+    panel->setFont(font);
+  }
   panel->SetColor(model.protects ? kProtectColour : kSwitchColour);
   // The hint is words; the caption is the makers' bit name and its state.
   panel->setToolTip(QCoreApplication::translate("FuseHints", model.hint.c_str()));

@@ -4,6 +4,7 @@
 // and the colours of the switches.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -24,6 +25,10 @@ inline constexpr QRect kFuseGroupRect{16, 192, 449, 53};
 // Rows of switches are this far apart; the group's frame needs the rest.
 inline constexpr int kFuseRowPitch = 16;
 inline constexpr QRect kInfoPanelRect{472, 209, 14, 17};
+inline constexpr QRect kIdPanelRect{492, 209, 109, 17};
+inline constexpr QPoint kProgressPanelTopLeft{192, 90};
+// The result line under the buttons keeps this far from the edges.
+inline constexpr int kResultMargin = 16;
 
 // Slot n (1..18) is element n - 1: rows of six, the last column one pixel
 // wider in the top row and the right half one wider in the others. The

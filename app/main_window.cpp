@@ -7,16 +7,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/chip_save_box.h"
 #include "app/click_panel.h"
@@ -127,14 +130,13 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   setObjectName(QStringLiteral("MainWindow"));
   // The dialogs' font: the fixed geometry was laid out for it.
   setFont(DialogFont());
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
 
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
-  client_->setFixedSize(kClientSize);
+  client_->setMinimumSize(kClientSize);
   client_->setAutoFillBackground(true);
+  // The grids grow with the window; everything under them moves down.
+  client_->installEventFilter(this);
   setCentralWidget(client_);
 
   CreateActions();
@@ -144,10 +146,17 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   CreateButtons(client_);
   ConnectCommands();
   ApplyColours(false);
-  statusLine_ = new QLabel(this);
+  // How the last command ended, whole: it wraps under the buttons and the
+  // window grows to hold it. It can be selected and copied.
+  statusLine_ = new QLabel(client_);
   statusLine_->setObjectName(QStringLiteral("statusLine"));
-  statusBar()->addWidget(statusLine_, 1);
-  statusBar()->setSizeGripEnabled(false);
+  statusLine_->setWordWrap(true);
+  statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar()->setSizeGripEnabled(true);
+  portLabel_ = new QLabel(this);
+  portLabel_->setObjectName(QStringLiteral("portLabel"));
+  statusBar()->addPermanentWidget(portLabel_);
   desk_ = new DeskLoop(*this);
   production_ = new ProductionSetup(*this);
   const auto showChecksum = [this] { desk_->ShowChecksum(device_, buffers_); };
@@ -161,6 +170,10 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
       setWindowTitle(QStringLiteral("Pic") + QString::fromStdString(device_.name));
   });
   connect(&runner_, &CommandRunner::finished, this, &MainWindow::OnDeviceCommandFinished);
+  // Esc stops a running command as a click on the progress panel does.
+  auto* stop = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  stop->setObjectName(QStringLiteral("stopShortcut"));
+  connect(stop, &QShortcut::activated, this, &MainWindow::onProgressPanelClicked);
 
   if (options_.delay != nullptr) {
     delay_ = options_.delay;
@@ -179,7 +192,9 @@ MainWindow::MainWindow(AppOptions options, QWidget* parent)
   ActiveDevice fromFile;
   SelectDevice(fromFile, startSettings_.deviceName);
   settings_.deviceName = fromFile.name;
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  Reflow();
+  // The keyboard starts in the program memory.
+  program_.grid->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -223,7 +238,7 @@ void MainWindow::CreateClientArea(QWidget* client) {
   idPanel_->setText(IdPanelText(buffers_.IdDigits()));
   idPanel_->setFont(bold);
   idPanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  idPanel_->setGeometry(492, 209, 109, 17);
+  idPanel_->setGeometry(kIdPanelRect);
   idPanel_->SetColor(kIdPanelColor);
   idPanel_->setToolTip(QCoreApplication::translate("MainWindow", "User data"));
   idPanel_->setCursor(Qt::PointingHandCursor);
@@ -298,7 +313,8 @@ void MainWindow::SetUpDevice(const std::string& name) {
   program_.model->Reset();
   data_.model->Reset();
   fusePanel_->Refresh();
-  PlaceBelowFuses();
+  Reflow();
+  if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
   QCoreApplication::processEvents();
 }
 
@@ -327,14 +343,51 @@ void MainWindow::ShowOnFuseSwitches() {
   if (desk_ != nullptr) desk_->ShowChecksum(device_, buffers_);
 }
 
-void MainWindow::PlaceBelowFuses() {
+void MainWindow::Reflow() {
+  if (statusLine_ == nullptr) return;
+  // The least the client area needs: the fixed layout, the rows of switches
+  // past two, and the result line at its wrapped height.
   const int grown = fusePanel_->height() - kFuseGroupRect.height();
-  client_->setFixedSize(kClientSize.width(), kClientSize.height() + grown);
+  const int lineWidth = std::max(client_->width(), kClientSize.width()) - 2 * kResultMargin;
+  const int lineHeight =
+      std::max(statusLine_->heightForWidth(lineWidth), statusLine_->fontMetrics().lineSpacing());
+  const int resultTop = kClientSize.height() + grown;
+  const QSize least(kClientSize.width(), resultTop + lineHeight + kResultMargin / 4);
+  client_->setMinimumSize(least);
+  const int wider = std::max(0, client_->width() - least.width());
+  const int taller = std::max(0, client_->height() - least.height());
+
+  // The grids share the extra width as they share the base width.
+  const int programWider = wider * kProgramView.geometry.width() /
+                           (kProgramView.geometry.width() + kDataView.geometry.width());
+  for (auto [view, place] : {std::pair{&program_, &kProgramView}, std::pair{&data_, &kDataView}}) {
+    QRect at = place->geometry.adjusted(0, 0, 0, taller);
+    if (view == &program_)
+      at.setWidth(at.width() + programWider);
+    else
+      at.adjust(programWider, 0, wider, 0);
+    view->group->setGeometry(at);
+    view->grid->setGeometry(8, 16, at.width() - 16, at.height() - 24);
+  }
+  toolBar_->setGeometry(0, 0, client_->width(), toolBar_->height());
+  fusePanel_->move(kFuseGroupRect.x(), kFuseGroupRect.y() + taller);
+  infoPanel_->move(kInfoPanelRect.x() + programWider, kInfoPanelRect.y() + taller);
+  idPanel_->move(kIdPanelRect.x() + programWider, kIdPanelRect.y() + taller);
+  progressPanel_->move(kProgressPanelTopLeft + QPoint(wider / 2, taller / 2));
   for (const WindowCommand& command : Commands()) {
     if (command.button == nullptr) continue;
     QPushButton* button = buttons_.*command.button;
-    button->move(button->x(), kButtonRowTop + grown);
+    button->move(button->x(), kButtonRowTop + grown + taller);
   }
+  statusLine_->setGeometry(kResultMargin, resultTop + taller, lineWidth, lineHeight);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A new result asks its parent for room with a layout request.
+  if (watched == client_ &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+    Reflow();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::SetEditingEnabled(bool enabled) {

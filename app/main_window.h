@@ -187,6 +187,8 @@ class MainWindow : public QMainWindow {
   ProgressPanel* Progress() const { return progressPanel_; }
   // How the last device command ended, until the next one starts.
   QLabel* StatusLine() const { return statusLine_; }
+  // "Port 0x378", "Port sim": the port in use, from the start.
+  QLabel* PortLabel() const { return portLabel_; }
   // Dropped files, reloading before Program All, the checksum.
   DeskLoop& Desk() const { return *desk_; }
   // Serial numbers, the log and batches of Program All.
@@ -216,8 +218,12 @@ class MainWindow : public QMainWindow {
   void RefreshBufferViews();
   // Both configuration words of the buffers on their switches.
   void ShowOnFuseSwitches();
-  // The rows under the fuse group move down as far as the group has grown.
-  void PlaceBelowFuses();
+  // Lays the client area out for its size: the grids take the room the
+  // window has beyond the least it needs; the fuse group, the panels, the
+  // buttons and the result line move down as far as the grids and the
+  // fuse group have grown.
+  void Reflow();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void SetEditingEnabled(bool enabled);
   void OnDeviceCommandFinished(CommandResult result);
   void SaveSettingsAndClosePort();
@@ -324,6 +330,7 @@ class MainWindow : public QMainWindow {
   ClickPanel* infoPanel_ = nullptr;
   ProgressPanel* progressPanel_ = nullptr;
   QLabel* statusLine_ = nullptr;
+  QLabel* portLabel_ = nullptr;  // the port in use, in the status bar
   DeskLoop* desk_ = nullptr;
   ProductionSetup* production_ = nullptr;
   bool productionRun_ = false;  // the command under way is a batch

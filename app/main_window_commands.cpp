@@ -2,6 +2,8 @@
 // What each menu item, button and panel of the main window does: a thin
 // call into the domain or a dialog, then the views follow the buffers.
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <optional>
@@ -16,6 +18,7 @@
 #include "app/command_status.h"
 #include "app/command_table.h"
 #include "app/desk_loop.h"
+#include "app/detect_result.h"
 #include "app/dialog_launchers.h"
 #include "app/dialog_port.h"
 #include "app/fuse_panel.h"
@@ -23,6 +26,7 @@
 #include "app/message_boxes.h"
 #include "app/production_setup.h"
 #include "app/progress_panel.h"
+#include "app/words_left_out.h"
 #include "hw/port_choice.h"
 #include "ops/device_id.h"
 #include "ops/stop_check.h"
@@ -44,6 +48,13 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::Run(const WindowCommand& command) {
+  // An erase cannot be taken back: the user says so first.
+  if (command.deviceCommand == &EraseChip &&
+      !AskToContinue(
+          this,
+          QCoreApplication::translate("MainWindow", "Erase the chip? Everything it holds is lost."),
+          QT_TRANSLATE_NOOP("Messages", "Erase")))
+    return;
   if (command.deviceCommand != nullptr) {
     StartDeviceCommand(command);
   } else {
@@ -67,6 +78,19 @@ bool MainWindow::StartDeviceCommand(const WindowCommand& command) {
   if (command.deviceCommand == &ProgramAll && loadedFileWords_.unheldCount > 0) {
     const std::string warning = UnheldWordsWarning(loadedPath_, device_, loadedFileWords_);
     if (!AskToContinue(this, QString::fromStdString(warning))) return false;
+  }
+  // Blank buffers with no file behind them would program a blank image
+  // and call it a success. A batch is left to its own setup: its serial
+  // numbers may be all it writes.
+  if (command.deviceCommand == &ProgramAll && !production_->Active() &&
+      desk_->OpenFile().isEmpty() && BuffersBlank(device_, buffers_)) {
+    const QString nothing = QCoreApplication::translate(
+        "MainWindow",
+        "Nothing is loaded: the buffers are blank. Open a HEX file, read a chip or type the "
+        "words first.");
+    statusLine_->setText(ResultCaption(command.text) + QStringLiteral(": ") + nothing);
+    ShowBox(this, BoxKind::Warning, nothing);
+    return false;
   }
   productionRun_ = command.deviceCommand == &ProgramAll && production_->Active();
   if (productionRun_) {
@@ -108,12 +132,16 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
   QString batch;
   if (std::exchange(productionRun_, false)) batch = production_->Finish();
   if (running_ != nullptr) {
-    QString status = CommandStatusText({.command = CommandCaption(*running_),
+    QString status = CommandStatusText({.command = ResultCaption(running_->text),
                                         .result = result,
                                         .summary = summary_ ? &*summary_ : nullptr,
                                         .tookUs = tookUs_,
                                         .notice = notice_});
     if (!batch.isEmpty()) status += QStringLiteral(" — ") + batch;
+    // Detect tells what it found, never a bare "Ok".
+    if (running_->deviceCommand == &DetectDevice && result == CommandResult::Ok)
+      status = ResultCaption(running_->text) + QStringLiteral(": ") +
+               DetectReportOf(DetectionOf(opState_.deviceIdRead), device_).result;
     statusLine_->setText(status);
   }
   const WindowCommand* ended = std::exchange(running_, nullptr);
@@ -152,20 +180,11 @@ void MainWindow::OnDeviceCommandFinished(CommandResult result) {
 }
 
 void MainWindow::ApplyDetection() {
-  const Detection found = DetectionOf(opState_.deviceIdRead);
-  if (found.outcome != Detection::Outcome::Found) {
-    ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
-    return;
-  }
-  // The chip is named either way; the selection changes only when asked.
-  const std::string name(found.chip.record->name);
-  if (name == device_.name) {
-    ShowBox(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)));
-    return;
-  }
-  if (AskWithButton(this, BoxKind::Plain, QString::fromStdString(DetectionText(found)),
-                    QT_TRANSLATE_NOOP("Messages", "Select it")))
-    SelectDeviceByUser(name);
+  const DetectReport report = DetectReportOf(DetectionOf(opState_.deviceIdRead), device_);
+  if (!report.box.isEmpty()) ShowBox(this, BoxKind::Plain, report.box);
+  if (!report.offer.empty() &&
+      AskToContinue(this, DetectOfferQuestion(report), QT_TRANSLATE_NOOP("Messages", "Select it")))
+    SelectDeviceByUser(report.offer);
 }
 
 void MainWindow::onClearBuffers() {
@@ -191,9 +210,33 @@ void MainWindow::onSelectDevice() {
 }
 
 void MainWindow::SelectDeviceByUser(const std::string& name) {
+  // The same part again keeps the buffers as they are.
+  if (name == device_.name) {
+    settings_.deviceName = device_.name;
+    return;
+  }
+  // The buffers of the old part: what the user typed or read from a chip
+  // with no file behind it would be lost with them.
+  const QString file = desk_->OpenFile();
+  if (file.isEmpty() && !BuffersBlank(device_, buffers_) &&
+      !AskToContinue(this, QCoreApplication::translate(
+                               "MainWindow",
+                               "The buffers hold words no file keeps; another part starts "
+                               "with blank buffers. Change the part?")))
+    return;
+  const ActiveDevice before = device_;
+  const EditBuffers held = buffers_;
   SetUpDevice(name);
   // A device the user chose is what path.dat keeps.
   settings_.deviceName = device_.name;
+  // The open file is read again for the new part, so its words stay in
+  // the buffers and its name in the caption.
+  if (!file.isEmpty()) {
+    LoadHexPath(file);
+    const LeftOut left = WordsLeftOut(before, held, device_);
+    if (left.programWords + left.dataBytes > 0)
+      ShowBox(this, BoxKind::Warning, LeftOutText(QFileInfo(file).fileName(), device_, left));
+  }
   // The simulator holds a chip of the old device: put the new one in.
   if (!simulatedPort_) return;
   OpenPortFromSettings();

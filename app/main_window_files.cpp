@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's port and HEX files: opening the port path.dat or the
 // command line names, and File > Open / Save with their dialogs.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <utility>
 
 #include "app/chip_save_box.h"
@@ -34,7 +36,10 @@ std::string MainWindow::OpenPortFromSettings() {
   std::string problem;
   std::uint16_t address = 0x378;
   std::unique_ptr<Port> port;
+  // Addresses are told in hex, as the port dialog and the manuals give them.
+  std::string shown = text;
   if (const std::optional<PortChoice> choice = ParsePortChoice(text, &error)) {
+    shown = PortChoiceText(*choice);
     address = choice->address;
     simulatedPort_ = choice->IsSimulator();
     // A wiring that cannot be had opens nothing: no pin of the wrong
@@ -43,7 +48,7 @@ std::string MainWindow::OpenPortFromSettings() {
       port = OpenPort(*choice, *delay_, device_, adapter_, &error);
       if (port && !port->Opened()) {
         const std::string why = port->FailureReason();
-        problem = "Port " + text + ": " + (why.empty() ? "it cannot be opened." : why);
+        problem = "Port " + shown + ": " + (why.empty() ? "it cannot be opened." : why);
       }
     } else {
       port = MakeUnavailablePort(adapterProblem_);
@@ -53,10 +58,12 @@ std::string MainWindow::OpenPortFromSettings() {
   // unreadable simulator file) fails every access, so the presence test
   // reports "Device is not found !" with the reason.
   if (!port) {
-    problem = "Port " + text + ": " + error;
+    problem = "Port " + shown + ": " + error;
     port = MakeUnavailablePort(problem);
   }
   port_ = std::move(port);
+  portLabel_->setText(
+      QCoreApplication::translate("MainWindow", "Port %1").arg(QString::fromStdString(shown)));
   if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
   wiredPort_ =
       std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);

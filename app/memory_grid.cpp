@@ -90,6 +90,9 @@ QTableView* MakeMemoryGrid(QWidget* parent, const QString& name, MemoryGridModel
                            int columnWidth) {
   auto* view = new QTableView(parent);
   view->setObjectName(name);
+  // The arrows move among the cells; Tab moves on to the next control, so
+  // the keyboard is never caught in a grid.
+  view->setTabKeyNavigation(false);
   view->setModel(model);
   view->setItemDelegate(new CellDelegate(view));
   view->horizontalHeader()->hide();

@@ -72,8 +72,8 @@ void ShowBox(QWidget* parent, BoxKind kind, const QString& englishText, const QS
   MakeBox(parent, kind, text, translatedDetail)->exec();
 }
 
-bool AskToContinue(QWidget* parent, const QString& englishText) {
-  return AskWithButton(parent, BoxKind::Warning, englishText, "Continue");
+bool AskToContinue(QWidget* parent, const QString& englishText, const char* goOnText) {
+  return AskWithButton(parent, BoxKind::Warning, englishText, goOnText);
 }
 
 bool AskWithButton(QWidget* parent, BoxKind kind, const QString& englishText,

@@ -33,9 +33,10 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, BoxKind kind, const QStrin
 // text and the detail are written in English and shown translated.
 void ShowBox(QWidget* parent, BoxKind kind, const QString& text, const QString& detail = {});
 
-// A warning box with "Continue" and "Cancel": true when the user chose
-// Continue. The answerer, when set, answers instead of a user.
-bool AskToContinue(QWidget* parent, const QString& text);
+// A warning box with "Continue" (or `goOn`, in English) and "Cancel": true
+// when the user chose to go on. The answerer, when set, answers instead of
+// a user.
+bool AskToContinue(QWidget* parent, const QString& text, const char* goOn = "Continue");
 // The same with another kind of box and another button ("Select it").
 bool AskWithButton(QWidget* parent, BoxKind kind, const QString& text, const char* button);
 using ContinueAnswerer = std::function<bool(const QString&)>;

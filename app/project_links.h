@@ -6,6 +6,5 @@
 namespace lpt::app {
 
 inline constexpr const char* kHomePageUrl = "https://github.com/lptpic/lptpic";
-inline constexpr const char* kContactAddress = "lptpic@users.noreply.github.com";
 
 }  // namespace lpt::app

@@ -34,6 +34,26 @@
         <translation>Pracovní složka %1 je složka samotného programu: nyní %2.</translation>
     </message>
     <message>
+        <source>Port %1</source>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <source>Erase the chip? Everything it holds is lost.</source>
+        <translation>Smazat čip? Vše, co obsahuje, bude ztraceno.</translation>
+    </message>
+    <message>
+        <source>The buffers hold words no file keeps; another part starts with blank buffers. Change the part?</source>
+        <translation>Paměti obsahují slova, která neuchovává žádný soubor; jiná součástka začíná s prázdnými paměťmi. Změnit součástku?</translation>
+    </message>
+    <message>
+        <source>Nothing is loaded: the buffers are blank. Open a HEX file, read a chip or type the words first.</source>
+        <translation>Nic není načteno: paměti jsou prázdné. Nejprve otevřete soubor HEX, přečtěte čip nebo zapište slova.</translation>
+    </message>
+    <message>
+        <source>%1: %2 program words and %3 data bytes lie beyond the %4&apos;s memories and were left out.</source>
+        <translation>%1: %2 slov programu a %3 bajtů dat leží mimo paměti %4 a byly vynechány.</translation>
+    </message>
+    <message>
         <source>De&amp;tect</source>
         <translation>&amp;Rozpoznat</translation>
     </message>
@@ -87,7 +107,7 @@
     </message>
     <message>
         <source>&amp;Timing</source>
-        <translation>Č&amp;asování</translation>
+        <translation>Ča&amp;sování</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -118,12 +138,12 @@
         <translation>&amp;Konec</translation>
     </message>
     <message>
-        <source>Set &amp;Buffer</source>
-        <translation>Naplnit &amp;buffer</translation>
+        <source>Clear &amp;Buffers</source>
+        <translation>Vyprázdnit pa&amp;měti</translation>
     </message>
     <message>
         <source>Clear Buffers</source>
-        <translation>Vymazat buffery</translation>
+        <translation>Vyprázdnit paměti</translation>
     </message>
     <message>
         <source>Set only &amp;Fuses, ID</source>
@@ -191,7 +211,7 @@
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation>Čí&amp;st</translation>
+        <translation>Čís&amp;t</translation>
     </message>
     <message>
         <source>Read</source>
@@ -202,8 +222,8 @@
         <translation>Vybrat procesor</translation>
     </message>
     <message>
-        <source>I&amp;D</source>
-        <translation>I&amp;D</translation>
+        <source>&amp;ID</source>
+        <translation>&amp;ID</translation>
     </message>
     <message>
         <source>Output &amp;Port</source>
@@ -214,11 +234,11 @@
         <translation>&amp;Adaptér…</translation>
     </message>
     <message>
-        <source>Adapter &amp;test…</source>
+        <source>Adapter t&amp;est…</source>
         <translation>&amp;Test adaptéru…</translation>
     </message>
     <message>
-        <source>Standart &amp;color Windows</source>
+        <source>Standard Windows &amp;colours</source>
         <translation>Standardní &amp;barvy Windows</translation>
     </message>
     <message>
@@ -344,7 +364,7 @@ Adaptér: %1</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation>Procesor</translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>Change Dir</source>
@@ -379,24 +399,24 @@ Adaptér: %1</translation>
         <translation>Zrušit</translation>
     </message>
     <message>
-        <source>Simulator</source>
-        <translation>Simulátor</translation>
+        <source>&amp;Simulator</source>
+        <translation>&amp;Simulátor</translation>
     </message>
     <message>
-        <source>Other:</source>
-        <translation>Jiný:</translation>
+        <source>&amp;Other:</source>
+        <translation>&amp;Jiný:</translation>
     </message>
     <message>
         <source>D010 or /dev/parport1</source>
         <translation>D010 nebo /dev/parport1</translation>
     </message>
     <message>
-        <source>Tarnwick - Device Programmer - LPT</source>
-        <translation>Tarnwick - programátor součástek - LPT</translation>
+        <source>lptpic - PIC Programmer - LPT</source>
+        <translation>lptpic - programátor PIC - LPT</translation>
     </message>
     <message>
-        <source>Email: %1</source>
-        <translation>E-mail: %1</translation>
+        <source>Home page: %1</source>
+        <translation>Domovská stránka: %1</translation>
     </message>
     <message>
         <source>lptpic %1 is free software under the GNU General Public
@@ -496,6 +516,14 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>Erase</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Select it</source>
+        <translation>Vybrat ji</translation>
+    </message>
     <message>
         <source>Take the chip out and put the next one in.</source>
         <translation>Vyjměte čip a vložte další.</translation>
@@ -1993,11 +2021,11 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     </message>
     <message>
         <source>Log file (JSON Lines)</source>
-        <translation>Soubor záznamu (JSON Lines)</translation>
+        <translation>Soubor záznamu (řádky JSON)</translation>
     </message>
     <message>
         <source>Reload the changed HEX file before Program All</source>
-        <translation>Před Naprogramovat vše znovu načíst změněný soubor HEX</translation>
+        <translation>Znovu načíst změněný soubor HEX před programováním</translation>
     </message>
     <message>
         <source>Checksum %1</source>
@@ -2006,6 +2034,64 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>%1 changed on disk and was loaded again.</source>
         <translation>%1 se na disku změnil a byl znovu načten.</translation>
+    </message>
+</context>
+<context>
+    <name>Detect</name>
+    <message>
+        <source>%1 in the socket</source>
+        <translation>%1 v patici</translation>
+    </message>
+    <message>
+        <source>no chip answers: is the chip in the socket?</source>
+        <translation>žádný čip neodpovídá: je čip v patici?</translation>
+    </message>
+    <message>
+        <source>device ID %1h names no part.</source>
+        <translation>ID zařízení %1h neoznačuje žádnou součástku.</translation>
+    </message>
+    <message>
+        <source>The %1 has no device ID: Detect cannot name it.</source>
+        <translation>%1 nemá ID zařízení: Rozpoznání ji nedokáže pojmenovat.</translation>
+    </message>
+    <message>
+        <source>%1. Select it?</source>
+        <translation>%1. Vybrat ji?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandResult</name>
+    <message>
+        <source>Program All</source>
+        <translation>Programování všeho</translation>
+    </message>
+    <message>
+        <source>Program only Data memory</source>
+        <translation>Programování datové paměti</translation>
+    </message>
+    <message>
+        <source>Program only Fuses + ID</source>
+        <translation>Programování pojistek a ID</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Mazání</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Ověření</translation>
+    </message>
+    <message>
+        <source>Blank check</source>
+        <translation>Kontrola prázdnosti</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Čtení</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Rozpoznání</translation>
     </message>
 </context>
 </TS>

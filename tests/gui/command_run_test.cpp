@@ -192,7 +192,7 @@ class CommandRunTest : public QObject {
     QTest::newRow("verify failed") << 1 << true << "Verify: failed, \\d+\\.\\d s";
     QTest::newRow("read of a blank 16F84")
         << 2 << false
-        << "Read: Every word read blank: a blank chip, or an empty socket\\?, \\d+\\.\\d s";
+        << "Read: Ok, \\d+\\.\\d s — Every word read blank: a blank chip, or an empty socket\\?";
   }
   void statusLineAfterEachCommand() {
     static constexpr DeviceCommand kCommands[] = {&ProgramAll, &VerifyChip, &ReadChip};

@@ -67,7 +67,7 @@ class CommandTableTest : public QObject {
                           << QStringList{"&Open|F4",       "-", "&Save|F2",   "Change &Dir|",
                                          ">Recent &files", "-", "E&xit|Alt+X"};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{"Set &Buffer|", "Set only &Fuses, ID|", "Clear &Area|"};
+                          << QStringList{"Clear &Buffers|", "Set only &Fuses, ID|", "Clear &Area|"};
     QTest::newRow("Device") << "&Device"
                             << QStringList{"&Program All|",
                                            "Program only &Data memory|",
@@ -78,15 +78,19 @@ class CommandTableTest : public QObject {
                                            "&Verify|",
                                            "&Blank check|",
                                            "&Read|"};
-    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "I&D|"};
+    QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "&ID|"};
     QTest::newRow("Option") << "&Option"
-                            << QStringList{
-                                   "Output &Port|",           "&Adapter…|",
-                                   "Adapter &test…|",         "Standart &color Windows|",
-                                   "&Save settings on Exit|", "&Delay|",
-                                   "Check device &ID|",       "Ask the chip at &low voltage first|",
-                                   "Overwrite &OSCCAL|",      ">&Timing",
-                                   "Serial &numbers…|"};
+                            << QStringList{"Output &Port|",
+                                           "&Adapter…|",
+                                           "Adapter t&est…|",
+                                           "Standard Windows &colours|",
+                                           "&Save settings on Exit|",
+                                           "&Delay|",
+                                           "Check device &ID|",
+                                           "Ask the chip at &low voltage first|",
+                                           "Overwrite &OSCCAL|",
+                                           ">&Timing",
+                                           "Serial &numbers…|"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }

@@ -9,10 +9,12 @@
 #include <QTableView>
 #include <QtTest>
 #include <cstdlib>
+#include <set>
 
 #include "app/click_panel.h"
 #include "app/fuse_panel.h"
 #include "app/memory_grid.h"
+#include "devices/catalogue.h"
 #include "gui_test_support.h"
 
 using namespace lpt;
@@ -148,6 +150,27 @@ class DeviceLayoutTest : public QObject {
       QVERIFY2(QFontMetricsF(font).horizontalAdvance(text) <= width - 4, qPrintable(text));
     }
     QCOMPARE(app::GridFont(font, digits, width), font);  // a fitting size is left alone
+  }
+
+  // Every caption of every switch of every fuse layout, clicked through
+  // its values, fits its switch whole.
+  void switchCaptionsFitTheirSwitches() {
+    QStringList clipped;
+    std::set<FuseLayout> seen;
+    for (const DeviceRecord& part : AllDevices()) {
+      if (!seen.insert(part.fuseLayout).second) continue;
+      window_->SetUpDevice(std::string(part.name));
+      for (ClickPanel* panel : window_->FuseGroup()->findChildren<ClickPanel*>()) {
+        if (panel->isHidden()) continue;
+        for (int value = 0; value < 8; ++value) {
+          if (panel->sizeHint().width() > panel->width())
+            clipped << QString::fromUtf8(part.name.data(), part.name.size()) + panel->text();
+          Click(panel);
+        }
+      }
+    }
+    clipped.removeDuplicates();
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
   }
 
   void setBufferAndSetFusesReset() {

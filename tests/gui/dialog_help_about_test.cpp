@@ -77,7 +77,7 @@ class HelpAboutTest : public QObject {
                  {36, "Output Port:  "},
                  {37, "Adapter…:  "},
                  {38, "Adapter test…:  "},
-                 {39, "Standart color Windows:  "},
+                 {39, "Standard Windows colours:  "},
                  {40, "Save settings on Exit:  "},
                  {41, "Delay:  "},
                  {43, "Timing:  "}};
@@ -105,10 +105,10 @@ class HelpAboutTest : public QObject {
   void aboutBoxTexts() {
     AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
-    QCOMPARE(about.Title->text(), QStringLiteral("Tarnwick - Device Programmer - LPT"));
+    QCOMPARE(about.Title->text(), QStringLiteral("lptpic - PIC Programmer - LPT"));
     QCOMPARE(about.Version->text(),
              QStringLiteral("Version  ") + QLatin1String(lpt::kProgramVersion));
-    QCOMPARE(about.Mail->text(), QStringLiteral("Email: ") + QLatin1String(kContactAddress));
+    QCOMPARE(about.Link->text(), QStringLiteral("Home page: ") + QLatin1String(kHomePageUrl));
     QVERIFY(about.Title->font().bold());
     QCOMPARE(about.Title->font().pointSize(), 11);
     QCOMPARE(about.Version->font().pointSize(), 10);
@@ -146,29 +146,28 @@ class HelpAboutTest : public QObject {
     QIcon::setThemeName(oldTheme);
   }
 
-  void mailLinkGreenUnderTheMouseBlueElsewhere() {
+  void linkGreenUnderTheMouseBlueElsewhere() {
     AboutDialog about;
     about.show();
-    QCOMPARE(about.Mail->LinkColour(), kLinkColour);
-    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), about.Mail->mapToGlobal(QPointF(5, 5)),
+    QCOMPARE(about.Link->LinkColour(), kLinkColour);
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), about.Link->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(about.Mail, &over);
-    QCOMPARE(about.Mail->LinkColour(), kLinkHoverColour);
-    QCOMPARE(about.Mail->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, kLinkHoverColour);
+    QApplication::sendEvent(about.Link, &over);
+    QCOMPARE(about.Link->LinkColour(), kLinkHoverColour);
+    QCOMPARE(about.Link->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, kLinkHoverColour);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 140), QPointF(5, 140), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&about, &move);
-    QCOMPARE(about.Mail->LinkColour(), kLinkColour);
+    QCOMPARE(about.Link->LinkColour(), kLinkColour);
   }
 
-  void mailLinkAndHomePageOpenTheirAddresses() {
+  void linkAndHomePageOpenTheHomePage() {
     AboutDialog about;
     about.show();
-    QTest::mouseClick(about.Mail, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(about.Link, Qt::LeftButton, {}, QPoint(5, 5));
     OpenHomePage();
     QCOMPARE(catcher_.urls,
-             (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QLatin1String(kContactAddress)),
-                          QUrl(QLatin1String(kHomePageUrl))}));
+             (QList<QUrl>{QUrl(QLatin1String(kHomePageUrl)), QUrl(QLatin1String(kHomePageUrl))}));
   }
 
   // Every launcher opens its dialog at the dialog's own offset from the main

@@ -28,11 +28,11 @@ class PortDirDialogTest : public QObject {
   void choiceShownForEachAddress_data() {
     QTest::addColumn<int>("address");
     QTest::addColumn<QString>("checked");
-    QTest::newRow("378h") << 888 << "LPT 1   (378)";
-    QTest::newRow("278h") << 632 << "LPT 2   (278) ";
-    QTest::newRow("3BCh, an ISA port") << 0x3BC << "Other:";
-    QTest::newRow("80 from the settings file") << 80 << "LPT 2   (278) ";
-    QTest::newRow("simulator") << 0 << "Simulator";
+    QTest::newRow("378h") << 888 << "LPT &1   (378)";
+    QTest::newRow("278h") << 632 << "LPT &2   (278) ";
+    QTest::newRow("3BCh, an ISA port") << 0x3BC << "&Other:";
+    QTest::newRow("80 from the settings file") << 80 << "LPT &2   (278) ";
+    QTest::newRow("simulator") << 0 << "&Simulator";
   }
   void choiceShownForEachAddress() {
     QFETCH(int, address);
@@ -45,6 +45,7 @@ class PortDirDialogTest : public QObject {
       if (button->isChecked()) {
         ++count;
         QCOMPARE(button->text(), checked);
+        QCOMPARE(dialog.focusWidget(), button);  // the keyboard starts there
       }
     }
     QCOMPARE(count, 1);

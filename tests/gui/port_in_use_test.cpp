@@ -12,6 +12,7 @@
 
 #include "app/dialog_device.h"
 #include "app/dialog_port.h"
+#include "choose_device.h"
 #include "gui_test_support.h"
 #include "hw/virtual_clock.h"
 #include "sim/chip_file.h"
@@ -122,16 +123,7 @@ class PortInUseTest : public QObject {
     options.portChoice = port;
     window_ = MakeWindow(std::move(options));
   }
-  void SelectDevice(const QString& name) {
-    WithModal<app::DeviceDialog>([&] { window_->Actions().selectDevice->trigger(); },
-                                 [&](app::DeviceDialog* dialog) {
-                                   const auto items =
-                                       dialog->deviceList_->findItems(name, Qt::MatchExactly);
-                                   QCOMPARE(items.size(), 1);
-                                   dialog->deviceList_->setCurrentItem(items.first());
-                                   dialog->okButton_->click();
-                                 });
-  }
+  void SelectDevice(const QString& name) { ChooseDevice(*window_, name); }
 
   VirtualClock clock_;
   std::unique_ptr<SettingsDirs> dirs_;

@@ -286,6 +286,7 @@ class StopAndProgressTest : public QObject {
                        if (seen.last() == QStringLiteral("Configuration"))
                          barAtConfig = window_->Progress()->ProgressBar()->value();
                      });
+    window_->Buffers().ProgramWord(0) = "2805";  // blank buffers are not programmed
     QCOMPARE(RunToEnd(*window_, &ProgramAll), CommandResult::Ok);
     QCOMPARE(seen, (QStringList{QStringLiteral("Program memory"), QStringLiteral("Data memory"),
                                 QStringLiteral("ID"), QStringLiteral("Configuration")}));

@@ -211,7 +211,7 @@ QString WithoutFileNames(QString text) {
 // pin and bit names have no lower-case word), and "OK", which Czech uses
 // as it is.
 bool IsName(const QString& text) {
-  static const QStringList kNames{QStringLiteral("I&D"), QStringLiteral("OK")};
+  static const QStringList kNames{QStringLiteral("&ID"), QStringLiteral("OK")};
   static const QRegularExpression word(QStringLiteral("[a-z]{3}"));
   return kNames.contains(text) || !WithoutFileNames(text).contains(word);
 }
@@ -293,6 +293,28 @@ class TranslationTest : public QObject {
     lpt::gui_test::SettingsDirs dirs;
     CheckBothLanguages(
         [&] { return WindowTexts(*lpt::gui_test::MakeSimulatorWindow(dirs, clock)); });
+  }
+
+  // Alt and a letter reach one item of a menu, in either language.
+  void accessKeysAreUniqueInEveryMenu() {
+    lpt::VirtualClock clock;
+    lpt::gui_test::SettingsDirs dirs;
+    for (const QLocale& language :
+         {QLocale(QLocale::English), QLocale(QLocale::Czech, QLocale::CzechRepublic)}) {
+      InstallTranslation(language);
+      const auto window = lpt::gui_test::MakeSimulatorWindow(dirs, clock);
+      QList<QWidget*> menus{window->menuBar()};
+      for (QMenu* menu : window->findChildren<QMenu*>()) menus << menu;
+      for (QWidget* menu : menus) {
+        QMap<QString, QString> taken;
+        for (QAction* item : menu->actions()) {
+          const QString key = QKeySequence::mnemonic(item->text()).toString().toLower();
+          if (key.isEmpty()) continue;
+          QVERIFY2(!taken.contains(key), qPrintable(item->text() + " and " + taken[key]));
+          taken[key] = item->text();
+        }
+      }
+    }
   }
 
   // Iterated from the catalogue and the adapter table: a part or an

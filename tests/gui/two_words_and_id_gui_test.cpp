@@ -5,6 +5,7 @@
 // Check device ID kept in path.dat.
 // The chips are simulated ones named in a chip file.
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <fstream>
@@ -47,6 +48,7 @@ class TwoWordsAndIdTest : public QObject {
     auto window = WindowOnChip("16F84", "16F88");
     const int buttonTop = window->Buttons().programAll->y();
     const int groupHeight = window->FuseGroup()->height();
+    const int gap = buttonTop - window->FuseGroup()->geometry().bottom();
     QVERIFY(!window->FuseGroup()->SecondWordPanel(1)->isVisible());
 
     // 16F88: fourteen switches of the first word take three rows, the
@@ -77,9 +79,11 @@ class TwoWordsAndIdTest : public QObject {
     window->Actions().clearBuffers->trigger();
     QCOMPARE(window->Buffers().SecondFuseWord, std::uint16_t{0x3FFF});
 
+    // Back to two rows: the window keeps its size, the grids take the room
+    // and the buttons stay right under the group.
     window->SetUpDevice("16F84");
     QCOMPARE(window->FuseGroup()->height(), groupHeight);
-    QCOMPARE(window->Buttons().programAll->y(), buttonTop);
+    QCOMPARE(window->Buttons().programAll->y() - window->FuseGroup()->geometry().bottom(), gap);
   }
 
   // 16F1937: nine switches of the second word take two rows; clearing LVP
@@ -120,26 +124,39 @@ class TwoWordsAndIdTest : public QObject {
   // Detect names the chip and selects it only when asked; a 9 V part in
   // the socket is named at low voltage, and a write for the selected older
   // part is refused before any Vpp reaches it.
-  void detectNamesThePartAndSelectsItWhenAsked() {
+  void detectNamesThePartAndOffersIt() {
     BoxRecorder boxes;
-    QStringList asked;
-    app::SetContinueAnswerer([&](const QString& text) {
-      asked << text;
-      return text.startsWith(QStringLiteral("16F887"));
-    });
     auto window = WindowOnChip("16F84", "16F887");
-    CommandEnd end(*window);
-    window->Actions().detect->trigger();
-    QCOMPARE(end.Wait(), CommandResult::Ok);
-    QCOMPARE(window->Device().name, std::string("16F887"));
+    for (const bool select : {false, true}) {
+      QStringList asked;
+      app::SetContinueAnswerer([&](const QString& text) {
+        asked << text;
+        return select;
+      });
+      CommandEnd end(*window);
+      window->Actions().detect->trigger();
+      QCOMPARE(end.Wait(), CommandResult::Ok);
+      app::SetContinueAnswerer({});
+      const QString status = window->StatusLine()->text();
+      QVERIFY2(status.startsWith(QStringLiteral("Detect: 16F887 revision ")) &&
+                   status.endsWith(QStringLiteral(" in the socket")),
+               qPrintable(status));
+      QCOMPARE(asked, QStringList{status.mid(8) + QStringLiteral(". Select it?")});
+      QCOMPARE(window->Device().name, std::string(select ? "16F887" : "16F84"));
+    }
     QCOMPARE(window->CurrentSettings().deviceName, std::string("16F887"));
     QVERIFY2(boxes.boxes.empty(), qPrintable(boxes.Texts().join('\n')));
 
+    QStringList asked;
+    app::SetContinueAnswerer([&](const QString& text) {
+      asked << text;
+      return false;
+    });
     auto enhanced = WindowOnChip("16F84", "16F1827");
     CommandEnd named(*enhanced);
     enhanced->Actions().detect->trigger();
     QCOMPARE(named.Wait(), CommandResult::Ok);
-    QCOMPARE(asked.last(), QStringLiteral("16F1827 revision 4"));
+    QCOMPARE(asked.last(), QStringLiteral("16F1827 revision 4 in the socket. Select it?"));
     QCOMPARE(enhanced->Device().name, std::string("16F84"));
     QCOMPARE(RunToEnd(*enhanced, &EraseChip), CommandResult::Failed);
     QCOMPARE(boxes.Texts(), QStringList{QStringLiteral(
@@ -150,13 +167,17 @@ class TwoWordsAndIdTest : public QObject {
                  .contains("destroyed"));
     boxes.boxes.clear();
 
+    app::SetContinueAnswerer({});
+    // A part without a device ID: told in the box and the result line alike.
     auto empty = WindowOnChip("16F84", "16F84");
     CommandEnd none(*empty);
     empty->Actions().detect->trigger();
     QCOMPARE(none.Wait(), CommandResult::Ok);
     QCOMPARE(empty->Device().name, std::string("16F84"));
-    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("unknown device ID 3FFFh")});
-    app::SetContinueAnswerer({});
+    const QString told = QStringLiteral(
+        "evice ID 3FFFh names no part. The 16F84 has no device ID: Detect cannot name it.");
+    QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("D") + told});
+    QCOMPARE(empty->StatusLine()->text(), QStringLiteral("Detect: d") + told);
   }
 
   void anotherPartStopsTheWriteUntilTheUserContinues() {

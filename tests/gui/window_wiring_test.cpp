@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The window's wiring to the dialogs and the port: a device chosen in the
 // device dialog is set up, saved at exit and put into the simulated socket;
-// the ID dialog writes the ID panel; the window keeps its fixed size.
+// the ID dialog writes the ID panel; the window grows and its grids with it.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,12 +70,35 @@ class WindowWiringTest : public QObject {
     QCOMPARE(window_->Buffers().IdDigits(), std::string("FF12"));
   }
 
-  void windowKeepsItsFixedSize() {
-    const QWidget* client = window_->findChild<QWidget*>(QStringLiteral("ClientArea"));
-    QCOMPARE(client->size(), QSize(618, 296));
-    QCOMPARE(window_->minimumSize(), window_->maximumSize());
-    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(window_->Buttons().programFusesOnly->geometry(), QRect(313, 264, 90, 17));
+  void portInUseShowsFromTheStartInHex() {
+    QCOMPARE(window_->PortLabel()->text(), QStringLiteral("Port sim"));
+    dirs_->WritePathDat("/w\r\n956\r\nYES\r\n16F84\r\nNO\r\nfalse\r\n");
+    app::AppOptions options = dirs_->Options();
+    options.delay = &clock_;
+    const auto other = MakeWindow(std::move(options));
+    QCOMPARE(other->PortLabel()->text(), QStringLiteral("Port 0x3BC"));
+  }
+
+  void windowGrowsAndTheGridsWithIt() {
+    auto* client = window_->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    const QSize least = client->minimumSize();
+    QCOMPARE(least.width(), 618);
+    QVERIFY(window_->minimumSize() != window_->maximumSize());
+    const QRect grid = window_->ProgramGrid()->geometry();
+    const QRect button = window_->Buttons().programFusesOnly->geometry();
+    window_->resize(window_->size() + QSize(200, 100));
+    QTRY_COMPARE(client->size(), least + QSize(200, 100));
+    QVERIFY(window_->ProgramGrid()->width() > grid.width());
+    QCOMPARE(window_->ProgramGrid()->height(), grid.height() + 100);
+    QCOMPARE(window_->Buttons().programFusesOnly->geometry(), button.translated(0, 100));
+    // A long result wraps under the buttons and the window grows to hold it.
+    window_->resize(window_->minimumSize());
+    const QString longLine = QStringLiteral("Verify: Ok, 0.1 s — ") + QString(40, u'x') +
+                             QStringLiteral(" ") + QString(40, u'y') + QStringLiteral(" end");
+    window_->StatusLine()->setText(longLine);
+    window_->resize(window_->size());
+    QTRY_VERIFY(window_->StatusLine()->height() >=
+                window_->StatusLine()->heightForWidth(window_->StatusLine()->width()));
   }
 
  private:
