@@ -303,6 +303,10 @@ class StopAndProgressTest : public QObject {
     options.delay = &clock_;
     options.portTrace = &trace_;
     window_ = MakeWindow(std::move(options));
+    // The pauses count the command's own waits: no probe in front of them.
+    QAction* probe = window_->Actions().lowVoltageProbe;
+    if (probe->isChecked()) probe->trigger();
+    QVERIFY(!window_->State().lowVoltageProbe);
   }
 
   PausingClock clock_;

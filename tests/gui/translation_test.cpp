@@ -224,7 +224,9 @@ QStringList EnglishWordsLeft(const QString& englishText, const QString& czechTex
       QStringLiteral("panel"),   QStringLiteral("software"), QStringLiteral("program"),
       QStringLiteral("model"),   QStringLiteral("port"),     QStringLiteral("sudo"),
       QStringLiteral("usermod"), QStringLiteral("modprobe"), QStringLiteral("rmmod"),
-      QStringLiteral("ppdev")};
+      QStringLiteral("ppdev"),
+      // An adapters.conf keyword, kept as the file spells it.
+      QStringLiteral("vpp"),     QStringLiteral("vdd"),      QStringLiteral("volts")};
   static const QRegularExpression word(QStringLiteral("\\b[a-z]{3,}\\b"));
   const QString english = WithoutFileNames(englishText);
   const QString czech = WithoutFileNames(czechText);
