@@ -46,8 +46,8 @@ TEST(AdaptersPage, TheExampleParses) {
   ASSERT_NE(start, std::string::npos);
   ASSERT_NE(end, std::string::npos);
   std::string error;
-  const auto parsed =
-      lpt::ParseAdapters(Unescaped(example.substr(start + 4, end + 1 - start - 4)), "example", &error);
+  const auto parsed = lpt::ParseAdapters(Unescaped(example.substr(start + 4, end + 1 - start - 4)),
+                                         "example", &error);
   ASSERT_TRUE(parsed) << error;
   EXPECT_EQ(parsed->adapters.size(), 6u);
 }

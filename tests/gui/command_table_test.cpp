@@ -80,17 +80,13 @@ class CommandTableTest : public QObject {
                                            "&Read|"};
     QTest::newRow("Select") << "&Select" << QStringList{"&Device|", "De&tect|", "&ID|"};
     QTest::newRow("Option") << "&Option"
-                            << QStringList{"Output &Port|",
-                                           "&Adapter…|",
-                                           "Adapter t&est…|",
-                                           "Standard Windows &colours|",
-                                           "&Save settings on Exit|",
-                                           "&Delay|",
-                                           "Check device &ID|",
-                                           "Ask the chip at &low voltage first|",
-                                           "Overwrite &OSCCAL|",
-                                           ">&Timing",
-                                           "Serial &numbers…|"};
+                            << QStringList{
+                                   "Output &Port|",           "&Adapter…|",
+                                   "Adapter t&est…|",         "Standard Windows &colours|",
+                                   "&Save settings on Exit|", "&Delay|",
+                                   "Check device &ID|",       "Ask the chip at &low voltage first|",
+                                   "Overwrite &OSCCAL|",      ">&Timing",
+                                   "Serial &numbers…|"};
     QTest::newRow("Timing") << "&Timing" << QStringList{"&Standard|", "&Datasheet|"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help|F1", "Home &Page|", "-", "&About|"};
   }

@@ -220,13 +220,13 @@ bool IsName(const QString& text) {
 // still holds, but for those Czech shares, commands and those of names.
 QStringList EnglishWordsLeft(const QString& englishText, const QString& czechText) {
   static const QStringList kShared{
-      QStringLiteral("data"),    QStringLiteral("bit"),      QStringLiteral("lptpic"),
-      QStringLiteral("panel"),   QStringLiteral("software"), QStringLiteral("program"),
-      QStringLiteral("model"),   QStringLiteral("port"),     QStringLiteral("sudo"),
+      QStringLiteral("data"), QStringLiteral("bit"), QStringLiteral("lptpic"),
+      QStringLiteral("panel"), QStringLiteral("software"), QStringLiteral("program"),
+      QStringLiteral("model"), QStringLiteral("port"), QStringLiteral("sudo"),
       QStringLiteral("usermod"), QStringLiteral("modprobe"), QStringLiteral("rmmod"),
       QStringLiteral("ppdev"),
       // An adapters.conf keyword, kept as the file spells it.
-      QStringLiteral("vpp"),     QStringLiteral("vdd"),      QStringLiteral("volts")};
+      QStringLiteral("vpp"), QStringLiteral("vdd"), QStringLiteral("volts")};
   static const QRegularExpression word(QStringLiteral("\\b[a-z]{3,}\\b"));
   const QString english = WithoutFileNames(englishText);
   const QString czech = WithoutFileNames(czechText);
