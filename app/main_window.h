@@ -23,6 +23,7 @@
 #include "hw/pin_test.h"
 #include "hw/port.h"
 #include "hw/protocol.h"
+#include "hw/wired_pins.h"
 #include "ops/device_commands.h"
 
 class QAction;
@@ -278,7 +279,7 @@ class MainWindow : public QMainWindow {
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> port_;
   std::unique_ptr<Port> tracePort_;  // over port_ when options_.portTrace is set
-  std::unique_ptr<Port> wiredPort_;  // the adapter's pins over port_ (or tracePort_)
+  std::unique_ptr<WiredPins> pins_;  // the adapter's wiring over port_ (or tracePort_)
   Adapter adapter_ = DefaultAdapter();
   std::vector<Adapter> userAdapters_;
   std::string adaptersFileError_;

@@ -95,7 +95,7 @@ void MainWindow::WarnIfTheBoardCannotPowerTheChip() {
 }
 
 std::unique_ptr<QDialog> MainWindow::NewPinTestDialog() {
-  pinTest_ = std::make_unique<PinTest>(*port_, protocol_->PortAddress(), adapter_);
+  pinTest_ = std::make_unique<PinTest>(*port_, pins_->Base(), adapter_);
   auto dialog = std::make_unique<PinTestDialog>(*pinTest_, this);
   PlaceDialog(dialog.get(), this, PinTestDialog::kLeft, PinTestDialog::kTop);
   return dialog;

@@ -15,7 +15,6 @@
 #include "hexfile/hex_file.h"
 #include "hw/port_choice.h"
 #include "hw/trace.h"
-#include "hw/wired_port.h"
 #include "sim/open_port.h"
 
 namespace lpt::app {
@@ -25,7 +24,7 @@ std::string MainWindow::OpenPortFromSettings() {
   // Close the old port before the new one takes the hardware.
   protocol_.reset();
   SaveSimulatedChipOrTell(this, port_.get());
-  wiredPort_.reset();
+  pins_.reset();
   tracePort_.reset();
   if (port_) port_->SetOpened(false);
   port_.reset();
@@ -58,10 +57,8 @@ std::string MainWindow::OpenPortFromSettings() {
   }
   port_ = std::move(port);
   if (options_.portTrace) tracePort_ = std::make_unique<TracePort>(*port_, *options_.portTrace);
-  wiredPort_ =
-      std::make_unique<WiredPort>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);
-  protocol_ = std::make_unique<Protocol>(*wiredPort_, *delay_, *events_, device_);
-  protocol_->SetPortAddress(address);
+  pins_ = std::make_unique<WiredPins>(tracePort_ ? *tracePort_ : *port_, address, adapter_, delay_);
+  protocol_ = std::make_unique<Protocol>(*pins_, *delay_, *events_, device_);
   protocol_->SetAdapterVppMillivolts(adapter_.vppMillivolts);
   protocol_->SetAdapterSwitchesVdd(adapter_.vdd.pin != 0);
   protocol_->SetDelayMode(settings_.delayMode);

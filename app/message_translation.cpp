@@ -95,6 +95,7 @@ constexpr std::array kTemplates{
                       "The simulated chip in %1 is a %2, not the %3 selected: it stays in the "
                       "socket."),
     QT_TRANSLATE_NOOP("MessageTemplates", "The simulator has no model of device \"%1\"."),
+    QT_TRANSLATE_NOOP("MessageTemplates", "The simulator has no board for the adapter \"%1\"."),
     QT_TRANSLATE_NOOP("MessageTemplates", "Cannot save chip file %1: %2"),
     QT_TRANSLATE_NOOP("MessageTemplates", "Chip file %1 is a folder, not a file."),
     QT_TRANSLATE_NOOP("MessageTemplates", "Chip file %1 cannot be read: %2"),

@@ -18,6 +18,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "hw/real_delay.h"
+#include "hw/wired_pins.h"
 #include "ops/device_commands.h"
 #include "sim/open_port.h"
 
@@ -93,7 +94,8 @@ void RunCommand(benchmark::State& state, const char* name, Command command) {
     return;
   }
   Hooks hooks;
-  Protocol proto(*port, delay, hooks, device);
+  WiredPins pins(*port, 0x378, DefaultAdapter());
+  Protocol proto(pins, delay, hooks, device);
   OpState opState;
   OpContext ctx{proto, delay, hooks, device, buffers, opState};
   // Read and Verify need a programmed chip; it is programmed on the

@@ -11,6 +11,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "hw/virtual_clock.h"
+#include "hw/wired_pins.h"
 #include "sim/open_port.h"
 
 namespace {
@@ -30,7 +31,8 @@ void BM_Read16F877ProgramMemory(benchmark::State& state) {
     state.SkipWithError(error.c_str());
     return;
   }
-  Protocol proto(*port, clock, hooks, device);
+  WiredPins pins(*port, 0x378, DefaultAdapter());
+  Protocol proto(pins, clock, hooks, device);
   const int words = device.programRows * 8;
   std::size_t checksum = 0;
   for (auto _ : state) {

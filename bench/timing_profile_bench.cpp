@@ -21,6 +21,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "hw/real_delay.h"
+#include "hw/wired_pins.h"
 #include "ops/device_commands.h"
 #include "sim/open_port.h"
 
@@ -99,7 +100,8 @@ Run ProgramAllOnce(const Family& family, Image image, TimingProfile profile) {
   Run run;
   if (!port) return run;
   Hooks hooks;
-  Protocol proto(*port, delay, hooks, device);
+  WiredPins pins(*port, 0x378, DefaultAdapter());
+  Protocol proto(pins, delay, hooks, device);
   OpState state;
   state.timing = profile;
   OpContext ctx{proto, delay, hooks, device, buffers, state};

@@ -16,7 +16,7 @@
 #include "hw/real_delay.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
-#include "hw/wired_port.h"
+#include "hw/wired_pins.h"
 #include "ops/stop_check.h"
 #include "sim/open_port.h"
 
@@ -34,32 +34,6 @@ namespace {
 constexpr int kBarCells = 40;
 
 bool StderrIsTerminal() { return LPTPIC_ISATTY(2) != 0; }
-
-// Passes everything through and remembers the last value written to the
-// data register, so the session can tell whether the chip was left powered.
-class SwitchOffGuard : public Port {
- public:
-  SwitchOffGuard(Port& inner, std::uint16_t dataAddress) : inner_(inner), data_(dataAddress) {}
-
-  bool LeftPowered() const { return written_ && last_ != kIdleValue; }
-
-  bool Opened() const override { return inner_.Opened(); }
-  void SetOpened(bool open) override { inner_.SetOpened(open); }
-  std::uint8_t ReadPort(std::uint16_t address) override { return inner_.ReadPort(address); }
-  void WritePort(std::uint16_t address, std::uint8_t value) override {
-    if (address == data_) written_ = true, last_ = value;
-    inner_.WritePort(address, value);
-  }
-  std::uint32_t LastError() const override { return inner_.LastError(); }
-  bool LastIoOk() const override { return inner_.LastIoOk(); }
-  std::string FailureReason() const override { return inner_.FailureReason(); }
-
- private:
-  Port& inner_;
-  std::uint16_t data_;
-  bool written_ = false;
-  std::uint8_t last_ = kIdleValue;
-};
 
 }  // namespace
 
@@ -156,18 +130,15 @@ CliSession::~CliSession() {
   // The presence test leaves the chip powered with Vpp on for the command
   // that would follow it; when nothing followed, nothing may stay on after
   // the program ends.
-  if (protocol_ && guardPort_ && static_cast<SwitchOffGuard&>(*guardPort_).LeftPowered())
-    protocol_->Idle();
+  if (protocol_ && protocol_->LeftPowered()) protocol_->Idle();
   protocol_.reset();
-  guardPort_.reset();
-  wiredPort_.reset();
+  pins_.reset();
   tracePort_.reset();
   rawPort_.reset();  // closes the port and lets a chip file go
 }
 
 int CliSession::Finish(int code, const std::string& traceName) {
-  if (protocol_ && guardPort_ && static_cast<SwitchOffGuard&>(*guardPort_).LeftPowered())
-    protocol_->Idle();
+  if (protocol_ && protocol_->LeftPowered()) protocol_->Idle();
   std::string error;
   if (rawPort_ && !SaveSimulatedChip(*rawPort_, &error)) {
     std::cerr << error << "\n";
@@ -249,14 +220,9 @@ std::unique_ptr<CliSession> CliSession::Open(const GlobalOptions& options, int* 
     s->port_ = s->tracePort_.get();
   }
   s->adapterPort_ = s->port_;
-  s->wiredPort_ =
-      std::make_unique<WiredPort>(*s->port_, s->choice_.address, s->adapter_, s->delay_);
-  s->port_ = s->wiredPort_.get();
-  s->guardPort_ = std::make_unique<SwitchOffGuard>(*s->port_, s->choice_.address);
-  s->port_ = s->guardPort_.get();
+  s->pins_ = std::make_unique<WiredPins>(*s->port_, s->choice_.address, s->adapter_, s->delay_);
 
-  s->protocol_ = std::make_unique<Protocol>(*s->port_, *s->delay_, s->hooks_, s->device_);
-  s->protocol_->SetPortAddress(s->choice_.address);
+  s->protocol_ = std::make_unique<Protocol>(*s->pins_, *s->delay_, s->hooks_, s->device_);
   s->protocol_->SetAdapterVppMillivolts(s->adapter_.vppMillivolts);
   s->protocol_->SetAdapterSwitchesVdd(s->adapter_.vdd.pin != 0);
   s->protocol_->SetDelayMode(options.delay ? "true" : "false");

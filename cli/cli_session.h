@@ -28,6 +28,7 @@
 #include "cli/trace_output.h"
 #include "devices/active_device.h"
 #include "hw/adapter.h"
+#include "hw/adapter_pins.h"
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/port.h"
@@ -132,10 +133,9 @@ class CliSession {
   Delay* delay_ = nullptr;
   std::unique_ptr<Port> rawPort_;
   std::unique_ptr<Port> tracePort_;
-  std::unique_ptr<Port> wiredPort_;  // the adapter's pins
   Port* adapterPort_ = nullptr;
   Adapter adapter_;
-  std::unique_ptr<Port> guardPort_;  // remembers whether the chip was left on
+  std::unique_ptr<AdapterPins> pins_;  // the adapter's wiring over the port
   Port* port_ = nullptr;
   std::unique_ptr<Protocol> protocol_;
 };

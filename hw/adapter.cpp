@@ -52,6 +52,7 @@ constexpr NamedOutput kOutputs[] = {
     {"clock", &Adapter::clock, &AdapterOutputs::clock},
     {"data-out", &Adapter::dataOut, &AdapterOutputs::dataOut},
     {"data-out-enable", &Adapter::dataOutEnable, &AdapterOutputs::dataOutEnable},
+    {"pgm", &Adapter::pgm, &AdapterOutputs::pgm},
 };
 
 std::string Lower(std::string text) {
@@ -96,7 +97,7 @@ const Adapter& DefaultAdapter() {
 
 bool SameWiring(const Adapter& a, const Adapter& b) {
   return a.vpp == b.vpp && a.vdd == b.vdd && a.clock == b.clock && a.dataOut == b.dataOut &&
-         a.dataIn == b.dataIn && a.dataOutEnable == b.dataOutEnable &&
+         a.dataIn == b.dataIn && a.dataOutEnable == b.dataOutEnable && a.pgm == b.pgm &&
          a.releaseToRead == b.releaseToRead;
 }
 
@@ -105,7 +106,9 @@ std::string CheckAdapter(const Adapter& a) {
   for (const NamedOutput& out : kOutputs) {
     const AdapterPin& pin = a.*out.pin;
     if (pin.pin == 0) {
-      if (out.pin == &Adapter::vdd || out.pin == &Adapter::dataOutEnable) continue;
+      if (out.pin == &Adapter::vdd || out.pin == &Adapter::dataOutEnable ||
+          out.pin == &Adapter::pgm)
+        continue;
       return std::string(out.name) + " has no pin";
     }
     if (IsGroundPin(pin.pin))

@@ -48,6 +48,9 @@ struct Adapter {
   // Optional: the board's buffer drives the data line towards the chip
   // while this signal is on, and lets the chip drive it while it is off.
   AdapterPin dataOutEnable{};
+  // Optional: the chip's PGM pin, held low while it is programmed at high
+  // voltage (the parts with a low-voltage programming pin need it so).
+  AdapterPin pgm{};
   // Drive the data line high (released) while the chip answers a read, for
   // adapters whose open-collector buffer would otherwise hold it low.
   bool releaseToRead = true;
@@ -100,6 +103,7 @@ struct AdapterOutputs {
   bool clock = false;
   bool dataOut = false;
   bool dataOutEnable = true;
+  bool pgm = false;
 
   bool operator==(const AdapterOutputs&) const = default;
 };

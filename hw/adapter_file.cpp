@@ -32,12 +32,14 @@ constexpr Key kKeys[] = {
     {"vdd", &Adapter::vdd, true, true, Sense::DrivesChip},
     {"data-out-enable", &Adapter::dataOutEnable, false, true, Sense::DrivesChip},
     {"data-rw", &Adapter::dataOutEnable, false, true, Sense::ChipDrives},
+    {"pgm", &Adapter::pgm, false, true, Sense::DrivesChip},
     {"clock-delay-us", nullptr, false, false, Sense::NotASignal},
     {"vpp-volts", nullptr, false, false, Sense::NotASignal},
 };
 
 constexpr const char* kKeyList =
-    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, clock-delay-us, vpp-volts";
+    "clock, data-out, data-in, vpp, vdd, data-out-enable, data-rw, pgm, clock-delay-us, "
+    "vpp-volts";
 
 // "13", "8.5", "12.75": volts with up to three decimals, in millivolts.
 std::optional<std::uint32_t> ParseMillivolts(std::string_view text) {
@@ -226,8 +228,9 @@ class LineParser {
     const bool inverted = InvertedAtConnector(*w, tables);
     pin = AdapterPin{w->pin, f.key->sense == Sense::ChipDrives ? !inverted : inverted};
     if (f.key->sense == Sense::DrivesChip && ReadTheOtherWayBefore(*w, tables))
-      *changed += std::string(changed->empty() ? "" : ", ") + f.key->key + " is pin " +
-                  PinText(AdapterPin{w->pin, inverted});
+      *changed += std::string(changed->empty() ? "" : ", ") + f.key->key +
+                  (inverted ? " is pin " + std::to_string(w->pin) + " inverted"
+                            : " follows pin " + std::to_string(w->pin));
     return {};
   }
 
@@ -238,8 +241,8 @@ std::string WarningFor(const std::string& changed) {
   return "read as in the published tables, where \"-\" inverts the register bit and the port "
          "itself inverts pins 1, 14, 17 and 11: at the connector " +
          changed +
-         " (~ inverted). Earlier versions read these pins the other way; write ~ for a pin "
-         "the board inverts.";
+         ". Earlier versions read these pins the other way; write ~ for a pin the board "
+         "inverts.";
 }
 
 }  // namespace
@@ -291,6 +294,7 @@ std::string AdapterLine(const Adapter& a) {
   pin("data-out", a.dataOut);
   pin("data-in", a.dataIn);
   if (a.dataOutEnable.pin != 0) pin("data-out-enable", a.dataOutEnable);
+  if (a.pgm.pin != 0) pin("pgm", a.pgm);
   if (a.clockDelayUs != 0) line += " clock-delay-us=" + std::to_string(a.clockDelayUs);
   if (a.vppMillivolts != kClassicBoardVppMillivolts) {
     std::string volts = VoltsText(a.vppMillivolts);

@@ -13,13 +13,17 @@ namespace lpt {
 namespace {
 
 // Resting write of a clocked bit: clock low, data b, the Vpp line as the
-// entry left it (`vpp`: LineVpp or 0). The high write is this plus LineClock.
-constexpr std::uint8_t LowValue(int bit, std::uint8_t vpp = LineVpp) {
-  return static_cast<std::uint8_t>(vpp | (bit ? LineData : 0));
+// entry left it, the supply on. The high write is the same with the clock
+// up.
+constexpr LineLevels LowLines(int bit, bool vpp = true) {
+  return LineLevels{.vpp = vpp, .vdd = true, .clock = false, .data = bit != 0};
 }
-constexpr std::uint8_t HighValue(int bit, std::uint8_t vpp = LineVpp) {
-  return static_cast<std::uint8_t>(LowValue(bit, vpp) | LineClock);
+constexpr LineLevels HighLines(int bit, bool vpp = true) {
+  return LineLevels{.vpp = vpp, .vdd = true, .clock = true, .data = bit != 0};
 }
+// Everything off, and the supply on with everything else off.
+constexpr LineLevels kOff{};
+constexpr LineLevels kSupplyOnly{.vdd = true};
 
 // Low-voltage entry (DS41390, DS41439, DS41397, as the peers that follow
 // them send it): "MCHP" as a 32-bit word, least significant bit first, then
@@ -30,7 +34,7 @@ constexpr int kLowVoltageKeyBits = 32;
 constexpr std::uint32_t kKeyHoldMs = 1;
 
 // A 6-bit command and its clocking. A bit set in `dataFallsWithClock` is a
-// 1 sent as 07h then 04h: the data line is released on the same edge that
+// 1 whose data line falls with the clock: the data line is released on the same edge that
 // lowers the clock (the "variant clocking" of the two bulk erases that some
 // erase procedures need).
 struct CommandWord {
@@ -50,7 +54,7 @@ constexpr CommandWord BeginEraseProgrammingCycle{serial::BeginEraseProgrammingCy
 constexpr CommandWord BeginProgrammingOnlyCycle{serial::BeginProgrammingOnlyCycle, 0};
 constexpr CommandWord EndProgrammingEprom{serial::EndProgrammingEprom, 0};
 // Bit 5 set: 37h and 3Fh, not 17h and 1Fh. The chips ignore it, and the
-// port then rests at 06h (data high) after these two.
+// data line then rests high after these two.
 constexpr CommandWord EndProgramming16F87xA{serial::EndProgramming16F87xA | kIgnoredBit5, 0};
 constexpr CommandWord ChipErase{serial::ChipErase | kIgnoredBit5, 0};
 constexpr CommandWord EndProgramming12F6xx{serial::EndProgramming12F6xx, 0};
@@ -74,8 +78,14 @@ constexpr std::uint32_t kClosingUs = 10;        // after the last edge of every 
 
 }  // namespace
 
-Protocol::Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device)
-    : port_(port), delay_(delay), hooks_(hooks), device_(device) {}
+Protocol::Protocol(AdapterPins& pins, Delay& delay, Hooks& hooks, const ActiveDevice& device)
+    : pins_(pins), delay_(delay), hooks_(hooks), device_(device) {}
+
+void Protocol::Drive(const LineLevels& lines) {
+  pins_.Drive(lines);
+  lines_ = lines;
+  driven_ = true;
+}
 
 namespace {
 
@@ -83,13 +93,13 @@ namespace {
 // timing mode chosen when the transfer starts.
 class Transfer {
  public:
-  explicit Transfer(Protocol& p) : p_(p), delayMode_(p.DelayMode() == "true"), vpp_(p.VppLine()) {}
+  explicit Transfer(Protocol& p) : p_(p), delayMode_(p.DelayMode() == "true"), vpp_(p.VppOn()) {}
 
   void Command(CommandWord c) {
     for (int i = 0; i < kCommandBits; ++i) {
       const int bit = (c.code >> i) & 1;
-      Write(HighValue(bit, vpp_));
-      Write(bit && ((c.dataFallsWithClock >> i) & 1) ? LowValue(0, vpp_) : LowValue(bit, vpp_));
+      Write(HighLines(bit, vpp_));
+      Write(bit && ((c.dataFallsWithClock >> i) & 1) ? LowLines(0, vpp_) : LowLines(bit, vpp_));
     }
   }
 
@@ -104,18 +114,19 @@ class Transfer {
   }
 
   // Data frame in: start bit, `bits` sampled clocks, `ignored` clocks not
-  // sampled, stop bit. The status line is inverted by the port: a byte
-  // below 80h is a 1.
+  // sampled, stop bit. The chip drives the data line for all 16 clocks.
   std::uint16_t FrameIn(int bits, int ignored) {
     Gap();
+    p_.pins().SetDataDirection(DataDirection::FromChip);
     ClockBit(0);
     unsigned value = 0;
     for (int i = 0; i < bits; ++i) {
       ClockBit(0);
-      if (p_.port().ReadPort(StatusAddress()) < StatusDataIn) value |= 1u << i;
+      if (p_.pins().ReadData()) value |= 1u << i;
     }
     for (int i = 0; i < ignored; ++i) ClockBit(0);
     StopBit();
+    p_.pins().SetDataDirection(DataDirection::ToChip);
     return static_cast<std::uint16_t>(value);
   }
 
@@ -125,26 +136,23 @@ class Transfer {
   void Close() { p_.delay().WaitUs(kClosingUs); }
 
  private:
-  std::uint16_t DataAddress() const { return p_.PortAddress(); }
-  std::uint16_t StatusAddress() const { return static_cast<std::uint16_t>(p_.PortAddress() + 1); }
-
-  void Write(std::uint8_t value) {
-    p_.port().WritePort(DataAddress(), value);
+  void Write(const LineLevels& lines) {
+    p_.Drive(lines);
     if (delayMode_) p_.delay().WaitUs(kAfterEachWriteUs);
   }
   void ClockBit(int bit) {
-    Write(HighValue(bit, vpp_));
-    Write(LowValue(bit, vpp_));
+    Write(HighLines(bit, vpp_));
+    Write(LowLines(bit, vpp_));
   }
   void StopBit() {
-    Write(HighValue(0, vpp_));
-    p_.port().WritePort(DataAddress(), LowValue(0, vpp_));
+    Write(HighLines(0, vpp_));
+    p_.Drive(LowLines(0, vpp_));
   }
   void Gap() { p_.delay().WaitUs(delayMode_ ? kDelayGapUs : kFastGapUs); }
 
   Protocol& p_;
   const bool delayMode_;
-  const std::uint8_t vpp_;
+  const bool vpp_;
 };
 
 void CommandOnly(Protocol& p, CommandWord c) {
@@ -219,14 +227,14 @@ EntryChoice Protocol::EntryInUse() const {
 }
 
 void Protocol::ResetPicWithEntry(bool vppFirst) {
-  port_.WritePort(portAddress_, kIdleValue);
+  Drive(kOff);
   delay_.WaitMs(10);  // power-off hold
   const Entry entry = EntryInUse().entry;
-  vppLine_ = entry == Entry::HighVoltage ? LineVpp : 0;
+  vppOn_ = entry == Entry::HighVoltage;
   if (entry != Entry::HighVoltage) {
     // MCLR stays low from here to the end of the session. A refused part
     // gets its supply and nothing else: it stays in reset.
-    port_.WritePort(portAddress_, 0x00);
+    Drive(kSupplyOnly);
     delay_.WaitMs(kKeyHoldMs);
     if (entry == Entry::LowVoltage) EnterWithKey();
     return;
@@ -234,14 +242,14 @@ void Protocol::ResetPicWithEntry(bool vppFirst) {
   if (vppFirst) {
     // Vpp first: chips whose configuration may make MCLR an input would
     // otherwise start running before they see the programming voltage.
-    port_.WritePort(portAddress_, LineVpp | LineVddOff);
+    Drive(LineLevels{.vpp = true});
     delay_.WaitUs(6);
   } else {
     // Supply first, then Vpp after the family's hold time.
-    port_.WritePort(portAddress_, 0x00);
+    Drive(kSupplyOnly);
     delay_.WaitUs(VddToVppUs(device_.family));
   }
-  port_.WritePort(portAddress_, LowValue(0));
+  Drive(LowLines(0));
   delay_.WaitMs(1);
 }
 
@@ -249,29 +257,28 @@ void Protocol::EnterWithKey() {
   for (int i = 0; i <= kLowVoltageKeyBits; ++i) {
     // The 33rd clock carries no key bit.
     const int bit = i < kLowVoltageKeyBits ? static_cast<int>((kLowVoltageKey >> i) & 1) : 0;
-    port_.WritePort(portAddress_, HighValue(bit, 0));
-    port_.WritePort(portAddress_, LowValue(bit, 0));
+    Drive(HighLines(bit, false));
+    Drive(LowLines(bit, false));
   }
-  port_.WritePort(portAddress_, LowValue(0, 0));
+  Drive(LowLines(0, false));
   delay_.WaitMs(kKeyHoldMs);
 }
 
 bool Protocol::AdapterPresent() {
   ResetPic();
-  const auto status = static_cast<std::uint16_t>(portAddress_ + 1);
-  // Drive the data line both ways and expect the adapter to echo it (the
-  // status bit is inverted). Both reads are always made.
-  port_.WritePort(portAddress_, LowValue(1, vppLine_));
+  // Drive the data line both ways and expect the adapter to echo it. Both
+  // reads are always made.
+  Drive(LowLines(1, vppOn_));
   delay_.WaitUs(1);
-  const bool highSeen = port_.ReadPort(status) < StatusDataIn;
-  port_.WritePort(portAddress_, LowValue(0, vppLine_));
+  const bool highSeen = pins_.ReadData();
+  Drive(LowLines(0, vppOn_));
   delay_.WaitUs(1);
-  const bool lowSeen = port_.ReadPort(status) >= StatusDataIn;
+  const bool lowSeen = !pins_.ReadData();
   if (highSeen && lowSeen) return true;
-  hooks_.AdapterNotFound(port_.FailureReason());
+  hooks_.AdapterNotFound(pins_.FailureReason());
   return false;
 }
 
-void Protocol::Idle() { port_.WritePort(portAddress_, kIdleValue); }
+void Protocol::Idle() { Drive(kOff); }
 
 }  // namespace lpt

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The serial programming protocol: command words and 16-clock data frames
-// bit-banged through the port's data register, the chip's data output read
-// back through status bit 7, power-up and mode entry, and the presence test.
-// Knows nothing of which backend is below.
+// bit-banged on the adapter's lines (hw/adapter_pins.h), the chip's data
+// output read back, power-up and mode entry, and the presence test. Knows
+// nothing of the adapter's pins or of the port below them.
 #pragma once
 
 #include <cstdint>
@@ -10,29 +10,17 @@
 
 #include "devices/active_device.h"
 #include "hw/adapter.h"
+#include "hw/adapter_pins.h"
 #include "hw/delay.h"
 #include "hw/hooks.h"
 #include "hw/mclr_voltage.h"
-#include "hw/port.h"
 
 namespace lpt {
 
-// Data-register bits of the adapter.
-inline constexpr std::uint8_t LineClock = 0x01;
-inline constexpr std::uint8_t LineData = 0x02;
-inline constexpr std::uint8_t LineVpp = 0x04;
-inline constexpr std::uint8_t LineVddOff = 0x08;
-// Status-register bit of the chip's data output; the port inverts it.
-inline constexpr std::uint8_t StatusDataIn = 0x80;
-// Value that switches supply and programming voltage off.
-inline constexpr std::uint8_t kIdleValue = 0x08;
-
 class Protocol {
  public:
-  Protocol(Port& port, Delay& delay, Hooks& hooks, const ActiveDevice& device);
+  Protocol(AdapterPins& pins, Delay& delay, Hooks& hooks, const ActiveDevice& device);
 
-  void SetPortAddress(std::uint16_t address) { portAddress_ = address; }
-  std::uint16_t PortAddress() const { return portAddress_; }
   // Timing mode: exactly "true" selects Delay mode.
   void SetDelayMode(std::string mode) { delayMode_ = std::move(mode); }
   const std::string& DelayMode() const { return delayMode_; }
@@ -45,11 +33,11 @@ class Protocol {
   void SetAdapterSwitchesVdd(bool switches) { adapterSwitchesVdd_ = switches; }
   // How the active device enters programming mode with this adapter.
   EntryChoice EntryInUse() const;
-  // The Vpp bit every write of the session carries: LineVpp after a
-  // high-voltage entry, 0 after a low-voltage one (MCLR held low).
-  std::uint8_t VppLine() const { return vppLine_; }
+  // The Vpp level every clocked write of the session carries: on after a
+  // high-voltage entry, off after a low-voltage one (MCLR held low).
+  bool VppOn() const { return vppOn_; }
 
-  Port& port() { return port_; }
+  AdapterPins& pins() { return pins_; }
   Delay& delay() { return delay_; }
   Hooks& hooks() { return hooks_; }
 
@@ -87,11 +75,17 @@ class Protocol {
   // the data line; on failure it reports AdapterNotFound with the port's
   // reason. Either way the chip stays powered for the command that follows.
   bool AdapterPresent();
-  // Switch the chip off (08h), as after every device operation.
+  // Switch the chip off (every line low, supply off), as after every device
+  // operation.
   void Idle();
+  // Some line is still on: the chip was left powered.
+  bool LeftPowered() const { return driven_ && lines_ != LineLevels{}; }
+
+  // Puts the lines as given and remembers them.
+  void Drive(const LineLevels& lines);
 
  private:
-  Port& port_;
+  AdapterPins& pins_;
   Delay& delay_;
   Hooks& hooks_;
   void EnterWithKey();
@@ -99,8 +93,9 @@ class Protocol {
   const ActiveDevice& device_;
   std::uint32_t adapterVppMillivolts_ = kClassicBoardVppMillivolts;
   bool adapterSwitchesVdd_ = true;
-  std::uint8_t vppLine_ = LineVpp;
-  std::uint16_t portAddress_ = 0x378;
+  bool vppOn_ = true;
+  LineLevels lines_{};
+  bool driven_ = false;
   std::string delayMode_ = "false";
 };
 

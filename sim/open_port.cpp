@@ -9,6 +9,7 @@
 #include "fileio/shown_text.h"
 #include "sim/chip_file.h"
 #include "sim/sim_adapter.h"
+#include "sim/sim_board.h"
 
 namespace lpt {
 namespace {
@@ -38,6 +39,10 @@ std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const Act
                                const Adapter& adapter, std::string* error, bool* inUse,
                                const std::function<bool()>& stopWaiting) {
   if (inUse) *inUse = false;
+  if (choice.IsSimulator() && !sim::BoardFor(adapter)) {
+    if (error) *error = "The simulator has no board for the adapter \"" + adapter.name + "\".";
+    return nullptr;
+  }
   std::unique_ptr<Port> port;
   if (choice.IsSimulator() && choice.kind != PortChoice::Kind::SimulatorFile) {
     std::optional<sim::ChipState> chip = BlankChipFor(device, error);

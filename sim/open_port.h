@@ -32,7 +32,7 @@ inline constexpr int kChipFileWaitMs = 5000;
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
                                std::string* error, bool* inUse = nullptr);
 // The same, for a simulated adapter wired as `adapter` (hardware is wired
-// as it is: put a WiredPort over the port returned). `stopWaiting`, asked
+// as it is: put WiredPins over the port returned). `stopWaiting`, asked
 // while the chip file is awaited, gives up the wait (nullptr, *inUse false).
 std::unique_ptr<Port> OpenPort(const PortChoice& choice, Delay& delay, const ActiveDevice& device,
                                const Adapter& adapter, std::string* error, bool* inUse = nullptr,

@@ -40,7 +40,7 @@ void SimAdapter::SetWiring(Adapter wiring) {
   wiring_ = std::move(wiring);
   chip_.SetVppMillivolts(wiring_.vppMillivolts);
   board_ = BoardFor(wiring_);
-  dataMask_ = DataBitsUsed(board_);
+  dataMask_ = board_ ? DataBitsUsed(*board_) : 0;
 }
 
 namespace {
@@ -55,14 +55,18 @@ bool ChipLevel(const ConnectorLevels& pins, const BoardLine& line) {
 }  // namespace
 
 // The chip's four lines in the default adapter's bits (01h clock, 02h data,
-// 04h Vpp, 08h supply off). A released data line floats high.
+// 04h Vpp, 08h supply off). A released data line floats high. A PGM line
+// high puts a part with one into low-voltage mode, where it ignores Vpp: the
+// chip sees no programming voltage then.
 void SimAdapter::DecodeLines() {
+  const Board& board = *board_;
   const ConnectorLevels pins = LevelsOf(dataRegister_, controlRegister_);
-  const bool driven = ChipLevel(pins, board_.dataOutEnable);
-  lines_ = static_cast<std::uint8_t>((ChipLevel(pins, board_.clock) ? 0x01 : 0) |
-                                     (ChipLevel(pins, board_.dataOut) || !driven ? 0x02 : 0) |
-                                     (ChipLevel(pins, board_.vpp) ? 0x04 : 0) |
-                                     (ChipLevel(pins, board_.vdd) ? 0 : 0x08));
+  const bool driven = ChipLevel(pins, board.dataOutEnable);
+  const bool pgmHigh = board.pgm.pin != 0 && ChipLevel(pins, board.pgm);
+  lines_ = static_cast<std::uint8_t>((ChipLevel(pins, board.clock) ? 0x01 : 0) |
+                                     (ChipLevel(pins, board.dataOut) || !driven ? 0x02 : 0) |
+                                     (ChipLevel(pins, board.vpp) && !pgmHigh ? 0x04 : 0) |
+                                     (ChipLevel(pins, board.vdd) ? 0 : 0x08));
 }
 
 bool SimAdapter::DataLine() const {
@@ -79,11 +83,12 @@ std::uint8_t SimAdapter::ReadPort(std::uint16_t address) {
   lastIoOk_ = true;
   if (folder_) Operate();
   if (address == base_) return dataRegister_ & dataMask_;
-  if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControl(board_))
+  if (address == static_cast<std::uint16_t>(base_ + 2) && board_ && UsesControl(*board_))
     return controlRegister_;
   if (address != static_cast<std::uint16_t>(base_ + 1)) return 0xFF;
-  if (chip_.state().adapterMissing) return kStatusNoAdapter;
-  return StatusWith(board_.dataIn.pin, DataLine() != board_.dataIn.inverts);
+  // No board for the wiring: nothing is attached to the port.
+  if (chip_.state().adapterMissing || !board_) return kStatusNoAdapter;
+  return StatusWith(board_->dataIn.pin, DataLine() != board_->dataIn.inverts);
 }
 
 void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
@@ -95,11 +100,12 @@ void SimAdapter::WritePort(std::uint16_t address, std::uint8_t value) {
   lastIoOk_ = true;
   if (address == base_) {
     dataRegister_ = value;
-  } else if (address == static_cast<std::uint16_t>(base_ + 2) && UsesControl(board_)) {
+  } else if (address == static_cast<std::uint16_t>(base_ + 2) && board_ && UsesControl(*board_)) {
     controlRegister_ = value;
   } else {
     return;
   }
+  if (!board_) return;
   DecodeLines();
   if (folder_) Operate();
   const ChipState& state = chip_.state();

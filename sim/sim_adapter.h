@@ -16,7 +16,8 @@
 // connector pins and through the board to the chip, and the data line is
 // answered on its data-in pin (the other status inputs low). A built-in
 // adapter is decoded with the simulator's own copy of its board
-// (sim_board.h), not with the wiring the program drives.
+// (sim_board.h), not with the wiring the program drives; a built-in adapter
+// the simulator has no board for is an adapter that is not there.
 // The data line is the chip's output while the chip drives it and follows
 // the PC's data bit otherwise, so the presence test passes on an adapter
 // with or without a chip in its socket.
@@ -109,7 +110,7 @@ class SimAdapter : public Port {
   SimChip chip_;
   std::uint8_t lines_ = 0;
   Adapter wiring_ = DefaultAdapter();
-  Board board_ = BoardFor(DefaultAdapter());
+  std::optional<Board> board_ = BoardFor(DefaultAdapter());
   std::uint8_t dataMask_ = 0x0F;  // data register bits the board uses
   std::uint8_t dataRegister_ = 0;
   std::uint8_t controlRegister_ = 0x00;

@@ -6,43 +6,66 @@
 namespace lpt::sim {
 namespace {
 
-constexpr BoardLine On(int pin) { return {pin, false}; }
-constexpr BoardLine Inverting(int pin) { return {pin, true}; }
-constexpr BoardLine kUnwired{};
-
-struct NamedBoard {
+// A board's row as the published preset tables write it: the columns Vpp,
+// Vdd, clock, data out, data in and data R/W, each a connector pin whose
+// minus inverts the register bit the programmer writes (25, a ground pin:
+// not switched). The tables come from PiKdev (src/Config.cpp,
+// writeStdHardwares) and Piklab
+// (src/progs/direct/base/direct_prog_config.cpp); the two agree on every
+// row here. The simulator translates them itself (LineOf), so a preset the
+// program got wrong by hand fails here instead of agreeing with itself.
+struct PublishedRow {
   std::string_view name;
-  Board board;
+  int vpp, vdd, clock, dataOut, dataIn, dataRw;
 };
 
-// Vpp, Vdd, clock, data out, data in, data-out enable as a multimeter finds
-// them at the DB-25, translated from the published tables (PiKdev
-// src/Config.cpp, Piklab src/progs/direct/base/direct_prog_config.cpp):
-// their minus inverts the register bit, and the port inverts pins 1, 14, 17
-// and 11 again; their data R/W line is on while the chip drives.
-const NamedBoard kBoards[] = {
-    {"lptpic", {On(4), Inverting(5), On(2), On(3), On(11), kUnwired}},
-    {"Tait classic", {Inverting(5), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"Tait 7405/7406", {On(5), On(4), Inverting(3), Inverting(2), Inverting(10), kUnwired}},
-    {"P16PRO40 classic", {On(5), On(4), Inverting(3), Inverting(2), Inverting(10), kUnwired}},
-    {"P16PRO40 7407", {Inverting(5), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"P16PRO40-VPP40 classic", {On(6), On(4), Inverting(3), Inverting(2), Inverting(10), kUnwired}},
-    {"P16PRO40-VPP40 7407", {Inverting(6), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"EPIC+", {Inverting(5), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"Propic2 Vpp-1", {Inverting(5), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"Propic2 Vpp-2", {Inverting(6), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    {"Propic2 Vpp-3", {Inverting(7), Inverting(4), On(3), On(2), On(10), kUnwired}},
-    // Data R/W -2: pin 2 low while the chip drives, high while the PC does.
-    {"Asix Piccolo",
-     {Inverting(6), Inverting(7), Inverting(5), Inverting(3), Inverting(10), On(2)}},
-    {"Asix Piccolo Grande",
-     {Inverting(6), Inverting(7), Inverting(5), Inverting(3), Inverting(10), On(2)}},
-    // 16 25 -1 -17 13: pins 1 and 17 follow the signal at the connector.
-    {"Myke's EL Cheapo", {On(16), kUnwired, On(1), On(17), On(13), kUnwired}},
-    // 16 25 1 17 -13: pins 1 and 17 are low while the signal is on.
-    {"EL Cheapo classic", {On(16), kUnwired, Inverting(1), Inverting(17), Inverting(13), kUnwired}},
-    {"Monty-Robot programmer", {Inverting(5), On(4), On(2), On(3), On(10), kUnwired}},
+constexpr PublishedRow kRows[] = {
+    // This program's own board, written the same way: pin 11 (BUSY) reads
+    // the data line as it is at the connector.
+    {"lptpic", 4, -5, 2, 3, -11, 25},
+    {"Tait classic", -5, -4, 3, 2, 10, 25},
+    {"Tait 7405/7406", 5, 4, -3, -2, -10, 25},
+    {"P16PRO40 classic", 5, 4, -3, -2, -10, 25},
+    {"P16PRO40 7407", -5, -4, 3, 2, 10, 25},
+    {"P16PRO40-VPP40 classic", 6, 4, -3, -2, -10, 25},
+    {"P16PRO40-VPP40 7407", -6, -4, 3, 2, 10, 25},
+    {"EPIC+", -5, -4, 3, 2, 10, 25},
+    {"Propic2 Vpp-1", -5, -4, 3, 2, 10, 25},
+    {"Propic2 Vpp-2", -6, -4, 3, 2, 10, 25},
+    {"Propic2 Vpp-3", -7, -4, 3, 2, 10, 25},
+    {"Asix Piccolo", -6, -7, -5, -3, -10, -2},
+    {"Asix Piccolo Grande", -6, -7, -5, -3, -10, -2},
+    {"Myke's EL Cheapo", 16, 25, -1, -17, 13, 25},
+    {"EL Cheapo classic", 16, 25, 1, 17, -13, 25},
+    {"Monty-Robot programmer", -5, 4, 2, 3, 10, 25},
 };
+
+// Pins whose level the port hardware inverts against its register bit.
+constexpr bool PortInverts(int pin) { return pin == 1 || pin == 11 || pin == 14 || pin == 17; }
+
+// A published column as a chip line: the signal is on when the register
+// bit is set (cleared for a minus), and the connector carries the bit
+// inverted once more on the port-inverted pins. A line whose pin is low
+// while its signal is on is an inverting one.
+constexpr BoardLine LineOf(int column) {
+  const int pin = column < 0 ? -column : column;
+  if (pin >= 18) return {};
+  const bool highWhenOn = (column > 0) != PortInverts(pin);
+  return {pin, !highWhenOn};
+}
+
+Board BoardOf(const PublishedRow& row) {
+  // Data R/W is on while the chip drives: the data-out enable's opposite.
+  BoardLine enable = LineOf(row.dataRw);
+  enable.inverts = enable.pin != 0 && !enable.inverts;
+  return Board{.vpp = LineOf(row.vpp),
+               .vdd = LineOf(row.vdd),
+               .clock = LineOf(row.clock),
+               .dataOut = LineOf(row.dataOut),
+               .dataIn = LineOf(row.dataIn),
+               .dataOutEnable = enable,
+               .pgm = {}};
+}
 
 BoardLine FromPin(const AdapterPin& pin) { return {pin.pin, pin.inverted}; }
 
@@ -61,6 +84,10 @@ constexpr OutputBit kOutputBits[] = {
     {14, true, 0x02, true},  {16, true, 0x04, false}, {17, true, 0x08, true},
 };
 
+std::array<const BoardLine*, 6> Outputs(const Board& b) {
+  return {&b.vpp, &b.vdd, &b.clock, &b.dataOut, &b.dataOutEnable, &b.pgm};
+}
+
 const OutputBit* OutputBitOf(int pin) {
   for (const OutputBit& bit : kOutputBits)
     if (bit.pin == pin) return &bit;
@@ -70,15 +97,20 @@ const OutputBit* OutputBitOf(int pin) {
 }  // namespace
 
 std::optional<Board> BuiltInBoard(std::string_view name) {
-  for (const NamedBoard& b : kBoards)
-    if (b.name == name) return b.board;
+  for (const PublishedRow& row : kRows)
+    if (row.name == name) return BoardOf(row);
   return std::nullopt;
 }
 
-Board BoardFor(const Adapter& wiring) {
-  if (std::optional<Board> builtIn = BuiltInBoard(wiring.name)) return *builtIn;
-  return Board{FromPin(wiring.vpp),     FromPin(wiring.vdd),    FromPin(wiring.clock),
-               FromPin(wiring.dataOut), FromPin(wiring.dataIn), FromPin(wiring.dataOutEnable)};
+std::optional<Board> BoardFor(const Adapter& wiring) {
+  if (wiring.publishedBoard) return BuiltInBoard(wiring.name);
+  return Board{.vpp = FromPin(wiring.vpp),
+               .vdd = FromPin(wiring.vdd),
+               .clock = FromPin(wiring.clock),
+               .dataOut = FromPin(wiring.dataOut),
+               .dataIn = FromPin(wiring.dataIn),
+               .dataOutEnable = FromPin(wiring.dataOutEnable),
+               .pgm = FromPin(wiring.pgm)};
 }
 
 ConnectorLevels LevelsOf(std::uint8_t data, std::uint8_t control) {
@@ -111,8 +143,7 @@ std::uint8_t StatusWith(int pin, bool high) {
 
 std::uint8_t DataBitsUsed(const Board& board) {
   std::uint8_t mask = 0;
-  for (const BoardLine* line :
-       {&board.vpp, &board.vdd, &board.clock, &board.dataOut, &board.dataOutEnable}) {
+  for (const BoardLine* line : Outputs(board)) {
     const OutputBit* bit = OutputBitOf(line->pin);
     if (bit && !bit->control) mask |= bit->mask;
   }
@@ -120,8 +151,7 @@ std::uint8_t DataBitsUsed(const Board& board) {
 }
 
 bool UsesControl(const Board& board) {
-  for (const BoardLine* line :
-       {&board.vpp, &board.vdd, &board.clock, &board.dataOut, &board.dataOutEnable}) {
+  for (const BoardLine* line : Outputs(board)) {
     const OutputBit* bit = OutputBitOf(line->pin);
     if (bit && bit->control) return true;
   }

@@ -3,9 +3,9 @@
 // reaches each chip line, whether the board inverts it, and how the port's
 // registers set the connector pins. It is kept apart from the wirings the
 // program drives (hw/adapter_presets.cpp) on purpose: the built-in boards
-// are transcribed here again from the published tables, so a preset that
-// drives the wrong level fails on the simulator instead of agreeing with
-// itself.
+// are transcribed here again from the published tables, in the tables' own
+// notation, and translated here, so a preset that drives the wrong level
+// fails on the simulator instead of agreeing with itself.
 #pragma once
 
 #include <array>
@@ -22,20 +22,26 @@ namespace lpt::sim {
 struct BoardLine {
   int pin = 0;
   bool inverts = false;
+
+  bool operator==(const BoardLine&) const = default;
 };
 
 struct Board {
   BoardLine vpp, vdd, clock, dataOut, dataIn;
   // On: the board drives the data line towards the chip.
   BoardLine dataOutEnable;
+  BoardLine pgm;
+
+  bool operator==(const Board&) const = default;
 };
 
 // A built-in adapter's board by the adapter's name; nullopt for any other
 // name.
 std::optional<Board> BuiltInBoard(std::string_view name);
-// The board of a wiring: the built-in board for a built-in name, otherwise
-// the user's wiring as written.
-Board BoardFor(const Adapter& wiring);
+// The board of a wiring: a published board's own transcription, otherwise
+// the user's wiring as written. nullopt for a published board the
+// simulator has no row for: it is never guessed from the preset.
+std::optional<Board> BoardFor(const Adapter& wiring);
 
 // Connector levels of pins 1 to 17 (index = pin) for the register values.
 using ConnectorLevels = std::array<bool, 18>;

@@ -22,6 +22,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>The device catalogue fails its check; the program cannot start.</source>
+        <translation>Katalog součástek neprošel kontrolou; program nelze spustit.</translation>
+    </message>
+    <message>
         <source>De&amp;tect</source>
         <translation>&amp;Rozpoznat</translation>
     </message>
@@ -862,6 +866,10 @@ jakékoli ZÁRUKY. Používá Qt %3 podle GNU LGPL 3.</translation>
     <message>
         <source>The simulator has no model of device &quot;%1&quot;.</source>
         <translation>Simulátor nemá model zařízení „%1“.</translation>
+    </message>
+    <message>
+        <source>The simulator has no board for the adapter &quot;%1&quot;.</source>
+        <translation>Simulátor nemá desku pro adaptér „%1“.</translation>
     </message>
     <message>
         <source>Cannot save chip file %1: %2</source>

@@ -106,9 +106,11 @@ TEST(AdapterFile, MinusIsTheRegisterBitAsThePublishedTablesWriteIt) {
       "a.conf", &error);
   ASSERT_TRUE(two) << error;
   ASSERT_EQ(two->warnings.size(), 2u);
-  EXPECT_NE(two->warnings[0].find("clock is pin 1, data-out is pin 17"), std::string::npos);
+  EXPECT_NE(two->warnings[0].find("at the connector clock follows pin 1, data-out follows pin 17."),
+            std::string::npos);
   EXPECT_NE(two->warnings[1].find("a.conf, line 3: "), std::string::npos);
-  EXPECT_NE(two->warnings[1].find("clock is pin ~14, data-out is pin 17"), std::string::npos);
+  EXPECT_NE(two->warnings[1].find("clock is pin 14 inverted, data-out follows pin 17."),
+            std::string::npos);
 }
 
 TEST(AdapterFile, BadLinesAreRefusedWithFileLineAndReason) {

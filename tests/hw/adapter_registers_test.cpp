@@ -2,7 +2,7 @@
 // Every built-in preset against tests/data/adapter_registers.tsv: bytes
 // worked out by hand from the published tables, in the tables' own
 // convention. They are checked once more against that convention (a slip in
-// the hand work shows), then against what WiredPort writes for the same
+// the hand work shows), then against what WiredPins write for the same
 // line states, and data in against how the status register is read.
 #include <gtest/gtest.h>
 
@@ -13,10 +13,13 @@
 
 #include "hw/adapter.h"
 #include "hw/adapter_file.h"
-#include "hw/wired_port.h"
+#include "hw/wired_pins.h"
+#include "support/hex_print.h"
 
 namespace lpt {
 namespace {
+
+using testing::Hex2;
 
 struct Row {
   std::string name;
@@ -120,34 +123,36 @@ class Registers : public Port {
   std::uint8_t status = 0;
 };
 
-TEST(AdapterRegisters, WiredPortWritesTheHandBytes) {
+TEST(AdapterRegisters, WiredPinsWriteTheHandBytes) {
   constexpr std::uint16_t kBase = 0x378;
+  constexpr LineLevels kOff{}, kVpp{.vpp = true};
+  constexpr LineLevels kRun{.vpp = true, .vdd = true, .clock = true, .data = true};
+  constexpr LineLevels kFrameHigh{.vpp = true, .vdd = true, .clock = true};
+  constexpr LineLevels kFrameLow{.vpp = true, .vdd = true};
   for (const Row& r : ReadRows()) {
     SCOPED_TRACE(r.name);
     const Adapter adapter = *FindAdapter(r.name, {}, nullptr);
     Registers regs;
-    WiredPort port(regs, kBase, adapter);
+    WiredPins pins(regs, kBase, adapter);
     const std::uint16_t used = r.control ? kBase + 2 : kBase;
     const std::uint16_t unused = r.control ? kBase : kBase + 2;
-    const auto after = [&](std::initializer_list<std::uint8_t> writes) {
-      for (std::uint8_t value : writes) port.WritePort(kBase, value);
+    const auto after = [&](const LineLevels& lines) {
+      pins.Drive(lines);
       return regs.last.count(used) ? regs.last[used] : -1;
     };
-    // Protocol values: 01h clock, 02h data, 04h Vpp, 08h supply off.
-    EXPECT_EQ(after({0x08}), r.bytes.at("off"));
-    EXPECT_EQ(after({0x0C}), r.bytes.at("vpp"));
-    EXPECT_EQ(after({0x08, 0x07}), r.bytes.at("run"));
-    // Read Data from Program Memory (000100, LSB first), then the frame.
-    EXPECT_EQ(after({0x08, 0x04, 0x05, 0x04, 0x05, 0x04, 0x07, 0x06, 0x05, 0x04, 0x05, 0x04, 0x05,
-                     0x04, 0x05}),
-              r.bytes.at("rhi"));
-    EXPECT_EQ(after({0x04}), r.bytes.at("rlo"));
+    EXPECT_EQ(Hex2(after(kOff)), Hex2(r.bytes.at("off")));
+    EXPECT_EQ(Hex2(after(kVpp)), Hex2(r.bytes.at("vpp")));
+    EXPECT_EQ(Hex2(after(kRun)), Hex2(r.bytes.at("run")));
+    // In a read frame the chip drives the data line.
+    pins.SetDataDirection(DataDirection::FromChip);
+    EXPECT_EQ(Hex2(after(kFrameHigh)), Hex2(r.bytes.at("rhi")));
+    EXPECT_EQ(Hex2(after(kFrameLow)), Hex2(r.bytes.at("rlo")));
     EXPECT_EQ(regs.last.count(unused), 0u);
 
     regs.status = static_cast<std::uint8_t>(r.bytes.at("st1"));
-    EXPECT_LT(port.ReadPort(kBase + 1), 0x80);
+    EXPECT_TRUE(pins.ReadData());
     regs.status = static_cast<std::uint8_t>(r.bytes.at("st0"));
-    EXPECT_GE(port.ReadPort(kBase + 1), 0x80);
+    EXPECT_FALSE(pins.ReadData());
   }
 }
 

@@ -149,8 +149,7 @@ TEST(ProtocolCommands, OnlyTheExactTextTrueSelectsDelayMode) {
 }
 
 TEST(ProtocolCommands, UsesThePortAddressForDataAndStatus) {
-  ProtocolRig rig;
-  rig.proto.SetPortAddress(0x278);
+  ProtocolRig rig(0x278);
   rig.proto.ReadDataFromDataMemory();
   int reads = 0;
   for (const PortEvent& e : rig.log) {

@@ -11,7 +11,9 @@
 
 #include "devices/family.h"
 #include "hw/adapter.h"
-#include "hw/wired_port.h"
+#include "hw/adapter_file.h"
+#include "hw/wired_pins.h"
+#include "sim/sim_board.h"
 #include "support/ops_rig.h"
 
 namespace lpt {
@@ -51,11 +53,10 @@ constexpr Part kParts[] = {
 struct WiredRig : OpsRig {
   WiredRig(const std::string& name, const Adapter& adapter) : OpsRig(name) {
     port->SetWiring(adapter);
-    wired = std::make_unique<WiredPort>(*port, 0x378, adapter);
-    proto = std::make_unique<Protocol>(*wired, clock, hooks, device);
+    pins = std::make_unique<WiredPins>(*port, 0x378, adapter);
+    proto = std::make_unique<Protocol>(*pins, clock, hooks, device);
     proto->SetAdapterSwitchesVdd(adapter.vdd.pin != 0);
   }
-  std::unique_ptr<WiredPort> wired;
 };
 
 void Fill(OpsRig& rig, std::uint16_t fuses) {
@@ -90,9 +91,39 @@ std::vector<Adapter> DistinctWirings() {
   return distinct;
 }
 
-TEST(AdapterFamilies, EveryBuiltInAdapterHasItsWiringTested) {
-  // Ten wirings among the sixteen boards (see docs/adapters.md).
-  EXPECT_EQ(DistinctWirings().size(), 10u);
+// Every preset against the simulator's own transcription of its published
+// row: a preset without one, or driving a pin the other way, fails here.
+TEST(AdapterFamilies, EveryBuiltInAdapterMatchesItsSimulatedBoard) {
+  const auto line = [](const AdapterPin& p) { return sim::BoardLine{p.pin, p.inverted}; };
+  for (const Adapter& a : BuiltInAdapters()) {
+    SCOPED_TRACE(a.name);
+    const std::optional<sim::Board> board = sim::BuiltInBoard(a.name);
+    ASSERT_TRUE(board) << "no simulated board";
+    EXPECT_EQ(*board, (sim::Board{line(a.vpp), line(a.vdd), line(a.clock), line(a.dataOut),
+                                  line(a.dataIn), line(a.dataOutEnable), line(a.pgm)}));
+  }
+}
+
+// The program driving a preset that differs from the board in one line, or
+// a preset the simulator has no board for, cannot program the chip.
+TEST(AdapterFamilies, AWrongPresetFailsOnTheSimulator) {
+  const Adapter tait = *FindAdapter("Tait classic", {}, nullptr);
+  std::vector<Adapter> wrong;
+  for (AdapterPin Adapter::*pin :
+       {&Adapter::vpp, &Adapter::vdd, &Adapter::clock, &Adapter::dataOut, &Adapter::dataIn}) {
+    wrong.push_back(tait);
+    (wrong.back().*pin).inverted = !(tait.*pin).inverted;
+  }
+  wrong.push_back(tait);
+  wrong.back().name = "Tait unknown";
+  for (const Adapter& a : wrong) {
+    SCOPED_TRACE(a.name + ": " + AdapterLine(a));
+    WiredRig rig("16F84", a);
+    Fill(rig, 0x3FF1);
+    const bool programmed =
+        rig.Run(ProgramAll) == CommandResult::Ok && rig.Run(VerifyChip) == CommandResult::Ok;
+    EXPECT_FALSE(programmed);
+  }
 }
 
 class AdapterFamilies : public ::testing::TestWithParam<std::tuple<Adapter, Part>> {};

@@ -25,7 +25,8 @@ struct StopRig : OpsRig {
   explicit StopRig(const std::string& name) : OpsRig(name) {
     seqPort = std::make_unique<SequencePort>(*port, log);
     seqDelay = std::make_unique<SequenceDelay>(clock, log);
-    proto = std::make_unique<Protocol>(*seqPort, *seqDelay, hooks, device);
+    pins = std::make_unique<WiredPins>(*seqPort, 0x378, DefaultAdapter());
+    proto = std::make_unique<Protocol>(*pins, *seqDelay, hooks, device);
   }
   // Runs `command` with the user's stop asked at the event `when` (before
   // the command when empty; kNever: not at all).

@@ -15,7 +15,7 @@
 #include "hw/protocol.h"
 #include "hw/trace.h"
 #include "hw/virtual_clock.h"
-#include "hw/wired_port.h"
+#include "hw/wired_pins.h"
 #include "sim/chip_state.h"
 #include "sim/sim_adapter.h"
 
@@ -143,7 +143,7 @@ TEST(AdapterTrace, PresenceAndReadDataOnEveryAdapter) {
     std::ostringstream trace;
     TracePort traced(sim, trace);
     TraceDelay delay(clock, trace);
-    WiredPort wired(traced, 0x378, *adapter);
+    WiredPins wired(traced, 0x378, *adapter);
     NoHooks hooks;
     Protocol protocol(wired, delay, hooks, device);
 

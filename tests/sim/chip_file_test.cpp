@@ -78,7 +78,8 @@ TEST_F(ChipFile, StateWrittenByOnePortIsReadBackUnchangedByTheNext) {
     ActiveDevice device;
     SelectDevice(device, "16F877");
     SimRigHooks hooks;
-    Protocol proto(*port, clock_, hooks, device);
+    WiredPins pins(*port, 0x378, DefaultAdapter());
+    Protocol proto(pins, clock_, hooks, device);
     proto.ResetPic();
     proto.IncrementAddress();
     proto.LoadDataForProgramMemory(0x2A55);

@@ -15,6 +15,7 @@
 #include "hexfile/hex_file.h"
 #include "hw/protocol.h"
 #include "hw/virtual_clock.h"
+#include "hw/wired_pins.h"
 #include "ops/device_commands.h"
 #include "sim/chip_state.h"
 #include "sim/sim_adapter.h"
@@ -31,7 +32,8 @@ struct OpsRig {
     SetUpDevice(device, buffers, name);
     port = std::make_unique<sim::SimAdapter>(clock, 0x378, std::move(chip));
     port->SetOpened(true);
-    proto = std::make_unique<Protocol>(*port, clock, hooks, device);
+    pins = std::make_unique<WiredPins>(*port, 0x378, DefaultAdapter());
+    proto = std::make_unique<Protocol>(*pins, clock, hooks, device);
   }
 
   CommandResult Run(Command command) {
@@ -56,6 +58,7 @@ struct OpsRig {
   EditBuffers buffers;
   OpState state;
   std::unique_ptr<sim::SimAdapter> port;
+  std::unique_ptr<WiredPins> pins;
   std::unique_ptr<Protocol> proto;
 };
 

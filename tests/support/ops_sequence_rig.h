@@ -21,7 +21,8 @@ struct SequenceRig : OpsRig {
   explicit SequenceRig(const std::string& name) : OpsRig(name) {
     seqPort = std::make_unique<SequencePort>(*port, log);
     seqDelay = std::make_unique<SequenceDelay>(clock, log);
-    proto = std::make_unique<Protocol>(*seqPort, *seqDelay, hooks, device);
+    pins = std::make_unique<WiredPins>(*seqPort, 0x378, DefaultAdapter());
+    proto = std::make_unique<Protocol>(*pins, *seqDelay, hooks, device);
   }
   Seq Logged(Command command) {
     log.Clear();

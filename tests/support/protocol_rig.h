@@ -5,17 +5,21 @@
 
 #include "devices/active_device.h"
 #include "hw/protocol.h"
+#include "hw/wired_pins.h"
 #include "support/recording_port.h"
 
 namespace lpt::testing {
 
 struct ProtocolRig {
+  explicit ProtocolRig(std::uint16_t base = 0x378) : pins(port, base, DefaultAdapter()) {}
+
   EventLog log;
   RecordingPort port{log};
   LoggingClock clock{log};
   RecordingHooks hooks;
   ActiveDevice device;
-  Protocol proto{port, clock, hooks, device};
+  WiredPins pins;
+  Protocol proto{pins, clock, hooks, device};
 };
 
 }  // namespace lpt::testing

@@ -13,6 +13,7 @@
 #include "hw/hooks.h"
 #include "hw/protocol.h"
 #include "hw/virtual_clock.h"
+#include "hw/wired_pins.h"
 #include "ops/device_commands.h"
 #include "sim/chip_state.h"
 #include "sim/sim_adapter.h"
@@ -38,7 +39,8 @@ struct SimRig {
     SelectDevice(device, name);
     port = std::make_unique<sim::SimAdapter>(clock, 0x378, std::move(chip));
     port->SetOpened(true);
-    proto = std::make_unique<Protocol>(*port, clock, hooks, device);
+    pins = std::make_unique<WiredPins>(*port, 0x378, DefaultAdapter());
+    proto = std::make_unique<Protocol>(*pins, clock, hooks, device);
   }
 
   sim::SimChip& chip() { return port->chip(); }
@@ -60,6 +62,7 @@ struct SimRig {
   SimRigHooks hooks;
   ActiveDevice device;
   std::unique_ptr<sim::SimAdapter> port;
+  std::unique_ptr<WiredPins> pins;
   std::unique_ptr<Protocol> proto;
 };
 
