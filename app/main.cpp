@@ -94,6 +94,18 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   QApplication::setWindowIcon(lpt::app::ProgramIcon());
 
+  // A faulty record would program a part wrongly: the window does not open
+  // on a catalogue that fails its own check.
+  const std::vector<std::string> problems = lpt::CatalogueProblems(lpt::AllDevices());
+  if (!problems.empty()) {
+    QString detail;
+    for (const std::string& problem : problems) detail += QString::fromStdString(problem) + '\n';
+    const QString text = QCoreApplication::translate(
+        "MainWindow", "The device catalogue fails its check; the program cannot start.");
+    lpt::app::ShowBox(nullptr, lpt::app::BoxKind::Error, text, detail);
+    return Fail(text + '\n' + detail);
+  }
+
   lpt::app::AppOptions options;
   if (parser.isSet(portOption)) {
     const std::string portText = parser.value(portOption).toStdString();

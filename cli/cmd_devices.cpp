@@ -4,7 +4,8 @@
 // configuration mask (four upper-case hex digits; a second word's mask after
 // a "/"), fuse layout number, information page number, and how far the part
 // has been tested ("simulator" or "silicon"). With --long, lines starting
-// with a TAB follow each part with what else the record knows.
+// with a TAB follow each part with what else the record knows. With
+// --check, the catalogue's self-check instead: one line per fault found.
 #include <bit>
 #include <memory>
 #include <sstream>
@@ -49,9 +50,20 @@ void AddDevicesCommand(CLI::App& app, Action& action) {
   cmd->add_flag("--long", *longForm,
                 "after each part, indented by a TAB: its device ID, write latches, calibration "
                 "words and how it connects to the programmer");
-  cmd->callback([&action, longForm] {
-    action = [longForm](const GlobalOptions&) {
+  auto check = std::make_shared<bool>(false);
+  cmd->add_flag("--check", *check,
+                "check the catalogue's records instead (names, sizes, masks, IDs, layouts): one "
+                "line per fault, exit status 1 when there is one")
+      ->excludes("--long");
+  cmd->callback([&action, longForm, check] {
+    action = [longForm, check](const GlobalOptions&) {
       std::ostringstream text;
+      if (*check) {
+        const std::vector<std::string> problems = CatalogueProblems(AllDevices());
+        for (const std::string& problem : problems) text << problem << '\n';
+        if (!WriteStandardOutput(text.str())) return kExitUsage;
+        return problems.empty() ? kExitOk : kExitFailed;
+      }
       for (const DeviceRecord& r : AllDevices()) {
         text << r.name << '\t' << r.family << '\t' << r.programWords << '\t' << r.dataBytes << '\t'
              << ToHex(r.configMasks[0], 4);

@@ -12,8 +12,6 @@
 #include "devices/catalogue.h"
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 namespace lpt {
 namespace {
@@ -391,18 +389,6 @@ constexpr std::array kDevices{
 };
 
 // clang-format on
-
-#ifndef NDEBUG
-// Debug builds check the table as the program starts: a faulty record stops
-// the first run and names itself, as a failed assertion would.
-[[maybe_unused]] const bool kCatalogueChecked = [] {
-  const std::vector<std::string> problems = CatalogueProblems(kDevices);
-  for (const std::string& problem : problems)
-    std::fprintf(stderr, "catalogue: %s\n", problem.c_str());
-  if (!problems.empty()) std::abort();
-  return true;
-}();
-#endif
 
 }  // namespace
 

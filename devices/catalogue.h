@@ -122,8 +122,8 @@ std::vector<std::string_view> DeviceListNames();
 // the record: names unique, sizes whole rows, masks and IDs inside the word,
 // data memory only where the family has it, every family, layout, package
 // and page a record names exists, layouts fit the parts using them. Empty
-// for a sound table. The catalogue runs this on itself at start-up in debug
-// builds.
+// for a sound table. `lptpic-cli devices --check`, a test and the window's
+// start run it on the catalogue.
 std::vector<std::string> CatalogueProblems(std::span<const DeviceRecord> records);
 
 }  // namespace lpt

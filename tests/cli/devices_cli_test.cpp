@@ -78,4 +78,13 @@ TEST(DevicesCommand, ListsTheCatalogueInTableOrder) {
   }
 }
 
+// The catalogue's self-check: a sound catalogue, no line and status 0.
+TEST(DevicesCommand, CheckFindsNothingInTheCatalogue) {
+  int status = -1;
+  EXPECT_EQ(RunCli("devices --check", &status), std::vector<std::string>{});
+  EXPECT_EQ(status, 0);
+  RunCli("devices --check --long 2>/dev/null", &status);
+  EXPECT_NE(status, 0);
+}
+
 }  // namespace

@@ -179,7 +179,9 @@ TEST_F(ProductionCli, JsonForEveryCommandAndExitCode) {
     ASSERT_TRUE(object.is_object()) << run.out;
     EXPECT_EQ(object["exit_code"], run.code);
     EXPECT_EQ(object["result"], c.result);
-    if (c.code != 0) EXPECT_NE(object["message"], "");
+    if (c.code != 0) {
+      EXPECT_NE(object["message"], "");
+    }
   }
   // The checksum of a file is the one Program prints for it.
   const CliRun sum = Cli(sim + "checksum image.hex");

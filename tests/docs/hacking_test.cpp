@@ -87,8 +87,9 @@ TEST(Hacking, IncludesFollowTheTable) {
         if (target == folder || !rules.count(target)) continue;  // own folder, system headers
         EXPECT_TRUE(allowed.count(target)) << file << " includes " << target << "/";
       }
-      if (folder != "app")
+      if (folder != "app") {
         EXPECT_FALSE(std::regex_search(code, qt)) << file << " uses Qt outside app/";
+      }
     }
   }
 }

@@ -101,6 +101,21 @@ class CommandTableTest : public QObject {
     QCOMPARE(Items(found), items);
   }
 
+  // A key that two actions share triggers neither: Qt reports it as
+  // ambiguous and does nothing.
+  void noTwoActionsShareAShortcut() {
+    QMap<QString, QString> owner;
+    for (const QAction* action : window_->findChildren<QAction*>()) {
+      for (const QKeySequence& key : action->shortcuts()) {
+        const QString text = key.toString();
+        QVERIFY2(!owner.contains(text),
+                 qPrintable(text + ": " + owner.value(text) + " and " + action->objectName()));
+        owner.insert(text, action->objectName());
+      }
+    }
+    QVERIFY(owner.contains(QStringLiteral("F4")));
+  }
+
   void menuBarAndToolBarInOrder() {
     QStringList titles;
     for (const QAction* action : window_->menuBar()->actions()) titles << action->text();

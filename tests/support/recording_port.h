@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,24 @@ inline PortEvent R(std::uint16_t address, std::uint8_t value) {
 }
 inline PortEvent Us(std::uint32_t us) { return {PortEvent::Kind::WaitUs, 0, us}; }
 inline PortEvent Ms(std::uint32_t ms) { return {PortEvent::Kind::WaitMs, 0, ms}; }
+
+// "W 378h=08h", "R 379h=87h", "10 us", "1 ms": a failing log in the
+// registers' own terms.
+inline void PrintTo(const PortEvent& e, std::ostream* os) {
+  char text[32];
+  switch (e.kind) {
+    case PortEvent::Kind::Write:
+    case PortEvent::Kind::Read:
+      std::snprintf(text, sizeof text, "%c %03Xh=%02Xh",
+                    e.kind == PortEvent::Kind::Write ? 'W' : 'R', static_cast<unsigned>(e.address),
+                    static_cast<unsigned>(e.value));
+      break;
+    default:
+      std::snprintf(text, sizeof text, "%u %s", static_cast<unsigned>(e.value),
+                    e.kind == PortEvent::Kind::WaitUs ? "us" : "ms");
+  }
+  *os << text;
+}
 
 using EventLog = std::vector<PortEvent>;
 
